@@ -1,0 +1,41 @@
+// Internal contract between GDI and USER: pixel surfaces and the display.
+// GDI owns bitmaps and the screen surface; USER composites windows into the screen and
+// asks GDI for device contexts that draw onto a window's part of a surface.
+#pragma once
+#include <vector>
+
+#include "win32/types.h"
+
+namespace win32 {
+
+// A bitmap's pixels. Colour surfaces hold COLORREF values (0x00BBGGRR); monochrome surfaces
+// (bitsPerPixel == 1) hold 0x000000 or 0xFFFFFF per pixel.
+struct Surface {
+  int width = 0;
+  int height = 0;
+  int bitsPerPixel = 32;
+  std::vector<COLORREF> pixels;
+
+  void Resize(int w, int h, COLORREF fill = 0) {
+    width = w;
+    height = h;
+    pixels.assign(static_cast<size_t>(w > 0 && h > 0 ? w * h : 0), fill);
+  }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+  COLORREF& At(int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }
+  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+// The one display: its screen surface and resolution. USER's desktop sets size and DPI.
+struct Display {
+  Surface screen;
+  int dpiX = 96;
+  int dpiY = 96;
+};
+Display& TheDisplay();
+
+// A device context drawing onto `target` with (0, 0) at `origin` (in target pixels) and
+// clipped to `clip` (in target pixels). Released with ReleaseDC/DeleteDC like any DC.
+HDC CreateSurfaceDC(Surface* target, POINT origin, RECT clip);
+
+}  // namespace win32
