@@ -1,6 +1,7 @@
 // Live-object counters of the layer, so tests can prove that nothing leaks.
 #pragma once
 #include <array>
+#include <cstddef>
 
 namespace win32 {
 
@@ -12,7 +13,7 @@ long LiveObjects(ObjectKind kind);
 
 // A snapshot of every counter; compare two snapshots with ==.
 struct LiveObjectCounts {
-  std::array<long, static_cast<size_t>(ObjectKind::Count)> counts{};
+  std::array<long, static_cast<std::size_t>(ObjectKind::Count)> counts{};
   bool operator==(const LiveObjectCounts&) const = default;
 };
 LiveObjectCounts SnapshotLiveObjects();

@@ -2,6 +2,7 @@
 // GDI owns bitmaps and the screen surface; USER composites windows into the screen and
 // asks GDI for device contexts that draw onto a window's part of a surface.
 #pragma once
+#include <cstddef>
 #include <vector>
 
 #include "win32/types.h"
@@ -19,11 +20,11 @@ struct Surface {
   void Resize(int w, int h, COLORREF fill = 0) {
     width = w;
     height = h;
-    pixels.assign(static_cast<size_t>(w > 0 && h > 0 ? w * h : 0), fill);
+    pixels.assign(static_cast<std::size_t>(w > 0 && h > 0 ? w * h : 0), fill);
   }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-  COLORREF& At(int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }
-  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+  COLORREF& At(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
+  COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
 // The one display: its screen surface and resolution. USER's desktop sets size and DPI.

@@ -102,4 +102,15 @@ constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using HOOKPROC = LRESULT (*)(int, WPARAM, LPARAM);
+// COM-style result codes.
+using HRESULT = LONG;
+
+inline constexpr HRESULT S_OK = 0;
+inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
+inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
+inline constexpr HRESULT E_HANDLE = static_cast<HRESULT>(0x80070006);
+
+inline constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
+inline constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+
 using TIMERPROC = void (*)(HWND, UINT, std::uintptr_t, DWORD);

@@ -1,0 +1,289 @@
+// MirelMenuBar20: the public menu-bar user control. The object owns every table of the system
+// (menus, bands, tools, drop-downs), the appearance settings, the image-list slots, the
+// timers and the event sinks; collection proxies find it again through the window property
+// "MirelMenuBar20:ObjectPtr" on its window.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "container/Timer.h"
+#include "container/UserControl.h"
+#include "container/Variant.h"
+#include "core/AboutBox.h"
+#include "core/EventSinkList.h"
+#include "core/ImageListSlot.h"
+#include "core/MirelMenuBar20Enums.h"
+#include "menu/MenuTable.h"
+#include "menu/cMenus.h"
+#include "core/FaceSurface.h"
+#include "platform/IKeyboardHookClient.h"
+#include "platform/ISubclass.h"
+#include "platform/MessageInterception.h"
+#include "win32/windows.h"
+
+
+class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHookClient {
+ public:
+  // The window property that carries the control's address.
+  static constexpr const char* kObjectPtrProp = "MirelMenuBar20:ObjectPtr";
+  // Source name of the control's own errors.
+  static constexpr const char* kErrorSource = "MirelMenuBar";
+
+  // Internal spacing = visible value + offset.
+  static constexpr std::int16_t kMenuHeaderSpacingOffset = 4;
+  static constexpr std::int16_t kMenuItemSpacingOffset = 7;
+  static constexpr std::int16_t kToolSpacingOffset = 6;
+  static constexpr std::int16_t kMenuLeftMargin = 24;
+  static constexpr std::int32_t kMinBandHeight = 25;
+  static constexpr std::int32_t kMaxToolTipTime = 30000;
+  static constexpr std::size_t kBandSizeCount = 6;
+  static constexpr std::size_t kImageListSlotCount = 4;
+
+  MirelMenuBar20();
+  ~MirelMenuBar20() override;
+
+  std::string TypeName() const override { return "MirelMenuBar20"; }
+
+  // The control whose window is hWnd, or null when the window is gone or carries no property.
+  static MirelMenuBar20* FromWindow(HWND hWnd);
+
+  // ---- events ----
+  void Connect(__MirelMenuBar20* sink) { m_Sinks.Connect(sink); }
+  void Disconnect(__MirelMenuBar20* sink) { m_Sinks.Disconnect(sink); }
+  const EventSinkList& Sinks() const { return m_Sinks; }
+
+  // ---- properties ----
+  VARIANT_BOOL ApplyCandyEffects() const { return m_bApplyCandyEffects; }
+  void SetApplyCandyEffects(VARIANT_BOOL value);
+  VARIANT_BOOL AutoSelectTheme() const { return m_bAutoSelectTheme; }
+  void SetAutoSelectTheme(VARIANT_BOOL value);
+  std::int32_t CustomBandHeight() const { return m_lCustomBandHeight; }
+  void SetCustomBandHeight(std::int32_t value);
+  const std::string& LocalMoreColors() const { return m_sLocalMoreColors; }
+  void SetLocalMoreColors(std::string value);
+  const std::string& LocalPalette() const { return m_sLocalPalette; }
+  void SetLocalPalette(std::string value);
+  const std::string& LocalSystem() const { return m_sLocalSystem; }
+  void SetLocalSystem(std::string value);
+  ctsBandSizeConstants DefaultBandSize() const { return m_eDefaultBandSize; }
+  void SetDefaultBandSize(ctsBandSizeConstants value);
+  ctsMenuDropSizeConstants DefaultMenuDropSize() const { return m_eDefaultMenuDropSize; }
+  void SetDefaultMenuDropSize(ctsMenuDropSizeConstants value);
+  const std::shared_ptr<StdFont>& DefaultCaptionFont() const { return m_oDefaultCaptionFont; }
+  void SetDefaultCaptionFont(std::shared_ptr<StdFont> value);
+  const std::shared_ptr<StdFont>& DefaultMenuFont() const { return m_oDefaultMenuFont; }
+  void SetDefaultMenuFont(std::shared_ptr<StdFont> value);
+  const std::shared_ptr<StdFont>& DefaultMenuItemFont() const { return m_oDefaultMenuItemFont; }
+  void SetDefaultMenuItemFont(std::shared_ptr<StdFont> value);
+  OLE_COLOR DefaultMenuItemForeColor() const { return m_lDefaultMenuItemForeColor; }
+  void SetDefaultMenuItemForeColor(OLE_COLOR value);
+  OLE_COLOR DisabledMenuForeColor() const { return m_lDisabledMenuForeColor; }
+  void SetDisabledMenuForeColor(OLE_COLOR value);
+  OLE_COLOR DisabledMenuItemForeColor() const { return m_lDisabledMenuItemForeColor; }
+  void SetDisabledMenuItemForeColor(OLE_COLOR value);
+  VARIANT_BOOL BandJustification() const { return m_bBandJustification; }
+  void SetBandJustification(VARIANT_BOOL value);
+  VARIANT_BOOL Enabled() const { return m_bEnabled; }
+  void SetEnabled(VARIANT_BOOL value);
+  VARIANT_BOOL HasFocus() const { return m_bHasFocus; }
+  HWND hWnd() const { return m_hWndMB; }
+  std::string HotKeyConstant(std::int16_t iKey) const;
+  void SetHotKeyConstant(std::int16_t iKey, std::string value);
+  Variant HotKeyConstants() const;
+  void SetHotKeyConstants(const Variant& value);
+  VARIANT_BOOL HighlightInfrequents() const { return m_bHighlightInfrequents; }
+  void SetHighlightInfrequents(VARIANT_BOOL value);
+  std::int16_t MenuLeftMargin() const { return kMenuLeftMargin; }
+  void SetMenuLeftMargin(std::int16_t /*value*/) {}  // fixed: the let keeps 24
+  VARIANT_BOOL MenuShadows() const { return m_bMenuShadows; }
+  void SetMenuShadows(VARIANT_BOOL value);
+  std::int16_t MenuHeaderSpacing() const;
+  void SetMenuHeaderSpacing(std::int16_t value);
+  std::int16_t MenuItemSpacing() const;
+  void SetMenuItemSpacing(std::int16_t value);
+  ctsThemes Theme() const { return m_eTheme; }
+  void SetTheme(ctsThemes value);
+  VARIANT_BOOL RightToLeft() const { return m_bRightToLeft; }
+  void SetRightToLeft(VARIANT_BOOL value);
+  std::int16_t ToolSpacing() const;
+  void SetToolSpacing(std::int16_t value);
+  OLE_COLOR ToolTipBackColor() const { return m_lToolTipBackColor; }
+  void SetToolTipBackColor(OLE_COLOR value);
+  OLE_COLOR ToolTipForeColor() const { return m_lToolTipForeColor; }
+  void SetToolTipForeColor(OLE_COLOR value);
+  OLE_COLOR ToolTipBorderColor() const { return m_lToolTipBorderColor; }
+  void SetToolTipBorderColor(OLE_COLOR value);
+  std::int32_t ToolTipPreTime() const { return m_lToolTipPreTime; }
+  void SetToolTipPreTime(std::int32_t value);
+  std::int32_t ToolTipPostTime() const { return m_lToolTipPostTime; }
+  void SetToolTipPostTime(std::int32_t value);
+  const std::shared_ptr<StdFont>& ToolTipFont() const { return m_oToolTipFont; }
+  void SetToolTipFont(std::shared_ptr<StdFont> value);
+  VARIANT_BOOL ToolTipShadows() const { return m_bToolTipShadows; }
+  void SetToolTipShadows(VARIANT_BOOL value);
+  VARIANT_BOOL ToolTipWordWrap() const { return m_bToolTipWordWrap; }
+  void SetToolTipWordWrap(VARIANT_BOOL value);
+  std::int32_t ToolTipMaxWidth() const { return m_lToolTipMaxWidth; }
+  void SetToolTipMaxWidth(std::int32_t value);
+  ctsVisualStyleConstants VisualStyle() const { return m_eVisualStyle; }
+  void SetVisualStyle(ctsVisualStyleConstants value);
+  // A new proxy over the menu table, bound to the control window.
+  std::shared_ptr<cMenus> Menus() const;
+
+  // ---- methods ----
+  void About();
+  void PopUpMenu(const std::string& lMenuKey, float X, float Y);
+  void Refresh();
+  void HideAllMenus();
+  void BeginUpdate();
+  void EndUpdate();
+  void ClearAll();
+  void SetImageList(ctsMBImageListTypeConstants& eSize, Variant& ImageListControl);
+
+  // ---- state other parts of the control rely on ----
+  MenuTable& MenuData() { return m_Menus; }
+  const MenuTable& MenuData() const { return m_Menus; }
+  bool RedrawEnabled() const { return m_bRedrawEnabled; }
+  bool Initialised() const { return m_bInitialised; }
+  HWND HostTopWindow() const { return m_hWndTop; }
+  float TwipsPerPixelX() const { return m_sngTwipsPerPixelX; }
+  float TwipsPerPixelY() const { return m_sngTwipsPerPixelY; }
+  std::int16_t BandSize(ctsBandSizeConstants size) const;
+  const tImageListSlot& ImageListSlot(ctsMBImageListTypeConstants slot) const;
+  OLE_COLOR BorderColor() const { return m_lBorderColor; }
+  OLE_COLOR DefaultCaptionForeColor() const { return m_lDefaultCaptionForeColor; }
+  OLE_COLOR DefaultMenuForeColor() const { return m_lDefaultMenuForeColor; }
+  // Internal spacing values (visible value + offset), as the layout code reads them.
+  std::int16_t MenuHeaderSpacingInternal() const { return m_iMenuHeaderSpacing; }
+  std::int16_t MenuItemSpacingInternal() const { return m_iMenuItemSpacing; }
+  std::int16_t ToolSpacingInternal() const { return m_iToolSpacing; }
+  // The open menu windows, in opening order (HideAllMenus closes them).
+  std::vector<HWND>& OpenMenuWindows() { return m_OpenMenuWindows; }
+  Timer& OverTimer() { return m_OverTimer; }
+  Timer& AutoDropTimer() { return m_AutoDropTimer; }
+  Timer& tmrDrag() { return m_tmrDrag; }
+  Timer& ToolTipPreTimer() { return m_ToolTipPreTimer; }
+  Timer& ToolTipPostTimer() { return m_ToolTipPostTimer; }
+  Timer& TipDisplayTimer() { return m_TipDisplayTimer; }
+
+  // Lays out the bar and copies the finished face to the window (only while redraw is enabled).
+  void LayoutAndRepaintBar();
+  // Redraws the bar's base image (background and normal captions) into the face surface.
+  void RedrawBarBase();
+  // How many times the face reached the window.
+  long PaintCount() const { return m_lPaintCount; }
+
+  // The paint routine: the finished face reaches the window in one block transfer.
+  void PaintFace();
+  // Set while PopUpMenu opens a menu.
+  bool PopUpMode() const { return m_bPopUpMode; }
+  // What opens menu iMenu as a pop-up at screen twips (X, Y); installed by menu tracking.
+  void SetPopUpOpener(std::function<void(int iMenu, float X, float Y)> opener) { m_PopUpOpener = std::move(opener); }
+
+  // The process-wide NT-platform flag (computed at every Initialize).
+  static bool IsNT() { return s_bIsNT; }
+
+  // ISubclass: every watched message is seen before the window's own procedure, whose
+  // result stands.
+  EMsgResponse MsgResponse() const override { return emrPreprocess; }
+  void MsgResponse(EMsgResponse /*eResponse*/) override {}
+  LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
+  // IKeyboardHookClient
+  void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
+
+ protected:
+  // Lifecycle, run by the container.
+  void Initialize() override;
+  void InitProperties() override;
+  void ReadProperties(PropertyBag& bag) override;
+  void WriteProperties(PropertyBag& bag) override;
+  void Resize() override;
+  void Paint() override;
+  void Terminate() override;
+  void GotFocus() override { m_bHasFocus = VARIANT_TRUE; }
+  void LostFocus() override { m_bHasFocus = VARIANT_FALSE; }
+
+ private:
+  void ApplyDefaults();
+  void RebuildBandSizeTable();
+  void AttachToWindow();
+  void FinishLoading();
+  void StartRunTime();
+  void ResizeRoutine();
+  void ReleaseEverything();
+  void RaiseReSize();
+  // Image-list slot 0..3; the runtime's subscript error (9) outside.
+  static std::size_t SlotIndex(std::int32_t slot);
+
+  static bool s_bIsNT;
+
+  EventSinkList m_Sinks;
+  MenuTable m_Menus;
+  AboutBox m_About;
+
+  VARIANT_BOOL m_bApplyCandyEffects = VARIANT_FALSE;
+  VARIANT_BOOL m_bAutoSelectTheme = VARIANT_FALSE;
+  std::int32_t m_lCustomBandHeight = kMinBandHeight;
+  std::string m_sLocalMoreColors;
+  std::string m_sLocalPalette;
+  std::string m_sLocalSystem;
+  ctsBandSizeConstants m_eDefaultBandSize = bs16x16;
+  ctsMenuDropSizeConstants m_eDefaultMenuDropSize = bs16x16;
+  std::shared_ptr<StdFont> m_oDefaultCaptionFont;
+  std::shared_ptr<StdFont> m_oDefaultMenuFont;
+  std::shared_ptr<StdFont> m_oDefaultMenuItemFont;
+  std::shared_ptr<StdFont> m_oToolTipFont;
+  OLE_COLOR m_lDefaultMenuItemForeColor = 0;
+  OLE_COLOR m_lDisabledMenuForeColor = 0;
+  OLE_COLOR m_lDisabledMenuItemForeColor = 0;
+  VARIANT_BOOL m_bBandJustification = VARIANT_TRUE;
+  VARIANT_BOOL m_bEnabled = VARIANT_TRUE;
+  VARIANT_BOOL m_bHasFocus = VARIANT_FALSE;
+  VARIANT_BOOL m_bHighlightInfrequents = VARIANT_TRUE;
+  VARIANT_BOOL m_bMenuShadows = VARIANT_TRUE;
+  std::int16_t m_iMenuHeaderSpacing = 0;
+  std::int16_t m_iMenuItemSpacing = 0;
+  std::int16_t m_iToolSpacing = 0;
+  ctsThemes m_eTheme = XPBlue;
+  VARIANT_BOOL m_bRightToLeft = VARIANT_FALSE;
+  OLE_COLOR m_lToolTipBackColor = 0;
+  OLE_COLOR m_lToolTipForeColor = 0;
+  OLE_COLOR m_lToolTipBorderColor = 0;
+  std::int32_t m_lToolTipPreTime = 0;
+  std::int32_t m_lToolTipPostTime = 0;
+  VARIANT_BOOL m_bToolTipShadows = VARIANT_TRUE;
+  VARIANT_BOOL m_bToolTipWordWrap = VARIANT_FALSE;
+  std::int32_t m_lToolTipMaxWidth = 0;
+  ctsVisualStyleConstants m_eVisualStyle = tsMS2003;
+
+  // Colours without automation properties (the background is the container-level BackColor).
+  OLE_COLOR m_lBorderColor = 0;
+  OLE_COLOR m_lDefaultCaptionForeColor = 0;
+  OLE_COLOR m_lDefaultMenuForeColor = 0;
+
+  HWND m_hWndMB = nullptr;
+  HWND m_hWndTop = nullptr;
+  float m_sngTwipsPerPixelX = 0;
+  float m_sngTwipsPerPixelY = 0;
+  bool m_bRedrawEnabled = false;
+  bool m_bInitialised = false;
+  std::array<std::int16_t, kBandSizeCount> m_aBandSizes{};
+  std::array<tImageListSlot, kImageListSlotCount> m_aImageLists{};
+  std::vector<HWND> m_OpenMenuWindows;
+  long m_lPaintCount = 0;
+  bool m_bPopUpMode = false;
+  std::function<void(int, float, float)> m_PopUpOpener;
+  FaceSurface m_Face;
+  MessageInterception m_Interception;
+
+  Timer m_tmrDrag;
+  Timer m_AutoDropTimer;
+  Timer m_OverTimer;
+  Timer m_ToolTipPreTimer;
+  Timer m_ToolTipPostTimer;
+  Timer m_TipDisplayTimer;
+};

@@ -1,0 +1,181 @@
+// Creation, new-instance initialisation, resizing, painting and termination of the control.
+#include "container/Screen.h"
+#include "core/HotKeyNameTable.h"
+#include "core/MirelMenuBar20Defaults.h"
+#include "core/MirelMenuBar20.h"
+#include "render/ColorScheme.h"
+#include "render/modThemes.h"
+#include "win32/kernel.h"
+
+namespace {
+
+using namespace MirelMenuBar20Defaults;
+
+constexpr UINT kAutoDropInterval = 1000;
+constexpr UINT kOverInterval = 50;
+constexpr UINT kDragInterval = 25;
+constexpr UINT kTipDisplayInterval = 25;
+
+}  // namespace
+
+bool MirelMenuBar20::s_bIsNT = false;
+
+MirelMenuBar20::MirelMenuBar20() {
+  m_AutoDropTimer.SetInterval(kAutoDropInterval);
+  m_OverTimer.SetInterval(kOverInterval);
+  m_tmrDrag.SetInterval(kDragInterval);
+  m_TipDisplayTimer.SetInterval(kTipDisplayInterval);
+}
+
+MirelMenuBar20::~MirelMenuBar20() = default;
+
+MirelMenuBar20* MirelMenuBar20::FromWindow(HWND hWnd) {
+  if (hWnd == nullptr || !IsWindow(hWnd)) return nullptr;
+  return static_cast<MirelMenuBar20*>(GetPropA(hWnd, kObjectPtrProp));
+}
+
+void MirelMenuBar20::Initialize() {
+  m_sngTwipsPerPixelX = ::TwipsPerPixelX();
+  m_sngTwipsPerPixelY = ::TwipsPerPixelY();
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  s_bIsNT = GetVersionExA(&version) != FALSE && version.dwPlatformId >= VER_PLATFORM_WIN32_NT;
+  HotKeyNameTable::AddUser();
+}
+
+void MirelMenuBar20::ApplyDefaults() {
+  const std::shared_ptr<StdFont> ambientFont = Ambient().Font();
+  m_bApplyCandyEffects = VARIANT_FALSE;
+  m_bAutoSelectTheme = VARIANT_FALSE;
+  m_lCustomBandHeight = kMinBandHeight;
+  m_sLocalMoreColors = kMoreColors;
+  m_sLocalPalette = kPalette;
+  m_sLocalSystem = kSystem;
+  m_eDefaultBandSize = bs16x16;
+  m_eDefaultMenuDropSize = bs16x16;
+  m_oDefaultCaptionFont = ambientFont;
+  m_oDefaultMenuFont = ambientFont;
+  m_oDefaultMenuItemFont = ambientFont;
+  m_oToolTipFont = ambientFont;
+  m_lDefaultMenuItemForeColor = 0;
+  m_lDisabledMenuForeColor = kDisabledForeColor;
+  m_lDisabledMenuItemForeColor = kDisabledForeColor;
+  m_bBandJustification = VARIANT_TRUE;
+  m_bEnabled = VARIANT_TRUE;
+  m_bHighlightInfrequents = VARIANT_TRUE;
+  m_bMenuShadows = VARIANT_TRUE;
+  m_iMenuHeaderSpacing = kMenuHeaderSpacing + kMenuHeaderSpacingOffset;
+  m_iMenuItemSpacing = kMenuItemSpacing + kMenuItemSpacingOffset;
+  m_iToolSpacing = kToolSpacing + kToolSpacingOffset;
+  m_eTheme = XPBlue;
+  m_bRightToLeft = VARIANT_FALSE;
+  m_lToolTipBackColor = kToolTipBackColor;
+  m_lToolTipForeColor = 0;
+  m_lToolTipBorderColor = 0;
+  m_lToolTipPreTime = kToolTipPreTime;
+  m_lToolTipPostTime = kToolTipPostTime;
+  m_bToolTipShadows = VARIANT_TRUE;
+  m_bToolTipWordWrap = VARIANT_FALSE;
+  m_lToolTipMaxWidth = kToolTipMaxWidth;
+  m_eVisualStyle = tsMS2003;
+  m_lBorderColor = kBorderColor;
+  m_lDefaultCaptionForeColor = 0;
+  m_lDefaultMenuForeColor = 0;
+  RebuildBandSizeTable();
+}
+
+void MirelMenuBar20::RebuildBandSizeTable() {
+  std::copy(kFixedBandSizes.begin(), kFixedBandSizes.end(), m_aBandSizes.begin());
+  if (m_lCustomBandHeight < kMinBandHeight) m_lCustomBandHeight = kMinBandHeight;
+  m_aBandSizes[bsCustom] = StoreInt16(m_lCustomBandHeight);
+}
+
+void MirelMenuBar20::AttachToWindow() {
+  m_hWndMB = UserControl::hWnd();
+  HWND hWndTop = ContainerHwnd();
+  while (GetParent(hWndTop) != nullptr) hWndTop = GetParent(hWndTop);
+  m_hWndTop = hWndTop;
+  SetPropA(m_hWndMB, kObjectPtrProp, this);
+  DetectVisualStyles();
+}
+
+void MirelMenuBar20::InitProperties() {
+  ApplyDefaults();
+  SetBackColor(kBackColor);
+  AttachToWindow();
+  if (!Ambient().UserMode()) {
+    m_bInitialised = true;
+    m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+    m_bRedrawEnabled = true;
+    FillColorScheme();
+    ResizeRoutine();
+    EndUpdate();
+    return;
+  }
+  m_ToolTipPreTimer.SetInterval(static_cast<UINT>(kToolTipPreTime));
+  m_ToolTipPostTimer.SetInterval(static_cast<UINT>(kToolTipPostTime));
+  FillColorScheme();
+  m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+  StartRunTime();
+}
+
+void MirelMenuBar20::StartRunTime() {
+  HWND hWndForm = ContainerHwnd();
+  InterceptedWindows windows;
+  windows.hWndControl = m_hWndMB;
+  windows.hWndForm = hWndForm;
+  windows.bFormIsMDIChild = GetParent(hWndForm) != nullptr;
+  windows.hWndTop = m_hWndTop;
+  m_Interception.Start(*this, windows);
+  m_OverTimer.SetEnabled(true);
+  m_bInitialised = true;
+}
+
+void MirelMenuBar20::Resize() {
+  try {
+    ResizeRoutine();
+  } catch (...) {
+    // A failing resize must never reach the container.
+  }
+}
+
+void MirelMenuBar20::ResizeRoutine() {
+  if (!m_bInitialised) return;
+  if (m_Face.hdc() != nullptr) m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+  LayoutAndRepaintBar();
+  RaiseReSize();
+}
+
+void MirelMenuBar20::RaiseReSize() {
+  m_Sinks.Raise([](__MirelMenuBar20& sink) { sink.ReSize(); });
+}
+
+void MirelMenuBar20::Paint() { PaintFace(); }
+
+LRESULT MirelMenuBar20::WindowProc(HWND /*hWnd*/, UINT /*iMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return 0; }
+
+void MirelMenuBar20::HookKey(std::int16_t /*iVirtKey*/, bool /*bKeyUp*/, bool /*bAlt*/, bool /*bShift*/,
+                             bool& /*bHandled*/) {}
+
+void MirelMenuBar20::Terminate() { ReleaseEverything(); }
+
+void MirelMenuBar20::ReleaseEverything() {
+  m_oDefaultCaptionFont.reset();
+  m_oDefaultMenuFont.reset();
+  m_oDefaultMenuItemFont.reset();
+  m_oToolTipFont.reset();
+  m_Interception.Stop();
+  if (m_hWndMB != nullptr) RemovePropA(m_hWndMB, kObjectPtrProp);
+  for (tImageListSlot& slot : m_aImageLists) slot = tImageListSlot{};
+  HideAllMenus();
+  m_Menus.Clear();
+  HotKeyNameTable::RemoveUser();
+  for (Timer* timer : {&m_tmrDrag, &m_AutoDropTimer, &m_OverTimer, &m_ToolTipPreTimer, &m_ToolTipPostTimer,
+                       &m_TipDisplayTimer}) {
+    timer->SetEnabled(false);
+  }
+  m_About.Close();
+  m_Face.Release();
+  m_bInitialised = false;
+  m_bRedrawEnabled = false;
+}

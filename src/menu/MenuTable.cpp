@@ -1,0 +1,117 @@
+#include "menu/MenuTable.h"
+
+#include <limits>
+
+#include "container/AutomationError.h"
+
+namespace {
+
+constexpr int kFirstIndex = 1;
+constexpr std::int16_t kMaxCount = std::numeric_limits<std::int16_t>::max();
+
+template <class T>
+T& Element(std::vector<T>& array, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= array.size())
+    RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);
+  return array[static_cast<size_t>(index)];
+}
+
+// Arrays of the table hold an unused element 0 once anything is stored in them.
+template <class T>
+void EnsureElementZero(std::vector<T>& array) {
+  if (array.empty()) array.resize(1);
+}
+
+}  // namespace
+
+tMenuInfo& MenuTable::Menu(int n) { return Element(m_Menus, n); }
+
+const tMenuInfo& MenuTable::Menu(int n) const { return const_cast<MenuTable*>(this)->Menu(n); }
+
+tMenuItemInfo& MenuTable::Item(int m, int i) { return Element(Menu(m).cMMenuItems, i); }
+
+const tMenuItemInfo& MenuTable::Item(int m, int i) const { return const_cast<MenuTable*>(this)->Item(m, i); }
+
+tMenuItemGroup& MenuTable::Group(int m, int i) { return Element(Element(m_Groups, m), i); }
+
+const tMenuItemGroup& MenuTable::Group(int m, int i) const {
+  return const_cast<MenuTable*>(this)->Group(m, i);
+}
+
+std::int16_t MenuTable::AddMenu(tMenuInfo record) {
+  if (m_Count == kMaxCount) RaiseRuntimeError(runtime_error_number::Overflow);
+  record.cMMenuItems.assign(1, tMenuItemInfo{});
+  record.cMMenuItemsCount = 0;
+  EnsureElementZero(m_Menus);
+  EnsureElementZero(m_Groups);
+  m_Menus.push_back(std::move(record));
+  m_Groups.emplace_back(1);
+  return ++m_Count;
+}
+
+std::int16_t MenuTable::AddItem(int m, tMenuItemInfo record) {
+  tMenuInfo& menu = Menu(m);
+  std::vector<tMenuItemGroup>& groups = Element(m_Groups, m);
+  if (menu.cMMenuItemsCount == kMaxCount) RaiseRuntimeError(runtime_error_number::Overflow);
+  EnsureElementZero(menu.cMMenuItems);
+  EnsureElementZero(groups);
+  menu.cMMenuItems.push_back(std::move(record));
+  groups.emplace_back();
+  return ++menu.cMMenuItemsCount;
+}
+
+void MenuTable::RemoveMenu(int p) {
+  Menu(p);
+  m_Menus.erase(m_Menus.begin() + p);
+  m_Groups.erase(m_Groups.begin() + p);
+  --m_Count;
+}
+
+void MenuTable::RemoveItem(int m, int p) {
+  tMenuInfo& menu = Menu(m);
+  std::vector<tMenuItemGroup>& groups = Element(m_Groups, m);
+  Element(menu.cMMenuItems, p);
+  Element(groups, p);
+  menu.cMMenuItems.erase(menu.cMMenuItems.begin() + p);
+  groups.erase(groups.begin() + p);
+  --menu.cMMenuItemsCount;
+}
+
+void MenuTable::Clear() {
+  m_Menus.clear();
+  m_Groups.clear();
+  m_Count = 0;
+}
+
+void MenuTable::ClearItems(int m) {
+  tMenuInfo& menu = Menu(m);
+  menu.cMMenuItems.assign(1, tMenuItemInfo{});
+  menu.cMMenuItemsCount = 0;
+  Element(m_Groups, m).assign(1, tMenuItemGroup{});
+}
+
+int MenuTable::FindMenu(std::string_view sKey) const {
+  for (int n = kFirstIndex; n <= m_Count; ++n)
+    if (Menu(n).cMKey == sKey) return n;
+  return 0;
+}
+
+int MenuTable::FindItem(int m, std::string_view sKey) const {
+  const tMenuInfo& menu = Menu(m);
+  for (int i = kFirstIndex; i <= menu.cMMenuItemsCount; ++i)
+    if (menu.cMMenuItems[static_cast<size_t>(i)].cMIKey == sKey) return i;
+  return 0;
+}
+
+void MenuTable::ApplyGroupRule(int m, int i) {
+  if (Item(m, i).cMIChecked == VARIANT_FALSE) return;
+  const tMenuItemGroup self = Group(m, i);
+  if (self.Grouped == VARIANT_FALSE) return;
+  for (int n = kFirstIndex; n <= m_Count; ++n) {
+    for (int j = kFirstIndex; j <= ItemCount(n); ++j) {
+      if (n == m && j == i) continue;
+      const tMenuItemGroup& other = Group(n, j);
+      if (other.Grouped != VARIANT_FALSE && other.GroupID == self.GroupID) Item(n, j).cMIChecked = VARIANT_FALSE;
+    }
+  }
+}

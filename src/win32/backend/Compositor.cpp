@@ -1,0 +1,41 @@
+// Composites top-level windows, bottom to top, into the screen over the desktop colour. A
+// window region cuts the window's shape.
+#include <algorithm>
+
+#include "win32/gdi.h"
+#include "win32/user/DesktopState.h"
+
+namespace win32::userimpl {
+
+namespace {
+
+void Blend(const WindowRecord* w, const RECT& area, Surface& screen) {
+  const RECT part = Intersect(area, w->rect);
+  for (int y = part.top; y < part.bottom; ++y) {
+    for (int x = part.left; x < part.right; ++x) {
+      const int wx = x - w->rect.left;
+      const int wy = y - w->rect.top;
+      if (w->region && !PtInRegion(w->region, wx, wy)) continue;
+      if (w->surface->Contains(wx, wy)) screen.At(x, y) = w->surface->At(wx, wy);
+    }
+  }
+}
+
+}  // namespace
+
+void ComposeArea(const RECT& screenRect) {
+  Surface& screen = TheDisplay().screen;
+  const RECT area = Intersect(screenRect, RECT{0, 0, screen.width, screen.height});
+  if (RectEmpty(area)) return;
+  const COLORREF background = State().desktopColor;
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::fill_n(&screen.At(area.left, y), area.right - area.left, background);
+  }
+  const auto& tops = DesktopRecord().children;
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+    const WindowRecord* w = Find(*it);
+    if (w->IsVisibleStyle() && w->surface) Blend(w, area, screen);
+  }
+}
+
+}  // namespace win32::userimpl

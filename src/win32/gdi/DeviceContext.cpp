@@ -1,0 +1,342 @@
+#include "win32/gdi/DeviceContext.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+#include <utility>
+
+#include "win32/gdi/GdiObjects.h"
+#include "win32/gdi/Regions.h"
+#include "win32/objcount.h"
+
+namespace win32 {
+
+Display& TheDisplay() {
+  static Display display;
+  return display;
+}
+
+}  // namespace win32
+
+namespace win32::gdi {
+namespace {
+
+constexpr int kTrueColourBits = 32;
+constexpr int kLumaRed = 299;
+constexpr int kLumaGreen = 587;
+constexpr int kLumaBlue = 114;
+constexpr int kLumaMidpoint = 128 * 1000;
+
+std::unordered_map<std::uintptr_t, DeviceContext>& DcTable() {
+  static std::unordered_map<std::uintptr_t, DeviceContext> table;
+  return table;
+}
+
+void Hold(HGDIOBJ object, int delta) {
+  if (ObjectEntry* entry = FindObject(object)) entry->selectCount += delta;
+}
+
+HDC AddDC(DeviceContext dc) {
+  dc.attr.brush = GetStockObject(WHITE_BRUSH);
+  dc.attr.pen = GetStockObject(BLACK_PEN);
+  dc.attr.font = GetStockObject(SYSTEM_FONT);
+  dc.attr.palette = GetStockObject(DEFAULT_PALETTE);
+  if (dc.kind == DcKind::Memory) dc.attr.bitmap = DefaultBitmap();
+  const std::uintptr_t value = NextHandleValue();
+  DcTable().emplace(value, std::move(dc));
+  CountCreated(ObjectKind::DC);
+  return reinterpret_cast<HDC>(value);
+}
+
+RECT TargetBounds(const DeviceContext& dc, const Surface& target) {
+  RECT r{0, 0, target.width, target.height};
+  if (dc.kind == DcKind::Surface) IntersectRect(&r, &r, &dc.bounds);
+  return r;
+}
+
+}  // namespace
+
+DeviceContext* FindDC(HDC hdc) {
+  auto it = DcTable().find(reinterpret_cast<std::uintptr_t>(hdc));
+  return it == DcTable().end() ? nullptr : &it->second;
+}
+
+Surface* TargetOf(const DeviceContext& dc) {
+  switch (dc.kind) {
+    case DcKind::Display: return &TheDisplay().screen;
+    case DcKind::Surface: return dc.surface;
+    case DcKind::Memory: {
+      BitmapObject* bitmap = Find<BitmapObject>(dc.attr.bitmap);
+      return bitmap ? bitmap->surface.get() : nullptr;
+    }
+  }
+  return nullptr;
+}
+
+bool IsMonochrome(const DeviceContext& dc) {
+  const Surface* target = TargetOf(dc);
+  return target && target->bitsPerPixel == 1;
+}
+
+POINT ToTarget(const DeviceContext& dc, int x, int y) {
+  return POINT{x + dc.attr.viewportOrigin.x + dc.origin.x, y + dc.attr.viewportOrigin.y + dc.origin.y};
+}
+
+void ForEachVisible(const DeviceContext& dc, const RECT& rect, const std::function<void(const RECT&)>& fn) {
+  const Surface* target = TargetOf(dc);
+  if (!target) return;
+  const POINT topLeft = ToTarget(dc, rect.left, rect.top);
+  RECT area{topLeft.x, topLeft.y, topLeft.x + (rect.right - rect.left), topLeft.y + (rect.bottom - rect.top)};
+  const RECT bounds = TargetBounds(dc, *target);
+  if (!IntersectRect(&area, &area, &bounds)) return;
+  if (!dc.attr.hasClip) {
+    fn(area);
+    return;
+  }
+  for (RECT part : dc.attr.clip) {
+    OffsetRect(&part, dc.origin.x, dc.origin.y);
+    if (IntersectRect(&part, &part, &area)) fn(part);
+  }
+}
+
+bool IsVisible(const DeviceContext& dc, POINT p) {
+  const Surface* target = TargetOf(dc);
+  if (!target) return false;
+  const RECT bounds = TargetBounds(dc, *target);
+  if (!PtInRect(&bounds, p)) return false;
+  if (!dc.attr.hasClip) return true;
+  const POINT device{p.x - dc.origin.x, p.y - dc.origin.y};
+  return std::any_of(dc.attr.clip.begin(), dc.attr.clip.end(), [&](const RECT& r) { return PtInRect(&r, device); });
+}
+
+COLORREF ToMono(COLORREF color) {
+  const int luma = GetRValue(color) * kLumaRed + GetGValue(color) * kLumaGreen + GetBValue(color) * kLumaBlue;
+  return luma >= kLumaMidpoint ? RGB(255, 255, 255) : RGB(0, 0, 0);
+}
+
+COLORREF ToTargetColor(const DeviceContext& dc, COLORREF color) {
+  return IsMonochrome(dc) ? ToMono(color) : (color & 0x00FFFFFF);
+}
+
+void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
+  const BrushObject* b = Find<BrushObject>(brush);
+  Surface* target = TargetOf(dc);
+  if (!b || b->hollow || !target) return;
+  const COLORREF solid = ToTargetColor(dc, b->color);
+  ForEachVisible(dc, rect, [&](const RECT& part) {
+    for (int y = part.top; y < part.bottom; ++y) {
+      for (int x = part.left; x < part.right; ++x) {
+        if (b->pattern && b->pattern->width > 0 && b->pattern->height > 0) {
+          const int px = (x - dc.origin.x) % b->pattern->width;
+          const int py = (y - dc.origin.y) % b->pattern->height;
+          const COLORREF c = b->pattern->At(px < 0 ? px + b->pattern->width : px, py < 0 ? py + b->pattern->height : py);
+          target->At(x, y) = b->pattern->bitsPerPixel == 1 && !IsMonochrome(dc)
+                                 ? (c ? dc.attr.bkColor : dc.attr.textColor)
+                                 : ToTargetColor(dc, c);
+        } else {
+          target->At(x, y) = solid;
+        }
+      }
+    }
+  });
+}
+
+void PlotPixel(const DeviceContext& dc, int x, int y, COLORREF color) {
+  const POINT p = ToTarget(dc, x, y);
+  if (IsVisible(dc, p)) TargetOf(dc)->At(p.x, p.y) = ToTargetColor(dc, color);
+}
+
+}  // namespace win32::gdi
+
+namespace win32 {
+
+HDC CreateSurfaceDC(Surface* target, POINT origin, RECT clip) {
+  gdi::DeviceContext dc;
+  dc.kind = gdi::DcKind::Surface;
+  dc.surface = target;
+  dc.origin = origin;
+  dc.bounds = clip;
+  return gdi::AddDC(std::move(dc));
+}
+
+}  // namespace win32
+
+using namespace win32::gdi;
+
+HDC CreateDCA(LPCSTR driver, LPCSTR, LPCSTR, const void*) {
+  if (!driver || std::strcmp(driver, "DISPLAY") != 0) return nullptr;
+  DeviceContext dc;
+  dc.kind = DcKind::Display;
+  return AddDC(std::move(dc));
+}
+
+HDC CreateCompatibleDC(HDC) {
+  DeviceContext dc;
+  dc.kind = DcKind::Memory;
+  return AddDC(std::move(dc));
+}
+
+BOOL DeleteDC(HDC hdc) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return FALSE;
+  for (HGDIOBJ held : {dc->attr.bitmap, dc->attr.brush, dc->attr.pen, dc->attr.font, dc->attr.palette}) Hold(held, -1);
+  if (BitmapObject* bitmap = Find<BitmapObject>(dc->attr.bitmap)) bitmap->selectedInto = nullptr;
+  for (const DcAttributes& saved : dc->saved) {
+    for (HGDIOBJ held : {saved.brush, saved.pen, saved.font, saved.palette}) Hold(held, -1);
+  }
+  DcTable().erase(reinterpret_cast<std::uintptr_t>(hdc));
+  win32::CountDestroyed(win32::ObjectKind::DC);
+  return TRUE;
+}
+
+int SaveDC(HDC hdc) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return 0;
+  dc->saved.push_back(dc->attr);
+  // The saved copy keeps its objects alive just as the live selection does.
+  for (HGDIOBJ held : {dc->attr.brush, dc->attr.pen, dc->attr.font, dc->attr.palette}) Hold(held, 1);
+  return static_cast<int>(dc->saved.size());
+}
+
+BOOL RestoreDC(HDC hdc, int savedDC) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return FALSE;
+  const int depth = static_cast<int>(dc->saved.size());
+  const int level = savedDC < 0 ? depth + savedDC + 1 : savedDC;
+  if (level < 1 || level > depth) return FALSE;
+  while (static_cast<int>(dc->saved.size()) > level) {
+    for (HGDIOBJ held : {dc->saved.back().brush, dc->saved.back().pen, dc->saved.back().font, dc->saved.back().palette}) Hold(held, -1);
+    dc->saved.pop_back();
+  }
+  DcAttributes restored = dc->saved.back();
+  dc->saved.pop_back();
+  // The bitmap stays: restoring another bitmap would break its one-DC rule.
+  for (HGDIOBJ held : {dc->attr.brush, dc->attr.pen, dc->attr.font, dc->attr.palette}) Hold(held, -1);
+  restored.bitmap = dc->attr.bitmap;
+  dc->attr = std::move(restored);
+  return TRUE;
+}
+
+int GetDeviceCaps(HDC hdc, int index) {
+  if (!FindDC(hdc)) return 0;
+  const win32::Display& display = win32::TheDisplay();
+  switch (index) {
+    case LOGPIXELSX: return display.dpiX;
+    case LOGPIXELSY: return display.dpiY;
+    case BITSPIXEL: return kTrueColourBits;
+    case PLANES: return 1;
+    case HORZRES: return display.screen.width;
+    case VERTRES: return display.screen.height;
+    default: return 0;
+  }
+}
+
+BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return FALSE;
+  if (previous) *previous = dc->attr.viewportOrigin;
+  dc->attr.viewportOrigin = POINT{x, y};
+  return TRUE;
+}
+
+BOOL GetViewportOrgEx(HDC hdc, POINT* origin) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || !origin) return FALSE;
+  *origin = dc->attr.viewportOrigin;
+  return TRUE;
+}
+
+BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return FALSE;
+  return SetViewportOrgEx(hdc, dc->attr.viewportOrigin.x + dx, dc->attr.viewportOrigin.y + dy, previous);
+}
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
+  DeviceContext* dc = FindDC(hdc);
+  ObjectEntry* entry = FindObject(object);
+  if (!dc || !entry) return nullptr;
+  if (auto* region = std::get_if<RegionObject>(&entry->object)) {
+    dc->attr.clip = region->rects;
+    dc->attr.hasClip = true;
+    return reinterpret_cast<HGDIOBJ>(static_cast<std::uintptr_t>(RegionComplexity(region->rects)));
+  }
+  HGDIOBJ* slot = nullptr;
+  if (auto* bitmap = std::get_if<BitmapObject>(&entry->object)) {
+    if (dc->kind != DcKind::Memory) return nullptr;
+    if (object != dc->attr.bitmap && bitmap->selectedInto && !entry->stock) return nullptr;
+    if (BitmapObject* old = Find<BitmapObject>(dc->attr.bitmap)) old->selectedInto = nullptr;
+    if (!entry->stock) bitmap->selectedInto = hdc;
+    slot = &dc->attr.bitmap;
+  } else if (std::holds_alternative<BrushObject>(entry->object)) {
+    slot = &dc->attr.brush;
+  } else if (std::holds_alternative<PenObject>(entry->object)) {
+    slot = &dc->attr.pen;
+  } else if (std::holds_alternative<FontObject>(entry->object)) {
+    slot = &dc->attr.font;
+  } else {
+    slot = &dc->attr.palette;
+  }
+  HGDIOBJ previous = *slot;
+  Hold(previous, -1);
+  Hold(object, 1);
+  *slot = object;
+  return previous;
+}
+
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return nullptr;
+  switch (type) {
+    case OBJ_PEN: return dc->attr.pen;
+    case OBJ_BRUSH: return dc->attr.brush;
+    case OBJ_PAL: return dc->attr.palette;
+    case OBJ_FONT: return dc->attr.font;
+    case OBJ_BITMAP: return dc->attr.bitmap;
+    default: return nullptr;
+  }
+}
+
+HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL) {
+  // The display is true colour: a palette is remembered but changes no colour.
+  return Find<PaletteObject>(palette) ? SelectObject(hdc, palette) : nullptr;
+}
+
+UINT RealizePalette(HDC hdc) { return FindDC(hdc) ? 0 : static_cast<UINT>(-1); }
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return CLR_INVALID;
+  return std::exchange(dc->attr.textColor, color);
+}
+COLORREF GetTextColor(HDC hdc) {
+  DeviceContext* dc = FindDC(hdc);
+  return dc ? dc->attr.textColor : CLR_INVALID;
+}
+COLORREF SetBkColor(HDC hdc, COLORREF color) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return CLR_INVALID;
+  return std::exchange(dc->attr.bkColor, color);
+}
+COLORREF GetBkColor(HDC hdc) {
+  DeviceContext* dc = FindDC(hdc);
+  return dc ? dc->attr.bkColor : CLR_INVALID;
+}
+int SetBkMode(HDC hdc, int mode) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+  return std::exchange(dc->attr.bkMode, mode);
+}
+int GetBkMode(HDC hdc) {
+  DeviceContext* dc = FindDC(hdc);
+  return dc ? dc->attr.bkMode : 0;
+}
+UINT SetTextAlign(HDC hdc, UINT align) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return static_cast<UINT>(-1);
+  return std::exchange(dc->attr.textAlign, align);
+}
+UINT GetTextAlign(HDC hdc) {
+  DeviceContext* dc = FindDC(hdc);
+  return dc ? dc->attr.textAlign : static_cast<UINT>(-1);
+}

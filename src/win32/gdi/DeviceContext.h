@@ -1,0 +1,61 @@
+// Device-context state and the coordinate/clip plumbing every drawing function shares.
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "win32/gdi.h"
+#include "win32/surface.h"
+
+namespace win32::gdi {
+
+enum class DcKind { Display, Memory, Surface };
+
+struct DcAttributes {
+  HBITMAP bitmap = nullptr;
+  HBRUSH brush = nullptr;
+  HPEN pen = nullptr;
+  HFONT font = nullptr;
+  HPALETTE palette = nullptr;
+  COLORREF textColor = RGB(0, 0, 0);
+  COLORREF bkColor = RGB(255, 255, 255);
+  int bkMode = OPAQUE;
+  UINT textAlign = TA_LEFT | TA_TOP;
+  POINT position{0, 0};
+  POINT viewportOrigin{0, 0};
+  bool hasClip = false;
+  std::vector<RECT> clip;  // device coordinates (relative to the DC's origin)
+};
+
+struct DeviceContext {
+  DcKind kind = DcKind::Memory;
+  Surface* surface = nullptr;  // Surface kind only; the others find their target live
+  POINT origin{0, 0};          // target pixel of device (0, 0)
+  RECT bounds{0, 0, 0, 0};     // Surface kind: allowed target area
+  DcAttributes attr;
+  std::vector<DcAttributes> saved;
+};
+
+DeviceContext* FindDC(HDC hdc);
+
+// The pixels a DC draws on (the selected bitmap, the screen or the window's surface).
+Surface* TargetOf(const DeviceContext& dc);
+bool IsMonochrome(const DeviceContext& dc);
+
+// Logical point to target pixel.
+POINT ToTarget(const DeviceContext& dc, int x, int y);
+
+// Calls `fn` with each visible part (target pixels, clipped to the target, the DC's bounds
+// and its clip region) of the logical rectangle `rect`.
+void ForEachVisible(const DeviceContext& dc, const RECT& rect, const std::function<void(const RECT&)>& fn);
+bool IsVisible(const DeviceContext& dc, POINT targetPixel);
+
+// Colour as stored on the DC's target: monochrome targets get black or white.
+COLORREF ToTargetColor(const DeviceContext& dc, COLORREF color);
+COLORREF ToMono(COLORREF color);
+
+// Solid colour fill of a logical rectangle with a brush (pattern brushes tile).
+void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush);
+// Plots one logical pixel through the clip.
+void PlotPixel(const DeviceContext& dc, int x, int y, COLORREF color);
+
+}  // namespace win32::gdi

@@ -1,0 +1,70 @@
+// Fonts through fontconfig and FreeType: face lookup, Windows-style metrics, glyph cache.
+#pragma once
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "win32/gdi.h"
+
+using FT_Face = struct FT_FaceRec_*;
+
+namespace win32::gdi {
+
+// One rendered glyph: coverage 0..255 per pixel, placed relative to the pen on the baseline.
+struct Glyph {
+  int left = 0;  // from the pen to the first column
+  int top = 0;   // from the baseline up to the first row
+  int width = 0;
+  int height = 0;
+  int advance = 0;
+  std::vector<BYTE> coverage;
+};
+
+struct FontMetrics {
+  int ascent = 0;
+  int descent = 0;
+  int height = 0;
+  int internalLeading = 0;
+  int externalLeading = 0;
+  int aveCharWidth = 0;
+  int maxCharWidth = 0;
+  int underlinePosition = 0;  // below the baseline
+  int underlineThickness = 1;
+  int strikeoutPosition = 0;  // above the baseline
+};
+
+class FontFace {
+ public:
+  // The realised face for a logical font; faces are shared and live for the process.
+  static FontFace& For(const LOGFONTW& logFont);
+  ~FontFace();
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+
+  const FontMetrics& Metrics() const { return metrics_; }
+  const LOGFONTW& LogFont() const { return logFont_; }
+  const Glyph& GlyphFor(char32_t codePoint);
+  // Width of a run of UTF-16 text in pixels.
+  int MeasureWidth(std::u16string_view text);
+
+ private:
+  explicit FontFace(const LOGFONTW& logFont);
+  void ChooseSize();
+  void ComputeMetrics();
+  unsigned GlyphIndex(char32_t codePoint) const;
+
+  LOGFONTW logFont_;
+  FT_Face face_ = nullptr;
+  bool synthesizeBold_ = false;
+  bool synthesizeItalic_ = false;
+  int emPixels_ = 0;
+  FontMetrics metrics_;
+  std::map<char32_t, Glyph> glyphs_;
+};
+
+// Splits UTF-16 into code points (unpaired surrogates become U+FFFD).
+std::u32string ToCodePoints(std::u16string_view text);
+
+}  // namespace win32::gdi

@@ -1,0 +1,222 @@
+#include "win32/gdi/GdiObjects.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <unordered_map>
+
+#include "win32/gdi/DeviceContext.h"
+#include "win32/objcount.h"
+
+namespace win32::gdi {
+namespace {
+
+// Handle values start above zero and never repeat, so a stale handle is simply unknown.
+constexpr std::uintptr_t kFirstHandle = 0x100;
+constexpr int kStockCount = DEFAULT_GUI_FONT + 1;
+constexpr BYTE kLightGray = 192;
+constexpr BYTE kGray = 128;
+constexpr BYTE kDarkGray = 64;
+constexpr LONG kDefaultGuiFontHeight = -11;  // 8 points at 96 dpi
+constexpr LONG kSystemFontHeight = 16;
+
+std::uintptr_t g_nextHandle = kFirstHandle;
+std::unordered_map<std::uintptr_t, ObjectEntry>& Table() {
+  static std::unordered_map<std::uintptr_t, ObjectEntry> table;
+  return table;
+}
+
+ObjectKind KindOf(const GdiObject& object) {
+  switch (object.index()) {
+    case 0: return ObjectKind::Bitmap;
+    case 1: return ObjectKind::Brush;
+    case 2: return ObjectKind::Pen;
+    case 3: return ObjectKind::Font;
+    case 4: return ObjectKind::Region;
+    default: return ObjectKind::Count;
+  }
+}
+
+void CountObject(const GdiObject& object, bool created) {
+  const ObjectKind kind = KindOf(object);
+  if (kind == ObjectKind::Count) return;
+  if (created) {
+    CountCreated(kind);
+  } else {
+    CountDestroyed(kind);
+  }
+}
+
+HFONT MakeStockFont(const char16_t* face, LONG height, LONG weight) {
+  FontObject font;
+  font.logFont.lfHeight = height;
+  font.logFont.lfWeight = weight;
+  std::char_traits<char16_t>::copy(font.logFont.lfFaceName, face, std::char_traits<char16_t>::length(face));
+  return AddObject(font, true);
+}
+
+HBRUSH MakeStockBrush(COLORREF color, bool hollow = false) {
+  BrushObject brush;
+  brush.color = color;
+  brush.hollow = hollow;
+  return AddObject(brush, true);
+}
+
+HPEN MakeStockPen(int style, COLORREF color) { return AddObject(PenObject{style, 1, color}, true); }
+
+const std::array<HGDIOBJ, kStockCount>& StockObjects() {
+  static const std::array<HGDIOBJ, kStockCount> stock = [] {
+    std::array<HGDIOBJ, kStockCount> s{};
+    s[WHITE_BRUSH] = MakeStockBrush(RGB(255, 255, 255));
+    s[LTGRAY_BRUSH] = MakeStockBrush(RGB(kLightGray, kLightGray, kLightGray));
+    s[GRAY_BRUSH] = MakeStockBrush(RGB(kGray, kGray, kGray));
+    s[DKGRAY_BRUSH] = MakeStockBrush(RGB(kDarkGray, kDarkGray, kDarkGray));
+    s[BLACK_BRUSH] = MakeStockBrush(RGB(0, 0, 0));
+    s[NULL_BRUSH] = MakeStockBrush(0, true);
+    s[WHITE_PEN] = MakeStockPen(PS_SOLID, RGB(255, 255, 255));
+    s[BLACK_PEN] = MakeStockPen(PS_SOLID, RGB(0, 0, 0));
+    s[NULL_PEN] = MakeStockPen(PS_NULL, 0);
+    s[SYSTEM_FONT] = MakeStockFont(u"MS Sans Serif", kSystemFontHeight, FW_BOLD);
+    s[DEFAULT_PALETTE] = AddObject(PaletteObject{}, true);
+    s[DEFAULT_GUI_FONT] = MakeStockFont(u"MS Sans Serif", kDefaultGuiFontHeight, FW_NORMAL);
+    return s;
+  }();
+  return stock;
+}
+
+}  // namespace
+
+std::uintptr_t NextHandleValue() { return g_nextHandle++; }
+
+HGDIOBJ AddObject(GdiObject object, bool stock) {
+  const std::uintptr_t value = NextHandleValue();
+  if (!stock) CountObject(object, true);
+  Table().emplace(value, ObjectEntry{std::move(object), stock, 0});
+  return reinterpret_cast<HGDIOBJ>(value);
+}
+
+ObjectEntry* FindObject(HGDIOBJ handle) {
+  auto it = Table().find(reinterpret_cast<std::uintptr_t>(handle));
+  return it == Table().end() ? nullptr : &it->second;
+}
+
+HBITMAP DefaultBitmap() {
+  static const HBITMAP bitmap = [] {
+    BitmapObject b;
+    b.surface->bitsPerPixel = 1;
+    b.surface->Resize(1, 1, RGB(0, 0, 0));
+    return AddObject(std::move(b), true);
+  }();
+  return bitmap;
+}
+
+}  // namespace win32::gdi
+
+using namespace win32::gdi;
+
+HGDIOBJ GetStockObject(int index) {
+  if (index < 0 || index >= kStockCount) return nullptr;
+  return StockObjects()[static_cast<size_t>(index)];
+}
+
+BOOL DeleteObject(HGDIOBJ object) {
+  ObjectEntry* entry = FindObject(object);
+  if (!entry) return FALSE;
+  if (entry->stock) return TRUE;
+  if (entry->selectCount > 0) return FALSE;
+  CountObject(entry->object, false);
+  Table().erase(reinterpret_cast<std::uintptr_t>(object));
+  return TRUE;
+}
+
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
+  constexpr UINT kMono = 1;
+  constexpr UINT kTrueColour = 32;
+  constexpr UINT kBitsPerByte = 8;
+  constexpr UINT kRowAlignBytes = 2;  // CreateBitmap rows are WORD aligned
+  if (width < 0 || height < 0 || planes != 1 || (bitsPerPixel != kMono && bitsPerPixel != kTrueColour)) {
+    return nullptr;
+  }
+  BitmapObject bitmap;
+  bitmap.surface->bitsPerPixel = static_cast<int>(bitsPerPixel);
+  bitmap.surface->Resize(width, height, 0);
+  if (bits) {
+    const auto* bytes = static_cast<const BYTE*>(bits);
+    if (bitsPerPixel == kMono) {
+      const UINT stride = (static_cast<UINT>(width) + kBitsPerByte * kRowAlignBytes - 1) /
+                          (kBitsPerByte * kRowAlignBytes) * kRowAlignBytes;
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+          const BYTE b = bytes[static_cast<UINT>(y) * stride + static_cast<UINT>(x) / kBitsPerByte];
+          const bool set = (b >> (kBitsPerByte - 1 - static_cast<UINT>(x) % kBitsPerByte)) & 1;
+          bitmap.surface->At(x, y) = set ? RGB(255, 255, 255) : RGB(0, 0, 0);
+        }
+      }
+    } else {
+      // 32-bit rows are BGRA in memory, as a DIB: 0x00RRGGBB per DWORD.
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+          DWORD v = 0;
+          std::memcpy(&v, bytes + (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) * 4, 4);
+          bitmap.surface->At(x, y) = RGB(static_cast<BYTE>(v >> 16), static_cast<BYTE>(v >> 8), static_cast<BYTE>(v));
+        }
+      }
+    }
+  }
+  return AddObject(std::move(bitmap));
+}
+
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || width < 0 || height < 0) return nullptr;
+  constexpr UINT kMono = 1;
+  constexpr UINT kTrueColour = 32;
+  return CreateBitmap(width, height, 1, IsMonochrome(*dc) ? kMono : kTrueColour, nullptr);
+}
+
+int GetObjectA(HGDIOBJ object, int size, LPVOID out) {
+  const BitmapObject* bitmap = Find<BitmapObject>(object);
+  if (!bitmap || size < static_cast<int>(sizeof(BITMAP))) return 0;
+  constexpr int kBitsPerByte = 8;
+  constexpr int kRowAlignBytes = 2;
+  const win32::Surface& s = *bitmap->surface;
+  BITMAP bm{};
+  bm.bmWidth = s.width;
+  bm.bmHeight = s.height;
+  bm.bmPlanes = 1;
+  bm.bmBitsPixel = static_cast<WORD>(s.bitsPerPixel);
+  bm.bmWidthBytes = (s.width * s.bitsPerPixel + kBitsPerByte * kRowAlignBytes - 1) / (kBitsPerByte * kRowAlignBytes) * kRowAlignBytes;
+  std::memcpy(out, &bm, sizeof(bm));
+  return static_cast<int>(sizeof(BITMAP));
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+  BrushObject brush;
+  brush.color = color;
+  return AddObject(brush);
+}
+
+HBRUSH CreatePatternBrush(HBITMAP bitmap) {
+  const BitmapObject* source = Find<BitmapObject>(bitmap);
+  if (!source) return nullptr;
+  BrushObject brush;
+  brush.pattern = std::make_shared<const win32::Surface>(*source->surface);
+  return AddObject(brush);
+}
+
+HPEN CreatePen(int style, int width, COLORREF color) { return AddObject(PenObject{style, width < 1 ? 1 : width, color}); }
+
+HFONT CreateFontIndirectW(const LOGFONTW* logFont) {
+  if (!logFont) return nullptr;
+  return AddObject(FontObject{*logFont});
+}
+
+HFONT CreateFontIndirectA(const LOGFONTA* logFont) {
+  if (!logFont) return nullptr;
+  LOGFONTW wide{};
+  std::memcpy(&wide, logFont, offsetof(LOGFONTA, lfFaceName));
+  const std::u16string face = win32::AnsiToWide(logFont->lfFaceName, static_cast<int>(strnlen(logFont->lfFaceName, LF_FACESIZE)));
+  std::char_traits<char16_t>::copy(wide.lfFaceName, face.data(), std::min<size_t>(face.size(), LF_FACESIZE - 1));
+  return CreateFontIndirectW(&wide);
+}

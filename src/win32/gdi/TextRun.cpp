@@ -1,0 +1,81 @@
+#include "win32/gdi/TextRun.h"
+
+#include "win32/gdi/GdiObjects.h"
+
+namespace win32::gdi {
+namespace {
+
+constexpr int kMaxCoverage = 255;
+constexpr int kMonoThreshold = 128;
+
+COLORREF Blend(COLORREF under, COLORREF over, int coverage) {
+  auto mix = [coverage](int a, int b) { return static_cast<BYTE>(a + (b - a) * coverage / kMaxCoverage); };
+  return RGB(mix(GetRValue(under), GetRValue(over)), mix(GetGValue(under), GetGValue(over)),
+             mix(GetBValue(under), GetBValue(over)));
+}
+
+void DrawGlyph(const DeviceContext& dc, Surface& target, const Glyph& g, int penX, int baseline) {
+  const bool mono = target.bitsPerPixel == 1;
+  const COLORREF color = ToTargetColor(dc, dc.attr.textColor);
+  const RECT box{penX + g.left, baseline - g.top, penX + g.left + g.width, baseline - g.top + g.height};
+  const POINT origin = ToTarget(dc, box.left, box.top);
+  ForEachVisible(dc, box, [&](const RECT& part) {
+    for (int y = part.top; y < part.bottom; ++y) {
+      for (int x = part.left; x < part.right; ++x) {
+        const int c = g.coverage[static_cast<size_t>((y - origin.y) * g.width + (x - origin.x))];
+        if (c == 0) continue;
+        COLORREF& pixel = target.At(x, y);
+        if (mono) {
+          if (c >= kMonoThreshold) pixel = color;
+        } else {
+          pixel = c == kMaxCoverage ? color : Blend(pixel, color, c);
+        }
+      }
+    }
+  });
+}
+
+void FillSolid(const DeviceContext& dc, const RECT& rect, COLORREF color) {
+  Surface* target = TargetOf(dc);
+  const COLORREF c = ToTargetColor(dc, color);
+  ForEachVisible(dc, rect, [&](const RECT& part) {
+    for (int y = part.top; y < part.bottom; ++y) {
+      for (int x = part.left; x < part.right; ++x) target->At(x, y) = c;
+    }
+  });
+}
+
+}  // namespace
+
+FontFace& FaceOf(const DeviceContext& dc) {
+  const FontObject* font = Find<FontObject>(dc.attr.font);
+  if (!font) font = Find<FontObject>(GetStockObject(SYSTEM_FONT));
+  return FontFace::For(font->logFont);
+}
+
+void DrawTextRun(const DeviceContext& dc, int x, int top, std::u16string_view text) {
+  Surface* target = TargetOf(dc);
+  if (!target) return;
+  FontFace& face = FaceOf(dc);
+  const FontMetrics& m = face.Metrics();
+  const int width = face.MeasureWidth(text);
+  if (dc.attr.bkMode == OPAQUE) FillSolid(dc, RECT{x, top, x + width, top + m.height}, dc.attr.bkColor);
+  const int baseline = top + m.ascent;
+  int pen = x;
+  for (char32_t c : ToCodePoints(text)) {
+    const Glyph& g = face.GlyphFor(c);
+    DrawGlyph(dc, *target, g, pen, baseline);
+    pen += g.advance;
+  }
+  const LOGFONTW& lf = face.LogFont();
+  if (lf.lfUnderline) {
+    const int y = baseline + m.underlinePosition;
+    FillSolid(dc, RECT{x, y, x + width, y + m.underlineThickness}, dc.attr.textColor);
+  }
+  if (lf.lfStrikeOut) {
+    const int y = baseline - m.strikeoutPosition;
+    FillSolid(dc, RECT{x, y, x + width, y + m.underlineThickness}, dc.attr.textColor);
+  }
+}
+
+}  // namespace win32::gdi

@@ -1,0 +1,132 @@
+#include <cstddef>
+#include <cstddef>
+#include "win32/user/DesktopState.h"
+
+#include "win32/gdi.h"
+#include "win32/objcount.h"
+
+namespace win32::userimpl {
+
+namespace {
+
+void Initialise(DesktopState& state, const DesktopOptions& options) {
+  auto desktop = std::make_unique<WindowRecord>();
+  desktop->hwnd = reinterpret_cast<HWND>(kDesktopHandleValue);
+  desktop->className = kDesktopClassName;
+  desktop->style = WS_VISIBLE;
+  desktop->rect = RECT{0, 0, options.width, options.height};
+  state.windows.emplace(kDesktopHandleValue, std::move(desktop));
+  auto clock = std::make_unique<VirtualClock>();
+  state.virtualClock = clock.get();
+  state.clock = std::move(clock);
+  Display& display = TheDisplay();
+  display.dpiX = options.dpi;
+  display.dpiY = options.dpi;
+  display.screen.Resize(options.width, options.height, state.desktopColor);
+}
+
+// Counts down what the old desktop still held, as if it had been destroyed.
+void ForgetLiveObjects(DesktopState& state) {
+  for (auto& [handle, w] : state.windows) {
+    if (handle == kDesktopHandleValue) continue;
+    if (w->region) DeleteObject(w->region);
+    CountDestroyed(ObjectKind::Window);
+  }
+  for (std::size_t n = state.timers.size(); n > 0; --n) CountDestroyed(ObjectKind::Timer);
+  for (std::size_t n = state.hooks.size(); n > 0; --n) CountDestroyed(ObjectKind::Hook);
+}
+
+}  // namespace
+
+DesktopState& State() {
+  static DesktopState state;
+  static const bool ready = (Initialise(state, DesktopOptions{}), true);
+  (void)ready;
+  return state;
+}
+
+void ResetState(const DesktopOptions& options) {
+  DesktopState& state = State();
+  ForgetLiveObjects(state);
+  state = DesktopState{};
+  Initialise(state, options);
+}
+
+HWND DesktopHandle() { return reinterpret_cast<HWND>(kDesktopHandleValue); }
+
+WindowRecord* Find(HWND hwnd) {
+  auto& windows = State().windows;
+  auto it = windows.find(reinterpret_cast<std::uintptr_t>(hwnd));
+  return it == windows.end() ? nullptr : it->second.get();
+}
+
+WindowRecord& DesktopRecord() { return *Find(DesktopHandle()); }
+
+WindowRecord* TopLevelOf(WindowRecord* w) {
+  while (w && w->IsChild()) w = Find(w->parent);
+  return w;
+}
+
+POINT ScreenOrigin(const WindowRecord* w) {
+  POINT origin{0, 0};
+  while (w && w->hwnd != DesktopHandle()) {
+    origin.x += w->rect.left;
+    origin.y += w->rect.top;
+    w = w->IsChild() ? Find(w->parent) : nullptr;
+  }
+  return origin;
+}
+
+POINT OriginInTopLevel(const WindowRecord* w) {
+  POINT origin{0, 0};
+  while (w && w->IsChild()) {
+    origin.x += w->rect.left;
+    origin.y += w->rect.top;
+    w = Find(w->parent);
+  }
+  return origin;
+}
+
+RECT ScreenRect(const WindowRecord* w) {
+  const POINT o = ScreenOrigin(w);
+  return RECT{o.x, o.y, o.x + w->Width(), o.y + w->Height()};
+}
+
+bool IsReallyVisible(const WindowRecord* w) {
+  while (w && w->hwnd != DesktopHandle()) {
+    if (!w->IsVisibleStyle()) return false;
+    if (!w->IsChild()) return true;
+    w = Find(w->parent);
+  }
+  return w != nullptr;
+}
+
+DWORD Now() { return State().clock->Now(); }
+
+bool RectEmpty(const RECT& r) { return IsRectEmpty(&r) != FALSE; }
+
+RECT Intersect(const RECT& a, const RECT& b) {
+  RECT r{};
+  IntersectRect(&r, &a, &b);
+  return r;
+}
+
+RECT Union(const RECT& a, const RECT& b) {
+  RECT r{};
+  UnionRect(&r, &a, &b);
+  return r;
+}
+
+RECT Offset(const RECT& r, int dx, int dy) {
+  RECT moved = r;
+  OffsetRect(&moved, dx, dy);
+  return moved;
+}
+
+bool Contains(const RECT& r, POINT pt) { return PtInRect(&r, pt) != FALSE; }
+
+void MarkScreenDirty(const RECT& screenRect) {
+  if (!RectEmpty(screenRect)) ComposeArea(screenRect);
+}
+
+}  // namespace win32::userimpl

@@ -1,0 +1,58 @@
+// What USER keeps per window class and per window.
+#pragma once
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win32/surface.h"
+#include "win32/user.h"
+
+namespace win32::userimpl {
+
+struct ClassRecord {
+  std::string name;
+  UINT style = 0;
+  WNDPROC proc = nullptr;
+  HBRUSH background = nullptr;
+  HINSTANCE instance = nullptr;
+  bool unicode = false;
+};
+
+struct WindowRecord {
+  HWND hwnd = nullptr;
+  std::string className;
+  UINT classStyle = 0;
+  HBRUSH classBackground = nullptr;
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  HWND parent = nullptr;  // the desktop window for top-level windows
+  HWND owner = nullptr;   // top-level windows only
+  RECT rect{};            // in the parent's client coordinates (screen for top-level windows)
+  std::string text;
+  LONG_PTR userData = 0;
+  LONG id = 0;
+  HINSTANCE instance = nullptr;
+  std::map<std::string, void*> props;
+  HRGN region = nullptr;  // window coordinates; owned by the window
+  bool unicode = false;
+  bool child = false;  // lives inside a parent's client area, not on the desktop
+  bool destroying = false;
+
+  // Pending paint: the union of invalidated rectangles, in client coordinates.
+  bool hasUpdate = false;
+  bool erasePending = false;
+  RECT update{};
+
+  std::vector<HWND> children;        // z-order, top first
+  std::unique_ptr<Surface> surface;  // top-level windows draw here
+
+  bool IsChild() const { return child; }
+  bool IsVisibleStyle() const { return (style & WS_VISIBLE) != 0; }
+  bool IsTopmost() const { return (exStyle & WS_EX_TOPMOST) != 0; }
+  int Width() const { return rect.right - rect.left; }
+  int Height() const { return rect.bottom - rect.top; }
+};
+
+}  // namespace win32::userimpl

@@ -1,0 +1,146 @@
+// Property bags as a control meets them: defaults omitted on save, defaults on load, and the
+// file format round trip.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "container/AutomationError.h"
+#include "container/RuntimeErrors.h"
+#include "container/FilePropertyBag.h"
+#include "container/StdFont.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+  return (std::filesystem::temp_directory_path() / ("mirel_container_" + name)).string();
+}
+
+TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
+  const auto ambient = StdFont::Create("MS Sans Serif", 8.25);
+  MemoryPropertyBag bag;
+  bag.WriteProperty("ApplyCandyEffects", Variant(false), Variant(false));
+  bag.WriteProperty("BackColor", Variant::Long(0xFFFFFF), Variant::Long(0xFFFFFF));
+  bag.WriteProperty("BorderColor", Variant::Long(0x80000003), Variant::Long(0x80000003));
+  bag.WriteProperty("DefaultCaptionFont", Variant(ambient), Variant(ambient));
+  bag.WriteProperty("DefaultMenuFont", Variant(StdFont::Create("Tahoma", 10)), Variant(ambient));
+  bag.WriteProperty("CPPalette", Variant("Palette"), Variant("Palette"));
+  bag.WriteProperty("CPSystem", Variant("Système"), Variant("System"));
+  bag.WriteProperty("ToolTipPreTime", Variant::Long(1000), Variant::Long(1000));
+  bag.WriteProperty("ToolSpacing", Variant::Integer(0), Variant::Integer(6));
+  bag.WriteProperty("MenuHeaderSpacing", Variant::Integer(6), Variant::Integer(6));
+  bag.WriteProperty("Enabled", Variant(false), Variant(true));
+  bag.WriteProperty("Tag", Variant("no default"));
+  const std::vector<std::string> expected = {"DefaultMenuFont", "CPSystem", "ToolSpacing", "Enabled", "Tag"};
+  EXPECT_EQ(bag.Names(), expected);
+}
+
+TEST(PropertyBag, ReadsDefaultsForAbsentNames) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("MenuItemSpacing", Variant::Integer(3), Variant::Integer(2));
+  EXPECT_EQ(CInt(bag.ReadProperty("MenuItemSpacing", Variant::Integer(2))), 3);
+  EXPECT_EQ(CLng(bag.ReadProperty("CustomBandHeight", Variant::Long(0))), 0);
+  try {
+    bag.ReadProperty("Nothing here");
+    FAIL() << "absent name without default must raise";
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number(), runtime_error_number::DataValueNotFound);
+    EXPECT_EQ(e.Description(), "Data value named 'Nothing here' not found");
+  }
+}
+
+TEST(PropertyBag, FileRoundTripKeepsOrderTypesAndFonts) {
+  const std::string path = TempPath("roundtrip.json");
+  std::filesystem::remove(path);
+  {
+    FilePropertyBag bag(path);
+    EXPECT_TRUE(bag.Entries().empty());
+    auto font = StdFont::Create("Tahoma", 9.75, true);
+    font->SetItalic(true);
+    font->SetCharset(2);
+    bag.WriteProperty("ApplyCandyEffects", Variant(true), Variant(false));
+    bag.WriteProperty("BorderColor", Variant::Long(static_cast<std::int32_t>(0x80000011)));
+    bag.WriteProperty("ToolSpacing", Variant::Integer(0), Variant::Integer(6));
+    bag.WriteProperty("CPMoreColors", Variant("Plus de couleurs…"));
+    bag.WriteProperty("Ratio", Variant(0.1));
+    bag.WriteProperty("Half", Variant(0.5f));
+    bag.WriteProperty("ToolTipFont", Variant(font));
+    bag.Save();
+  }
+  const FilePropertyBag loaded(path);
+  const std::vector<std::string> names = {"ApplyCandyEffects", "BorderColor", "ToolSpacing", "CPMoreColors",
+                                          "Ratio",             "Half",        "ToolTipFont"};
+  ASSERT_EQ(loaded.Names(), names);
+  std::vector<std::string> types;
+  for (const auto& [name, value] : loaded.Entries()) types.push_back(TypeName(value));
+  const std::vector<std::string> expectedTypes = {"Boolean", "Long", "Integer", "String", "Double", "Single", "Font"};
+  EXPECT_EQ(types, expectedTypes);
+  EXPECT_EQ(CVBool(loaded.ReadProperty("ApplyCandyEffects", Variant(false))), VARIANT_TRUE);
+  EXPECT_EQ(static_cast<std::uint32_t>(CLng(loaded.ReadProperty("BorderColor"))), 0x80000011u);
+  EXPECT_EQ(CInt(loaded.ReadProperty("ToolSpacing")), 0);
+  EXPECT_EQ(CStr(loaded.ReadProperty("CPMoreColors")), "Plus de couleurs…");
+  EXPECT_EQ(CDbl(loaded.ReadProperty("Ratio")), 0.1);
+  const auto font = loaded.ReadProperty("ToolTipFont").ObjectAs<StdFont>();
+  ASSERT_TRUE(font);
+  EXPECT_EQ(font->Name(), "Tahoma");
+  EXPECT_EQ(font->SizeCurrency(), 97500);
+  EXPECT_TRUE(font->Bold());
+  EXPECT_EQ(font->Weight(), StdFont::kWeightBold);
+  EXPECT_TRUE(font->Italic());
+  EXPECT_EQ(font->Charset(), 2);
+  std::filesystem::remove(path);
+}
+
+TEST(PropertyBag, FileErrors) {
+  const std::string path = TempPath("broken.json");
+  std::ofstream(path) << "{ not json";
+  try {
+    FilePropertyBag bag(path);
+    FAIL() << "a malformed file must raise";
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number(), runtime_error_number::TypeMismatch);
+  }
+  std::filesystem::remove(path);
+
+  struct Other : AutomationObject {
+    std::string TypeName() const override { return "Other"; }
+  };
+  FilePropertyBag bag(TempPath("other.json"));
+  bag.WriteProperty("Picture", Variant(std::make_shared<Other>()));
+  try {
+    bag.Save();
+    FAIL() << "an object other than a font cannot be saved";
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number(), runtime_error_number::TypeMismatch);
+  }
+}
+
+TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
+  StdFont font;
+  EXPECT_EQ(font.Name(), "MS Sans Serif");
+  EXPECT_EQ(font.Size(), 8.25);
+  font.SetSize(10.123456);
+  EXPECT_EQ(font.SizeCurrency(), 101235);
+  font.SetBold(true);
+  EXPECT_EQ(font.Weight(), 700);
+  font.SetWeight(400);
+  EXPECT_FALSE(font.Bold());
+  font.SetWeight(600);
+  EXPECT_TRUE(font.Bold());
+  try {
+    font.SetSize(0);
+    FAIL();
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number(), runtime_error_number::InvalidPropertyValue);
+  }
+  // Shared by reference: a change through one holder is seen by the other.
+  const auto shared = StdFont::Create("Tahoma", 8);
+  const auto holder = shared;
+  shared->SetItalic(true);
+  EXPECT_TRUE(holder->Italic());
+  EXPECT_FALSE(shared->Clone() == shared);
+}
+
+}  // namespace

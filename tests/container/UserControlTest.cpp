@@ -1,0 +1,246 @@
+// A user control as its container runs it: lifecycle order, extender sizes in twips,
+// ambient properties, property-changed log, mouse and key events from injected input,
+// MDI parentage, and no leaks.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DesktopFixture.h"
+#include "container/Form.h"
+#include "container/MdiForm.h"
+#include "win32/objcount.h"
+#include "win32/windows.h"
+
+namespace {
+
+// A control that records its events as text rows.
+class RecordingControl : public UserControl {
+ public:
+  explicit RecordingControl(std::vector<std::string>& log, float initialHeight = 0)
+      : m_Log(log), m_InitialHeight(initialHeight) {}
+  std::string TypeName() const override { return "RecordingControl"; }
+  using UserControl::PropertyChanged;
+
+ protected:
+  void Initialize() override { m_Log.push_back("Initialize"); }
+  void InitProperties() override {
+    m_Log.push_back("InitProperties");
+    if (m_InitialHeight > 0) Extender().SetHeight(m_InitialHeight);
+  }
+  void ReadProperties(PropertyBag& bag) override {
+    m_Log.push_back("ReadProperties Caption=" + CStr(bag.ReadProperty("Caption", Variant("none"))));
+  }
+  void WriteProperties(PropertyBag& bag) override { bag.WriteProperty("Caption", Variant("saved"), Variant("")); }
+  void Resize() override {
+    m_Log.push_back("Resize " + std::to_string(ScaleWidth()) + "x" + std::to_string(ScaleHeight()));
+  }
+  void Show() override { m_Log.push_back("Show"); }
+  void Hide() override { m_Log.push_back("Hide"); }
+  void Paint() override { m_Log.push_back("Paint"); }
+  void Terminate() override { m_Log.push_back("Terminate"); }
+  void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseDown", b, s, x, y); }
+  void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseMove", b, s, x, y); }
+  void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseUp", b, s, x, y); }
+  void DblClick() override { m_Log.push_back("DblClick"); }
+  void KeyDown(std::int16_t key, std::int16_t shift) override { Key("KeyDown", key, shift); }
+  void KeyUp(std::int16_t key, std::int16_t shift) override { Key("KeyUp", key, shift); }
+  void KeyPress(std::int16_t ascii) override { m_Log.push_back("KeyPress " + std::to_string(ascii)); }
+  void GotFocus() override { m_Log.push_back("GotFocus"); }
+  void LostFocus() override { m_Log.push_back("LostFocus"); }
+
+ private:
+  void Mouse(const char* name, std::int16_t button, std::int16_t shift, float x, float y) {
+    char row[80];
+    std::snprintf(row, sizeof row, "%s %d %d %g %g", name, button, shift, static_cast<double>(x),
+                  static_cast<double>(y));
+    m_Log.emplace_back(row);
+  }
+  void Key(const char* name, std::int16_t key, std::int16_t shift) {
+    m_Log.push_back(std::string(name) + " " + std::to_string(key) + " " + std::to_string(shift));
+  }
+
+  std::vector<std::string>& m_Log;
+  float m_InitialHeight;
+};
+
+constexpr int kFormLeft = 100;
+constexpr int kFormTop = 80;
+
+FormOptions FormAt(bool userMode = true) {
+  FormOptions options;
+  options.left = kFormLeft;
+  options.top = kFormTop;
+  options.userMode = userMode;
+  return options;
+}
+
+class UserControlTest : public DesktopTest {
+ protected:
+  std::vector<std::string> m_Log;
+};
+
+TEST_F(UserControlTest, NewInstanceLifecycleInOrder) {
+  {
+    Form form(FormAt());
+    form.Show();
+    form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 450}, m_Log);
+    Desktop().DoEvents();
+  }
+  EXPECT_TRUE(SameTable({"Initialize", "InitProperties", "Resize 200x30", "Show", "Paint", "Hide", "Terminate"},
+                        m_Log));
+}
+
+TEST_F(UserControlTest, SavedInstanceReadsItsPropertiesAndSavesThem) {
+  MemoryPropertyBag saved;
+  saved.WriteProperty("Caption", Variant("File"));
+  Form form(FormAt());
+  auto control = form.LoadControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, saved, m_Log);
+  EXPECT_TRUE(SameTable({"Initialize", "ReadProperties Caption=File", "Resize 100x20", "Show"}, m_Log));
+  MemoryPropertyBag out;
+  form.SaveControl(*control, out);
+  EXPECT_EQ(out.Names(), std::vector<std::string>{"Caption"});
+}
+
+TEST_F(UserControlTest, ExtenderHeightFollowsTheScreenResolution) {
+  struct Case {
+    int dpi;
+    LONG placedHeightPx;  // 600 twips
+    LONG setHeightPx;     // 360 twips
+    float readBackTwips;
+  };
+  for (const Case& c : {Case{96, 40, 24, 360}, Case{120, 50, 30, 360}}) {
+    ResetDesktop(c.dpi);
+    m_Log.clear();
+    Form form(FormAt());
+    auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 2400, 600}, m_Log);
+    EXPECT_EQ(control->ScaleHeight(), c.placedHeightPx) << c.dpi << " dpi";
+    EXPECT_EQ(control->Extender().Height(), 600.0F);
+    control->Extender().SetHeight(360);
+    EXPECT_EQ(control->ScaleHeight(), c.setHeightPx) << c.dpi << " dpi";
+    EXPECT_EQ(control->Extender().Height(), c.readBackTwips);
+    EXPECT_EQ(m_Log.back(), "Resize " + std::to_string(control->ScaleWidth()) + "x" + std::to_string(c.setHeightPx));
+  }
+}
+
+TEST_F(UserControlTest, HeightSetWhileInitialisingResizesOnceSited) {
+  Form form(FormAt());
+  form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 1500}, m_Log, 360.0F);
+  EXPECT_TRUE(SameTable({"Initialize", "InitProperties", "Resize 200x24", "Show"}, m_Log));
+}
+
+TEST_F(UserControlTest, AmbientPropertiesAndChangeLog) {
+  Form designer(FormAt(false));
+  auto control = designer.AddControl<RecordingControl>({"MenuBar1", 0, 0, 3000, 450}, m_Log);
+  EXPECT_FALSE(control->Ambient().UserMode());
+  EXPECT_EQ(control->Ambient().Font(), designer.Font()) << "the ambient font is shared, not copied";
+  EXPECT_EQ(control->Ambient().Font()->Name(), "MS Sans Serif");
+  EXPECT_EQ(control->Ambient().Font()->Size(), 8.25);
+  EXPECT_EQ(control->Ambient().DisplayName(), "MenuBar1");
+  EXPECT_EQ(control->ContainerHwnd(), designer.hWnd());
+  EXPECT_EQ(GetParent(control->hWnd()), designer.hWnd());
+
+  control->PropertyChanged("Theme");
+  control->PropertyChanged("CPPalette");
+  const std::vector<PropertyChange> expected = {{"MenuBar1", "Theme"}, {"MenuBar1", "CPPalette"}};
+  EXPECT_EQ(designer.PropertyChanges(), expected);
+
+  Form running(FormAt(true));
+  EXPECT_TRUE(running.AddControl<RecordingControl>({"MenuBar1", 0, 0, 300, 300}, m_Log)->Ambient().UserMode());
+}
+
+TEST_F(UserControlTest, EnabledAndBackColor) {
+  Form form(FormAt());
+  form.Show();
+  auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
+  EXPECT_TRUE(control->Enabled());
+  control->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(control->hWnd()));
+  control->SetEnabled(true);
+  control->SetBackColor(kOleSystemColorFlag | COLOR_WINDOW);
+  Desktop().DoEvents();
+  EXPECT_EQ(Desktop().ScreenPixel(kFormLeft + 3, kFormTop + 3), GetSysColor(COLOR_WINDOW));
+  control->SetBackColor(RGB(0x12, 0x34, 0x56));
+  Desktop().DoEvents();
+  EXPECT_EQ(Desktop().ScreenPixel(kFormLeft + 99, kFormTop + 19), RGB(0x12, 0x34, 0x56));
+  EXPECT_EQ(Desktop().ScreenPixel(kFormLeft + 100, kFormTop + 20), GetSysColor(COLOR_BTNFACE)) << "the form around it";
+  EXPECT_TRUE(Desktop().SaveWindowPng(form.hWnd(), (std::filesystem::temp_directory_path() /
+                                                     "mirel_container_form.png").string()));
+}
+
+TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixels) {
+  Form form(FormAt());
+  form.Show();
+  // At twips (150, 300) = pixels (10, 20) inside the form.
+  form.AddControl<RecordingControl>({"Bar1", 150, 300, 3000, 450}, m_Log);
+  Desktop().DoEvents();
+  m_Log.clear();
+  const int x0 = kFormLeft + 10;
+  const int y0 = kFormTop + 20;
+  Desktop().MouseMove(x0 + 5, y0 + 7);
+  Desktop().MouseDown(win32::MouseButton::Left);
+  Desktop().MouseMove(x0 + 400, y0 + 9);  // outside: the control keeps the mouse
+  Desktop().MouseUp(win32::MouseButton::Left);
+  Desktop().KeyDown(VK_SHIFT);
+  Desktop().MouseMove(x0 + 6, y0 + 8);
+  Desktop().Click(win32::MouseButton::Right);
+  Desktop().KeyUp(VK_SHIFT);
+  std::vector<std::string> mouse;
+  for (const std::string& row : m_Log) {
+    if (row.rfind("Mouse", 0) == 0) mouse.push_back(row);
+  }
+  EXPECT_TRUE(SameTable({"MouseMove 0 0 5 7", "MouseDown 1 0 5 7", "MouseMove 1 0 400 9", "MouseUp 1 0 400 9",
+                         "MouseMove 0 1 6 8", "MouseDown 2 1 6 8", "MouseUp 2 1 6 8"},
+                        mouse));
+}
+
+TEST_F(UserControlTest, FocusAndKeys) {
+  Form form(FormAt());
+  form.Show();
+  auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
+  Desktop().DoEvents();
+  Desktop().MouseMove(kFormLeft + 2, kFormTop + 2);
+  Desktop().Click();
+  EXPECT_EQ(GetFocus(), control->hWnd());
+  m_Log.clear();
+  Desktop().KeyDown(VK_CONTROL);
+  Desktop().KeyPress('A');
+  Desktop().KeyUp(VK_CONTROL);
+  Desktop().TypeChar('b');
+  SetFocus(form.hWnd());
+  EXPECT_TRUE(SameTable({"KeyDown 17 2", "KeyDown 65 2", "KeyPress 1", "KeyUp 65 2", "KeyUp 17 0", "KeyDown 66 0",
+                         "KeyPress 98", "KeyUp 66 0", "LostFocus"},
+                        m_Log));
+}
+
+TEST_F(UserControlTest, MdiChildFormSitsInTheFramesClientWindow) {
+  MdiForm frame;
+  FormOptions options;
+  options.mdiParent = &frame;
+  Form child(options);
+  auto control = child.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
+  EXPECT_EQ(GetParent(control->hWnd()), child.hWnd());
+  EXPECT_EQ(GetParent(child.hWnd()), frame.ClientHwnd());
+  EXPECT_EQ(GetParent(frame.ClientHwnd()), frame.hWnd());
+  EXPECT_EQ(GetAncestor(control->hWnd(), GA_ROOT), frame.hWnd());
+}
+
+TEST_F(UserControlTest, RemovedControlTerminatesAndLeavesNothingBehind) {
+  const auto before = win32::SnapshotLiveObjects();
+  {
+    Form form(FormAt());
+    form.Show();
+    auto first = form.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
+    form.AddControl<RecordingControl>({"Bar2", 0, 300, 1500, 300}, m_Log);
+    Desktop().DoEvents();
+    const HWND window = first->hWnd();
+    m_Log.clear();
+    form.RemoveControl(*first);
+    EXPECT_TRUE(SameTable({"Hide", "Terminate"}, m_Log));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(form.Controls().size(), 1u);
+  }
+  EXPECT_TRUE(before == win32::SnapshotLiveObjects());
+}
+
+}  // namespace

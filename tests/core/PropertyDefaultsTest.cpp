@@ -1,0 +1,135 @@
+// What a host finds on a new instance: property defaults at design time and at run time,
+// the state the rest of the control relies on, and the window property proxies use.
+#include <gtest/gtest.h>
+
+#include "MenuBarFixture.h"
+#include "container/StdFont.h"
+#include "win32/system_info.h"
+
+namespace {
+
+using PropertyDefaultsTest = MenuBarTest;
+
+void ExpectNewInstanceDefaults(const MirelMenuBar20& bar, const std::shared_ptr<StdFont>& ambientFont) {
+  EXPECT_EQ(bar.ApplyCandyEffects(), VARIANT_FALSE);
+  EXPECT_EQ(bar.AutoSelectTheme(), VARIANT_FALSE);
+  EXPECT_EQ(bar.CustomBandHeight(), 25);
+  EXPECT_EQ(bar.LocalMoreColors(), "More Colors...");
+  EXPECT_EQ(bar.LocalPalette(), "Palette");
+  EXPECT_EQ(bar.LocalSystem(), "System");
+  EXPECT_EQ(bar.DefaultBandSize(), bs16x16);
+  EXPECT_EQ(bar.DefaultMenuDropSize(), bs16x16);
+  EXPECT_EQ(bar.DefaultCaptionFont(), ambientFont);
+  EXPECT_EQ(bar.DefaultMenuFont(), ambientFont);
+  EXPECT_EQ(bar.DefaultMenuItemFont(), ambientFont);
+  EXPECT_EQ(bar.ToolTipFont(), ambientFont);
+  EXPECT_EQ(bar.DefaultMenuItemForeColor(), 0u);
+  EXPECT_EQ(bar.DisabledMenuForeColor(), 0x80000011u);
+  EXPECT_EQ(bar.DisabledMenuItemForeColor(), 0x80000011u);
+  EXPECT_EQ(bar.BandJustification(), VARIANT_TRUE);
+  EXPECT_EQ(bar.Enabled(), VARIANT_TRUE);
+  EXPECT_EQ(bar.HasFocus(), VARIANT_FALSE);
+  EXPECT_EQ(bar.HighlightInfrequents(), VARIANT_TRUE);
+  EXPECT_EQ(bar.MenuLeftMargin(), 24);
+  EXPECT_EQ(bar.MenuShadows(), VARIANT_TRUE);
+  EXPECT_EQ(bar.MenuHeaderSpacing(), 6);
+  EXPECT_EQ(bar.MenuItemSpacing(), 2);
+  EXPECT_EQ(bar.ToolSpacing(), 0);
+  EXPECT_EQ(bar.MenuHeaderSpacingInternal(), 10);
+  EXPECT_EQ(bar.MenuItemSpacingInternal(), 9);
+  EXPECT_EQ(bar.ToolSpacingInternal(), 6);
+  EXPECT_EQ(bar.Theme(), XPBlue);
+  EXPECT_EQ(bar.RightToLeft(), VARIANT_FALSE);
+  EXPECT_EQ(bar.ToolTipBackColor(), 0x80000018u);
+  EXPECT_EQ(bar.ToolTipForeColor(), 0u);
+  EXPECT_EQ(bar.ToolTipBorderColor(), 0u);
+  EXPECT_EQ(bar.ToolTipPreTime(), 1000);
+  EXPECT_EQ(bar.ToolTipPostTime(), 3000);
+  EXPECT_EQ(bar.ToolTipShadows(), VARIANT_TRUE);
+  EXPECT_EQ(bar.ToolTipWordWrap(), VARIANT_FALSE);
+  EXPECT_EQ(bar.ToolTipMaxWidth(), 300);
+  EXPECT_EQ(bar.VisualStyle(), tsMS2003);
+  EXPECT_EQ(bar.BackColor(), 0xFFFFFFu);
+  EXPECT_EQ(bar.BorderColor(), 0x80000003u);
+  EXPECT_EQ(bar.DefaultCaptionForeColor(), 0u);
+  EXPECT_EQ(bar.DefaultMenuForeColor(), 0u);
+  const std::vector<std::int16_t> expectedBandSizes{25, 29, 33, 37, 53, 25};
+  std::vector<std::int16_t> bandSizes;
+  for (int size = bs16x16; size <= bsCustom; ++size) bandSizes.push_back(bar.BandSize(static_cast<ctsBandSizeConstants>(size)));
+  EXPECT_EQ(bandSizes, expectedBandSizes);
+}
+
+TEST_F(PropertyDefaultsTest, NewInstanceAtRunTimeHasTheTabledDefaultsAndWaitsForEndUpdate) {
+  auto bar = AddBar(true);
+  ExpectNewInstanceDefaults(*bar, TheForm().Font());
+  EXPECT_TRUE(bar->Initialised());
+  EXPECT_FALSE(bar->RedrawEnabled());
+  EXPECT_EQ(bar->ToolTipPreTimer().Interval(), 1000u);
+  EXPECT_EQ(bar->ToolTipPostTimer().Interval(), 3000u);
+  EXPECT_TRUE(bar->OverTimer().Enabled());
+  EXPECT_FALSE(bar->AutoDropTimer().Enabled());
+  EXPECT_FALSE(bar->ToolTipPreTimer().Enabled());
+  EXPECT_EQ(bar->OverTimer().Interval(), 50u);
+  EXPECT_EQ(bar->AutoDropTimer().Interval(), 1000u);
+  EXPECT_EQ(bar->tmrDrag().Interval(), 25u);
+  EXPECT_EQ(bar->TipDisplayTimer().Interval(), 25u);
+}
+
+TEST_F(PropertyDefaultsTest, NewInstanceAtDesignTimeHasTheSameDefaultsAndDrawsAtOnce) {
+  auto bar = AddBar(false);
+  ExpectNewInstanceDefaults(*bar, TheForm().Font());
+  EXPECT_TRUE(bar->Initialised());
+  EXPECT_TRUE(bar->RedrawEnabled());
+  EXPECT_FALSE(bar->OverTimer().Enabled());
+  EXPECT_GT(bar->PaintCount(), 0);
+}
+
+TEST_F(PropertyDefaultsTest, WindowCarriesTheObjectPointerAndTheHostTopWindowIsTheForm) {
+  auto bar = AddBar();
+  ASSERT_NE(bar->hWnd(), nullptr);
+  EXPECT_EQ(MirelMenuBar20::FromWindow(bar->hWnd()), bar.get());
+  EXPECT_EQ(GetPropA(bar->hWnd(), "MirelMenuBar20:ObjectPtr"), bar.get());
+  EXPECT_EQ(bar->HostTopWindow(), TheForm().hWnd());
+}
+
+TEST_F(PropertyDefaultsTest, TwipsPerPixelComeFromTheScreen) {
+  {
+    auto standard = AddBar();
+    EXPECT_EQ(standard->TwipsPerPixelX(), 15.0F);
+    EXPECT_EQ(standard->TwipsPerPixelY(), 15.0F);
+  }
+  DropForm();
+  ResetDesktop(120);
+  auto large = AddBar();
+  EXPECT_EQ(large->TwipsPerPixelX(), 12.0F);
+  EXPECT_EQ(large->TwipsPerPixelY(), 12.0F);
+}
+
+TEST_F(PropertyDefaultsTest, NtPlatformFlagFollowsTheReportedSystem) {
+  win32::SetOsVersion(win32::WindowsXpVersion());
+  AddBar();
+  EXPECT_TRUE(MirelMenuBar20::IsNT());
+  DropForm();
+  win32::OsVersion windows98;
+  windows98.platformId = VER_PLATFORM_WIN32_WINDOWS;
+  win32::SetOsVersion(windows98);
+  AddBar();
+  EXPECT_FALSE(MirelMenuBar20::IsNT());
+  win32::ResetSystemInfo();
+}
+
+TEST_F(PropertyDefaultsTest, HotKeyNameTableHoldsTheKeyNamesByVirtualKey) {
+  auto bar = AddBar();
+  const std::vector<std::pair<std::int16_t, std::string>> expected{
+      {1, "LButton"}, {8, "Back"},  {13, "Enter"},      {27, "Esc"},  {40, "Dn"},     {44, "SShot"},
+      {48, "0"},      {57, "9"},    {65, "A"},          {90, "Z"},    {91, "Win"},    {96, "N0"},
+      {105, "N9"},    {106, "*"},   {108, "Separator"}, {111, "/"},   {112, "F1"},    {127, "F16"},
+      {144, "NumLock"}, {145, "ScrollLock"}, {5, ""},  {92, ""},     {128, ""},      {256, ""}};
+  for (const auto& [key, name] : expected) EXPECT_EQ(bar->HotKeyConstant(key), name) << "key " << key;
+  const Variant table = bar->HotKeyConstants();
+  EXPECT_EQ(table.LBound(), 0);
+  EXPECT_EQ(table.UBound(), 256);
+  EXPECT_EQ(CStr(table.Element(116)), "F5");
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+// Saving and loading settings through the container's property bag: keys and order, values
+// omitted when equal to their save default, load defaults, and what loading leaves set.
+#include <gtest/gtest.h>
+
+#include "MenuBarFixture.h"
+#include "container/AutomationError.h"
+#include "container/StdFont.h"
+#include "win32/system_info.h"
+
+namespace {
+
+using PropertyPersistenceTest = MenuBarTest;
+
+const std::vector<std::string> kSaveOrder{
+    "ApplyCandyEffects",     "AutoSelectTheme",      "BackColor",          "BorderColor",
+    "BandJustification",     "DefaultCaptionFont",   "DefaultMenuFont",    "DefaultMenuItemFont",
+    "DefaultCaptionForeColor", "DefaultMenuForeColor", "DefaultMenuItemForeColor", "CPMoreColors",
+    "CPPalette",             "CPSystem",             "CustomBandHeight",   "DefaultBandSize",
+    "DefaultMenuDropSize",   "Enabled",              "DisabledMenuForeColor", "DisabledMenuItemForeColor",
+    "HighlightInfrequents",  "MenuShadows",          "RightToLeft",        "VisualStyle",
+    "Theme",                 "ToolTipPreTime",       "ToolTipPostTime",    "ToolTipBackColor",
+    "ToolTipForeColor",      "ToolTipBorderColor",   "ToolTipFont",        "ToolTipShadows",
+    "ToolTipMaxWidth",       "ToolTipWordWrap",      "ToolSpacing",        "MenuHeaderSpacing",
+    "MenuItemSpacing"};
+
+TEST_F(PropertyPersistenceTest, NewControlSavesOnlyWhatDiffersFromTheSaveDefaults) {
+  auto bar = AddBar(false);
+  MemoryPropertyBag bag;
+  TheForm().SaveControl(*bar, bag);
+  // CustomBandHeight's save default is 0 while a control holds at least 25; ToolSpacing's is 6.
+  EXPECT_TRUE(SameTable({"CustomBandHeight", "ToolSpacing"}, bag.Names()));
+  EXPECT_EQ(CInt(bag.ReadProperty("ToolSpacing")), 0);
+}
+
+TEST_F(PropertyPersistenceTest, EveryChangedSettingIsSavedInTableOrder) {
+  auto bar = AddBar(false);
+  auto font = StdFont::Create("Tahoma", 11);
+  bar->SetApplyCandyEffects(VARIANT_TRUE);
+  bar->SetAutoSelectTheme(VARIANT_TRUE);
+  bar->SetBandJustification(VARIANT_FALSE);
+  bar->SetDefaultCaptionFont(font);
+  bar->SetDefaultMenuFont(font);
+  bar->SetDefaultMenuItemFont(font);
+  bar->SetDefaultMenuItemForeColor(0xFF);
+  bar->SetLocalMoreColors("Mehr Farben...");
+  bar->SetLocalPalette("Palette 2");
+  bar->SetLocalSystem("System 2");
+  bar->SetDefaultBandSize(bs32x32);
+  bar->SetDefaultMenuDropSize(bs24x24);
+  bar->SetEnabled(VARIANT_FALSE);
+  bar->SetDisabledMenuForeColor(1);
+  bar->SetDisabledMenuItemForeColor(1);
+  bar->SetHighlightInfrequents(VARIANT_FALSE);
+  bar->SetMenuShadows(VARIANT_FALSE);
+  bar->SetRightToLeft(VARIANT_TRUE);
+  bar->SetVisualStyle(tsMSIE);
+  bar->SetTheme(XPOlive);
+  bar->SetToolTipPreTime(5);
+  bar->SetToolTipPostTime(5);
+  bar->SetToolTipBackColor(1);
+  bar->SetToolTipForeColor(1);
+  bar->SetToolTipBorderColor(1);
+  bar->SetToolTipFont(font);
+  bar->SetToolTipShadows(VARIANT_FALSE);
+  bar->SetToolTipMaxWidth(5);
+  bar->SetToolTipWordWrap(VARIANT_TRUE);
+  bar->SetToolSpacing(2);
+  bar->SetMenuHeaderSpacing(2);
+  bar->SetMenuItemSpacing(4);
+  MemoryPropertyBag bag;
+  TheForm().SaveControl(*bar, bag);
+  std::vector<std::string> expected = kSaveOrder;
+  std::erase_if(expected, [](const std::string& key) {
+    return key == "BackColor" || key == "BorderColor" || key == "DefaultCaptionForeColor" ||
+           key == "DefaultMenuForeColor";
+  });
+  EXPECT_TRUE(SameTable(expected, bag.Names()));
+  EXPECT_EQ(CInt(bag.ReadProperty("MenuItemSpacing")), 4);
+  EXPECT_EQ(bag.ReadProperty("DefaultMenuFont").Object(), font);
+}
+
+TEST_F(PropertyPersistenceTest, LoadingStoresValuesWithoutTheLetRules) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("MenuItemSpacing", Variant::Integer(3));
+  bag.WriteProperty("CustomBandHeight", Variant::Long(10));
+  bag.WriteProperty("ToolTipPreTime", Variant::Long(40000));
+  bag.WriteProperty("CPMoreColors", Variant("Mehr Farben..."));
+  auto bar = LoadBar(bag);
+  EXPECT_EQ(bar->MenuItemSpacing(), 3);
+  EXPECT_EQ(bar->CustomBandHeight(), 25);
+  EXPECT_EQ(bar->BandSize(bsCustom), 25);
+  EXPECT_EQ(bar->ToolTipPreTime(), 40000);
+  EXPECT_EQ(bar->ToolTipPreTimer().Interval(), 40000u);
+  EXPECT_EQ(bar->LocalMoreColors(), "Mehr Farben...");
+  EXPECT_TRUE(ChangedProperties().empty());
+}
+
+TEST_F(PropertyPersistenceTest, EmptyBagGivesNewInstanceValuesExceptToolSpacing) {
+  MemoryPropertyBag empty;
+  auto bar = LoadBar(empty);
+  EXPECT_EQ(bar->ToolSpacing(), 6);
+  EXPECT_EQ(bar->CustomBandHeight(), 25);
+  EXPECT_EQ(bar->MenuHeaderSpacing(), 6);
+  EXPECT_EQ(bar->MenuItemSpacing(), 2);
+  EXPECT_EQ(bar->ToolTipPostTime(), 3000);
+  EXPECT_EQ(bar->ToolTipMaxWidth(), 300);
+  EXPECT_EQ(bar->DisabledMenuForeColor(), 0x80000011u);
+  EXPECT_EQ(bar->BackColor(), 0xFFFFFFu);
+  EXPECT_EQ(bar->BorderColor(), 0x80000003u);
+  EXPECT_EQ(bar->LocalPalette(), "Palette");
+  EXPECT_EQ(bar->DefaultMenuFont(), TheForm().Font());
+  EXPECT_EQ(bar->Enabled(), VARIANT_TRUE);
+}
+
+TEST_F(PropertyPersistenceTest, LoadingEndsWithRedrawClearAtRunTimeAndSetAtDesignTime) {
+  MemoryPropertyBag bag;
+  auto runTime = LoadBar(bag, true);
+  EXPECT_TRUE(runTime->Initialised());
+  EXPECT_FALSE(runTime->RedrawEnabled());
+  EXPECT_TRUE(runTime->OverTimer().Enabled());
+  auto designTime = LoadBar(bag, false);
+  EXPECT_TRUE(designTime->Initialised());
+  EXPECT_TRUE(designTime->RedrawEnabled());
+  EXPECT_FALSE(designTime->OverTimer().Enabled());
+}
+
+TEST_F(PropertyPersistenceTest, SavedBackColorPaintsTheFace) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("BackColor", Variant::Long(0x0000FF));
+  auto bar = LoadBar(bag);
+  bar->EndUpdate();
+  EXPECT_EQ(bar->BackColor(), 0x0000FFu);
+  EXPECT_EQ(Desktop().WindowPixel(bar->hWnd(), 5, 5), RGB(255, 0, 0));
+  ASSERT_TRUE(Desktop().SaveScreenPng("core_loaded_back_color.png"));
+}
+
+TEST_F(PropertyPersistenceTest, AutoSelectThemeTakesTheSystemsLunaColour) {
+  win32::SetVisualStyle(win32::LunaStyle("HomeStead"));
+  MemoryPropertyBag bag;
+  bag.WriteProperty("AutoSelectTheme", Variant(true));
+  bag.WriteProperty("Theme", Variant::Long(0));
+  auto bar = LoadBar(bag);
+  EXPECT_EQ(bar->Theme(), XPOlive);
+  win32::ResetSystemInfo();
+}
+
+TEST_F(PropertyPersistenceTest, SpacingOverflowEndsLoadingAtThatKey) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("ApplyCandyEffects", Variant(true));
+  bag.WriteProperty("MenuItemSpacing", Variant::Integer(32767));
+  bag.WriteProperty("AutoSelectTheme", Variant(true));
+  try {
+    LoadBar(bag);
+    FAIL() << "no overflow";
+  } catch (const AutomationError& error) {
+    EXPECT_EQ(error.Number(), 6);
+  }
+}
+
+TEST_F(PropertyPersistenceTest, ValueOfTheWrongKindIsATypeMismatch) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("ToolTipMaxWidth", Variant("wide"));
+  try {
+    LoadBar(bag);
+    FAIL() << "no type mismatch";
+  } catch (const AutomationError& error) {
+    EXPECT_EQ(error.Number(), 13);
+  }
+}
+
+}  // namespace

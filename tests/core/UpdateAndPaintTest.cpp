@@ -1,0 +1,95 @@
+// When the control paints: nothing between BeginUpdate and EndUpdate, exactly once at
+// EndUpdate, on Refresh and on resizing; the face shows the control's background colour.
+#include <gtest/gtest.h>
+
+#include "MenuBarFixture.h"
+#include "menu/cMenus.h"
+#include "win32/desktop.h"
+
+namespace {
+
+using UpdateAndPaintTest = MenuBarTest;
+
+TEST_F(UpdateAndPaintTest, RunTimeInstancePaintsNothingUntilTheFirstEndUpdate) {
+  auto bar = AddBar();
+  const long before = bar->PaintCount();
+  bar->SetTheme(XPSilver);
+  bar->SetToolSpacing(4);
+  bar->SetRightToLeft(VARIANT_TRUE);
+  bar->SetVisualStyle(tsMSIE);
+  EXPECT_EQ(bar->PaintCount(), before);
+  bar->EndUpdate();
+  EXPECT_EQ(bar->PaintCount(), before + 1);
+}
+
+TEST_F(UpdateAndPaintTest, NothingPaintsBetweenBeginUpdateAndEndUpdateWhichPaintsOnce) {
+  auto bar = AddBar();
+  bar->EndUpdate();
+  bar->BeginUpdate();
+  EXPECT_FALSE(bar->RedrawEnabled());
+  const long before = bar->PaintCount();
+  bar->SetTheme(XPOlive);
+  bar->SetToolSpacing(8);
+  MenuAddArgs file;
+  file.Key = "File";
+  file.Caption = "&File";
+  file.Enabled = true;
+  bar->Menus()->Add(file);
+  bar->Menus()->Item(Variant("File"))->Caption("&Datei");
+  EXPECT_EQ(bar->PaintCount(), before);
+  bar->EndUpdate();
+  EXPECT_TRUE(bar->RedrawEnabled());
+  EXPECT_EQ(bar->PaintCount(), before + 1);
+}
+
+TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
+  auto bar = AddBar();
+  bar->EndUpdate();
+  long count = bar->PaintCount();
+  bar->SetTheme(XPOlive);
+  EXPECT_EQ(bar->PaintCount(), ++count);
+  bar->SetRightToLeft(VARIANT_TRUE);
+  EXPECT_EQ(bar->PaintCount(), ++count);
+  bar->SetToolSpacing(2);
+  EXPECT_EQ(bar->PaintCount(), ++count);
+  bar->SetMenuShadows(VARIANT_FALSE);  // stored only
+  EXPECT_EQ(bar->PaintCount(), count);
+  bar->Refresh();
+  EXPECT_EQ(bar->PaintCount(), ++count);
+}
+
+TEST_F(UpdateAndPaintTest, ResizeRaisesReSizeAfterRepainting) {
+  auto bar = AddBar();
+  bar->EndUpdate();
+  RecordingSink sink;
+  bar->Connect(&sink);
+  const long before = bar->PaintCount();
+  bar->Extender().SetWidth(4500);
+  EXPECT_TRUE(SameTable({"ReSize"}, sink.rows));
+  EXPECT_EQ(bar->PaintCount(), before + 1);
+  EXPECT_EQ(bar->ScaleWidth(), 300);
+  bar->Disconnect(&sink);
+}
+
+TEST_F(UpdateAndPaintTest, VisualStyleRunsTheResizeRoutineWhenRedrawIsEnabled) {
+  auto bar = AddBar();
+  RecordingSink sink;
+  bar->Connect(&sink);
+  bar->SetVisualStyle(tsMSNet);  // redraw still off: stored only
+  EXPECT_TRUE(sink.rows.empty());
+  bar->EndUpdate();
+  bar->SetVisualStyle(tsMSIE);
+  EXPECT_TRUE(SameTable({"ReSize"}, sink.rows));
+  bar->Disconnect(&sink);
+}
+
+TEST_F(UpdateAndPaintTest, FaceShowsTheBackgroundColour) {
+  auto bar = AddBar();
+  bar->EndUpdate();
+  win32::Desktop& desktop = Desktop();
+  EXPECT_EQ(desktop.WindowPixel(bar->hWnd(), 0, 0), RGB(255, 255, 255));
+  EXPECT_EQ(desktop.WindowPixel(bar->hWnd(), bar->ScaleWidth() - 1, bar->ScaleHeight() - 1), RGB(255, 255, 255));
+  ASSERT_TRUE(desktop.SaveScreenPng("core_bar_face.png"));
+}
+
+}  // namespace

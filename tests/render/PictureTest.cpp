@@ -1,0 +1,196 @@
+// Pictures on surfaces: the built-in artwork loaded into surfaces, opaque, stretched and
+// transparent copies, solid rectangles and automation colours, read back pixel by pixel.
+#include "container/StdPicture.h"
+#include "render/ResourceBitmaps.h"
+#include "render/SurfacePixels.h"
+#include "render/cMemDC.h"
+#include "render/modDrawHelpers.h"
+#include "render/modPicture.h"
+#include "support/HeadlessTest.h"
+
+namespace {
+
+using render_test::FillDC;
+using render_test::ReadPixels;
+using render_test::SamePixels;
+using render_test::SavePixels;
+
+constexpr COLORREF kKey = RGB(255, 0, 255);
+constexpr COLORREF kRed = RGB(220, 20, 20);
+constexpr COLORREF kBlue = RGB(20, 40, 210);
+constexpr COLORREF kGreen = RGB(10, 180, 60);
+constexpr COLORREF kGround = RGB(240, 230, 200);
+constexpr COLORREF kOddTextColour = RGB(12, 34, 56);
+constexpr COLORREF kOddBackColour = RGB(78, 90, 12);
+
+class PictureTest : public mirel_test::HeadlessTest {};
+
+win32::Surface DecodedResource(const char* name) {
+  const EmbeddedPng* png = FindResourceBitmap(name);
+  win32::Surface pixels;
+  if (png) win32::ReadPngFromMemory(png->data, png->size, pixels);
+  return pixels;
+}
+
+// A 4 x 3 picture on the key colour (its top-left pixel): red, blue and green strokes.
+constexpr int kGlyphWidth = 4;
+constexpr int kGlyphHeight = 3;
+constexpr COLORREF kGlyph[kGlyphHeight][kGlyphWidth] = {
+    {kKey, kRed, kRed, kKey},
+    {kKey, kBlue, kBlue, kGreen},
+    {kKey, kKey, kKey, kGreen},
+};
+
+std::shared_ptr<StdPicture> GlyphPicture() {
+  win32::Surface pixels;
+  pixels.Resize(kGlyphWidth, kGlyphHeight);
+  for (int y = 0; y < kGlyphHeight; ++y) {
+    for (int x = 0; x < kGlyphWidth; ++x) pixels.At(x, y) = kGlyph[y][x];
+  }
+  return StdPicture::FromSurface(pixels);
+}
+
+TEST_F(PictureTest, MenuBarArtworkLoadsAtItsSizeWithItsPixels) {
+  cMemDC surface;
+  ASSERT_TRUE(LoadBitmapSurface("MENUBAR2003_BITMAPS", surface));
+  EXPECT_EQ(surface.Width(), 277);
+  EXPECT_EQ(surface.Height(), 30);
+  const win32::Surface loaded = ReadPixels(surface.hdc(), surface.Width(), surface.Height());
+  SavePixels(loaded, "render_menubar2003_bitmaps");
+  EXPECT_TRUE(SamePixels(loaded, DecodedResource("MENUBAR2003_BITMAPS")));
+}
+
+TEST_F(PictureTest, ArtworkKeepsItsPixelSizeOnA120DpiScreen) {
+  ResetDesktop({.dpi = 120});
+  cMemDC surface;
+  ASSERT_TRUE(LoadBitmapSurface("VS_UP(2)", surface));
+  EXPECT_EQ(surface.Width(), 17);
+  EXPECT_EQ(surface.Height(), 17);
+  EXPECT_TRUE(SamePixels(ReadPixels(surface.hdc(), 17, 17), DecodedResource("VS_UP(2)")));
+}
+
+TEST_F(PictureTest, LoadingReplacesTheSurfaceAndLeavesNothingBehind) {
+  {
+    cMemDC surface;
+    ASSERT_TRUE(LoadBitmapSurface("REBAR2003_BITMAPS", surface));
+    ASSERT_TRUE(LoadBitmapSurface("MSIE_PANEL(1)", surface));
+    EXPECT_EQ(surface.Width(), 199);
+    EXPECT_EQ(surface.Height(), 6);
+  }
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
+}
+
+TEST_F(PictureTest, AnUnknownResourceLeavesTheSurfaceAsItWas) {
+  cMemDC surface;
+  surface.ChangeSize(7, 3);
+  HDC before = surface.hdc();
+  EXPECT_FALSE(LoadBitmapSurface("NO_SUCH_BITMAP", surface));
+  EXPECT_FALSE(LoadBitmapSurface("menubar2003_bitmaps", surface));
+  EXPECT_EQ(surface.hdc(), before);
+  EXPECT_EQ(surface.Width(), 7);
+}
+
+TEST_F(PictureTest, PictureSizeInPixelsFollowsTheScreenResolution) {
+  for (int dpi : {96, 120, 144}) {
+    ResetDesktop({.dpi = dpi});
+    win32::Surface pixels;
+    pixels.Resize(277, 30);
+    const auto picture = StdPicture::FromSurface(pixels);
+    EXPECT_EQ(PictureWidthPx(*picture), 277) << dpi << " dpi";
+    EXPECT_EQ(PictureHeightPx(*picture), 30) << dpi << " dpi";
+  }
+}
+
+TEST_F(PictureTest, BlitPictureCopiesUnstretchedFromTheCornerOrStretchesASourceRectangle) {
+  const auto picture = GlyphPicture();
+  cMemDC surface;
+  surface.ChangeSize(12, 8);
+  FillDC(surface.hdc(), {0, 0, 12, 8}, kGround);
+
+  // Unstretched: the source position is ignored, the picture's corner lands at (1, 1).
+  BlitPicture(surface.hdc(), *picture, 1, 1, 4, 3, nullptr, false, 2, 2, 1, 1);
+  EXPECT_EQ(GetPixel(surface.hdc(), 1, 1), kKey);
+  EXPECT_EQ(GetPixel(surface.hdc(), 2, 1), kRed);
+  EXPECT_EQ(GetPixel(surface.hdc(), 4, 3), kGreen);
+  EXPECT_EQ(GetPixel(surface.hdc(), 5, 1), kGround);
+
+  // Stretched: the blue pair (1, 1)-(2, 1) doubled into 4 x 2 at (6, 5).
+  BlitPicture(surface.hdc(), *picture, 6, 5, 4, 2, nullptr, true, 1, 1, 2, 1);
+  for (int x = 6; x < 10; ++x) {
+    EXPECT_EQ(GetPixel(surface.hdc(), x, 5), kBlue) << x;
+    EXPECT_EQ(GetPixel(surface.hdc(), x, 6), kBlue) << x;
+  }
+  EXPECT_EQ(GetPixel(surface.hdc(), 10, 5), kGround);
+  EXPECT_EQ(GetPixel(surface.hdc(), 6, 7), kGround);
+}
+
+TEST_F(PictureTest, TransparentCopyKeepsTheDestinationWhereThePictureHasItsCornerColour) {
+  const auto picture = GlyphPicture();
+  cMemDC surface;
+  surface.ChangeSize(8, 5);
+  // A two-colour ground, so that kept pixels are told apart from any fill.
+  FillDC(surface.hdc(), {0, 0, 8, 5}, kGround);
+  FillDC(surface.hdc(), {0, 0, 8, 2}, RGB(90, 90, 90));
+  const win32::Surface ground = ReadPixels(surface.hdc(), 8, 5);
+  // Colours the caller left in the DC must neither spoil the mask nor be lost.
+  SetTextColor(surface.hdc(), kOddTextColour);
+  SetBkColor(surface.hdc(), kOddBackColour);
+
+  constexpr int kLeft = 2;
+  constexpr int kTop = 1;
+  BlitPictureTransparent(surface.hdc(), *picture, kLeft, kTop, kGlyphWidth, kGlyphHeight);
+  const win32::Surface result = ReadPixels(surface.hdc(), 8, 5);
+  SavePixels(result, "render_transparent_blit");
+  win32::Surface expected = ground;
+  for (int y = 0; y < kGlyphHeight; ++y) {
+    for (int x = 0; x < kGlyphWidth; ++x) {
+      if (kGlyph[y][x] != kKey) expected.At(kLeft + x, kTop + y) = kGlyph[y][x];
+    }
+  }
+  EXPECT_TRUE(SamePixels(result, expected));
+  EXPECT_EQ(GetTextColor(surface.hdc()), kOddTextColour);
+  EXPECT_EQ(GetBkColor(surface.hdc()), kOddBackColour);
+}
+
+TEST_F(PictureTest, PictureCopiesLeaveNoObjectBehind) {
+  {
+    const auto picture = GlyphPicture();
+    cMemDC surface;
+    surface.ChangeSize(8, 5);
+    const auto afterSetUp = win32::SnapshotLiveObjects();
+    BlitPicture(surface.hdc(), *picture, 0, 0, 4, 3);
+    BlitPicture(surface.hdc(), *picture, 0, 0, 8, 5, nullptr, true, 0, 0, 4, 3);
+    BlitPictureTransparent(surface.hdc(), *picture, 1, 1, 4, 3);
+    EXPECT_EQ(win32::SnapshotLiveObjects(), afterSetUp);
+  }
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
+}
+
+TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
+  cMemDC surface;
+  surface.ChangeSize(10, 10);
+  FillDC(surface.hdc(), {0, 0, 10, 10}, kGround);
+  DrawSolidRect(surface.hdc(), 1, 1, 4, 4, kRed, kSolidRectFill);
+  DrawSolidRect(surface.hdc(), 5, 5, 10, 10, kOleSystemColorFlag | COLOR_HIGHLIGHT, kSolidRectFrame);
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  EXPECT_EQ(GetPixel(surface.hdc(), 1, 1), kRed);
+  EXPECT_EQ(GetPixel(surface.hdc(), 3, 3), kRed);
+  EXPECT_EQ(GetPixel(surface.hdc(), 4, 4), kGround);
+  EXPECT_EQ(GetPixel(surface.hdc(), 5, 5), highlight);
+  EXPECT_EQ(GetPixel(surface.hdc(), 9, 7), highlight);
+  EXPECT_EQ(GetPixel(surface.hdc(), 7, 7), kGround);  // framed, not filled
+  SavePixels(ReadPixels(surface.hdc(), 10, 10), "render_solid_rects");
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Brush),
+            countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Brush)]);
+}
+
+TEST_F(PictureTest, AutomationColoursTranslateOnlyWithTheSystemColourBit) {
+  win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
+  EXPECT_EQ(TranslateOleColor(RGB(9, 8, 7)), RGB(9, 8, 7));
+  EXPECT_EQ(TranslateOleColor(0x00FFFFFF), 0x00FFFFFFu);
+  EXPECT_EQ(TranslateOleColor(kOleSystemColorFlag | COLOR_BTNFACE), RGB(1, 2, 3));
+  EXPECT_EQ(TranslateOleColor(kOleSystemColorFlag | COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT));
+  win32::ResetSysColors();
+}
+
+}  // namespace

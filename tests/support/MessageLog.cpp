@@ -1,0 +1,126 @@
+#include "support/MessageLog.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+namespace mirel_test {
+
+namespace {
+
+MessageLog* activeLog = nullptr;
+std::map<HWND, TestHandler>& Handlers() {
+  static std::map<HWND, TestHandler> handlers;
+  return handlers;
+}
+
+struct NamedMessage {
+  UINT message;
+  const char* name;
+};
+constexpr NamedMessage kMessageNames[] = {
+    {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
+    {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
+    {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"}, {WM_GETTEXT, "WM_GETTEXT"},
+    {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"},
+    {WM_QUIT, "WM_QUIT"}, {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+    {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+    {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+    {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCCREATE, "WM_NCCREATE"},
+    {WM_NCDESTROY, "WM_NCDESTROY"}, {WM_NCACTIVATE, "WM_NCACTIVATE"}, {WM_KEYDOWN, "WM_KEYDOWN"},
+    {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}, {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+    {WM_SYSKEYUP, "WM_SYSKEYUP"}, {WM_SYSCHAR, "WM_SYSCHAR"}, {WM_COMMAND, "WM_COMMAND"},
+    {WM_TIMER, "WM_TIMER"}, {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+    {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+    {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
+    {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"}, {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"},
+    {WM_MBUTTONUP, "WM_MBUTTONUP"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
+};
+
+std::string WindowName(HWND hwnd) {
+  char caption[64] = {};
+  GetWindowTextA(hwnd, caption, sizeof caption);
+  return caption;
+}
+
+std::string MessagePart(const std::string& entry) {
+  const auto space = entry.rfind(' ');
+  return space == std::string::npos ? entry : entry.substr(space + 1);
+}
+
+}  // namespace
+
+std::string MessageName(UINT message) {
+  for (const NamedMessage& m : kMessageNames) {
+    if (m.message == message) return m.name;
+  }
+  std::ostringstream out;
+  out << "0x" << std::hex << message;
+  return out.str();
+}
+
+MessageLog::MessageLog() : previous_(activeLog) { activeLog = this; }
+MessageLog::~MessageLog() { activeLog = previous_; }
+MessageLog* MessageLog::Active() { return activeLog; }
+
+void MessageLog::Record(HWND hwnd, UINT message) { entries_.push_back(WindowName(hwnd) + " " + MessageName(message)); }
+
+void MessageLog::Add(std::string entry) { entries_.push_back(std::move(entry)); }
+
+Sequence MessageLog::Only(const std::vector<std::string>& names) const {
+  Sequence kept;
+  std::copy_if(entries_.begin(), entries_.end(), std::back_inserter(kept), [&](const std::string& e) {
+    return std::find(names.begin(), names.end(), MessagePart(e)) != names.end();
+  });
+  return kept;
+}
+
+::testing::AssertionResult SameSequence(const Sequence& expected, const Sequence& actual) {
+  if (expected == actual) return ::testing::AssertionSuccess();
+  std::ostringstream out;
+  const std::size_t rows = std::max(expected.size(), actual.size());
+  out << "sequences differ\n  #  expected                            actual\n";
+  for (std::size_t i = 0; i < rows; ++i) {
+    const std::string e = i < expected.size() ? expected[i] : "";
+    const std::string a = i < actual.size() ? actual[i] : "";
+    out << (e == a ? "   " : " * ") << i << "  " << e << std::string(e.size() < 36 ? 36 - e.size() : 1, ' ') << a << "\n";
+  }
+  return ::testing::AssertionFailure() << out.str();
+}
+
+LRESULT TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (MessageLog* log = MessageLog::Active()) log->Record(hwnd, message);
+  auto& handlers = Handlers();
+  std::optional<LRESULT> answer;
+  if (auto it = handlers.find(hwnd); it != handlers.end()) {
+    const TestHandler handler = it->second;  // the handler may replace itself
+    answer = handler(hwnd, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) handlers.erase(hwnd);
+  return answer ? *answer : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void RegisterTestWindowClass() {
+  Handlers().clear();
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = TestWindowProc;
+  wc.hbrBackground = GetStockObject(WHITE_BRUSH);
+  wc.lpszClassName = kTestWindowClass;
+  RegisterClassA(&wc);
+}
+
+HWND CreateTestWindow(const char* caption, const RECT& rect, DWORD style, DWORD exStyle, HWND parent) {
+  return CreateWindowExA(exStyle, kTestWindowClass, caption, style, rect.left, rect.top, rect.right - rect.left,
+                         rect.bottom - rect.top, parent, nullptr, nullptr, nullptr);
+}
+
+void SetTestHandler(HWND hwnd, TestHandler handler) {
+  if (handler) {
+    Handlers()[hwnd] = std::move(handler);
+  } else {
+    Handlers().erase(hwnd);
+  }
+}
+
+}  // namespace mirel_test

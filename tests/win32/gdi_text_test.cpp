@@ -1,0 +1,344 @@
+// Text: real font metrics, TextOut, DrawText layout and prefixes, DrawState, a sample PNG.
+#include <gtest/gtest.h>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "gdi_canvas.h"
+
+namespace {
+
+using namespace gdi_test;
+
+constexpr LONG kEightPoint = -11;  // 8 points at 96 dpi
+constexpr UINT kLine = DT_SINGLELINE | DT_NOCLIP;
+
+HFONT MakeFont(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE charset = DEFAULT_CHARSET) {
+  LOGFONTA lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = weight;
+  lf.lfCharSet = charset;
+  std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+  return CreateFontIndirectA(&lf);
+}
+
+// Selects a font into a canvas for the scope of a test and deletes it afterwards.
+class FontScope {
+ public:
+  FontScope(const Canvas& c, HFONT font) : dc_(c.dc()), font_(font), old_(SelectObject(dc_, font)) {}
+  ~FontScope() {
+    SelectObject(dc_, old_);
+    DeleteObject(font_);
+  }
+  FontScope(const FontScope&) = delete;
+  FontScope& operator=(const FontScope&) = delete;
+
+ private:
+  HDC dc_;
+  HFONT font_;
+  HGDIOBJ old_;
+};
+
+SIZE Extent(HDC dc, const char* text) {
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+  return size;
+}
+
+// Pixels of one canvas shifted by (dx, dy) against another: true when all match.
+bool SameShifted(const Canvas& a, const Canvas& b, int dx, int dy) {
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const int bx = x + dx;
+      const int by = y + dy;
+      const COLORREF other = (bx >= 0 && by >= 0 && bx < b.width() && by < b.height()) ? b.At(bx, by) : kWhite;
+      if (a.At(x, y) != other) return false;
+    }
+  }
+  return true;
+}
+
+int Draw(const Canvas& c, const char* text, RECT r, UINT format) {
+  return DrawTextA(c.dc(), text, -1, &r, format);
+}
+
+TEST(GdiTextMetrics, HeightOfWgIsTheFontsOwnCellHeight) {
+  // The cell Windows uses is the font's OS/2 "win" ascent plus descent at the em size.
+  FT_Library library = nullptr;
+  ASSERT_EQ(FT_Init_FreeType(&library), 0);
+  FT_Face face = nullptr;
+  ASSERT_EQ(FT_New_Face(library, "/usr/share/wine/fonts/tahoma.ttf", 0, &face), 0);
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  ASSERT_NE(os2, nullptr);
+  const double scale = static_cast<double>(-kEightPoint) / face->units_per_EM;
+  const long ascent = std::lround(os2->usWinAscent * scale);
+  const long descent = std::lround(os2->usWinDescent * scale);
+  FT_Done_Face(face);
+  FT_Done_FreeType(library);
+
+  Canvas c(10, 10);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TEXTMETRICA tm{};
+  ASSERT_TRUE(GetTextMetricsA(c.dc(), &tm));
+  EXPECT_EQ(tm.tmAscent, ascent);
+  EXPECT_EQ(tm.tmDescent, descent);
+  EXPECT_EQ(Extent(c.dc(), "Wg").cy, ascent + descent);
+  EXPECT_EQ(tm.tmHeight, ascent + descent);
+  EXPECT_EQ(tm.tmInternalLeading, tm.tmHeight - 11);
+  EXPECT_GT(tm.tmAveCharWidth, 0);
+}
+
+TEST(GdiTextMetrics, BoldIsWiderAndPositiveHeightsAskForTheCell) {
+  Canvas c(10, 10);
+  LONG normalWidth = 0;
+  {
+    FontScope font(c, MakeFont("Tahoma", kEightPoint));
+    normalWidth = Extent(c.dc(), "Menu Bar").cx;
+  }
+  {
+    FontScope font(c, MakeFont("Tahoma", kEightPoint, FW_BOLD));
+    EXPECT_GT(Extent(c.dc(), "Menu Bar").cx, normalWidth);
+  }
+  TEXTMETRICA byEm{};
+  {
+    FontScope font(c, MakeFont("Tahoma", kEightPoint));
+    GetTextMetricsA(c.dc(), &byEm);
+  }
+  FontScope font(c, MakeFont("Tahoma", byEm.tmHeight));
+  TEXTMETRICA byCell{};
+  GetTextMetricsA(c.dc(), &byCell);
+  EXPECT_EQ(byCell.tmHeight, byEm.tmHeight);
+}
+
+TEST(GdiTextOut, OpaqueModeFillsTheCellAndTransparentLeavesIt) {
+  Canvas c(60, 20);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  SetBkColor(c.dc(), kBlue);
+  SetTextColor(c.dc(), kWhite);
+  TextOutA(c.dc(), 2, 3, "Edit", 4);
+  const SIZE size = Extent(c.dc(), "Edit");
+  const RECT ink = c.InkBox();
+  EXPECT_EQ(ink.left, 2);
+  EXPECT_EQ(ink.top, 3);
+  EXPECT_EQ(ink.right, 2 + size.cx);
+  EXPECT_EQ(ink.bottom, 3 + size.cy);
+
+  Canvas t(60, 20);
+  FontScope tfont(t, MakeFont("Tahoma", kEightPoint));
+  SetBkMode(t.dc(), TRANSPARENT);
+  SetTextColor(t.dc(), kBlack);
+  TextOutA(t.dc(), 2, 3, "Edit", 4);
+  EXPECT_EQ(t.At(2, 3), kWhite);
+  EXPECT_GT(t.InkBox().bottom, 0);
+}
+
+TEST(GdiDrawText, AlignmentPlacesTheSameInkAtTheExpectedOffsets) {
+  const RECT box{10, 10, 110, 40};
+  const char* text = "Menu";
+  Canvas left(130, 50);
+  FontScope font(left, MakeFont("Tahoma", kEightPoint));
+  Draw(left, text, box, DT_SINGLELINE | DT_LEFT | DT_TOP);
+  RECT calc = box;
+  Draw(left, text, calc, DT_SINGLELINE | DT_CALCRECT);
+  RECT measured = box;
+  DrawTextA(left.dc(), text, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+  const int w = measured.right - measured.left;
+  const int h = measured.bottom - measured.top;
+  EXPECT_EQ(w, Extent(left.dc(), text).cx);
+  EXPECT_EQ(h, Extent(left.dc(), text).cy);
+  EXPECT_GE(left.InkBox().left, 10);
+  EXPECT_LE(left.InkBox().left, 11);
+
+  struct Case {
+    UINT format;
+    int dx;
+    int dy;
+  };
+  const Case cases[] = {
+      {DT_SINGLELINE | DT_CENTER, (100 - w) / 2, 0},
+      {DT_SINGLELINE | DT_RIGHT, 100 - w, 0},
+      {DT_SINGLELINE | DT_VCENTER, 0, (30 - h) / 2},
+      {DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, 100 - w, 30 - h},
+  };
+  for (const Case& c : cases) {
+    Canvas other(130, 50);
+    FontScope otherFont(other, MakeFont("Tahoma", kEightPoint));
+    Draw(other, text, box, c.format);
+    EXPECT_TRUE(SameShifted(left, other, c.dx, c.dy)) << "format " << c.format;
+  }
+}
+
+TEST(GdiDrawText, AmpersandMarksTheMnemonicAndDoubledShowsOne) {
+  Canvas plain(80, 20);
+  FontScope f1(plain, MakeFont("Tahoma", kEightPoint));
+  Draw(plain, "File", RECT{0, 0, 80, 20}, kLine);
+  Canvas marked(80, 20);
+  FontScope f2(marked, MakeFont("Tahoma", kEightPoint));
+  Draw(marked, "&File", RECT{0, 0, 80, 20}, kLine);
+  TEXTMETRICA tm{};
+  GetTextMetricsA(marked.dc(), &tm);
+  const int underlineRow = tm.tmAscent + 1;
+  const LONG fWidth = Extent(marked.dc(), "F").cx;
+  // Only the underline row differs: under "F", one pixel short of its advance.
+  std::string expectedRow(80, '.');
+  std::string actualRow(80, '.');
+  for (int x = 0; x < 80; ++x) {
+    if (x < fWidth - 1) expectedRow[static_cast<size_t>(x)] = '#';
+    if (marked.At(x, underlineRow) != plain.At(x, underlineRow)) actualRow[static_cast<size_t>(x)] = '#';
+  }
+  EXPECT_EQ(actualRow, expectedRow);
+  for (int y = 0; y < 20; ++y) {
+    if (y == underlineRow) continue;
+    for (int x = 0; x < 80; ++x) ASSERT_EQ(marked.At(x, y), plain.At(x, y)) << x << "," << y;
+  }
+
+  Canvas hidden(80, 20);
+  FontScope f3(hidden, MakeFont("Tahoma", kEightPoint));
+  Draw(hidden, "&File", RECT{0, 0, 80, 20}, kLine | DT_HIDEPREFIX);
+  EXPECT_TRUE(SameShifted(hidden, plain, 0, 0));
+
+  Canvas doubled(80, 20);
+  FontScope f4(doubled, MakeFont("Tahoma", kEightPoint));
+  Draw(doubled, "Save && Close", RECT{0, 0, 80, 20}, kLine);
+  Canvas literal(80, 20);
+  FontScope f5(literal, MakeFont("Tahoma", kEightPoint));
+  Draw(literal, "Save & Close", RECT{0, 0, 80, 20}, kLine | DT_NOPREFIX);
+  EXPECT_TRUE(SameShifted(doubled, literal, 0, 0));
+
+  RECT r{0, 0, 200, 20};
+  DrawTextA(literal.dc(), "&File", -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+  EXPECT_EQ(r.right, Extent(literal.dc(), "&File").cx);
+}
+
+TEST(GdiDrawText, WordEllipsisKeepsTheLongestPrefixThatFitsWithDots) {
+  const char* text = "Customize Toolbars";
+  const int limit = 60;
+  Canvas c(100, 20);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  Draw(c, text, RECT{0, 0, limit, 20}, DT_SINGLELINE | DT_WORD_ELLIPSIS);
+  std::string shown = text;
+  while (Extent(c.dc(), (shown + "...").c_str()).cx > limit) shown.pop_back();
+  shown += "...";
+  ASSERT_LT(shown.size(), std::strlen(text));
+  Canvas expected(100, 20);
+  FontScope efont(expected, MakeFont("Tahoma", kEightPoint));
+  Draw(expected, shown.c_str(), RECT{0, 0, 100, 20}, kLine | DT_NOPREFIX);
+  EXPECT_TRUE(SameShifted(c, expected, 0, 0)) << "expected " << shown;
+  EXPECT_LE(c.InkBox().right, limit);
+}
+
+TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
+  Canvas c(200, 100);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(c.dc(), &tm);
+  const char* text = "Show the recent file list on the menu";
+  RECT r{5, 5, 85, 5};
+  const int height = DrawTextA(c.dc(), text, -1, &r, DT_WORDBREAK | DT_CALCRECT);
+  EXPECT_EQ(height % tm.tmHeight, 0);
+  EXPECT_GE(height / tm.tmHeight, 3);
+  EXPECT_EQ(r.bottom, 5 + height);
+  EXPECT_LE(r.right, 85);
+  EXPECT_EQ(c.InkBox().right, 0);  // measuring draws nothing
+  DrawTextA(c.dc(), text, -1, &r, DT_WORDBREAK);
+  const RECT ink = c.InkBox();
+  EXPECT_GE(ink.left, r.left);
+  EXPECT_LE(ink.right, r.right);
+  EXPECT_LE(ink.bottom, r.bottom);
+  EXPECT_GT(ink.bottom, r.bottom - tm.tmHeight);  // the last line is used
+}
+
+TEST(GdiDrawText, ClipsToTheRectUnlessNoClip) {
+  Canvas c(100, 20);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  Draw(c, "Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE);
+  EXPECT_LE(c.InkBox().right, 20);
+  Draw(c, "Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE | DT_NOCLIP);
+  EXPECT_GT(c.InkBox().right, 20);
+}
+
+TEST(GdiDrawState, DisabledTextIsEmbossedHighlightBelowRightShadowOnTop) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const COLORREF light = GetSysColor(COLOR_3DHILIGHT);
+  const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+  Canvas normal(40, 20, face);
+  FontScope f1(normal, MakeFont("Tahoma", kEightPoint));
+  SetBkMode(normal.dc(), TRANSPARENT);
+  Draw(normal, "Ab", RECT{2, 2, 40, 20}, kLine);
+  Canvas disabled(40, 20, face);
+  FontScope f2(disabled, MakeFont("Tahoma", kEightPoint));
+  const char16_t* text = u"Ab";
+  DrawStateW(disabled.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(text), 2, 2, 2, 0, 0, DST_TEXT | DSS_DISABLED);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      const bool ink = normal.At(x, y) != face;
+      const bool inkAboveLeft = x > 0 && y > 0 && normal.At(x - 1, y - 1) != face;
+      const COLORREF expected = ink ? shadow : inkAboveLeft ? light : face;
+      ASSERT_EQ(disabled.At(x, y), expected) << x << "," << y;
+    }
+  }
+}
+
+TEST(GdiDrawState, MonoBitmapTakesTheBrushColour) {
+  // A 4x4 white picture with a red 2x2 centre, as 32-bit DIB rows (0x00RRGGBB).
+  constexpr DWORD W = 0x00FFFFFF;
+  constexpr DWORD R = 0x00FF0000;
+  const DWORD bits[] = {W, W, W, W, W, R, R, W, W, R, R, W, W, W, W, W};
+  HBITMAP picture = CreateBitmap(4, 4, 1, 32, bits);
+  HBRUSH brush = CreateSolidBrush(kBlue);
+  Canvas c(8, 8);
+  DrawStateW(c.dc(), brush, nullptr, reinterpret_cast<LPARAM>(picture), 0, 2, 2, 0, 0, DST_BITMAP | DSS_MONO);
+  EXPECT_EQ(c.Rows(RECT{0, 0, 8, 8}, kBlue), "........\n........\n........\n...##...\n...##...\n........\n........\n........\n");
+  EXPECT_EQ(c.InkBox().right, 5);  // white counts as background
+  DrawStateW(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, 2, 2, 0, 0, DST_BITMAP);
+  EXPECT_EQ(c.At(2, 2), kWhite);
+  EXPECT_EQ(c.At(3, 3), kRed);
+  DeleteObject(brush);
+  DeleteObject(picture);
+}
+
+TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
+  Canvas c(260, 90, GetSysColor(COLOR_BTNFACE));
+  SetBkMode(c.dc(), TRANSPARENT);
+  {
+    FontScope font(c, MakeFont("Tahoma", kEightPoint));
+    Draw(c, "&File  &Edit  &View  Tahoma 8pt", RECT{4, 4, 256, 20}, kLine);
+  }
+  {
+    FontScope font(c, MakeFont("Tahoma", kEightPoint, FW_BOLD));
+    Draw(c, "Tahoma 8pt bold: Menu Bar", RECT{4, 22, 256, 38}, kLine);
+  }
+  {
+    FontScope font(c, MakeFont("MS Sans Serif", kEightPoint));
+    Draw(c, "MS Sans Serif: Customize...", RECT{4, 40, 256, 56}, kLine);
+  }
+  LONG arrowsRight = 0;
+  {
+    FontScope font(c, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
+    Draw(c, "3456tu", RECT{4, 60, 256, 80}, kLine | DT_NOPREFIX);
+    const RECT ink = c.InkBox(GetSysColor(COLOR_BTNFACE));
+    arrowsRight = ink.bottom;
+    // The Marlett down arrow ("6") is a triangle: wider than tall, rows narrowing.
+    Canvas arrow(20, 20);
+    FontScope afont(arrow, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
+    Draw(arrow, "6", RECT{0, 0, 20, 20}, kLine);
+    const RECT a = arrow.InkBox();
+    EXPECT_GT(a.right - a.left, a.bottom - a.top);
+    EXPECT_GT(a.bottom - a.top, 0);
+  }
+  EXPECT_GT(arrowsRight, 60);
+  ASSERT_TRUE(c.SavePng("gdi_text_sample.png"));
+  win32::Surface back;
+  ASSERT_TRUE(win32::ReadPng("gdi_text_sample.png", back));
+  ASSERT_EQ(back.width, c.width());
+  for (int y = 0; y < c.height(); ++y) {
+    for (int x = 0; x < c.width(); ++x) ASSERT_EQ(back.At(x, y), c.At(x, y));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// What reaches the screen: top-level windows composited by z-order over the desktop colour,
+// shaped by regions, with direct screen drawing kept until something covers it.
+#include "support/HeadlessTest.h"
+
+namespace mirel_test {
+namespace {
+
+constexpr COLORREF kRed = RGB(0xD0, 0x20, 0x20);
+constexpr COLORREF kBlue = RGB(0x20, 0x40, 0xD0);
+constexpr COLORREF kGreen = RGB(0x20, 0xA0, 0x40);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr RECT kBackRect{20, 20, 180, 140};
+constexpr RECT kFrontRect{100, 80, 260, 200};
+
+class Compositing : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    ResetDesktop(win32::DesktopOptions{320, 240, win32::kDefaultDpi});
+  }
+  HWND Solid(const char* name, const RECT& rect, COLORREF color, DWORD style = kTestPopupStyle, HWND parent = nullptr) {
+    HWND hwnd = CreateTestWindow(name, rect, style, 0, parent);
+    SetTestHandler(hwnd, PaintSolid(color));
+    UpdateWindow(hwnd);
+    return hwnd;
+  }
+};
+
+TEST_F(Compositing, TwoOverlappingWindowsShowInZOrderOverTheDesktop) {
+  HWND back = Solid("back", kBackRect, kRed);
+  HWND front = Solid("front", kFrontRect, kBlue);
+  Solid("child", RECT{10, 10, 40, 30}, kGreen, kTestChildStyle, front);
+  const std::string path = SaveScreen("two_overlapping_windows");
+  EXPECT_FALSE(path.empty());
+
+  struct Probe {
+    int x, y;
+    COLORREF expected;
+  };
+  const Probe probes[] = {{5, 5, win32::kDefaultDesktopColor}, {30, 30, kRed},  {150, 100, kBlue},
+                          {250, 190, kBlue},                   {115, 95, kGreen}, {300, 220, win32::kDefaultDesktopColor}};
+  for (const Probe& p : probes) EXPECT_EQ(ScreenPixel(p.x, p.y), p.expected) << p.x << "," << p.y;
+  EXPECT_EQ(CountScreenPixels(kFrontRect, kBlue), 160 * 120 - 30 * 20);
+
+  SetWindowPos(back, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(ScreenPixel(150, 100), kRed);
+  ShowWindow(back, SW_HIDE);
+  EXPECT_EQ(ScreenPixel(30, 30), win32::kDefaultDesktopColor);
+  EXPECT_EQ(ScreenPixel(150, 100), kBlue);
+}
+
+TEST_F(Compositing, RegionShapesTheWindowOnTheScreen) {
+  Solid("back", kBackRect, kRed);
+  HWND front = Solid("front", kFrontRect, kBlue);
+  SetWindowRgn(front, CreateRectRgn(0, 0, 40, 40), TRUE);
+  EXPECT_EQ(ScreenPixel(110, 90), kBlue);
+  EXPECT_EQ(ScreenPixel(150, 130), kRed);
+  EXPECT_EQ(ScreenPixel(250, 190), win32::kDefaultDesktopColor);
+}
+
+TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
+  HWND back = Solid("back", kBackRect, kRed);
+  HDC screen = GetDC(nullptr);
+  SetPixel(screen, 5, 5, kBlack);  // a shadow pixel beside the window
+  EXPECT_EQ(GetPixel(screen, 30, 30), kRed);
+  ReleaseDC(nullptr, screen);
+  InvalidateRect(back, nullptr, TRUE);
+  UpdateWindow(back);
+  EXPECT_EQ(ScreenPixel(5, 5), kBlack);
+  MoveWindow(back, 0, 0, 50, 50, TRUE);
+  UpdateWindow(back);
+  MoveWindow(back, 100, 100, 50, 50, TRUE);
+  EXPECT_EQ(ScreenPixel(5, 5), win32::kDefaultDesktopColor);
+}
+
+TEST_F(Compositing, ChildPaintingIsClippedToItsParent) {
+  HWND front = Solid("front", kFrontRect, kBlue);
+  Solid("overhanging", RECT{140, 100, 220, 160}, kGreen, kTestChildStyle, front);
+  EXPECT_EQ(ScreenPixel(kFrontRect.left + 150, kFrontRect.top + 110), kGreen);
+  EXPECT_EQ(ScreenPixel(kFrontRect.right + 5, kFrontRect.top + 110), win32::kDefaultDesktopColor);
+  EXPECT_EQ(Desktop().WindowPixel(front, 10, 10), kBlue);
+}
+
+TEST_F(Compositing, ScreenFollowsTheConfiguredSizeAndDpi) {
+  ResetDesktop(win32::DesktopOptions{800, 600, 120});
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 600);
+  EXPECT_EQ(Desktop().TwipsPerPixel(), 12);
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(work.right, 800);
+  EXPECT_LT(work.bottom, 600);
+}
+
+}  // namespace
+}  // namespace mirel_test

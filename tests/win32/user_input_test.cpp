@@ -1,0 +1,115 @@
+// Mouse routing as users meet it: hit testing through z-order and regions, capture,
+// activation on click, double clicks.
+#include "support/HeadlessTest.h"
+
+namespace mirel_test {
+namespace {
+
+class MouseInput : public HeadlessTest {
+ protected:
+  // Keeps only the mouse and capture messages, with the client coordinates of each.
+  void RecordMouse(HWND hwnd) {
+    SetTestHandler(hwnd, [this](HWND h, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+      if ((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || msg == WM_CAPTURECHANGED) {
+        char caption[32] = {};
+        GetWindowTextA(h, caption, sizeof caption);
+        std::string entry = std::string(caption) + " " + MessageName(msg);
+        if (msg != WM_CAPTURECHANGED) {
+          entry += " " + std::to_string(GET_X_LPARAM(lParam)) + "," + std::to_string(GET_Y_LPARAM(lParam));
+        }
+        mouse_.push_back(entry);
+      }
+      return std::nullopt;
+    });
+  }
+  Sequence mouse_;
+};
+
+TEST_F(MouseInput, WindowFromPointHonoursTopMostOrderVisibilityChildrenAndRegions) {
+  HWND topmost = CreateTestWindow("topmost", RECT{100, 100, 300, 300}, kTestPopupStyle, WS_EX_TOPMOST);
+  HWND normal = CreateTestWindow("normal", RECT{0, 0, 200, 200});  // newer, yet below
+  HWND child = CreateTestWindow("child", RECT{10, 10, 60, 60}, kTestChildStyle, 0, normal);
+  HWND hidden = CreateTestWindow("hidden", RECT{0, 0, 400, 400}, WS_POPUP, WS_EX_TOPMOST);
+
+  struct Probe {
+    POINT pt;
+    HWND expected;
+  };
+  const Probe probes[] = {
+      {{150, 150}, topmost}, {{50, 50}, child}, {{80, 80}, normal}, {{350, 350}, GetDesktopWindow()}};
+  for (const Probe& p : probes) EXPECT_EQ(WindowFromPoint(p.pt), p.expected) << p.pt.x << "," << p.pt.y;
+  EXPECT_TRUE(IsWindow(hidden));
+
+  // A region cuts the top-most window down to its lower-right quarter.
+  SetWindowRgn(topmost, CreateRectRgn(100, 100, 200, 200), TRUE);
+  EXPECT_EQ(WindowFromPoint(POINT{150, 150}), normal);
+  EXPECT_EQ(WindowFromPoint(POINT{250, 250}), topmost);
+
+  // Made top-most, the other window goes above.
+  SetWindowPos(normal, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowRgn(topmost, nullptr, TRUE);
+  EXPECT_EQ(WindowFromPoint(POINT{150, 150}), normal);
+  EnableWindow(child, FALSE);
+  EXPECT_EQ(WindowFromPoint(POINT{50, 50}), normal);
+}
+
+TEST_F(MouseInput, CaptureTakesEveryMouseMessageInItsOwnClientCoordinates) {
+  HWND left = CreateTestWindow("left", RECT{0, 0, 100, 100});
+  HWND right = CreateTestWindow("right", RECT{200, 0, 300, 100});
+  RecordMouse(left);
+  RecordMouse(right);
+  Desktop().MouseMove(250, 50);
+  Desktop().MouseMove(50, 50);
+  Desktop().MouseDown(win32::MouseButton::Left);
+  SetCapture(left);
+  Desktop().MouseMove(250, 60);
+  Desktop().MouseUp(win32::MouseButton::Left);
+  SetCapture(right);  // the losing window hears of it
+  ReleaseCapture();
+  Desktop().MouseMove(40, 40);
+  EXPECT_TRUE(SameSequence({"right WM_MOUSEMOVE 50,50", "left WM_MOUSEMOVE 50,50", "left WM_LBUTTONDOWN 50,50",
+                            "left WM_MOUSEMOVE 250,60", "left WM_LBUTTONUP 250,60", "left WM_CAPTURECHANGED",
+                            "right WM_CAPTURECHANGED", "left WM_MOUSEMOVE 40,40"},
+                           mouse_));
+}
+
+TEST_F(MouseInput, ClickActivatesUnlessTheWindowAnswersNoActivate) {
+  HWND main = CreateTestWindow("main", RECT{0, 0, 100, 100});
+  HWND menu = CreateTestWindow("menu", RECT{200, 0, 300, 100}, kTestPopupStyle, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+  SetTestHandler(menu, [](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    return std::nullopt;
+  });
+  SetActiveWindow(main);
+  MessageLog log;
+  Desktop().MouseMove(250, 50);
+  Desktop().Click();
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_TRUE(SameSequence({"menu WM_MOUSEACTIVATE", "menu WM_LBUTTONDOWN", "menu WM_LBUTTONUP"},
+                           log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_ACTIVATE"})));
+
+  SetTestHandler(menu, nullptr);
+  Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // a plain click, not a double click
+  log.Clear();
+  Desktop().Click();
+  EXPECT_EQ(GetActiveWindow(), menu);
+  EXPECT_TRUE(SameSequence({"menu WM_MOUSEACTIVATE", "main WM_ACTIVATE", "menu WM_ACTIVATE", "menu WM_LBUTTONDOWN"},
+                           log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_ACTIVATE"})));
+}
+
+TEST_F(MouseInput, SecondPressSoonAfterBecomesADoubleClickForClassesThatAskForIt) {
+  HWND hwnd = CreateTestWindow("target", RECT{0, 0, 100, 100});
+  RecordMouse(hwnd);
+  Desktop().MouseMove(10, 10);
+  Desktop().DoubleClick();
+  Desktop().AdvanceTime(GetDoubleClickTime() + 1);
+  Desktop().Click();
+  EXPECT_TRUE(SameSequence({"target WM_MOUSEMOVE 10,10", "target WM_LBUTTONDOWN 10,10", "target WM_LBUTTONUP 10,10",
+                            "target WM_LBUTTONDBLCLK 10,10", "target WM_LBUTTONUP 10,10",
+                            "target WM_LBUTTONDOWN 10,10", "target WM_LBUTTONUP 10,10"},
+                           mouse_));
+  EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
+}
+
+}  // namespace
+}  // namespace mirel_test
