@@ -1,6 +1,6 @@
-// MirelMenuBar20: the public menu-bar user control. The object owns every table of the system
-// (menus, bands, tools, drop-downs), the appearance settings, the image-list slots, the
-// timers and the event sinks; collection proxies find it again through the window property
+// MirelMenuBar20: the public menu-bar user control. The object owns the tables of the system
+// (the menu table here), the appearance settings, the image-list slots, the timers and the
+// event sinks; collection proxies find it again through the window property
 // "MirelMenuBar20:ObjectPtr" on its window.
 #pragma once
 #include <array>
@@ -19,12 +19,12 @@
 #include "core/MirelMenuBar20Enums.h"
 #include "menu/MenuTable.h"
 #include "menu/cMenus.h"
-#include "core/FaceSurface.h"
 #include "platform/IKeyboardHookClient.h"
 #include "platform/ISubclass.h"
 #include "platform/MessageInterception.h"
+#include "render/MUnicodeSupport.h"
+#include "render/cMemDC.h"
 #include "win32/windows.h"
-
 
 class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHookClient {
  public:
@@ -185,7 +185,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void SetPopUpOpener(std::function<void(int iMenu, float X, float Y)> opener) { m_PopUpOpener = std::move(opener); }
 
   // The process-wide NT-platform flag (computed at every Initialize).
-  static bool IsNT() { return s_bIsNT; }
+  static bool IsNT() { return UseWideText(); }
 
   // ISubclass: every watched message is seen before the window's own procedure, whose
   // result stands.
@@ -211,15 +211,13 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void ApplyDefaults();
   void RebuildBandSizeTable();
   void AttachToWindow();
-  void FinishLoading();
   void StartRunTime();
   void ResizeRoutine();
+  void CreateSurfaces();
   void ReleaseEverything();
   void RaiseReSize();
   // Image-list slot 0..3; the runtime's subscript error (9) outside.
   static std::size_t SlotIndex(std::int32_t slot);
-
-  static bool s_bIsNT;
 
   EventSinkList m_Sinks;
   MenuTable m_Menus;
@@ -277,7 +275,8 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   long m_lPaintCount = 0;
   bool m_bPopUpMode = false;
   std::function<void(int, float, float)> m_PopUpOpener;
-  FaceSurface m_Face;
+  // The off-screen picture of the control's face; exists from initialisation to Terminate.
+  std::unique_ptr<cMemDC> m_Face;
   MessageInterception m_Interception;
 
   Timer m_tmrDrag;

@@ -5,7 +5,6 @@
 #include "core/MirelMenuBar20.h"
 #include "render/ColorScheme.h"
 #include "render/modThemes.h"
-#include "win32/kernel.h"
 
 namespace {
 
@@ -17,8 +16,6 @@ constexpr UINT kDragInterval = 25;
 constexpr UINT kTipDisplayInterval = 25;
 
 }  // namespace
-
-bool MirelMenuBar20::s_bIsNT = false;
 
 MirelMenuBar20::MirelMenuBar20() {
   m_AutoDropTimer.SetInterval(kAutoDropInterval);
@@ -37,9 +34,7 @@ MirelMenuBar20* MirelMenuBar20::FromWindow(HWND hWnd) {
 void MirelMenuBar20::Initialize() {
   m_sngTwipsPerPixelX = ::TwipsPerPixelX();
   m_sngTwipsPerPixelY = ::TwipsPerPixelY();
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  s_bIsNT = GetVersionExA(&version) != FALSE && version.dwPlatformId >= VER_PLATFORM_WIN32_NT;
+  InitUnicodeSupport();
   HotKeyNameTable::AddUser();
 }
 
@@ -105,7 +100,7 @@ void MirelMenuBar20::InitProperties() {
   AttachToWindow();
   if (!Ambient().UserMode()) {
     m_bInitialised = true;
-    m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+    CreateSurfaces();
     m_bRedrawEnabled = true;
     FillColorScheme();
     ResizeRoutine();
@@ -115,8 +110,13 @@ void MirelMenuBar20::InitProperties() {
   m_ToolTipPreTimer.SetInterval(static_cast<UINT>(kToolTipPreTime));
   m_ToolTipPostTimer.SetInterval(static_cast<UINT>(kToolTipPostTime));
   FillColorScheme();
-  m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+  CreateSurfaces();
   StartRunTime();
+}
+
+void MirelMenuBar20::CreateSurfaces() {
+  m_Face = std::make_unique<cMemDC>();
+  m_Face->ChangeSize(ScaleWidth(), ScaleHeight());
 }
 
 void MirelMenuBar20::StartRunTime() {
@@ -141,7 +141,7 @@ void MirelMenuBar20::Resize() {
 
 void MirelMenuBar20::ResizeRoutine() {
   if (!m_bInitialised) return;
-  if (m_Face.hdc() != nullptr) m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+  if (m_Face) m_Face->ChangeSize(ScaleWidth(), ScaleHeight());
   LayoutAndRepaintBar();
   RaiseReSize();
 }
@@ -152,8 +152,11 @@ void MirelMenuBar20::RaiseReSize() {
 
 void MirelMenuBar20::Paint() { PaintFace(); }
 
+// The watched messages only inform the control (preprocess): the window's own result stands,
+// so the value returned here is never used. The bar has no reaction of its own to them yet.
 LRESULT MirelMenuBar20::WindowProc(HWND /*hWnd*/, UINT /*iMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return 0; }
 
+// Keys reach the bar through the thread hook; a key the bar does not claim passes on.
 void MirelMenuBar20::HookKey(std::int16_t /*iVirtKey*/, bool /*bKeyUp*/, bool /*bAlt*/, bool /*bShift*/,
                              bool& /*bHandled*/) {}
 
@@ -175,7 +178,7 @@ void MirelMenuBar20::ReleaseEverything() {
     timer->SetEnabled(false);
   }
   m_About.Close();
-  m_Face.Release();
+  m_Face.reset();
   m_bInitialised = false;
   m_bRedrawEnabled = false;
 }

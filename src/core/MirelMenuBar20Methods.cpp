@@ -69,17 +69,17 @@ void MirelMenuBar20::LayoutAndRepaintBar() {
 }
 
 void MirelMenuBar20::RedrawBarBase() {
-  if (m_Face.hdc() == nullptr) return;
-  const RECT whole{0, 0, m_Face.Width(), m_Face.Height()};
+  if (!m_Face || m_Face->hdc() == nullptr) return;
+  const RECT whole{0, 0, m_Face->Width(), m_Face->Height()};
   HBRUSH background = CreateSolidBrush(TranslateOleColorOrBlack(UserControl::BackColor()));
-  FillRect(m_Face.hdc(), &whole, background);
+  FillRect(m_Face->hdc(), &whole, background);
   DeleteObject(background);
 }
 
 void MirelMenuBar20::PaintFace() {
-  if (m_hWndMB == nullptr || m_Face.hdc() == nullptr) return;
+  if (m_hWndMB == nullptr || !m_Face || m_Face->hdc() == nullptr) return;
   HDC hdc = GetDC(m_hWndMB);
-  BitBlt(hdc, 0, 0, m_Face.Width(), m_Face.Height(), m_Face.hdc(), 0, 0, SRCCOPY);
+  BitBlt(hdc, 0, 0, m_Face->Width(), m_Face->Height(), m_Face->hdc(), 0, 0, SRCCOPY);
   ReleaseDC(m_hWndMB, hdc);
   ++m_lPaintCount;
 }

@@ -129,7 +129,7 @@ void MirelMenuBar20::ReadProperties(PropertyBag& bag) {
   if (m_bAutoSelectTheme != VARIANT_FALSE) m_eTheme = ThemeFromSystem(m_eTheme, m_hWndMB);
   RebuildBandSizeTable();
   FillColorScheme();
-  m_Face.ChangeSize(ScaleWidth(), ScaleHeight());
+  CreateSurfaces();
   if (Ambient().UserMode()) {
     StartRunTime();
   } else {

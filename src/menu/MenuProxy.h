@@ -14,9 +14,6 @@ class MirelMenuBar20;
 class MenuTable;
 
 class MenuProxy : public AutomationObject {
- public:
-  HWND hWndMB() const { return m_hWndMB; }
-
  protected:
   explicit MenuProxy(HWND hWndMB) : m_hWndMB(hWndMB) {}
 

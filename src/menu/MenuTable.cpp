@@ -61,7 +61,7 @@ std::int16_t MenuTable::AddItem(int m, tMenuItemInfo record) {
 }
 
 void MenuTable::RemoveMenu(int p) {
-  Menu(p);
+  Menu(p);  // error 9 before anything changes
   m_Menus.erase(m_Menus.begin() + p);
   m_Groups.erase(m_Groups.begin() + p);
   --m_Count;
@@ -70,7 +70,7 @@ void MenuTable::RemoveMenu(int p) {
 void MenuTable::RemoveItem(int m, int p) {
   tMenuInfo& menu = Menu(m);
   std::vector<tMenuItemGroup>& groups = Element(m_Groups, m);
-  Element(menu.cMMenuItems, p);
+  Element(menu.cMMenuItems, p);  // error 9 before anything changes
   Element(groups, p);
   menu.cMMenuItems.erase(menu.cMMenuItems.begin() + p);
   groups.erase(groups.begin() + p);

@@ -31,7 +31,6 @@ struct MenuItemAddArgs {
 class cMenuItems : public MenuProxy {
  public:
   cMenuItems(HWND hWndMB, int iMenu) : MenuProxy(hWndMB), m_iMenu(iMenu) {}
-  int MenuIndex() const { return m_iMenu; }
 
   std::string TypeName() const override { return "cMenuItems"; }
 

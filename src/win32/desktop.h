@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "win32/surface.h"
 #include "win32/types.h"
@@ -53,7 +54,8 @@ class Desktop {
   void AdvanceTime(DWORD ms);
   void SetClock(std::unique_ptr<Clock> clock);  // a backend's real clock
   // A real backend's wait for input, used by GetMessageA when nothing is pending; it returns
-  // false when nothing more will come. Headless there is none and GetMessageA returns -1.
+  // false when nothing more will come. Headless there is none and an idle GetMessageA answers
+  // as if WM_QUIT had come.
   void SetEventWait(std::function<bool()> wait);
 
   // Runs every pending message, due timer and paint; returns when nothing is left.
@@ -69,6 +71,9 @@ class Desktop {
   void KeyUp(int vk);
   void KeyPress(int vk);  // down + up
   void TypeChar(char ch);  // the key strokes of one character, Shift included
+  // Key presses kept for the next modal loop (the colour dialog), which feeds them one at a
+  // time whenever it runs out of messages; a modal loop with none left cancels.
+  void QueueModalKeys(const std::vector<int>& keys);
 
   // The composited screen; it is kept current as windows change.
   const Surface& Screen();

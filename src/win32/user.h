@@ -340,8 +340,8 @@ void PostQuitMessage(int exitCode);
 inline constexpr UINT PM_NOREMOVE = 0x0000;
 inline constexpr UINT PM_REMOVE = 0x0001;
 BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
-// Returns 0 on WM_QUIT. Headless, a GetMessageA with nothing left to do returns -1 (as Win32
-// does on failure) instead of blocking for ever.
+// Returns 0 on WM_QUIT. Headless, where nothing can arrive while it waits, a GetMessageA with
+// nothing left to do answers as if WM_QUIT (exit code 0) had come, so that no loop blocks.
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);

@@ -75,6 +75,15 @@ TEST_F(LifecycleTest, TerminateReleasesTheFontsAndTables) {
   EXPECT_FALSE(bar->OverTimer().Enabled());
 }
 
+TEST_F(LifecycleTest, HasFocusFollowsTheKeyboardFocus) {
+  auto bar = AddBar(true);
+  EXPECT_EQ(bar->HasFocus(), VARIANT_FALSE);
+  SetFocus(bar->hWnd());
+  EXPECT_EQ(bar->HasFocus(), VARIANT_TRUE);
+  SetFocus(TheForm().hWnd());
+  EXPECT_EQ(bar->HasFocus(), VARIANT_FALSE);
+}
+
 TEST_F(LifecycleTest, NothingLeaksOverAWholeLife) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   {

@@ -56,6 +56,13 @@ TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   EXPECT_EQ(bar->PaintCount(), count);
   bar->Refresh();
   EXPECT_EQ(bar->PaintCount(), ++count);
+  MenuAddArgs file;
+  file.Key = "File";
+  file.Caption = "&File";
+  bar->Menus()->Add(file);
+  count = bar->PaintCount();
+  bar->Menus()->Item(Variant("File"))->Caption("&Datei");
+  EXPECT_EQ(bar->PaintCount(), count + 1);
 }
 
 TEST_F(UpdateAndPaintTest, ResizeRaisesReSizeAfterRepainting) {

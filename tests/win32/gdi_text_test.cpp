@@ -253,6 +253,44 @@ TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
   EXPECT_GT(ink.bottom, r.bottom - tm.tmHeight);  // the last line is used
 }
 
+TEST(GdiDrawText, TabsExpandToStopsAndEmptyTextMeasuresOneLine) {
+  Canvas c(200, 20);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(c.dc(), &tm);
+  RECT r{0, 0, 200, 20};
+  DrawTextA(c.dc(), "a\tb", -1, &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+  EXPECT_EQ(r.right, 8 * tm.tmAveCharWidth + Extent(c.dc(), "b").cx);
+  // DT_TABSTOP carries the tab length in bits 8..15 (so it cannot be combined with DT_CALCRECT).
+  Draw(c, "a\tb", RECT{0, 0, 200, 20}, DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (4 << 8));
+  Canvas expected(200, 20);
+  FontScope efont(expected, MakeFont("Tahoma", kEightPoint));
+  Draw(expected, "a", RECT{0, 0, 200, 20}, kLine);
+  Draw(expected, "b", RECT{4 * tm.tmAveCharWidth, 0, 200, 20}, kLine);
+  EXPECT_TRUE(SameShifted(c, expected, 0, 0));
+
+  r = RECT{5, 5, 50, 50};
+  EXPECT_EQ(DrawTextA(c.dc(), "", 0, &r, DT_SINGLELINE | DT_CALCRECT), 0);
+  EXPECT_EQ(r.right, 5);
+  EXPECT_EQ(r.bottom, 5 + tm.tmHeight);
+}
+
+TEST(GdiDrawText, ExplicitLineBreaksStackLinesUnlessSingleLine) {
+  Canvas c(200, 60);
+  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(c.dc(), &tm);
+  RECT r{0, 0, 200, 60};
+  EXPECT_EQ(DrawTextA(c.dc(), "One\r\nTwo\nThree", -1, &r, DT_CALCRECT), 3 * tm.tmHeight);
+  EXPECT_EQ(r.right, Extent(c.dc(), "Three").cx);
+  const char16_t* wide = u"Ünïcödé";
+  RECT w{0, 0, 200, 60};
+  EXPECT_EQ(DrawTextW(c.dc(), wide, -1, &w, DT_SINGLELINE | DT_CALCRECT), tm.tmHeight);
+  RECT a{0, 0, 200, 60};
+  DrawTextA(c.dc(), "\xDC" "n" "\xEF" "c" "\xF6" "d" "\xE9", -1, &a, DT_SINGLELINE | DT_CALCRECT);  // the same in Windows-1252
+  EXPECT_EQ(a.right, w.right);
+}
+
 TEST(GdiDrawText, ClipsToTheRectUnlessNoClip) {
   Canvas c(100, 20);
   FontScope font(c, MakeFont("Tahoma", kEightPoint));
@@ -303,7 +341,7 @@ TEST(GdiDrawState, MonoBitmapTakesTheBrushColour) {
 }
 
 TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
-  Canvas c(260, 90, GetSysColor(COLOR_BTNFACE));
+  Canvas c(260, 104, GetSysColor(COLOR_BTNFACE));
   SetBkMode(c.dc(), TRANSPARENT);
   {
     FontScope font(c, MakeFont("Tahoma", kEightPoint));
@@ -332,6 +370,11 @@ TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
     EXPECT_GT(a.bottom - a.top, 0);
   }
   EXPECT_GT(arrowsRight, 60);
+  {
+    FontScope font(c, MakeFont("Tahoma", kEightPoint));
+    const char* disabled = "&Disabled item (embossed)";
+    DrawStateA(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(disabled), 0, 4, 84, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
+  }
   ASSERT_TRUE(c.SavePng("gdi_text_sample.png"));
   win32::Surface back;
   ASSERT_TRUE(win32::ReadPng("gdi_text_sample.png", back));

@@ -58,6 +58,17 @@ TEST_F(Compositing, RegionShapesTheWindowOnTheScreen) {
   EXPECT_EQ(ScreenPixel(250, 190), win32::kDefaultDesktopColor);
 }
 
+TEST_F(Compositing, ChildRegionClipsWhatTheChildPaints) {
+  HWND front = Solid("front", kFrontRect, kBlue);
+  HWND child = CreateTestWindow("shaped", RECT{10, 10, 70, 70}, kTestChildStyle, 0, front);
+  SetWindowRgn(child, CreateRectRgn(0, 0, 20, 20), FALSE);
+  SetTestHandler(child, PaintSolid(kGreen));
+  UpdateWindow(child);
+  EXPECT_EQ(Desktop().WindowPixel(front, 15, 15), kGreen);
+  EXPECT_EQ(Desktop().WindowPixel(front, 50, 50), kBlue);
+  EXPECT_EQ(WindowFromPoint(POINT{kFrontRect.left + 50, kFrontRect.top + 50}), front);
+}
+
 TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
   HWND back = Solid("back", kBackRect, kRed);
   HDC screen = GetDC(nullptr);

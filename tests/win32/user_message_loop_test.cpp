@@ -46,7 +46,10 @@ TEST_F(MessageLoops, ModalLoopEndsWhenItsScriptedInputIsUsedUpOrNothingIsLeft) {
     return closedByInput;
   };
   EXPECT_TRUE(runModal(true));
-  EXPECT_FALSE(runModal(false));  // headless and idle: GetMessageA gives up instead of blocking
+  EXPECT_FALSE(runModal(false));  // headless and idle: GetMessageA answers WM_QUIT instead of blocking
+  MSG msg{};
+  EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), 0);
+  EXPECT_EQ(msg.message, WM_QUIT);
 }
 
 TEST_F(MessageLoops, QuitMessageIsLeftForTheOuterLoopAfterEverythingPosted) {

@@ -10,13 +10,18 @@ namespace win32::userimpl {
 namespace {
 
 void Blend(const WindowRecord* w, const RECT& area, Surface& screen) {
-  const RECT part = Intersect(area, w->rect);
+  const Surface& source = *w->surface;
+  const RECT part = Intersect(area, Intersect(w->rect, Offset(RECT{0, 0, source.width, source.height}, w->rect.left, w->rect.top)));
   for (int y = part.top; y < part.bottom; ++y) {
+    const int wy = y - w->rect.top;
+    if (!w->region) {
+      const auto row = source.pixels.begin() + (wy * source.width + part.left - w->rect.left);
+      std::copy_n(row, part.right - part.left, &screen.At(part.left, y));
+      continue;
+    }
     for (int x = part.left; x < part.right; ++x) {
       const int wx = x - w->rect.left;
-      const int wy = y - w->rect.top;
-      if (w->region && !PtInRegion(w->region, wx, wy)) continue;
-      if (w->surface->Contains(wx, wy)) screen.At(x, y) = w->surface->At(wx, wy);
+      if (PtInRegion(w->region, wx, wy)) screen.At(x, y) = source.At(wx, wy);
     }
   }
 }

@@ -131,14 +131,17 @@ void Desktop::KeyPress(int vk) {
 }
 
 void Desktop::TypeChar(char ch) {
-  constexpr SHORT kShiftFlag = 0x0100;
-  constexpr SHORT kKeyMask = 0x00FF;
   const SHORT scan = VkKeyScanExA(ch, GetKeyboardLayout(0));
   if (scan == -1) return;
-  const bool shift = (scan & kShiftFlag) != 0;
+  const bool shift = (scan & kVkScanShiftFlag) != 0;
   if (shift) KeyDown(VK_SHIFT);
-  KeyPress(scan & kKeyMask);
+  KeyPress(scan & kVkScanKeyMask);
   if (shift) KeyUp(VK_SHIFT);
+}
+
+void Desktop::QueueModalKeys(const std::vector<int>& keys) {
+  auto& queued = State().modalKeys;
+  queued.insert(queued.end(), keys.begin(), keys.end());
 }
 
 const Surface& Desktop::Screen() { return TheDisplay().screen; }

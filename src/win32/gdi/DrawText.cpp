@@ -18,6 +18,8 @@ constexpr char16_t kCarriageReturn = u'\r';
 constexpr char16_t kLineFeed = u'\n';
 constexpr std::u16string_view kEllipsis = u"...";
 constexpr int kDefaultTabChars = 8;
+constexpr UINT kTabStopBits = 0x0000FF00;
+constexpr int kTabStopShift = 8;
 constexpr UINT kEllipsisFlags = DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS;
 
 // One line as shown: the prefix marks removed, and where the mnemonic underline goes.
@@ -159,14 +161,28 @@ int DrawTextImpl(HDC hdc, std::u16string_view text, RECT* rect, UINT format, DRA
   if (!dc || !rect) return 0;
   FontFace& face = FaceOf(*dc);
   const FontMetrics& m = face.Metrics();
+  int tabChars = kDefaultTabChars;
+  if (format & DT_TABSTOP) {
+    // The tab length rides in bits 8..15, which then mean nothing else.
+    tabChars = static_cast<int>((format & kTabStopBits) >> kTabStopShift);
+    format &= ~kTabStopBits;
+  }
+  if (params && params->iTabLength > 0) tabChars = params->iTabLength;
   Options opt;
   opt.format = format;
-  opt.tabWidth = m.aveCharWidth * ((params && params->iTabLength > 0) ? params->iTabLength
-                                   : (format & DT_TABSTOP) ? static_cast<int>((format >> 8) & 0xFF) : kDefaultTabChars);
-  if (opt.tabWidth <= 0) opt.tabWidth = m.aveCharWidth * kDefaultTabChars;
+  opt.tabWidth = std::max(1, m.aveCharWidth * (tabChars > 0 ? tabChars : kDefaultTabChars));
   if (params) {
     opt.leftMargin = params->iLeftMargin;
     opt.rightMargin = params->iRightMargin;
+  }
+  if (text.empty()) {
+    // No text: nothing drawn and height 0; measuring gives an empty width and, for a
+    // single line, one line's height.
+    if (format & DT_CALCRECT) {
+      rect->right = rect->left;
+      rect->bottom = rect->top + ((format & DT_SINGLELINE) ? m.height : 0);
+    }
+    return 0;
   }
   const int left = rect->left + opt.leftMargin;
   const int limit = std::max(0, rect->right - opt.rightMargin - left);

@@ -41,6 +41,7 @@ FT_Library Library() {
   return library;
 }
 
+// UTF-8 for fontconfig (its bit-layout constants are those of the encoding itself).
 std::string Utf8(const WCHAR* face) {
   std::string out;
   for (const std::u32string cps = ToCodePoints(std::u16string_view(face, std::char_traits<char16_t>::length(face)));
@@ -50,8 +51,13 @@ std::string Utf8(const WCHAR* face) {
     } else if (c < 0x800) {
       out += static_cast<char>(0xC0 | (c >> 6));
       out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
       out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
       out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       out += static_cast<char>(0x80 | (c & 0x3F));
     }

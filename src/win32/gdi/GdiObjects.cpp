@@ -20,6 +20,17 @@ constexpr BYTE kGray = 128;
 constexpr BYTE kDarkGray = 64;
 constexpr LONG kDefaultGuiFontHeight = -11;  // 8 points at 96 dpi
 constexpr LONG kSystemFontHeight = 16;
+constexpr UINT kMono = 1;
+constexpr UINT kTrueColour = 32;
+constexpr UINT kBitsPerByte = 8;
+constexpr UINT kRowAlignBytes = 2;  // bitmap rows are WORD aligned
+constexpr int kDibRedShift = 16;
+constexpr int kDibGreenShift = 8;
+
+UINT RowBytes(UINT width, UINT bitsPerPixel) {
+  const UINT alignBits = kBitsPerByte * kRowAlignBytes;
+  return (width * bitsPerPixel + alignBits - 1) / alignBits * kRowAlignBytes;
+}
 
 std::uintptr_t g_nextHandle = kFirstHandle;
 std::unordered_map<std::uintptr_t, ObjectEntry>& Table() {
@@ -28,14 +39,12 @@ std::unordered_map<std::uintptr_t, ObjectEntry>& Table() {
 }
 
 ObjectKind KindOf(const GdiObject& object) {
-  switch (object.index()) {
-    case 0: return ObjectKind::Bitmap;
-    case 1: return ObjectKind::Brush;
-    case 2: return ObjectKind::Pen;
-    case 3: return ObjectKind::Font;
-    case 4: return ObjectKind::Region;
-    default: return ObjectKind::Count;
-  }
+  if (std::holds_alternative<BitmapObject>(object)) return ObjectKind::Bitmap;
+  if (std::holds_alternative<BrushObject>(object)) return ObjectKind::Brush;
+  if (std::holds_alternative<PenObject>(object)) return ObjectKind::Pen;
+  if (std::holds_alternative<FontObject>(object)) return ObjectKind::Font;
+  if (std::holds_alternative<RegionObject>(object)) return ObjectKind::Region;
+  return ObjectKind::Count;  // palettes are not counted
 }
 
 void CountObject(const GdiObject& object, bool created) {
@@ -131,10 +140,6 @@ BOOL DeleteObject(HGDIOBJ object) {
 }
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
-  constexpr UINT kMono = 1;
-  constexpr UINT kTrueColour = 32;
-  constexpr UINT kBitsPerByte = 8;
-  constexpr UINT kRowAlignBytes = 2;  // CreateBitmap rows are WORD aligned
   if (width < 0 || height < 0 || planes != 1 || (bitsPerPixel != kMono && bitsPerPixel != kTrueColour)) {
     return nullptr;
   }
@@ -144,8 +149,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
   if (bits) {
     const auto* bytes = static_cast<const BYTE*>(bits);
     if (bitsPerPixel == kMono) {
-      const UINT stride = (static_cast<UINT>(width) + kBitsPerByte * kRowAlignBytes - 1) /
-                          (kBitsPerByte * kRowAlignBytes) * kRowAlignBytes;
+      const UINT stride = RowBytes(static_cast<UINT>(width), kMono);
       for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
           const BYTE b = bytes[static_cast<UINT>(y) * stride + static_cast<UINT>(x) / kBitsPerByte];
@@ -158,8 +162,10 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
       for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
           DWORD v = 0;
-          std::memcpy(&v, bytes + (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) * 4, 4);
-          bitmap.surface->At(x, y) = RGB(static_cast<BYTE>(v >> 16), static_cast<BYTE>(v >> 8), static_cast<BYTE>(v));
+          const size_t index = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
+          std::memcpy(&v, bytes + index * sizeof(DWORD), sizeof(DWORD));
+          bitmap.surface->At(x, y) = RGB(static_cast<BYTE>(v >> kDibRedShift), static_cast<BYTE>(v >> kDibGreenShift),
+                                         static_cast<BYTE>(v));
         }
       }
     }
@@ -170,23 +176,19 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc || width < 0 || height < 0) return nullptr;
-  constexpr UINT kMono = 1;
-  constexpr UINT kTrueColour = 32;
   return CreateBitmap(width, height, 1, IsMonochrome(*dc) ? kMono : kTrueColour, nullptr);
 }
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID out) {
   const BitmapObject* bitmap = Find<BitmapObject>(object);
   if (!bitmap || size < static_cast<int>(sizeof(BITMAP))) return 0;
-  constexpr int kBitsPerByte = 8;
-  constexpr int kRowAlignBytes = 2;
   const win32::Surface& s = *bitmap->surface;
   BITMAP bm{};
   bm.bmWidth = s.width;
   bm.bmHeight = s.height;
   bm.bmPlanes = 1;
   bm.bmBitsPixel = static_cast<WORD>(s.bitsPerPixel);
-  bm.bmWidthBytes = (s.width * s.bitsPerPixel + kBitsPerByte * kRowAlignBytes - 1) / (kBitsPerByte * kRowAlignBytes) * kRowAlignBytes;
+  bm.bmWidthBytes = static_cast<LONG>(RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel)));
   std::memcpy(out, &bm, sizeof(bm));
   return static_cast<int>(sizeof(BITMAP));
 }

@@ -49,8 +49,9 @@ void ActivateTopLevel(HWND hwnd, WORD how) {
   const HWND nextHandle = next ? next->hwnd : nullptr;
   const HWND old = state.active;
   if (next) {
+    const std::vector<HWND> before = DesktopRecord().children;
     BringToTop(next);
-    MarkScreenDirty(ScreenRect(next));
+    if (DesktopRecord().children != before) MarkScreenDirty(ScreenRect(next));
   }
   if (old == nextHandle) return;
   if (WindowRecord* o = Find(old)) {

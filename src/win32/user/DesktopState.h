@@ -72,6 +72,7 @@ struct DesktopState {
   HWND focus = nullptr;
   HWND active = nullptr;
   ClickRecord lastClick;
+  std::deque<int> modalKeys;
 
   std::function<bool()> waitForEvents;  // a real backend blocks here; false: nothing will come
   std::unique_ptr<Clock> clock;

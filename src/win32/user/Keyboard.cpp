@@ -13,7 +13,6 @@ namespace {
 
 constexpr SHORT kKeyDownBit = static_cast<SHORT>(0x8000);
 constexpr SHORT kToggledBit = 0x0001;
-constexpr SHORT kShiftFlag = 0x0100;
 constexpr SHORT kNoKey = -1;
 constexpr int kFirstControlChar = 1;  // Ctrl+A
 
@@ -131,10 +130,10 @@ HKL GetKeyboardLayout(DWORD) { return LongToHandle<HKL>(static_cast<LONG>(US_ENG
 
 SHORT VkKeyScanExA(CHAR ch, HKL) {
   if (ch >= 'a' && ch <= 'z') return static_cast<SHORT>(ch - 'a' + 'A');
-  if (ch >= 'A' && ch <= 'Z') return static_cast<SHORT>(ch | kShiftFlag);
+  if (ch >= 'A' && ch <= 'Z') return static_cast<SHORT>(ch | kVkScanShiftFlag);
   for (const CharKey& k : kCharKeys) {
     if (k.plain == ch) return static_cast<SHORT>(k.vk);
-    if (k.shifted == ch) return static_cast<SHORT>(k.vk | kShiftFlag);
+    if (k.shifted == ch) return static_cast<SHORT>(k.vk | kVkScanShiftFlag);
   }
   return kNoKey;
 }

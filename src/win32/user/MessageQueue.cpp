@@ -124,7 +124,10 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
   auto& state = State();
   while (!PeekMessageA(msg, hwnd, filterMin, filterMax, PM_REMOVE)) {
-    if (!state.waitForEvents || !state.waitForEvents()) return -1;
+    if (!state.waitForEvents || !state.waitForEvents()) {
+      *msg = MSG{nullptr, WM_QUIT, 0, 0, Now(), state.cursor};
+      return FALSE;
+    }
   }
   return msg->message == WM_QUIT ? FALSE : TRUE;
 }

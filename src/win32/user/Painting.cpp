@@ -117,7 +117,9 @@ HDC GetDC(HWND hwnd) {
   WindowRecord* w = Find(hwnd);
   if (!w) return nullptr;
   WindowRecord* top = TopLevelOf(w);
-  return win32::CreateSurfaceDC(top->surface.get(), OriginInTopLevel(w), VisibleInTopLevel(w));
+  HDC hdc = win32::CreateSurfaceDC(top->surface.get(), OriginInTopLevel(w), VisibleInTopLevel(w));
+  if (w->region) SelectClipRgn(hdc, w->region);  // the window's shape (client = window here)
+  return hdc;
 }
 
 HDC GetWindowDC(HWND hwnd) { return GetDC(hwnd); }

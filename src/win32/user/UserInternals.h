@@ -28,6 +28,8 @@ void TimerMessageRemoved(const MSG& msg);
 DWORD NextTimerDue(bool* any);
 
 // Keyboard.cpp
+inline constexpr SHORT kVkScanShiftFlag = 0x0100;  // VkKeyScanExA: the character needs Shift
+inline constexpr SHORT kVkScanKeyMask = 0x00FF;
 LRESULT RunKeyboardHooks(const MSG& msg);
 int CharFromKeyState(int vk);  // the character a key makes with the current modifiers, or 0
 bool IsExtendedKey(int vk);

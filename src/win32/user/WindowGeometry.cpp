@@ -76,10 +76,14 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   if (flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
   const bool nowVisible = IsReallyVisible(w);
 
-  if (wasVisible && (moved || sized || !nowVisible || !(flags & SWP_NOZORDER))) Uncover(w, oldRect, oldScreen);
-  if (nowVisible && (moved || sized || !wasVisible || !(flags & SWP_NOZORDER))) {
-    if (!(flags & SWP_NOREDRAW)) InvalidateClient(w, nullptr, true, true);
-    MarkScreenDirty(ScreenRect(w));
+  const bool restacked = !(flags & SWP_NOZORDER);
+  if (wasVisible && (moved || sized || !nowVisible || restacked)) Uncover(w, oldRect, oldScreen);
+  if (nowVisible) {
+    // A top-level window keeps its own surface, so only showing or sizing it needs a repaint;
+    // a child shares its top-level's surface and is painted again wherever it lands.
+    const bool repaint = !wasVisible || sized || (w->IsChild() && (moved || restacked));
+    if (repaint && !(flags & SWP_NOREDRAW)) InvalidateClient(w, nullptr, true, true);
+    if (repaint || moved || restacked) MarkScreenDirty(ScreenRect(w));
   }
   if (wasVisible && !nowVisible) ForgetFocusAndActivation(w);
   if (nowVisible && !w->IsChild() && !(flags & SWP_NOACTIVATE) && !(w->exStyle & WS_EX_NOACTIVATE)) {
@@ -108,10 +112,14 @@ BOOL ShowWindow(HWND hwnd, int command) {
   }
   const bool activate = !w->IsChild() && command != SW_SHOWNOACTIVATE && command != SW_SHOWNA &&
                         command != SW_SHOWMINNOACTIVE;
+  // SW_SHOWNA raises a top-level window without activating it; SW_SHOWNOACTIVATE leaves it
+  // where it stands.
+  const bool keepZOrder = w->IsChild() || command == SW_SHOWNOACTIVATE || command == SW_SHOWMINNOACTIVE;
   if (!wasVisible) Send(w, WM_SHOWWINDOW, TRUE, 0);
   if (!Find(hwnd)) return wasVisible;
   UINT flags = SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE;
-  if (!activate) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
+  if (!activate) flags |= SWP_NOACTIVATE;
+  if (keepZOrder) flags |= SWP_NOZORDER;
   if (!wasVisible || activate) SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, flags);
   return wasVisible;
 }

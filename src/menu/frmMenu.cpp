@@ -1,0 +1,264 @@
+#include "menu/frmMenu.h"
+
+#include <algorithm>
+#include <array>
+
+#include "container/WindowClass.h"
+#include "platform/mHooks.h"
+#include "platform/voxSubClsSvr.h"
+#include "render/MUnicodeSupport.h"
+#include "render/modFontConv.h"
+
+namespace {
+
+constexpr DWORD kMenuStyle = WS_POPUP;
+constexpr DWORD kMenuExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+constexpr char kLineSample[] = "Wg";
+constexpr int kMarkerBufferSize = 32;
+
+// Messages watched on the menu window itself and on the control's window.
+constexpr std::array<UINT, 4> kOwnMessages = {WM_ACTIVATE, WM_PAINT, WM_TIMER, frmMenu::kMsgUnloadMenu};
+constexpr std::array<UINT, 2> kControlMessages = {WM_MOUSEMOVE, WM_LBUTTONUP};
+
+// Text metrics in one font, measured on a screen-compatible DC.
+class FontMeasure {
+ public:
+  explicit FontMeasure(const StdFont& font)
+      : m_hDC(CreateCompatibleDC(nullptr)), m_hFont(FontFromStdFont(font)), m_hOld(SelectObject(m_hDC, m_hFont)) {}
+  ~FontMeasure() {
+    SelectObject(m_hDC, m_hOld);
+    DeleteObject(m_hFont);
+    DeleteDC(m_hDC);
+  }
+  FontMeasure(const FontMeasure&) = delete;
+  FontMeasure& operator=(const FontMeasure&) = delete;
+  HDC hdc() const { return m_hDC; }
+
+ private:
+  HDC m_hDC;
+  HFONT m_hFont;
+  HGDIOBJ m_hOld;
+};
+
+int LineHeightFor(const tMenuWindowSetup& setup) {
+  FontMeasure measure(*setup.Look.oItemFont);
+  return MenuWindowLayout::LineHeight(MeasureTextHeight(measure.hdc(), kLineSample), setup.Look.lIconHeight);
+}
+
+MenuWindowLayout LayoutFor(const tMenuWindowSetup& setup) {
+  return MenuWindowLayout(setup.Items, setup.iItemCount, setup.iItemSpacing, LineHeightFor(setup),
+                          setup.bInfrequentsHidden);
+}
+
+int ContentWidth(const tMenuWindowSetup& setup) {
+  int lWidest = 0;
+  for (int i = 1; i <= setup.iItemCount && i < static_cast<int>(setup.Items.size()); ++i) {
+    const tMenuItemInfo& item = setup.Items[static_cast<std::size_t>(i)];
+    FontMeasure measure(*MenuItemFont(*setup.Look.oItemFont, item));
+    const int lWidth = MeasureTextWidth(measure.hdc(), item.cMICaption) +
+                       MeasureTextWidth(measure.hdc(), item.cMIHotKey) + kContentPadding;
+    lWidest = std::max(lWidest, lWidth);
+  }
+  return lWidest;
+}
+
+}  // namespace
+
+SIZE frmMenu::MeasureWindow(const tMenuWindowSetup& setup) {
+  const MenuWindowLayout layout = LayoutFor(setup);
+  const bool bShadows = setup.Look.bShadows;
+  return SIZE{MenuWindowLayout::WindowWidth(setup.Look.lMarginWidth, ContentWidth(setup), bShadows),
+              layout.WindowHeight(layout.HasHiddenInfrequents(), bShadows)};
+}
+
+frmMenu::frmMenu(tMenuWindowSetup setup)
+    : m_Setup(std::move(setup)),
+      m_Layout(LayoutFor(m_Setup)),
+      m_bExpandArrow(m_Layout.HasHiddenInfrequents()),
+      m_Size(MeasureWindow(m_Setup)) {
+  m_OverTimer.SetInterval(kOverTimerInterval);
+  m_MenuUnloadedTimer.SetInterval(kMenuUnloadedTimerInterval);
+}
+
+frmMenu* frmMenu::Load(tMenuWindowSetup setup) {
+  auto* form = new frmMenu(std::move(setup));
+  form->Create();
+  return form;
+}
+
+void frmMenu::Create() {
+  EnsureWindowClass(kClassName, &MenuWndProc);
+  m_hWnd = CreateWindowExA(kMenuExStyle, kClassName, kMarkerText, kMenuStyle, 0, 0, m_Size.cx, m_Size.cy, nullptr,
+                           nullptr, nullptr, nullptr);
+  SetPropA(m_hWnd, kObjectPtrProp, this);
+  mHooks::AddHookClient<frmMenu>(m_hWnd, mHooks::hckMenuWindow);
+  AttachMessages();
+  m_bLinked = true;
+  m_Base.ChangeSize(m_Size.cx, m_Size.cy);
+  m_Face.ChangeSize(m_Size.cx, m_Size.cy);
+}
+
+void frmMenu::AttachMessages() {
+  voxSubClsSvr& server = voxSubClsSvr::Instance();
+  for (UINT iMsg : kOwnMessages) server.AttachWindowMessage(this, m_hWnd, iMsg);
+  for (UINT iMsg : kControlMessages) server.AttachWindowMessage(this, m_Setup.hWndControl, iMsg);
+}
+
+void frmMenu::ReleaseLinks() {
+  if (!m_bLinked) return;
+  m_bLinked = false;
+  voxSubClsSvr& server = voxSubClsSvr::Instance();
+  for (UINT iMsg : kOwnMessages) server.DetachWindowMessage(this, m_hWnd, iMsg);
+  for (UINT iMsg : kControlMessages) server.DetachWindowMessage(this, m_Setup.hWndControl, iMsg);
+  mHooks::RemoveHookClient(m_hWnd);
+  RemovePropA(m_hWnd, kObjectPtrProp);
+  m_OverTimer.SetEnabled(false);
+  m_MenuUnloadedTimer.SetEnabled(false);
+  if (m_Setup.OnUnload) m_Setup.OnUnload(m_hWnd);
+}
+
+frmMenu* frmMenu::FromWindow(HWND hWnd) {
+  if (hWnd == nullptr || !IsWindow(hWnd)) return nullptr;
+  return static_cast<frmMenu*>(GetPropA(hWnd, kObjectPtrProp));
+}
+
+bool frmMenu::IsMenuWindow(HWND hWnd) {
+  if (hWnd == nullptr || !IsWindow(hWnd)) return false;
+  std::array<char, kMarkerBufferSize> text{};
+  GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()));
+  return std::string_view(text.data()) == kMarkerText;
+}
+
+MenuWindowPainter frmMenu::Painter() const {
+  return MenuWindowPainter(m_Setup.Look, m_Setup.Items, m_Layout, m_Size.cx, m_Size.cy, m_bExpandArrow,
+                           m_Artwork);
+}
+
+void frmMenu::ShowAt(int x, int y) {
+  MoveWindow(m_hWnd, x, y, m_Size.cx, m_Size.cy, FALSE);
+  const MenuWindowPainter painter = Painter();
+  painter.PaintBase(m_Base.hdc());
+  painter.PaintShadows(m_Base.hdc(), RECT{x, y, x + m_Size.cx, y + m_Size.cy});
+  painter.PaintJoin(m_Base.hdc(), m_Setup.Join);
+  BitBlt(m_Face.hdc(), 0, 0, m_Size.cx, m_Size.cy, m_Base.hdc(), 0, 0, SRCCOPY);
+  if (m_iHighlighted != kNoMenuRow) painter.PaintRow(m_Face.hdc(), m_iHighlighted, true);
+  if (m_bExpandArrowHot) painter.PaintExpandArrow(m_Face.hdc(), true);
+  SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, m_Size.cx, m_Size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  UpdateWindow(m_hWnd);
+}
+
+void frmMenu::RestoreFromBase(const RECT& area) {
+  BitBlt(m_Face.hdc(), area.left, area.top, area.right - area.left, area.bottom - area.top, m_Base.hdc(), area.left,
+         area.top, SRCCOPY);
+}
+
+void frmMenu::Present(const RECT& area) {
+  HDC hdc = GetDC(m_hWnd);
+  BitBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, m_Face.hdc(), area.left, area.top,
+         SRCCOPY);
+  ReleaseDC(m_hWnd, hdc);
+}
+
+void frmMenu::RepaintRow(int i) {
+  const tMenuRow& row = m_Layout.Row(i);
+  if (!row.bShown || row.bSeparator) return;
+  const MenuWindowPainter painter = Painter();
+  const RECT area = painter.RowArea(i);
+  RestoreFromBase(area);
+  if (i == m_iHighlighted) painter.PaintRow(m_Face.hdc(), i, true);
+  Present(area);
+}
+
+void frmMenu::SetHighlightedRow(int i) {
+  if (i == m_iHighlighted) return;
+  const int iOld = m_iHighlighted;
+  m_iHighlighted = i;
+  RepaintRow(iOld);
+  RepaintRow(i);
+}
+
+void frmMenu::SetExpandArrowHot(bool bHot) {
+  if (!m_bExpandArrow || bHot == m_bExpandArrowHot) return;
+  m_bExpandArrowHot = bHot;
+  const MenuWindowPainter painter = Painter();
+  const RECT area = painter.ExpandArrowArea();
+  RestoreFromBase(area);
+  if (bHot) painter.PaintExpandArrow(m_Face.hdc(), true);
+  Present(area);
+}
+
+void frmMenu::SetOpenChild(HWND hWndChild, std::string sItemKey) {
+  m_hWndChild = hWndChild;
+  m_sChildKey = std::move(sItemKey);
+}
+
+void frmMenu::Hide() { ShowWindow(m_hWnd, SW_HIDE); }
+
+void frmMenu::Unload() {
+  if (frmMenu* child = FromWindow(m_hWndChild)) child->Unload();
+  m_hWndChild = nullptr;
+  ReleaseLinks();
+  const HWND hWnd = m_hWnd;
+  DestroyWindow(hWnd);
+  delete this;
+}
+
+void frmMenu::OnPaint() {
+  PAINTSTRUCT ps{};
+  HDC hdc = BeginPaint(m_hWnd, &ps);
+  BitBlt(hdc, 0, 0, m_Size.cx, m_Size.cy, m_Face.hdc(), 0, 0, SRCCOPY);
+  EndPaint(m_hWnd, &ps);
+  if (m_bPainted) return;
+  m_bPainted = true;
+  if (m_Setup.OnFirstPaint) m_Setup.OnFirstPaint(m_hWnd);
+}
+
+// Keeps the owner's caption active while the menu is clicked.
+void frmMenu::OnActivate(LPARAM lParam) {
+  constexpr WPARAM kActive = 1;
+  constexpr LPARAM kKeepFrame = 1;
+  HWND hWndOther = reinterpret_cast<HWND>(lParam);
+  if (hWndOther != nullptr) SendMessageA(hWndOther, WM_NCACTIVATE, kActive, kKeepFrame);
+}
+
+LRESULT frmMenu::WindowProc(HWND hWnd, UINT iMsg, WPARAM /*wParam*/, LPARAM lParam) {
+  if (hWnd != m_hWnd) return 0;
+  switch (iMsg) {
+    case WM_ACTIVATE:
+      OnActivate(lParam);
+      break;
+    case kMsgUnloadMenu:
+      Unload();  // the object is gone from here on
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void frmMenu::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
+  if (m_Setup.OnKey) m_Setup.OnKey(m_hWnd, iVirtKey, bKeyUp, bAlt, bShift, bHandled);
+}
+
+LRESULT frmMenu::MenuWndProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  frmMenu* form = FromWindow(hWnd);
+  switch (iMsg) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_PAINT:
+      if (form == nullptr) break;
+      form->OnPaint();
+      return 0;
+    case WM_DESTROY:
+      // Destroyed from outside (the host going away): let go of everything, then the object.
+      if (form == nullptr) break;
+      form->ReleaseLinks();
+      delete form;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(hWnd, iMsg, wParam, lParam);
+}

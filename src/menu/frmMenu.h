@@ -1,0 +1,140 @@
+// frmMenu: the borderless top-level window that shows the items of one open menu — the
+// drop-down of a bar caption, a cascaded sub-menu, the drop-down of a menu tool or a pop-up.
+// It is top-most, stays out of the task bar and never takes activation. While loaded it
+// carries its object under the window property "MirelMenuForm:ObjectPtr" and the marker text
+// "voxMirelMenuPanel" as its window text, is a keyboard-hook client of kind 2 and watches some
+// messages of its own window and of the control's window through the subclassing server.
+// Its object lives as long as its window: unloading destroys both.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "container/Timer.h"
+#include "menu/MenuRecords.h"
+#include "menu/MenuWindowLayout.h"
+#include "menu/MenuWindowPainter.h"
+#include "platform/IKeyboardHookClient.h"
+#include "platform/ISubclass.h"
+#include "render/cMemDC.h"
+#include "render/styles/ArtworkCache.h"
+#include "win32/windows.h"
+
+// What the control sets on a menu window when it shows it.
+struct tMenuWindowSetup {
+  int iMenuIndex = 0;
+  std::vector<tMenuItemInfo> Items;  // element 0 unused
+  int iItemCount = 0;
+  int iItemSpacing = 0;  // S: MenuItemSpacing as stored (visible value + 7)
+  tMenuLook Look;
+  bool bIsBarMenu = false;
+  bool bInfrequentsHidden = false;  // the menu hides its infrequent items and they are collapsed
+  tMenuJoin Join;
+  HWND hWndControl = nullptr;  // the control's window, watched for mouse moves and releases
+  HWND hWndParentMenu = nullptr;  // the menu window this one cascades from; 0 = none
+  // The window reports its first paint (the control then lists it as open) and its unloading.
+  std::function<void(HWND)> OnFirstPaint;
+  std::function<void(HWND)> OnUnload;
+  // Keys the thread's keyboard hook offers the window (menu tracking's key handler).
+  std::function<void(HWND, std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled)> OnKey;
+};
+
+class frmMenu final : public ISubclass, public IKeyboardHookClient {
+ public:
+  static constexpr const char* kObjectPtrProp = "MirelMenuForm:ObjectPtr";
+  static constexpr const char* kMarkerText = "voxMirelMenuPanel";
+  static constexpr const char* kClassName = "MirelMenuForm";
+  // The private message that makes a menu window unload itself.
+  static constexpr UINT kMsgUnloadMenu = 3806;
+  static constexpr int kPressedNone = -10;
+  static constexpr UINT kOverTimerInterval = 1000;
+  static constexpr UINT kMenuUnloadedTimerInterval = 25;
+
+  // The menu window's size in pixels for these settings: width M + C + 12 (+ 3) and the row
+  // layout's height (+ 4), C measured in each item's font.
+  static SIZE MeasureWindow(const tMenuWindowSetup& setup);
+
+  // Creates the window, hidden; the returned object belongs to the window.
+  static frmMenu* Load(tMenuWindowSetup setup);
+  // The object of a loaded menu window, or null.
+  static frmMenu* FromWindow(HWND hWnd);
+  // Whether a window is a menu window, told by its marker text.
+  static bool IsMenuWindow(HWND hWnd);
+
+  frmMenu(const frmMenu&) = delete;
+  frmMenu& operator=(const frmMenu&) = delete;
+
+  HWND hWnd() const { return m_hWnd; }
+  int MenuIndex() const { return m_Setup.iMenuIndex; }
+  bool IsBarMenu() const { return m_Setup.bIsBarMenu; }
+  const MenuWindowLayout& Layout() const { return m_Layout; }
+  SIZE Size() const { return m_Size; }
+  bool ExpandArrowShown() const { return m_bExpandArrow; }
+
+  // Moves the hidden window to the screen pixel (x, y), paints it — the shadow strips read
+  // from the screen before the window shows — and shows it without activating it.
+  void ShowAt(int x, int y);
+  // Highlighted row: an item index, or kNoMenuRow. A change repaints the old and new rows.
+  int HighlightedRow() const { return m_iHighlighted; }
+  void SetHighlightedRow(int i);
+  // Pressed row: the item a button went down on, or kPressedNone.
+  int PressedRow() const { return m_iPressed; }
+  void SetPressedRow(int i) { m_iPressed = i; }
+  // The expand arrow drawn hot (the mouse in its zone) or normally.
+  bool ExpandArrowHot() const { return m_bExpandArrowHot; }
+  void SetExpandArrowHot(bool bHot);
+  // Repaints row i in its current state.
+  void RepaintRow(int i);
+  // The sub-menu window opened from this one (0 = none) and the key of the item that opened it.
+  HWND OpenChild() const { return m_hWndChild; }
+  const std::string& OpenChildKey() const { return m_sChildKey; }
+  void SetOpenChild(HWND hWndChild, std::string sItemKey);
+  void Hide();
+  // Closes the open child first, drops every registration and destroys the window and object.
+  void Unload();
+
+  Timer& OverTimer() { return m_OverTimer; }
+  Timer& MenuUnloadedTimer() { return m_MenuUnloadedTimer; }
+
+  // ISubclass: the window sees its watched messages before their windows' own procedures.
+  EMsgResponse MsgResponse() const override { return emrPreprocess; }
+  void MsgResponse(EMsgResponse /*eResponse*/) override {}
+  LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
+  // IKeyboardHookClient: passed on to the setup's key handler.
+  void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
+
+ private:
+  explicit frmMenu(tMenuWindowSetup setup);
+  ~frmMenu() override = default;
+
+  static LRESULT MenuWndProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+  void Create();
+  void AttachMessages();
+  // Undoes everything Create registered; the window itself stays.
+  void ReleaseLinks();
+  void OnPaint();
+  void OnActivate(LPARAM lParam);
+  MenuWindowPainter Painter() const;
+  // Copies a client rectangle of the finished face to the window.
+  void Present(const RECT& area);
+  void RestoreFromBase(const RECT& area);
+
+  tMenuWindowSetup m_Setup;
+  MenuWindowLayout m_Layout;
+  bool m_bExpandArrow = false;
+  SIZE m_Size{};
+  HWND m_hWnd = nullptr;
+  bool m_bLinked = false;
+  bool m_bPainted = false;
+  int m_iHighlighted = kNoMenuRow;
+  int m_iPressed = kPressedNone;
+  bool m_bExpandArrowHot = false;
+  HWND m_hWndChild = nullptr;
+  std::string m_sChildKey;
+  mutable styles::ArtworkCache m_Artwork;  // decoded on first use
+  cMemDC m_Base;  // the full paint in the normal state, shadows and join included
+  cMemDC m_Face;  // what the window shows
+  Timer m_OverTimer;
+  Timer m_MenuUnloadedTimer;
+};

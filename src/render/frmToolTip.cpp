@@ -1,0 +1,157 @@
+#include "render/frmToolTip.h"
+
+#include <algorithm>
+
+#include "container/StdFont.h"
+#include "container/WindowClass.h"
+#include "render/ColorScheme.h"
+#include "render/MUnicodeSupport.h"
+#include "render/modDrawHelpers.h"
+#include "render/modFontConv.h"
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP;
+// Top-most from birth, absent from task lists, never activated by a click.
+constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+constexpr UINT kShowFlags = SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+constexpr UINT kKeepZOrderFlags = kShowFlags | SWP_NOZORDER | SWP_NOOWNERZORDER;
+// A text box shows "&" as it is.
+constexpr UINT kLineFlags = DT_NOPREFIX | DT_SINGLELINE;
+constexpr UINT kWrapFlags = DT_NOPREFIX | DT_WORDBREAK;
+
+// Selects a font into a device context for one scope and deletes it afterwards.
+class SelectedFont {
+ public:
+  SelectedFont(HDC hDC, const StdFont& font) : m_hDC(hDC), m_hFont(FontFromStdFont(font)) {
+    if (m_hFont != nullptr) m_hOld = SelectObject(m_hDC, m_hFont);
+  }
+  ~SelectedFont() {
+    if (m_hFont == nullptr) return;
+    SelectObject(m_hDC, m_hOld);
+    DeleteObject(m_hFont);
+  }
+  SelectedFont(const SelectedFont&) = delete;
+  SelectedFont& operator=(const SelectedFont&) = delete;
+
+ private:
+  HDC m_hDC;
+  HFONT m_hFont;
+  HGDIOBJ m_hOld = nullptr;
+};
+
+}  // namespace
+
+frmToolTip::frmToolTip(HWND hWndOwner, const tToolTipLook& look, const std::string& sText)
+    : m_Look(look), m_sText(sText), m_oFont(look.oFont) {
+  if (!m_oFont) m_oFont = StdFont::Create(kDesignFontName, kDesignFontSize);
+  EnsureWindowClass(kClassName, &frmToolTip::WindowProc);
+  m_hWnd = CreateWindowExA(kExStyle, kClassName, "", kStyle, 0, 0, 0, 0, hWndOwner, nullptr, nullptr, nullptr);
+  SetPropA(m_hWnd, kObjectPtrProp, this);
+  HDC hDC = GetDC(m_hWnd);
+  Layout(hDC);
+  ReleaseDC(m_hWnd, hDC);
+  m_Face.ChangeSize(m_lWidth, m_lHeight);
+  PaintFace(m_Face.hdc());
+}
+
+frmToolTip::~frmToolTip() { DestroyOwnWindow(m_hWnd, kObjectPtrProp, this); }
+
+void frmToolTip::Layout(HDC hDC) {
+  const SelectedFont font(hDC, *m_oFont);
+  LONG textWidth = MeasureTextWidth(hDC, m_sText);
+  LONG textHeight = MeasureTextHeight(hDC, m_sText);
+  if (m_Look.bWordWrap && textWidth + kHorizontalPadding > m_Look.lMaxWidth) {
+    textWidth = m_Look.lMaxWidth;
+    textHeight = DrawTextAuto(hDC, m_sText, 0, textWidth, 0, 0, kWrapFlags | DT_CALCRECT);
+  }
+  m_lWidth = textWidth + kHorizontalPadding;
+  m_lHeight = textHeight + kVerticalPadding + (m_Look.bShadows ? kShadowExtraHeight : 0);
+  m_rcBorder = RECT{0, 0, m_lWidth, m_lHeight};
+  if (m_Look.bShadows) {
+    m_rcBorder.right -= kShadowRight;
+    m_rcBorder.bottom -= kShadowBottom;
+  }
+  const LONG textLeft = (m_rcBorder.right - textWidth) / 2;
+  const LONG textTop = kVerticalPadding / 2;
+  m_rcText = RECT{textLeft, textTop, textLeft + textWidth, textTop + textHeight};
+}
+
+void frmToolTip::PaintFace(HDC hDC) {
+  DrawSolidRect(hDC, 0, 0, m_lWidth, m_lHeight, m_Look.lBackColor, kSolidRectFill);
+  DrawSolidRect(hDC, m_rcBorder.left, m_rcBorder.top, m_rcBorder.right, m_rcBorder.bottom, m_Look.lBorderColor,
+                kSolidRectFrame);
+  const SelectedFont font(hDC, *m_oFont);
+  SetBkMode(hDC, TRANSPARENT);
+  SetTextColor(hDC, TranslateOleColor(m_Look.lForeColor));
+  const bool wrapped = m_Look.bWordWrap && m_rcText.right - m_rcText.left == m_Look.lMaxWidth;
+  DrawTextAuto(hDC, m_sText, m_rcText.left, m_rcText.right, m_rcText.top, m_rcText.bottom,
+               wrapped ? kWrapFlags : kLineFlags);
+}
+
+void frmToolTip::Show(LONG x, LONG y, bool bKeepZOrder) {
+  const POINT at = Placement(x, y);
+  MoveWindow(m_hWnd, at.x, at.y, m_lWidth, m_lHeight, FALSE);
+  if (m_Look.bShadows) DrawShadows();
+  SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, m_lWidth, m_lHeight, bKeepZOrder ? kKeepZOrderFlags : kShowFlags);
+}
+
+// Below the pointer; above it when the screen ends first; pushed in from the right edge.
+POINT frmToolTip::Placement(LONG x, LONG y) const {
+  const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const LONG screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  LONG top = y + kPointerClearance;
+  if (top + m_lHeight > screenHeight) top = y - m_lHeight;
+  const LONG left = std::min(x, screenWidth - m_lWidth);
+  return POINT{std::max<LONG>(0, left), std::max<LONG>(0, top)};
+}
+
+// The right band, then the bottom band, each four steps from the border outwards; the part
+// of a band that falls outside the window is not drawn. The screen under the hidden window
+// is read and the darkened copy goes into the face, which the window shows from then on.
+void frmToolTip::DrawShadows() {
+  RECT window{};
+  GetWindowRect(m_hWnd, &window);
+  HDC hScreen = GetDC(nullptr);
+  HDC hFace = m_Face.hdc();
+  const auto shade = [&](LONG x, LONG y, int step, bool darken) {
+    const COLORREF under = GetPixel(hScreen, window.left + x, window.top + y);
+    if (under == CLR_INVALID) return;
+    SetPixelV(hFace, x, y, darken ? ShadowBlend(PlainShadowFactor(step), under) : under);
+  };
+  for (int step = 0; step < kShadowSteps; ++step) {
+    const LONG x = m_rcBorder.right + step;
+    if (x >= m_lWidth) break;
+    for (LONG y = 0; y < m_lHeight; ++y) shade(x, y, step, y >= kShadowUndarkened);
+  }
+  for (int step = 0; step < kShadowSteps; ++step) {
+    const LONG y = m_rcBorder.bottom + step;
+    if (y >= m_lHeight) break;
+    for (LONG x = 0; x < m_lWidth; ++x) shade(x, y, step, x >= kShadowUndarkened);
+  }
+  ReleaseDC(nullptr, hScreen);
+}
+
+LRESULT frmToolTip::OnPaint() {
+  PAINTSTRUCT ps{};
+  HDC hDC = BeginPaint(m_hWnd, &ps);
+  BitBlt(hDC, 0, 0, m_lWidth, m_lHeight, m_Face.hdc(), 0, 0, SRCCOPY);
+  EndPaint(m_hWnd, &ps);
+  return 0;
+}
+
+LRESULT frmToolTip::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  auto* tip = static_cast<frmToolTip*>(GetPropA(hWnd, kObjectPtrProp));
+  switch (iMsg) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return TRUE;  // the face covers the whole window
+    case WM_PAINT:
+      if (tip != nullptr) return tip->OnPaint();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hWnd, iMsg, wParam, lParam);
+}

@@ -1,0 +1,149 @@
+#include "render/styles/tsMS2003.h"
+
+#include "render/ResourceBitmaps.h"
+#include "render/ColorScheme.h"
+#include "render/modDrawHelpers.h"
+#include "render/tRGB.h"
+
+namespace styles {
+namespace {
+
+constexpr const char* kBarArtwork = "MENUBAR2003_BITMAPS";
+
+// Gripper: three dots, each a white square with the theme-coloured square over it, up and
+// to the left, so the white shows as a highlight below and to the right.
+constexpr int kGripperDotX = 7;
+constexpr int kGripperFirstDotY = 9;
+constexpr int kGripperDotPitch = 4;
+constexpr int kGripperDotCount = 3;
+constexpr int kGripperDotSize = 2;
+constexpr int kGripperHighlightOffset = 1;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr PerTheme<COLORREF> kGripperDotColor{RGB(39, 65, 118), RGB(84, 84, 117), RGB(81, 94, 51)};
+
+// Hover gradient: red stays full, green and blue fall by these totals over the box height.
+constexpr double kHoverRed = 255;
+constexpr double kHoverGreenTop = 242;
+constexpr double kHoverBlueTop = 200;
+constexpr double kHoverGreenFall = 28;
+constexpr double kHoverBlueFall = 46;
+constexpr int kHoverHighlightRow = 1;
+constexpr COLORREF kHoverOutline = RGB(0, 0, 128);
+
+constexpr PerTheme<COLORREF> kPressedOutline{RGB(0, 0, 128), RGB(124, 124, 148), RGB(117, 141, 94)};
+constexpr PerTheme<COLORREF> kPressedInnerOutline{RGB(246, 246, 246), RGB(255, 255, 255), RGB(244, 244, 238)};
+
+void FillBox(HDC hdc, int left, int top, int right, int bottom, COLORREF colour) {
+  DrawSolidRect(hdc, left, top, right, bottom, colour, kSolidRectFill);
+}
+
+void FrameBox(HDC hdc, const RECT& box, COLORREF colour) {
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, colour, kSolidRectFrame);
+}
+
+}  // namespace
+
+void tsMS2003::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, ctsThemes theme,
+                                 ArtworkCache& artwork) const {
+  const int column = ThemeIndex(theme) * artwork::kMenuBarColumnWidth;
+  if (const cMemDC* strip = artwork.Find(kBarArtwork)) {
+    StretchBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, strip->hdc(), column, 0,
+               artwork::kMenuBarColumnWidth, strip->Height(), SRCCOPY);
+  }
+  const COLORREF dot = ByTheme(kGripperDotColor, theme);
+  for (int i = 0; i < kGripperDotCount; ++i) {
+    const int x = kGripperDotX;
+    const int y = kGripperFirstDotY + i * kGripperDotPitch;
+    FillBox(hdc, x + kGripperHighlightOffset, y + kGripperHighlightOffset, x + kGripperHighlightOffset + kGripperDotSize,
+            y + kGripperHighlightOffset + kGripperDotSize, kWhite);
+    FillBox(hdc, x, y, x + kGripperDotSize, y + kGripperDotSize, dot);
+  }
+}
+
+void tsMS2003::DrawBarHoverBox(HDC hdc, const RECT& box, ctsThemes /*theme*/) const {
+  const int height = box.bottom - box.top;
+  if (height <= 0) return;
+  const double greenStep = kHoverGreenFall / height;
+  const double blueStep = kHoverBlueFall / height;
+  for (int row = 0; row < height; ++row) {
+    const tRGB colour{kHoverRed, kHoverGreenTop - row * greenStep, kHoverBlueTop - row * blueStep};
+    FillBox(hdc, box.left, box.top + row, box.right, box.top + row + 1, ComposeRGB(colour));
+  }
+  const int highlight = box.top + kHoverHighlightRow;
+  FillBox(hdc, box.left, highlight, box.right, highlight + 1, kWhite);
+  FrameBox(hdc, box, kHoverOutline);
+}
+
+void tsMS2003::DrawBarPressedBox(HDC hdc, const RECT& box, ctsThemes theme, bool alternate,
+                                 ArtworkCache& artwork) const {
+  const int piece = artwork::kPressedStripX + ThemeIndex(theme) * artwork::kPressedThemePitch +
+                    (alternate ? artwork::kPressedAlternateOffset : 0);
+  if (const cMemDC* strip = artwork.Find(kBarArtwork)) {
+    StretchBlt(hdc, box.left, box.top, box.right - box.left, box.bottom - box.top, strip->hdc(), piece,
+               artwork::kPressedStripY, artwork::kPressedPieceWidth, artwork::kPressedPieceHeight, SRCCOPY);
+  }
+  FrameBox(hdc, box, ByTheme(kPressedOutline, theme));
+  const RECT inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+  FrameBox(hdc, inner, ByTheme(kPressedInnerOutline, theme));
+}
+
+COLORREF tsMS2003::BarHighlightTextColor(ctsThemes /*theme*/, COLORREF normal) const { return normal; }
+
+}  // namespace styles
+
+// ---- menu window: a pale body, the icon column stretched from the per-theme gradient pieces
+// of the margin artwork (a darker piece for infrequent items) and a theme-coloured frame.
+namespace styles {
+namespace {
+
+constexpr const char* kMenuMarginArtwork = "MENU_MARGINS_BITMAPS";
+constexpr COLORREF kMenuBackground = RGB(246, 246, 246);
+constexpr PerTheme<COLORREF> kMenuSeparator{RGB(106, 140, 203), RGB(110, 109, 143), RGB(96, 128, 88)};
+constexpr COLORREF kMenuSeparatorHighlight = RGB(255, 255, 255);
+constexpr int kMenuSeparatorHighlightInset = 1;
+
+// Stretches the margin piece of `kind` over `cell`, column by column reversed when mirrored.
+void DrawMarginPiece(HDC hdc, const RECT& cell, int kind, bool mirrored, ctsThemes theme, ArtworkCache& artwork) {
+  const cMemDC* strip = artwork.Find(kMenuMarginArtwork);
+  if (strip == nullptr) return;
+  const int sourceY = (kind * kThemeCount + ThemeIndex(theme)) * artwork::kMarginPiecePitch;
+  const int width = cell.right - cell.left;
+  const int height = cell.bottom - cell.top;
+  if (!mirrored) {
+    StretchBlt(hdc, cell.left, cell.top, width, height, strip->hdc(), 0, sourceY, artwork::kMarginWidth,
+               artwork::kMarginPieceHeight, SRCCOPY);
+    return;
+  }
+  for (int column = 0; column < width; ++column) {
+    const int sourceX = artwork::kMarginWidth - 1 - column * artwork::kMarginWidth / width;
+    StretchBlt(hdc, cell.left + column, cell.top, 1, height, strip->hdc(), sourceX, sourceY, 1,
+               artwork::kMarginPieceHeight, SRCCOPY);
+  }
+}
+
+}  // namespace
+
+void tsMS2003::DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool mirrored, ctsThemes theme,
+                            ArtworkCache& artwork) const {
+  FillBox(hdc, body.left, body.top, body.right, body.bottom, kMenuBackground);
+  DrawMarginPiece(hdc, margin, artwork::kMarginOrdinary, mirrored, theme, artwork);
+  FrameBox(hdc, body, ComposeRGB(SchemeColor(ColorMenuBorder, ::tsMS2003, theme)));
+}
+
+void tsMS2003::DrawMenuInfrequentMargin(HDC hdc, const RECT& cell, bool mirrored, ctsThemes theme,
+                                        ArtworkCache& artwork) const {
+  DrawMarginPiece(hdc, cell, artwork::kMarginInfrequent, mirrored, theme, artwork);
+}
+
+void tsMS2003::DrawMenuSeparator(HDC hdc, int left, int right, int y, ctsThemes theme) const {
+  FillBox(hdc, left, y, right, y + 1, ByTheme(kMenuSeparator, theme));
+  FillBox(hdc, left + kMenuSeparatorHighlightInset, y + 1, right + kMenuSeparatorHighlightInset, y + 2,
+          kMenuSeparatorHighlight);
+}
+
+void tsMS2003::DrawMenuExpandHighlight(HDC hdc, const RECT& box, COLORREF fill, COLORREF outline) const {
+  FillBox(hdc, box.left, box.top, box.right, box.bottom, fill);
+  FrameBox(hdc, box, outline);
+}
+
+}  // namespace styles

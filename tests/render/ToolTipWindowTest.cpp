@@ -1,0 +1,289 @@
+// The tip window as users see it: its size follows the text (one line, or wrapped at the
+// maximum width), its colours and border come from the appearance, its shadow shows the
+// screen it covers darkened step by step, it sits top-most below the pointer, never takes
+// activation or the focus, and leaves nothing behind when removed.
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "container/StdFont.h"
+#include "render/ColorScheme.h"
+#include "render/MUnicodeSupport.h"
+#include "render/frmToolTip.h"
+#include "render/modFontConv.h"
+#include "support/HeadlessTest.h"
+
+namespace {
+
+constexpr COLORREF kBack = RGB(255, 255, 225);
+constexpr COLORREF kFore = RGB(0, 0, 160);
+constexpr COLORREF kBorder = RGB(200, 0, 0);
+constexpr COLORREF kCheckerA = RGB(250, 200, 60);
+constexpr COLORREF kCheckerB = RGB(40, 120, 200);
+constexpr int kCheckerCell = 3;
+constexpr RECT kPatternArea{0, 0, 1024, 768};
+constexpr LONG kPointerX = 200;
+constexpr LONG kPointerY = 150;
+constexpr LONG kMaxWidth = 100;
+constexpr char kShortText[] = "Save the document";
+constexpr char kLongText[] = "Opens a document that was saved before and shows it in a new window";
+
+// The colour the patterned backdrop has at a screen point.
+COLORREF Checker(int x, int y) { return ((x / kCheckerCell + y / kCheckerCell) % 2) == 0 ? kCheckerA : kCheckerB; }
+
+// Each channel darkened by (255 - factor), not below 0.
+COLORREF Darkened(COLORREF colour, int factor) {
+  const auto channel = [factor](int value) { return std::max(0, value - (255 - factor)); };
+  return RGB(channel(GetRValue(colour)), channel(GetGValue(colour)), channel(GetBValue(colour)));
+}
+constexpr int kPlainFactors[] = {142, 171, 212, 241};
+
+class ToolTipWindowTest : public mirel_test::HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    FillColorScheme();
+    InitUnicodeSupport();
+  }
+  void TearDown() override {
+    tip_.reset();
+    if (backdrop_ != nullptr) DestroyWindow(backdrop_);
+  }
+
+  static tToolTipLook Look(bool shadows, bool wordWrap = false) {
+    tToolTipLook look;
+    look.lBackColor = kBack;
+    look.lForeColor = kFore;
+    look.lBorderColor = kBorder;
+    look.oFont = StdFont::Create("Tahoma", 8.25);
+    look.bShadows = shadows;
+    look.bWordWrap = wordWrap;
+    look.lMaxWidth = kMaxWidth;
+    return look;
+  }
+
+  // A window covering the screen with a fine two-colour checker pattern.
+  void ShowPatternedBackdrop() {
+    backdrop_ = mirel_test::CreateTestWindow("backdrop", kPatternArea);
+    mirel_test::SetTestHandler(backdrop_, [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      if (message == WM_ERASEBKGND) return TRUE;
+      if (message != WM_PAINT) return std::nullopt;
+      PAINTSTRUCT ps{};
+      HDC hdc = BeginPaint(hwnd, &ps);
+      for (int y = ps.rcPaint.top; y < ps.rcPaint.bottom; ++y) {
+        for (int x = ps.rcPaint.left; x < ps.rcPaint.right; ++x) SetPixelV(hdc, x, y, Checker(x, y));
+      }
+      EndPaint(hwnd, &ps);
+      return 0;
+    });
+    Desktop().DoEvents();
+  }
+
+  frmToolTip& ShowTip(const tToolTipLook& look, const std::string& text, bool keepZOrder = false) {
+    tip_ = std::make_unique<frmToolTip>(nullptr, look, text);
+    tip_->Show(kPointerX, kPointerY, keepZOrder);
+    Desktop().DoEvents();
+    return *tip_;
+  }
+
+  RECT TipRect() const {
+    RECT rect{};
+    GetWindowRect(tip_->hWnd(), &rect);
+    return rect;
+  }
+
+  // The width and height of `text` in the look's font, as one line.
+  static SIZE TextExtent(const tToolTipLook& look, const std::string& text) {
+    HDC hdc = GetDC(nullptr);
+    HFONT font = FontFromStdFont(*look.oFont);
+    HGDIOBJ old = SelectObject(hdc, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(hdc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(hdc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, hdc);
+    return extent;
+  }
+
+  // Columns and rows holding text ink (neither back nor border colour) inside the border.
+  RECT InkBounds() {
+    const RECT border = tip_->BorderRect();
+    RECT ink{border.right, border.bottom, border.left, border.top};
+    for (int y = border.top + 1; y < border.bottom - 1; ++y) {
+      for (int x = border.left + 1; x < border.right - 1; ++x) {
+        const COLORREF pixel = Desktop().WindowPixel(tip_->hWnd(), x, y);
+        if (pixel == kBack || pixel == kBorder) continue;
+        ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                   std::max<LONG>(ink.bottom, y + 1)};
+      }
+    }
+    return ink;
+  }
+
+  std::unique_ptr<frmToolTip> tip_;
+  HWND backdrop_ = nullptr;
+};
+
+TEST_F(ToolTipWindowTest, OneLineTipIsAsWideAsTheTextPlusSixteen) {
+  const tToolTipLook look = Look(false);
+  ShowTip(look, kShortText);
+  const SIZE text = TextExtent(look, kShortText);
+  const RECT rect = TipRect();
+  EXPECT_EQ(rect.right - rect.left, text.cx + 16);
+  EXPECT_EQ(rect.bottom - rect.top, text.cy + 2);
+  const RECT ink = InkBounds();
+  EXPECT_LE(ink.bottom - ink.top, text.cy) << "one line of text";
+}
+
+TEST_F(ToolTipWindowTest, ShadowsMakeTheTipThreePixelsTaller) {
+  ShowTip(Look(false), kShortText);
+  const RECT plain = TipRect();
+  ShowTip(Look(true), kShortText);
+  const RECT shadowed = TipRect();
+  EXPECT_EQ(shadowed.right - shadowed.left, plain.right - plain.left);
+  EXPECT_EQ(shadowed.bottom - shadowed.top, plain.bottom - plain.top + 3);
+  // The border leaves the 3 right columns and 4 bottom rows to the shadow.
+  const RECT border = tip_->BorderRect();
+  EXPECT_EQ(border.right, shadowed.right - shadowed.left - 3);
+  EXPECT_EQ(border.bottom, shadowed.bottom - shadowed.top - 4);
+}
+
+TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) {
+  const tToolTipLook look = Look(false, true);
+  ShowTip(look, kLongText);
+  const SIZE line = TextExtent(look, kLongText);
+  const RECT rect = TipRect();
+  EXPECT_EQ(rect.right - rect.left, kMaxWidth + 16);
+  const LONG textHeight = rect.bottom - rect.top - 2;
+  EXPECT_GE(textHeight, 3 * line.cy) << "several lines";
+  EXPECT_EQ(textHeight % line.cy, 0) << "whole lines";
+  const RECT ink = InkBounds();
+  EXPECT_LE(ink.right - ink.left, kMaxWidth);
+  EXPECT_GE(ink.left, tip_->TextRect().left);
+  EXPECT_LE(ink.right, tip_->TextRect().right);
+  EXPECT_GT(ink.bottom - ink.top, 2 * line.cy);
+}
+
+TEST_F(ToolTipWindowTest, WithoutWordWrapLongTextStaysOnOneLine) {
+  const tToolTipLook look = Look(false, false);
+  ShowTip(look, kLongText);
+  const SIZE line = TextExtent(look, kLongText);
+  const RECT rect = TipRect();
+  EXPECT_EQ(rect.right - rect.left, line.cx + 16);
+  EXPECT_EQ(rect.bottom - rect.top, line.cy + 2);
+}
+
+TEST_F(ToolTipWindowTest, ShortTextIsNotWrappedEvenWithWordWrap) {
+  const tToolTipLook look = Look(false, true);
+  ShowTip(look, "Cut");
+  const SIZE line = TextExtent(look, "Cut");
+  const RECT rect = TipRect();
+  EXPECT_EQ(rect.right - rect.left, line.cx + 16);
+  EXPECT_EQ(rect.bottom - rect.top, line.cy + 2);
+}
+
+TEST_F(ToolTipWindowTest, DrawsBackBorderAndTextInTheirColours) {
+  ShowTip(Look(false), kShortText);
+  const RECT rect = TipRect();
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  int border = 0;
+  for (int x = 0; x < width; ++x) {
+    border += Desktop().WindowPixel(tip_->hWnd(), x, 0) == kBorder ? 1 : 0;
+    border += Desktop().WindowPixel(tip_->hWnd(), x, height - 1) == kBorder ? 1 : 0;
+  }
+  for (int y = 1; y < height - 1; ++y) {
+    border += Desktop().WindowPixel(tip_->hWnd(), 0, y) == kBorder ? 1 : 0;
+    border += Desktop().WindowPixel(tip_->hWnd(), width - 1, y) == kBorder ? 1 : 0;
+  }
+  EXPECT_EQ(border, 2 * width + 2 * (height - 2));
+  EXPECT_EQ(Desktop().WindowPixel(tip_->hWnd(), 1, 1), kBack);
+  EXPECT_GT(CountScreenPixels(rect, kFore), 0) << "the text in the fore colour";
+}
+
+TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStep) {
+  ShowPatternedBackdrop();
+  ShowTip(Look(true), kShortText);
+  const RECT rect = TipRect();
+  const RECT border = tip_->BorderRect();
+  const int width = rect.right - rect.left;
+  int mismatches = 0;
+  const auto expect = [&](int x, int y, COLORREF expected) {
+    if (ScreenPixel(rect.left + x, rect.top + y) == expected) return;
+    if (++mismatches <= 5) ADD_FAILURE() << "shadow pixel (" << x << ", " << y << ")";
+  };
+  // Right band: three columns inside the window (the fourth step lies outside it).
+  for (int step = 0; border.right + step < width; ++step) {
+    for (int y = 0; y < border.bottom; ++y) {
+      const COLORREF under = Checker(rect.left + border.right + step, rect.top + y);
+      expect(border.right + step, y, y < 3 ? under : Darkened(under, kPlainFactors[step]));
+    }
+  }
+  // Bottom band: four rows, drawn last, so it owns the corner.
+  for (int step = 0; step < 4; ++step) {
+    for (int x = 0; x < width; ++x) {
+      const COLORREF under = Checker(rect.left + x, rect.top + border.bottom + step);
+      expect(x, border.bottom + step, x < 3 ? under : Darkened(under, kPlainFactors[step]));
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_EQ(ScreenPixel(rect.left + border.right - 1, rect.top + 5), kBorder);
+  EXPECT_EQ(ScreenPixel(rect.left + 5, rect.top + border.bottom - 1), kBorder);
+}
+
+TEST_F(ToolTipWindowTest, SitsBelowThePointerAndAboveItAtTheScreenBottom) {
+  ShowTip(Look(false), kShortText);
+  RECT rect = TipRect();
+  EXPECT_EQ(rect.left, kPointerX);
+  EXPECT_EQ(rect.top, kPointerY + frmToolTip::kPointerClearance);
+
+  tip_ = std::make_unique<frmToolTip>(nullptr, Look(false), kShortText);
+  tip_->Show(1020, 760, false);
+  rect = TipRect();
+  EXPECT_EQ(rect.bottom, 760) << "above the pointer";
+  EXPECT_EQ(rect.right, 1024) << "pushed in from the right edge";
+}
+
+TEST_F(ToolTipWindowTest, IsTopMostAndNeverTakesActivationOrFocus) {
+  HWND other = mirel_test::CreateTestWindow("other", RECT{150, 100, 500, 400}, mirel_test::kTestPopupStyle,
+                                            WS_EX_TOPMOST);
+  HWND host = mirel_test::CreateTestWindow("host", RECT{100, 100, 600, 500});
+  SetActiveWindow(host);
+  SetFocus(host);
+  Desktop().DoEvents();
+  for (bool keepZOrder : {false, true}) {
+    SCOPED_TRACE(keepZOrder ? "keep z-order" : "top-most");
+    frmToolTip& tip = ShowTip(Look(true), kShortText, keepZOrder);
+    const RECT rect = TipRect();
+    EXPECT_TRUE(IsWindowVisible(tip.hWnd()));
+    EXPECT_EQ(WindowFromPoint(POINT{rect.left + 4, rect.top + 4}), tip.hWnd()) << "above a top-most window";
+    EXPECT_EQ(GetActiveWindow(), host);
+    EXPECT_EQ(GetFocus(), host);
+    Desktop().MouseMove(rect.left + 4, rect.top + 4);
+    Desktop().Click();
+    EXPECT_EQ(GetActiveWindow(), host) << "a click on the tip does not activate it";
+    EXPECT_EQ(GetFocus(), host);
+  }
+  tip_.reset();
+  DestroyWindow(host);
+  DestroyWindow(other);
+}
+
+TEST_F(ToolTipWindowTest, RemovingTheTipLeavesNothingBehind) {
+  ShowPatternedBackdrop();
+  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
+  ShowTip(Look(true, true), kLongText);
+  const RECT rect = TipRect();
+  tip_.reset();
+  Desktop().DoEvents();
+  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+  EXPECT_EQ(ScreenPixel(rect.left + 10, rect.top + 5), Checker(rect.left + 10, rect.top + 5));
+}
+
+TEST_F(ToolTipWindowTest, RendersOverAPatternedDesktop) {
+  ShowPatternedBackdrop();
+  ShowTip(Look(true, true), kLongText);
+  EXPECT_FALSE(SaveScreen("tooltip_over_pattern").empty());
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// The colour dialog as a host meets it: modal over a disabled owner, answered by queued keys,
+// cancelled when nothing is left to do.
+#include <array>
+
+#include "support/HeadlessTest.h"
+#include "win32/png_io.h"
+
+namespace mirel_test {
+namespace {
+
+constexpr COLORREF kYellow = RGB(0xFF, 0xFF, 0x00);
+constexpr COLORREF kFirstBasic = RGB(0xFF, 0x80, 0x80);
+constexpr COLORREF kCustomTeal = RGB(0x10, 0x90, 0x90);
+constexpr size_t kCustomSlots = 16;
+
+std::string snapshotPath;
+HHOOK snapshotHook = nullptr;
+
+class ColorDialog : public HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    owner_ = CreateTestWindow("owner", RECT{100, 100, 500, 400});
+    Desktop().DoEvents();
+    cc_.lStructSize = sizeof cc_;
+    cc_.hwndOwner = owner_;
+    cc_.lpCustColors = custom_.data();
+    cc_.Flags = CC_ANYCOLOR;
+  }
+  HWND owner_ = nullptr;
+  std::array<COLORREF, kCustomSlots> custom_{};
+  CHOOSECOLORA cc_{};
+};
+
+TEST_F(ColorDialog, QueuedKeysMoveTheSelectionAndAccept) {
+  MessageLog log;
+  Desktop().QueueModalKeys({VK_RIGHT, VK_DOWN, VK_RETURN});
+  EXPECT_TRUE(ChooseColorA(&cc_));
+  EXPECT_EQ(cc_.rgbResult, kYellow);
+  EXPECT_TRUE(SameSequence({"owner WM_ENABLE", "owner WM_ENABLE"}, log.Only({"WM_ENABLE"})));
+  EXPECT_TRUE(IsWindowEnabled(owner_));
+  EXPECT_EQ(GetActiveWindow(), owner_);
+  EXPECT_EQ(win32::SnapshotLiveObjects().counts[static_cast<size_t>(win32::ObjectKind::Window)],
+            countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
+}
+
+TEST_F(ColorDialog, NothingQueuedCancelsInsteadOfHanging) {
+  cc_.rgbResult = kCustomTeal;
+  EXPECT_FALSE(ChooseColorA(&cc_));
+  EXPECT_EQ(CommDlgExtendedError(), 0u);
+  EXPECT_EQ(cc_.rgbResult, kCustomTeal);
+  Desktop().QueueModalKeys({VK_RIGHT, VK_ESCAPE});
+  EXPECT_FALSE(ChooseColorA(&cc_));
+}
+
+TEST_F(ColorDialog, InitialColourFoundAmongCustomColoursIsAcceptedUnchanged) {
+  custom_[3] = kCustomTeal;
+  cc_.Flags |= CC_RGBINIT;
+  cc_.rgbResult = kCustomTeal;
+  Desktop().QueueModalKeys({VK_RETURN});
+  EXPECT_TRUE(ChooseColorA(&cc_));
+  EXPECT_EQ(cc_.rgbResult, kCustomTeal);
+  cc_.Flags &= ~CC_RGBINIT;
+  Desktop().QueueModalKeys({VK_RETURN});
+  EXPECT_TRUE(ChooseColorA(&cc_));
+  EXPECT_EQ(cc_.rgbResult, kFirstBasic);
+}
+
+TEST_F(ColorDialog, WrongStructureSizeFailsWithItsError) {
+  cc_.lStructSize = 4;
+  EXPECT_FALSE(ChooseColorA(&cc_));
+  EXPECT_EQ(CommDlgExtendedError(), CDERR_STRUCTSIZE);
+}
+
+TEST_F(ColorDialog, FullyOpenDialogShowsOverItsOwner) {
+  cc_.Flags |= CC_FULLOPEN | CC_RGBINIT;
+  cc_.rgbResult = kYellow;
+  custom_[0] = kCustomTeal;
+  snapshotPath.clear();
+  // The hook sees the first queued key while the dialog is up and takes the picture then.
+  snapshotHook = SetWindowsHookExA(
+      WH_KEYBOARD,
+      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (snapshotPath.empty()) {
+          snapshotPath = "test-output/color_dialog_full.png";
+          win32::TheDesktop().SaveScreenPng(snapshotPath);
+        }
+        return CallNextHookEx(snapshotHook, code, wParam, lParam);
+      },
+      nullptr, 0);
+  Desktop().QueueModalKeys({VK_ESCAPE});
+  SaveScreen("before_color_dialog");  // makes the output folder
+  EXPECT_FALSE(ChooseColorA(&cc_));
+  UnhookWindowsHookEx(snapshotHook);
+  ASSERT_FALSE(snapshotPath.empty());
+  win32::Surface shot;
+  ASSERT_TRUE(win32::ReadPng(snapshotPath, shot));
+  // The selected yellow swatch and the preview of the initial colour are on the screen.
+  int yellow = 0;
+  for (COLORREF c : shot.pixels) yellow += c == kYellow ? 1 : 0;
+  EXPECT_GT(yellow, 0);
+}
+
+}  // namespace
+}  // namespace mirel_test
