@@ -17,13 +17,19 @@
 #include "core/EventSinkList.h"
 #include "core/ImageListSlot.h"
 #include "core/MirelMenuBar20Enums.h"
+#include "menu/MenuBarLayout.h"
+#include "menu/MenuBarPainter.h"
 #include "menu/MenuTable.h"
+#include "menu/MenuWindowPlacement.h"
 #include "menu/cMenus.h"
 #include "platform/IKeyboardHookClient.h"
 #include "platform/ISubclass.h"
 #include "platform/MessageInterception.h"
 #include "render/MUnicodeSupport.h"
+#include "render/ToolTipTimer.h"
 #include "render/cMemDC.h"
+#include "render/styles/ArtworkCache.h"
+#include "render/frmToolTip.h"
 #include "win32/windows.h"
 
 class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHookClient {
@@ -97,8 +103,9 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void SetHotKeyConstants(const Variant& value);
   VARIANT_BOOL HighlightInfrequents() const { return m_bHighlightInfrequents; }
   void SetHighlightInfrequents(VARIANT_BOOL value);
-  std::int16_t MenuLeftMargin() const { return kMenuLeftMargin; }
-  void SetMenuLeftMargin(std::int16_t /*value*/) {}  // fixed: the let keeps 24
+  // The icon-column width of the last menu shown (24 before any); the let has no effect.
+  std::int16_t MenuLeftMargin() const { return m_iMenuLeftMargin; }
+  void SetMenuLeftMargin(std::int16_t /*value*/) {}
   VARIANT_BOOL MenuShadows() const { return m_bMenuShadows; }
   void SetMenuShadows(VARIANT_BOOL value);
   std::int16_t MenuHeaderSpacing() const;
@@ -169,6 +176,39 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   Timer& ToolTipPreTimer() { return m_ToolTipPreTimer; }
   Timer& ToolTipPostTimer() { return m_ToolTipPostTimer; }
   Timer& TipDisplayTimer() { return m_TipDisplayTimer; }
+  // The bar's own tool-tip timing (its captions' tips).
+  ToolTipTimer& ToolTips() { return m_ToolTips; }
+
+  // Tool tips for the bar, the menu windows, the bands and the drop panel. ShowToolTip puts
+  // the one tip window at screen pixels (x, y) (kMousePosition: at the pointer) and reports
+  // whether it is shown (never for an empty text); HideToolTip removes it.
+  static constexpr LONG kMousePosition = -1;
+  bool ShowToolTip(const std::string& sText, LONG x, LONG y, bool bKeepZOrder);
+  void HideToolTip();
+  // The tip window while one is shown, else null.
+  HWND ToolTipWindow() const { return m_ToolTip ? m_ToolTip->hWnd() : nullptr; }
+
+  // ---- menu windows ----
+  // What opens a menu window: menu iMenu at the screen twips (X, Y), with the placement
+  // rules of its kind; a sub-menu names the window it cascades from. A bar drop that does
+  // not fit below the bar opens above it, lBarHeight pixels higher.
+  struct tMenuWindowRequest {
+    int iMenu = 0;
+    float X = 0;
+    float Y = 0;
+    MenuWindowKind eKind = MenuWindowKind::BarDrop;
+    HWND hWndParentMenu = nullptr;
+    int lBarHeight = 0;
+  };
+  // Computes the margin width and the window size, places, creates and shows the window
+  // without activating it; returns its handle. It joins the open list when it first paints.
+  HWND ShowMenuWindow(const tMenuWindowRequest& request);
+  // Repaints row i of an open menu window in its current state.
+  void RepaintMenuRow(HWND hWndMenu, int i);
+  // The last menu window that painted itself; 0 when no menu is open.
+  HWND TrackingMarker() const { return m_hWndTracking; }
+  // True while a menu window is being created and shown.
+  bool ShowingMenu() const { return m_bShowingMenu; }
 
   // Lays out the bar and copies the finished face to the window (only while redraw is enabled).
   void LayoutAndRepaintBar();
@@ -176,6 +216,55 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void RedrawBarBase();
   // How many times the face reached the window.
   long PaintCount() const { return m_lPaintCount; }
+
+  // ---- the menu bar's state: tracking sets it, the paint handler draws it ----
+  // Height of the caption strip in pixels; 0 without a visible primary menu.
+  int BarHeight() const { return m_BarLayout.lBarHeight; }
+  // cMCollX + cMWidth of the last caption (its cMCollX right-to-left).
+  int BarCaptionsEnd() const { return m_BarLayout.lCaptionsEnd; }
+  // The primary menu under the mouse, chosen to drop, and open (kNoBarMenu = none).
+  int BarHoverIndex() const { return m_iBarHoverIndex; }
+  void SetBarHoverIndex(int iMenu) { m_iBarHoverIndex = iMenu; }
+  int BarSelectedIndex() const { return m_iBarSelectedIndex; }
+  void SetBarSelectedIndex(int iMenu) { m_iBarSelectedIndex = iMenu; }
+  int BarDroppedIndex() const { return m_iBarDroppedIndex; }
+  void SetBarDroppedIndex(int iMenu) { m_iBarDroppedIndex = iMenu; }
+  // True while the mouse is over the control (its mouse-leave poll runs): hover shows only then.
+  bool MouseOverBar() const { return m_bMouseOverBar; }
+  void SetMouseOverBar(bool bOver) { m_bMouseOverBar = bOver; }
+  // True when the open menu was dropped by a key; its caption then shows the alternate pressed look.
+  bool KeyboardOpened() const { return m_bKeyboardOpened; }
+  void SetKeyboardOpened(bool bByKey) { m_bKeyboardOpened = bByKey; }
+  // The first enabled caption whose hit band holds control pixel (x, y), or kNoBarMenu.
+  int BarMenuAt(int x, int y) const;
+  // Paints caption iMenu pressed on the control window (its menu has just dropped).
+  void PaintBarCaptionPressed(int iMenu);
+
+  // ---- menu tracking ----
+  // Closes every menu: selection and drop cleared, every menu window unloaded, tip hidden.
+  void CloseAllMenus(bool bByMessage = false);
+  // Unloads every open menu window (by message: each is sent the unload message and unloads
+  // itself), leaves Alt mode, restores the bar and raises MenuOnClose for the dropped bar
+  // menu unless drop events are suppressed. The drop state is left to the caller.
+  void CloseMenuWindows(bool bByMessage);
+  // Drops bar menu i: its window opens under the caption, which is painted pressed.
+  void DropBarMenu(int i);
+  // Closes all menus and drops the enabled bar caption after (kNextCaption) or before
+  // (kPreviousCaption) the dropped one, wrapping round.
+  static constexpr int kNextCaption = 1;
+  static constexpr int kPreviousCaption = -1;
+  void DropAdjacentBarMenu(int iStep);
+  // Shows, or hides again, the infrequent items of menu m and re-opens its window hWndMenu.
+  void ToggleInfrequentItems(int m, HWND hWndMenu);
+  // Opens the menu keyed sMenuKey as a sub-menu of hWndParent at screen twips (X, Y);
+  // null when no menu has that key.
+  HWND OpenSubMenu(const std::string& sMenuKey, HWND hWndParent, float X, float Y);
+  // An item chosen in a menu window: closes all menus, lets pending messages run and raises
+  // MenuItemClick.
+  void ClickMenuItem(int m, int i);
+  bool MenuDropped() const { return m_bDropped; }
+  bool AltMode() const { return m_bAltMode; }
+  bool AutoDropWindowOpen() const { return m_bAutoDropWindow; }
 
   // The paint routine: the finished face reaches the window in one block transfer.
   void PaintFace();
@@ -204,6 +293,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void Resize() override;
   void Paint() override;
   void Terminate() override;
+  void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
   void GotFocus() override { m_bHasFocus = VARIANT_TRUE; }
   void LostFocus() override { m_bHasFocus = VARIANT_FALSE; }
 
@@ -216,6 +306,22 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void CreateSurfaces();
   void ReleaseEverything();
   void RaiseReSize();
+  // Menu tracking on the bar: timers, hot-tracking, the mouse-leave poll, the watched
+  // messages of the host's windows and the bar's own key steps.
+  void InitTracking();
+  void TrackBarMouseMove(WPARAM wParam, LPARAM lParam);
+  void OverTimerTick();
+  void LeavePollTick();
+  void OnHostWindowMessage(UINT iMsg, WPARAM wParam, LPARAM lParam);
+  bool IsHostActive() const;
+  // Steps 1-3 of the bar's key handling (key up, Alt mode, mnemonic drop); true when the key
+  // needs no further step.
+  bool TrackingKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool& bHandled);
+  void OpenPopUpMenu(int iMenu, float X, float Y);
+  // The face copied to the window as it is (the base image).
+  void BlitFace();
+  // The settings the bar paints with.
+  tBarLook BarLook() const;
   // Image-list slot 0..3; the runtime's subscript error (9) outside.
   static std::size_t SlotIndex(std::int32_t slot);
 
@@ -272,11 +378,28 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   std::array<std::int16_t, kBandSizeCount> m_aBandSizes{};
   std::array<tImageListSlot, kImageListSlotCount> m_aImageLists{};
   std::vector<HWND> m_OpenMenuWindows;
+  std::int16_t m_iMenuLeftMargin = kMenuLeftMargin;
+  HWND m_hWndTracking = nullptr;
+  bool m_bShowingMenu = false;
   long m_lPaintCount = 0;
   bool m_bPopUpMode = false;
   std::function<void(int, float, float)> m_PopUpOpener;
   // The off-screen picture of the control's face; exists from initialisation to Terminate.
   std::unique_ptr<cMemDC> m_Face;
+  // The resource bitmaps the bar paints from, decoded on first use.
+  styles::ArtworkCache m_Artwork;
+  tBarLayout m_BarLayout;
+  int m_iBarHoverIndex = kNoBarMenu;
+  int m_iBarSelectedIndex = kNoBarMenu;
+  int m_iBarDroppedIndex = kNoBarMenu;
+  bool m_bMouseOverBar = false;
+  bool m_bKeyboardOpened = false;
+  // Menu tracking state.
+  bool m_bDropped = false;
+  bool m_bAutoDropWindow = false;
+  bool m_bAltMode = false;
+  std::int16_t m_iLastKey = -1;
+  bool m_bSuppressDropEvents = false;
   MessageInterception m_Interception;
 
   Timer m_tmrDrag;
@@ -285,4 +408,11 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   Timer m_ToolTipPreTimer;
   Timer m_ToolTipPostTimer;
   Timer m_TipDisplayTimer;
+  // After the timers it drives, so that it lets go of them before they go.
+  ToolTipTimer m_ToolTips{m_ToolTipPreTimer, m_ToolTipPostTimer, m_TipDisplayTimer,
+                          [this](const std::string& sText) {
+                            return ShowToolTip(sText, kMousePosition, kMousePosition, false);
+                          },
+                          [this] { HideToolTip(); }};
+  std::unique_ptr<frmToolTip> m_ToolTip;
 };

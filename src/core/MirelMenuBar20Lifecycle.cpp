@@ -22,6 +22,7 @@ MirelMenuBar20::MirelMenuBar20() {
   m_OverTimer.SetInterval(kOverInterval);
   m_tmrDrag.SetInterval(kDragInterval);
   m_TipDisplayTimer.SetInterval(kTipDisplayInterval);
+  InitTracking();
 }
 
 MirelMenuBar20::~MirelMenuBar20() = default;
@@ -124,7 +125,9 @@ void MirelMenuBar20::StartRunTime() {
   InterceptedWindows windows;
   windows.hWndControl = m_hWndMB;
   windows.hWndForm = hWndForm;
-  windows.bFormIsMDIChild = GetParent(hWndForm) != nullptr;
+  // An MDI child form is a child window (of the MDI client); GetParent of a top-level form
+  // answers its owner, so the style tells the two apart.
+  windows.bFormIsMDIChild = (static_cast<DWORD>(GetWindowLongA(hWndForm, GWL_STYLE)) & WS_CHILD) != 0;
   windows.hWndTop = m_hWndTop;
   m_Interception.Start(*this, windows);
   m_OverTimer.SetEnabled(true);
@@ -139,26 +142,14 @@ void MirelMenuBar20::Resize() {
   }
 }
 
-void MirelMenuBar20::ResizeRoutine() {
-  if (!m_bInitialised) return;
-  if (m_Face) m_Face->ChangeSize(ScaleWidth(), ScaleHeight());
-  LayoutAndRepaintBar();
-  RaiseReSize();
-}
-
 void MirelMenuBar20::RaiseReSize() {
   m_Sinks.Raise([](__MirelMenuBar20& sink) { sink.ReSize(); });
 }
 
-void MirelMenuBar20::Paint() { PaintFace(); }
-
-// The watched messages only inform the control (preprocess): the window's own result stands,
-// so the value returned here is never used. The bar has no reaction of its own to them yet.
-LRESULT MirelMenuBar20::WindowProc(HWND /*hWnd*/, UINT /*iMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return 0; }
-
 // Keys reach the bar through the thread hook; a key the bar does not claim passes on.
-void MirelMenuBar20::HookKey(std::int16_t /*iVirtKey*/, bool /*bKeyUp*/, bool /*bAlt*/, bool /*bShift*/,
-                             bool& /*bHandled*/) {}
+void MirelMenuBar20::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool /*bShift*/, bool& bHandled) {
+  TrackingKey(iVirtKey, bKeyUp, bAlt, bHandled);
+}
 
 void MirelMenuBar20::Terminate() { ReleaseEverything(); }
 
@@ -171,6 +162,7 @@ void MirelMenuBar20::ReleaseEverything() {
   if (m_hWndMB != nullptr) RemovePropA(m_hWndMB, kObjectPtrProp);
   for (tImageListSlot& slot : m_aImageLists) slot = tImageListSlot{};
   HideAllMenus();
+  m_ToolTips.ResetTips();
   m_Menus.Clear();
   HotKeyNameTable::RemoveUser();
   for (Timer* timer : {&m_tmrDrag, &m_AutoDropTimer, &m_OverTimer, &m_ToolTipPreTimer, &m_ToolTipPostTimer,

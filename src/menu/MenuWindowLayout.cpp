@@ -58,6 +58,7 @@ MenuWindowLayout::MenuWindowLayout(const std::vector<tMenuItemInfo>& items, int 
       y += m_h - kSeparatorShrink;
       continue;
     }
+    row.bSubMenu = item.cMIStyle == tsSubMenu;
     row.lBandTop = y - m_h;
     row.lBandBottom = y + m_H + m_h;
     m_lLastBottom = row.lBandBottom;
@@ -83,7 +84,7 @@ int MenuWindowLayout::WindowHeight(bool bExpandArrow, bool bShadows) const {
 int MenuWindowLayout::HitTest(int Y, bool bCaptionsOnly) const {
   for (int i = 1; i <= Count(); ++i) {
     const tMenuRow& row = m_Rows[static_cast<std::size_t>(i)];
-    if (!row.bShown || row.bSeparator) continue;
+    if (!row.bShown || row.bSeparator || (bCaptionsOnly && row.bSubMenu)) continue;
     if (Y < row.lBandTop || Y > row.lBandBottom) continue;
     return i;
   }

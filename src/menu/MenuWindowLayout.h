@@ -32,6 +32,7 @@ inline constexpr int kSubMenuArrowInset = 9;        // sub-menu glyph from the w
 struct tMenuRow {
   bool bShown = false;
   bool bSeparator = false;
+  bool bSubMenu = false;
   int lY = 0;           // the item's top y (a separator's line lies at y - h)
   int lBandTop = 0;     // y - h (caption and sub-menu rows)
   int lBandBottom = 0;  // y + H + h, inclusive

@@ -78,6 +78,7 @@ frmMenu::frmMenu(tMenuWindowSetup setup)
       m_Size(MeasureWindow(m_Setup)) {
   m_OverTimer.SetInterval(kOverTimerInterval);
   m_MenuUnloadedTimer.SetInterval(kMenuUnloadedTimerInterval);
+  InitTracking();
 }
 
 frmMenu* frmMenu::Load(tMenuWindowSetup setup) {
@@ -221,8 +222,11 @@ void frmMenu::OnActivate(LPARAM lParam) {
   if (hWndOther != nullptr) SendMessageA(hWndOther, WM_NCACTIVATE, kActive, kKeepFrame);
 }
 
-LRESULT frmMenu::WindowProc(HWND hWnd, UINT iMsg, WPARAM /*wParam*/, LPARAM lParam) {
-  if (hWnd != m_hWnd) return 0;
+LRESULT frmMenu::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  if (hWnd != m_hWnd) {
+    TrackingMessage(hWnd, iMsg, wParam, lParam);  // the control window's moves and releases
+    return 0;
+  }
   switch (iMsg) {
     case WM_ACTIVATE:
       OnActivate(lParam);
@@ -236,12 +240,9 @@ LRESULT frmMenu::WindowProc(HWND hWnd, UINT iMsg, WPARAM /*wParam*/, LPARAM lPar
   return 0;
 }
 
-void frmMenu::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
-  if (m_Setup.OnKey) m_Setup.OnKey(m_hWnd, iVirtKey, bKeyUp, bAlt, bShift, bHandled);
-}
-
 LRESULT frmMenu::MenuWndProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
   frmMenu* form = FromWindow(hWnd);
+  if (form != nullptr && form->TrackingMessage(hWnd, iMsg, wParam, lParam)) return 0;
   switch (iMsg) {
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;

@@ -31,13 +31,14 @@ struct tMenuWindowSetup {
   bool bIsBarMenu = false;
   bool bInfrequentsHidden = false;  // the menu hides its infrequent items and they are collapsed
   tMenuJoin Join;
+  // How the placement moved the window: above the bar, or to the left of the requested point.
+  bool bOpenedUpwards = false;
+  bool bOpenedLeftwards = false;
   HWND hWndControl = nullptr;  // the control's window, watched for mouse moves and releases
   HWND hWndParentMenu = nullptr;  // the menu window this one cascades from; 0 = none
   // The window reports its first paint (the control then lists it as open) and its unloading.
   std::function<void(HWND)> OnFirstPaint;
   std::function<void(HWND)> OnUnload;
-  // Keys the thread's keyboard hook offers the window (menu tracking's key handler).
-  std::function<void(HWND, std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled)> OnKey;
 };
 
 class frmMenu final : public ISubclass, public IKeyboardHookClient {
@@ -71,6 +72,8 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   const MenuWindowLayout& Layout() const { return m_Layout; }
   SIZE Size() const { return m_Size; }
   bool ExpandArrowShown() const { return m_bExpandArrow; }
+  bool OpenedUpwards() const { return m_Setup.bOpenedUpwards; }
+  bool OpenedLeftwards() const { return m_Setup.bOpenedLeftwards; }
 
   // Moves the hidden window to the screen pixel (x, y), paints it — the shadow strips read
   // from the screen before the window shows — and shows it without activating it.
@@ -97,11 +100,22 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   Timer& OverTimer() { return m_OverTimer; }
   Timer& MenuUnloadedTimer() { return m_MenuUnloadedTimer; }
 
+  // ---- tracking: the window's mouse, keys and timers ----
+  // Mouse events in client pixels with the runtime's Button and Shift (Button 0 from keys and
+  // timers). A release that chooses an item or toggles the infrequent items unloads the
+  // window: the object is gone when MouseUp returns.
+  void MouseMove(std::int16_t Button, std::int16_t Shift, int X, int Y);
+  void MouseDown(std::int16_t Button, std::int16_t Shift, int X, int Y);
+  void MouseUp(std::int16_t Button, std::int16_t Shift, int X, int Y);
+  // The window's own mouse messages and poll timer, and the control window's moves and
+  // releases (a press on a bar caption dragged into the menu); true when handled here.
+  bool TrackingMessage(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+
   // ISubclass: the window sees its watched messages before their windows' own procedures.
   EMsgResponse MsgResponse() const override { return emrPreprocess; }
   void MsgResponse(EMsgResponse /*eResponse*/) override {}
   LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
-  // IKeyboardHookClient: passed on to the setup's key handler.
+  // IKeyboardHookClient: the menu window's key table.
   void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
 
  private:
@@ -120,6 +134,29 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   void Present(const RECT& area);
   void RestoreFromBase(const RECT& area);
 
+  // Tracking helpers.
+  struct tPendingChild {
+    std::string sMenuKey;  // cMISubMenuName of the item
+    std::string sItemKey;
+    float X = 0;  // screen twips
+    float Y = 0;
+  };
+  void InitTracking();
+  // Screen twips of client pixel (X, Y).
+  float TwipsX(int X) const;
+  float TwipsY(int Y) const;
+  void TrackRowUnderMouse(int Y);
+  void OpenChildMenu(const tPendingChild& child);
+  void CloseChild();
+  void CancelPendingChild();
+  void MoveHighlight(int iStep);
+  bool OpenHighlightedSubMenu();
+  bool ClickByMnemonic(std::int16_t iVirtKey);
+  void ForwardControlMouse(UINT iMsg, WPARAM wParam, LPARAM lParam);
+  void LeavePollTick();
+  void ExpandArrowTick();
+  void MenuUnloadedTick();
+
   tMenuWindowSetup m_Setup;
   MenuWindowLayout m_Layout;
   bool m_bExpandArrow = false;
@@ -137,4 +174,12 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   cMemDC m_Face;  // what the window shows
   Timer m_OverTimer;
   Timer m_MenuUnloadedTimer;
+  // Tracking state.
+  bool m_bClosing = false;
+  bool m_bLeavePoll = false;
+  bool m_bMovedByKeys = false;
+  bool m_bHasLastMouse = false;
+  POINT m_ptLastMouse{};
+  bool m_bChildPending = false;
+  tPendingChild m_PendingChild;
 };

@@ -46,7 +46,9 @@ frmToolTip::frmToolTip(HWND hWndOwner, const tToolTipLook& look, const std::stri
     : m_Look(look), m_sText(sText), m_oFont(look.oFont) {
   if (!m_oFont) m_oFont = StdFont::Create(kDesignFontName, kDesignFontSize);
   EnsureWindowClass(kClassName, &frmToolTip::WindowProc);
-  m_hWnd = CreateWindowExA(kExStyle, kClassName, "", kStyle, 0, 0, 0, 0, hWndOwner, nullptr, nullptr, nullptr);
+  // The caption carries the text too, for whoever reads windows rather than pixels.
+  m_hWnd = CreateWindowExA(kExStyle, kClassName, m_sText.c_str(), kStyle, 0, 0, 0, 0, hWndOwner, nullptr, nullptr,
+                           nullptr);
   SetPropA(m_hWnd, kObjectPtrProp, this);
   HDC hDC = GetDC(m_hWnd);
   Layout(hDC);
@@ -61,7 +63,8 @@ void frmToolTip::Layout(HDC hDC) {
   const SelectedFont font(hDC, *m_oFont);
   LONG textWidth = MeasureTextWidth(hDC, m_sText);
   LONG textHeight = MeasureTextHeight(hDC, m_sText);
-  if (m_Look.bWordWrap && textWidth + kHorizontalPadding > m_Look.lMaxWidth) {
+  m_bWrapped = m_Look.bWordWrap && textWidth + kHorizontalPadding > m_Look.lMaxWidth;
+  if (m_bWrapped) {
     textWidth = m_Look.lMaxWidth;
     textHeight = DrawTextAuto(hDC, m_sText, 0, textWidth, 0, 0, kWrapFlags | DT_CALCRECT);
   }
@@ -72,21 +75,25 @@ void frmToolTip::Layout(HDC hDC) {
     m_rcBorder.right -= kShadowRight;
     m_rcBorder.bottom -= kShadowBottom;
   }
+  // Centred in the border; with shadows the border is one pixel shorter than the text's
+  // padding asks, and the text's top row (its internal leading) meets the border's top edge.
   const LONG textLeft = (m_rcBorder.right - textWidth) / 2;
-  const LONG textTop = kVerticalPadding / 2;
+  const LONG textTop = (m_rcBorder.bottom - textHeight) / 2;
   m_rcText = RECT{textLeft, textTop, textLeft + textWidth, textTop + textHeight};
 }
 
 void frmToolTip::PaintFace(HDC hDC) {
   DrawSolidRect(hDC, 0, 0, m_lWidth, m_lHeight, m_Look.lBackColor, kSolidRectFill);
+  {
+    const SelectedFont font(hDC, *m_oFont);
+    SetBkMode(hDC, TRANSPARENT);
+    SetTextColor(hDC, TranslateOleColor(m_Look.lForeColor));
+    DrawTextAuto(hDC, m_sText, m_rcText.left, m_rcText.right, m_rcText.top, m_rcText.bottom,
+                 m_bWrapped ? kWrapFlags : kLineFlags);
+  }
+  // The border goes on last so that it stays whole where the text touches it.
   DrawSolidRect(hDC, m_rcBorder.left, m_rcBorder.top, m_rcBorder.right, m_rcBorder.bottom, m_Look.lBorderColor,
                 kSolidRectFrame);
-  const SelectedFont font(hDC, *m_oFont);
-  SetBkMode(hDC, TRANSPARENT);
-  SetTextColor(hDC, TranslateOleColor(m_Look.lForeColor));
-  const bool wrapped = m_Look.bWordWrap && m_rcText.right - m_rcText.left == m_Look.lMaxWidth;
-  DrawTextAuto(hDC, m_sText, m_rcText.left, m_rcText.right, m_rcText.top, m_rcText.bottom,
-               wrapped ? kWrapFlags : kLineFlags);
 }
 
 void frmToolTip::Show(LONG x, LONG y, bool bKeepZOrder) {

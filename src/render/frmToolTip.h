@@ -76,6 +76,7 @@ class frmToolTip {
   HWND m_hWnd = nullptr;
   LONG m_lWidth = 0;
   LONG m_lHeight = 0;
+  bool m_bWrapped = false;  // the text is limited to the maximum width and wraps
   RECT m_rcText{};
   RECT m_rcBorder{};
   cMemDC m_Face;

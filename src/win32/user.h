@@ -8,6 +8,9 @@
 
 #include "win32/types.h"
 
+// The pointer-sized integer of the timer signatures (as windows.h declares it).
+using UINT_PTR = std::uintptr_t;
+
 // ---- Window styles ----
 inline constexpr DWORD WS_OVERLAPPED = 0x00000000;
 inline constexpr DWORD WS_POPUP = 0x80000000;
@@ -356,8 +359,8 @@ void* GetPropA(HWND hwnd, LPCSTR name);
 void* RemovePropA(HWND hwnd, LPCSTR name);
 
 // ---- Timers ----
-std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse, TIMERPROC proc);
-BOOL KillTimer(HWND hwnd, std::uintptr_t id);
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
+BOOL KillTimer(HWND hwnd, UINT_PTR id);
 
 // ---- Painting ----
 HDC GetDC(HWND hwnd);

@@ -284,6 +284,8 @@ TEST_F(ToolTipWindowTest, RendersOverAPatternedDesktop) {
   ShowPatternedBackdrop();
   ShowTip(Look(true, true), kLongText);
   EXPECT_FALSE(SaveScreen("tooltip_over_pattern").empty());
+  ShowTip(Look(true), "Gypsy [jig] |qp|");
+  EXPECT_FALSE(SaveScreen("tooltip_one_line").empty());
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ void KillWindowTimers(HWND hwnd) {
 
 }  // namespace win32::userimpl
 
-std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse, TIMERPROC proc) {
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
   if (hwnd && !Find(hwnd)) return 0;
   if (!hwnd) id = nextThreadTimerId++;
   const UINT interval = std::max(elapse, USER_TIMER_MINIMUM);
@@ -88,7 +88,7 @@ std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse, TIMERPROC pro
   return hwnd && id == 0 ? 1 : id;
 }
 
-BOOL KillTimer(HWND hwnd, std::uintptr_t id) {
+BOOL KillTimer(HWND hwnd, UINT_PTR id) {
   auto it = FindTimer(hwnd, id);
   if (it == State().timers.end()) return FALSE;
   State().timers.erase(it);

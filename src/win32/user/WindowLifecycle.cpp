@@ -33,9 +33,14 @@ HWND Create(DWORD exStyle, const std::string& className, const std::string& name
   auto& state = State();
   auto cls = state.classes.find(Lower(className));
   if (cls == state.classes.end()) return nullptr;
-  const bool child = (style & WS_CHILD) != 0;
+  // A window whose parent is the desktop is a top-level window whatever its style says;
+  // any other child window needs a parent.
+  const bool onDesktop = parent == DesktopHandle();
+  if (onDesktop) parent = nullptr;
+  if ((style & WS_CHILD) && !parent && !onDesktop) return nullptr;
+  const bool child = (style & WS_CHILD) != 0 && parent;
   WindowRecord* parentRecord = parent ? Find(parent) : nullptr;
-  if (child && !parentRecord) return nullptr;
+  if (parent && !parentRecord) return nullptr;
 
   auto record = std::make_unique<WindowRecord>();
   WindowRecord* w = record.get();

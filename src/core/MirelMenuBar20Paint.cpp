@@ -1,0 +1,87 @@
+// Painting of the control's face: the menu bar's base image in the off-screen surface, the
+// layout-and-refresh run by resizing, EndUpdate and the look-changing lets (which also sets
+// the control's height from the bar), and the paint handler that copies the face to the
+// window and draws the hovered and the pressed caption over it.
+//
+// Left out here: the rebar's lines (their heights join the control's height and their hosted
+// controls are laid out at this point) belong to the band layout and are added with it.
+#include "core/MirelMenuBar20.h"
+
+#include "menu/MenuBarPainter.h"
+
+tBarLook MirelMenuBar20::BarLook() const {
+  tBarLook look;
+  look.pFont = m_oDefaultMenuFont.get();
+  look.iHeaderSpacing = m_iMenuHeaderSpacing;
+  look.eStyle = m_eVisualStyle;
+  look.eTheme = m_eTheme;
+  look.bRightToLeft = m_bRightToLeft != VARIANT_FALSE;
+  look.bEnabled = m_bEnabled != VARIANT_FALSE;
+  look.lDisabledForeColor = m_lDisabledMenuForeColor;
+  look.pHeaderImages = &m_aImageLists[imlMenuHeader];
+  return look;
+}
+
+void MirelMenuBar20::Refresh() { PaintFace(); }
+
+void MirelMenuBar20::ResizeRoutine() {
+  if (!m_bInitialised) return;
+  if (m_Face) m_Face->ChangeSize(ScaleWidth(), ScaleHeight());
+  LayoutAndRepaintBar();
+  RaiseReSize();
+}
+
+void MirelMenuBar20::LayoutAndRepaintBar() {
+  if (!m_bRedrawEnabled) return;
+  RedrawBarBase();
+  const float heightTwips = static_cast<float>(m_BarLayout.lBarHeight) * m_sngTwipsPerPixelY;
+  // Only a real change moves the window: the resize it causes lays the bar out again.
+  if (Extender().Height() != heightTwips) Extender().SetHeight(heightTwips);
+  BlitFace();
+}
+
+void MirelMenuBar20::RedrawBarBase() {
+  if (!m_Face || m_Face->hdc() == nullptr) return;
+  const MenuBarPainter painter(m_Artwork);
+  m_BarLayout = painter.PaintBase(m_Face->hdc(), m_Face->Width(), m_Face->Height(), m_Menus, BarLook());
+}
+
+void MirelMenuBar20::Paint() { PaintFace(); }
+
+void MirelMenuBar20::BlitFace() {
+  if (m_hWndMB == nullptr || !m_Face || m_Face->hdc() == nullptr) return;
+  HDC hdc = GetDC(m_hWndMB);
+  BitBlt(hdc, 0, 0, m_Face->Width(), m_Face->Height(), m_Face->hdc(), 0, 0, SRCCOPY);
+  ReleaseDC(m_hWndMB, hdc);
+  ++m_lPaintCount;
+}
+
+void MirelMenuBar20::PaintFace() {
+  BlitFace();
+  if (m_hWndMB == nullptr || m_BarLayout.captions.empty()) return;
+  const tBarLook look = BarLook();
+  const MenuBarPainter painter(m_Artwork);
+  HDC hdc = GetDC(m_hWndMB);
+  for (const tBarCaption& caption : m_BarLayout.captions) {
+    const tMenuInfo& menu = m_Menus.Menu(caption.iMenu);
+    if (caption.iMenu == m_iBarDroppedIndex) {
+      painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, eBarHighlight::Pressed, m_bKeyboardOpened);
+    } else if (caption.iMenu == m_iBarHoverIndex && m_bMouseOverBar && look.bEnabled &&
+               menu.cMEnabled != VARIANT_FALSE) {
+      painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, eBarHighlight::Hover, false);
+    }
+  }
+  ReleaseDC(m_hWndMB, hdc);
+}
+
+void MirelMenuBar20::PaintBarCaptionPressed(int iMenu) {
+  if (m_hWndMB == nullptr) return;
+  const MenuBarPainter painter(m_Artwork);
+  HDC hdc = GetDC(m_hWndMB);
+  painter.PaintHighlight(hdc, m_BarLayout, m_Menus, BarLook(), iMenu, eBarHighlight::Pressed, m_bKeyboardOpened);
+  ReleaseDC(m_hWndMB, hdc);
+}
+
+int MirelMenuBar20::BarMenuAt(int x, int y) const {
+  return MenuBarLayout::HitTest(m_Menus, m_iMenuHeaderSpacing, m_BarLayout.lBarHeight, x, y);
+}

@@ -1,0 +1,404 @@
+// Menu tracking on the menu window's side: rows follow the mouse, sub-menus cascade (at once,
+// or 25 ms after another sub-menu of the same window closed), the expand arrow toggles the
+// infrequent items after a second's hover, presses and releases choose items, keys move the
+// highlight and choose, and a press on a bar caption can be dragged into the menu and
+// released over an item. The window reports every item event to the control, which raises it.
+//
+// Left out: menus opened from a rebar tool (the rebar is told of their clicks and closing)
+// arrive with the bands.
+#include "core/MirelMenuBar20.h"
+#include "menu/Mnemonic.h"
+#include "menu/frmMenu.h"
+
+namespace {
+
+// The 10 ms poll that notices the mouse leaving the window.
+constexpr UINT_PTR kLeavePollId = 1;
+constexpr UINT kLeavePollInterval = 10;
+// Where a sub-menu opens, from this window's right edge: the mouse opens it overlapping by
+// 4 pixels, the keyboard by 6.
+constexpr int kMouseChildOverlap = 4;
+constexpr int kKeyChildOverlap = 6;
+constexpr std::int16_t kNoButton = 0;
+constexpr int kNextRow = 1;
+constexpr int kPreviousRow = -1;
+
+bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
+
+// The runtime's Button and Shift arguments from a mouse message's key flags.
+std::int16_t ButtonsOf(WPARAM wParam) {
+  std::int16_t iButton = 0;
+  if (wParam & MK_LBUTTON) iButton |= vbLeftButton;
+  if (wParam & MK_RBUTTON) iButton |= vbRightButton;
+  if (wParam & MK_MBUTTON) iButton |= vbMiddleButton;
+  return iButton;
+}
+
+std::int16_t ShiftOf(WPARAM wParam) {
+  std::int16_t iShift = 0;
+  if (wParam & MK_SHIFT) iShift |= vbShiftMask;
+  if (wParam & MK_CONTROL) iShift |= vbCtrlMask;
+  return iShift;
+}
+
+bool IsLetterOrDigit(std::int16_t iVirtKey) {
+  return (iVirtKey >= '0' && iVirtKey <= '9') || (iVirtKey >= 'A' && iVirtKey <= 'Z');
+}
+
+bool CursorInside(HWND hWnd) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  RECT rcWindow{};
+  GetWindowRect(hWnd, &rcWindow);
+  return PtInRect(&rcWindow, cursor) != FALSE;
+}
+
+}  // namespace
+
+void frmMenu::InitTracking() {
+  m_OverTimer.OnTimer = [this] { ExpandArrowTick(); };
+  m_MenuUnloadedTimer.OnTimer = [this] { MenuUnloadedTick(); };
+}
+
+float frmMenu::TwipsX(int X) const {
+  RECT rcWindow{};
+  GetWindowRect(m_hWnd, &rcWindow);
+  const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  return static_cast<float>(X + rcWindow.left) * (control != nullptr ? control->TwipsPerPixelX() : 0);
+}
+
+float frmMenu::TwipsY(int Y) const {
+  RECT rcWindow{};
+  GetWindowRect(m_hWnd, &rcWindow);
+  const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  return static_cast<float>(Y + rcWindow.top) * (control != nullptr ? control->TwipsPerPixelY() : 0);
+}
+
+// ---- messages ----
+
+bool frmMenu::TrackingMessage(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  if (hWnd == m_Setup.hWndControl) {
+    ForwardControlMouse(iMsg, wParam, lParam);
+    return true;
+  }
+  const int X = GET_X_LPARAM(lParam);
+  const int Y = GET_Y_LPARAM(lParam);
+  switch (iMsg) {
+    case WM_MOUSEMOVE:
+      MouseMove(ButtonsOf(wParam), ShiftOf(wParam), X, Y);
+      return true;
+    case WM_LBUTTONDOWN:
+      MouseDown(vbLeftButton, ShiftOf(wParam), X, Y);
+      return true;
+    case WM_RBUTTONDOWN:
+      MouseDown(vbRightButton, ShiftOf(wParam), X, Y);
+      return true;
+    case WM_MBUTTONDOWN:
+      MouseDown(vbMiddleButton, ShiftOf(wParam), X, Y);
+      return true;
+    case WM_LBUTTONUP:
+      MouseUp(vbLeftButton, ShiftOf(wParam), X, Y);
+      return true;
+    case WM_RBUTTONUP:
+      MouseUp(vbRightButton, ShiftOf(wParam), X, Y);
+      return true;
+    case WM_MBUTTONUP:
+      MouseUp(vbMiddleButton, ShiftOf(wParam), X, Y);
+      return true;
+    case WM_TIMER:
+      if (wParam != kLeavePollId) return false;
+      LeavePollTick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+// While a press that began on a caption is dragged (the control holds the capture), the
+// control window's moves and release over this window act as this window's own.
+void frmMenu::ForwardControlMouse(UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  if (m_bClosing || !CursorInside(m_hWnd)) return;
+  POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  MapWindowPoints(m_Setup.hWndControl, m_hWnd, &pt, 1);
+  if (iMsg == WM_MOUSEMOVE && (wParam & MK_LBUTTON) != 0) {
+    MouseMove(ButtonsOf(wParam), ShiftOf(wParam), pt.x, pt.y);
+  } else if (iMsg == WM_LBUTTONUP) {
+    const int iRow = m_Layout.HitTest(pt.y, true);
+    if (iRow == kNoMenuRow || !IsTrue(m_Setup.Items[static_cast<std::size_t>(iRow)].cMIEnabled)) return;
+    m_iPressed = iRow;
+    MouseUp(vbLeftButton, ShiftOf(wParam), pt.x, pt.y);
+  }
+}
+
+// ---- the mouse ----
+
+void frmMenu::MouseMove(std::int16_t Button, std::int16_t Shift, int X, int Y) {
+  if (m_bClosing) return;
+  const bool bInside = CursorInside(m_hWnd);
+  if (!m_bLeavePoll) {
+    SetTimer(m_hWnd, kLeavePollId, kLeavePollInterval, nullptr);
+    m_bLeavePoll = true;
+  }
+  if (m_bHasLastMouse && m_ptLastMouse.x == X && m_ptLastMouse.y == Y && !m_bMovedByKeys) return;
+  m_ptLastMouse = POINT{X, Y};
+  m_bHasLastMouse = true;
+  m_bMovedByKeys = false;
+
+  if (m_bExpandArrow && bInside && MenuWindowLayout::InExpandArrowZone(Y, m_Size.cy)) {
+    SetHighlightedRow(kNoMenuRow);
+    SetExpandArrowHot(true);
+    if (!m_OverTimer.Enabled()) m_OverTimer.SetEnabled(true);
+  } else {
+    if (m_bExpandArrowHot) {
+      m_OverTimer.SetEnabled(false);
+      SetExpandArrowHot(false);
+    }
+    TrackRowUnderMouse(Y);
+  }
+
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  if (control == nullptr) return;
+  const auto iMenu = static_cast<std::int16_t>(m_Setup.iMenuIndex);
+  const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
+  const auto iItem = static_cast<std::int16_t>(m_iHighlighted);
+  const std::string sItemKey = m_iHighlighted != kNoMenuRow ? m_Setup.Items[static_cast<std::size_t>(iItem)].cMIKey : "";
+  const float fX = TwipsX(X);
+  const float fY = TwipsY(Y);
+  control->Sinks().Raise(
+      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseMove(iMenu, sMenuKey, iItem, sItemKey, Button, Shift, fX, fY); });
+}
+
+void frmMenu::TrackRowUnderMouse(int Y) {
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  const bool bOnSeparatorLine = m_Layout.IsOnSeparatorLine(Y);
+  const int iRow = bOnSeparatorLine ? kNoMenuRow : m_Layout.HitTest(Y);
+  SetHighlightedRow(iRow);
+  const tMenuItemInfo* item = iRow != kNoMenuRow ? &m_Setup.Items[static_cast<std::size_t>(iRow)] : nullptr;
+  if (bOnSeparatorLine || (item != nullptr && !IsTrue(item->cMIEnabled))) {
+    if (control != nullptr) control->HideToolTip();
+    CancelPendingChild();
+    CloseChild();
+    return;
+  }
+  if (item == nullptr) return;
+  if (item->cMIStyle != tsSubMenu) {
+    CancelPendingChild();
+    CloseChild();
+    return;
+  }
+  if (m_hWndChild != nullptr && m_sChildKey == item->cMIKey) return;
+  if (m_bChildPending && m_PendingChild.sItemKey == item->cMIKey) return;  // opens at the next tick
+  const tMenuRow& row = m_Layout.Row(iRow);
+  const int lChildX = m_Setup.Look.bRightToLeft ? 0 : m_Size.cx - kMouseChildOverlap;
+  const tPendingChild child{item->cMISubMenuName, item->cMIKey, TwipsX(lChildX), TwipsY(row.lBandTop)};
+  if (m_hWndChild == nullptr && !m_bChildPending) {
+    OpenChildMenu(child);
+    return;
+  }
+  CloseChild();
+  m_PendingChild = child;
+  m_bChildPending = true;
+  m_MenuUnloadedTimer.Restart();
+}
+
+void frmMenu::MouseDown(std::int16_t Button, std::int16_t Shift, int X, int Y) {
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  if (control == nullptr) return;
+  control->HideToolTip();
+  if (m_bExpandArrow && MenuWindowLayout::InExpandArrowZone(Y, m_Size.cy)) {
+    m_iPressed = kPressedNone;
+    return;
+  }
+  const int iRow = m_Layout.HitTest(Y, true);
+  if (iRow == kNoMenuRow) {
+    m_iPressed = kPressedNone;
+    return;
+  }
+  const tMenuItemInfo& item = m_Setup.Items[static_cast<std::size_t>(iRow)];
+  if (!IsTrue(item.cMIEnabled)) {
+    m_iPressed = kNoMenuRow;  // taken without effect: the release neither clicks nor toggles
+    return;
+  }
+  m_iPressed = iRow;
+  const auto iMenu = static_cast<std::int16_t>(m_Setup.iMenuIndex);
+  const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
+  const auto iItem = static_cast<std::int16_t>(iRow);
+  const float fX = TwipsX(X);
+  const float fY = TwipsY(Y);
+  control->Sinks().Raise(
+      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseDown(iMenu, sMenuKey, iItem, item.cMIKey, Button, Shift, fX, fY); });
+}
+
+void frmMenu::MouseUp(std::int16_t Button, std::int16_t Shift, int X, int Y) {
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  if (control == nullptr) return;
+  const HWND hWnd = m_hWnd;
+  const int iMenu = m_Setup.iMenuIndex;
+  const int iPressed = m_iPressed;
+  m_iPressed = kPressedNone;
+  if (iPressed >= 1) {
+    if (Button >= 0) {
+      const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
+      const std::string sItemKey = m_Setup.Items[static_cast<std::size_t>(iPressed)].cMIKey;
+      const float fX = TwipsX(X);
+      const float fY = TwipsY(Y);
+      control->Sinks().Raise([&](__MirelMenuBar20& sink) {
+        sink.MenuItemMouseUp(static_cast<std::int16_t>(iMenu), sMenuKey, static_cast<std::int16_t>(iPressed), sItemKey,
+                             Button, Shift, fX, fY);
+      });
+    }
+    m_bClosing = true;
+    control->ClickMenuItem(iMenu, iPressed);  // unloads this window
+    return;
+  }
+  if (iPressed == kPressedNone && IsWindow(hWnd)) {
+    m_bClosing = true;
+    control->ToggleInfrequentItems(iMenu, hWnd);  // unloads this window
+  }
+}
+
+// ---- sub-menus ----
+
+void frmMenu::OpenChildMenu(const tPendingChild& child) {
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  if (control == nullptr) return;
+  const HWND hWndChild = control->OpenSubMenu(child.sMenuKey, m_hWnd, child.X, child.Y);
+  if (hWndChild != nullptr) SetOpenChild(hWndChild, child.sItemKey);
+}
+
+void frmMenu::CloseChild() {
+  if (frmMenu* child = FromWindow(m_hWndChild)) child->Unload();
+  SetOpenChild(nullptr, "");
+}
+
+void frmMenu::CancelPendingChild() {
+  m_bChildPending = false;
+  m_MenuUnloadedTimer.SetEnabled(false);
+}
+
+void frmMenu::MenuUnloadedTick() {
+  m_MenuUnloadedTimer.SetEnabled(false);
+  if (!m_bChildPending) return;
+  m_bChildPending = false;
+  if (m_hWndChild == nullptr) OpenChildMenu(m_PendingChild);
+}
+
+// ---- timers ----
+
+void frmMenu::LeavePollTick() {
+  if (CursorInside(m_hWnd)) return;
+  KillTimer(m_hWnd, kLeavePollId);
+  m_bLeavePoll = false;
+  m_bHasLastMouse = false;
+  if (m_bExpandArrowHot) {
+    m_OverTimer.SetEnabled(false);
+    SetExpandArrowHot(false);
+  }
+  // The item whose sub-menu is open stays highlighted while the mouse is in the sub-menu.
+  if (m_hWndChild == nullptr) SetHighlightedRow(kNoMenuRow);
+}
+
+void frmMenu::ExpandArrowTick() {
+  m_OverTimer.SetEnabled(false);
+  m_iPressed = kPressedNone;
+  MouseUp(kNoButton, 0, 0, 0);
+}
+
+// ---- keys ----
+
+void frmMenu::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
+  if (bKeyUp || bAlt || bShift || m_bClosing) return;
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  if (control == nullptr) return;
+  if (iVirtKey == VK_ESCAPE) {
+    bHandled = true;
+    control->CloseAllMenus();
+    return;
+  }
+  // While a sub-menu is open, the keys belong to it.
+  if (m_hWndChild != nullptr) return;
+  const bool bRightToLeft = m_Setup.Look.bRightToLeft;
+  const std::int16_t iForward = bRightToLeft ? VK_LEFT : VK_RIGHT;
+  const std::int16_t iBack = bRightToLeft ? VK_RIGHT : VK_LEFT;
+  if (iVirtKey == VK_RETURN) {
+    if (m_iHighlighted == kNoMenuRow) return;
+    bHandled = true;
+    if (!IsTrue(m_Setup.Items[static_cast<std::size_t>(m_iHighlighted)].cMIEnabled)) return;
+    m_iPressed = m_iHighlighted;
+    MouseUp(kNoButton, 0, 0, 0);
+  } else if (iVirtKey == VK_DOWN) {
+    bHandled = true;
+    MoveHighlight(kNextRow);
+  } else if (iVirtKey == VK_UP) {
+    bHandled = true;
+    MoveHighlight(kPreviousRow);
+  } else if (iVirtKey == iForward) {
+    if (OpenHighlightedSubMenu()) {
+      bHandled = true;
+    } else if (m_Setup.bIsBarMenu) {
+      bHandled = true;
+      control->DropAdjacentBarMenu(MirelMenuBar20::kNextCaption);
+    }
+  } else if (iVirtKey == iBack) {
+    if (m_Setup.bIsBarMenu) {
+      bHandled = true;
+      control->DropAdjacentBarMenu(MirelMenuBar20::kPreviousCaption);
+    } else if (frmMenu* parent = FromWindow(m_Setup.hWndParentMenu)) {
+      bHandled = true;
+      parent->SetOpenChild(nullptr, "");
+      Unload();
+    }
+  } else if (IsLetterOrDigit(iVirtKey)) {
+    bHandled = ClickByMnemonic(iVirtKey);
+  }
+}
+
+void frmMenu::MoveHighlight(int iStep) {
+  std::vector<int> rows;
+  for (int i = 1; i <= m_Layout.Count(); ++i) {
+    const tMenuRow& row = m_Layout.Row(i);
+    if (row.bShown && !row.bSeparator) rows.push_back(i);
+  }
+  if (rows.empty()) return;
+  const auto current = std::find(rows.begin(), rows.end(), m_iHighlighted);
+  int iNext = 0;
+  if (iStep == kNextRow) {
+    if (current == rows.end()) {
+      iNext = rows.front();
+    } else if (current + 1 != rows.end()) {
+      iNext = *(current + 1);
+    } else if (m_bExpandArrow) {
+      m_iPressed = kPressedNone;
+      MouseUp(kNoButton, 0, 0, 0);  // shows the infrequent items: the window re-opens
+      return;
+    } else {
+      iNext = rows.front();
+    }
+  } else {
+    iNext = (current == rows.end() || current == rows.begin()) ? rows.back() : *(current - 1);
+  }
+  m_bMovedByKeys = true;
+  SetHighlightedRow(iNext);
+}
+
+bool frmMenu::OpenHighlightedSubMenu() {
+  if (m_iHighlighted == kNoMenuRow) return false;
+  const tMenuItemInfo& item = m_Setup.Items[static_cast<std::size_t>(m_iHighlighted)];
+  if (item.cMIStyle != tsSubMenu || !IsTrue(item.cMIEnabled)) return false;
+  const int lChildX = m_Setup.Look.bRightToLeft ? 0 : m_Size.cx - kKeyChildOverlap;
+  OpenChildMenu({item.cMISubMenuName, item.cMIKey, TwipsX(lChildX), TwipsY(m_Layout.Row(m_iHighlighted).lY)});
+  return true;
+}
+
+bool frmMenu::ClickByMnemonic(std::int16_t iVirtKey) {
+  for (int i = 1; i <= m_Layout.Count(); ++i) {
+    const tMenuRow& row = m_Layout.Row(i);
+    const tMenuItemInfo& item = m_Setup.Items[static_cast<std::size_t>(i)];
+    if (!row.bShown || row.bSeparator || !IsTrue(item.cMIEnabled)) continue;
+    if (Mnemonic::MnemonicKey(item.cMICaption) != iVirtKey) continue;
+    m_iPressed = i;
+    MouseUp(kNoButton, 0, 0, 0);
+    return true;
+  }
+  return false;
+}

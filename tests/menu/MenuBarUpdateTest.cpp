@@ -1,0 +1,79 @@
+// When the bar lays out and repaints: nothing between BeginUpdate and EndUpdate, everything
+// at EndUpdate (which also fits the control's height to the bar), and again on every resize,
+// each resize ending with the ReSize event.
+#include <string>
+#include <vector>
+
+#include "MenuBarPaintTest.h"
+
+namespace menubar_test {
+namespace {
+
+// Records ReSize with the control's size in pixels at that moment.
+class ResizeSink : public __MirelMenuBar20 {
+ public:
+  explicit ResizeSink(const MirelMenuBar20& bar) : m_Bar(bar) {}
+  std::vector<std::string> rows;
+  void ReSize() override {
+    rows.push_back("ReSize " + std::to_string(m_Bar.ScaleWidth()) + "x" + std::to_string(m_Bar.ScaleHeight()));
+  }
+
+ private:
+  const MirelMenuBar20& m_Bar;
+};
+
+using MenuBarUpdateTest = MenuBarPaintTest;
+
+TEST_F(MenuBarUpdateTest, NothingIsLaidOutUntilEndUpdateWhichFitsTheHeightToTheBar) {
+  AddBar();
+  ResizeSink sink(*m_Bar);
+  m_Bar->Connect(&sink);
+  AddMenu("&File");
+  m_Bar->SetTheme(XPOlive);
+  EXPECT_EQ(m_Bar->BarHeight(), 0);
+  EXPECT_EQ(m_Bar->ScaleHeight(), kInitialHeightPx);
+  EXPECT_EQ(Record(1).cMWidth, 0);
+
+  m_Bar->EndUpdate();
+  const int barHeight = m_Bar->BarHeight();
+  EXPECT_GT(barHeight, 0);
+  EXPECT_GT(Record(1).cMWidth, 0);
+  // Fitting the height resizes the control, which lays out again and raises ReSize.
+  EXPECT_TRUE(SameRows({"ReSize 320x" + std::to_string(barHeight)}, sink.rows));
+  m_Bar->Disconnect(&sink);
+}
+
+TEST_F(MenuBarUpdateTest, BeginUpdateFreezesTheFaceUntilEndUpdate) {
+  AddBar();
+  m_Bar->SetVisualStyle(tsMSNet);
+  AddMenu("&File");
+  m_Bar->EndUpdate();
+  const COLORREF blueBackground = Pixel(2, 2);
+  m_Bar->BeginUpdate();
+  m_Bar->SetTheme(XPSilver);
+  AddMenu("&Edit");
+  EXPECT_EQ(Pixel(2, 2), blueBackground);
+  EXPECT_EQ(Record(2).cMWidth, 0);
+  m_Bar->EndUpdate();
+  EXPECT_EQ(Pixel(2, 2), RGB(224, 223, 227));
+  EXPECT_GT(Record(2).cMWidth, 0);
+}
+
+TEST_F(MenuBarUpdateTest, ResizingLaysTheCaptionsOutAgainThenRaisesReSize) {
+  AddBar(200);
+  m_Bar->SetMenuHeaderSpacing(0);
+  m_Bar->SetRightToLeft(VARIANT_TRUE);
+  AddMenu("&File");
+  m_Bar->EndUpdate();
+  const int barHeight = m_Bar->BarHeight();
+  const int file = TextSize("&File").cx;
+  ResizeSink sink(*m_Bar);
+  m_Bar->Connect(&sink);
+  m_Bar->Extender().SetWidth(static_cast<float>(300 * Desktop().TwipsPerPixel()));
+  EXPECT_EQ(Record(1).cMCollX, 300 - 15 - file);
+  EXPECT_TRUE(SameRows({"ReSize 300x" + std::to_string(barHeight)}, sink.rows));
+  m_Bar->Disconnect(&sink);
+}
+
+}  // namespace
+}  // namespace menubar_test

@@ -1,0 +1,82 @@
+// Mnemonics of captions and the translation of characters into the virtual keys that type
+// them, as the bar and the menu windows compare them with pressed keys.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "menu/Mnemonic.h"
+#include "win32/windows.h"
+
+namespace {
+
+struct CaptionRow {
+  std::string sCaption;
+  std::int16_t iExpectedKey;
+};
+
+std::string Describe(const std::vector<CaptionRow>& rows, const std::vector<std::int16_t>& keys) {
+  std::ostringstream out;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    out << (rows[i].iExpectedKey == keys[i] ? "   " : " * ") << '"' << rows[i].sCaption << "\"  expected "
+        << rows[i].iExpectedKey << "  actual " << keys[i] << "\n";
+  }
+  return out.str();
+}
+
+TEST(MnemonicTest, CaptionMnemonicsAsVirtualKeys) {
+  const std::vector<CaptionRow> rows = {
+      {"&Save", 'S'},
+      {"&save", 'S'},                  // upper-cased
+      {"E&xit", 'X'},
+      {"Save && &Close", 0},           // the first "&" starts "&&"
+      {"&&Save", 0},
+      {"Save&", 0},                    // "&" as the last character
+      {"Save", 0},
+      {"", 0},
+      {"&Save && Close", 'S'},         // "&&" after the mnemonic does not matter
+      {"Print && E&xport", 0},
+      {"&1 Recent file", '1'},         // digits go through the keyboard layout
+      {"&-", VK_OEM_MINUS},
+      {"&[Draft]", '['},               // 65..122 map straight to their own code
+      {"&\xC3\xA9t\xC3\xA9", 0},       // "été": no key types an accented letter on US English
+  };
+  std::vector<std::int16_t> keys;
+  for (const CaptionRow& row : rows) keys.push_back(Mnemonic::MnemonicKey(row.sCaption));
+  bool bSame = true;
+  for (std::size_t i = 0; i < rows.size(); ++i) bSame = bSame && rows[i].iExpectedKey == keys[i];
+  EXPECT_TRUE(bSame) << Describe(rows, keys);
+}
+
+TEST(MnemonicTest, CharactersToVirtualKeys) {
+  EXPECT_EQ(Mnemonic::CharToVirtualKey('a'), 'A');
+  EXPECT_EQ(Mnemonic::CharToVirtualKey('z'), 'Z');
+  EXPECT_EQ(Mnemonic::CharToVirtualKey('5'), '5');
+  EXPECT_EQ(Mnemonic::CharToVirtualKey('='), VK_OEM_PLUS);
+  EXPECT_EQ(Mnemonic::CharToVirtualKey('+'), VK_OEM_PLUS);  // the Shift state is dropped
+  EXPECT_EQ(Mnemonic::CharToVirtualKey(' '), VK_SPACE);
+  EXPECT_EQ(Mnemonic::CharToVirtualKey(0xE9), 0);          // no key
+}
+
+// Layouts given as language in the low word and device in the high word.
+HKL Layout(DWORD lValue) { return LongToHandle<HKL>(static_cast<LONG>(lValue)); }
+
+TEST(MnemonicTest, LayoutsTriedForACharacter) {
+  const HKL usEnglish = Layout(0x04090409);
+  const HKL usDvorak = Layout(0xF0020409);
+  const HKL german = Layout(0x04070407);
+  const HKL french = Layout(0x040C040C);
+  const std::vector<HKL> none;
+
+  using Layouts = std::vector<HKL>;
+  // A US English default layout is used alone.
+  EXPECT_EQ(Mnemonic::TranslationLayouts(usEnglish, Layouts{german, usDvorak}), Layouts{usEnglish});
+  // Otherwise the first installed US English layout, alone.
+  EXPECT_EQ(Mnemonic::TranslationLayouts(german, Layouts{french, usDvorak, usEnglish}), Layouts{usDvorak});
+  // Without one: the default layout, then every installed layout in turn.
+  EXPECT_EQ(Mnemonic::TranslationLayouts(german, Layouts{french, german}), (Layouts{german, french, german}));
+  EXPECT_EQ(Mnemonic::TranslationLayouts(german, none), Layouts{german});
+}
+
+}  // namespace

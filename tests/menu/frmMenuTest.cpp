@@ -1,0 +1,188 @@
+// The drop-down menu window as a host and a user meet it: what it carries while loaded, that
+// it leaves nothing behind, that it never takes activation, its size, and its pixels — the
+// check mark, the highlight and the shadow blended from what the screen held.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sstream>
+
+#include "MenuWindowTest.h"
+#include "container/ImageList.h"
+#include "platform/mHooks.h"
+#include "platform/voxSubClsSvr.h"
+#include "render/ColorScheme.h"
+#include "render/MUnicodeSupport.h"
+#include "render/modFontConv.h"
+
+namespace menu_window_test {
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+
+class frmMenuTest : public MenuWindowTest {
+ protected:
+  // A File menu: New (hot key), a separator, a checked item, a checked disabled item.
+  void AddFileMenu() {
+    auto items = AddMenu("File")->MenuItems();
+    items->Add({.Caption = "&New", .Key = "New", .HotKey = "Ctrl+N"});
+    items->Add({.Style = tsMenuSeperator, .Key = "Sep"});
+    items->Add({.Caption = "&Wrap", .Checked = true, .Key = "Wrap"});
+    items->Add({.Caption = "&Locked", .Checked = true, .Enabled = false, .Key = "Locked"});
+  }
+  RECT WindowRect(HWND hWnd) {
+    RECT rc{};
+    GetWindowRect(hWnd, &rc);
+    return rc;
+  }
+};
+
+TEST_F(frmMenuTest, CarriesPropertyMarkerAndRegistrationsWhileLoaded) {
+  AddFileMenu();
+  const std::size_t hooksBefore = mHooks::HookClientCount();
+  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
+  HWND hWnd = Drop(1);
+  ASSERT_TRUE(IsWindow(hWnd));
+  EXPECT_EQ(GetPropA(hWnd, "MirelMenuForm:ObjectPtr"), static_cast<void*>(frmMenu::FromWindow(hWnd)));
+  std::array<char, 64> text{};
+  GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()));
+  EXPECT_STREQ(text.data(), "voxMirelMenuPanel");
+  EXPECT_TRUE(frmMenu::IsMenuWindow(hWnd));
+  EXPECT_FALSE(frmMenu::IsMenuWindow(m_Form->hWnd()));
+  EXPECT_TRUE(IsWindowVisible(hWnd));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongA(hWnd, GWL_EXSTYLE));
+  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(mHooks::HookClientCount(), hooksBefore + 1);
+  // Its own window: 6, 15, 275, 3806; the control's window: 512, 514.
+  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore + 6);
+}
+
+TEST_F(frmMenuTest, UnloadingByMessageLeavesNothing) {
+  AddFileMenu();
+  const auto countsBefore = win32::SnapshotLiveObjects();
+  const std::size_t hooksBefore = mHooks::HookClientCount();
+  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
+  HWND hWnd = Drop(1);
+  ASSERT_EQ(m_Bar->OpenMenuWindows(), std::vector<HWND>{hWnd});
+  SendMessageA(hWnd, frmMenu::kMsgUnloadMenu, 0, 0);
+  Desktop().DoEvents();
+  EXPECT_FALSE(IsWindow(hWnd));
+  EXPECT_EQ(frmMenu::FromWindow(hWnd), nullptr);
+  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
+  EXPECT_EQ(m_Bar->TrackingMarker(), nullptr);
+  EXPECT_EQ(mHooks::HookClientCount(), hooksBefore);
+  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore);
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
+}
+
+TEST_F(frmMenuTest, UnloadClosesTheOpenChildFirstAndLeavesNothing) {
+  AddFileMenu();
+  m_Bar->Menus()->Add({.Key = "Sub", .Caption = "Sub", .Style = tsSecondaryMenu, .Enabled = true})
+      ->MenuItems()
+      ->Add({.Caption = "Child", .Key = "Child"});
+  const auto countsBefore = win32::SnapshotLiveObjects();
+  HWND hParent = Drop(1);
+  const RECT rcParent = WindowRect(hParent);
+  MirelMenuBar20::tMenuWindowRequest request;
+  request.iMenu = 2;
+  request.X = static_cast<float>(rcParent.right - 4) * TwipsPerPixelX();
+  request.Y = static_cast<float>(rcParent.top) * TwipsPerPixelY();
+  request.eKind = MenuWindowKind::SubMenu;
+  request.hWndParentMenu = hParent;
+  HWND hChild = m_Bar->ShowMenuWindow(request);
+  Desktop().DoEvents();
+  Menu(hParent).SetOpenChild(hChild, "Sub");
+  EXPECT_EQ(m_Bar->OpenMenuWindows(), (std::vector<HWND>{hParent, hChild}));
+  Menu(hParent).Unload();
+  EXPECT_FALSE(IsWindow(hChild));
+  EXPECT_FALSE(IsWindow(hParent));
+  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
+}
+
+TEST_F(frmMenuTest, HideAllMenusLeavesNothing) {
+  AddFileMenu();
+  const auto countsBefore = win32::SnapshotLiveObjects();
+  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
+  HWND hWnd = Drop(1);
+  m_Bar->HideAllMenus();
+  EXPECT_FALSE(IsWindow(hWnd));
+  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore);
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
+}
+
+TEST_F(frmMenuTest, JoinsTheOpenListWhenItFirstPaints) {
+  AddFileMenu();
+  HWND hWnd = Drop(1);
+  EXPECT_EQ(m_Bar->OpenMenuWindows(), std::vector<HWND>{hWnd});
+  EXPECT_EQ(m_Bar->TrackingMarker(), hWnd);
+}
+
+TEST_F(frmMenuTest, NeverTakesActivation) {
+  AddFileMenu();
+  HWND hActive = GetActiveWindow();
+  ASSERT_EQ(hActive, m_Form->hWnd());
+  HWND hWnd = Drop(1);
+  EXPECT_EQ(GetActiveWindow(), hActive);
+  EXPECT_EQ(SendMessageA(hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hActive), 0), MA_NOACTIVATE);
+  const RECT rc = WindowRect(hWnd);
+  Desktop().MouseMove(rc.left + 30, rc.top + 10);
+  Desktop().Click();
+  EXPECT_EQ(GetActiveWindow(), hActive);
+}
+
+TEST_F(frmMenuTest, MenuLeftMarginFollowsTheLastShownMenu) {
+  AddFileMenu();
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
+  auto images = std::make_shared<ImageList>();
+  win32::Surface icon;
+  icon.Resize(20, 20, RGB(10, 200, 10));
+  images->Images().AddSurface(Variant::Missing(), Variant::Missing(), icon);
+  ctsMBImageListTypeConstants slot = imlMenuItems;
+  Variant list(std::static_pointer_cast<AutomationObject>(images));
+  m_Bar->SetImageList(slot, list);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
+  Drop(1);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
+  m_Bar->SetMenuLeftMargin(50);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
+}
+
+// The width grows by exactly the hot-key text's width (C = caption + hot key + 12), and
+// shadows add 3 pixels across and 4 down.
+TEST_F(frmMenuTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
+  auto items = AddMenu("File")->MenuItems();
+  auto item = items->Add({.Caption = "Open", .Key = "Open"});
+  const SIZE plain = Menu(Drop(1)).Size();
+  m_Bar->HideAllMenus();
+  item->SetHotKey("Ctrl+O");
+  const SIZE withHotKey = Menu(Drop(1)).Size();
+  m_Bar->HideAllMenus();
+  HDC hdc = CreateCompatibleDC(nullptr);
+  HFONT font = FontFromStdFont(*m_Bar->DefaultMenuItemFont());
+  HGDIOBJ old = SelectObject(hdc, font);
+  const LONG hotKeyWidth = MeasureTextWidth(hdc, "Ctrl+O");
+  const LONG captionWidth = MeasureTextWidth(hdc, "Open");
+  SelectObject(hdc, old);
+  DeleteObject(font);
+  DeleteDC(hdc);
+  EXPECT_EQ(plain.cx, 24 + captionWidth + 12 + 12 + 3);
+  EXPECT_EQ(withHotKey.cx, plain.cx + hotKeyWidth);
+  EXPECT_EQ(withHotKey.cy, plain.cy);
+  m_Bar->SetMenuShadows(VARIANT_FALSE);
+  const SIZE flat = Menu(Drop(1)).Size();
+  EXPECT_EQ(flat.cx, withHotKey.cx - 3);
+  EXPECT_EQ(flat.cy, withHotKey.cy - 4);
+}
+
+TEST(CheckMarkCentre, IsTheCellMiddleMovedLeftTwoAndDownTwo) {
+  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 23, 30}).x, 11);
+  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 23, 30}).y, 22);
+  // Halves round to even.
+  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 22, 29}).x, 10);
+  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 11, 22, 30}).y, 22);
+}
+
+}  // namespace
+}  // namespace menu_window_test

@@ -1,0 +1,255 @@
+// Tool-tip timing as a user meets it: the pointer rests on the elements of a strip window
+// that runs the timing logic the way the control's windows do (request a tip for the element
+// under the pointer, cancel when the element changes), the virtual clock advances, and the
+// control's one tip window is watched: when it appears, with which text, and when it goes.
+#include <array>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "container/Form.h"
+#include "core/MirelMenuBar20.h"
+#include "support/HeadlessTest.h"
+
+namespace {
+
+constexpr std::int32_t kPreTime = 500;
+constexpr std::int32_t kPostTime = 3000;
+constexpr DWORD kSampleStep = 5;
+constexpr int kElementWidth = 100;
+constexpr RECT kStripArea{300, 300, 600, 324};
+constexpr RECT kSecondStripArea{300, 500, 600, 524};
+constexpr int kPointerY = 312;
+const std::array<std::string, 3> kElementTips{"Open the file", "Save the file", ""};
+
+// A window whose elements carry tips, fed to a tool-tip timing as its mouse moves.
+class TipStrip {
+ public:
+  TipStrip(const RECT& area, ToolTipTimer& tips) : m_Tips(tips) {
+    // Like a menu window, the strip never takes activation from the host form.
+    m_hWnd = mirel_test::CreateTestWindow("strip", area, mirel_test::kTestPopupStyle, WS_EX_NOACTIVATE);
+    mirel_test::SetTestHandler(m_hWnd, [this](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+      if (message == WM_MOUSEMOVE) OnMouseMove(GET_X_LPARAM(lParam) / kElementWidth);
+      return std::nullopt;
+    });
+  }
+  ~TipStrip() {
+    mirel_test::SetTestHandler(m_hWnd, nullptr);
+    DestroyWindow(m_hWnd);
+  }
+  TipStrip(const TipStrip&) = delete;
+  TipStrip& operator=(const TipStrip&) = delete;
+
+ private:
+  void OnMouseMove(int element) {
+    if (element != m_iElement) {
+      m_Tips.CancelTip();
+      m_iElement = element;
+    }
+    m_Tips.RequestTip(kElementTips.at(static_cast<std::size_t>(element)));
+  }
+
+  ToolTipTimer& m_Tips;
+  HWND m_hWnd = nullptr;
+  int m_iElement = -1;
+};
+
+// A second tip-showing window with timers of its own, as a band or the drop panel has.
+struct OwnTimers {
+  Timer pre;
+  Timer post;
+  Timer display;
+};
+
+class ToolTipTimingTest : public mirel_test::HeadlessTest {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    FormOptions options;
+    options.left = 20;
+    options.top = 20;
+    form_ = std::make_unique<Form>(options);
+    form_->Show();
+    bar_ = form_->AddControl<MirelMenuBar20>(ControlPlacement{"MirelMenuBar201", 0, 0, 6000, 600});
+    bar_->SetToolTipPreTime(kPreTime);
+    bar_->SetToolTipPostTime(kPostTime);
+    start_ = Desktop().Now();
+  }
+  void TearDown() override {
+    strips_.clear();
+    if (form_) form_->Unload();
+  }
+
+  TipStrip& AddStrip(const RECT& area, ToolTipTimer& tips) {
+    strips_.push_back(std::make_unique<TipStrip>(area, tips));
+    Desktop().DoEvents();
+    return *strips_.back();
+  }
+
+  // What the user sees of the tip: its text while shown, "hidden" otherwise.
+  std::string VisibleTip() const {
+    HWND tip = bar_->ToolTipWindow();
+    if (tip == nullptr || !IsWindowVisible(tip)) return "hidden";
+    char text[256] = {};
+    GetWindowTextA(tip, text, static_cast<int>(sizeof text));
+    return text;
+  }
+
+  // Runs the clock to `until` ms after the start, moving the pointer at the given times,
+  // and returns every change of the visible tip as "t=<ms> <tip>".
+  mirel_test::Sequence Run(DWORD until, std::vector<std::pair<DWORD, POINT>> moves) {
+    mirel_test::Sequence changes;
+    std::string shown = VisibleTip();
+    for (DWORD t = 0; t <= until; t += kSampleStep) {
+      if (Desktop().Now() - start_ < t) Desktop().AdvanceTime(t - (Desktop().Now() - start_));
+      for (const auto& [when, where] : moves) {
+        if (when == t) Desktop().MouseMove(where.x, where.y);
+      }
+      if (const std::string now = VisibleTip(); now != shown) {
+        changes.push_back("t=" + std::to_string(t) + " " + now);
+        shown = now;
+      }
+    }
+    return changes;
+  }
+
+  static POINT OnElement(int element, int offset = 10, const RECT& area = kStripArea) {
+    return POINT{area.left + element * kElementWidth + offset, (area.top + area.bottom) / 2};
+  }
+
+  std::unique_ptr<Form> form_;
+  std::shared_ptr<MirelMenuBar20> bar_;
+  std::vector<std::unique_ptr<TipStrip>> strips_;
+  DWORD start_ = 0;
+};
+
+TEST_F(ToolTipTimingTest, FirstTipWaitsThePreDelayNextTipsFollowAtOnceAndThePostDelayEndsThem) {
+  AddStrip(kStripArea, bar_->ToolTips());
+  const mirel_test::Sequence expected{
+      "t=625 Open the file",   // rested 0.5 s, then one move at 600, then one display tick
+      "t=1000 hidden",         // the pointer reaches the next element ...
+      "t=1025 Save the file",  // ... whose tip follows within 25 ms
+      "t=4025 hidden",         // 3 s after the last tip was shown
+      "t=5025 Save the file",  // a move at 4500 waits the whole pre-delay again
+      "t=8025 hidden",
+  };
+  EXPECT_TRUE(mirel_test::SameSequence(
+      expected, Run(8100, {{0, OnElement(0)}, {600, OnElement(0, 20)}, {1000, OnElement(1)}, {4500, OnElement(1, 20)}})));
+}
+
+TEST_F(ToolTipTimingTest, EmptyTextNeverShowsButTheWaitStillArmsTheWindow) {
+  AddStrip(kStripArea, bar_->ToolTips());
+  const mirel_test::Sequence expected{"t=725 Open the file"};
+  EXPECT_TRUE(mirel_test::SameSequence(
+      expected, Run(1000, {{0, OnElement(2)}, {600, OnElement(2, 20)}, {700, OnElement(0)}})));
+  EXPECT_TRUE(bar_->ToolTips().Armed());
+}
+
+TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
+  AddStrip(kStripArea, bar_->ToolTips());
+  Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
+  RECT before{};
+  GetWindowRect(bar_->ToolTipWindow(), &before);
+  Desktop().MouseMove(OnElement(0, 60).x, kPointerY);
+  Desktop().AdvanceTime(25);
+  RECT after{};
+  GetWindowRect(bar_->ToolTipWindow(), &after);
+  EXPECT_EQ(after.left - before.left, 40);
+  EXPECT_EQ(after.top, kPointerY + frmToolTip::kPointerClearance);
+}
+
+TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {
+  AddStrip(kStripArea, bar_->ToolTips());
+  Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
+  ASSERT_EQ(VisibleTip(), "Open the file");
+  bar_->ToolTips().ResetTips();  // the window's hover timer found the pointer gone
+  EXPECT_EQ(VisibleTip(), "hidden");
+  EXPECT_FALSE(bar_->ToolTips().Armed());
+  start_ = Desktop().Now();
+  const mirel_test::Sequence expected{"t=525 Save the file"};
+  EXPECT_TRUE(mirel_test::SameSequence(expected, Run(600, {{0, OnElement(1)}, {500, OnElement(1, 20)}})));
+}
+
+TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
+  AddStrip(kStripArea, bar_->ToolTips());
+  OwnTimers timers;
+  ToolTipTimer second(
+      timers.pre, timers.post, timers.display,
+      [this](const std::string& text) {
+        return bar_->ShowToolTip(text, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, true);
+      },
+      [this] { bar_->HideToolTip(); });
+  second.SetPreDelay(static_cast<std::int16_t>(kPreTime));
+  second.SetPostDelay(static_cast<std::int16_t>(kPostTime));
+  AddStrip(kSecondStripArea, second);
+  const mirel_test::Sequence expected{
+      "t=625 Open the file",
+      "t=800 hidden",         // the second window's first element change cancels the first's tip
+      "t=1625 Save the file", // and its own tip waits its own pre-delay
+  };
+  EXPECT_TRUE(mirel_test::SameSequence(
+      expected, Run(1700, {{0, OnElement(0)},
+                           {600, OnElement(0, 20)},
+                           {800, OnElement(1, 10, kSecondStripArea)},
+                           {1600, OnElement(1, 20, kSecondStripArea)}})));
+}
+
+TEST_F(ToolTipTimingTest, TipNeverTakesActivationOrFocus) {
+  SetActiveWindow(form_->hWnd());
+  SetFocus(bar_->hWnd());
+  AddStrip(kStripArea, bar_->ToolTips());
+  Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
+  HWND tip = bar_->ToolTipWindow();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(GetActiveWindow(), form_->hWnd());
+  EXPECT_EQ(GetFocus(), bar_->hWnd());
+  RECT rect{};
+  GetWindowRect(tip, &rect);
+  Desktop().MouseMove(rect.left + 5, rect.top + 5);
+  Desktop().Click();
+  EXPECT_EQ(GetActiveWindow(), form_->hWnd());
+  EXPECT_EQ(GetFocus(), bar_->hWnd());
+  EXPECT_EQ(GetWindow(tip, GW_OWNER), form_->hWnd()) << "owned by the control's form";
+}
+
+TEST_F(ToolTipTimingTest, ShowAndHideLeaveNothingBehind) {
+  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
+  EXPECT_FALSE(bar_->ShowToolTip("", 100, 100, false));
+  EXPECT_EQ(bar_->ToolTipWindow(), nullptr);
+  EXPECT_TRUE(bar_->ShowToolTip("Print", 100, 100, false));
+  EXPECT_TRUE(bar_->ShowToolTip("Print preview", 100, 100, true));  // replaces the first
+  Desktop().DoEvents();
+  EXPECT_NE(bar_->ToolTipWindow(), nullptr);
+  bar_->HideToolTip();
+  Desktop().DoEvents();
+  EXPECT_EQ(bar_->ToolTipWindow(), nullptr);
+  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+}
+
+TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
+  bar_->SetToolTipBackColor(RGB(230, 255, 230));
+  bar_->SetToolTipBorderColor(RGB(0, 120, 0));
+  bar_->SetToolTipShadows(VARIANT_FALSE);
+  bar_->SetToolTipWordWrap(VARIANT_TRUE);
+  bar_->SetToolTipMaxWidth(100);
+  ASSERT_TRUE(bar_->ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, false));
+  Desktop().DoEvents();
+  HWND tip = bar_->ToolTipWindow();
+  RECT rect{};
+  GetWindowRect(tip, &rect);
+  EXPECT_EQ(rect.right - rect.left, 116);
+  EXPECT_EQ(ScreenPixel(rect.left, rect.top), RGB(0, 120, 0));
+  EXPECT_EQ(ScreenPixel(rect.right - 1, rect.bottom - 1), RGB(0, 120, 0)) << "no shadow: border to the corner";
+  EXPECT_EQ(ScreenPixel(rect.left + 2, rect.top + 1), RGB(230, 255, 230));
+}
+
+TEST_F(ToolTipTimingTest, TerminateReleasesTheTipWindow) {
+  ASSERT_TRUE(bar_->ShowToolTip("Print", 100, 100, false));
+  HWND tip = bar_->ToolTipWindow();
+  form_->Unload();
+  EXPECT_FALSE(IsWindow(tip));
+  form_.reset();
+}
+
+}  // namespace
