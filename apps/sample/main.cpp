@@ -35,6 +35,23 @@ constexpr COLORREF kPopupBorder = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kPopupHighlight = RGB(0xC1, 0xD2, 0xEE);
 constexpr int kTahomaHeight = -11;
 constexpr int kMarlettHeight = -13;
+constexpr int kTextRowHeight = 18;
+constexpr int kCaptionTextInset = 8;
+constexpr int kMenuRowTop = 34;
+constexpr int kMenuRowWidth = 200;
+constexpr int kGlyphWidth = 16;
+constexpr int kShapesLabelTop = 66;
+constexpr int kShapeTop = 92;
+constexpr int kShapeSize = 60;
+constexpr int kShapeStep = 84;
+constexpr int kRuleGap = 14;
+constexpr int kLabelWidth = 284;
+constexpr int kItemTop = 6;
+constexpr int kItemHeight = 22;
+constexpr int kItemTextLeft = 24;
+constexpr int kPopupArrowWidth = 20;
+constexpr int kPopupInset = 2;
+constexpr int kHighlightedItem = 1;
 
 BYTE Mix(BYTE from, BYTE to, int step, int steps) { return static_cast<BYTE>(from + (to - from) * step / steps); }
 
@@ -58,7 +75,7 @@ HFONT MakeFont(const char* face, int height, LONG weight, BYTE charset) {
   return CreateFontIndirectA(&lf);
 }
 
-void DrawText(HDC hdc, HFONT font, COLORREF color, const char* text, RECT rect, UINT format) {
+void DrawLabel(HDC hdc, HFONT font, COLORREF color, const char* text, RECT rect, UINT format) {
   HGDIOBJ old = SelectObject(hdc, font);
   SetTextColor(hdc, color);
   SetBkMode(hdc, TRANSPARENT);
@@ -81,7 +98,7 @@ void PaintCaption(HDC hdc, const RECT& client) {
   const RECT caption{0, 0, client.right, kCaptionHeight};
   HorizontalGradient(hdc, caption, kCaptionLeft, kCaptionRight);
   HFONT bold = MakeFont("Tahoma", kTahomaHeight, FW_BOLD, DEFAULT_CHARSET);
-  DrawText(hdc, bold, kWhite, "MirelMenuBar20 sample host", RECT{8, 0, client.right, kCaptionHeight},
+  DrawLabel(hdc, bold, kWhite, "MirelMenuBar20 sample host", RECT{kCaptionTextInset, 0, client.right, kCaptionHeight},
            DT_LEFT | DT_VCENTER | DT_SINGLELINE);
   DeleteObject(bold);
 }
@@ -90,30 +107,40 @@ void PaintBody(HDC hdc, const RECT& client) {
   Fill(hdc, RECT{0, kCaptionHeight, client.right, client.bottom}, kFormFace);
   HFONT tahoma = MakeFont("Tahoma", kTahomaHeight, 0, DEFAULT_CHARSET);
   HFONT marlett = MakeFont("Marlett", kMarlettHeight, 0, SYMBOL_CHARSET);
-  DrawText(hdc, tahoma, kInk, "&File   &Edit   &View   &Help", RECT{kMarginX, 34, 300, 52}, DT_LEFT | DT_SINGLELINE);
-  DrawText(hdc, marlett, kInk, kMarlettDownArrow, RECT{216, 34, 232, 52}, DT_CENTER | DT_SINGLELINE);
-  DrawText(hdc, tahoma, kInk, "Shapes drawn with GDI:", RECT{kMarginX, 66, 300, 84}, DT_LEFT | DT_SINGLELINE);
+  const int menuRight = kMarginX + kMenuRowWidth;
+  DrawLabel(hdc, tahoma, kInk, "&File   &Edit   &View   &Help", RECT{kMarginX, kMenuRowTop, menuRight, kMenuRowTop + kTextRowHeight},
+            DT_LEFT | DT_SINGLELINE);
+  DrawLabel(hdc, marlett, kInk, kMarlettDownArrow, RECT{menuRight, kMenuRowTop, menuRight + kGlyphWidth, kMenuRowTop + kTextRowHeight},
+            DT_CENTER | DT_SINGLELINE);
+  DrawLabel(hdc, tahoma, kInk, "Shapes drawn with GDI:", RECT{kMarginX, kShapesLabelTop, kMarginX + kLabelWidth, kShapesLabelTop + kTextRowHeight},
+            DT_LEFT | DT_SINGLELINE);
 
   HPEN pen = CreatePen(PS_SOLID, 1, kInk);
   HGDIOBJ oldPen = SelectObject(hdc, pen);
   HBRUSH blue = CreateSolidBrush(kShapeBlue);
   HGDIOBJ oldBrush = SelectObject(hdc, blue);
-  Rectangle(hdc, kMarginX, 92, 86, 152);
+  const int shapeBottom = kShapeTop + kShapeSize;
+  Rectangle(hdc, kMarginX, kShapeTop, kMarginX + kShapeSize, shapeBottom);
   HBRUSH green = CreateSolidBrush(kShapeGreen);
   SelectObject(hdc, green);
-  Ellipse(hdc, 100, 92, 170, 152);
-  const POINT triangle[] = {{185, 152}, {220, 92}, {255, 152}};
+  const int ellipseLeft = kMarginX + kShapeStep;
+  Ellipse(hdc, ellipseLeft, kShapeTop, ellipseLeft + kShapeSize, shapeBottom);
+  const int triangleLeft = kMarginX + 2 * kShapeStep;
+  const POINT triangle[] = {{triangleLeft, shapeBottom}, {triangleLeft + kShapeSize / 2, kShapeTop}, {triangleLeft + kShapeSize, shapeBottom}};
   SelectObject(hdc, blue);
   Polygon(hdc, triangle, 3);
-  MoveToEx(hdc, kMarginX, 166, nullptr);
-  LineTo(hdc, client.right - kMarginX, 166);
+  const int ruleY = shapeBottom + kRuleGap;
+  MoveToEx(hdc, kMarginX, ruleY, nullptr);
+  LineTo(hdc, client.right - kMarginX, ruleY);
   SelectObject(hdc, oldBrush);
   SelectObject(hdc, oldPen);
   DeleteObject(green);
   DeleteObject(blue);
   DeleteObject(pen);
 
-  DrawText(hdc, tahoma, kInk, "A gradient of FillRect rows:", RECT{kMarginX, 176, 300, 194}, DT_LEFT | DT_SINGLELINE);
+  const int gradientLabelTop = ruleY + kRuleGap / 2;
+  DrawLabel(hdc, tahoma, kInk, "A gradient of FillRect rows:", RECT{kMarginX, gradientLabelTop, kMarginX + kLabelWidth, gradientLabelTop + kTextRowHeight},
+            DT_LEFT | DT_SINGLELINE);
   VerticalGradient(hdc, RECT{kMarginX, kGradientTop, client.right - kMarginX, kGradientBottom}, kGradientFrom, kGradientTo);
   DeleteObject(marlett);
   DeleteObject(tahoma);
@@ -124,16 +151,20 @@ void PaintPopup(HDC hdc, const RECT& client) {
   HBRUSH border = CreateSolidBrush(kPopupBorder);
   FrameRect(hdc, &client, border);
   DeleteObject(border);
-  Fill(hdc, RECT{2, 28, client.right - 2, 50}, kPopupHighlight);
+  const int highlightTop = kItemTop + kHighlightedItem * kItemHeight;
+  const int highlightBottom = highlightTop + kItemHeight;
+  Fill(hdc, RECT{kPopupInset, highlightTop, client.right - kPopupInset, highlightBottom}, kPopupHighlight);
   HFONT tahoma = MakeFont("Tahoma", kTahomaHeight, 0, DEFAULT_CHARSET);
   HFONT marlett = MakeFont("Marlett", kMarlettHeight, 0, SYMBOL_CHARSET);
   const char* items[] = {"&New", "&Open...", "Save &As", "E&xit"};
-  for (int i = 0; i < 4; ++i) {
-    const int top = 6 + i * 22;
-    DrawText(hdc, tahoma, kInk, items[i], RECT{24, top, client.right - 20, top + 22}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  int top = kItemTop;
+  for (const char* item : items) {
+    DrawLabel(hdc, tahoma, kInk, item, RECT{kItemTextLeft, top, client.right - kPopupArrowWidth, top + kItemHeight},
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    top += kItemHeight;
   }
-  DrawText(hdc, marlett, kInk, kMarlettRightArrow, RECT{client.right - 20, 28, client.right - 4, 50},
-           DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawLabel(hdc, marlett, kInk, kMarlettRightArrow, RECT{client.right - kPopupArrowWidth, highlightTop, client.right - kPopupInset * 2, highlightBottom},
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   DeleteObject(marlett);
   DeleteObject(tahoma);
 }

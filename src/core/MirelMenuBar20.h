@@ -241,7 +241,8 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void PaintBarCaptionPressed(int iMenu);
 
   // ---- menu tracking ----
-  // Closes every menu: selection and drop cleared, every menu window unloaded, tip hidden.
+  // Closes every menu: selection and drop cleared, every menu window unloaded (by message:
+  // each is sent the unload message), tip hidden. HideAllMenus does the same.
   void CloseAllMenus(bool bByMessage = false);
   // Unloads every open menu window (by message: each is sent the unload message and unloads
   // itself), leaves Alt mode, restores the bar and raises MenuOnClose for the dropped bar

@@ -171,6 +171,7 @@ void MirelMenuBar20::ReleaseEverything() {
   }
   m_About.Close();
   m_Face.reset();
+  m_Artwork.Clear();
   m_bInitialised = false;
   m_bRedrawEnabled = false;
 }

@@ -6,7 +6,6 @@
 // Left out here: the rebar's lines (their heights join the control's height and their hosted
 // controls are laid out at this point) belong to the band layout and are added with it.
 #include "core/MirelMenuBar20.h"
-
 #include "menu/MenuBarPainter.h"
 
 tBarLook MirelMenuBar20::BarLook() const {
@@ -35,8 +34,11 @@ void MirelMenuBar20::LayoutAndRepaintBar() {
   if (!m_bRedrawEnabled) return;
   RedrawBarBase();
   const float heightTwips = static_cast<float>(m_BarLayout.lBarHeight) * m_sngTwipsPerPixelY;
-  // Only a real change moves the window: the resize it causes lays the bar out again.
-  if (Extender().Height() != heightTwips) Extender().SetHeight(heightTwips);
+  if (Extender().Height() != heightTwips) {
+    Extender().SetHeight(heightTwips);
+    // Once initialised, the resize this causes has laid out and painted the face at its new size.
+    if (m_bInitialised) return;
+  }
   BlitFace();
 }
 

@@ -90,7 +90,8 @@ bool MirelMenuBar20::IsHostActive() const {
 // ---- the mouse on the bar ----
 
 void MirelMenuBar20::MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X, float Y) {
-  if (!IsTrue(m_bEnabled)) return;
+  // At design time a press selects the control in the host's designer; menus open only at run time.
+  if (!IsTrue(m_bEnabled) || !Ambient().UserMode()) return;
   HideToolTip();
   m_AutoDropTimer.SetEnabled(false);
   if (m_Menus.Count() == 0 || Y > static_cast<float>(BarHeight())) return;
@@ -149,8 +150,11 @@ void MirelMenuBar20::TrackBarMouseMove(WPARAM wParam, LPARAM lParam) {
   if (m_iBarHoverIndex != iOldHover && m_iBarHoverIndex != kNoBarMenu) {
     m_OverTimer.SetEnabled(false);
     m_ToolTips.ResetTips();
-    if (iButton == 0 && !m_bDropped) m_ToolTips.RequestTip(m_Menus.Menu(m_iBarHoverIndex).cMToolTipText);
   }
+  // Every move over a caption offers its tip: the first starts the pre-delay, one after it
+  // shows the tip.
+  if (m_iBarHoverIndex != kNoBarMenu && iButton == 0 && !m_bDropped)
+    m_ToolTips.RequestTip(m_Menus.Menu(m_iBarHoverIndex).cMToolTipText);
   if (m_bDropped && m_iBarHoverIndex == m_iBarDroppedIndex) {
     m_iBarSelectedIndex = m_iBarDroppedIndex;  // the open menu's caption stays the selected one
     return;

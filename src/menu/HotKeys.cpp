@@ -12,11 +12,11 @@ namespace {
 constexpr std::string_view kCtrlWord = "Ctrl";
 constexpr std::string_view kShiftWord = "Shift";
 constexpr std::string_view kAltWord = "Alt";
-constexpr char kJoiner = '+';
+constexpr std::string_view kJoiner = "+";
 
 bool Contains(std::string_view sText, std::string_view sWord) { return sText.find(sWord) != std::string_view::npos; }
 
-bool IsOn(VARIANT_BOOL b) { return b != VARIANT_FALSE; }
+bool IsTrue(VARIANT_BOOL b) { return b != VARIANT_FALSE; }
 
 // The table name of a virtual key; keys outside the table have none.
 std::string_view KeyName(std::int16_t iVirtKey) {
@@ -55,7 +55,7 @@ bool MatchesPlainKey(std::string_view sHotKey, std::int16_t iVirtKey) {
 }
 
 bool MatchesCtrlKey(std::string_view sHotKey, std::int16_t iVirtKey, bool bAlt, bool bShift) {
-  if (!Contains(sHotKey, std::string_view(&kJoiner, 1)) || !Contains(sHotKey, kCtrlWord)) return false;
+  if (!Contains(sHotKey, kJoiner) || !Contains(sHotKey, kCtrlWord)) return false;
   if (bAlt && !Contains(sHotKey, kAltWord)) return false;
   if (bShift && !Contains(sHotKey, kShiftWord)) return false;
   const unsigned char keyChar = CtrlKeyChar(sHotKey);
@@ -70,13 +70,13 @@ std::optional<tHotKeyItem> FindPlainHotKey(const MenuTable& menus, std::int16_t 
   return FindItem(
       menus, [](const tMenuInfo&) { return true; },
       [iVirtKey](const tMenuItemInfo& item) {
-        return IsOn(item.cMIVisible) && IsOn(item.cMIEnabled) && MatchesPlainKey(item.cMIHotKey, iVirtKey);
+        return IsTrue(item.cMIVisible) && IsTrue(item.cMIEnabled) && MatchesPlainKey(item.cMIHotKey, iVirtKey);
       });
 }
 
 std::optional<tHotKeyItem> FindCtrlHotKey(const MenuTable& menus, std::int16_t iVirtKey, bool bAlt, bool bShift) {
   return FindItem(
-      menus, [](const tMenuInfo& menu) { return IsOn(menu.cMEnabled) && IsOn(menu.cMVisible); },
+      menus, [](const tMenuInfo& menu) { return IsTrue(menu.cMEnabled) && IsTrue(menu.cMVisible); },
       [=](const tMenuItemInfo& item) { return MatchesCtrlKey(item.cMIHotKey, iVirtKey, bAlt, bShift); });
 }
 

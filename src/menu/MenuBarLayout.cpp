@@ -70,8 +70,8 @@ tBarLayout MenuBarLayout::Compute(MenuTable& menus, const tBarLayoutInput& input
     caption.bDrawn = input.lControlWidth >= menu.cMCollX + menu.cMWidth;
 
     if (caption.iIconWidth > 0) {
-      caption.ptIcon = POINT{input.bRightToLeft ? x - caption.iIconWidth : x,
-                             ToPixel(middle - input.iIconHeight / 2.0)};
+      caption.ptIcon =
+          POINT{input.bRightToLeft ? x - caption.iIconWidth : x, ToPixel(middle - input.iIconHeight / 2.0)};
       x += input.bRightToLeft ? -(caption.iIconWidth + kIconGap) : caption.iIconWidth + kIconGap;
     }
     const int textLeft = input.bRightToLeft ? menu.cMCollX : x;

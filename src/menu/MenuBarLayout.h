@@ -27,11 +27,11 @@ struct tBarLayoutInput {
 
 // One laid-out caption.
 struct tBarCaption {
-  int iMenu = 0;           // 1-based position in the menu table
-  int iIconWidth = 0;      // 0 when the caption shows no icon
-  POINT ptIcon{};          // top-left of the icon
-  RECT rcText{};           // text rectangle
-  bool bDrawn = false;     // the whole box lies inside the control
+  int iMenu = 0;        // 1-based position in the menu table
+  int iIconWidth = 0;   // 0 when the caption shows no icon
+  POINT ptIcon{};       // top-left of the icon
+  RECT rcText{};        // text rectangle
+  bool bDrawn = false;  // the whole box lies inside the control
 };
 
 struct tBarLayout {

@@ -50,12 +50,11 @@ tBarLayoutInput LayoutInput(const tBarLook& look, LONG width) {
 
 }  // namespace
 
-tBarLayout MenuBarPainter::PaintBase(HDC hdc, LONG width, LONG height, MenuTable& menus,
-                                     const tBarLook& look) const {
+tBarLayout MenuBarPainter::PaintBase(HDC hdc, LONG width, LONG height, MenuTable& menus, const tBarLook& look) const {
   const SelectedMenuFont font(hdc, look.pFont);
   tBarLayout layout = MenuBarLayout::Compute(menus, LayoutInput(look, width), hdc);
-  styles::VisualStyle(look.eStyle).DrawBarBackground(hdc, RECT{0, 0, width, height}, layout.lBarHeight, look.eTheme,
-                                                     m_Artwork);
+  styles::VisualStyle(look.eStyle)
+      .DrawBarBackground(hdc, RECT{0, 0, width, height}, layout.lBarHeight, look.eTheme, m_Artwork);
   for (const tBarCaption& caption : layout.captions) {
     if (!caption.bDrawn) continue;
     const tMenuInfo& menu = menus.Menu(caption.iMenu);

@@ -114,6 +114,6 @@ int MenuWindowLayout::IconLeft(int lMarginWidth, int lIconWidth, int lWindowWidt
                                bool bRightToLeft) {
   const int x = RoundHalfEven(lMarginWidth / 2.0 - lIconWidth / 2.0 + 1);
   if (!bRightToLeft) return x;
-  const int lBodyWidth = lWindowWidth - (bShadows ? kMenuShadowWidthExtra : 0);
+  const int lBodyWidth = lWindowWidth - (bShadows ? kMenuShadowSize : 0);
   return lBodyWidth - x - lIconWidth;
 }

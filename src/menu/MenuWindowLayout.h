@@ -13,7 +13,7 @@
 inline constexpr int kNoMenuRow = -1;
 
 // Fixed sizes of the window's furniture.
-inline constexpr int kMenuShadowDepth = 4;          // shadow rows at the bottom, columns at the right
+inline constexpr int kMenuShadowSize = 3;           // visible shadow rows at the bottom, columns at the right
 inline constexpr int kMenuShadowWidthExtra = 3;      // added to the window width for the shadow
 inline constexpr int kMenuShadowHeightExtra = 4;     // added to the window height for the shadow
 inline constexpr int kExpandArrowZoneHeight = 23;   // the bottom zone holding the expand arrow

@@ -29,6 +29,8 @@ constexpr int kCheckMarkShiftX = -2;
 constexpr int kCheckMarkShiftY = 2;
 constexpr int kShadowSkip = 3;          // screen pixels copied unchanged at a strip's start
 constexpr int kTextRightInset = 2;      // caption text stays inside the frame
+constexpr COLORREF kCheckMarkColor = RGB(0, 0, 0);
+constexpr int kJoinEnds = 2;            // a join is its inner run plus the caption's edge
 
 bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 
@@ -84,7 +86,7 @@ MenuWindowPainter::MenuWindowPainter(const tMenuLook& look, const std::vector<tM
       m_Artwork(artwork) {}
 
 RECT MenuWindowPainter::Body() const {
-  const int lShadow = m_Look.bShadows ? kMenuShadowDepth : 0;
+  const int lShadow = m_Look.bShadows ? kMenuShadowSize : 0;
   return RECT{0, 0, m_lWidth - lShadow, m_lHeight - lShadow};
 }
 
@@ -168,7 +170,7 @@ void MenuWindowPainter::PaintCheck(HDC hdc, int i) const {
                 kSolidRectFrame);
   const bool bHasIcon = item.cMIIconIndex >= 0 && m_Look.hImageList != 0;
   if (bHasIcon) return;  // the icon is drawn inside the box
-  const COLORREF mark = IsTrue(item.cMIEnabled) ? RGB(0, 0, 0) : TranslateOleColor(kGrayTextOleColor);
+  const COLORREF mark = IsTrue(item.cMIEnabled) ? kCheckMarkColor : TranslateOleColor(kGrayTextOleColor);
   const POINT centre = CheckMarkCentre(cell);
   for (const tCheckMarkPixel& pixel : kCheckMarkPixels) SetPixelV(hdc, centre.x + pixel.dx, centre.y + pixel.dy, mark);
 }
@@ -276,20 +278,22 @@ void MenuWindowPainter::PaintShadows(HDC hdc, const RECT& rcWindow) const {
     SetPixelV(hdc, lClientX, lClientY,
               bCopy ? under : ShadowBlend(ShadowFactor(m_Look.eStyle, m_Look.eTheme, iStep), under));
   };
-  for (int i = 0; i < kMenuShadowDepth; ++i) {
-    const int lRow = m_lHeight - kMenuShadowDepth + i;
-    for (int j = 0; j < m_lWidth; ++j) shade(rcWindow.left + j, rcWindow.top + lRow, j, lRow, i, j < kShadowSkip);
+  // Step i lies i pixels out from the body's edge; the steps beyond the window's last row and
+  // column fall outside it and are clipped away.
+  for (int i = 0; i < kShadowSteps; ++i) {
+    const int lRow = m_lHeight - kMenuShadowSize + i;
+    for (int j = 0; j <= m_lWidth; ++j) shade(rcWindow.left + j, rcWindow.top + lRow, j, lRow, i, j < kShadowSkip);
   }
-  for (int i = 0; i < kMenuShadowDepth; ++i) {
-    const int lColumn = m_lWidth - kMenuShadowDepth + i;
-    for (int j = 0; j < m_lHeight; ++j)
+  for (int i = 0; i < kShadowSteps; ++i) {
+    const int lColumn = m_lWidth - kMenuShadowSize + i;
+    for (int j = 0; j <= m_lHeight; ++j)
       shade(rcWindow.left + lColumn, rcWindow.top + j, lColumn, j, i, j < kShadowSkip);
   }
   ReleaseDC(nullptr, screen);
 }
 
 void MenuWindowPainter::PaintJoin(HDC hdc, const tMenuJoin& join) const {
-  if (!join.bDraw || join.lWidth < 2) return;
+  if (!join.bDraw || join.lWidth < kJoinEnds) return;
   static constexpr styles::PerTheme<COLORREF> kJoinInner{RGB(151, 184, 232), RGB(186, 185, 205), RGB(194, 206, 159)};
   static constexpr styles::PerTheme<COLORREF> kJoinEdge{RGB(0, 0, 128), RGB(124, 124, 148), RGB(117, 141, 94)};
   // The caption moved by the placement's shift: offset - 1 pixels, when it moved at all.

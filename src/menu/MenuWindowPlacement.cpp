@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "menu/MenuWindowLayout.h"
-
 namespace {
+
+// A sub-menu that cannot open on its usual side overlaps its parent by this much.
+constexpr int kSubMenuOverlap = 4;
 
 // Whole twips divided by twips per pixel with the runtime's integer division: both operands
 // rounded to whole numbers first, the quotient truncated.
@@ -33,14 +34,14 @@ void PlaceCascade(const tMenuPlacementRequest& r, tMenuPlacement& p) {
   const bool bSubMenu = r.eKind == MenuWindowKind::SubMenu;
   if (!r.bRightToLeft) {
     if (r.Left + r.Width > r.ScreenWidth) {
-      p.Left = bSubMenu ? static_cast<float>(r.rcParent.left + kMenuShadowDepth) * r.TwipsPerPixelX - r.Width
+      p.Left = bSubMenu ? static_cast<float>(r.rcParent.left + kSubMenuOverlap) * r.TwipsPerPixelX - r.Width
                         : r.ScreenWidth - r.Width;
     }
   } else if (r.Left - r.Width >= 0) {
     p.Left = r.Left - r.Width;
     p.bOpenedLeftwards = true;
   } else {
-    const int lShadow = r.bShadows ? kMenuShadowDepth : 0;
+    const int lShadow = r.bShadows ? kSubMenuOverlap : 0;
     p.Left = bSubMenu ? static_cast<float>(r.rcParent.right - lShadow) * r.TwipsPerPixelX : r.ScreenWidth - r.Width;
   }
   if (r.Top + r.Height > r.ScreenHeight) p.Top = r.ScreenHeight - r.Height;

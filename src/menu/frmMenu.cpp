@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "container/WindowClass.h"
 #include "platform/mHooks.h"
@@ -142,7 +143,7 @@ void frmMenu::ShowAt(int x, int y) {
   painter.PaintShadows(m_Base.hdc(), RECT{x, y, x + m_Size.cx, y + m_Size.cy});
   painter.PaintJoin(m_Base.hdc(), m_Setup.Join);
   BitBlt(m_Face.hdc(), 0, 0, m_Size.cx, m_Size.cy, m_Base.hdc(), 0, 0, SRCCOPY);
-  if (m_iHighlighted != kNoMenuRow) painter.PaintRow(m_Face.hdc(), m_iHighlighted, true);
+  if (IsRowHighlighted(m_iHighlighted)) painter.PaintRow(m_Face.hdc(), m_iHighlighted, true);
   if (m_bExpandArrowHot) painter.PaintExpandArrow(m_Face.hdc(), true);
   SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, m_Size.cx, m_Size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   UpdateWindow(m_hWnd);
@@ -166,8 +167,21 @@ void frmMenu::RepaintRow(int i) {
   const MenuWindowPainter painter = Painter();
   const RECT area = painter.RowArea(i);
   RestoreFromBase(area);
-  if (i == m_iHighlighted) painter.PaintRow(m_Face.hdc(), i, true);
+  if (IsRowHighlighted(i)) painter.PaintRow(m_Face.hdc(), i, true);
   Present(area);
+}
+
+bool frmMenu::IsRowHighlighted(int i) const {
+  if (i < 1 || i > m_Layout.Count()) return false;
+  const tMenuItemInfo& item = m_Setup.Items[static_cast<std::size_t>(i)];
+  if (i == m_iHighlighted && item.cMIEnabled != VARIANT_FALSE) return true;
+  return m_hWndChild != nullptr && item.cMIStyle == tsSubMenu && item.cMIKey == m_sChildKey;
+}
+
+void frmMenu::RepaintRowsWithKey(const std::string& sItemKey) {
+  if (sItemKey.empty()) return;
+  for (int i = 1; i <= m_Layout.Count(); ++i)
+    if (m_Setup.Items[static_cast<std::size_t>(i)].cMIKey == sItemKey) RepaintRow(i);
 }
 
 void frmMenu::SetHighlightedRow(int i) {
@@ -189,8 +203,10 @@ void frmMenu::SetExpandArrowHot(bool bHot) {
 }
 
 void frmMenu::SetOpenChild(HWND hWndChild, std::string sItemKey) {
+  const std::string sOldKey = std::exchange(m_sChildKey, std::move(sItemKey));
   m_hWndChild = hWndChild;
-  m_sChildKey = std::move(sItemKey);
+  RepaintRowsWithKey(sOldKey);
+  RepaintRowsWithKey(m_sChildKey);
 }
 
 void frmMenu::Hide() { ShowWindow(m_hWnd, SW_HIDE); }

@@ -17,6 +17,7 @@
 #include "menu/MenuWindowPainter.h"
 #include "platform/IKeyboardHookClient.h"
 #include "platform/ISubclass.h"
+#include "render/ToolTipTimer.h"
 #include "render/cMemDC.h"
 #include "render/styles/ArtworkCache.h"
 #include "win32/windows.h"
@@ -89,6 +90,8 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   void SetExpandArrowHot(bool bHot);
   // Repaints row i in its current state.
   void RepaintRow(int i);
+  // Drawn highlighted: the enabled highlighted row, and the sub-menu item whose child is open.
+  bool IsRowHighlighted(int i) const;
   // The sub-menu window opened from this one (0 = none) and the key of the item that opened it.
   HWND OpenChild() const { return m_hWndChild; }
   const std::string& OpenChildKey() const { return m_sChildKey; }
@@ -133,6 +136,7 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   // Copies a client rectangle of the finished face to the window.
   void Present(const RECT& area);
   void RestoreFromBase(const RECT& area);
+  void RepaintRowsWithKey(const std::string& sItemKey);
 
   // Tracking helpers.
   struct tPendingChild {
@@ -142,9 +146,12 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
     float Y = 0;
   };
   void InitTracking();
-  // Screen twips of client pixel (X, Y).
-  float TwipsX(int X) const;
-  float TwipsY(int Y) const;
+  // Screen twips of a client pixel.
+  struct tTwips {
+    float X = 0;
+    float Y = 0;
+  };
+  tTwips ScreenTwips(int X, int Y) const;
   void TrackRowUnderMouse(int Y);
   void OpenChildMenu(const tPendingChild& child);
   void CloseChild();
@@ -156,6 +163,9 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   void LeavePollTick();
   void ExpandArrowTick();
   void MenuUnloadedTick();
+  // The items' tool tips go through the control's one tip window.
+  bool ShowItemTip(const std::string& sText);
+  void HideItemTip();
 
   tMenuWindowSetup m_Setup;
   MenuWindowLayout m_Layout;
@@ -182,4 +192,11 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   POINT m_ptLastMouse{};
   bool m_bChildPending = false;
   tPendingChild m_PendingChild;
+  // The items' tool-tip timing, this window's own; after the timers it drives.
+  Timer m_ToolTipPreTimer;
+  Timer m_ToolTipPostTimer;
+  Timer m_TipDisplayTimer;
+  ToolTipTimer m_ToolTips{m_ToolTipPreTimer, m_ToolTipPostTimer, m_TipDisplayTimer,
+                          [this](const std::string& sText) { return ShowItemTip(sText); },
+                          [this] { HideItemTip(); }};
 };

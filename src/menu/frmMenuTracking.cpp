@@ -58,20 +58,29 @@ bool CursorInside(HWND hWnd) {
 void frmMenu::InitTracking() {
   m_OverTimer.OnTimer = [this] { ExpandArrowTick(); };
   m_MenuUnloadedTimer.OnTimer = [this] { MenuUnloadedTick(); };
+  if (const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl)) {
+    m_ToolTips.SetPreDelay(static_cast<std::int16_t>(control->ToolTipPreTime()));
+    m_ToolTips.SetPostDelay(static_cast<std::int16_t>(control->ToolTipPostTime()));
+  }
 }
 
-float frmMenu::TwipsX(int X) const {
-  RECT rcWindow{};
-  GetWindowRect(m_hWnd, &rcWindow);
-  const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  return static_cast<float>(X + rcWindow.left) * (control != nullptr ? control->TwipsPerPixelX() : 0);
+bool frmMenu::ShowItemTip(const std::string& sText) {
+  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  return control != nullptr &&
+         control->ShowToolTip(sText, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, false);
 }
 
-float frmMenu::TwipsY(int Y) const {
+void frmMenu::HideItemTip() {
+  if (MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl)) control->HideToolTip();
+}
+
+frmMenu::tTwips frmMenu::ScreenTwips(int X, int Y) const {
+  const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
+  if (control == nullptr) return {};
   RECT rcWindow{};
   GetWindowRect(m_hWnd, &rcWindow);
-  const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  return static_cast<float>(Y + rcWindow.top) * (control != nullptr ? control->TwipsPerPixelY() : 0);
+  return {static_cast<float>(X + rcWindow.left) * control->TwipsPerPixelX(),
+          static_cast<float>(Y + rcWindow.top) * control->TwipsPerPixelY()};
 }
 
 // ---- messages ----
@@ -162,26 +171,26 @@ void frmMenu::MouseMove(std::int16_t Button, std::int16_t Shift, int X, int Y) {
   const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
   const auto iItem = static_cast<std::int16_t>(m_iHighlighted);
   const std::string sItemKey = m_iHighlighted != kNoMenuRow ? m_Setup.Items[static_cast<std::size_t>(iItem)].cMIKey : "";
-  const float fX = TwipsX(X);
-  const float fY = TwipsY(Y);
+  const tTwips at = ScreenTwips(X, Y);
   control->Sinks().Raise(
-      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseMove(iMenu, sMenuKey, iItem, sItemKey, Button, Shift, fX, fY); });
+      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseMove(iMenu, sMenuKey, iItem, sItemKey, Button, Shift, at.X, at.Y); });
 }
 
 void frmMenu::TrackRowUnderMouse(int Y) {
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
   const bool bOnSeparatorLine = m_Layout.IsOnSeparatorLine(Y);
   const int iRow = bOnSeparatorLine ? kNoMenuRow : m_Layout.HitTest(Y);
+  if (iRow != m_iHighlighted) m_ToolTips.CancelTip();
   SetHighlightedRow(iRow);
   const tMenuItemInfo* item = iRow != kNoMenuRow ? &m_Setup.Items[static_cast<std::size_t>(iRow)] : nullptr;
   if (bOnSeparatorLine || (item != nullptr && !IsTrue(item->cMIEnabled))) {
-    if (control != nullptr) control->HideToolTip();
+    m_ToolTips.CancelTip();
     CancelPendingChild();
     CloseChild();
     return;
   }
   if (item == nullptr) return;
   if (item->cMIStyle != tsSubMenu) {
+    m_ToolTips.RequestTip(item->cMIToolTipText);
     CancelPendingChild();
     CloseChild();
     return;
@@ -190,7 +199,8 @@ void frmMenu::TrackRowUnderMouse(int Y) {
   if (m_bChildPending && m_PendingChild.sItemKey == item->cMIKey) return;  // opens at the next tick
   const tMenuRow& row = m_Layout.Row(iRow);
   const int lChildX = m_Setup.Look.bRightToLeft ? 0 : m_Size.cx - kMouseChildOverlap;
-  const tPendingChild child{item->cMISubMenuName, item->cMIKey, TwipsX(lChildX), TwipsY(row.lBandTop)};
+  const tTwips at = ScreenTwips(lChildX, row.lBandTop);
+  const tPendingChild child{item->cMISubMenuName, item->cMIKey, at.X, at.Y};
   if (m_hWndChild == nullptr && !m_bChildPending) {
     OpenChildMenu(child);
     return;
@@ -223,10 +233,9 @@ void frmMenu::MouseDown(std::int16_t Button, std::int16_t Shift, int X, int Y) {
   const auto iMenu = static_cast<std::int16_t>(m_Setup.iMenuIndex);
   const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
   const auto iItem = static_cast<std::int16_t>(iRow);
-  const float fX = TwipsX(X);
-  const float fY = TwipsY(Y);
+  const tTwips at = ScreenTwips(X, Y);
   control->Sinks().Raise(
-      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseDown(iMenu, sMenuKey, iItem, item.cMIKey, Button, Shift, fX, fY); });
+      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseDown(iMenu, sMenuKey, iItem, item.cMIKey, Button, Shift, at.X, at.Y); });
 }
 
 void frmMenu::MouseUp(std::int16_t Button, std::int16_t Shift, int X, int Y) {
@@ -240,18 +249,18 @@ void frmMenu::MouseUp(std::int16_t Button, std::int16_t Shift, int X, int Y) {
     if (Button >= 0) {
       const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
       const std::string sItemKey = m_Setup.Items[static_cast<std::size_t>(iPressed)].cMIKey;
-      const float fX = TwipsX(X);
-      const float fY = TwipsY(Y);
+      const tTwips at = ScreenTwips(X, Y);
       control->Sinks().Raise([&](__MirelMenuBar20& sink) {
         sink.MenuItemMouseUp(static_cast<std::int16_t>(iMenu), sMenuKey, static_cast<std::int16_t>(iPressed), sItemKey,
-                             Button, Shift, fX, fY);
+                             Button, Shift, at.X, at.Y);
       });
     }
-    m_bClosing = true;
+    // A host that closed the menus in its handler has unloaded this window already.
+    if (FromWindow(hWnd) == this) m_bClosing = true;
     control->ClickMenuItem(iMenu, iPressed);  // unloads this window
     return;
   }
-  if (iPressed == kPressedNone && IsWindow(hWnd)) {
+  if (iPressed == kPressedNone) {
     m_bClosing = true;
     control->ToggleInfrequentItems(iMenu, hWnd);  // unloads this window
   }
@@ -290,6 +299,7 @@ void frmMenu::LeavePollTick() {
   KillTimer(m_hWnd, kLeavePollId);
   m_bLeavePoll = false;
   m_bHasLastMouse = false;
+  m_ToolTips.ResetTips();
   if (m_bExpandArrowHot) {
     m_OverTimer.SetEnabled(false);
     SetExpandArrowHot(false);
@@ -386,7 +396,8 @@ bool frmMenu::OpenHighlightedSubMenu() {
   const tMenuItemInfo& item = m_Setup.Items[static_cast<std::size_t>(m_iHighlighted)];
   if (item.cMIStyle != tsSubMenu || !IsTrue(item.cMIEnabled)) return false;
   const int lChildX = m_Setup.Look.bRightToLeft ? 0 : m_Size.cx - kKeyChildOverlap;
-  OpenChildMenu({item.cMISubMenuName, item.cMIKey, TwipsX(lChildX), TwipsY(m_Layout.Row(m_iHighlighted).lY)});
+  const tTwips at = ScreenTwips(lChildX, m_Layout.Row(m_iHighlighted).lY);
+  OpenChildMenu({item.cMISubMenuName, item.cMIKey, at.X, at.Y});
   return true;
 }
 

@@ -2,10 +2,14 @@
 // icons, captions that do not fit, and in every visual style and theme the background,
 // gripper and the boxes behind hovered and pressed captions.
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "MenuBarPaintTest.h"
+#include "render/ResourceBitmaps.h"
+#include "render/cMemDC.h"
+#include "render/modPicture.h"
 #include "win32/commctrl.h"
 
 namespace menubar_test {
@@ -164,6 +168,45 @@ TEST_F(MenuBarLookTest, IconsComeFromTheHeaderListAndTheDisabledIndexWhenDisable
   ImageList_Destroy(icons);
 }
 
+TEST_F(MenuBarLookTest, RightToLeftIconsSitRightOfTheirText) {
+  AddBar(200);
+  m_Bar->SetVisualStyle(tsMSNet);
+  m_Bar->SetMenuHeaderSpacing(kNoSpacing);
+  m_Bar->SetRightToLeft(VARIANT_TRUE);
+  HIMAGELIST icons = AttachIcons({kGreen});
+  MenuAddArgs args;
+  args.Key = "File";
+  args.Caption = "&File";
+  args.Enabled = true;
+  args.Icon = 1;
+  m_Bar->Menus()->Add(args);
+  m_Bar->EndUpdate();
+  const int top = static_cast<int>(std::nearbyint(m_Bar->BarHeight() / 2.0 - 4));
+  EXPECT_EQ(Record(1).cMCollX, 185 - TextSize("&File").cx - 8 - 2);
+  EXPECT_EQ(CountPixels(RECT{185 - 8, top, 185, top + 8}, kGreen), 64);
+  EXPECT_EQ(CountPixels(RECT{0, 0, 185 - 8, m_Bar->BarHeight()}, kGreen), 0);
+  ImageList_Destroy(icons);
+}
+
+TEST_F(MenuBarLookTest, HeaderSpacingWidensTheHoverBoxByHalfOnEachSide) {
+  constexpr COLORREF kOutline = RGB(49, 106, 197);
+  AddBar();
+  m_Bar->SetVisualStyle(tsMSNet);
+  m_Bar->SetMenuHeaderSpacing(3);  // internal 8: half is 4
+  AddMenu("&File");
+  m_Bar->EndUpdate();
+  ShowHover(1);
+  const int middle = m_Bar->BarHeight() / 2;
+  const int left = Record(1).cMCollX;
+  const int right = Record(1).cMCollX + Record(1).cMWidth;
+  const std::vector<std::string> expected{"outside left " + Hex(kNetBlueBackground), "left edge " + Hex(kOutline),
+                                          "right edge " + Hex(kOutline), "outside right " + Hex(kNetBlueBackground)};
+  const std::vector<std::string> actual{
+      PixelRow("outside left", left - 2 - 4 - 1, middle), PixelRow("left edge", left - 2 - 4, middle),
+      PixelRow("right edge", right + 4 - 1, middle), PixelRow("outside right", right + 4, middle)};
+  EXPECT_TRUE(SameRows(expected, actual));
+}
+
 TEST_F(MenuBarLookTest, Office2003HoverIsAWarmGradientUnderAWhiteLineInANavyOutline) {
   StyledBar(tsMS2003, XPBlue);
   ShowHover(2);
@@ -177,8 +220,7 @@ TEST_F(MenuBarLookTest, Office2003HoverIsAWarmGradientUnderAWhiteLineInANavyOutl
   for (int k = 2; k < boxHeight - 1; ++k) {
     const double green = 242 - k * 28.0 / boxHeight;
     const double blue = 200 - k * 46.0 / boxHeight;
-    const COLORREF colour =
-        RGB(255, static_cast<int>(std::nearbyint(green)), static_cast<int>(std::nearbyint(blue)));
+    const COLORREF colour = RGB(255, static_cast<int>(std::nearbyint(green)), static_cast<int>(std::nearbyint(blue)));
     expected.push_back("row " + std::to_string(k) + " " + Hex(colour));
     actual.push_back(PixelRow("row " + std::to_string(k), x, 1 + k));
   }
@@ -212,6 +254,39 @@ TEST_F(MenuBarLookTest, Office2003PressedCaptionIsOutlinedTwiceByTheme) {
   EXPECT_TRUE(SameRows(expected, actual));
 }
 
+TEST_F(MenuBarLookTest, Office2003PressedCaptionStretchesThePressedStripPieceOfItsTheme) {
+  cMemDC strip;
+  ASSERT_TRUE(LoadBitmapSurface("MENUBAR2003_BITMAPS", strip));
+  // The colours of the 3 x 17 piece at x = strip start + 8 * theme (+ 4 for the alternate look).
+  const auto pieceColours = [&strip](int theme, bool alternate) {
+    std::set<COLORREF> colours;
+    const int left = artwork::kPressedStripX + theme * artwork::kPressedThemePitch +
+                     (alternate ? artwork::kPressedAlternateOffset : 0);
+    for (int y = 0; y < artwork::kPressedPieceHeight; ++y) {
+      for (int x = left; x < left + artwork::kPressedPieceWidth; ++x) colours.insert(GetPixel(strip.hdc(), x, y));
+    }
+    return colours;
+  };
+  std::vector<std::string> expected;
+  std::vector<std::string> actual;
+  for (int theme = XPBlue; theme <= XPOlive; ++theme) {
+    for (const bool byKey : {false, true}) {
+      StyledBar(tsMS2003, static_cast<ctsThemes>(theme));
+      m_Bar->SetKeyboardOpened(byKey);
+      ShowPressed(1);
+      const std::string row = std::string(kThemeNames[theme]) + (byKey ? " keyboard" : " mouse");
+      const std::set<COLORREF> piece = pieceColours(theme, byKey);
+      bool inPiece = true;
+      // Inside both outlines: rows 3 .. bar height - 3.
+      for (int y = 3; y < m_Bar->BarHeight() - 2; ++y) inPiece = inPiece && piece.count(Pixel(BoxLeft(1) + 2, y)) == 1;
+      expected.push_back(row + " interior from its piece");
+      actual.push_back(row + (inPiece ? " interior from its piece" : " interior from elsewhere"));
+      TearDown();
+    }
+  }
+  EXPECT_TRUE(SameRows(expected, actual));
+}
+
 TEST_F(MenuBarLookTest, OfficeNetHoverAndPressedBoxesByTheme) {
   const COLORREF background[] = {RGB(236, 233, 216), RGB(224, 223, 227), RGB(236, 233, 216)};
   const COLORREF hoverFill[] = {RGB(193, 210, 238), RGB(199, 199, 202), RGB(206, 209, 112)};
@@ -230,10 +305,10 @@ TEST_F(MenuBarLookTest, OfficeNetHoverAndPressedBoxesByTheme) {
     const int middle = m_Bar->BarHeight() / 2;
     const int bottom = m_Bar->BarHeight() - 1;
     const std::vector<std::pair<std::string, COLORREF>> rows{
-        {"background", background[theme]},     {"hover outline", hoverOutline[theme]},
-        {"hover fill", hoverFill[theme]},      {"hover bottom", hoverOutline[theme]},
+        {"background", background[theme]},          {"hover outline", hoverOutline[theme]},
+        {"hover fill", hoverFill[theme]},           {"hover bottom", hoverOutline[theme]},
         {"pressed outline", pressedOutline[theme]}, {"pressed inner", pressedInner},
-        {"pressed fill", pressedFill[theme]},  {"pressed bottom", pressedOutline[theme]},
+        {"pressed fill", pressedFill[theme]},       {"pressed bottom", pressedOutline[theme]},
     };
     const std::vector<POINT> where{{2, bottom},
                                    {BoxLeft(2), middle},
@@ -269,7 +344,8 @@ TEST_F(MenuBarLookTest, ExplorerHoverAndPressedFillByThemeWithContrastingText) {
     expected.push_back(name + " pressed " + Hex(fill[theme]));
     actual.push_back(PixelRow(name + " pressed", BoxLeft(1), bottom));
     expected.push_back(name + " hover text inked");
-    actual.push_back(name + (CountPixels(CaptionBox(2), text[theme]) > 0 ? " hover text inked" : " hover text missing"));
+    actual.push_back(name +
+                     (CountPixels(CaptionBox(2), text[theme]) > 0 ? " hover text inked" : " hover text missing"));
     expected.push_back(name + " pressed text inked");
     actual.push_back(name +
                      (CountPixels(CaptionBox(1), text[theme]) > 0 ? " pressed text inked" : " pressed text missing"));
@@ -285,10 +361,13 @@ TEST_F(MenuBarLookTest, ExplorerGripperIsAColumnOfShadedDotsFourApart) {
   std::vector<std::string> actual;
   for (int y = 5; y + 2 < barHeight; y += 4) {
     const std::string dot = "dot " + std::to_string(y);
-    const std::vector<std::pair<POINT, COLORREF>> pixels{
-        {{4, y}, RGB(214, 207, 198)},     {{5, y}, RGB(179, 176, 171)}, {{4, y + 1}, RGB(179, 176, 171)},
-        {{5, y + 1}, RGB(141, 136, 122)}, {{6, y + 1}, kWhite},         {{5, y + 2}, kWhite},
-        {{6, y + 2}, kWhite}};
+    const std::vector<std::pair<POINT, COLORREF>> pixels{{{4, y}, RGB(214, 207, 198)},
+                                                         {{5, y}, RGB(179, 176, 171)},
+                                                         {{4, y + 1}, RGB(179, 176, 171)},
+                                                         {{5, y + 1}, RGB(141, 136, 122)},
+                                                         {{6, y + 1}, kWhite},
+                                                         {{5, y + 2}, kWhite},
+                                                         {{6, y + 2}, kWhite}};
     for (const auto& [at, colour] : pixels) {
       const std::string where = dot + " (" + std::to_string(at.x) + "," + std::to_string(at.y) + ")";
       expected.push_back(where + " " + Hex(colour));
@@ -305,13 +384,16 @@ TEST_F(MenuBarLookTest, Office2003GripperIsThreeDotsInTheThemeColour) {
   for (int theme = XPBlue; theme <= XPOlive; ++theme) {
     StyledBar(tsMS2003, static_cast<ctsThemes>(theme));
     for (const int y : {9, 13, 17}) {
-      const std::vector<std::pair<POINT, COLORREF>> pixels{
-          {{7, y}, dotColour[theme]},     {{8, y}, dotColour[theme]}, {{7, y + 1}, dotColour[theme]},
-          {{8, y + 1}, dotColour[theme]}, {{9, y + 1}, kWhite},       {{8, y + 2}, kWhite},
-          {{9, y + 2}, kWhite}};
+      const std::vector<std::pair<POINT, COLORREF>> pixels{{{7, y}, dotColour[theme]},
+                                                           {{8, y}, dotColour[theme]},
+                                                           {{7, y + 1}, dotColour[theme]},
+                                                           {{8, y + 1}, dotColour[theme]},
+                                                           {{9, y + 1}, kWhite},
+                                                           {{8, y + 2}, kWhite},
+                                                           {{9, y + 2}, kWhite}};
       for (const auto& [at, colour] : pixels) {
-        const std::string where = std::string(kThemeNames[theme]) + " (" + std::to_string(at.x) + "," +
-                                  std::to_string(at.y) + ")";
+        const std::string where =
+            std::string(kThemeNames[theme]) + " (" + std::to_string(at.x) + "," + std::to_string(at.y) + ")";
         expected.push_back(where + " " + Hex(colour));
         actual.push_back(PixelRow(where, at.x, at.y));
       }

@@ -2,12 +2,12 @@
 // read back its face, the layout written into its menu records and real text metrics of its
 // menu font. Tables of expected values are compared as rows and printed whole on mismatch.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "container/Form.h"
 #include "core/MirelMenuBar20.h"
@@ -56,8 +56,7 @@ class MenuBarPaintTest : public mirel_test::HeadlessTest {
     return *m_Bar;
   }
 
-  std::shared_ptr<cMenu> AddMenu(const std::string& caption, bool enabled = true,
-                                 std::int16_t style = tsPrimaryMenu) {
+  std::shared_ptr<cMenu> AddMenu(const std::string& caption, bool enabled = true, std::int16_t style = tsPrimaryMenu) {
     MenuAddArgs args;
     args.Key = caption;
     args.Caption = caption;

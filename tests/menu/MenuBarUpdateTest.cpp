@@ -75,5 +75,29 @@ TEST_F(MenuBarUpdateTest, ResizingLaysTheCaptionsOutAgainThenRaisesReSize) {
   m_Bar->Disconnect(&sink);
 }
 
+TEST_F(MenuBarUpdateTest, UnloadingReleasesTheFaceTheArtworkAndTheFonts) {
+  AddBar();
+  for (const ctsVisualStyleConstants style : {tsMS2003, tsMSNet, tsMSIE}) {
+    m_Bar->SetVisualStyle(style);
+    AddMenu(std::string("&Menu") + std::to_string(style));
+    m_Bar->EndUpdate();
+    ShowHover(1);
+    ShowPressed(1);
+  }
+  m_Form->Unload();
+  using win32::ObjectKind;
+  std::vector<std::string> expected;
+  std::vector<std::string> actual;
+  const std::pair<ObjectKind, const char*> kinds[] = {
+      {ObjectKind::DC, "DCs"},        {ObjectKind::Bitmap, "bitmaps"}, {ObjectKind::Font, "fonts"},
+      {ObjectKind::Brush, "brushes"}, {ObjectKind::Pen, "pens"},       {ObjectKind::ImageList, "image lists"}};
+  for (const auto& [kind, name] : kinds) {
+    const auto index = static_cast<std::size_t>(kind);
+    expected.push_back(std::string(name) + " " + std::to_string(countsAtStart_.counts[index]));
+    actual.push_back(std::string(name) + " " + std::to_string(win32::LiveObjects(kind)));
+  }
+  EXPECT_TRUE(SameRows(expected, actual));
+}
+
 }  // namespace
 }  // namespace menubar_test

@@ -26,7 +26,7 @@ class MenuWindowTest : public mirel_test::HeadlessTest {
   void TearDown() override;
 
   // Starts again at another resolution, with the backdrop and the form.
-  void Restart(int dpi, int formLeft = kFormLeft);
+  void Restart(int dpi, int formLeft = kFormLeft, int formTop = kFormTop);
   std::shared_ptr<cMenu> AddMenu(const std::string& sKey);
   // Drops menu iMenu below its caption, as the bar does.
   HWND Drop(int iMenu);
@@ -36,7 +36,7 @@ class MenuWindowTest : public mirel_test::HeadlessTest {
   std::shared_ptr<MirelMenuBar20> m_Bar;
 
  private:
-  void Build(int formLeft);
+  void Build(int formLeft, int formTop);
 };
 
 // The backdrop's colour at screen pixel (x, y): a gradient, so every shadow pixel darkens a
@@ -45,7 +45,7 @@ inline COLORREF BackdropColor(int x, int y) { return RGB((x * 3) % 256, (y * 5) 
 
 inline void MenuWindowTest::SetUp() {
   mirel_test::HeadlessTest::SetUp();
-  Build(kFormLeft);
+  Build(kFormLeft, kFormTop);
 }
 
 inline void MenuWindowTest::TearDown() {
@@ -55,15 +55,15 @@ inline void MenuWindowTest::TearDown() {
   m_Form.reset();
 }
 
-inline void MenuWindowTest::Restart(int dpi, int formLeft) {
+inline void MenuWindowTest::Restart(int dpi, int formLeft, int formTop) {
   TearDown();
   win32::DesktopOptions options;
   options.dpi = dpi;
   ResetDesktop(options);
-  Build(formLeft);
+  Build(formLeft, formTop);
 }
 
-inline void MenuWindowTest::Build(int formLeft) {
+inline void MenuWindowTest::Build(int formLeft, int formTop) {
   const RECT screen{0, 0, Desktop().ScreenWidth(), Desktop().ScreenHeight()};
   HWND backdrop = mirel_test::CreateTestWindow("backdrop", screen);
   mirel_test::SetTestHandler(backdrop, [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -78,7 +78,7 @@ inline void MenuWindowTest::Build(int formLeft) {
   UpdateWindow(backdrop);
   FormOptions options;
   options.left = formLeft;
-  options.top = kFormTop;
+  options.top = formTop;
   options.width = kFormWidth;
   options.height = kFormHeight;
   m_Form = std::make_unique<Form>(options);

@@ -103,6 +103,7 @@ TEST_F(frmMenuTest, UnloadClosesTheOpenChildFirstAndLeavesNothing) {
 
 TEST_F(frmMenuTest, HideAllMenusLeavesNothing) {
   AddFileMenu();
+  m_Bar->HideAllMenus();  // settles the bar's own state first
   const auto countsBefore = win32::SnapshotLiveObjects();
   const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
   HWND hWnd = Drop(1);
@@ -156,7 +157,7 @@ TEST_F(frmMenuTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
   auto item = items->Add({.Caption = "Open", .Key = "Open"});
   const SIZE plain = Menu(Drop(1)).Size();
   m_Bar->HideAllMenus();
-  item->SetHotKey("Ctrl+O");
+  item->HotKey("Ctrl+O");
   const SIZE withHotKey = Menu(Drop(1)).Size();
   m_Bar->HideAllMenus();
   HDC hdc = CreateCompatibleDC(nullptr);
@@ -175,6 +176,30 @@ TEST_F(frmMenuTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
   EXPECT_EQ(flat.cx, withHotKey.cx - 3);
   EXPECT_EQ(flat.cy, withHotKey.cy - 4);
 }
+
+class frmMenuPlacementTest : public frmMenuTest, public ::testing::WithParamInterface<int> {};
+
+// A bar drop past the screen's right edge moves in; one past the bottom opens above the bar.
+TEST_P(frmMenuPlacementTest, BarDropStaysOnTheScreen) {
+  const int kScreenWidth = win32::kDefaultScreenWidth;
+  const int kScreenHeight = win32::kDefaultScreenHeight;
+  Restart(GetParam(), kScreenWidth - 60);
+  AddFileMenu();
+  HWND hWnd = Drop(1);
+  RECT rc = WindowRect(hWnd);
+  EXPECT_EQ(rc.right, kScreenWidth);
+  EXPECT_EQ(rc.top, kFormTop + m_Bar->BarHeight());
+  EXPECT_FALSE(Menu(hWnd).OpenedUpwards());
+
+  Restart(GetParam(), kFormLeft, kScreenHeight - 60);
+  AddFileMenu();
+  hWnd = Drop(1);
+  rc = WindowRect(hWnd);
+  EXPECT_EQ(rc.bottom, kScreenHeight - 60);
+  EXPECT_TRUE(Menu(hWnd).OpenedUpwards());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, frmMenuPlacementTest, ::testing::Values(96, 120));
 
 TEST(CheckMarkCentre, IsTheCellMiddleMovedLeftTwoAndDownTwo) {
   EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 23, 30}).x, 11);

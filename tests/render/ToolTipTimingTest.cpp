@@ -146,6 +146,13 @@ TEST_F(ToolTipTimingTest, EmptyTextNeverShowsButTheWaitStillArmsTheWindow) {
   EXPECT_TRUE(bar_->ToolTips().Armed());
 }
 
+TEST_F(ToolTipTimingTest, ReachingAnotherElementDuringTheWaitStartsTheWaitAgain) {
+  AddStrip(kStripArea, bar_->ToolTips());
+  const mirel_test::Sequence expected{"t=925 Save the file"};  // armed at 300 + 500
+  EXPECT_TRUE(mirel_test::SameSequence(
+      expected, Run(1000, {{0, OnElement(0)}, {300, OnElement(1)}, {600, OnElement(1, 20)}, {900, OnElement(1, 30)}})));
+}
+
 TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   AddStrip(kStripArea, bar_->ToolTips());
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
@@ -157,6 +164,7 @@ TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   GetWindowRect(bar_->ToolTipWindow(), &after);
   EXPECT_EQ(after.left - before.left, 40);
   EXPECT_EQ(after.top, kPointerY + frmToolTip::kPointerClearance);
+  EXPECT_FALSE(SaveScreen("tooltip_default_look").empty());
 }
 
 TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {

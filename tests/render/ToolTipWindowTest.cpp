@@ -124,15 +124,23 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
   HWND backdrop_ = nullptr;
 };
 
-TEST_F(ToolTipWindowTest, OneLineTipIsAsWideAsTheTextPlusSixteen) {
-  const tToolTipLook look = Look(false);
-  ShowTip(look, kShortText);
-  const SIZE text = TextExtent(look, kShortText);
-  const RECT rect = TipRect();
-  EXPECT_EQ(rect.right - rect.left, text.cx + 16);
-  EXPECT_EQ(rect.bottom - rect.top, text.cy + 2);
-  const RECT ink = InkBounds();
-  EXPECT_LE(ink.bottom - ink.top, text.cy) << "one line of text";
+TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteen) {
+  struct Case {
+    const char* text;
+    bool wordWrap;
+  };
+  // A long text without word wrap, and a text short enough that word wrap leaves it alone.
+  for (const Case& c : {Case{kShortText, false}, Case{kLongText, false}, Case{"Cut", true}}) {
+    SCOPED_TRACE(c.text);
+    const tToolTipLook look = Look(false, c.wordWrap);
+    ShowTip(look, c.text);
+    const SIZE text = TextExtent(look, c.text);
+    const RECT rect = TipRect();
+    EXPECT_EQ(rect.right - rect.left, text.cx + 16);
+    EXPECT_EQ(rect.bottom - rect.top, text.cy + 2);
+    const RECT ink = InkBounds();
+    EXPECT_LE(ink.bottom - ink.top, text.cy) << "one line of text";
+  }
 }
 
 TEST_F(ToolTipWindowTest, ShadowsMakeTheTipThreePixelsTaller) {
@@ -162,24 +170,6 @@ TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) 
   EXPECT_GE(ink.left, tip_->TextRect().left);
   EXPECT_LE(ink.right, tip_->TextRect().right);
   EXPECT_GT(ink.bottom - ink.top, 2 * line.cy);
-}
-
-TEST_F(ToolTipWindowTest, WithoutWordWrapLongTextStaysOnOneLine) {
-  const tToolTipLook look = Look(false, false);
-  ShowTip(look, kLongText);
-  const SIZE line = TextExtent(look, kLongText);
-  const RECT rect = TipRect();
-  EXPECT_EQ(rect.right - rect.left, line.cx + 16);
-  EXPECT_EQ(rect.bottom - rect.top, line.cy + 2);
-}
-
-TEST_F(ToolTipWindowTest, ShortTextIsNotWrappedEvenWithWordWrap) {
-  const tToolTipLook look = Look(false, true);
-  ShowTip(look, "Cut");
-  const SIZE line = TextExtent(look, "Cut");
-  const RECT rect = TipRect();
-  EXPECT_EQ(rect.right - rect.left, line.cx + 16);
-  EXPECT_EQ(rect.bottom - rect.top, line.cy + 2);
 }
 
 TEST_F(ToolTipWindowTest, DrawsBackBorderAndTextInTheirColours) {

@@ -13,10 +13,8 @@
 #include "container/ImageList.h"
 #include "container/Screen.h"
 #include "core/MirelMenuBar20.h"
-#include "menu/MenuBarLayout.h"
 #include "menu/cMenu.h"
 #include "menu/frmMenu.h"
-#include "render/modFontConv.h"
 #include "win32/desktop.h"
 #include "win32/png_io.h"
 
@@ -141,21 +139,6 @@ void FillMenus(MirelMenuBar20& bar) {
   items->Add({.Caption = "E&xit", .Key = "Exit", .HotKey = "Alt+F4"});
 }
 
-// The bar's height and the File caption's place, laid out as the bar lays them out.
-int LayOutBar(MirelMenuBar20& bar) {
-  HDC hdc = CreateCompatibleDC(nullptr);
-  HFONT font = FontFromStdFont(*bar.DefaultMenuFont());
-  HGDIOBJ old = SelectObject(hdc, font);
-  tBarLayoutInput input;
-  input.iHeaderSpacing = bar.MenuHeaderSpacingInternal();
-  input.lControlWidth = bar.ScaleWidth();
-  const tBarLayout layout = MenuBarLayout::Compute(bar.MenuData(), input, hdc);
-  SelectObject(hdc, old);
-  DeleteObject(font);
-  DeleteDC(hdc);
-  return layout.lBarHeight;
-}
-
 win32::Surface Shoot(int style, int theme, const std::filesystem::path& outdir) {
   win32::DesktopOptions options;
   options.width = kScreenWidth;
@@ -178,21 +161,27 @@ win32::Surface Shoot(int style, int theme, const std::filesystem::path& outdir) 
   bar->SetImageList(slot, list);
   FillMenus(*bar);
   bar->EndUpdate();
-  const int barHeight = LayOutBar(*bar);
+  const int barHeight = bar->BarHeight();
   // Every other shot keeps the infrequent items collapsed behind the expand arrow.
   bar->MenuData().Menu(1).cMDisplayInfrequentState = (style + theme) % 2 == 0 ? VARIANT_TRUE : VARIANT_FALSE;
 
+  // A user clicks the File caption, then points at an item.
   RECT rcBar{};
   GetWindowRect(bar->hWnd(), &rcBar);
   const tMenuInfo& file = bar->MenuData().Menu(1);
-  MirelMenuBar20::tMenuWindowRequest request;
-  request.iMenu = 1;
-  request.X = static_cast<float>(file.cMCollX - 2 + rcBar.left) * TwipsPerPixelX();
-  request.Y = static_cast<float>(barHeight + rcBar.top) * TwipsPerPixelY();
-  request.lBarHeight = barHeight;
-  HWND hWndMenu = bar->ShowMenuWindow(request);
-  frmMenu::FromWindow(hWndMenu)->SetHighlightedRow(kHighlightedItem);
-  win32::TheDesktop().DoEvents();
+  win32::Desktop& desktop = win32::TheDesktop();
+  desktop.MouseMove(rcBar.left + file.cMCollX + file.cMWidth / 2, rcBar.top + barHeight / 2);
+  desktop.Click();
+  if (bar->OpenMenuWindows().empty()) {
+    std::fprintf(stderr, "the File menu did not open\n");
+    return {};
+  }
+  frmMenu& menu = *frmMenu::FromWindow(bar->OpenMenuWindows().front());
+  RECT rcMenu{};
+  GetWindowRect(menu.hWnd(), &rcMenu);
+  const tMenuRow& row = menu.Layout().Row(kHighlightedItem);
+  desktop.MouseMove(rcMenu.left + menu.Size().cx / 2, rcMenu.top + row.lY + menu.Layout().LineHeight() / 2);
+  desktop.DoEvents();
 
   const std::string name = std::string("menu_") + kStyleNames[static_cast<std::size_t>(style)] + "_" +
                            kThemeNames[static_cast<std::size_t>(theme)] + ".png";
@@ -228,7 +217,10 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(outdir);
   std::vector<win32::Surface> shots;
   for (int theme = 0; theme < kThemeCount; ++theme)
-    for (int style = 0; style < kVisualStyleCount; ++style) shots.push_back(Shoot(style, theme, outdir));
+    for (int style = 0; style < kVisualStyleCount; ++style) {
+      shots.push_back(Shoot(style, theme, outdir));
+      if (shots.back().width == 0) return 1;
+    }
   if (!win32::WritePng(ContactSheet(shots), (outdir / "contact_sheet.png").string())) return 1;
   return 0;
 }

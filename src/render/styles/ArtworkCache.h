@@ -16,6 +16,8 @@ class ArtworkCache {
   // The surface holding the named bitmap ("MENUBAR2003_BITMAPS", "MSIE_PANEL(1)"), or null
   // when the library carries no bitmap of that name.
   const cMemDC* Find(std::string_view name);
+  // Releases every surface (the owner is going away).
+  void Clear() { m_Surfaces.clear(); }
 
  private:
   std::map<std::string, std::unique_ptr<cMemDC>, std::less<>> m_Surfaces;

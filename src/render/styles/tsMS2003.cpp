@@ -1,7 +1,7 @@
 #include "render/styles/tsMS2003.h"
 
-#include "render/ResourceBitmaps.h"
 #include "render/ColorScheme.h"
+#include "render/ResourceBitmaps.h"
 #include "render/modDrawHelpers.h"
 #include "render/tRGB.h"
 
@@ -54,8 +54,8 @@ void tsMS2003::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, c
   for (int i = 0; i < kGripperDotCount; ++i) {
     const int x = kGripperDotX;
     const int y = kGripperFirstDotY + i * kGripperDotPitch;
-    FillBox(hdc, x + kGripperHighlightOffset, y + kGripperHighlightOffset, x + kGripperHighlightOffset + kGripperDotSize,
-            y + kGripperHighlightOffset + kGripperDotSize, kWhite);
+    FillBox(hdc, x + kGripperHighlightOffset, y + kGripperHighlightOffset,
+            x + kGripperHighlightOffset + kGripperDotSize, y + kGripperHighlightOffset + kGripperDotSize, kWhite);
     FillBox(hdc, x, y, x + kGripperDotSize, y + kGripperDotSize, dot);
   }
 }

@@ -26,8 +26,7 @@ constexpr PerTheme<COLORREF> kHighlightText{RGB(255, 255, 255), RGB(0, 0, 0), RG
 
 }  // namespace
 
-void tsMSIE::DrawBarBackground(HDC hdc, const RECT& area, int barHeight, ctsThemes theme,
-                               ArtworkCache& artwork) const {
+void tsMSIE::DrawBarBackground(HDC hdc, const RECT& area, int barHeight, ctsThemes theme, ArtworkCache& artwork) const {
   if (const cMemDC* panel = artwork.Find(ThemedResourceName(kPanelStem, ThemeIndex(theme)))) {
     StretchBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, panel->hdc(), 0, 0,
                panel->Width(), panel->Height(), SRCCOPY);
@@ -65,8 +64,7 @@ namespace {
 constexpr int kMenuSeparatorEtch = 1;
 
 void FillSys(HDC hdc, int left, int top, int right, int bottom, int sysColor) {
-  DrawSolidRect(hdc, left, top, right, bottom, kOleSystemColorFlag | static_cast<OLE_COLOR>(sysColor),
-                kSolidRectFill);
+  DrawSolidRect(hdc, left, top, right, bottom, kOleSystemColorFlag | static_cast<OLE_COLOR>(sysColor), kSolidRectFill);
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   Validate(w, nullptr);
   ps->hdc = GetDC(hwnd);
   IntersectClipRect(ps->hdc, ps->rcPaint.left, ps->rcPaint.top, ps->rcPaint.right, ps->rcPaint.bottom);
-  ps->fErase = TRUE;
+  // fErase: the background still needs erasing because WM_ERASEBKGND did not do it.
   if (erase) ps->fErase = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(ps->hdc), 0) ? FALSE : TRUE;
   return ps->hdc;
 }

@@ -1,0 +1,125 @@
+#include "demo_form/TextPane.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "container/WindowClass.h"
+
+namespace {
+
+constexpr char kClassName[] = "MirelDemoTextPane";
+constexpr char kObjectProperty[] = "MirelDemoTextPane:ObjectPtr";
+constexpr char kFontFace[] = "Tahoma";
+constexpr int kFontPoints = 8;
+constexpr int kPointsPerInch = 72;
+constexpr int kPadding = 6;       // pixels between the border and the text
+constexpr int kLineGap = 2;       // pixels between lines
+constexpr int kTitleGap = 6;      // pixels below the title
+constexpr UINT kLineFormat = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+
+HFONT PaneFont(HDC hdc, LONG weight) {
+  LOGFONTA lf{};
+  lf.lfHeight = -MulDiv(kFontPoints, GetDeviceCaps(hdc, LOGPIXELSY), kPointsPerInch);
+  lf.lfWeight = weight;
+  std::strncpy(lf.lfFaceName, kFontFace, sizeof lf.lfFaceName - 1);
+  return CreateFontIndirectA(&lf);
+}
+
+int LineHeight(HDC hdc) {
+  SIZE size{};
+  GetTextExtentPoint32A(hdc, "Wg", 2, &size);
+  return size.cy + kLineGap;
+}
+
+void DrawLine(HDC hdc, const std::string& text, int left, int top, int right, int height) {
+  RECT rect{left, top, right, top + height};
+  DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rect, kLineFormat);
+}
+
+}  // namespace
+
+TextPane::TextPane(HWND parent, TextPaneLook look) : m_Look(look) {
+  EnsureWindowClass(kClassName, &TextPane::WindowProc);
+  m_hWnd = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
+  SetPropA(m_hWnd, kObjectProperty, this);
+}
+
+TextPane::~TextPane() { DestroyOwnWindow(m_hWnd, kObjectProperty, this); }
+
+void TextPane::Move(const RECT& rect) {
+  MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+void TextPane::SetTitle(std::string title) {
+  m_Title = std::move(title);
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void TextPane::SetLines(std::vector<std::string> lines) {
+  m_Lines = std::move(lines);
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void TextPane::AddLine(std::string line) {
+  m_Lines.push_back(std::move(line));
+  if (m_Look.maxLines != 0 && m_Lines.size() > m_Look.maxLines) m_Lines.erase(m_Lines.begin());
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void TextPane::Paint() {
+  PAINTSTRUCT ps{};
+  HDC hdc = BeginPaint(m_hWnd, &ps);
+  RECT client{};
+  GetClientRect(m_hWnd, &client);
+  HBRUSH back = CreateSolidBrush(m_Look.back);
+  FillRect(hdc, &client, back);
+  DeleteObject(back);
+  if (m_Look.border != CLR_INVALID) {
+    HBRUSH border = CreateSolidBrush(m_Look.border);
+    FrameRect(hdc, &client, border);
+    DeleteObject(border);
+  }
+  SetBkMode(hdc, TRANSPARENT);
+  SetTextColor(hdc, m_Look.text);
+
+  HFONT bold = PaneFont(hdc, FW_BOLD);
+  HFONT regular = PaneFont(hdc, FW_NORMAL);
+  HGDIOBJ old = SelectObject(hdc, bold);
+  const int height = LineHeight(hdc);
+  const int left = client.left + kPadding;
+  const int right = client.right - kPadding;
+  int top = client.top + kPadding;
+  if (!m_Title.empty()) {
+    DrawLine(hdc, m_Title, left, top, right, height);
+    top += height + kTitleGap;
+  }
+  SelectObject(hdc, regular);
+  const int fitting = std::max(0, (client.bottom - kPadding - top) / height);
+  std::size_t first = 0;
+  if (m_Look.newestLast && m_Lines.size() > static_cast<std::size_t>(fitting)) first = m_Lines.size() - fitting;
+  for (std::size_t i = first; i < m_Lines.size() && top + height <= client.bottom; ++i, top += height) {
+    DrawLine(hdc, m_Lines[i], left, top, right, height);
+  }
+  SelectObject(hdc, old);
+  DeleteObject(regular);
+  DeleteObject(bold);
+  EndPaint(m_hWnd, &ps);
+}
+
+void TextPane::RightButtonUp(LPARAM lParam) {
+  if (!m_OnRightClick) return;
+  POINT pt{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+  ClientToScreen(m_hWnd, &pt);
+  m_OnRightClick(pt);
+}
+
+LRESULT TextPane::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* pane = static_cast<TextPane*>(GetPropA(hwnd, kObjectProperty));
+  if (!pane) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  switch (msg) {
+    case WM_PAINT: pane->Paint(); return 0;
+    case WM_ERASEBKGND: return 1;  // Paint covers every pixel
+    case WM_RBUTTONUP: pane->RightButtonUp(lParam); return 0;
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+  }
+}

@@ -1,0 +1,45 @@
+// A plain child window of the demo form that shows a bold title and lines of text: the
+// document area, the status line and the event log are all text panes. A pane that keeps
+// to its newest lines shows the last ones that fit, so the log reads like a console.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win32/windows.h"
+
+struct TextPaneLook {
+  COLORREF back = RGB(0xFF, 0xFF, 0xFF);
+  COLORREF text = RGB(0x00, 0x00, 0x00);
+  COLORREF border = CLR_INVALID;  // none
+  bool newestLast = false;        // show the last lines that fit instead of the first
+  std::size_t maxLines = 0;       // 0: keep every line
+};
+
+class TextPane {
+ public:
+  TextPane(HWND parent, TextPaneLook look);
+  ~TextPane();
+  TextPane(const TextPane&) = delete;
+  TextPane& operator=(const TextPane&) = delete;
+
+  HWND hWnd() const { return m_hWnd; }
+  void Move(const RECT& rect);
+  void SetTitle(std::string title);
+  void SetLines(std::vector<std::string> lines);
+  void AddLine(std::string line);
+  const std::vector<std::string>& Lines() const { return m_Lines; }
+  // Called with the screen pixel where the right button was released over the pane.
+  void OnRightClick(std::function<void(POINT)> handler) { m_OnRightClick = std::move(handler); }
+
+ private:
+  static LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void RightButtonUp(LPARAM lParam);
+
+  TextPaneLook m_Look;
+  HWND m_hWnd = nullptr;
+  std::string m_Title;
+  std::vector<std::string> m_Lines;
+  std::function<void(POINT)> m_OnRightClick;
+};

@@ -1,0 +1,189 @@
+#include "win32/backend/sdl/SdlDesktopWindow.h"
+
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <limits>
+#include <stdexcept>
+
+#include "win32/backend/sdl/SdlKeyMap.h"
+#include "win32/user/UserInternals.h"
+
+namespace win32::sdl {
+
+namespace {
+
+// Windows offers these scale steps; a monitor's measured DPI snaps to the nearest one so
+// that twips per pixel stays a whole number.
+constexpr std::array<int, 4> kDpiSteps{96, 120, 144, 192};
+constexpr int kBytesPerPixel = 4;
+// COLORREF is 0x00BBGGRR: SDL's XBGR8888 reads those bytes as they are.
+constexpr Uint32 kScreenPixelFormat = SDL_PIXELFORMAT_XBGR8888;
+
+class SteadyClock final : public Clock {
+ public:
+  DWORD Now() const override {
+    const auto elapsed = std::chrono::steady_clock::now() - m_Start;
+    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+  }
+
+ private:
+  std::chrono::steady_clock::time_point m_Start = std::chrono::steady_clock::now();
+};
+
+int SnapDpi(float measured) {
+  int best = kDefaultDpi;
+  for (int step : kDpiSteps) {
+    if (std::abs(measured - static_cast<float>(step)) < std::abs(measured - static_cast<float>(best))) best = step;
+  }
+  return best;
+}
+
+int MonitorDpi() {
+  float horizontal = 0;
+  if (SDL_GetDisplayDPI(0, nullptr, &horizontal, nullptr) != 0 || horizontal <= 0) return kDefaultDpi;
+  return SnapDpi(horizontal);
+}
+
+[[noreturn]] void Fail(const char* what) { throw std::runtime_error(std::string(what) + ": " + SDL_GetError()); }
+
+// Milliseconds until the next timer is due; -1 when no timer runs.
+int MillisecondsToNextTimer() {
+  bool any = false;
+  const DWORD due = userimpl::NextTimerDue(&any);
+  if (!any) return -1;
+  const DWORD now = TheDesktop().Now();
+  if (due <= now) return 0;
+  const DWORD wait = due - now;
+  return wait > static_cast<DWORD>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
+                                                                     : static_cast<int>(wait);
+}
+
+}  // namespace
+
+SdlDesktopWindow::SdlDesktopWindow(const SdlWindowOptions& options) {
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("SDL_Init");
+  m_Dpi = options.dpi == kMonitorDpi ? MonitorDpi() : options.dpi;
+  m_Window = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, options.width,
+                              options.height, SDL_WINDOW_SHOWN);
+  if (!m_Window) Fail("SDL_CreateWindow");
+  m_Renderer = SDL_CreateRenderer(m_Window, -1, 0);
+  if (!m_Renderer) Fail("SDL_CreateRenderer");
+  m_Texture = SDL_CreateTexture(m_Renderer, kScreenPixelFormat, SDL_TEXTUREACCESS_STREAMING, options.width,
+                                options.height);
+  if (!m_Texture) Fail("SDL_CreateTexture");
+
+  Desktop& desktop = TheDesktop();
+  desktop.Reset(DesktopOptions{options.width, options.height, m_Dpi});
+  desktop.SetClock(std::make_unique<SteadyClock>());
+  desktop.SetEventWait([this] { return WaitForEvents(); });
+}
+
+SdlDesktopWindow::~SdlDesktopWindow() {
+  TheDesktop().SetEventWait(nullptr);
+  if (m_Texture) SDL_DestroyTexture(m_Texture);
+  if (m_Renderer) SDL_DestroyRenderer(m_Renderer);
+  if (m_Window) SDL_DestroyWindow(m_Window);
+  SDL_Quit();
+}
+
+void SdlDesktopWindow::Present() {
+  const Surface& screen = TheDesktop().Screen();
+  const RECT changed = m_Damage.TakeChanges(screen);
+  if (changed.right <= changed.left || changed.bottom <= changed.top) return;
+  const SDL_Rect area{changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top};
+  const COLORREF* first = screen.pixels.data() + static_cast<std::size_t>(area.y) * screen.width + area.x;
+  SDL_UpdateTexture(m_Texture, &area, first, screen.width * kBytesPerPixel);
+  SDL_RenderCopy(m_Renderer, m_Texture, nullptr, nullptr);
+  SDL_RenderPresent(m_Renderer);
+}
+
+// Called by the desktop's GetMessageA whenever no message is pending.
+bool SdlDesktopWindow::WaitForEvents() {
+  Present();
+  const int timeout = MillisecondsToNextTimer();
+  SDL_Event event;
+  const bool got = timeout < 0 ? SDL_WaitEvent(&event) != 0 : SDL_WaitEventTimeout(&event, timeout) != 0;
+  if (got) {
+    Dispatch(event);
+    while (!m_NoMoreInput && SDL_PollEvent(&event)) Dispatch(event);
+  }
+  return !m_NoMoreInput;
+}
+
+void SdlDesktopWindow::Dispatch(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT: RequestClose(); break;
+    case SDL_WINDOWEVENT: OnWindowEvent(event.window); break;
+    case SDL_MOUSEMOTION: MovePointer(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEBUTTONDOWN: OnMouseButton(event.button, true); break;
+    case SDL_MOUSEBUTTONUP: OnMouseButton(event.button, false); break;
+    case SDL_KEYDOWN: OnKey(event.key, true); break;
+    case SDL_KEYUP: OnKey(event.key, false); break;
+    default: break;
+  }
+}
+
+void SdlDesktopWindow::OnWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE: RequestClose(); break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      m_Damage.Forget();
+      Present();
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: ReleaseHeldKeys(); break;
+    default: break;
+  }
+}
+
+void SdlDesktopWindow::OnMouseButton(const SDL_MouseButtonEvent& event, bool down) {
+  MouseButton button{};
+  switch (event.button) {
+    case SDL_BUTTON_LEFT: button = MouseButton::Left; break;
+    case SDL_BUTTON_RIGHT: button = MouseButton::Right; break;
+    case SDL_BUTTON_MIDDLE: button = MouseButton::Middle; break;
+    default: return;
+  }
+  MovePointer(event.x, event.y);
+  if (down) {
+    TheDesktop().MouseDown(button);
+  } else {
+    TheDesktop().MouseUp(button);
+  }
+}
+
+void SdlDesktopWindow::OnKey(const SDL_KeyboardEvent& event, bool down) {
+  const int vk = VirtualKeyFromSdl(event.keysym.sym);
+  if (vk == 0) return;
+  if (down) {
+    m_HeldKeys.insert(vk);
+    TheDesktop().KeyDown(vk);
+  } else if (m_HeldKeys.erase(vk) != 0) {
+    TheDesktop().KeyUp(vk);
+  }
+}
+
+void SdlDesktopWindow::MovePointer(int x, int y) {
+  if (m_Pointer.x == x && m_Pointer.y == y) return;
+  m_Pointer = POINT{x, y};
+  TheDesktop().MouseMove(x, y);
+}
+
+// Keys held while the window loses the keyboard would otherwise stay down for ever.
+void SdlDesktopWindow::ReleaseHeldKeys() {
+  const std::set<int> held = std::move(m_HeldKeys);
+  m_HeldKeys.clear();
+  for (int vk : held) TheDesktop().KeyUp(vk);
+}
+
+void SdlDesktopWindow::RequestClose() {
+  if (m_OnClose) {
+    m_OnClose();
+  } else {
+    m_NoMoreInput = true;
+  }
+}
+
+}  // namespace win32::sdl

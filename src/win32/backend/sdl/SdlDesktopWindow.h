@@ -1,0 +1,66 @@
+// A real OS window (SDL2) that shows the desktop's composited screen and feeds the user's
+// mouse and keyboard into the desktop's injection API. It gives the desktop a real clock
+// and an event wait that sleeps until input arrives or the next timer is due, so an idle
+// application uses no processor time. Only one may exist at a time: it owns the desktop.
+#pragma once
+#include <functional>
+#include <set>
+#include <string>
+
+#include <SDL.h>
+
+#include "win32/backend/sdl/ScreenDamage.h"
+#include "win32/desktop.h"
+
+namespace win32::sdl {
+
+inline constexpr int kDefaultWindowWidth = 1024;
+inline constexpr int kDefaultWindowHeight = 700;
+inline constexpr int kMonitorDpi = 0;  // follow the monitor
+
+struct SdlWindowOptions {
+  std::string title = "MirelMenuBar20";
+  int width = kDefaultWindowWidth;
+  int height = kDefaultWindowHeight;
+  int dpi = kMonitorDpi;
+};
+
+class SdlDesktopWindow {
+ public:
+  // Opens the window and resets the desktop to its size and DPI; throws std::runtime_error
+  // when SDL cannot open a window.
+  explicit SdlDesktopWindow(const SdlWindowOptions& options);
+  ~SdlDesktopWindow();
+  SdlDesktopWindow(const SdlDesktopWindow&) = delete;
+  SdlDesktopWindow& operator=(const SdlDesktopWindow&) = delete;
+
+  // What closing the window does (typically: send WM_CLOSE to the host form). Without a
+  // handler, closing makes the desktop's wait report that no more input will come.
+  void SetCloseHandler(std::function<void()> onClose) { m_OnClose = std::move(onClose); }
+  // The DPI the desktop was given.
+  int Dpi() const { return m_Dpi; }
+  // Uploads what changed on the desktop's screen since the last call and shows it.
+  void Present();
+
+ private:
+  bool WaitForEvents();
+  void Dispatch(const SDL_Event& event);
+  void OnWindowEvent(const SDL_WindowEvent& event);
+  void OnMouseButton(const SDL_MouseButtonEvent& event, bool down);
+  void OnKey(const SDL_KeyboardEvent& event, bool down);
+  void MovePointer(int x, int y);
+  void ReleaseHeldKeys();
+  void RequestClose();
+
+  int m_Dpi = kDefaultDpi;
+  SDL_Window* m_Window = nullptr;
+  SDL_Renderer* m_Renderer = nullptr;
+  SDL_Texture* m_Texture = nullptr;
+  ScreenDamage m_Damage;
+  std::set<int> m_HeldKeys;
+  POINT m_Pointer{-1, -1};
+  bool m_NoMoreInput = false;
+  std::function<void()> m_OnClose;
+};
+
+}  // namespace win32::sdl

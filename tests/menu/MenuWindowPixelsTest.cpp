@@ -1,0 +1,304 @@
+// Pixels of an open menu window read back from the screen: the 14-pixel check mark, the
+// highlight box and the shadow strips, which must be the blend of what the screen held
+// under them before the window showed.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "MenuWindowTest.h"
+#include "menu/MenuBarLayout.h"
+#include "render/ColorScheme.h"
+
+namespace menu_window_test {
+namespace {
+
+// The shadow's steps 0..3 start 3 pixels in from the window's bottom and right edges: step 3
+// falls outside the window.
+constexpr int kShadowInset = 3;
+constexpr int kVisibleSteps = 3;
+constexpr int kUnshadedStart = 3;
+
+std::string Hex(COLORREF c) {
+  std::ostringstream out;
+  out << std::hex << c;
+  return out.str();
+}
+
+::testing::AssertionResult NoMismatches(const std::vector<std::string>& mismatches) {
+  if (mismatches.empty()) return ::testing::AssertionSuccess();
+  std::ostringstream out;
+  out << mismatches.size() << " pixels differ (x, y: expected / actual):\n";
+  for (const auto& line : mismatches) out << "  " << line << "\n";
+  return ::testing::AssertionFailure() << out.str();
+}
+
+class MenuWindowPixelsTest : public MenuWindowTest {
+ protected:
+  void AddFileMenu() {
+    auto items = AddMenu("File")->MenuItems();
+    items->Add({.Caption = "&New", .Key = "New", .HotKey = "Ctrl+N"});
+    items->Add({.Style = tsMenuSeperator, .Key = "Sep"});
+    items->Add({.Caption = "&Wrap", .Checked = true, .Key = "Wrap"});
+    items->Add({.Caption = "&Locked", .Checked = true, .Enabled = false, .Key = "Locked"});
+  }
+  COLORREF Pixel(HWND hWnd, int x, int y) { return Desktop().WindowPixel(hWnd, x, y); }
+
+  // The check box of item i: the outline's extent along the row's middle line and down the
+  // box's left edge.
+  RECT FindCheckBox(HWND hWnd, int i, COLORREF outline) {
+    const RECT box = Menu(hWnd).Layout().HighlightBox(i, Menu(hWnd).Size().cx);
+    const int middle = (box.top + box.bottom) / 2;
+    RECT cell{-1, -1, -1, -1};
+    for (int x = 0; x < Menu(hWnd).Size().cx / 2; ++x) {
+      if (Pixel(hWnd, x, middle) != outline) continue;
+      if (cell.left < 0) cell.left = x;
+      cell.right = x + 1;
+    }
+    for (int y = box.top - 2; y < box.bottom + 2; ++y) {
+      if (Pixel(hWnd, cell.left, y) != outline) continue;
+      if (cell.top < 0) cell.top = y;
+      cell.bottom = y + 1;
+    }
+    return cell;
+  }
+
+  void ExpectCheckMark(HWND hWnd, int i, COLORREF mark) {
+    const COLORREF outline = ComposeRGB(SchemeColor(ColorHighlightOutline, tsMS2003, XPBlue));
+    const RECT cell = FindCheckBox(hWnd, i, outline);
+    ASSERT_GE(cell.left, 0);
+    const POINT centre = MenuWindowPainter::CheckMarkCentre(cell);
+    std::vector<std::string> mismatches;
+    int marked = 0;
+    for (int y = cell.top; y < cell.bottom; ++y)
+      for (int x = cell.left; x < cell.right; ++x) marked += Pixel(hWnd, x, y) == mark ? 1 : 0;
+    for (const tCheckMarkPixel& p : kCheckMarkPixels) {
+      const COLORREF actual = Pixel(hWnd, centre.x + p.dx, centre.y + p.dy);
+      if (actual != mark)
+        mismatches.push_back(std::to_string(centre.x + p.dx) + ", " + std::to_string(centre.y + p.dy) + ": " +
+                             Hex(mark) + " / " + Hex(actual));
+    }
+    EXPECT_TRUE(NoMismatches(mismatches)) << "item " << i;
+    EXPECT_EQ(marked, 14) << "item " << i;
+  }
+};
+
+TEST_F(MenuWindowPixelsTest, CheckMarkIsFourteenBlackPixels) {
+  AddFileMenu();
+  HWND hWnd = Drop(1);
+  ExpectCheckMark(hWnd, 3, RGB(0, 0, 0));
+  SaveWindow(hWnd, "menuwindow_checkmarks");
+}
+
+TEST_F(MenuWindowPixelsTest, CheckMarkOfADisabledItemIsGreyText) {
+  AddFileMenu();
+  HWND hWnd = Drop(1);
+  ExpectCheckMark(hWnd, 4, GetSysColor(COLOR_GRAYTEXT));
+}
+
+TEST_F(MenuWindowPixelsTest, HighlightBoxIsFilledAndOutlinedThenRestored) {
+  AddFileMenu();
+  HWND hWnd = Drop(1);
+  frmMenu& form = Menu(hWnd);
+  const RECT box = form.Layout().HighlightBox(1, form.Size().cx);
+  const POINT inside{box.right - 3, box.top + 2};
+  const COLORREF before = Pixel(hWnd, inside.x, inside.y);
+  form.SetHighlightedRow(1);
+  EXPECT_EQ(Pixel(hWnd, box.left, box.top), RGB(0, 0, 128));
+  EXPECT_EQ(Pixel(hWnd, box.right - 1, box.bottom - 1), RGB(0, 0, 128));
+  EXPECT_EQ(Pixel(hWnd, inside.x, inside.y), RGB(255, 238, 194));
+  form.SetHighlightedRow(kNoMenuRow);
+  EXPECT_EQ(Pixel(hWnd, inside.x, inside.y), before);
+  EXPECT_EQ(form.HighlightedRow(), kNoMenuRow);
+}
+
+// Counts pixels of a colour in a client rectangle of the window.
+int CountPixels(HWND hWnd, const RECT& area, COLORREF color) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) count += win32::TheDesktop().WindowPixel(hWnd, x, y) == color ? 1 : 0;
+  return count;
+}
+
+TEST_F(MenuWindowPixelsTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
+  m_Bar->SetRightToLeft(VARIANT_TRUE);
+  m_Bar->Menus()->Add({.Key = "More", .Caption = "More", .Style = tsSecondaryMenu, .Enabled = true});
+  auto items = AddMenu("File")->MenuItems();
+  items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "More"});
+  items->Add({.Caption = "&Open", .Key = "Open"});
+  const int iFile = 2;
+  HWND hWnd = Drop(iFile);
+  frmMenu& form = Menu(hWnd);
+  const int W = form.Size().cx;
+  const RECT row1 = form.Layout().HighlightBox(1, W);
+  const RECT row2 = form.Layout().HighlightBox(2, W);
+  const COLORREF body = RGB(246, 246, 246);
+  const COLORREF black = RGB(0, 0, 0);
+  // The icon column lies at the right: its middle differs from the body; the left edge does not.
+  EXPECT_NE(Pixel(hWnd, W - kShadowInset - 12, row2.top + 2), body);
+  EXPECT_EQ(Pixel(hWnd, 4, row2.top + 2), body);
+  // The "3" glyph starts 9 pixels from the left edge; nothing is drawn left of it.
+  EXPECT_GT(CountPixels(hWnd, RECT{9, row1.top, 20, row1.bottom}, black), 0);
+  EXPECT_EQ(CountPixels(hWnd, RECT{2, row1.top, 9, row1.bottom}, black), 0);
+  // The caption text ends at width - (margin + 12).
+  const int lTextEdge = W - (24 + 12);
+  EXPECT_GT(CountPixels(hWnd, RECT{lTextEdge - 12, row2.top, lTextEdge, row2.bottom}, black), 0);
+  EXPECT_EQ(CountPixels(hWnd, RECT{lTextEdge, row2.top, W - kShadowInset, row2.bottom}, black), 0);
+  SaveWindow(hWnd, "menuwindow_right_to_left");
+}
+
+TEST_F(MenuWindowPixelsTest, ExpandArrowHighlightAndHiddenInfrequents) {
+  auto file = m_Bar->Menus()->Add({.Key = "File", .Caption = "&File", .Enabled = true, .DisplayInfrequents = true});
+  m_Bar->EndUpdate();
+  file->MenuItems()->Add({.Caption = "&Open", .Key = "Open"});
+  file->MenuItems()->Add({.Caption = "&Rare", .Infrequent = true, .Key = "Rare"});
+  HWND hWnd = Drop(1);
+  frmMenu& form = Menu(hWnd);
+  ASSERT_TRUE(form.ExpandArrowShown());
+  EXPECT_FALSE(form.Layout().Row(2).bShown);
+  const SIZE size = form.Size();
+  const RECT box{2, size.cy - 23, size.cx - 6, size.cy - 23 + 17};
+  const COLORREF outline = RGB(0, 0, 128);
+  EXPECT_EQ(CountPixels(hWnd, box, outline), 0);
+  form.SetExpandArrowHot(true);
+  EXPECT_EQ(Pixel(hWnd, box.left, box.top), outline);
+  EXPECT_EQ(Pixel(hWnd, box.right - 1, box.bottom - 1), outline);
+  EXPECT_EQ(Pixel(hWnd, box.left + 1, box.top + 1), RGB(255, 238, 194));
+  SaveWindow(hWnd, "menuwindow_expand_arrow_hot");
+  form.SetExpandArrowHot(false);
+  EXPECT_EQ(CountPixels(hWnd, box, outline), 0);
+}
+
+TEST_F(MenuWindowPixelsTest, NetStyleOutlinesTheExpandArrowOnly) {
+  m_Bar->SetVisualStyle(tsMSNet);
+  auto file = m_Bar->Menus()->Add({.Key = "File", .Caption = "&File", .Enabled = true, .DisplayInfrequents = true});
+  m_Bar->EndUpdate();
+  file->MenuItems()->Add({.Caption = "&Rare", .Infrequent = true, .Key = "Rare"});
+  HWND hWnd = Drop(1);
+  frmMenu& form = Menu(hWnd);
+  const SIZE size = form.Size();
+  const RECT box{2, size.cy - 23, size.cx - 6, size.cy - 23 + 17};
+  const COLORREF inside = Pixel(hWnd, box.left + 1, box.top + 1);
+  form.SetExpandArrowHot(true);
+  EXPECT_EQ(Pixel(hWnd, box.left, box.top), RGB(49, 106, 197));
+  EXPECT_EQ(Pixel(hWnd, box.left + 1, box.top + 1), inside);
+}
+
+// A disabled row under the mouse is not drawn highlighted; a sub-menu row stays highlighted
+// while its child is open, wherever the mouse goes.
+TEST_F(MenuWindowPixelsTest, WhichRowsAreDrawnHighlighted) {
+  m_Bar->Menus()->Add({.Key = "More", .Caption = "More", .Style = tsSecondaryMenu, .Enabled = true});
+  auto items = AddMenu("File")->MenuItems();
+  items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "MoreItem"});
+  items->Add({.Caption = "&Gone", .Enabled = false, .Key = "Gone"});
+  HWND hWnd = Drop(2);
+  frmMenu& form = Menu(hWnd);
+  const COLORREF fill = RGB(255, 238, 194);
+  const auto Inside = [&](int i) {
+    const RECT box = form.Layout().HighlightBox(i, form.Size().cx);
+    return Pixel(hWnd, box.right - 3, box.top + 2);
+  };
+  form.SetHighlightedRow(2);
+  EXPECT_NE(Inside(2), fill);
+  EXPECT_FALSE(form.IsRowHighlighted(2));
+  form.SetHighlightedRow(1);
+  EXPECT_EQ(Inside(1), fill);
+  form.SetOpenChild(m_Form->hWnd(), "MoreItem");
+  form.SetHighlightedRow(kNoMenuRow);
+  EXPECT_EQ(Inside(1), fill);
+  form.SetOpenChild(nullptr, "");
+  EXPECT_NE(Inside(1), fill);
+}
+
+// Under the pressed caption the frame opens: the caption's inner colour along the top row,
+// its outline colour where the caption's right edge comes down.
+TEST_F(MenuWindowPixelsTest, JoinUnderThePressedCaption) {
+  struct Case {
+    ctsThemes eTheme;
+    COLORREF inner;
+    COLORREF edge;
+  };
+  const Case cases[] = {{XPBlue, RGB(151, 184, 232), RGB(0, 0, 128)},
+                        {XPSilver, RGB(186, 185, 205), RGB(124, 124, 148)},
+                        {XPOlive, RGB(194, 206, 159), RGB(117, 141, 94)}};
+  AddFileMenu();
+  for (const Case& c : cases) {
+    m_Bar->SetTheme(c.eTheme);
+    HWND hWnd = Drop(1);
+    const tMenuInfo& menu = m_Bar->MenuData().Menu(1);
+    const RECT pressed = MenuBarLayout::PressedBox(menu, m_Bar->MenuHeaderSpacingInternal(), m_Bar->BarHeight());
+    const int lJoinRight = pressed.right - (menu.cMCollX - 2);
+    for (int x = 1; x < lJoinRight - 1; ++x) EXPECT_EQ(Pixel(hWnd, x, 0), c.inner) << "theme " << c.eTheme << " x " << x;
+    EXPECT_EQ(Pixel(hWnd, lJoinRight - 1, 0), c.edge) << "theme " << c.eTheme;
+    EXPECT_EQ(Pixel(hWnd, lJoinRight, 0), ComposeRGB(SchemeColor(ColorMenuBorder, tsMS2003, c.eTheme)));
+    m_Bar->HideAllMenus();
+  }
+}
+
+// A bar menu pushed in from the screen's right edge moves its join along with the caption.
+TEST_F(MenuWindowPixelsTest, JoinFollowsTheCaptionWhenTheMenuIsPushedIn) {
+  Restart(win32::kDefaultDpi, win32::kDefaultScreenWidth - 60);
+  AddFileMenu();
+  RECT rcBar{};
+  GetWindowRect(m_Bar->hWnd(), &rcBar);
+  const tMenuInfo& menu = m_Bar->MenuData().Menu(1);
+  const int lRequestedLeft = rcBar.left + menu.cMCollX - 2;
+  HWND hWnd = Drop(1);
+  RECT rc{};
+  GetWindowRect(hWnd, &rc);
+  const int lShift = lRequestedLeft - rc.left;
+  ASSERT_GT(lShift, 0);
+  const RECT pressed = MenuBarLayout::PressedBox(menu, m_Bar->MenuHeaderSpacingInternal(), m_Bar->BarHeight());
+  const int lJoinRight = pressed.right - (menu.cMCollX - 2);
+  EXPECT_EQ(Pixel(hWnd, lShift + 1, 0), RGB(151, 184, 232));
+  EXPECT_EQ(Pixel(hWnd, lShift + lJoinRight - 2, 0), RGB(151, 184, 232));
+  EXPECT_EQ(Pixel(hWnd, lShift + lJoinRight - 1, 0), RGB(0, 0, 128));
+}
+
+struct StyleTheme {
+  ctsVisualStyleConstants eStyle;
+  ctsThemes eTheme;
+};
+
+class MenuShadowTest : public MenuWindowPixelsTest, public ::testing::WithParamInterface<StyleTheme> {};
+
+TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
+  m_Bar->SetVisualStyle(GetParam().eStyle);
+  m_Bar->SetTheme(GetParam().eTheme);
+  AddFileMenu();
+  // Where the window goes, and what the screen holds there before it shows.
+  RECT rc{};
+  GetWindowRect(Drop(1), &rc);
+  m_Bar->HideAllMenus();
+  Desktop().DoEvents();
+  const int W = rc.right - rc.left;
+  const int H = rc.bottom - rc.top;
+  std::vector<COLORREF> under(static_cast<std::size_t>(W * H));
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) under[static_cast<std::size_t>(y * W + x)] = ScreenPixel(rc.left + x, rc.top + y);
+  const auto Under = [&](int x, int y) { return under[static_cast<std::size_t>(y * W + x)]; };
+
+  Drop(1);
+  std::vector<std::string> mismatches;
+  const auto check = [&](int x, int y, int step, bool bCopied) {
+    const COLORREF expected =
+        bCopied ? Under(x, y) : ShadowBlend(ShadowFactor(GetParam().eStyle, GetParam().eTheme, step), Under(x, y));
+    const COLORREF actual = ScreenPixel(rc.left + x, rc.top + y);
+    if (actual != expected)
+      mismatches.push_back(std::to_string(x) + ", " + std::to_string(y) + ": " + Hex(expected) + " / " + Hex(actual));
+  };
+  for (int i = 0; i < kVisibleSteps; ++i)
+    for (int j = 0; j < W - kShadowInset; ++j) check(j, H - kShadowInset + i, i, j < kUnshadedStart);
+  for (int i = 0; i < kVisibleSteps; ++i)
+    for (int j = 0; j < H; ++j) check(W - kShadowInset + i, j, i, j < kUnshadedStart);
+  EXPECT_TRUE(NoMismatches(mismatches));
+  SaveScreen("menuwindow_shadow_" + std::to_string(GetParam().eStyle) + "_" + std::to_string(GetParam().eTheme));
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, MenuShadowTest,
+                         ::testing::Values(StyleTheme{tsMS2003, XPBlue}, StyleTheme{tsMS2003, XPOlive},
+                                           StyleTheme{tsMSNet, XPSilver}, StyleTheme{tsMSIE, XPBlue}));
+
+}  // namespace
+}  // namespace menu_window_test

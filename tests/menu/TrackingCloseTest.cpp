@@ -1,0 +1,96 @@
+// What closes open menus from outside them: a click on the host form, the host form losing
+// activation or being hidden, and HideAllMenus.
+#include "TrackingTest.h"
+
+#include "platform/mHooks.h"
+#include "platform/voxSubClsSvr.h"
+
+namespace tracking_test {
+namespace {
+
+constexpr POINT kOnTheForm{300, 300};
+
+TEST_F(TrackingTest, AClickOnTheHostFormClosesAllMenus) {
+  ClickCaption(kFile);
+  MoveTo(RowPoint(Newest(), 4));
+  ASSERT_EQ(OpenMenuKeys(), "File,RecentMenu");
+  ClickAt(kOnTheForm);
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, TheHostFormLosingActivationClosesAllMenus) {
+  FormOptions options;
+  options.caption = "Other";
+  options.left = 720;
+  options.top = 100;
+  options.width = 200;
+  options.height = 200;
+  auto other = std::make_unique<Form>(options);
+  other->Show();
+  SetActiveWindow(m_Form->hWnd());
+  Mark();
+  ClickCaption(kEdit);
+  ClickAt(POINT{800, 200});
+  EXPECT_EQ(GetActiveWindow(), other->hWnd());
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 2 Edit", "0 MenuOnClose 2 Edit"}, Rows()));
+  other->Unload();
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, ActivationPassingBetweenTheFormAndAMenuWindowLeavesTheMenusOpen) {
+  ClickCaption(kFile);
+  const HWND hWndMenu = Newest().hWnd();
+  SetActiveWindow(hWndMenu);
+  EXPECT_EQ(OpenMenuKeys(), "File");
+  SetActiveWindow(m_Form->hWnd());
+  EXPECT_EQ(OpenMenuKeys(), "File");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File"}, Rows()));
+  m_Bar->HideAllMenus();
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, HidingTheHostFormClosesEveryMenuWindow) {
+  ClickCaption(kFile);
+  ShowWindow(m_Form->hWnd(), SW_HIDE);
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, HideAllMenusClosesTheMenuAndItsSubMenuWithOneClose) {
+  ClickCaption(kFile);
+  MoveTo(RowPoint(Newest(), 5));
+  ASSERT_EQ(OpenMenuKeys(), "File,MoreMenu");
+  m_Bar->HideAllMenus();
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, AClickOnTheFormClosesAPopUpWithoutAnyEvent) {
+  m_Bar->PopUpMenu("Edit", static_cast<float>(400 * Twips()), static_cast<float>(200 * Twips()));
+  ASSERT_EQ(OpenMenuKeys(), "Edit");
+  ClickAt(kOnTheForm);
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(Rows().empty());
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, UnloadingTheHostFormWithMenusOpenTakesEveryMenuWindowWithIt) {
+  ClickCaption(kFile);
+  MoveTo(RowPoint(Newest(), 4));
+  const std::vector<HWND> open = m_Bar->OpenMenuWindows();
+  ASSERT_EQ(open.size(), 2u);
+  const long lWindowsBefore = win32::LiveObjects(win32::ObjectKind::Window);
+  m_Form->Unload();
+  for (HWND hWnd : open) EXPECT_FALSE(IsWindow(hWnd));
+  EXPECT_LT(win32::LiveObjects(win32::ObjectKind::Window), lWindowsBefore - 2);
+  EXPECT_FALSE(mHooks::IsHookInstalled());
+  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), 0u);
+}
+
+}  // namespace
+}  // namespace tracking_test

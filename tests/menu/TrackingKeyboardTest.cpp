@@ -1,0 +1,160 @@
+// Menus driven by the keyboard through the thread hook: Alt mode and caption mnemonics on the
+// bar, and the menu windows' key table (Enter, Esc, arrows, item mnemonics).
+#include "TrackingTest.h"
+
+namespace tracking_test {
+namespace {
+
+// A key click reports the pointer at the menu window's own origin, in screen twips.
+std::string KeyClickPoint(const frmMenu& form, int twips) {
+  RECT rcMenu{};
+  GetWindowRect(form.hWnd(), &rcMenu);
+  return std::to_string(rcMenu.left * twips) + " " + std::to_string(rcMenu.top * twips);
+}
+
+TEST_F(TrackingTest, EnterOnTheHighlightedItemIsAKeyClickWithButtonZero) {
+  ClickCaption(kFile);
+  Desktop().KeyPress(VK_DOWN);
+  Desktop().KeyPress(VK_DOWN);
+  EXPECT_EQ(Newest().HighlightedRow(), 2);
+  const std::string at = KeyClickPoint(Newest(), Twips());
+  Desktop().KeyPress(VK_RETURN);
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File",
+                        "0 MenuItemMouseUp 1 File 2 Open 0 0 " + at,
+                        "0 MenuOnClose 1 File",
+                        "0 MenuItemClick 1 File 2 Open"},
+                       Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, AltThenAMnemonicDropsTheMenuAndDownEnterClicksItsFirstItem) {
+  Desktop().KeyPress(VK_MENU);
+  EXPECT_TRUE(m_Bar->AltMode());
+  Desktop().KeyPress('E');
+  EXPECT_EQ(OpenMenuKeys(), "Edit");
+  EXPECT_TRUE(m_Bar->KeyboardOpened());
+  Desktop().KeyPress(VK_DOWN);
+  const std::string at = KeyClickPoint(Newest(), Twips());
+  Desktop().KeyPress(VK_RETURN);
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 2 Edit",
+                        "0 MenuItemMouseUp 2 Edit 1 Undo 0 0 " + at,
+                        "0 MenuOnClose 2 Edit",
+                        "0 MenuItemClick 2 Edit 1 Undo"},
+                       Rows()));
+  EXPECT_FALSE(m_Bar->AltMode());
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, AMnemonicPressedWithAltHeldDropsItsMenu) {
+  Desktop().KeyDown(VK_MENU);
+  Desktop().KeyPress('V');
+  Desktop().KeyUp(VK_MENU);
+  EXPECT_EQ(OpenMenuKeys(), "View");
+  Desktop().KeyPress(VK_ESCAPE);
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 3 View", "0 MenuOnClose 3 View"}, Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, ASecondAltLeavesAltModeAndALetterThenDropsNothing) {
+  Desktop().KeyPress(VK_MENU);
+  Desktop().KeyPress(VK_MENU);
+  EXPECT_FALSE(m_Bar->AltMode());
+  Desktop().KeyPress('E');
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(Rows().empty());
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, AnItemMnemonicInAnOpenMenuClicksTheItem) {
+  ClickCaption(kEdit);
+  const std::string at = KeyClickPoint(Newest(), Twips());
+  Desktop().KeyPress('T');
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 2 Edit",
+                        "0 MenuItemMouseUp 2 Edit 2 Cut 0 0 " + at,
+                        "0 MenuOnClose 2 Edit",
+                        "0 MenuItemClick 2 Edit 2 Cut"},
+                       Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, EnterOnADisabledItemIsSwallowedAndChangesNothing) {
+  ClickCaption(kFile);
+  for (int i = 0; i < 5; ++i) Desktop().KeyPress(VK_DOWN);  // New, Open, Recent, More, Disabled
+  EXPECT_EQ(Newest().HighlightedRow(), 6);
+  Desktop().KeyPress(VK_RETURN);
+  EXPECT_EQ(OpenMenuKeys(), "File");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File"}, Rows()));
+  m_Bar->HideAllMenus();
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, ArrowsMoveTheHighlightOverShownItemsAndWrap) {
+  ClickCaption(kEdit);
+  std::vector<std::string> highlights;
+  for (int key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_UP}) {
+    Desktop().KeyPress(key);
+    highlights.push_back(std::string(key == VK_DOWN ? "Down " : "Up ") + std::to_string(Newest().HighlightedRow()));
+  }
+  EXPECT_TRUE(SameRows({"Down 1", "Down 2", "Down 1", "Up 2", "Up 1"}, highlights));
+  m_Bar->HideAllMenus();
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, EscInASubMenuClosesEveryMenu) {
+  ClickCaption(kFile);
+  for (int i = 0; i < 3; ++i) Desktop().KeyPress(VK_DOWN);  // New, Open, Recent
+  Desktop().KeyPress(VK_RIGHT);
+  ASSERT_EQ(OpenMenuKeys(), "File,RecentMenu");
+  Desktop().KeyPress(VK_DOWN);
+  EXPECT_EQ(Newest().HighlightedRow(), 1);
+  Desktop().KeyPress(VK_ESCAPE);
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, LeftAndRightMoveBetweenSubMenusAndBarCaptions) {
+  ClickCaption(kFile);
+  std::vector<std::string> states;
+  const auto press = [&](int key, const std::string& name) {
+    Desktop().KeyPress(key);
+    states.push_back(name + ": " + OpenMenuKeys());
+  };
+  press(VK_DOWN, "Down");
+  press(VK_RIGHT, "Right on New");
+  press(VK_LEFT, "Left in Edit");
+  for (int i = 0; i < 3; ++i) press(VK_DOWN, "Down");
+  press(VK_RIGHT, "Right on Recent");
+  press(VK_LEFT, "Left in RecentMenu");
+  press(VK_LEFT, "Left in File");
+  EXPECT_TRUE(SameRows({"Down: File", "Right on New: Edit", "Left in Edit: File", "Down: File", "Down: File",
+                        "Down: File", "Right on Recent: File,RecentMenu", "Left in RecentMenu: File",
+                        "Left in File: View"},
+                       states));
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File", "0 MenuOnDrop 2 Edit", "0 MenuOnClose 2 Edit",
+                        "0 MenuOnDrop 1 File", "0 MenuOnClose 1 File", "0 MenuOnDrop 3 View"},
+                       Rows()));
+  m_Bar->HideAllMenus();
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, RightToLeftSwapsTheArrowsThatOpenAndCloseSubMenus) {
+  m_Bar->SetRightToLeft(VARIANT_TRUE);
+  ClickCaption(kFile);
+  std::vector<std::string> states;
+  const auto press = [&](int key, const std::string& name) {
+    Desktop().KeyPress(key);
+    states.push_back(name + ": " + OpenMenuKeys());
+  };
+  for (int i = 0; i < 3; ++i) press(VK_DOWN, "Down");
+  press(VK_LEFT, "Left on Recent");
+  press(VK_RIGHT, "Right in RecentMenu");
+  EXPECT_TRUE(SameRows({"Down: File", "Down: File", "Down: File", "Left on Recent: File,RecentMenu",
+                        "Right in RecentMenu: File"},
+                       states));
+  m_Bar->HideAllMenus();
+  ExpectAllClosedAndNothingLeaked();
+}
+
+}  // namespace
+}  // namespace tracking_test
