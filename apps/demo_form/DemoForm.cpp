@@ -42,7 +42,7 @@ const std::vector<std::string> kDocumentText{
 DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std::string&)> onEvent)
     : m_OnEvent(std::move(onEvent)),
       m_Icons(options.iconFolder),
-      m_Form(FormOptions{.caption = "MirelMenuBar20 demo", .width = options.width, .height = options.height}),
+      m_Form(FormOptions{.caption = "MirelMenuBar20 demo", .width = options.width, .height = options.height, .font = {}}),
       m_Document(m_Form.hWnd(), kDocumentLook),
       m_Log(m_Form.hWnd(), kLogLook),
       m_Status(m_Form.hWnd(), kStatusLook),

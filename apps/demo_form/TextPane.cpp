@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "container/WindowClass.h"
+#include "win32/kernel.h"
 
 namespace {
 

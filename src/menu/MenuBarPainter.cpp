@@ -9,28 +9,6 @@
 
 namespace {
 
-// DefaultMenuFont selected into a DC for one paint: made from the font object, deselected and
-// freed afterwards.
-class SelectedMenuFont {
- public:
-  SelectedMenuFont(HDC hdc, const StdFont* font) : m_hDC(hdc) {
-    if (font == nullptr) return;
-    m_hFont = FontFromStdFont(*font);
-    if (m_hFont != nullptr) m_hOld = SelectObject(hdc, m_hFont);
-  }
-  ~SelectedMenuFont() {
-    if (m_hOld != nullptr) SelectObject(m_hDC, m_hOld);
-    if (m_hFont != nullptr) DeleteObject(m_hFont);
-  }
-  SelectedMenuFont(const SelectedMenuFont&) = delete;
-  SelectedMenuFont& operator=(const SelectedMenuFont&) = delete;
-
- private:
-  HDC m_hDC;
-  HFONT m_hFont = nullptr;
-  HGDIOBJ m_hOld = nullptr;
-};
-
 bool CaptionEnabled(const tMenuInfo& menu, const tBarLook& look) {
   return menu.cMEnabled != VARIANT_FALSE && look.bEnabled;
 }
@@ -51,7 +29,7 @@ tBarLayoutInput LayoutInput(const tBarLook& look, LONG width) {
 }  // namespace
 
 tBarLayout MenuBarPainter::PaintBase(HDC hdc, LONG width, LONG height, MenuTable& menus, const tBarLook& look) const {
-  const SelectedMenuFont font(hdc, look.pFont);
+  const SelectedFont font(hdc, look.pFont);
   tBarLayout layout = MenuBarLayout::Compute(menus, LayoutInput(look, width), hdc);
   styles::VisualStyle(look.eStyle)
       .DrawBarBackground(hdc, RECT{0, 0, width, height}, layout.lBarHeight, look.eTheme, m_Artwork);
@@ -79,7 +57,7 @@ void MenuBarPainter::PaintHighlight(HDC hdc, const tBarLayout& layout, const Men
   const COLORREF colour = CaptionEnabled(menu, look)
                               ? style.BarHighlightTextColor(look.eTheme, TranslateOleColor(menu.cMForeColor))
                               : TranslateOleColor(look.lDisabledForeColor);
-  const SelectedMenuFont font(hdc, look.pFont);
+  const SelectedFont font(hdc, look.pFont);
   DrawCaption(hdc, *caption, menu, look, colour);
 }
 

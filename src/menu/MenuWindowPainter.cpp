@@ -40,25 +40,6 @@ COLORREF Scheme(const ColorTable& table, const tMenuLook& look) {
   return ComposeRGB(SchemeColor(table, look.eStyle, look.eTheme));
 }
 
-// A GDI font selected into a DC for one drawing step; the previous font comes back after.
-class SelectedFont {
- public:
-  SelectedFont(HDC hdc, const StdFont& font) : m_hDC(hdc), m_hFont(FontFromStdFont(font)) {
-    m_hOld = SelectObject(hdc, m_hFont);
-  }
-  ~SelectedFont() {
-    SelectObject(m_hDC, m_hOld);
-    DeleteObject(m_hFont);
-  }
-  SelectedFont(const SelectedFont&) = delete;
-  SelectedFont& operator=(const SelectedFont&) = delete;
-
- private:
-  HDC m_hDC;
-  HFONT m_hFont;
-  HGDIOBJ m_hOld;
-};
-
 void TextOut(HDC hdc, int x, int y, std::string_view text) {
   TextOutA(hdc, x, y, text.data(), static_cast<int>(text.size()));
 }

@@ -20,26 +20,6 @@ constexpr UINT kKeepZOrderFlags = kShowFlags | SWP_NOZORDER | SWP_NOOWNERZORDER;
 constexpr UINT kLineFlags = DT_NOPREFIX | DT_SINGLELINE;
 constexpr UINT kWrapFlags = DT_NOPREFIX | DT_WORDBREAK;
 
-// Selects a font into a device context for one scope and deletes it afterwards.
-class SelectedFont {
- public:
-  SelectedFont(HDC hDC, const StdFont& font) : m_hDC(hDC), m_hFont(FontFromStdFont(font)) {
-    if (m_hFont != nullptr) m_hOld = SelectObject(m_hDC, m_hFont);
-  }
-  ~SelectedFont() {
-    if (m_hFont == nullptr) return;
-    SelectObject(m_hDC, m_hOld);
-    DeleteObject(m_hFont);
-  }
-  SelectedFont(const SelectedFont&) = delete;
-  SelectedFont& operator=(const SelectedFont&) = delete;
-
- private:
-  HDC m_hDC;
-  HFONT m_hFont;
-  HGDIOBJ m_hOld = nullptr;
-};
-
 }  // namespace
 
 frmToolTip::frmToolTip(HWND hWndOwner, const tToolTipLook& look, const std::string& sText)

@@ -58,3 +58,14 @@ HFONT FontFromStdFont(const StdFont& font) {
   std::copy_n(ansiFace.begin(), std::min<std::size_t>(ansiFace.size(), LF_FACESIZE), logFont.lfFaceName);
   return CreateFontIndirectA(&logFont);
 }
+
+SelectedFont::SelectedFont(HDC hdc, const StdFont* font) : m_hDC(hdc) {
+  if (font == nullptr) return;
+  m_hFont = FontFromStdFont(*font);
+  if (m_hFont != nullptr) m_hOld = SelectObject(hdc, m_hFont);
+}
+
+SelectedFont::~SelectedFont() {
+  if (m_hOld != nullptr) SelectObject(m_hDC, m_hOld);
+  if (m_hFont != nullptr) DeleteObject(m_hFont);
+}
