@@ -13,8 +13,6 @@ POINT CaptionPoint(const MirelMenuBar20& bar, int iMenu) {
   return POINT{rcBar.left + menu.cMCollX + menu.cMWidth / 2, rcBar.top + bar.BarHeight() / 2};
 }
 
-std::vector<HWND> OpenMenuWindows(MirelMenuBar20& bar) { return bar.OpenMenuWindows(); }
-
 POINT RowPoint(HWND hWndMenu, int i) {
   const frmMenu* form = frmMenu::FromWindow(hWndMenu);
   if (form == nullptr) return POINT{-1, -1};

@@ -2,13 +2,9 @@
 // the middle of an item's row in an open menu window. The gallery and the end-to-end test
 // use them to drive the form with injected or real input.
 #pragma once
-#include <vector>
-
 #include "core/MirelMenuBar20.h"
 
 // Screen pixel in the middle of bar caption iMenu (1-based).
 POINT CaptionPoint(const MirelMenuBar20& bar, int iMenu);
-// The open menu windows, oldest first.
-std::vector<HWND> OpenMenuWindows(MirelMenuBar20& bar);
 // Screen pixel over the text of item i (1-based) of the open menu window hWndMenu.
 POINT RowPoint(HWND hWndMenu, int i);

@@ -8,7 +8,7 @@ namespace {
 constexpr char kFormProperty[] = "MirelDemoForm:ObjectPtr";
 constexpr char kControlName[] = "MirelMenuBar201";
 constexpr int kLogWidth = 380;            // pixels
-constexpr int kStatusHeight = 22;         // pixels
+constexpr int kStatusLines = 1;
 constexpr int kInitialBarHeight = 24;     // pixels, until the control sizes itself
 constexpr std::size_t kLogLines = 200;
 constexpr char kReady[] = "Ready";
@@ -94,7 +94,7 @@ void DemoForm::LayoutPanes() {
   POINT barBottom{0, bar.bottom};
   ScreenToClient(m_Form.hWnd(), &barBottom);
   const int top = barBottom.y;
-  const int statusTop = client.bottom - kStatusHeight;
+  const int statusTop = client.bottom - m_Status.FittingHeight(kStatusLines);
   const int logLeft = client.right - kLogWidth;
   m_Document.Move(RECT{client.left, top, logLeft, statusTop});
   m_Log.Move(RECT{logLeft, top, client.right, statusTop});

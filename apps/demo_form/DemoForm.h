@@ -33,8 +33,6 @@ class DemoForm {
 
   HWND hWnd() const { return m_Form.hWnd(); }
   MirelMenuBar20& Bar() { return *m_Bar; }
-  const TextPane& Log() const { return m_Log; }
-  const TextPane& Status() const { return m_Status; }
 
  private:
   static LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -13,7 +13,7 @@ constexpr char kObjectProperty[] = "MirelDemoTextPane:ObjectPtr";
 constexpr char kFontFace[] = "Tahoma";
 constexpr int kFontPoints = 8;
 constexpr int kPointsPerInch = 72;
-constexpr int kPadding = 6;       // pixels between the border and the text
+constexpr int kPadding = 4;       // pixels between the border and the text
 constexpr int kLineGap = 2;       // pixels between lines
 constexpr int kTitleGap = 6;      // pixels below the title
 constexpr UINT kLineFormat = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
@@ -65,6 +65,17 @@ void TextPane::AddLine(std::string line) {
   m_Lines.push_back(std::move(line));
   if (m_Look.maxLines != 0 && m_Lines.size() > m_Look.maxLines) m_Lines.erase(m_Lines.begin());
   InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+int TextPane::FittingHeight(int lines) const {
+  HDC hdc = GetDC(m_hWnd);
+  HFONT regular = PaneFont(hdc, FW_NORMAL);
+  HGDIOBJ old = SelectObject(hdc, regular);
+  const int height = lines * LineHeight(hdc) + 2 * kPadding;
+  SelectObject(hdc, old);
+  DeleteObject(regular);
+  ReleaseDC(m_hWnd, hdc);
+  return height;
 }
 
 void TextPane::Paint() {

@@ -28,7 +28,8 @@ class TextPane {
   void SetTitle(std::string title);
   void SetLines(std::vector<std::string> lines);
   void AddLine(std::string line);
-  const std::vector<std::string>& Lines() const { return m_Lines; }
+  // The height in pixels that shows `lines` lines and no title.
+  int FittingHeight(int lines) const;
   // Called with the screen pixel where the right button was released over the pane.
   void OnRightClick(std::function<void(POINT)> handler) { m_OnRightClick = std::move(handler); }
 

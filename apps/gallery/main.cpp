@@ -12,6 +12,7 @@
 #include "demo_form/DemoMenus.h"
 #include "win32/desktop.h"
 #include "win32/png_io.h"
+#include "win32/windows.h"
 
 namespace {
 
@@ -23,12 +24,15 @@ constexpr int kRecentFilesItem = 6;
 constexpr int kFirstRecentFile = 2;
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
 // The contact sheet shows the top-left part of each shot, scaled down.
-constexpr int kSheetCropWidth = 640;
-constexpr int kSheetCropHeight = 360;
+constexpr int kSheetCropWidth = 600;
+constexpr int kSheetCropHeight = 330;
 constexpr int kSheetScale = 2;
 constexpr int kSheetColumns = 3;
 constexpr int kSheetGap = 8;
+constexpr int kLabelHeight = 18;  // pixels above each cell for its style and theme
+constexpr int kLabelFontHeight = -12;
 constexpr COLORREF kSheetBack = RGB(0x40, 0x40, 0x40);
+constexpr COLORREF kLabelInk = RGB(0xFF, 0xFF, 0xFF);
 constexpr int kExitFailed = 1;
 
 constexpr const char* kStyleNames[] = {"tsMS2003", "tsMSNet", "tsMSIE"};
@@ -41,12 +45,12 @@ void OpenFileAndRecentFiles(DemoForm& form) {
   const POINT caption = CaptionPoint(form.Bar(), kFileMenu);
   desktop.MouseMove(caption.x, caption.y);
   desktop.Click();
-  const std::vector<HWND> dropped = OpenMenuWindows(form.Bar());
+  const std::vector<HWND> dropped = form.Bar().OpenMenuWindows();
   if (dropped.empty()) return;
   const POINT recent = RowPoint(dropped.back(), kRecentFilesItem);
   desktop.MouseMove(recent.x, recent.y);
   desktop.AdvanceTime(kSubMenuDelay);
-  const std::vector<HWND> cascaded = OpenMenuWindows(form.Bar());
+  const std::vector<HWND> cascaded = form.Bar().OpenMenuWindows();
   if (cascaded.size() < 2) return;
   const POINT file = RowPoint(cascaded.back(), kFirstRecentFile);
   desktop.MouseMove(file.x, file.y);
@@ -61,13 +65,46 @@ win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme) {
   return win32::TheDesktop().Screen();
 }
 
-// Every kSheetScale-th pixel of the crop (a plain subsample keeps text legible enough).
+// The crop scaled down by averaging each kSheetScale x kSheetScale block.
+COLORREF BlockAverage(const win32::Surface& shot, int left, int top) {
+  int red = 0;
+  int green = 0;
+  int blue = 0;
+  for (int y = top; y < top + kSheetScale; ++y) {
+    for (int x = left; x < left + kSheetScale; ++x) {
+      const COLORREF c = shot.At(x, y);
+      red += GetRValue(c);
+      green += GetGValue(c);
+      blue += GetBValue(c);
+    }
+  }
+  constexpr int kBlock = kSheetScale * kSheetScale;
+  return RGB(red / kBlock, green / kBlock, blue / kBlock);
+}
+
 void Paste(win32::Surface& sheet, const win32::Surface& shot, int left, int top) {
   for (int y = 0; y < kSheetCropHeight / kSheetScale; ++y) {
     for (int x = 0; x < kSheetCropWidth / kSheetScale; ++x) {
-      sheet.At(left + x, top + y) = shot.At(x * kSheetScale, y * kSheetScale);
+      sheet.At(left + x, top + y) = BlockAverage(shot, x * kSheetScale, y * kSheetScale);
     }
   }
+}
+
+void Label(win32::Surface& sheet, const std::string& text, int left, int top, int width) {
+  HDC hdc = win32::CreateSurfaceDC(&sheet, POINT{0, 0}, RECT{0, 0, sheet.width, sheet.height});
+  LOGFONTA lf{};
+  lf.lfHeight = kLabelFontHeight;
+  lf.lfWeight = FW_BOLD;
+  std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", "Tahoma");
+  HFONT font = CreateFontIndirectA(&lf);
+  HGDIOBJ old = SelectObject(hdc, font);
+  SetBkMode(hdc, TRANSPARENT);
+  SetTextColor(hdc, kLabelInk);
+  RECT rect{left, top, left + width, top + kLabelHeight};
+  DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(hdc, old);
+  DeleteObject(font);
+  DeleteDC(hdc);
 }
 
 }  // namespace
@@ -79,8 +116,8 @@ int main(int argc, char** argv) {
   const int cellHeight = kSheetCropHeight / kSheetScale;
   const int rows = static_cast<int>(std::size(kStyleNames) * std::size(kThemeNames)) / kSheetColumns;
   win32::Surface sheet;
-  sheet.Resize(kSheetColumns * (cellWidth + kSheetGap) + kSheetGap, rows * (cellHeight + kSheetGap) + kSheetGap,
-               kSheetBack);
+  const int rowHeight = kLabelHeight + cellHeight + kSheetGap;
+  sheet.Resize(kSheetColumns * (cellWidth + kSheetGap) + kSheetGap, rows * rowHeight + kSheetGap, kSheetBack);
   int cell = 0;
   for (int style = tsMS2003; style <= tsMSIE; ++style) {
     for (int theme = XPBlue; theme <= XPOlive; ++theme, ++cell) {
@@ -93,8 +130,10 @@ int main(int argc, char** argv) {
         return kExitFailed;
       }
       std::printf("%s\n", file.c_str());
-      Paste(sheet, shot, kSheetGap + (cell % kSheetColumns) * (cellWidth + kSheetGap),
-            kSheetGap + (cell / kSheetColumns) * (cellHeight + kSheetGap));
+      const int left = kSheetGap + (cell % kSheetColumns) * (cellWidth + kSheetGap);
+      const int top = kSheetGap + (cell / kSheetColumns) * rowHeight;
+      Label(sheet, std::string(kStyleNames[style]) + " / " + kThemeNames[theme], left, top, cellWidth);
+      Paste(sheet, shot, left, top + kLabelHeight);
     }
   }
   const std::filesystem::path sheetFile = folder / "contact-sheet.png";

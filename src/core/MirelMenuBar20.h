@@ -284,6 +284,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
   // IKeyboardHookClient
   void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
+  void HookCtrlKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
 
  protected:
   // Lifecycle, run by the container.
@@ -318,6 +319,12 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   // Steps 1-3 of the bar's key handling (key up, Alt mode, mnemonic drop); true when the key
   // needs no further step.
   bool TrackingKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool& bHandled);
+  // Hot keys: keys count only while the host form is active and the control enabled; the
+  // plain hot key of a pressed key fires the first matching item (true when one fired).
+  bool TakesKeys() const;
+  bool FireHotKey(std::int16_t iVirtKey);
+  // Raises MenuItemClick for item iItem of menu iMenu with their keys.
+  void RaiseMenuItemClick(std::int16_t iMenu, std::int16_t iItem);
   void OpenPopUpMenu(int iMenu, float X, float Y);
   // The face copied to the window as it is (the base image).
   void BlitFace();

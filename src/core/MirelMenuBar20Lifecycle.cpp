@@ -146,11 +146,6 @@ void MirelMenuBar20::RaiseReSize() {
   m_Sinks.Raise([](__MirelMenuBar20& sink) { sink.ReSize(); });
 }
 
-// Keys reach the bar through the thread hook; a key the bar does not claim passes on.
-void MirelMenuBar20::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool /*bShift*/, bool& bHandled) {
-  TrackingKey(iVirtKey, bKeyUp, bAlt, bHandled);
-}
-
 void MirelMenuBar20::Terminate() { ReleaseEverything(); }
 
 void MirelMenuBar20::ReleaseEverything() {

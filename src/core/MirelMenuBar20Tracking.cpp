@@ -280,13 +280,9 @@ void MirelMenuBar20::ToggleInfrequentItems(int m, HWND hWndMenu) {
 }
 
 void MirelMenuBar20::ClickMenuItem(int m, int i) {
-  const auto iMenu = static_cast<std::int16_t>(m);
-  const auto iItem = static_cast<std::int16_t>(i);
-  const std::string sMenuKey = m_Menus.Menu(m).cMKey;
-  const std::string sItemKey = m_Menus.Item(m, i).cMIKey;
   CloseAllMenus();
   LetPendingMessagesRun();
-  m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuItemClick(iMenu, sMenuKey, iItem, sItemKey); });
+  RaiseMenuItemClick(static_cast<std::int16_t>(m), static_cast<std::int16_t>(i));
 }
 
 // ---- closing ----
@@ -357,7 +353,7 @@ void MirelMenuBar20::OnHostWindowMessage(UINT iMsg, WPARAM /*wParam*/, LPARAM lP
 // ---- the bar's keys ----
 
 bool MirelMenuBar20::TrackingKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool& bHandled) {
-  if (!IsHostActive() || !IsTrue(m_bEnabled)) return true;
+  if (!TakesKeys()) return true;
   if (bKeyUp) {
     m_iLastKey = -1;
     if (!m_bDropped) Refresh();

@@ -19,6 +19,7 @@ namespace {
 // that twips per pixel stays a whole number.
 constexpr std::array<int, 4> kDpiSteps{96, 120, 144, 192};
 constexpr int kBytesPerPixel = 4;
+constexpr POINT kOffScreen{-1, -1};
 // COLORREF is 0x00BBGGRR: SDL's XBGR8888 reads those bytes as they are.
 constexpr Uint32 kScreenPixelFormat = SDL_PIXELFORMAT_XBGR8888;
 
@@ -63,31 +64,30 @@ int MillisecondsToNextTimer() {
 
 }  // namespace
 
-SdlDesktopWindow::SdlDesktopWindow(const SdlWindowOptions& options) {
+SdlDesktopWindow::Video::Video() {
   if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("SDL_Init");
-  m_Dpi = options.dpi == kMonitorDpi ? MonitorDpi() : options.dpi;
-  m_Window = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, options.width,
-                              options.height, SDL_WINDOW_SHOWN);
+}
+
+SdlDesktopWindow::Video::~Video() { SDL_Quit(); }
+
+SdlDesktopWindow::SdlDesktopWindow(const SdlWindowOptions& options) {
+  const int dpi = options.dpi == kMonitorDpi ? MonitorDpi() : options.dpi;
+  m_Window.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  options.width, options.height, SDL_WINDOW_SHOWN));
   if (!m_Window) Fail("SDL_CreateWindow");
-  m_Renderer = SDL_CreateRenderer(m_Window, -1, 0);
+  m_Renderer.reset(SDL_CreateRenderer(m_Window.get(), -1, 0));
   if (!m_Renderer) Fail("SDL_CreateRenderer");
-  m_Texture = SDL_CreateTexture(m_Renderer, kScreenPixelFormat, SDL_TEXTUREACCESS_STREAMING, options.width,
-                                options.height);
+  m_Texture.reset(SDL_CreateTexture(m_Renderer.get(), kScreenPixelFormat, SDL_TEXTUREACCESS_STREAMING, options.width,
+                                    options.height));
   if (!m_Texture) Fail("SDL_CreateTexture");
 
   Desktop& desktop = TheDesktop();
-  desktop.Reset(DesktopOptions{options.width, options.height, m_Dpi});
+  desktop.Reset(DesktopOptions{options.width, options.height, dpi});
   desktop.SetClock(std::make_unique<SteadyClock>());
   desktop.SetEventWait([this] { return WaitForEvents(); });
 }
 
-SdlDesktopWindow::~SdlDesktopWindow() {
-  TheDesktop().SetEventWait(nullptr);
-  if (m_Texture) SDL_DestroyTexture(m_Texture);
-  if (m_Renderer) SDL_DestroyRenderer(m_Renderer);
-  if (m_Window) SDL_DestroyWindow(m_Window);
-  SDL_Quit();
-}
+SdlDesktopWindow::~SdlDesktopWindow() { TheDesktop().SetEventWait(nullptr); }
 
 void SdlDesktopWindow::Present() {
   const Surface& screen = TheDesktop().Screen();
@@ -95,9 +95,9 @@ void SdlDesktopWindow::Present() {
   if (changed.right <= changed.left || changed.bottom <= changed.top) return;
   const SDL_Rect area{changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top};
   const COLORREF* first = screen.pixels.data() + static_cast<std::size_t>(area.y) * screen.width + area.x;
-  SDL_UpdateTexture(m_Texture, &area, first, screen.width * kBytesPerPixel);
-  SDL_RenderCopy(m_Renderer, m_Texture, nullptr, nullptr);
-  SDL_RenderPresent(m_Renderer);
+  SDL_UpdateTexture(m_Texture.get(), &area, first, screen.width * kBytesPerPixel);
+  SDL_RenderCopy(m_Renderer.get(), m_Texture.get(), nullptr, nullptr);
+  SDL_RenderPresent(m_Renderer.get());
 }
 
 // Called by the desktop's GetMessageA whenever no message is pending.
@@ -134,6 +134,18 @@ void SdlDesktopWindow::OnWindowEvent(const SDL_WindowEvent& event) {
       Present();
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST: ReleaseHeldKeys(); break;
+    case SDL_WINDOWEVENT_ENTER: {
+      // The pointer may come in without moving afterwards: the desktop must know where it is.
+      int x = 0;
+      int y = 0;
+      SDL_GetMouseState(&x, &y);
+      MovePointer(x, y);
+      break;
+    }
+    case SDL_WINDOWEVENT_LEAVE:
+      // Off the screen, as if it had gone over another application's window.
+      if (SDL_GetMouseState(nullptr, nullptr) == 0) MovePointer(kOffScreen.x, kOffScreen.y);
+      break;
     default: break;
   }
 }

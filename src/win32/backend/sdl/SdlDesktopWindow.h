@@ -4,6 +4,7 @@
 // application uses no processor time. Only one may exist at a time: it owns the desktop.
 #pragma once
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -37,12 +38,10 @@ class SdlDesktopWindow {
   // What closing the window does (typically: send WM_CLOSE to the host form). Without a
   // handler, closing makes the desktop's wait report that no more input will come.
   void SetCloseHandler(std::function<void()> onClose) { m_OnClose = std::move(onClose); }
-  // The DPI the desktop was given.
-  int Dpi() const { return m_Dpi; }
-  // Uploads what changed on the desktop's screen since the last call and shows it.
-  void Present();
 
  private:
+  // Uploads what changed on the desktop's screen since it was last shown and shows it.
+  void Present();
   bool WaitForEvents();
   void Dispatch(const SDL_Event& event);
   void OnWindowEvent(const SDL_WindowEvent& event);
@@ -52,10 +51,17 @@ class SdlDesktopWindow {
   void ReleaseHeldKeys();
   void RequestClose();
 
-  int m_Dpi = kDefaultDpi;
-  SDL_Window* m_Window = nullptr;
-  SDL_Renderer* m_Renderer = nullptr;
-  SDL_Texture* m_Texture = nullptr;
+  // SDL's video subsystem, started first and stopped last.
+  struct Video {
+    Video();
+    ~Video();
+    Video(const Video&) = delete;
+    Video& operator=(const Video&) = delete;
+  };
+  Video m_Video;
+  std::unique_ptr<SDL_Window, void (*)(SDL_Window*)> m_Window{nullptr, SDL_DestroyWindow};
+  std::unique_ptr<SDL_Renderer, void (*)(SDL_Renderer*)> m_Renderer{nullptr, SDL_DestroyRenderer};
+  std::unique_ptr<SDL_Texture, void (*)(SDL_Texture*)> m_Texture{nullptr, SDL_DestroyTexture};
   ScreenDamage m_Damage;
   std::set<int> m_HeldKeys;
   POINT m_Pointer{-1, -1};

@@ -1,0 +1,51 @@
+// The control's keyboard entry points. Every key of the thread passes the keyboard hook: with
+// Ctrl held it arrives here as a possible hot-key combination, otherwise as a bar key offered
+// in turn to the menu windows, the bands and the bars. Keys count only while the host form
+// (or its MDI frame) is the active window and the control is enabled.
+#include <optional>
+
+#include "core/MirelMenuBar20.h"
+#include "menu/HotKeys.h"
+
+namespace {
+
+bool IsArrowKey(std::int16_t iVirtKey) { return iVirtKey >= VK_LEFT && iVirtKey <= VK_DOWN; }
+
+}  // namespace
+
+bool MirelMenuBar20::TakesKeys() const { return m_bEnabled != VARIANT_FALSE && IsHostActive(); }
+
+// The bar's key steps in order: key-up, Alt mode and caption mnemonics first; a key they
+// leave is matched against the hot keys.
+void MirelMenuBar20::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool /*bShift*/, bool& bHandled) {
+  if (TrackingKey(iVirtKey, bKeyUp, bAlt, bHandled)) return;
+  bHandled = FireHotKey(iVirtKey);
+}
+
+bool MirelMenuBar20::FireHotKey(std::int16_t iVirtKey) {
+  const std::optional<HotKeys::tHotKeyItem> hit = HotKeys::FindPlainHotKey(m_Menus, iVirtKey);
+  if (!hit) return false;
+  RaiseMenuItemClick(hit->iMenu, hit->iItem);
+  return true;
+}
+
+void MirelMenuBar20::HookCtrlKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
+  if (bKeyUp || !TakesKeys()) return;
+  if (iVirtKey == VK_RETURN || iVirtKey == VK_CONTROL || IsArrowKey(iVirtKey)) return;
+  if (iVirtKey == VK_ESCAPE) {
+    bHandled = true;
+    return;
+  }
+  const std::optional<HotKeys::tHotKeyItem> hit = HotKeys::FindCtrlHotKey(m_Menus, iVirtKey, bAlt, bShift);
+  if (!hit) return;
+  bHandled = true;
+  const tMenuItemInfo& item = m_Menus.Item(hit->iMenu, hit->iItem);
+  if (item.cMIVisible != VARIANT_FALSE && item.cMIEnabled != VARIANT_FALSE) RaiseMenuItemClick(hit->iMenu, hit->iItem);
+}
+
+void MirelMenuBar20::RaiseMenuItemClick(std::int16_t iMenu, std::int16_t iItem) {
+  // Keys are copied first: a handler may change the menus while the event runs.
+  const std::string sMenuKey = m_Menus.Menu(iMenu).cMKey;
+  const std::string sItemKey = m_Menus.Item(iMenu, iItem).cMIKey;
+  m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuItemClick(iMenu, sMenuKey, iItem, sItemKey); });
+}

@@ -1,0 +1,380 @@
+// The demo in a real window on a private X server, driven by xdotool as a user drives it:
+// a click on a caption, a slide along the bar, a rest on an item until its sub-menu opens,
+// a click in the sub-menu, Alt + a mnemonic + Enter, the context menu, and File > Exit. The
+// demo prints one line per event; the lines must come in order. Screenshots must show the
+// menu windows with their shadows and the highlighted row exactly as the same form renders
+// them headless (a replica driven with the same input in this process).
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "XSession.h"
+#include "demo_form/DemoAim.h"
+#include "demo_form/DemoForm.h"
+#include "win32/desktop.h"
+
+namespace {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr char kWindowTitle[] = "MirelMenuBar20 demo";
+constexpr int kFileMenu = 1;
+constexpr int kEditMenu = 2;
+constexpr int kRecentFilesItem = 6;
+constexpr int kExitItem = 12;
+constexpr int kToolsMenu = 6;
+constexpr int kThemeItem = 2;
+constexpr int kRightToLeftItem = 3;
+constexpr int kOliveItem = 3;
+constexpr int kVkF5 = VK_F1 + 4;
+constexpr int kSecondRecentFile = 2;
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 3;
+constexpr POINT kDocumentPoint{300, 400};
+constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
+// Real time passes between two user actions; the replica lets as much pass after each one.
+constexpr DWORD kActionPause = 150;
+constexpr std::chrono::milliseconds kEventLimit{8000};
+constexpr std::chrono::milliseconds kScreenLimit{8000};
+constexpr std::chrono::milliseconds kExitLimit{10000};
+constexpr std::chrono::milliseconds kPollStep{50};
+// The event fields that identify what happened: name, menu index and key, item index and key.
+constexpr std::size_t kSummaryFields = 5;
+// Below this sum of red, green and blue a pixel over the white document is in a shadow.
+constexpr int kWhiteSum = 3 * 255;
+constexpr int kShadowInset = 2;  // pixels inside the window's bottom edge: the shadow strip
+constexpr int kShadowProbeX = 12;
+
+std::string Summary(const std::string& line) {
+  std::istringstream in(line);
+  std::string field;
+  std::string summary;
+  for (std::size_t i = 0; i < kSummaryFields && in >> field; ++i) summary += (i == 0 ? "" : " ") + field;
+  return summary;
+}
+
+bool IsMove(const std::string& line) { return line.find("MouseMove") != std::string::npos; }
+
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+std::string Table(const std::vector<std::string>& rows) {
+  std::string text;
+  for (const std::string& row : rows) text += "  " + row + "\n";
+  return text;
+}
+
+class DemoWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!XSession::ToolsAvailable()) GTEST_SKIP() << "Xvfb, xdotool or ImageMagick's import is not installed";
+    m_Output = std::filesystem::path(MIREL_E2E_OUTPUT) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::create_directories(m_Output);
+    m_X = std::make_unique<XSession>(kScreenWidth, kScreenHeight);
+    ASSERT_TRUE(m_X->Ready()) << "the X server did not start";
+    m_Demo = std::make_unique<ChildProcess>(
+        std::vector<std::string>{MIREL_DEMO_PROGRAM, "--size", std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight), "--dpi", "96"},
+        m_X->Environment(), (m_Output / "events.txt").string());
+    ASSERT_TRUE(m_Demo->Started());
+    ASSERT_TRUE(m_X->Xdotool({"search", "--sync", "--name", kWindowTitle}).has_value()) << "no demo window";
+    ASSERT_TRUE(WaitForLines(1, "Ready"));
+    ReadWindowOrigin();
+
+    win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
+    m_Replica = std::make_unique<DemoForm>(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight}, nullptr);
+    win32::TheDesktop().DoEvents();
+  }
+
+  void TearDown() override {
+    m_Replica.reset();
+    m_Demo.reset();
+    m_X.reset();
+  }
+
+  void ReadWindowOrigin() {
+    const auto found = m_X->Xdotool({"search", "--name", kWindowTitle});
+    ASSERT_TRUE(found);
+    std::istringstream ids(*found);
+    std::string id;
+    ids >> id;
+    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", id});
+    ASSERT_TRUE(geometry);
+    std::istringstream lines(*geometry);
+    std::string line;
+    while (std::getline(lines, line)) {
+      if (line.rfind("X=", 0) == 0) m_Origin.x = std::stoi(line.substr(2));
+      if (line.rfind("Y=", 0) == 0) m_Origin.y = std::stoi(line.substr(2));
+    }
+  }
+
+  // Every line the demo printed, in order.
+  std::vector<std::string> AllLines() const {
+    std::ifstream in(m_Output / "events.txt");
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+  }
+
+  // The menu events so far, without pointer moves and coordinates.
+  std::vector<std::string> MenuEvents() const {
+    std::vector<std::string> events;
+    for (const std::string& line : AllLines()) {
+      if (line.rfind("Menu", 0) == 0 && !IsMove(line)) events.push_back(Summary(line));
+    }
+    return events;
+  }
+
+  // Waits until `line` has been printed `count` times (as a menu event summary or a plain line).
+  bool WaitForLines(std::size_t count, const std::string& line) const {
+    const auto deadline = std::chrono::steady_clock::now() + kEventLimit;
+    for (;;) {
+      std::size_t seen = 0;
+      for (const std::string& l : AllLines()) seen += (l == line || (!IsMove(l) && Summary(l) == line)) ? 1 : 0;
+      if (seen >= count) return true;
+      if (std::chrono::steady_clock::now() >= deadline) return false;
+      std::this_thread::sleep_for(kPollStep);
+    }
+  }
+
+  // The pointer to a point of the replica's screen, in the replica and in the real window.
+  void MoveTo(POINT pt) {
+    win32::TheDesktop().MouseMove(pt.x, pt.y);
+    win32::TheDesktop().AdvanceTime(kActionPause);
+    m_X->MoveTo(m_Origin.x + pt.x, m_Origin.y + pt.y);
+  }
+
+  void Click(int button) {
+    win32::TheDesktop().Click(button == kRightButton ? win32::MouseButton::Right : win32::MouseButton::Left);
+    win32::TheDesktop().AdvanceTime(kActionPause);
+    m_X->Click(button);
+  }
+
+  // A key pressed and released, by its X name and its virtual key, optionally with Ctrl.
+  void Key(const std::string& name, int vk, bool ctrl = false) {
+    if (ctrl) win32::TheDesktop().KeyDown(VK_CONTROL);
+    win32::TheDesktop().KeyPress(vk);
+    if (ctrl) win32::TheDesktop().KeyUp(VK_CONTROL);
+    win32::TheDesktop().AdvanceTime(kActionPause);
+    m_X->Keys({ctrl ? "ctrl+" + name : name});
+  }
+
+  // Drops bar menu iMenu with a click and rests on its row iItem until the sub-menu opens.
+  HWND CascadeFrom(int iMenu, int iItem) {
+    MoveTo(CaptionPoint(Bar(), iMenu));
+    Click(kLeftButton);
+    const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+    if (dropped.size() != 1) return nullptr;
+    MoveTo(RowPoint(dropped.back(), iItem));
+    win32::TheDesktop().AdvanceTime(kSubMenuDelay);
+    const std::vector<HWND> cascaded = Bar().OpenMenuWindows();
+    return cascaded.size() == 2 ? cascaded.back() : nullptr;
+  }
+
+  // A click on item iItem of bar menu iMenu.
+  void ChooseFromBar(int iMenu, int iItem) {
+    MoveTo(CaptionPoint(Bar(), iMenu));
+    Click(kLeftButton);
+    const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+    ASSERT_EQ(dropped.size(), 1U);
+    MoveTo(RowPoint(dropped.back(), iItem));
+    Click(kLeftButton);
+  }
+
+  RECT BarRect() const {
+    RECT rc{};
+    GetWindowRect(m_Replica->Bar().hWnd(), &rc);
+    return rc;
+  }
+
+  // A screenshot in which `area` of the real window shows what the replica shows there;
+  // the last one taken when that never happens.
+  win32::Surface ScreenMatching(const RECT& area, const std::string& name, int& mismatches) {
+    const win32::Surface& expected = win32::TheDesktop().Screen();
+    const auto deadline = std::chrono::steady_clock::now() + kScreenLimit;
+    for (;;) {
+      const auto shot = m_X->Screenshot((m_Output / (name + ".png")).string());
+      mismatches = -1;
+      if (shot) {
+        mismatches = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+          for (int x = area.left; x < area.right; ++x)
+            mismatches += shot->At(m_Origin.x + x, m_Origin.y + y) != expected.At(x, y) ? 1 : 0;
+        if (mismatches == 0 || std::chrono::steady_clock::now() >= deadline) return *shot;
+      } else if (std::chrono::steady_clock::now() >= deadline) {
+        return win32::Surface{};
+      }
+      std::this_thread::sleep_for(kPollStep);
+    }
+  }
+
+  ::testing::AssertionResult SameEvents(const std::vector<std::string>& expected) const {
+    const std::vector<std::string> actual = MenuEvents();
+    if (actual == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected events:\n" << Table(expected) << "actual events:\n" << Table(actual);
+  }
+
+  MirelMenuBar20& Bar() { return m_Replica->Bar(); }
+
+  std::filesystem::path m_Output;
+  std::unique_ptr<XSession> m_X;
+  std::unique_ptr<ChildProcess> m_Demo;
+  std::unique_ptr<DemoForm> m_Replica;
+  POINT m_Origin{0, 0};
+};
+
+RECT WindowRectOf(HWND hWnd) {
+  RECT rc{};
+  GetWindowRect(hWnd, &rc);
+  return rc;
+}
+
+TEST_F(DemoWindowTest, MouseAndKeyboardDriveTheMenusAndTheEventsComeInOrder) {
+  // A click drops File; sliding along the bar hot-tracks to Edit and back.
+  MoveTo(CaptionPoint(Bar(), kFileMenu));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
+  MoveTo(CaptionPoint(Bar(), kEditMenu));
+  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 2 Edit"));
+  MoveTo(CaptionPoint(Bar(), kFileMenu));
+  ASSERT_TRUE(WaitForLines(2, "MenuOnDrop 1 File"));
+
+  // Resting on Recent Files cascades its sub-menu.
+  const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+  ASSERT_EQ(dropped.size(), 1U);
+  MoveTo(RowPoint(dropped.back(), kRecentFilesItem));
+  win32::TheDesktop().AdvanceTime(kSubMenuDelay);
+  const std::vector<HWND> cascaded = Bar().OpenMenuWindows();
+  ASSERT_EQ(cascaded.size(), 2U) << "the replica did not cascade";
+  const RECT fileMenu = WindowRectOf(cascaded.front());
+  const RECT subMenu = WindowRectOf(cascaded.back());
+  RECT both{};
+  UnionRect(&both, &fileMenu, &subMenu);
+  int mismatches = 0;
+  const win32::Surface shot = ScreenMatching(both, "file-and-recent-files", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the open menus that differ from the headless rendering";
+
+  // Both windows carry a shadow over the white document along their bottom edge.
+  const win32::Surface& replica = win32::TheDesktop().Screen();
+  for (const RECT& menu : {fileMenu, subMenu}) {
+    const POINT probe{menu.left + kShadowProbeX, menu.bottom - kShadowInset};
+    EXPECT_LT(Brightness(replica.At(probe.x, probe.y)), kWhiteSum) << "no shadow at " << probe.x << "," << probe.y;
+    EXPECT_EQ(shot.At(m_Origin.x + probe.x, m_Origin.y + probe.y), replica.At(probe.x, probe.y));
+  }
+  // The row under the pointer is highlighted: its colour differs from the row below it.
+  const POINT hot = RowPoint(cascaded.front(), kRecentFilesItem);
+  const POINT cold = RowPoint(cascaded.front(), kRecentFilesItem + 2);
+  const COLORREF highlight = shot.At(m_Origin.x + hot.x - 1, m_Origin.y + hot.y);
+  EXPECT_NE(highlight, shot.At(m_Origin.x + cold.x - 1, m_Origin.y + cold.y));
+  EXPECT_EQ(highlight, replica.At(hot.x - 1, hot.y));
+
+  // A click on the second recent file.
+  MoveTo(RowPoint(cascaded.back(), kSecondRecentFile));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 9 RecentMenu 2 Recent2"));
+
+  // Alt, the mnemonic of Edit, Down and Enter choose Undo.
+  Key("alt", VK_MENU);
+  Key("e", 'E');
+  ASSERT_TRUE(WaitForLines(2, "MenuOnDrop 2 Edit"));
+  Key("Down", VK_DOWN);
+  Key("Return", VK_RETURN);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 2 Edit 1 Undo"));
+
+  EXPECT_TRUE(SameEvents({
+      "MenuOnDrop 1 File",
+      "MenuOnClose 1 File",
+      "MenuOnDrop 2 Edit",
+      "MenuOnClose 2 Edit",
+      "MenuOnDrop 1 File",
+      "MenuItemMouseDown 9 RecentMenu 2 Recent2",
+      "MenuItemMouseUp 9 RecentMenu 2 Recent2",
+      "MenuOnClose 1 File",
+      "MenuItemClick 9 RecentMenu 2 Recent2",
+      "MenuOnDrop 2 Edit",
+      "MenuItemMouseUp 2 Edit 1 Undo",
+      "MenuOnClose 2 Edit",
+      "MenuItemClick 2 Edit 1 Undo",
+  }));
+}
+
+TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheDemoCleanly) {
+  MoveTo(kDocumentPoint);
+  Click(kRightButton);
+  int mismatches = 0;
+  const std::vector<HWND> popped = Bar().OpenMenuWindows();
+  ASSERT_EQ(popped.size(), 1U) << "the replica opened no context menu";
+  const RECT context = WindowRectOf(popped.back());
+  EXPECT_EQ(context.left, kDocumentPoint.x);
+  EXPECT_EQ(context.top, kDocumentPoint.y);
+  ScreenMatching(context, "context-menu", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the context menu that differ from the headless rendering";
+  Key("Escape", VK_ESCAPE);
+
+  // File > Exit closes the form: the demo ends with nothing left alive (status 0).
+  MoveTo(CaptionPoint(Bar(), kFileMenu));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
+  const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+  ASSERT_EQ(dropped.size(), 1U);
+  MoveTo(RowPoint(dropped.back(), kExitItem));
+  Click(kLeftButton);
+  const std::optional<int> status = m_Demo->WaitForExit(kExitLimit);
+  ASSERT_TRUE(status.has_value()) << "the demo did not end";
+  EXPECT_EQ(*status, 0) << "the demo reported objects left alive";
+  EXPECT_EQ(MenuEvents().back(), "MenuItemClick 1 File 12 Exit");
+}
+
+TEST_F(DemoWindowTest, ToolsMenuSwitchesThemeAndReadingOrder) {
+  const HWND themes = CascadeFrom(kToolsMenu, kThemeItem);
+  ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
+  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 6 Tools"));
+  // Real time must let the sub-menu open before the pointer goes into it.
+  int mismatches = 0;
+  ScreenMatching(WindowRectOf(themes), "theme-menu", mismatches);
+  MoveTo(RowPoint(themes, kOliveItem));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 14 ThemeMenu 3 ThemeOlive"));
+  ScreenMatching(BarRect(), "olive-bar", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the olive bar that differ from the headless rendering";
+
+  ChooseFromBar(kToolsMenu, kRightToLeftItem);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 6 Tools 3 RightToLeft"));
+  ScreenMatching(BarRect(), "right-to-left-bar", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the mirrored bar that differ from the headless rendering";
+  EXPECT_TRUE(SameEvents({
+      "MenuOnDrop 6 Tools",
+      "MenuItemMouseDown 14 ThemeMenu 3 ThemeOlive",
+      "MenuItemMouseUp 14 ThemeMenu 3 ThemeOlive",
+      "MenuOnClose 6 Tools",
+      "MenuItemClick 14 ThemeMenu 3 ThemeOlive",
+      "MenuOnDrop 6 Tools",
+      "MenuItemMouseDown 6 Tools 3 RightToLeft",
+      "MenuItemMouseUp 6 Tools 3 RightToLeft",
+      "MenuOnClose 6 Tools",
+      "MenuItemClick 6 Tools 3 RightToLeft",
+  }));
+}
+
+TEST_F(DemoWindowTest, HotKeysChooseTheirItemsWithNoMenuOpen) {
+  Key("s", 'S', true);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 3 Save"));
+  Key("F5", kVkF5);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 3 View 11 Refresh"));
+  Key("n", 'N', true);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 1 New"));
+  EXPECT_TRUE(SameEvents({
+      "MenuItemClick 1 File 3 Save",
+      "MenuItemClick 3 View 11 Refresh",
+      "MenuItemClick 1 File 1 New",
+  }));
+}
+
+}  // namespace

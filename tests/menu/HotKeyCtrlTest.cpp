@@ -1,0 +1,129 @@
+// Hot keys typed with Ctrl held: Ctrl combinations of the items of enabled, visible menus,
+// named by the first character after their last "+", with Shift and Alt asked for by name.
+#include "HotKeyTestFixture.h"
+
+#include "win32/desktop.h"
+
+using namespace hotkey_test;
+
+namespace {
+
+constexpr int kF5 = VK_F1 + 4;
+
+using HotKeyCtrlTest = HotKeyOnForm;
+
+TEST_F(HotKeyCtrlTest, CtrlCombinationMatching) {
+  ExpectMatchTable({
+      {"Ctrl+S", {VK_CONTROL}, 'S', "fires"},
+      {"Ctrl+S", {VK_CONTROL, VK_SHIFT}, 'S', "passes"},       // Shift held must be named
+      {"Ctrl+Shift+S", {VK_CONTROL, VK_SHIFT}, 'S', "fires"},
+      {"Ctrl+Shift+S", {VK_CONTROL}, 'S', "fires"},            // naming a key not held does no harm
+      {"Shift+Ctrl+S", {VK_CONTROL, VK_SHIFT}, 'S', "fires"},
+      {"Ctrl+Alt+S", {VK_CONTROL, VK_MENU}, 'S', "fires"},
+      {"Ctrl+S", {VK_CONTROL, VK_MENU}, 'S', "passes"},        // Alt held must be named
+      {"Ctrl+Alt+S", {VK_CONTROL}, 'S', "fires"},
+      {"Ctrl+F5", {VK_CONTROL}, 'F', "fires"},                 // only the first character counts
+      {"Ctrl+F5", {VK_CONTROL}, kF5, "passes"},
+      {"Ctrl+T", {VK_CONTROL}, kF5, "fires"},                  // F5's code 116 reads as "t"
+      {"CtrlS", {VK_CONTROL}, 'S', "passes"},                  // no "+"
+      {"ctrl+S", {VK_CONTROL}, 'S', "passes"},                 // words compare case-sensitively
+      {"Ctrl+s", {VK_CONTROL}, 'S', "fires"},                  // the key character is upper-cased
+      {"Ctrl+1", {VK_CONTROL}, '1', "fires"},
+      {"Ctrl+=", {VK_CONTROL}, VK_OEM_PLUS, "fires"},
+      {"Ctrl+", {VK_CONTROL}, 'S', "passes"},
+      {"S", {VK_CONTROL}, 'S', "passes"},
+  });
+}
+
+TEST_F(HotKeyCtrlTest, EscIsSwallowedEnterAndArrowsPass) {
+  AddHotKeyItem(AddMenu("mnuFile"), "itmSave", "Ctrl+S");
+
+  Chord({VK_CONTROL}, VK_ESCAPE);
+  Chord({VK_CONTROL}, VK_RETURN);
+  Chord({VK_CONTROL}, VK_DOWN);
+  Chord({VK_CONTROL}, VK_LEFT);
+
+  ExpectLog(
+      {
+          "focus WM_KEYUP Esc",
+          "focus WM_KEYDOWN Enter",
+          "focus WM_KEYUP Enter",
+          "focus WM_KEYDOWN Down",
+          "focus WM_KEYUP Down",
+          "focus WM_KEYDOWN Left",
+          "focus WM_KEYUP Left",
+      },
+      TakeLog());
+}
+
+TEST_F(HotKeyCtrlTest, DisabledOrHiddenItemClaimsItsKeyWithoutFiring) {
+  const auto file = AddMenu("mnuFile");
+  const auto save = AddHotKeyItem(file, "itmSave", "Ctrl+S");
+  AddHotKeyItem(AddMenu("mnuEdit"), "itmStore", "Ctrl+S");
+
+  save->Enabled(false);
+  Chord({VK_CONTROL}, 'S');
+  save->Enabled(true);
+  save->Visible(false);
+  Chord({VK_CONTROL}, 'S');
+  save->Visible(true);
+  Chord({VK_CONTROL}, 'S');
+
+  ExpectLog(
+      {
+          "focus WM_KEYUP S",
+          "focus WM_KEYUP S",
+          "bar MenuItemClick(1, mnuFile, 1, itmSave)",
+          "focus WM_KEYUP S",
+      },
+      TakeLog());
+}
+
+TEST_F(HotKeyCtrlTest, ItemsOfDisabledOrHiddenMenusAreSkipped) {
+  const auto file = AddMenu("mnuFile");
+  AddHotKeyItem(file, "itmSave", "Ctrl+S");
+  AddHotKeyItem(AddMenu("mnuEdit"), "itmStore", "Ctrl+S");
+
+  file->Enabled(false);
+  Chord({VK_CONTROL}, 'S');
+  file->Enabled(true);
+  file->Visible(false);
+  Chord({VK_CONTROL}, 'S');
+
+  ExpectLog(
+      {
+          "bar MenuItemClick(2, mnuEdit, 1, itmStore)",
+          "focus WM_KEYUP S",
+          "bar MenuItemClick(2, mnuEdit, 1, itmStore)",
+          "focus WM_KEYUP S",
+      },
+      TakeLog());
+}
+
+TEST_F(HotKeyCtrlTest, KeysCountOnlyWhileTheFormIsActiveAndTheBarEnabled) {
+  AddHotKeyItem(AddMenu("mnuFile"), "itmSave", "Ctrl+S");
+  HWND hWndOther = CreateKeyWindow("other", nullptr);
+  SetActiveWindow(hWndOther);
+  SetFocus(hWndOther);
+  Chord({VK_CONTROL}, 'S');
+  Chord({VK_CONTROL}, VK_ESCAPE);
+
+  SetActiveWindow(m_Form->hWnd());
+  SetFocus(m_hWndFocus);
+  m_Bar->SetEnabled(VARIANT_FALSE);
+  Chord({VK_CONTROL}, 'S');
+
+  ExpectLog(
+      {
+          "other WM_KEYDOWN S",
+          "other WM_KEYUP S",
+          "other WM_KEYDOWN Esc",
+          "other WM_KEYUP Esc",
+          "focus WM_KEYDOWN S",
+          "focus WM_KEYUP S",
+      },
+      TakeLog());
+  DestroyWindow(hWndOther);
+}
+
+}  // namespace
