@@ -17,6 +17,8 @@ using VARIANT_BOOL = std::int16_t;
 inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
 inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
 constexpr VARIANT_BOOL ToVariantBool(bool b) { return b ? VARIANT_TRUE : VARIANT_FALSE; }
+// Any non-zero Boolean counts as True, as the runtime tests it.
+constexpr bool IsTrue(VARIANT_BOOL b) { return b != VARIANT_FALSE; }
 
 // The runtime's VarType codes.
 enum class VbVarType : std::int32_t {

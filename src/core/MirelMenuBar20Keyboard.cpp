@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "core/MirelMenuBar20.h"
+#include "core/VirtualKeys.h"
 #include "menu/HotKeys.h"
 
 namespace {
 
-bool IsArrowKey(std::int16_t iVirtKey) { return iVirtKey >= VK_LEFT && iVirtKey <= VK_DOWN; }
 
 }  // namespace
 

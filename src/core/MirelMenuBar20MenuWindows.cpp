@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kCaptionWindowOffset = 2;  // a bar drop's left edge lies 2 pixels left of cMCollX
 
-bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 
 int ToPixels(float twips, float twipsPerPixel) { return static_cast<int>(std::lrint(twips / twipsPerPixel)); }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/MirelMenuBar20.h"
+#include "core/VirtualKeys.h"
 #include "menu/Mnemonic.h"
 #include "menu/frmMenu.h"
 
@@ -27,7 +28,6 @@ constexpr int kTrackBelowBar = 10;
 constexpr int kTrackLeft = 12;
 constexpr SHORT kKeyDownBit = static_cast<SHORT>(0x8000);
 
-bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 
 bool IsKeyDown(int iVirtKey) { return (GetAsyncKeyState(iVirtKey) & kKeyDownBit) != 0; }
 
@@ -40,7 +40,6 @@ std::int16_t ButtonsHeld() {
   return iButton;
 }
 
-bool IsArrowKey(std::int16_t iVirtKey) { return iVirtKey >= VK_LEFT && iVirtKey <= VK_DOWN; }
 
 // Messages of the host's windows after which open menus close.
 bool ClosesMenus(UINT iMsg) {

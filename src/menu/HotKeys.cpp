@@ -16,7 +16,6 @@ constexpr std::string_view kJoiner = "+";
 
 bool Contains(std::string_view sText, std::string_view sWord) { return sText.find(sWord) != std::string_view::npos; }
 
-bool IsTrue(VARIANT_BOOL b) { return b != VARIANT_FALSE; }
 
 // The table name of a virtual key; keys outside the table have none.
 std::string_view KeyName(std::int16_t iVirtKey) {

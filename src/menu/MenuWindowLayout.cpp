@@ -15,7 +15,6 @@ constexpr int kExpandArrowBody = kExpandArrowZoneHeight - kMenuShadowHeightExtra
 // The runtime's rounding of a floating-point result to an integer (halves to even).
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 
 }  // namespace
 

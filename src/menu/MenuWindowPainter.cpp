@@ -32,7 +32,6 @@ constexpr int kTextRightInset = 2;      // caption text stays inside the frame
 constexpr COLORREF kCheckMarkColor = RGB(0, 0, 0);
 constexpr int kJoinEnds = 2;            // a join is its inner run plus the caption's edge
 
-bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 

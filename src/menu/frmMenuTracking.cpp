@@ -23,7 +23,6 @@ constexpr std::int16_t kNoButton = 0;
 constexpr int kNextRow = 1;
 constexpr int kPreviousRow = -1;
 
-bool IsTrue(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 
 // The runtime's Button and Shift arguments from a mouse message's key flags.
 std::int16_t ButtonsOf(WPARAM wParam) {

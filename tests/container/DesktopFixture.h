@@ -2,6 +2,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "support/MessageLog.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,13 +22,4 @@ class DesktopTest : public ::testing::Test {
 };
 
 // Compares two event tables and prints both in full when they differ.
-inline ::testing::AssertionResult SameTable(const std::vector<std::string>& expected,
-                                            const std::vector<std::string>& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  std::ostringstream out;
-  out << "expected:\n";
-  for (const std::string& row : expected) out << "  " << row << "\n";
-  out << "actual:\n";
-  for (const std::string& row : actual) out << "  " << row << "\n";
-  return ::testing::AssertionFailure() << out.str();
-}
+inline constexpr auto& SameTable = mirel_test::SameSequence;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/TempFiles.h"
 #include "DesktopFixture.h"
 #include "container/AutomationError.h"
 #include "container/RuntimeErrors.h"
@@ -23,9 +24,7 @@ constexpr int kImageSize = 16;
 constexpr int kCanvasSize = 64;
 constexpr char kTangoIcon[] = "/usr/share/icons/Tango/16x16/actions/document-open.png";
 
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("mirel_container_" + name)).string();
-}
+using mirel_test::TempPath;
 
 // A 16 x 16 image: red left half, blue right half.
 win32::Surface HalfAndHalf() {

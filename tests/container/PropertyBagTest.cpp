@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFiles.h"
 #include "container/AutomationError.h"
 #include "container/RuntimeErrors.h"
 #include "container/FilePropertyBag.h"
@@ -14,9 +15,7 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("mirel_container_" + name)).string();
-}
+using mirel_test::TempPath;
 
 TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
   const auto ambient = StdFont::Create("MS Sans Serif", 8.25);

@@ -4,6 +4,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "support/MessageLog.h"
+
 #include <memory>
 #include <sstream>
 #include <string>
@@ -19,16 +21,7 @@ namespace menubar_test {
 inline constexpr int kBarWidthPx = 320;
 inline constexpr int kInitialHeightPx = 60;
 
-inline ::testing::AssertionResult SameRows(const std::vector<std::string>& expected,
-                                           const std::vector<std::string>& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  std::ostringstream out;
-  out << "expected:\n";
-  for (const std::string& row : expected) out << "  " << row << "\n";
-  out << "actual:\n";
-  for (const std::string& row : actual) out << "  " << row << "\n";
-  return ::testing::AssertionFailure() << out.str();
-}
+inline constexpr auto& SameRows = mirel_test::SameSequence;
 
 inline std::string Hex(COLORREF colour) {
   std::ostringstream out;

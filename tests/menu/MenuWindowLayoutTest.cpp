@@ -1,6 +1,8 @@
 // The menu window's row layout, hit tests and size: fixed numbers, checked as tables.
 #include <gtest/gtest.h>
 
+#include "support/MessageLog.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,15 +56,7 @@ std::vector<std::string> RowTable(const MenuWindowLayout& layout) {
   return rows;
 }
 
-::testing::AssertionResult SameRows(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  std::ostringstream out;
-  out << "expected:\n";
-  for (const auto& row : expected) out << "  " << row << "\n";
-  out << "actual:\n";
-  for (const auto& row : actual) out << "  " << row << "\n";
-  return ::testing::AssertionFailure() << out.str();
-}
+inline constexpr auto& SameRows = mirel_test::SameSequence;
 
 TEST(MenuWindowLayout, SpacingZeroGivesHalfGapFourAndFirstTopSix) {
   EXPECT_EQ(MenuWindowLayout::HalfGap(kSpacingZero), 4);

@@ -70,15 +70,6 @@ void MenuEventLog::MenuItemMouseUp(std::int16_t MenuIndex, std::string MenuID, s
   Add(ItemRow("MenuItemMouseUp", MenuIndex, MenuID, MenuItemIndex, MenuItemID) + Mouse(Button, Shift, X, Y));
 }
 
-::testing::AssertionResult SameRows(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-  if (expected == actual) return ::testing::AssertionSuccess();
-  std::ostringstream out;
-  out << "expected:\n";
-  for (const std::string& row : expected) out << "  " << row << "\n";
-  out << "actual:\n";
-  for (const std::string& row : actual) out << "  " << row << "\n";
-  return ::testing::AssertionFailure() << out.str();
-}
 
 void TrackingTest::SetUp() {
   win32::DesktopOptions screen;

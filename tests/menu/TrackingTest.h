@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/MessageLog.h"
 #include "container/Form.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/frmMenu.h"
@@ -43,7 +44,7 @@ class MenuEventLog : public __MirelMenuBar20 {
 };
 
 // Compares two tables and prints both in full when they differ.
-::testing::AssertionResult SameRows(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+inline constexpr auto& SameRows = mirel_test::SameSequence;
 
 class TrackingTest : public ::testing::Test {
  protected:
