@@ -1,9 +1,10 @@
 // The demo in a real window on a private X server, driven by xdotool as a user drives it:
 // a click on a caption, a slide along the bar, a rest on an item until its sub-menu opens,
-// a click in the sub-menu, Alt + a mnemonic + Enter, the context menu, and File > Exit. The
-// demo prints one line per event; the lines must come in order. Screenshots must show the
-// menu windows with their shadows and the highlighted row exactly as the same form renders
-// them headless (a replica driven with the same input in this process).
+// a click in the sub-menu, Alt + a mnemonic + Enter, the context menu, File > Exit, the Tools
+// menus that switch style, theme and reading order, and hot keys. The demo prints one line
+// per event; the lines must come in order. Screenshots must show the menu windows with their
+// shadows, the highlighted row and the bar exactly as the same form renders them headless
+// (a replica driven with the same input in this process).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -31,7 +32,9 @@ constexpr int kEditMenu = 2;
 constexpr int kRecentFilesItem = 6;
 constexpr int kExitItem = 12;
 constexpr int kToolsMenu = 6;
+constexpr int kStyleItem = 1;
 constexpr int kThemeItem = 2;
+constexpr int kInternetExplorerItem = 3;
 constexpr int kRightToLeftItem = 3;
 constexpr int kOliveItem = 3;
 constexpr int kVkF5 = VK_F1 + 4;
@@ -332,12 +335,20 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   EXPECT_EQ(MenuEvents().back(), "MenuItemClick 1 File 12 Exit");
 }
 
-TEST_F(DemoWindowTest, ToolsMenuSwitchesThemeAndReadingOrder) {
+TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
+  const HWND styles = CascadeFrom(kToolsMenu, kStyleItem);
+  ASSERT_NE(styles, nullptr) << "the replica did not cascade the style menu";
+  int mismatches = 0;
+  ScreenMatching(WindowRectOf(styles), "style-menu", mismatches);
+  MoveTo(RowPoint(styles, kInternetExplorerItem));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 13 StyleMenu 3 StyleIE"));
+  ScreenMatching(BarRect(), "internet-explorer-bar", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the bar in the new style that differ from the headless rendering";
+
   const HWND themes = CascadeFrom(kToolsMenu, kThemeItem);
   ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
-  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 6 Tools"));
   // Real time must let the sub-menu open before the pointer goes into it.
-  int mismatches = 0;
   ScreenMatching(WindowRectOf(themes), "theme-menu", mismatches);
   MoveTo(RowPoint(themes, kOliveItem));
   Click(kLeftButton);
@@ -350,6 +361,11 @@ TEST_F(DemoWindowTest, ToolsMenuSwitchesThemeAndReadingOrder) {
   ScreenMatching(BarRect(), "right-to-left-bar", mismatches);
   EXPECT_EQ(mismatches, 0) << "pixels of the mirrored bar that differ from the headless rendering";
   EXPECT_TRUE(SameEvents({
+      "MenuOnDrop 6 Tools",
+      "MenuItemMouseDown 13 StyleMenu 3 StyleIE",
+      "MenuItemMouseUp 13 StyleMenu 3 StyleIE",
+      "MenuOnClose 6 Tools",
+      "MenuItemClick 13 StyleMenu 3 StyleIE",
       "MenuOnDrop 6 Tools",
       "MenuItemMouseDown 14 ThemeMenu 3 ThemeOlive",
       "MenuItemMouseUp 14 ThemeMenu 3 ThemeOlive",

@@ -4,24 +4,29 @@
 #include <sstream>
 #include <vector>
 
-#include "gdi_canvas.h"
+#include "support/MessageLog.h"
+#include "support/Pixels.h"
 
 namespace {
 
-using namespace gdi_test;
+using namespace mirel_test;
 
 constexpr COLORREF kSource = RGB(0xF0, 0x0F, 0xAA);
 constexpr COLORREF kDest = RGB(0xCC, 0x33, 0x55);
 constexpr COLORREF kPattern = RGB(0x12, 0x34, 0x56);
 
-struct RopCase {
-  const char* name;
-  DWORD rop;
-  COLORREF expected;
-};
+std::string Hex(const char* name, COLORREF colour) {
+  std::ostringstream out;
+  out << name << " " << std::hex << colour;
+  return out.str();
+}
 
 TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
-  const std::vector<RopCase> cases = {
+  const struct {
+    const char* name;
+    DWORD rop;
+    COLORREF expected;
+  } cases[] = {
       {"SRCCOPY", SRCCOPY, kSource},
       {"SRCAND", SRCAND, kSource & kDest},
       {"SRCPAINT", SRCPAINT, kSource | kDest},
@@ -36,42 +41,35 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
       {"MERGECOPY", MERGECOPY, kPattern & kSource},
   };
   Canvas src(2, 2, kSource);
-  std::ostringstream expected;
-  std::ostringstream actual;
-  for (const RopCase& c : cases) {
+  Sequence expected;
+  Sequence actual;
+  for (const auto& c : cases) {
     Canvas dest(2, 2, kDest);
     HBRUSH brush = CreateSolidBrush(kPattern);
     HGDIOBJ old = SelectObject(dest.dc(), brush);
     BitBlt(dest.dc(), 0, 0, 2, 2, src.dc(), 0, 0, c.rop);
     SelectObject(dest.dc(), old);
     DeleteObject(brush);
-    expected << c.name << " " << std::hex << c.expected << "\n";
-    actual << c.name << " " << std::hex << dest.At(1, 1) << "\n";
+    expected.push_back(Hex(c.name, c.expected));
+    actual.push_back(Hex(c.name, dest.At(1, 1)));
   }
-  EXPECT_EQ(expected.str(), actual.str());
-}
+  EXPECT_TRUE(SameSequence(expected, actual));
 
-TEST(GdiBlit, PatBltUsesTheSelectedBrush) {
+  // PatBlt paints with the selected brush alone.
   Canvas c(4, 4);
   HBRUSH brush = CreateSolidBrush(kRed);
   HGDIOBJ old = SelectObject(c.dc(), brush);
   PatBlt(c.dc(), 1, 1, 2, 2, PATCOPY);
   SelectObject(c.dc(), old);
   DeleteObject(brush);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 4, 4}, kRed), "....\n.##.\n.##.\n....\n");
-}
-
-// A picture whose top-left colour is the transparent colour: magenta around a blue cross.
-void PaintPicture(const Canvas& picture) {
-  constexpr COLORREF kMagenta = RGB(255, 0, 255);
-  picture.Fill(RECT{0, 0, 3, 3}, kMagenta);
-  picture.Fill(RECT{1, 0, 2, 3}, kBlue);
-  picture.Fill(RECT{0, 1, 3, 2}, kBlue);
+  EXPECT_EQ(c.Rows(kRed), "....\n.##.\n.##.\n....\n");
 }
 
 TEST(GdiBlit, MaskFromTopLeftColourGivesATransparentBlit) {
-  Canvas picture(3, 3);
-  PaintPicture(picture);
+  // A picture whose top-left colour is the transparent colour: magenta around a blue cross.
+  Canvas picture(3, 3, RGB(255, 0, 255));
+  picture.Fill(RECT{1, 0, 2, 3}, kBlue);
+  picture.Fill(RECT{0, 1, 3, 2}, kBlue);
   Canvas dest(3, 3, kGreen);
 
   // Mono mask: pixels equal to the source background colour become 1 (white).
@@ -94,8 +92,8 @@ TEST(GdiBlit, MaskFromTopLeftColourGivesATransparentBlit) {
   SetTextColor(dest.dc(), kBlack);
   BitBlt(dest.dc(), 0, 0, 3, 3, maskDc, 0, 0, SRCAND);
   BitBlt(dest.dc(), 0, 0, 3, 3, picture.dc(), 0, 0, SRCPAINT);
-  EXPECT_EQ(dest.Rows(RECT{0, 0, 3, 3}, kBlue), ".#.\n###\n.#.\n");
-  EXPECT_EQ(dest.Rows(RECT{0, 0, 3, 3}, kGreen), "#.#\n...\n#.#\n");
+  EXPECT_EQ(dest.Rows(kBlue), ".#.\n###\n.#.\n");
+  EXPECT_EQ(dest.Rows(kGreen), "#.#\n...\n#.#\n");
 
   SelectObject(maskDc, oldMask);
   DeleteObject(mask);
@@ -124,13 +122,13 @@ TEST(GdiBlit, StretchBltDoublesAndMirrors) {
   src.Fill(RECT{1, 1, 2, 2}, kBlue);
   Canvas dest(4, 4);
   StretchBlt(dest.dc(), 0, 0, 4, 4, src.dc(), 0, 0, 2, 2, SRCCOPY);
-  EXPECT_EQ(dest.Rows(RECT{0, 0, 4, 4}, kRed), "##..\n##..\n....\n....\n");
-  EXPECT_EQ(dest.Rows(RECT{0, 0, 4, 4}, kBlue), "....\n....\n..##\n..##\n");
+  EXPECT_EQ(dest.Rows(kRed), "##..\n##..\n....\n....\n");
+  EXPECT_EQ(dest.Rows(kBlue), "....\n....\n..##\n..##\n");
   // A negative width ends at (and includes) the origin, mirroring the picture.
   Canvas mirrored(2, 2);
   StretchBlt(mirrored.dc(), 1, 0, -2, 2, src.dc(), 0, 0, 2, 2, SRCCOPY);
-  EXPECT_EQ(mirrored.Rows(RECT{0, 0, 2, 2}, kRed), ".#\n..\n");
-  EXPECT_EQ(mirrored.Rows(RECT{0, 0, 2, 2}, kBlue), "..\n#.\n");
+  EXPECT_EQ(mirrored.Rows(kRed), ".#\n..\n");
+  EXPECT_EQ(mirrored.Rows(kBlue), "..\n#.\n");
 }
 
 TEST(GdiBlit, BlitsStopAtTheTargetEdgeAndTheClip) {
@@ -138,22 +136,16 @@ TEST(GdiBlit, BlitsStopAtTheTargetEdgeAndTheClip) {
   Canvas dest(4, 4);
   IntersectClipRect(dest.dc(), 1, 1, 3, 3);
   BitBlt(dest.dc(), -2, -2, 8, 8, src.dc(), -2, -2, SRCCOPY);  // source outside its bitmap draws nothing
-  EXPECT_EQ(dest.Rows(RECT{0, 0, 4, 4}, kRed), "....\n.##.\n.##.\n....\n");
-}
+  EXPECT_EQ(dest.Rows(kRed), "....\n.##.\n.##.\n....\n");
 
-TEST(GdiBlit, SurfaceDcDrawsWithItsOriginAndClip) {
+  // A surface DC draws with its own origin and clip.
   win32::Surface surface;
   surface.Resize(10, 10, kWhite);
   HDC dc = win32::CreateSurfaceDC(&surface, POINT{3, 2}, RECT{3, 2, 6, 5});
-  HBRUSH brush = CreateSolidBrush(kRed);
-  RECT r{0, 0, 10, 10};
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
+  FillDC(dc, RECT{0, 0, 10, 10}, kRed);
   EXPECT_EQ(GetPixel(dc, 0, 0), kRed);
-  EXPECT_EQ(surface.At(3, 2), kRed);
-  EXPECT_EQ(surface.At(5, 4), kRed);
-  EXPECT_EQ(surface.At(6, 4), kWhite);
-  EXPECT_EQ(surface.At(2, 2), kWhite);
+  const COLORREF probes[] = {surface.At(3, 2), surface.At(5, 4), surface.At(6, 4), surface.At(2, 2)};
+  EXPECT_EQ(std::vector<COLORREF>(std::begin(probes), std::end(probes)), (std::vector<COLORREF>{kRed, kRed, kWhite, kWhite}));
   DeleteDC(dc);
 }
 

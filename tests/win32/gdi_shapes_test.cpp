@@ -1,20 +1,17 @@
 // Rectangles, lines, shapes, regions and the object life cycle of the GDI layer.
 #include <gtest/gtest.h>
 
+#include "support/Pixels.h"
 #include "win32/objcount.h"
-#include "gdi_canvas.h"
 
 namespace {
 
-using namespace gdi_test;
+using namespace mirel_test;
 
 TEST(GdiRectangles, FillRectCoversLeftTopButNotRightBottom) {
   Canvas c(10, 10);
   c.Fill(RECT{2, 3, 6, 7}, kRed);
-  EXPECT_EQ(c.InkBox().left, 2);
-  EXPECT_EQ(c.InkBox().top, 3);
-  EXPECT_EQ(c.InkBox().right, 6);
-  EXPECT_EQ(c.InkBox().bottom, 7);
+  EXPECT_EQ(RectText(c.InkBox()), "2,3-6,7");
   EXPECT_EQ(c.At(5, 6), kRed);
   EXPECT_EQ(c.At(6, 6), kWhite);
   EXPECT_EQ(c.At(5, 7), kWhite);
@@ -26,7 +23,7 @@ TEST(GdiRectangles, FrameRectDrawsOnePixelFrameInsideTheRect) {
   RECT r{1, 1, 7, 6};
   FrameRect(c.dc(), &r, brush);
   DeleteObject(brush);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 8, 7}, kBlue),
+  EXPECT_EQ(c.Rows(kBlue),
             "........\n"
             ".######.\n"
             ".#....#.\n"
@@ -69,7 +66,7 @@ TEST(GdiLines, LineToExcludesItsEndPointAndMovesTheCurrentPosition) {
   DeleteObject(pen);
   EXPECT_EQ(now.x, 6);
   EXPECT_EQ(now.y, 3);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 8, 4}, kRed),
+  EXPECT_EQ(c.Rows(kRed),
             "........\n"
             ".######.\n"
             "......#.\n"
@@ -80,7 +77,7 @@ TEST(GdiLines, DiagonalLineFollowsBresenham) {
   Canvas c(5, 3);
   MoveToEx(c.dc(), 0, 0, nullptr);
   LineTo(c.dc(), 4, 2);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 5, 3}, kBlack),
+  EXPECT_EQ(c.Rows(kBlack),
             "#....\n"
             ".##..\n"
             "...#.\n");
@@ -91,13 +88,13 @@ TEST(GdiShapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   HBRUSH brush = CreateSolidBrush(kRed);
   HGDIOBJ oldBrush = SelectObject(c.dc(), brush);
   Rectangle(c.dc(), 0, 0, 5, 4);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 6, 5}, kBlack),
+  EXPECT_EQ(c.Rows(kBlack),
             "#####.\n"
             "#...#.\n"
             "#...#.\n"
             "#####.\n"
             "......\n");
-  EXPECT_EQ(c.Rows(RECT{0, 0, 6, 5}, kRed),
+  EXPECT_EQ(c.Rows(kRed),
             "......\n"
             ".###..\n"
             ".###..\n"
@@ -107,8 +104,7 @@ TEST(GdiShapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   HGDIOBJ oldPen = SelectObject(c.dc(), GetStockObject(NULL_PEN));
   c.Fill(RECT{0, 0, 6, 5}, kWhite);
   Rectangle(c.dc(), 0, 0, 5, 4);
-  EXPECT_EQ(c.InkBox().right, 4);
-  EXPECT_EQ(c.InkBox().bottom, 3);
+  EXPECT_EQ(RectText(c.InkBox()), "0,0-4,3");
   SelectObject(c.dc(), oldPen);
   SelectObject(c.dc(), oldBrush);
   DeleteObject(brush);
@@ -117,11 +113,7 @@ TEST(GdiShapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
 TEST(GdiShapes, EllipseStaysInsideItsBoundingRect) {
   Canvas c(20, 20);
   Ellipse(c.dc(), 2, 3, 14, 11);
-  const RECT ink = c.InkBox();
-  EXPECT_EQ(ink.left, 2);
-  EXPECT_EQ(ink.top, 3);
-  EXPECT_EQ(ink.right, 14);
-  EXPECT_EQ(ink.bottom, 11);
+  EXPECT_EQ(RectText(c.InkBox()), "2,3-14,11");
   EXPECT_EQ(c.At(2, 3), kWhite);  // corners stay clear
 }
 

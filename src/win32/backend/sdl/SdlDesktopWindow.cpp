@@ -1,5 +1,6 @@
 #include "win32/backend/sdl/SdlDesktopWindow.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
+#include <string_view>
 
 #include "win32/backend/sdl/SdlKeyMap.h"
 #include "win32/user/UserInternals.h"
@@ -20,6 +22,8 @@ namespace {
 constexpr std::array<int, 4> kDpiSteps{96, 120, 144, 192};
 constexpr int kBytesPerPixel = 4;
 constexpr POINT kOffScreen{-1, -1};
+constexpr char kVideoDriverVariable[] = "SDL_VIDEODRIVER";
+constexpr std::array<std::string_view, 2> kInvisibleDrivers{"offscreen", "dummy"};
 // COLORREF is 0x00BBGGRR: SDL's XBGR8888 reads those bytes as they are.
 constexpr Uint32 kScreenPixelFormat = SDL_PIXELFORMAT_XBGR8888;
 
@@ -66,6 +70,14 @@ int MillisecondsToNextTimer() {
 
 SdlDesktopWindow::Video::Video() {
   if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("SDL_Init");
+  // Without a display SDL falls back to drivers that show nothing; a person would wait for
+  // a window that never comes. Those drivers count only when asked for by name.
+  const std::string_view driver = SDL_GetCurrentVideoDriver();
+  if (std::getenv(kVideoDriverVariable) == nullptr &&
+      std::find(kInvisibleDrivers.begin(), kInvisibleDrivers.end(), driver) != kInvisibleDrivers.end()) {
+    SDL_Quit();
+    throw std::runtime_error("no display to open a window on (set DISPLAY or WAYLAND_DISPLAY)");
+  }
 }
 
 SdlDesktopWindow::Video::~Video() { SDL_Quit(); }

@@ -13,7 +13,7 @@ constexpr int kFunctionKeyCount = 16;        // F1-F16
 constexpr int kFunctionKeysInFirstBlock = 12;  // SDL numbers F13 and above in a second block
 
 // Keys whose SDL code is not a letter, a digit or a function key.
-constexpr std::array<std::pair<SDL_Keycode, int>, 35> kNamedKeys{{
+constexpr std::array<std::pair<SDL_Keycode, int>, 50> kNamedKeys{{
     {SDLK_RETURN, VK_RETURN},       {SDLK_KP_ENTER, VK_RETURN},      {SDLK_ESCAPE, VK_ESCAPE},
     {SDLK_TAB, VK_TAB},             {SDLK_BACKSPACE, VK_BACK},       {SDLK_SPACE, VK_SPACE},
     {SDLK_LALT, VK_MENU},           {SDLK_RALT, VK_MENU},            {SDLK_LCTRL, VK_CONTROL},
@@ -25,7 +25,12 @@ constexpr std::array<std::pair<SDL_Keycode, int>, 35> kNamedKeys{{
     {SDLK_EQUALS, VK_OEM_PLUS},     {SDLK_COMMA, VK_OEM_COMMA},      {SDLK_MINUS, VK_OEM_MINUS},
     {SDLK_PERIOD, VK_OEM_PERIOD},   {SDLK_SLASH, VK_OEM_2},          {SDLK_BACKQUOTE, VK_OEM_3},
     {SDLK_LEFTBRACKET, VK_OEM_4},   {SDLK_BACKSLASH, VK_OEM_5},      {SDLK_RIGHTBRACKET, VK_OEM_6},
-    {SDLK_QUOTE, VK_OEM_7},         {SDLK_PAUSE, VK_PAUSE},
+    {SDLK_QUOTE, VK_OEM_7},         {SDLK_PAUSE, VK_PAUSE},          {SDLK_KP_0, VK_NUMPAD0},
+    {SDLK_KP_1, VK_NUMPAD0 + 1},    {SDLK_KP_2, VK_NUMPAD0 + 2},     {SDLK_KP_3, VK_NUMPAD0 + 3},
+    {SDLK_KP_4, VK_NUMPAD0 + 4},    {SDLK_KP_5, VK_NUMPAD0 + 5},     {SDLK_KP_6, VK_NUMPAD0 + 6},
+    {SDLK_KP_7, VK_NUMPAD0 + 7},    {SDLK_KP_8, VK_NUMPAD0 + 8},     {SDLK_KP_9, VK_NUMPAD0 + 9},
+    {SDLK_KP_MULTIPLY, VK_MULTIPLY}, {SDLK_KP_PLUS, VK_ADD},         {SDLK_KP_MINUS, VK_SUBTRACT},
+    {SDLK_KP_PERIOD, VK_DECIMAL},   {SDLK_KP_DIVIDE, VK_DIVIDE},
 }};
 
 }  // namespace

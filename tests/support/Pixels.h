@@ -1,0 +1,113 @@
+// Pixels for tests: a white 32-bit memory canvas, reading a DC back into a surface, comparing
+// and saving surfaces, and rectangles as text for readable failure output.
+#pragma once
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "win32/gdi.h"
+#include "win32/png_io.h"
+#include "win32/surface.h"
+
+namespace mirel_test {
+
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kRed = RGB(255, 0, 0);
+inline constexpr COLORREF kBlue = RGB(0, 0, 255);
+inline constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+inline void FillDC(HDC hdc, const RECT& area, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(hdc, &area, brush);
+  DeleteObject(brush);
+}
+
+inline win32::Surface ReadPixels(HDC hdc, int width, int height) {
+  win32::Surface pixels;
+  pixels.Resize(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.At(x, y) = GetPixel(hdc, x, y);
+  }
+  return pixels;
+}
+
+inline bool SamePixels(const win32::Surface& a, const win32::Surface& b) {
+  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
+// Writes "<build dir>/test-output/<name>.png"; returns the path.
+inline std::string SavePixels(const win32::Surface& pixels, const std::string& name) {
+  const std::filesystem::path folder = "test-output";
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / (name + ".png")).string();
+  return win32::WritePng(pixels, path) ? path : std::string();
+}
+
+// Bounding box of the pixels that differ from `background` (empty when none do).
+inline RECT InkBox(const win32::Surface& pixels, COLORREF background = kWhite) {
+  RECT box{pixels.width, pixels.height, 0, 0};
+  for (int y = 0; y < pixels.height; ++y) {
+    for (int x = 0; x < pixels.width; ++x) {
+      if (pixels.At(x, y) == background) continue;
+      box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                 std::max<LONG>(box.bottom, y + 1)};
+    }
+  }
+  return box.right == 0 ? RECT{0, 0, 0, 0} : box;
+}
+
+// "left,top-right,bottom", so that a rectangle is checked in one comparison.
+inline std::string RectText(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
+// A 32-bit memory DC filled with one colour, read back with GetPixel.
+class Canvas {
+ public:
+  Canvas(int width, int height, COLORREF fill = kWhite) : width_(width), height_(height) {
+    dc_ = CreateCompatibleDC(nullptr);
+    HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    bitmap_ = CreateCompatibleBitmap(screen, width, height);
+    DeleteDC(screen);
+    old_ = SelectObject(dc_, bitmap_);
+    Fill(RECT{0, 0, width, height}, fill);
+  }
+  ~Canvas() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC dc() const { return dc_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  void Fill(RECT r, COLORREF color) const { FillDC(dc_, r, color); }
+  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+  win32::Surface Pixels() const { return ReadPixels(dc_, width_, height_); }
+  RECT InkBox(COLORREF background = kWhite) const { return mirel_test::InkBox(Pixels(), background); }
+
+  // Rows as text, '#' for `ink` and '.' for anything else, for readable failure output.
+  std::string Rows(RECT r, COLORREF ink) const {
+    std::string out;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) out += At(x, y) == ink ? '#' : '.';
+      out += '\n';
+    }
+    return out;
+  }
+  std::string Rows(COLORREF ink) const { return Rows(RECT{0, 0, width_, height_}, ink); }
+
+ private:
+  int width_;
+  int height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
+}  // namespace mirel_test
