@@ -25,6 +25,10 @@ inline constexpr int kContentPadding = 12;          // added to the widest item'
 inline constexpr int kHighlightLeft = 2;            // highlight box left edge
 inline constexpr int kHighlightRightInset = 6;      // highlight box right edge from the window's
 inline constexpr int kHotKeyRightInset = 30;        // hot-key text ends this far before the edge
+// Caption + hot key + padding alone would put the right-aligned hot-key column 15 pixels into
+// the widest caption; an item with a hot key reserves this much more so that a clear gap of
+// 15 pixels separates the two columns.
+inline constexpr int kHotKeyColumnGap = 30;
 inline constexpr int kSubMenuArrowInset = 9;        // sub-menu glyph from the window's edge
 
 // One item's place in the row layout. Items that take no space (invisible, or infrequent

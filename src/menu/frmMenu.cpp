@@ -56,8 +56,9 @@ int ContentWidth(const tMenuWindowSetup& setup) {
   for (int i = 1; i <= setup.iItemCount && i < static_cast<int>(setup.Items.size()); ++i) {
     const tMenuItemInfo& item = setup.Items[static_cast<std::size_t>(i)];
     FontMeasure measure(*MenuItemFont(*setup.Look.oItemFont, item));
-    const int lWidth = MeasureTextWidth(measure.hdc(), item.cMICaption) +
-                       MeasureTextWidth(measure.hdc(), item.cMIHotKey) + kContentPadding;
+    const int lHotKeyWidth =
+        item.cMIHotKey.empty() ? 0 : MeasureTextWidth(measure.hdc(), item.cMIHotKey) + kHotKeyColumnGap;
+    const int lWidth = MeasureTextWidth(measure.hdc(), item.cMICaption) + lHotKeyWidth + kContentPadding;
     lWidest = std::max(lWidest, lWidth);
   }
   return lWidest;

@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <string>
 
+#include "support/Errors.h"
+#include "support/HeadlessTest.h"
+#include "support/Pixels.h"
 #include "support/TempFiles.h"
-#include "DesktopFixture.h"
-#include "container/AutomationError.h"
 #include "container/RuntimeErrors.h"
 #include "container/ImageList.h"
 #include "container/StdPicture.h"
@@ -16,15 +17,12 @@
 
 namespace {
 
-constexpr COLORREF kRed = RGB(0xFF, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
-constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
 constexpr int kImageSize = 16;
 constexpr int kCanvasSize = 64;
 constexpr char kTangoIcon[] = "/usr/share/icons/Tango/16x16/actions/document-open.png";
 
-using mirel_test::TempPath;
+using namespace mirel_test;
 
 // A 16 x 16 image: red left half, blue right half.
 win32::Surface HalfAndHalf() {
@@ -36,52 +34,7 @@ win32::Surface HalfAndHalf() {
   return s;
 }
 
-std::int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AutomationError& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
-// A white memory canvas to draw on, read back with GetPixel.
-class Canvas {
- public:
-  Canvas() {
-    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    m_Bitmap = CreateCompatibleBitmap(display, kCanvasSize, kCanvasSize);
-    DeleteDC(display);
-    m_DC = CreateCompatibleDC(nullptr);
-    m_Previous = SelectObject(m_DC, m_Bitmap);
-    const RECT all{0, 0, kCanvasSize, kCanvasSize};
-    FillRect(m_DC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  }
-  ~Canvas() {
-    SelectObject(m_DC, m_Previous);
-    DeleteObject(m_Bitmap);
-    DeleteDC(m_DC);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  HDC DC() const { return m_DC; }
-  COLORREF Pixel(int x, int y) const { return GetPixel(m_DC, x, y); }
-  win32::Surface Snapshot() const {
-    win32::Surface s;
-    s.Resize(kCanvasSize, kCanvasSize);
-    for (int y = 0; y < kCanvasSize; ++y) {
-      for (int x = 0; x < kCanvasSize; ++x) s.At(x, y) = Pixel(x, y);
-    }
-    return s;
-  }
-
- private:
-  HDC m_DC = nullptr;
-  HBITMAP m_Bitmap = nullptr;
-  HGDIOBJ m_Previous = nullptr;
-};
-
-class ImageListTest : public DesktopTest {
+class ImageListTest : public HeadlessTest {
  protected:
   std::string WriteHalfAndHalf() {
     const std::string path = TempPath("half.png");
@@ -103,9 +56,9 @@ TEST_F(ImageListTest, LoadsAPngAndTakesItsSize) {
   ASSERT_NE(list.hImageList(), nullptr);
   EXPECT_EQ(ImageList_GetImageCount(list.hImageList()), 1);
 
-  Canvas canvas;
-  list.Images().Item(Variant("open"))->Draw(canvas.DC(), 240, 240, ILD_TRANSPARENT);
-  EXPECT_TRUE(win32::WritePng(canvas.Snapshot(), TempPath("imagelist_draw.png")));
+  Canvas canvas(kCanvasSize, kCanvasSize);
+  list.Images().Item(Variant("open"))->Draw(canvas.dc(), 240, 240, ILD_TRANSPARENT);
+  EXPECT_TRUE(win32::WritePng(canvas.Pixels(), TempPath("imagelist_draw.png")));
 }
 
 TEST_F(ImageListTest, DrawsAtTwipsConvertedWithTheScreensResolution) {
@@ -115,15 +68,15 @@ TEST_F(ImageListTest, DrawsAtTwipsConvertedWithTheScreensResolution) {
     int y;  // 480 twips
   };
   for (const Case& c : {Case{96, 16, 32}, Case{120, 20, 40}}) {
-    ResetDesktop(c.dpi);
+    ResetDesktop({.dpi = c.dpi});
     ImageList list;
     list.Images().AddFile(WriteHalfAndHalf());
-    Canvas canvas;
-    list.Images().Item(Variant(1))->Draw(canvas.DC(), 240, 480, ILD_TRANSPARENT);
-    EXPECT_EQ(canvas.Pixel(c.x, c.y), kRed) << c.dpi << " dpi";
-    EXPECT_EQ(canvas.Pixel(c.x + kImageSize - 1, c.y + kImageSize - 1), kBlue) << c.dpi << " dpi";
-    EXPECT_EQ(canvas.Pixel(c.x - 1, c.y), kWhite) << c.dpi << " dpi";
-    EXPECT_EQ(canvas.Pixel(c.x + kImageSize, c.y), kWhite) << c.dpi << " dpi";
+    Canvas canvas(kCanvasSize, kCanvasSize);
+    list.Images().Item(Variant(1))->Draw(canvas.dc(), 240, 480, ILD_TRANSPARENT);
+    EXPECT_EQ(canvas.At(c.x, c.y), kRed) << c.dpi << " dpi";
+    EXPECT_EQ(canvas.At(c.x + kImageSize - 1, c.y + kImageSize - 1), kBlue) << c.dpi << " dpi";
+    EXPECT_EQ(canvas.At(c.x - 1, c.y), kWhite) << c.dpi << " dpi";
+    EXPECT_EQ(canvas.At(c.x + kImageSize, c.y), kWhite) << c.dpi << " dpi";
   }
 }
 
@@ -163,10 +116,10 @@ TEST_F(ImageListTest, PicturesAddedWithTheMaskColourAreTransparentThere) {
   for (int y = 0; y < kImageSize; ++y) picture.At(0, y) = kSilver;
   ImageList list;
   list.Images().Add(Variant::Missing(), Variant("p"), *StdPicture::FromSurface(picture));
-  Canvas canvas;
-  list.Images().Item(Variant("p"))->Draw(canvas.DC(), 0, 0, ILD_TRANSPARENT);
-  EXPECT_EQ(canvas.Pixel(0, 5), kWhite);
-  EXPECT_EQ(canvas.Pixel(1, 5), kRed);
+  Canvas canvas(kCanvasSize, kCanvasSize);
+  list.Images().Item(Variant("p"))->Draw(canvas.dc(), 0, 0, ILD_TRANSPARENT);
+  EXPECT_EQ(canvas.At(0, 5), kWhite);
+  EXPECT_EQ(canvas.At(1, 5), kRed);
 }
 
 TEST_F(ImageListTest, ImageListObjectsAndOtherObjectsAreToldApart) {
@@ -183,7 +136,7 @@ TEST_F(ImageListTest, ImageListObjectsAndOtherObjectsAreToldApart) {
     const bool source = dynamic_cast<IImageListSource*>(v.Object().get()) != nullptr;
     seen.push_back(TypeName(v) + (source ? " source" : " other"));
   }
-  EXPECT_TRUE(SameTable({"ImageList source", "MirelImageList source", "TextBox other"}, seen));
+  EXPECT_TRUE(SameSequence({"ImageList source", "MirelImageList source", "TextBox other"}, seen));
 }
 
 TEST_F(ImageListTest, PicturesMeasureInHiMetric) {

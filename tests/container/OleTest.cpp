@@ -1,11 +1,11 @@
 // OLE colour translation as drawing code meets it.
-#include "DesktopFixture.h"
+#include "support/HeadlessTest.h"
 #include "container/Ole.h"
 #include "win32/gdi.h"
 
 namespace {
 
-using OleTest = DesktopTest;
+using OleTest = mirel_test::HeadlessTest;
 
 TEST_F(OleTest, OleColoursTranslateSystemIndexes) {
   COLORREF out = 0;

@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "support/Errors.h"
 #include "support/TempFiles.h"
-#include "container/AutomationError.h"
 #include "container/RuntimeErrors.h"
 #include "container/FilePropertyBag.h"
 #include "container/StdFont.h"
 
 namespace {
 
+using mirel_test::ErrorFrom;
+using mirel_test::ErrorOf;
 using mirel_test::TempPath;
 
 TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
@@ -41,13 +43,9 @@ TEST(PropertyBag, ReadsDefaultsForAbsentNames) {
   bag.WriteProperty("MenuItemSpacing", Variant::Integer(3), Variant::Integer(2));
   EXPECT_EQ(CInt(bag.ReadProperty("MenuItemSpacing", Variant::Integer(2))), 3);
   EXPECT_EQ(CLng(bag.ReadProperty("CustomBandHeight", Variant::Long(0))), 0);
-  try {
-    bag.ReadProperty("Nothing here");
-    FAIL() << "absent name without default must raise";
-  } catch (const AutomationError& e) {
-    EXPECT_EQ(e.Number(), runtime_error_number::DataValueNotFound);
-    EXPECT_EQ(e.Description(), "Data value named 'Nothing here' not found");
-  }
+  const auto error = ErrorFrom([&] { bag.ReadProperty("Nothing here"); });
+  EXPECT_EQ(error.number, runtime_error_number::DataValueNotFound);
+  EXPECT_EQ(error.description, "Data value named 'Nothing here' not found");
 }
 
 TEST(PropertyBag, FileRoundTripKeepsOrderTypesAndFonts) {
@@ -95,12 +93,7 @@ TEST(PropertyBag, FileRoundTripKeepsOrderTypesAndFonts) {
 TEST(PropertyBag, FileErrors) {
   const std::string path = TempPath("broken.json");
   std::ofstream(path) << "{ not json";
-  try {
-    FilePropertyBag bag(path);
-    FAIL() << "a malformed file must raise";
-  } catch (const AutomationError& e) {
-    EXPECT_EQ(e.Number(), runtime_error_number::TypeMismatch);
-  }
+  EXPECT_EQ(ErrorOf([&] { FilePropertyBag bag(path); }), runtime_error_number::TypeMismatch) << "malformed file";
   std::filesystem::remove(path);
 
   struct Other : AutomationObject {
@@ -108,12 +101,7 @@ TEST(PropertyBag, FileErrors) {
   };
   FilePropertyBag bag(TempPath("other.json"));
   bag.WriteProperty("Picture", Variant(std::make_shared<Other>()));
-  try {
-    bag.Save();
-    FAIL() << "an object other than a font cannot be saved";
-  } catch (const AutomationError& e) {
-    EXPECT_EQ(e.Number(), runtime_error_number::TypeMismatch);
-  }
+  EXPECT_EQ(ErrorOf([&] { bag.Save(); }), runtime_error_number::TypeMismatch) << "only fonts are saved as objects";
 }
 
 TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
@@ -128,12 +116,7 @@ TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
   EXPECT_FALSE(font.Bold());
   font.SetWeight(600);
   EXPECT_TRUE(font.Bold());
-  try {
-    font.SetSize(0);
-    FAIL();
-  } catch (const AutomationError& e) {
-    EXPECT_EQ(e.Number(), runtime_error_number::InvalidPropertyValue);
-  }
+  EXPECT_EQ(ErrorOf([&] { font.SetSize(0); }), runtime_error_number::InvalidPropertyValue);
   // Shared by reference: a change through one holder is seen by the other.
   const auto shared = StdFont::Create("Tahoma", 8);
   const auto holder = shared;

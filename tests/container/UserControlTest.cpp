@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "DesktopFixture.h"
+#include "support/HeadlessTest.h"
 #include "container/Form.h"
 #include "container/MdiForm.h"
 #include "win32/objcount.h"
 #include "win32/windows.h"
 
 namespace {
+
+using mirel_test::SameSequence;
 
 // A control that records its events as text rows.
 class RecordingControl : public UserControl {
@@ -75,7 +77,7 @@ FormOptions FormAt(bool userMode = true) {
   return options;
 }
 
-class UserControlTest : public DesktopTest {
+class UserControlTest : public mirel_test::HeadlessTest {
  protected:
   std::vector<std::string> m_Log;
 };
@@ -87,7 +89,7 @@ TEST_F(UserControlTest, NewInstanceLifecycleInOrder) {
     form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 450}, m_Log);
     Desktop().DoEvents();
   }
-  EXPECT_TRUE(SameTable({"Initialize", "InitProperties", "Resize 200x30", "Show", "Paint", "Hide", "Terminate"},
+  EXPECT_TRUE(SameSequence({"Initialize", "InitProperties", "Resize 200x30", "Show", "Paint", "Hide", "Terminate"},
                         m_Log));
 }
 
@@ -96,7 +98,7 @@ TEST_F(UserControlTest, SavedInstanceReadsItsPropertiesAndSavesThem) {
   saved.WriteProperty("Caption", Variant("File"));
   Form form(FormAt());
   auto control = form.LoadControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, saved, m_Log);
-  EXPECT_TRUE(SameTable({"Initialize", "ReadProperties Caption=File", "Resize 100x20", "Show"}, m_Log));
+  EXPECT_TRUE(SameSequence({"Initialize", "ReadProperties Caption=File", "Resize 100x20", "Show"}, m_Log));
   MemoryPropertyBag out;
   form.SaveControl(*control, out);
   EXPECT_EQ(out.Names(), std::vector<std::string>{"Caption"});
@@ -110,7 +112,7 @@ TEST_F(UserControlTest, ExtenderHeightFollowsTheScreenResolution) {
     float readBackTwips;
   };
   for (const Case& c : {Case{96, 40, 24, 360}, Case{120, 50, 30, 360}}) {
-    ResetDesktop(c.dpi);
+    ResetDesktop({.dpi = c.dpi});
     m_Log.clear();
     Form form(FormAt());
     auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 2400, 600}, m_Log);
@@ -126,7 +128,7 @@ TEST_F(UserControlTest, ExtenderHeightFollowsTheScreenResolution) {
 TEST_F(UserControlTest, HeightSetWhileInitialisingResizesOnceSited) {
   Form form(FormAt());
   form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 1500}, m_Log, 360.0F);
-  EXPECT_TRUE(SameTable({"Initialize", "InitProperties", "Resize 200x24", "Show"}, m_Log));
+  EXPECT_TRUE(SameSequence({"Initialize", "InitProperties", "Resize 200x24", "Show"}, m_Log));
 }
 
 TEST_F(UserControlTest, AmbientPropertiesAndChangeLog) {
@@ -189,7 +191,7 @@ TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixels) {
   for (const std::string& row : m_Log) {
     if (row.rfind("Mouse", 0) == 0) mouse.push_back(row);
   }
-  EXPECT_TRUE(SameTable({"MouseMove 0 0 5 7", "MouseDown 1 0 5 7", "MouseMove 1 0 400 9", "MouseUp 1 0 400 9",
+  EXPECT_TRUE(SameSequence({"MouseMove 0 0 5 7", "MouseDown 1 0 5 7", "MouseMove 1 0 400 9", "MouseUp 1 0 400 9",
                          "MouseMove 0 1 6 8", "MouseDown 2 1 6 8", "MouseUp 2 1 6 8"},
                         mouse));
 }
@@ -208,7 +210,7 @@ TEST_F(UserControlTest, FocusAndKeys) {
   Desktop().KeyUp(VK_CONTROL);
   Desktop().TypeChar('b');
   SetFocus(form.hWnd());
-  EXPECT_TRUE(SameTable({"KeyDown 17 2", "KeyDown 65 2", "KeyPress 1", "KeyUp 65 2", "KeyUp 17 0", "KeyDown 66 0",
+  EXPECT_TRUE(SameSequence({"KeyDown 17 2", "KeyDown 65 2", "KeyPress 1", "KeyUp 65 2", "KeyUp 17 0", "KeyDown 66 0",
                          "KeyPress 98", "KeyUp 66 0", "LostFocus"},
                         m_Log));
 }
@@ -236,7 +238,7 @@ TEST_F(UserControlTest, RemovedControlTerminatesAndLeavesNothingBehind) {
     const HWND window = first->hWnd();
     m_Log.clear();
     form.RemoveControl(*first);
-    EXPECT_TRUE(SameTable({"Hide", "Terminate"}, m_Log));
+    EXPECT_TRUE(SameSequence({"Hide", "Terminate"}, m_Log));
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(form.Controls().size(), 1u);
   }

@@ -3,25 +3,13 @@
 
 #include <string>
 
-#include "container/AutomationError.h"
 #include "core/ErrorRaiser.h"
+#include "support/Errors.h"
+#include "support/MessageLog.h"
 
 namespace {
 
-struct Raised {
-  std::int32_t number;
-  std::string source;
-  std::string description;
-};
-
-Raised Raise(std::int32_t code, const char* source) {
-  try {
-    RaiseError(code, source);
-  } catch (const AutomationError& error) {
-    return {error.Number(), error.Source(), error.Description()};
-  }
-  return {};
-}
+using mirel_test::ErrorFrom;
 
 constexpr std::int32_t kBase = static_cast<std::int32_t>(0x80040000u);
 
@@ -44,32 +32,30 @@ TEST(ErrorRaiserTest, CodesMapToTheirNumbersAndDescriptions) {
        "The ImageList property should be a Long value pointer to an ImageList.  To setup an ImageList object, "
        "use the SetImageList sub."},
   };
+  mirel_test::Sequence expected;
+  mirel_test::Sequence actual;
+  const auto describe = [](std::int32_t code, std::int32_t number, const std::string& source, const std::string& text) {
+    return std::to_string(code) + " -> " + std::to_string(number) + " " + source + " \"" + text + "\"";
+  };
   for (const Row& row : table) {
-    const Raised raised = Raise(row.code, "cMenus");
-    EXPECT_EQ(raised.number, row.number) << "code " << row.code;
-    EXPECT_EQ(raised.description, row.description) << "code " << row.code;
-    EXPECT_EQ(raised.source, "voxMirelMBar20.cMenus");
+    const auto raised = ErrorFrom([&] { RaiseError(row.code, "cMenus"); });
+    expected.push_back(describe(row.code, row.number, "voxMirelMBar20.cMenus", row.description));
+    actual.push_back(describe(row.code, raised.number, raised.source, raised.description));
   }
-}
-
-TEST(ErrorRaiserTest, CodesOutsideTheTableAreTheirOwnNumberWithoutDescription) {
+  // Codes outside the table are their own number, without description.
   for (std::int32_t code : {0, 16, 380, -7}) {
-    const Raised raised = Raise(code, "MirelMenuBar");
-    EXPECT_EQ(raised.number, code);
-    EXPECT_EQ(raised.description, "");
-    EXPECT_EQ(raised.source, "voxMirelMBar20.MirelMenuBar");
+    const auto raised = ErrorFrom([&] { RaiseError(code, "MirelMenuBar"); });
+    expected.push_back(describe(code, code, "voxMirelMBar20.MirelMenuBar", ""));
+    actual.push_back(describe(code, raised.number, raised.source, raised.description));
   }
+  EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
 }
 
 TEST(ErrorRaiserTest, ImageListErrorCarriesItsOwnSourcePrefix) {
-  try {
-    RaiseImageListError(kImageListSourceSetImageList);
-    FAIL();
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Number(), static_cast<std::int32_t>(0x80040419));
-    EXPECT_EQ(error.Source(), "MirelSuiteMenuBar.voxMirelMBar20");
-    EXPECT_EQ(error.Description(), "ImageList property expects MirelImageList object or Long hImageList handle.");
-  }
+  const auto raised = ErrorFrom([] { RaiseImageListError(kImageListSourceSetImageList); });
+  EXPECT_EQ(raised.number, static_cast<std::int32_t>(0x80040419));
+  EXPECT_EQ(raised.source, "MirelSuiteMenuBar.voxMirelMBar20");
+  EXPECT_EQ(raised.description, "ImageList property expects MirelImageList object or Long hImageList handle.");
 }
 
 }  // namespace

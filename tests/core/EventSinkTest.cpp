@@ -32,7 +32,7 @@ TEST_F(EventSinkTest, EverySinkHearsTheEventInConnectionOrder) {
   bar->Connect(&second);
   bar->Connect(&first);  // connected once only
   bar->Extender().SetWidth(3000);
-  EXPECT_TRUE(SameTable({"first ReSize", "second ReSize"}, log));
+  EXPECT_TRUE(SameSequence({"first ReSize", "second ReSize"}, log));
   bar->Disconnect(&first);
   bar->Disconnect(&second);
 }
@@ -53,7 +53,7 @@ TEST_F(EventSinkTest, ASinkMayDisconnectItselfAndOthersDuringAnEvent) {
   bar->Connect(&third);
   bar->Extender().SetWidth(3000);
   bar->Extender().SetWidth(3300);
-  EXPECT_TRUE(SameTable({"first ReSize", "third ReSize", "third ReSize"}, log));
+  EXPECT_TRUE(SameSequence({"first ReSize", "third ReSize", "third ReSize"}, log));
   bar->Disconnect(&third);
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
-#include "container/AutomationError.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "win32/objcount.h"
@@ -13,18 +12,15 @@ namespace {
 
 using LifecycleTest = MenuBarTest;
 
-TEST_F(LifecycleTest, RunTimeInstanceWatchesItsHostAndRegistersWithTheKeyboardHook) {
-  auto bar = AddBar(true);
-  EXPECT_TRUE(voxSubClsSvr::Instance().IsSubclassed(bar->hWnd()));
-  EXPECT_TRUE(voxSubClsSvr::Instance().IsSubclassed(TheForm().hWnd()));
-  EXPECT_EQ(mHooks::HookClientCount(), 1u);
-  EXPECT_TRUE(mHooks::IsHookInstalled());
-}
-
-TEST_F(LifecycleTest, DesignTimeInstanceWatchesNothing) {
-  auto bar = AddBar(false);
-  EXPECT_FALSE(voxSubClsSvr::Instance().IsSubclassed(bar->hWnd()));
-  EXPECT_EQ(mHooks::HookClientCount(), 0u);
+TEST_F(LifecycleTest, OnlyARunTimeInstanceWatchesItsHostAndRegistersWithTheKeyboardHook) {
+  for (bool userMode : {true, false}) {
+    auto bar = AddBar(userMode);
+    EXPECT_EQ(voxSubClsSvr::Instance().IsSubclassed(bar->hWnd()), userMode);
+    EXPECT_EQ(voxSubClsSvr::Instance().IsSubclassed(TheForm().hWnd()), userMode);
+    EXPECT_EQ(mHooks::HookClientCount(), userMode ? 1u : 0u);
+    EXPECT_EQ(mHooks::IsHookInstalled(), userMode);
+    DropForm();
+  }
 }
 
 TEST_F(LifecycleTest, TerminateRemovesTheWindowPropertyAndStopsWatching) {
@@ -41,34 +37,17 @@ TEST_F(LifecycleTest, TerminateRemovesTheWindowPropertyAndStopsWatching) {
 
 TEST_F(LifecycleTest, ProxyKeptAfterTerminateRaisesObjectUnloaded) {
   auto bar = AddBar(true);
-  MenuAddArgs args;
-  args.Key = "File";
-  args.Caption = "&File";
-  std::shared_ptr<cMenu> file = bar->Menus()->Add(args);
+  AddMenu(*bar, "File", "&File");
+  std::shared_ptr<cMenu> file = bar->Menus()->Item(Variant("File"));
   std::shared_ptr<cMenus> menus = bar->Menus();
   TheForm().RemoveControl(*bar);
-  try {
-    file->Caption();
-    FAIL() << "no error from cMenu";
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Number(), 364);
-    EXPECT_EQ(error.Description(), "Object has been unloaded.");
-  }
-  try {
-    menus->Count();
-    FAIL() << "no error from cMenus";
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Number(), 364);
-    EXPECT_EQ(error.Source(), "voxMirelMBar20.cMenus");
-  }
-}
-
-TEST_F(LifecycleTest, TerminateReleasesTheFontsAndTables) {
-  auto bar = AddBar(true);
-  MenuAddArgs args;
-  args.Key = "File";
-  bar->Menus()->Add(args);
-  TheForm().RemoveControl(*bar);
+  const auto fromMenu = ErrorFrom([&] { file->Caption(); });
+  EXPECT_EQ(fromMenu.number, 364);
+  EXPECT_EQ(fromMenu.description, "Object has been unloaded.");
+  const auto fromMenus = ErrorFrom([&] { menus->Count(); });
+  EXPECT_EQ(fromMenus.number, 364);
+  EXPECT_EQ(fromMenus.source, "voxMirelMBar20.cMenus");
+  // Terminate released the fonts and tables.
   EXPECT_EQ(bar->DefaultMenuFont(), nullptr);
   EXPECT_EQ(bar->ToolTipFont(), nullptr);
   EXPECT_EQ(bar->MenuData().Count(), 0);
@@ -85,7 +64,6 @@ TEST_F(LifecycleTest, HasFocusFollowsTheKeyboardFocus) {
 }
 
 TEST_F(LifecycleTest, NothingLeaksOverAWholeLife) {
-  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   {
     auto bar = AddBar(true);
     bar->EndUpdate();
@@ -93,7 +71,7 @@ TEST_F(LifecycleTest, NothingLeaksOverAWholeLife) {
     bar->Extender().SetWidth(3000);
     DropForm();
   }
-  EXPECT_EQ(win32::SnapshotLiveObjects(), before);
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
 }  // namespace

@@ -5,9 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "container/DesktopFixture.h"
 #include "container/Form.h"
+#include "container/StdFont.h"
 #include "core/MirelMenuBar20.h"
+#include "support/Errors.h"
+#include "support/HeadlessTest.h"
+
+using mirel_test::ErrorFrom;
+using mirel_test::ErrorOf;
+using mirel_test::SameSequence;
+using mirel_test::Sequence;
 
 class RecordingSink : public __MirelMenuBar20 {
  public:
@@ -18,7 +25,7 @@ class RecordingSink : public __MirelMenuBar20 {
   }
 };
 
-class MenuBarTest : public DesktopTest {
+class MenuBarTest : public mirel_test::HeadlessTest {
  protected:
   static constexpr int kFormLeft = 40;
   static constexpr int kFormTop = 30;
@@ -45,6 +52,52 @@ class MenuBarTest : public DesktopTest {
   }
 
   Form& TheForm() { return *m_Form; }
+
+  // Adds an enabled top-level menu whose key is `key`.
+  static void AddMenu(MirelMenuBar20& bar, const char* key, const char* caption = nullptr) {
+    MenuAddArgs args;
+    args.Key = key;
+    args.Caption = caption ? caption : key;
+    args.Enabled = true;
+    bar.Menus()->Add(args);
+  }
+
+  // Lets every persisted setting to a value other than its default, in this order.
+  static void ChangeEverySetting(MirelMenuBar20& bar, const std::shared_ptr<StdFont>& font) {
+    bar.SetApplyCandyEffects(VARIANT_TRUE);
+    bar.SetAutoSelectTheme(VARIANT_TRUE);
+    bar.SetCustomBandHeight(30);
+    bar.SetLocalMoreColors("Mehr Farben...");
+    bar.SetLocalPalette("Palette 2");
+    bar.SetLocalSystem("System 2");
+    bar.SetDefaultBandSize(bs32x32);
+    bar.SetDefaultMenuDropSize(bs24x24);
+    bar.SetDefaultCaptionFont(font);
+    bar.SetDefaultMenuFont(font);
+    bar.SetDefaultMenuItemFont(font);
+    bar.SetDefaultMenuItemForeColor(0xFF);
+    bar.SetDisabledMenuForeColor(1);
+    bar.SetDisabledMenuItemForeColor(1);
+    bar.SetBandJustification(VARIANT_FALSE);
+    bar.SetEnabled(VARIANT_FALSE);
+    bar.SetHighlightInfrequents(VARIANT_FALSE);
+    bar.SetMenuShadows(VARIANT_FALSE);
+    bar.SetMenuHeaderSpacing(2);
+    bar.SetMenuItemSpacing(4);
+    bar.SetTheme(XPOlive);
+    bar.SetRightToLeft(VARIANT_TRUE);
+    bar.SetToolSpacing(2);
+    bar.SetToolTipBackColor(1);
+    bar.SetToolTipForeColor(1);
+    bar.SetToolTipBorderColor(1);
+    bar.SetToolTipPreTime(5);
+    bar.SetToolTipPostTime(5);
+    bar.SetToolTipFont(font);
+    bar.SetToolTipShadows(VARIANT_FALSE);
+    bar.SetToolTipWordWrap(VARIANT_TRUE);
+    bar.SetToolTipMaxWidth(5);
+    bar.SetVisualStyle(tsMSIE);
+  }
 
   // The property names the container was told about, in order.
   std::vector<std::string> ChangedProperties() const {

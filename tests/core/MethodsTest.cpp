@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
-#include "container/AutomationError.h"
 #include "container/ImageList.h"
 #include "win32/objcount.h"
 
@@ -13,128 +12,92 @@ using MethodsTest = MenuBarTest;
 
 constexpr std::int32_t kImageListError = static_cast<std::int32_t>(0x80040419);
 
-std::shared_ptr<ImageList> ImageListOf(int width, int height, int count) {
-  auto list = std::make_shared<ImageList>();
+template <typename List>
+std::shared_ptr<List> ImageListOf(int width, int height, int count) {
+  auto list = std::make_shared<List>();
   win32::Surface image;
   image.Resize(width, height, RGB(200, 10, 10));
   for (int i = 0; i < count; ++i) list->Images().AddSurface(Variant::Missing(), Variant::Missing(), image);
   return list;
 }
 
-void AddMenu(MirelMenuBar20& bar, const char* key) {
-  MenuAddArgs args;
-  args.Key = key;
-  args.Caption = key;
-  args.Enabled = true;
-  bar.Menus()->Add(args);
+// A slot as "handle=<list|0|h> object=<yes|no> <w>x<h>"; "list" is the given list's handle.
+std::string Describe(const tImageListSlot& slot, HIMAGELIST list) {
+  if (slot.hImageList == 0) return std::string("handle=0 object=") + (slot.oImageList ? "yes" : "no");
+  const std::string handle = slot.hImageList == HandleToLong(list) ? "list" : std::to_string(slot.hImageList);
+  return "handle=" + handle + " object=" + (slot.oImageList ? "yes " : "no ") + std::to_string(slot.iImageWidth) +
+         "x" + std::to_string(slot.iImageHeight);
 }
 
-TEST_F(MethodsTest, SetImageListTakesAHandleAndZeroClearsTheSlot) {
+TEST_F(MethodsTest, SetImageListTakesHandlesAndImageListObjects) {
   auto bar = AddBar();
-  auto list = ImageListOf(16, 15, 2);
-  const std::int32_t handle = HandleToLong(list->hImageList());
-  ctsMBImageListTypeConstants slot = imlToolItems;
-  Variant argument = Variant::Long(handle);
-  bar->SetImageList(slot, argument);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, handle);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).iImageWidth, 16);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).iImageHeight, 15);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).oImageList, nullptr);
-  Variant zero(0);
-  bar->SetImageList(slot, zero);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, 0);
+  const auto control = ImageListOf<ImageList>(24, 24, 1);
+  const auto other = ImageListOf<MirelImageList>(20, 18, 1);
+  const auto byHandle = ImageListOf<ImageList>(16, 15, 2);
+  const struct {
+    const char* what;
+    ctsMBImageListTypeConstants slot;
+    Variant argument;
+    HIMAGELIST list;
+    std::string expected;
+  } cases[] = {
+      {"a handle", imlToolItems, Variant::Long(HandleToLong(byHandle->hImageList())), byHandle->hImageList(),
+       "handle=list object=no 16x15"},
+      {"zero clears", imlToolItems, Variant(0), nullptr, "handle=0 object=no"},
+      {"the image-list control is kept", imlMenuHeader, Variant(control), control->hImageList(),
+       "handle=list object=yes 24x24"},
+      {"another image-list object lends its handle", imlMenuItems, Variant(other), other->hImageList(),
+       "handle=list object=no 20x18"},
+      {"an empty image list", imlToolItems, Variant(std::make_shared<ImageList>()), nullptr, "handle=0 object=no"},
+  };
+  Sequence expected;
+  Sequence actual;
+  for (const auto& c : cases) {
+    ctsMBImageListTypeConstants slot = c.slot;
+    Variant argument = c.argument;
+    bar->SetImageList(slot, argument);
+    expected.push_back(std::string(c.what) + ": " + c.expected);
+    actual.push_back(std::string(c.what) + ": " + Describe(bar->ImageListSlot(c.slot), c.list));
+  }
+  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
-TEST_F(MethodsTest, SetImageListKeepsTheImageListControlAndItsSize) {
+TEST_F(MethodsTest, SetImageListWithAStringOrOutsideTheFourSlotsRaises) {
   auto bar = AddBar();
-  auto list = ImageListOf(24, 24, 1);
-  ctsMBImageListTypeConstants slot = imlMenuHeader;
-  Variant argument(list);
-  bar->SetImageList(slot, argument);
-  const tImageListSlot& attached = bar->ImageListSlot(imlMenuHeader);
-  EXPECT_EQ(attached.hImageList, HandleToLong(list->hImageList()));
-  EXPECT_EQ(attached.oImageList, list);
-  EXPECT_EQ(attached.iImageWidth, 24);
-  EXPECT_EQ(attached.iImageHeight, 24);
-}
-
-TEST_F(MethodsTest, SetImageListWithAnotherImageListObjectKeepsOnlyTheHandle) {
-  auto bar = AddBar();
-  auto list = std::make_shared<MirelImageList>();
-  win32::Surface image;
-  image.Resize(20, 18, RGB(0, 0, 255));
-  list->Images().AddSurface(Variant::Missing(), Variant::Missing(), image);
-  ctsMBImageListTypeConstants slot = imlMenuItems;
-  Variant argument(list);
-  bar->SetImageList(slot, argument);
-  EXPECT_EQ(bar->ImageListSlot(imlMenuItems).hImageList, HandleToLong(list->hImageList()));
-  EXPECT_EQ(bar->ImageListSlot(imlMenuItems).oImageList, nullptr);
-  EXPECT_EQ(bar->ImageListSlot(imlMenuItems).iImageWidth, 20);
-  EXPECT_EQ(bar->ImageListSlot(imlMenuItems).iImageHeight, 18);
-}
-
-TEST_F(MethodsTest, SetImageListWithAnEmptyImageListGivesHandleZero) {
-  auto bar = AddBar();
-  ctsMBImageListTypeConstants slot = imlToolItems;
-  Variant argument(std::make_shared<ImageList>());
-  bar->SetImageList(slot, argument);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, 0);
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).oImageList, nullptr);
-}
-
-TEST_F(MethodsTest, SetImageListWithAStringRaisesTheImageListErrorAndLeavesTheSlotCleared) {
-  auto bar = AddBar();
-  auto list = ImageListOf(16, 16, 1);
+  auto list = ImageListOf<ImageList>(16, 16, 1);
   ctsMBImageListTypeConstants slot = imlToolItems;
   Variant handle = Variant::Long(HandleToLong(list->hImageList()));
   bar->SetImageList(slot, handle);
   Variant text("Images");
-  try {
-    bar->SetImageList(slot, text);
-    FAIL() << "no error";
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Number(), kImageListError);
-    EXPECT_EQ(error.Source(), "MirelSuiteMenuBar.voxMirelMBar20");
-    EXPECT_EQ(error.Description(), "ImageList property expects MirelImageList object or Long hImageList handle.");
-  }
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, 0);
-}
+  const auto error = ErrorFrom([&] { bar->SetImageList(slot, text); });
+  EXPECT_EQ(error.number, kImageListError);
+  EXPECT_EQ(error.source, "MirelSuiteMenuBar.voxMirelMBar20");
+  EXPECT_EQ(error.description, "ImageList property expects MirelImageList object or Long hImageList handle.");
+  EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, 0) << "the slot is left cleared";
 
-TEST_F(MethodsTest, SetImageListOutsideTheFourSlotsIsASubscriptError) {
-  auto bar = AddBar();
   Variant zero(0);
   auto unnamed = static_cast<ctsMBImageListTypeConstants>(3);
   bar->SetImageList(unnamed, zero);
   auto outside = static_cast<ctsMBImageListTypeConstants>(4);
-  try {
-    bar->SetImageList(outside, zero);
-    FAIL() << "no error";
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Number(), 9);
-  }
+  EXPECT_EQ(ErrorOf([&] { bar->SetImageList(outside, zero); }), 9);
 }
 
-TEST_F(MethodsTest, AboutShowsAWindowThatClosesOnEscape) {
+TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControl) {
   auto bar = AddBar();
   const long windowsBefore = win32::LiveObjects(win32::ObjectKind::Window);
   bar->About();
+  bar->About();  // the open box comes to the top, no second box
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Window), windowsBefore + 1);
   HWND about = GetForegroundWindow();
   char title[64] = {};
   GetWindowTextA(about, title, sizeof title);
   EXPECT_STREQ(title, "About MirelMenuBar20");
   ASSERT_TRUE(Desktop().SaveWindowPng(about, "core_about_box.png"));
-  Desktop().KeyPress(0x1B);
+  Desktop().KeyPress(VK_ESCAPE);
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Window), windowsBefore);
-}
 
-TEST_F(MethodsTest, AboutBoxGoesWithTheControl) {
-  auto bar = AddBar();
-  const long windowsBefore = win32::LiveObjects(win32::ObjectKind::Window);
   bar->About();
-  HWND about = GetForegroundWindow();
-  bar->About();  // the open box comes to the top, no second box
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Window), windowsBefore + 1);
+  about = GetForegroundWindow();
   TheForm().RemoveControl(*bar);
   EXPECT_FALSE(IsWindow(about));
 }
@@ -150,7 +113,7 @@ TEST_F(MethodsTest, PopUpMenuOpensOnlyAKnownKeyInPopUpMode) {
   });
   bar->PopUpMenu("edit", 10, 20);
   bar->PopUpMenu("Edit", 1500, 3000);
-  EXPECT_TRUE(SameTable({"2 1500 3000 popup"}, opened));
+  EXPECT_TRUE(SameSequence({"2 1500 3000 popup"}, opened));
   EXPECT_FALSE(bar->PopUpMode());
 }
 
@@ -159,12 +122,7 @@ TEST_F(MethodsTest, PopUpMenuWhileAMenuIsOpenClosesTheMenusInstead) {
   AddMenu(*bar, "File");
   int openings = 0;
   bar->SetPopUpOpener([&](int, float, float) { ++openings; });
-  WNDCLASSA menuClass{};
-  menuClass.lpfnWndProc = &DefWindowProcA;
-  menuClass.lpszClassName = "CoreTestOpenMenu";
-  RegisterClassA(&menuClass);
-  HWND openMenu = CreateWindowExA(WS_EX_TOPMOST, "CoreTestOpenMenu", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                  nullptr, nullptr);
+  HWND openMenu = mirel_test::CreateTestWindow("menu", RECT{0, 0, 50, 50}, mirel_test::kTestPopupStyle, WS_EX_TOPMOST);
   ASSERT_NE(openMenu, nullptr);
   bar->OpenMenuWindows().push_back(openMenu);
   bar->PopUpMenu("File", 0, 0);

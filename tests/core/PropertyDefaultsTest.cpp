@@ -99,7 +99,7 @@ TEST_F(PropertyDefaultsTest, TwipsPerPixelComeFromTheScreen) {
     EXPECT_EQ(standard->TwipsPerPixelY(), 15.0F);
   }
   DropForm();
-  ResetDesktop(120);
+  ResetDesktop({.dpi = 120});
   auto large = AddBar();
   EXPECT_EQ(large->TwipsPerPixelX(), 12.0F);
   EXPECT_EQ(large->TwipsPerPixelY(), 12.0F);

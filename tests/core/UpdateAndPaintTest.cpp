@@ -30,11 +30,7 @@ TEST_F(UpdateAndPaintTest, NothingPaintsBetweenBeginUpdateAndEndUpdateWhichPaint
   const long before = bar->PaintCount();
   bar->SetTheme(XPOlive);
   bar->SetToolSpacing(8);
-  MenuAddArgs file;
-  file.Key = "File";
-  file.Caption = "&File";
-  file.Enabled = true;
-  bar->Menus()->Add(file);
+  AddMenu(*bar, "File", "&File");
   bar->Menus()->Item(Variant("File"))->Caption("&Datei");
   EXPECT_EQ(bar->PaintCount(), before);
   bar->EndUpdate();
@@ -56,10 +52,7 @@ TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   EXPECT_EQ(bar->PaintCount(), count);
   bar->Refresh();
   EXPECT_EQ(bar->PaintCount(), ++count);
-  MenuAddArgs file;
-  file.Key = "File";
-  file.Caption = "&File";
-  bar->Menus()->Add(file);
+  AddMenu(*bar, "File", "&File");
   count = bar->PaintCount();
   bar->Menus()->Item(Variant("File"))->Caption("&Datei");
   EXPECT_EQ(bar->PaintCount(), count + 1);
@@ -72,7 +65,7 @@ TEST_F(UpdateAndPaintTest, ResizeRaisesReSizeAfterRepainting) {
   bar->Connect(&sink);
   const long before = bar->PaintCount();
   bar->Extender().SetWidth(4500);
-  EXPECT_TRUE(SameTable({"ReSize"}, sink.rows));
+  EXPECT_TRUE(SameSequence({"ReSize"}, sink.rows));
   EXPECT_EQ(bar->PaintCount(), before + 1);
   EXPECT_EQ(bar->ScaleWidth(), 300);
   bar->Disconnect(&sink);
@@ -87,7 +80,7 @@ TEST_F(UpdateAndPaintTest, VisualStyleRunsTheResizeRoutineWhenRedrawIsEnabled) {
   bar->EndUpdate();  // fits the control's height to the bar, which resizes it once
   sink.rows.clear();
   bar->SetVisualStyle(tsMSIE);
-  EXPECT_TRUE(SameTable({"ReSize"}, sink.rows));
+  EXPECT_TRUE(SameSequence({"ReSize"}, sink.rows));
   bar->Disconnect(&sink);
 }
 

@@ -150,8 +150,8 @@ TEST_F(frmMenuTest, MenuLeftMarginFollowsTheLastShownMenu) {
   EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
 }
 
-// The width grows by exactly the hot-key text's width (C = caption + hot key + 12), and
-// shadows add 3 pixels across and 4 down.
+// The width is margin + caption + 12 + 12 (+ 3 for the shadow); a hot key adds its own width
+// and the 30-pixel column gap that keeps it clear of the caption; shadows add 3 across, 4 down.
 TEST_F(frmMenuTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
   auto items = AddMenu("File")->MenuItems();
   auto item = items->Add({.Caption = "Open", .Key = "Open"});
@@ -169,7 +169,7 @@ TEST_F(frmMenuTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
   DeleteObject(font);
   DeleteDC(hdc);
   EXPECT_EQ(plain.cx, 24 + captionWidth + 12 + 12 + 3);
-  EXPECT_EQ(withHotKey.cx, plain.cx + hotKeyWidth);
+  EXPECT_EQ(withHotKey.cx, plain.cx + hotKeyWidth + 30);
   EXPECT_EQ(withHotKey.cy, plain.cy);
   m_Bar->SetMenuShadows(VARIANT_FALSE);
   const SIZE flat = Menu(Drop(1)).Size();

@@ -2,77 +2,90 @@
 // split and compose, and the shadow blend.
 #include <gtest/gtest.h>
 
-#include "container/AutomationError.h"
+#include <sstream>
+
 #include "render/ColorScheme.h"
+#include "support/Errors.h"
+#include "support/MessageLog.h"
 
 namespace {
+
+using mirel_test::ErrorOf;
+using mirel_test::SameSequence;
+using mirel_test::Sequence;
+
+std::string Row(const char* name, int style, int theme, const tRGB& value) {
+  std::ostringstream out;
+  out << name << " style " << style << " theme " << theme << ": " << value.Red << "," << value.Green << "," << value.Blue;
+  return out.str();
+}
 
 class ColorSchemeTest : public ::testing::Test {
  protected:
   void SetUp() override { FillColorScheme(); }
 };
 
-TEST_F(ColorSchemeTest, HighlightOutlineOfTheIeStyleIsBlackInEveryTheme) {
-  for (int theme : {XPBlue, XPSilver, XPOlive}) {
-    EXPECT_EQ(ComposeRGB(SchemeColor(ColorHighlightOutline, tsMSIE, theme)), RGB(0, 0, 0)) << "theme " << theme;
-  }
-}
-
-TEST_F(ColorSchemeTest, LookupsFollowStyleAndThemeOrder) {
-  struct Case {
+TEST_F(ColorSchemeTest, LookupsFollowStyleAndTheme) {
+  const struct {
+    const char* name;
     const ColorTable* table;
     int style;
     int theme;
-    COLORREF expected;
+    tRGB expected;
+  } cases[] = {
+      // The highlight outline of the IE style is black in every theme.
+      {"HighlightOutline", &ColorHighlightOutline, tsMSIE, XPBlue, {0, 0, 0}},
+      {"HighlightOutline", &ColorHighlightOutline, tsMSIE, XPSilver, {0, 0, 0}},
+      {"HighlightOutline", &ColorHighlightOutline, tsMSIE, XPOlive, {0, 0, 0}},
+      {"HighlightOutline", &ColorHighlightOutline, tsMSNet, XPBlue, {49, 106, 197}},
+      {"HighlightFill", &ColorHighlightFill, tsMSIE, XPSilver, {187, 183, 199}},
+      {"PressedFill", &ColorPressedFill, tsMS2003, XPOlive, {255, 192, 111}},
+      {"InfrequentFill", &ColorInfrequentFill, tsMS2003, XPSilver, {184, 185, 202}},
+      {"InfrequentEdge", &ColorInfrequentEdge, tsMS2003, XPOlive, {96, 128, 88}},
+      {"MenuBorder", &ColorMenuBorder, tsMS2003, XPBlue, {0, 45, 150}},
+      {"MenuBorder", &ColorMenuBorder, tsMS2003, XPSilver, {75, 75, 111}},
+      {"MenuBorder", &ColorMenuBorder, tsMSIE, XPOlive, {215, 210, 198}},
+      {"PanelHighlightOutline", &ColorPanelHighlightOutline, tsMSNet, XPOlive, {147, 160, 112}},
+      {"PanelHighlightFill", &ColorPanelHighlightFill, tsMSNet, XPSilver, {199, 199, 202}},
   };
-  const Case cases[] = {
-      {&ColorHighlightOutline, tsMSNet, XPBlue, RGB(49, 106, 197)},
-      {&ColorHighlightFill, tsMSIE, XPSilver, RGB(187, 183, 199)},
-      {&ColorPressedFill, tsMS2003, XPOlive, RGB(255, 192, 111)},
-      {&ColorInfrequentFill, tsMS2003, XPSilver, RGB(184, 185, 202)},
-      {&ColorInfrequentEdge, tsMS2003, XPOlive, RGB(96, 128, 88)},
-      {&ColorMenuBorder, tsMS2003, XPBlue, RGB(0, 45, 150)},
-      {&ColorMenuBorder, tsMSIE, XPOlive, RGB(215, 210, 198)},
-      {&ColorPanelHighlightOutline, tsMSNet, XPOlive, RGB(147, 160, 112)},
-      {&ColorPanelHighlightFill, tsMSNet, XPSilver, RGB(199, 199, 202)},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ComposeRGB(SchemeColor(*c.table, c.style, c.theme)), c.expected)
-        << "style " << c.style << ", theme " << c.theme;
+  Sequence expected;
+  Sequence actual;
+  for (const auto& c : cases) {
+    expected.push_back(Row(c.name, c.style, c.theme, c.expected));
+    actual.push_back(Row(c.name, c.style, c.theme, SchemeColor(*c.table, c.style, c.theme)));
   }
-  // Element s + 3 * t: the silver tsMS2003 border is element 3.
-  EXPECT_EQ(ComposeRGB(ColorMenuBorder[3]), RGB(75, 75, 111));
-}
+  EXPECT_TRUE(SameSequence(expected, actual));
 
-TEST_F(ColorSchemeTest, ThemedShadowFactors) {
-  EXPECT_EQ(ShadowFactor(tsMSNet, XPOlive, 2), (tRGB{225, 225, 225}));
-  EXPECT_EQ(ShadowFactorsThemed[tsMSNet + 3 * XPOlive + 9 * 2], (tRGB{225, 225, 225}));
-  EXPECT_EQ(ShadowFactor(tsMS2003, XPBlue, 0), (tRGB{217, 225, 249}));
-  EXPECT_EQ(ShadowFactor(tsMS2003, XPSilver, 3), (tRGB{249, 248, 250}));
-  EXPECT_EQ(ShadowFactor(tsMSIE, XPBlue, 1), (tRGB{210, 210, 210}));
-  EXPECT_EQ(PlainShadowFactor(0), (tRGB{142, 142, 142}));
-  EXPECT_EQ(PlainShadowFactor(3), (tRGB{241, 241, 241}));
-}
-
-TEST_F(ColorSchemeTest, RefillingRestoresTheSameValues) {
+  // Refilling restores the table values.
   ColorHighlightFill[0] = {1, 2, 3};
   FillColorScheme();
   EXPECT_EQ(ComposeRGB(SchemeColor(ColorHighlightFill, tsMS2003, XPBlue)), RGB(255, 238, 194));
 }
 
-TEST_F(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
-  auto expectError9 = [](auto&& call) {
-    try {
-      call();
-      ADD_FAILURE() << "no error raised";
-    } catch (const AutomationError& e) {
-      EXPECT_EQ(e.Number(), 9);
-    }
+TEST_F(ColorSchemeTest, ShadowFactorsByStyleThemeAndStep) {
+  const struct {
+    int style;
+    int theme;
+    int step;
+    tRGB expected;
+  } themed[] = {
+      {tsMSNet, XPOlive, 2, {225, 225, 225}},
+      {tsMS2003, XPBlue, 0, {217, 225, 249}},
+      {tsMS2003, XPSilver, 3, {249, 248, 250}},
+      {tsMSIE, XPBlue, 1, {210, 210, 210}},
   };
-  expectError9([] { SchemeColor(ColorMenuBorder, 3, XPBlue); });
-  expectError9([] { SchemeColor(ColorMenuBorder, tsMSNet, -1); });
-  expectError9([] { ShadowFactor(tsMSNet, XPBlue, 4); });
-  expectError9([] { PlainShadowFactor(-1); });
+  for (const auto& c : themed) {
+    EXPECT_EQ(ShadowFactor(c.style, c.theme, c.step), c.expected) << c.style << " " << c.theme << " " << c.step;
+  }
+  EXPECT_EQ(PlainShadowFactor(0), (tRGB{142, 142, 142}));
+  EXPECT_EQ(PlainShadowFactor(3), (tRGB{241, 241, 241}));
+}
+
+TEST_F(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
+  EXPECT_EQ(ErrorOf([] { SchemeColor(ColorMenuBorder, 3, XPBlue); }), 9);
+  EXPECT_EQ(ErrorOf([] { SchemeColor(ColorMenuBorder, tsMSNet, -1); }), 9);
+  EXPECT_EQ(ErrorOf([] { ShadowFactor(tsMSNet, XPBlue, 4); }), 9);
+  EXPECT_EQ(ErrorOf([] { PlainShadowFactor(-1); }), 9);
 }
 
 TEST(ColorArithmetic, SplitAndCompose) {

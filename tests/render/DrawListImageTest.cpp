@@ -6,7 +6,7 @@
 #include "container/ImageList.h"
 #include "container/StdPicture.h"
 #include "core/ImageListSlot.h"
-#include "render/SurfacePixels.h"
+#include "support/Pixels.h"
 #include "render/cMemDC.h"
 #include "render/modImageList.h"
 #include "support/HeadlessTest.h"
@@ -14,10 +14,10 @@
 
 namespace {
 
-using render_test::FillDC;
-using render_test::ReadPixels;
-using render_test::SamePixels;
-using render_test::SavePixels;
+using mirel_test::FillDC;
+using mirel_test::ReadPixels;
+using mirel_test::SamePixels;
+using mirel_test::SavePixels;
 
 constexpr int kImageSize = 6;
 constexpr COLORREF kFirst = RGB(200, 40, 40);

@@ -5,17 +5,17 @@
 #include <string>
 
 #include "container/StdFont.h"
-#include "render/SurfacePixels.h"
+#include "support/Pixels.h"
 #include "render/cMemDC.h"
 #include "render/modFontConv.h"
 #include "support/HeadlessTest.h"
 
 namespace {
 
-using render_test::FillDC;
-using render_test::ReadPixels;
-using render_test::SamePixels;
-using render_test::SavePixels;
+using mirel_test::FillDC;
+using mirel_test::ReadPixels;
+using mirel_test::SamePixels;
+using mirel_test::SavePixels;
 
 constexpr int kCanvasWidth = 120;
 constexpr int kCanvasHeight = 40;

@@ -2,7 +2,7 @@
 // transparent copies, solid rectangles and automation colours, read back pixel by pixel.
 #include "container/StdPicture.h"
 #include "render/ResourceBitmaps.h"
-#include "render/SurfacePixels.h"
+#include "support/Pixels.h"
 #include "render/cMemDC.h"
 #include "render/modDrawHelpers.h"
 #include "render/modPicture.h"
@@ -10,10 +10,10 @@
 
 namespace {
 
-using render_test::FillDC;
-using render_test::ReadPixels;
-using render_test::SamePixels;
-using render_test::SavePixels;
+using mirel_test::FillDC;
+using mirel_test::ReadPixels;
+using mirel_test::SamePixels;
+using mirel_test::SavePixels;
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kRed = RGB(220, 20, 20);

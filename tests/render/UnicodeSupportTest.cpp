@@ -1,12 +1,11 @@
 // Text through the wide or the ANSI entry points, chosen once from the reported platform.
 // On the NT family a caption reaches the screen as written; on the older family it goes
 // through Windows-1252 first, so characters the code page lacks show as "?".
-#include <algorithm>
 #include <string>
 
 #include "container/StdFont.h"
 #include "render/MUnicodeSupport.h"
-#include "render/SurfacePixels.h"
+#include "support/Pixels.h"
 #include "render/TextEncoding.h"
 #include "render/cMemDC.h"
 #include "render/modFontConv.h"
@@ -15,10 +14,11 @@
 
 namespace {
 
-using render_test::FillDC;
-using render_test::ReadPixels;
-using render_test::SamePixels;
-using render_test::SavePixels;
+using mirel_test::FillDC;
+using mirel_test::InkBox;
+using mirel_test::ReadPixels;
+using mirel_test::SamePixels;
+using mirel_test::SavePixels;
 
 constexpr int kCanvasWidth = 140;
 constexpr int kCanvasHeight = 30;
@@ -57,16 +57,15 @@ class UnicodeSupportTest : public mirel_test::HeadlessTest {
     DrawTextAuto(dc(), text, 4, 134, 2, 28, kCaptionFormat);
     return Pixels();
   }
-  win32::Surface ViaAnsi(const char* text) {
+  template <typename Char>
+  win32::Surface Via(const Char* text) {
     Clear();
     RECT area{4, 2, 134, 28};
-    DrawTextA(dc(), text, -1, &area, kCaptionFormat);
-    return Pixels();
-  }
-  win32::Surface ViaWide(const char16_t* text) {
-    Clear();
-    RECT area{4, 2, 134, 28};
-    DrawTextW(dc(), text, -1, &area, kCaptionFormat);
+    if constexpr (sizeof(Char) == 1) {
+      DrawTextA(dc(), text, -1, &area, kCaptionFormat);
+    } else {
+      DrawTextW(dc(), text, -1, &area, kCaptionFormat);
+    }
     return Pixels();
   }
 
@@ -75,43 +74,21 @@ class UnicodeSupportTest : public mirel_test::HeadlessTest {
   HGDIOBJ previousFont_ = nullptr;
 };
 
-TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesTheEntryPoints) {
-  RunOn(VER_PLATFORM_WIN32_WINDOWS);
-  EXPECT_FALSE(UseWideText());
-  RunOn(VER_PLATFORM_WIN32_NT);
-  EXPECT_TRUE(UseWideText());
+TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesHowACaptionIsDrawn) {
   RunOn(VER_PLATFORM_WIN32s);
   EXPECT_FALSE(UseWideText());
-}
-
-TEST_F(UnicodeSupportTest, OnTheOlderFamilyACaptionIsDrawnThroughTheAnsiCodePage) {
-  RunOn(VER_PLATFORM_WIN32_WINDOWS);
-  const win32::Surface drawn = ViaAuto(kCaption);
-  SavePixels(drawn, "render_caption_ansi_platform");
-  EXPECT_TRUE(SamePixels(drawn, ViaAnsi(kCaptionAsAnsi)));
-  EXPECT_FALSE(SamePixels(drawn, ViaWide(kCaptionAsWide)));
-  EXPECT_EQ(MeasureTextWidth(dc(), "\xC5\x81"), MeasureTextWidth(dc(), "?"));
-}
-
-TEST_F(UnicodeSupportTest, OnTheNtFamilyACaptionIsDrawnAsWritten) {
-  RunOn(VER_PLATFORM_WIN32_NT);
-  const win32::Surface drawn = ViaAuto(kCaption);
-  SavePixels(drawn, "render_caption_nt_platform");
-  EXPECT_TRUE(SamePixels(drawn, ViaWide(kCaptionAsWide)));
-  EXPECT_FALSE(SamePixels(drawn, ViaAnsi(kCaptionAsAnsi)));
-}
-
-// The box around every pixel that is not the white ground.
-RECT InkBox(const win32::Surface& pixels) {
-  RECT box{pixels.width, pixels.height, 0, 0};
-  for (int y = 0; y < pixels.height; ++y) {
-    for (int x = 0; x < pixels.width; ++x) {
-      if (pixels.At(x, y) == RGB(255, 255, 255)) continue;
-      box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                 std::max<LONG>(box.bottom, y + 1)};
+  for (bool nt : {false, true}) {
+    SCOPED_TRACE(nt ? "NT family" : "older family");
+    RunOn(nt ? VER_PLATFORM_WIN32_NT : VER_PLATFORM_WIN32_WINDOWS);
+    EXPECT_EQ(UseWideText(), nt);
+    const win32::Surface drawn = ViaAuto(kCaption);
+    SavePixels(drawn, nt ? "render_caption_nt_platform" : "render_caption_ansi_platform");
+    EXPECT_EQ(SamePixels(drawn, Via(kCaptionAsWide)), nt);
+    EXPECT_EQ(SamePixels(drawn, Via(kCaptionAsAnsi)), !nt);
+    if (!nt) {
+      EXPECT_EQ(MeasureTextWidth(dc(), "\xC5\x81"), MeasureTextWidth(dc(), "?"));
     }
   }
-  return box;
 }
 
 TEST_F(UnicodeSupportTest, TheRectangleArgumentsComeLeftRightTopBottom) {

@@ -6,13 +6,13 @@
 #include <iterator>
 #include <vector>
 
-#include "gdi_canvas.h"
+#include "support/Pixels.h"
 #include "win32/commctrl.h"
 #include "win32/objcount.h"
 
 namespace {
 
-using namespace gdi_test;
+using namespace mirel_test;
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr int kIcon = 4;

@@ -9,11 +9,11 @@
 #include <cstring>
 #include <string>
 
-#include "gdi_canvas.h"
+#include "support/Pixels.h"
 
 namespace {
 
-using namespace gdi_test;
+using namespace mirel_test;
 
 constexpr LONG kEightPoint = -11;  // 8 points at 96 dpi
 constexpr UINT kLine = DT_SINGLELINE | DT_NOCLIP;
@@ -26,11 +26,12 @@ HFONT MakeFont(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE char
   std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
   return CreateFontIndirectA(&lf);
 }
+HFONT Tahoma8() { return MakeFont("Tahoma", kEightPoint); }
 
-// Selects a font into a canvas for the scope of a test and deletes it afterwards.
+// Selects a font into a DC for the scope of a test and deletes it afterwards.
 class FontScope {
  public:
-  FontScope(const Canvas& c, HFONT font) : dc_(c.dc()), font_(font), old_(SelectObject(dc_, font)) {}
+  FontScope(HDC dc, HFONT font) : dc_(dc), font_(font), old_(SelectObject(dc_, font)) {}
   ~FontScope() {
     SelectObject(dc_, old_);
     DeleteObject(font_);
@@ -44,10 +45,26 @@ class FontScope {
   HGDIOBJ old_;
 };
 
+// A canvas with a font (8-point Tahoma unless given) selected for its lifetime.
+class TextCanvas : public Canvas {
+ public:
+  TextCanvas(int width, int height, COLORREF fill = kWhite, HFONT font = Tahoma8())
+      : Canvas(width, height, fill), font_(dc(), font) {}
+
+ private:
+  FontScope font_;
+};
+
 SIZE Extent(HDC dc, const char* text) {
   SIZE size{};
   GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
   return size;
+}
+
+TEXTMETRICA Metrics(HDC dc) {
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  return tm;
 }
 
 // Pixels of one canvas shifted by (dx, dy) against another: true when all match.
@@ -62,6 +79,7 @@ bool SameShifted(const Canvas& a, const Canvas& b, int dx, int dy) {
   }
   return true;
 }
+bool SameInk(const Canvas& a, const Canvas& b) { return SamePixels(a.Pixels(), b.Pixels()); }
 
 int Draw(const Canvas& c, const char* text, RECT r, UINT format) {
   return DrawTextA(c.dc(), text, -1, &r, format);
@@ -81,10 +99,8 @@ TEST(GdiTextMetrics, HeightOfWgIsTheFontsOwnCellHeight) {
   FT_Done_Face(face);
   FT_Done_FreeType(library);
 
-  Canvas c(10, 10);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
-  TEXTMETRICA tm{};
-  ASSERT_TRUE(GetTextMetricsA(c.dc(), &tm));
+  TextCanvas c(10, 10);
+  const TEXTMETRICA tm = Metrics(c.dc());
   EXPECT_EQ(tm.tmAscent, ascent);
   EXPECT_EQ(tm.tmDescent, descent);
   EXPECT_EQ(Extent(c.dc(), "Wg").cy, ascent + descent);
@@ -94,42 +110,23 @@ TEST(GdiTextMetrics, HeightOfWgIsTheFontsOwnCellHeight) {
 }
 
 TEST(GdiTextMetrics, BoldIsWiderAndPositiveHeightsAskForTheCell) {
-  Canvas c(10, 10);
-  LONG normalWidth = 0;
-  {
-    FontScope font(c, MakeFont("Tahoma", kEightPoint));
-    normalWidth = Extent(c.dc(), "Menu Bar").cx;
-  }
-  {
-    FontScope font(c, MakeFont("Tahoma", kEightPoint, FW_BOLD));
-    EXPECT_GT(Extent(c.dc(), "Menu Bar").cx, normalWidth);
-  }
-  TEXTMETRICA byEm{};
-  {
-    FontScope font(c, MakeFont("Tahoma", kEightPoint));
-    GetTextMetricsA(c.dc(), &byEm);
-  }
-  FontScope font(c, MakeFont("Tahoma", byEm.tmHeight));
-  TEXTMETRICA byCell{};
-  GetTextMetricsA(c.dc(), &byCell);
-  EXPECT_EQ(byCell.tmHeight, byEm.tmHeight);
+  TextCanvas normal(10, 10);
+  TextCanvas bold(10, 10, kWhite, MakeFont("Tahoma", kEightPoint, FW_BOLD));
+  EXPECT_GT(Extent(bold.dc(), "Menu Bar").cx, Extent(normal.dc(), "Menu Bar").cx);
+  const LONG cell = Metrics(normal.dc()).tmHeight;
+  TextCanvas byCell(10, 10, kWhite, MakeFont("Tahoma", cell));
+  EXPECT_EQ(Metrics(byCell.dc()).tmHeight, cell);
 }
 
 TEST(GdiTextOut, OpaqueModeFillsTheCellAndTransparentLeavesIt) {
-  Canvas c(60, 20);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TextCanvas c(60, 20);
   SetBkColor(c.dc(), kBlue);
   SetTextColor(c.dc(), kWhite);
   TextOutA(c.dc(), 2, 3, "Edit", 4);
   const SIZE size = Extent(c.dc(), "Edit");
-  const RECT ink = c.InkBox();
-  EXPECT_EQ(ink.left, 2);
-  EXPECT_EQ(ink.top, 3);
-  EXPECT_EQ(ink.right, 2 + size.cx);
-  EXPECT_EQ(ink.bottom, 3 + size.cy);
+  EXPECT_EQ(RectText(c.InkBox()), RectText(RECT{2, 3, 2 + size.cx, 3 + size.cy}));
 
-  Canvas t(60, 20);
-  FontScope tfont(t, MakeFont("Tahoma", kEightPoint));
+  TextCanvas t(60, 20);
   SetBkMode(t.dc(), TRANSPARENT);
   SetTextColor(t.dc(), kBlack);
   TextOutA(t.dc(), 2, 3, "Edit", 4);
@@ -140,11 +137,8 @@ TEST(GdiTextOut, OpaqueModeFillsTheCellAndTransparentLeavesIt) {
 TEST(GdiDrawText, AlignmentPlacesTheSameInkAtTheExpectedOffsets) {
   const RECT box{10, 10, 110, 40};
   const char* text = "Menu";
-  Canvas left(130, 50);
-  FontScope font(left, MakeFont("Tahoma", kEightPoint));
+  TextCanvas left(130, 50);
   Draw(left, text, box, DT_SINGLELINE | DT_LEFT | DT_TOP);
-  RECT calc = box;
-  Draw(left, text, calc, DT_SINGLELINE | DT_CALCRECT);
   RECT measured = box;
   DrawTextA(left.dc(), text, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
   const int w = measured.right - measured.left;
@@ -154,35 +148,30 @@ TEST(GdiDrawText, AlignmentPlacesTheSameInkAtTheExpectedOffsets) {
   EXPECT_GE(left.InkBox().left, 10);
   EXPECT_LE(left.InkBox().left, 11);
 
-  struct Case {
+  const struct {
     UINT format;
     int dx;
     int dy;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {DT_SINGLELINE | DT_CENTER, (100 - w) / 2, 0},
       {DT_SINGLELINE | DT_RIGHT, 100 - w, 0},
       {DT_SINGLELINE | DT_VCENTER, 0, (30 - h) / 2},
       {DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, 100 - w, 30 - h},
   };
-  for (const Case& c : cases) {
-    Canvas other(130, 50);
-    FontScope otherFont(other, MakeFont("Tahoma", kEightPoint));
+  for (const auto& c : cases) {
+    TextCanvas other(130, 50);
     Draw(other, text, box, c.format);
     EXPECT_TRUE(SameShifted(left, other, c.dx, c.dy)) << "format " << c.format;
   }
 }
 
 TEST(GdiDrawText, AmpersandMarksTheMnemonicAndDoubledShowsOne) {
-  Canvas plain(80, 20);
-  FontScope f1(plain, MakeFont("Tahoma", kEightPoint));
-  Draw(plain, "File", RECT{0, 0, 80, 20}, kLine);
-  Canvas marked(80, 20);
-  FontScope f2(marked, MakeFont("Tahoma", kEightPoint));
-  Draw(marked, "&File", RECT{0, 0, 80, 20}, kLine);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(marked.dc(), &tm);
-  const int underlineRow = tm.tmAscent + 1;
+  const RECT area{0, 0, 80, 20};
+  TextCanvas plain(80, 20);
+  Draw(plain, "File", area, kLine);
+  TextCanvas marked(80, 20);
+  Draw(marked, "&File", area, kLine);
+  const int underlineRow = Metrics(marked.dc()).tmAscent + 1;
   const LONG fWidth = Extent(marked.dc(), "F").cx;
   // Only the underline row differs: under "F", one pixel short of its advance.
   std::string expectedRow(80, '.');
@@ -197,18 +186,15 @@ TEST(GdiDrawText, AmpersandMarksTheMnemonicAndDoubledShowsOne) {
     for (int x = 0; x < 80; ++x) ASSERT_EQ(marked.At(x, y), plain.At(x, y)) << x << "," << y;
   }
 
-  Canvas hidden(80, 20);
-  FontScope f3(hidden, MakeFont("Tahoma", kEightPoint));
-  Draw(hidden, "&File", RECT{0, 0, 80, 20}, kLine | DT_HIDEPREFIX);
-  EXPECT_TRUE(SameShifted(hidden, plain, 0, 0));
+  TextCanvas hidden(80, 20);
+  Draw(hidden, "&File", area, kLine | DT_HIDEPREFIX);
+  EXPECT_TRUE(SameInk(hidden, plain));
 
-  Canvas doubled(80, 20);
-  FontScope f4(doubled, MakeFont("Tahoma", kEightPoint));
-  Draw(doubled, "Save && Close", RECT{0, 0, 80, 20}, kLine);
-  Canvas literal(80, 20);
-  FontScope f5(literal, MakeFont("Tahoma", kEightPoint));
-  Draw(literal, "Save & Close", RECT{0, 0, 80, 20}, kLine | DT_NOPREFIX);
-  EXPECT_TRUE(SameShifted(doubled, literal, 0, 0));
+  TextCanvas doubled(80, 20);
+  Draw(doubled, "Save && Close", area, kLine);
+  TextCanvas literal(80, 20);
+  Draw(literal, "Save & Close", area, kLine | DT_NOPREFIX);
+  EXPECT_TRUE(SameInk(doubled, literal));
 
   RECT r{0, 0, 200, 20};
   DrawTextA(literal.dc(), "&File", -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
@@ -218,30 +204,26 @@ TEST(GdiDrawText, AmpersandMarksTheMnemonicAndDoubledShowsOne) {
 TEST(GdiDrawText, WordEllipsisKeepsTheLongestPrefixThatFitsWithDots) {
   const char* text = "Customize Toolbars";
   const int limit = 60;
-  Canvas c(100, 20);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TextCanvas c(100, 20);
   Draw(c, text, RECT{0, 0, limit, 20}, DT_SINGLELINE | DT_WORD_ELLIPSIS);
   std::string shown = text;
   while (Extent(c.dc(), (shown + "...").c_str()).cx > limit) shown.pop_back();
   shown += "...";
   ASSERT_LT(shown.size(), std::strlen(text));
-  Canvas expected(100, 20);
-  FontScope efont(expected, MakeFont("Tahoma", kEightPoint));
+  TextCanvas expected(100, 20);
   Draw(expected, shown.c_str(), RECT{0, 0, 100, 20}, kLine | DT_NOPREFIX);
-  EXPECT_TRUE(SameShifted(c, expected, 0, 0)) << "expected " << shown;
+  EXPECT_TRUE(SameInk(c, expected)) << "expected " << shown;
   EXPECT_LE(c.InkBox().right, limit);
 }
 
 TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
-  Canvas c(200, 100);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
-  TEXTMETRICA tm{};
-  GetTextMetricsA(c.dc(), &tm);
+  TextCanvas c(200, 100);
+  const LONG line = Metrics(c.dc()).tmHeight;
   const char* text = "Show the recent file list on the menu";
   RECT r{5, 5, 85, 5};
   const int height = DrawTextA(c.dc(), text, -1, &r, DT_WORDBREAK | DT_CALCRECT);
-  EXPECT_EQ(height % tm.tmHeight, 0);
-  EXPECT_GE(height / tm.tmHeight, 3);
+  EXPECT_EQ(height % line, 0);
+  EXPECT_GE(height / line, 3);
   EXPECT_EQ(r.bottom, 5 + height);
   EXPECT_LE(r.right, 85);
   EXPECT_EQ(c.InkBox().right, 0);  // measuring draws nothing
@@ -250,24 +232,21 @@ TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
   EXPECT_GE(ink.left, r.left);
   EXPECT_LE(ink.right, r.right);
   EXPECT_LE(ink.bottom, r.bottom);
-  EXPECT_GT(ink.bottom, r.bottom - tm.tmHeight);  // the last line is used
+  EXPECT_GT(ink.bottom, r.bottom - line);  // the last line is used
 }
 
 TEST(GdiDrawText, TabsExpandToStopsAndEmptyTextMeasuresOneLine) {
-  Canvas c(200, 20);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
-  TEXTMETRICA tm{};
-  GetTextMetricsA(c.dc(), &tm);
+  TextCanvas c(200, 20);
+  const TEXTMETRICA tm = Metrics(c.dc());
   RECT r{0, 0, 200, 20};
   DrawTextA(c.dc(), "a\tb", -1, &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
   EXPECT_EQ(r.right, 8 * tm.tmAveCharWidth + Extent(c.dc(), "b").cx);
   // DT_TABSTOP carries the tab length in bits 8..15 (so it cannot be combined with DT_CALCRECT).
   Draw(c, "a\tb", RECT{0, 0, 200, 20}, DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (4 << 8));
-  Canvas expected(200, 20);
-  FontScope efont(expected, MakeFont("Tahoma", kEightPoint));
+  TextCanvas expected(200, 20);
   Draw(expected, "a", RECT{0, 0, 200, 20}, kLine);
   Draw(expected, "b", RECT{4 * tm.tmAveCharWidth, 0, 200, 20}, kLine);
-  EXPECT_TRUE(SameShifted(c, expected, 0, 0));
+  EXPECT_TRUE(SameInk(c, expected));
 
   r = RECT{5, 5, 50, 50};
   EXPECT_EQ(DrawTextA(c.dc(), "", 0, &r, DT_SINGLELINE | DT_CALCRECT), 0);
@@ -276,24 +255,20 @@ TEST(GdiDrawText, TabsExpandToStopsAndEmptyTextMeasuresOneLine) {
 }
 
 TEST(GdiDrawText, ExplicitLineBreaksStackLinesUnlessSingleLine) {
-  Canvas c(200, 60);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
-  TEXTMETRICA tm{};
-  GetTextMetricsA(c.dc(), &tm);
+  TextCanvas c(200, 60);
+  const LONG line = Metrics(c.dc()).tmHeight;
   RECT r{0, 0, 200, 60};
-  EXPECT_EQ(DrawTextA(c.dc(), "One\r\nTwo\nThree", -1, &r, DT_CALCRECT), 3 * tm.tmHeight);
+  EXPECT_EQ(DrawTextA(c.dc(), "One\r\nTwo\nThree", -1, &r, DT_CALCRECT), 3 * line);
   EXPECT_EQ(r.right, Extent(c.dc(), "Three").cx);
-  const char16_t* wide = u"Ünïcödé";
   RECT w{0, 0, 200, 60};
-  EXPECT_EQ(DrawTextW(c.dc(), wide, -1, &w, DT_SINGLELINE | DT_CALCRECT), tm.tmHeight);
+  EXPECT_EQ(DrawTextW(c.dc(), u"Ünïcödé", -1, &w, DT_SINGLELINE | DT_CALCRECT), line);
   RECT a{0, 0, 200, 60};
   DrawTextA(c.dc(), "\xDC" "n" "\xEF" "c" "\xF6" "d" "\xE9", -1, &a, DT_SINGLELINE | DT_CALCRECT);  // the same in Windows-1252
   EXPECT_EQ(a.right, w.right);
 }
 
 TEST(GdiDrawText, ClipsToTheRectUnlessNoClip) {
-  Canvas c(100, 20);
-  FontScope font(c, MakeFont("Tahoma", kEightPoint));
+  TextCanvas c(100, 20);
   Draw(c, "Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE);
   EXPECT_LE(c.InkBox().right, 20);
   Draw(c, "Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE | DT_NOCLIP);
@@ -304,14 +279,11 @@ TEST(GdiDrawState, DisabledTextIsEmbossedHighlightBelowRightShadowOnTop) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const COLORREF light = GetSysColor(COLOR_3DHILIGHT);
   const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
-  Canvas normal(40, 20, face);
-  FontScope f1(normal, MakeFont("Tahoma", kEightPoint));
+  TextCanvas normal(40, 20, face);
   SetBkMode(normal.dc(), TRANSPARENT);
   Draw(normal, "Ab", RECT{2, 2, 40, 20}, kLine);
-  Canvas disabled(40, 20, face);
-  FontScope f2(disabled, MakeFont("Tahoma", kEightPoint));
-  const char16_t* text = u"Ab";
-  DrawStateW(disabled.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(text), 2, 2, 2, 0, 0, DST_TEXT | DSS_DISABLED);
+  TextCanvas disabled(40, 20, face);
+  DrawStateW(disabled.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(u"Ab"), 2, 2, 2, 0, 0, DST_TEXT | DSS_DISABLED);
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 40; ++x) {
       const bool ink = normal.At(x, y) != face;
@@ -331,7 +303,7 @@ TEST(GdiDrawState, MonoBitmapTakesTheBrushColour) {
   HBRUSH brush = CreateSolidBrush(kBlue);
   Canvas c(8, 8);
   DrawStateW(c.dc(), brush, nullptr, reinterpret_cast<LPARAM>(picture), 0, 2, 2, 0, 0, DST_BITMAP | DSS_MONO);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 8, 8}, kBlue), "........\n........\n........\n...##...\n...##...\n........\n........\n........\n");
+  EXPECT_EQ(c.Rows(kBlue), "........\n........\n........\n...##...\n...##...\n........\n........\n........\n");
   EXPECT_EQ(c.InkBox().right, 5);  // white counts as background
   DrawStateW(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, 2, 2, 0, 0, DST_BITMAP);
   EXPECT_EQ(c.At(2, 2), kWhite);
@@ -341,47 +313,36 @@ TEST(GdiDrawState, MonoBitmapTakesTheBrushColour) {
 }
 
 TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
-  Canvas c(260, 104, GetSysColor(COLOR_BTNFACE));
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  TextCanvas c(260, 104, face);
   SetBkMode(c.dc(), TRANSPARENT);
+  Draw(c, "&File  &Edit  &View  Tahoma 8pt", RECT{4, 4, 256, 20}, kLine);
   {
-    FontScope font(c, MakeFont("Tahoma", kEightPoint));
-    Draw(c, "&File  &Edit  &View  Tahoma 8pt", RECT{4, 4, 256, 20}, kLine);
-  }
-  {
-    FontScope font(c, MakeFont("Tahoma", kEightPoint, FW_BOLD));
+    FontScope font(c.dc(), MakeFont("Tahoma", kEightPoint, FW_BOLD));
     Draw(c, "Tahoma 8pt bold: Menu Bar", RECT{4, 22, 256, 38}, kLine);
   }
   {
-    FontScope font(c, MakeFont("MS Sans Serif", kEightPoint));
+    FontScope font(c.dc(), MakeFont("MS Sans Serif", kEightPoint));
     Draw(c, "MS Sans Serif: Customize...", RECT{4, 40, 256, 56}, kLine);
   }
-  LONG arrowsRight = 0;
   {
-    FontScope font(c, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
+    FontScope font(c.dc(), MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
     Draw(c, "3456tu", RECT{4, 60, 256, 80}, kLine | DT_NOPREFIX);
-    const RECT ink = c.InkBox(GetSysColor(COLOR_BTNFACE));
-    arrowsRight = ink.bottom;
-    // The Marlett down arrow ("6") is a triangle: wider than tall, rows narrowing.
-    Canvas arrow(20, 20);
-    FontScope afont(arrow, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
-    Draw(arrow, "6", RECT{0, 0, 20, 20}, kLine);
-    const RECT a = arrow.InkBox();
-    EXPECT_GT(a.right - a.left, a.bottom - a.top);
-    EXPECT_GT(a.bottom - a.top, 0);
+    EXPECT_GT(c.InkBox(face).bottom, 60);
   }
-  EXPECT_GT(arrowsRight, 60);
-  {
-    FontScope font(c, MakeFont("Tahoma", kEightPoint));
-    const char* disabled = "&Disabled item (embossed)";
-    DrawStateA(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(disabled), 0, 4, 84, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
-  }
-  ASSERT_TRUE(c.SavePng("gdi_text_sample.png"));
+  // The Marlett down arrow ("6") is a triangle: wider than tall, rows narrowing.
+  TextCanvas arrow(20, 20, kWhite, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
+  Draw(arrow, "6", RECT{0, 0, 20, 20}, kLine);
+  const RECT a = arrow.InkBox();
+  EXPECT_GT(a.right - a.left, a.bottom - a.top);
+  EXPECT_GT(a.bottom - a.top, 0);
+  const char* disabled = "&Disabled item (embossed)";
+  DrawStateA(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(disabled), 0, 4, 84, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
+
+  ASSERT_TRUE(win32::WritePng(c.Pixels(), "gdi_text_sample.png"));
   win32::Surface back;
   ASSERT_TRUE(win32::ReadPng("gdi_text_sample.png", back));
-  ASSERT_EQ(back.width, c.width());
-  for (int y = 0; y < c.height(); ++y) {
-    for (int x = 0; x < c.width(); ++x) ASSERT_EQ(back.At(x, y), c.At(x, y));
-  }
+  EXPECT_TRUE(SamePixels(back, c.Pixels()));
 }
 
 }  // namespace
