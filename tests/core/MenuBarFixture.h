@@ -1,5 +1,6 @@
 // A headless desktop with a host form holding one MirelMenuBar20, placed the way a host
-// places it, and an event sink that records what the control raises as text rows.
+// places it, an event sink that records what the control raises as text rows, and helpers
+// that add menus and change every persisted setting.
 #pragma once
 #include <memory>
 #include <string>

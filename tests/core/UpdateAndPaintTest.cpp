@@ -10,32 +10,26 @@ namespace {
 
 using UpdateAndPaintTest = MenuBarTest;
 
-TEST_F(UpdateAndPaintTest, RunTimeInstancePaintsNothingUntilTheFirstEndUpdate) {
+// A run-time instance waits for its first EndUpdate; after that, BeginUpdate stops painting
+// again. Either way EndUpdate paints exactly once.
+TEST_F(UpdateAndPaintTest, NothingPaintsUntilEndUpdateWhichPaintsOnce) {
   auto bar = AddBar();
-  const long before = bar->PaintCount();
-  bar->SetTheme(XPSilver);
-  bar->SetToolSpacing(4);
-  bar->SetRightToLeft(VARIANT_TRUE);
-  bar->SetVisualStyle(tsMSIE);
-  EXPECT_EQ(bar->PaintCount(), before);
-  bar->EndUpdate();
-  EXPECT_EQ(bar->PaintCount(), before + 1);
-}
-
-TEST_F(UpdateAndPaintTest, NothingPaintsBetweenBeginUpdateAndEndUpdateWhichPaintsOnce) {
-  auto bar = AddBar();
-  bar->EndUpdate();
-  bar->BeginUpdate();
-  EXPECT_FALSE(bar->RedrawEnabled());
-  const long before = bar->PaintCount();
-  bar->SetTheme(XPOlive);
-  bar->SetToolSpacing(8);
-  AddMenu(*bar, "File", "&File");
-  bar->Menus()->Item(Variant("File"))->Caption("&Datei");
-  EXPECT_EQ(bar->PaintCount(), before);
-  bar->EndUpdate();
-  EXPECT_TRUE(bar->RedrawEnabled());
-  EXPECT_EQ(bar->PaintCount(), before + 1);
+  for (bool first : {true, false}) {
+    SCOPED_TRACE(first ? "first EndUpdate" : "after BeginUpdate");
+    if (!first) bar->BeginUpdate();
+    EXPECT_FALSE(bar->RedrawEnabled());
+    const long before = bar->PaintCount();
+    bar->SetTheme(first ? XPSilver : XPOlive);
+    bar->SetToolSpacing(first ? 4 : 8);
+    bar->SetRightToLeft(first ? VARIANT_TRUE : VARIANT_FALSE);
+    bar->SetVisualStyle(first ? tsMSIE : tsMSNet);
+    AddMenu(*bar, first ? "File" : "Edit", "&File");
+    bar->Menus()->Item(Variant(first ? "File" : "Edit"))->Caption("&Datei");
+    EXPECT_EQ(bar->PaintCount(), before);
+    bar->EndUpdate();
+    EXPECT_TRUE(bar->RedrawEnabled());
+    EXPECT_EQ(bar->PaintCount(), before + 1);
+  }
 }
 
 TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {

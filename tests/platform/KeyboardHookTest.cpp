@@ -1,21 +1,19 @@
 // The thread keyboard hook as users meet it: keys typed on the keyboard are offered to the
 // registered menu bars, bands and menu windows before the focus window sees them.
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "RecordingWindows.h"
 #include "platform/mHooks.h"
-#include "win32/desktop.h"
-#include "win32/objcount.h"
+#include "support/HeadlessTest.h"
 
-using namespace platform_test;
-
+namespace mirel_test {
 namespace {
 
 constexpr int kKeyF = 'F';
 constexpr int kKeyS = 'S';
+constexpr int kKeyF2 = VK_F1 + 1;
 
 class RecordingKeyClient : public IKeyboardHookClient {
  public:
@@ -33,18 +31,15 @@ class RecordingKeyClient : public IKeyboardHookClient {
     std::string entry = m_sName + " " + what + " " + KeyName(iVirtKey) + (bKeyUp ? " up" : " down");
     if (bAlt) entry += " alt";
     if (bShift) entry += " shift";
-    TheLog().push_back(entry);
+    MessageLog::Active()->Add(entry);
     bHandled = iVirtKey == m_iSwallowedKey;
   }
 
   static std::string KeyName(int iVirtKey) {
     switch (iVirtKey) {
-      case VK_SHIFT: return "Shift";
-      case VK_CONTROL: return "Ctrl";
-      case VK_MENU: return "Alt";
       case VK_ESCAPE: return "Esc";
       case VK_DOWN: return "Down";
-      case VK_F1 + 1: return "F2";
+      case kKeyF2: return "F2";
       default: return std::string(1, static_cast<char>(iVirtKey));
     }
   }
@@ -53,122 +48,112 @@ class RecordingKeyClient : public IKeyboardHookClient {
   int m_iSwallowedKey;
 };
 
-// A client window: a hidden top-level window carrying its kind's object property.
-HWND CreateClientWindow(RecordingKeyClient& client, mHooks::eHookClientKind eKind) {
-  HWND hWnd = CreateWindowExA(0, "RecordingWindow", "client", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  SetPropA(hWnd, mHooks::ObjectPropertyName(eKind), &client);
-  return hWnd;
-}
-
-class KeyboardHookTest : public ::testing::Test {
+class KeyboardHookTest : public HeadlessTest {
  protected:
   void SetUp() override {
-    ResetDesktop();
-    m_HooksBefore = win32::LiveObjects(win32::ObjectKind::Hook);
-    m_Focus = CreateRecordingWindow("focus", 10, 10);
-    SetFocus(m_Focus);
+    HeadlessTest::SetUp();
+    m_Focus = CreateTestWindow("focus", RECT{10, 10, 210, 160});
   }
   void TearDown() override {
     for (HWND hWnd : m_Clients) mHooks::RemoveHookClient(hWnd);
     EXPECT_EQ(mHooks::HookClientCount(), 0u);
     EXPECT_FALSE(mHooks::IsHookInstalled());
-    EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), m_HooksBefore);
+    EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), HooksAtStart());
   }
 
+  // A client window: a hidden window carrying its kind's object property, registered with the hook.
   HWND Register(RecordingKeyClient& client, mHooks::eHookClientKind eKind) {
-    HWND hWnd = CreateClientWindow(client, eKind);
+    HWND hWnd = CreateTestWindow("client", RECT{0, 0, 10, 10}, WS_POPUP);
+    SetPropA(hWnd, mHooks::ObjectPropertyName(eKind), &client);
     mHooks::AddHookClient<RecordingKeyClient>(hWnd, eKind);
     m_Clients.push_back(hWnd);
     return hWnd;
   }
 
   // What the hook clients and the focus window saw of the keys (paint messages left out).
-  static Log KeyEntries() {
-    return Only(TheLog(), {"down", "up", "alt", "shift", "WM_KEYDOWN", "WM_KEYUP", "WM_SYSKEYDOWN", "WM_SYSKEYUP",
-                           "WM_CHAR"});
+  Sequence KeyEntries() const {
+    return m_Log.Only({"down", "up", "alt", "shift", "WM_KEYDOWN", "WM_KEYUP", "WM_SYSKEYDOWN", "WM_SYSKEYUP",
+                       "WM_CHAR"});
   }
+  long HooksAtStart() const { return countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Hook)]; }
 
-  long m_HooksBefore = 0;
+  MessageLog m_Log;
   HWND m_Focus = nullptr;
   std::vector<HWND> m_Clients;
 };
 
-TEST_F(KeyboardHookTest, UnhandledKeyVisitsEveryClientInRegistrationOrderThenTheFocusWindow) {
-  RecordingKeyClient menuWindow("menu-window");
-  RecordingKeyClient bar("bar");
-  RecordingKeyClient band("band");
-  Register(menuWindow, mHooks::hckMenuWindow);
-  Register(bar, mHooks::hckMenuBar);
-  Register(band, mHooks::hckReBar);
-  TheLog().clear();
-
-  win32::TheDesktop().KeyPress(VK_DOWN);
-
-  ExpectSequence({"menu-window key Down down", "bar key Down down", "band key Down down", "focus WM_KEYDOWN",
-                  "menu-window key Down up", "bar key Down up", "band key Down up", "focus WM_KEYUP"},
-                 KeyEntries());
-}
-
-TEST_F(KeyboardHookTest, FirstClientThatHandlesTheKeySwallowsIt) {
-  RecordingKeyClient bar("bar");
-  RecordingKeyClient menuWindow("menu-window", VK_ESCAPE);
-  RecordingKeyClient band("band");
-  Register(bar, mHooks::hckMenuBar);
-  Register(menuWindow, mHooks::hckMenuWindow);
-  Register(band, mHooks::hckReBar);
-  TheLog().clear();
-
-  win32::TheDesktop().KeyDown(VK_ESCAPE);
-
-  ExpectSequence({"bar key Esc down", "menu-window key Esc down"}, KeyEntries());
-}
-
-TEST_F(KeyboardHookTest, WithCtrlHeldOnlyMenuBarsGetTheKeyForHotKeys) {
-  RecordingKeyClient menuWindow("menu-window");
-  RecordingKeyClient firstBar("first-bar");
-  RecordingKeyClient band("band");
-  RecordingKeyClient secondBar("second-bar", kKeyS);
-  Register(menuWindow, mHooks::hckMenuWindow);
-  Register(firstBar, mHooks::hckMenuBar);
-  Register(band, mHooks::hckReBar);
-  Register(secondBar, mHooks::hckMenuBar);
-  win32::TheDesktop().KeyDown(VK_CONTROL);
-  TheLog().clear();
-
-  win32::TheDesktop().KeyDown(kKeyS);
-
-  ExpectSequence({"first-bar ctrl-key S down", "second-bar ctrl-key S down"}, KeyEntries());
-  win32::TheDesktop().KeyUp(kKeyS);
-  win32::TheDesktop().KeyUp(VK_CONTROL);
+TEST_F(KeyboardHookTest, KeysVisitTheClientsInRegistrationOrderUntilOneHandlesThem) {
+  struct Client {
+    const char* name;
+    mHooks::eHookClientKind kind;
+    int swallows;
+  };
+  const struct {
+    const char* story;
+    std::vector<Client> clients;
+    bool ctrlHeld;
+    std::function<void(win32::Desktop&)> type;
+    Sequence expected;
+  } cases[] = {
+      {"an unhandled key reaches every client, then the focus window",
+       {{"menu-window", mHooks::hckMenuWindow, 0}, {"bar", mHooks::hckMenuBar, 0}, {"band", mHooks::hckReBar, 0}},
+       false,
+       [](win32::Desktop& d) { d.KeyPress(VK_DOWN); },
+       {"menu-window key Down down", "bar key Down down", "band key Down down", "focus WM_KEYDOWN",
+        "menu-window key Down up", "bar key Down up", "band key Down up", "focus WM_KEYUP"}},
+      {"the first client that handles the key swallows it",
+       {{"bar", mHooks::hckMenuBar, 0}, {"menu-window", mHooks::hckMenuWindow, VK_ESCAPE}, {"band", mHooks::hckReBar, 0}},
+       false,
+       [](win32::Desktop& d) { d.KeyDown(VK_ESCAPE); },
+       {"bar key Esc down", "menu-window key Esc down"}},
+      {"with Ctrl held only menu bars get the key, for hot keys",
+       {{"menu-window", mHooks::hckMenuWindow, 0},
+        {"first-bar", mHooks::hckMenuBar, 0},
+        {"band", mHooks::hckReBar, 0},
+        {"second-bar", mHooks::hckMenuBar, kKeyS}},
+       true,
+       [](win32::Desktop& d) { d.KeyDown(kKeyS); },
+       {"first-bar ctrl-key S down", "second-bar ctrl-key S down"}},
+      // The character a letter types is not offered as a key.
+      {"a letter is offered once per stroke as its virtual key",
+       {{"bar", mHooks::hckMenuBar, 0}},
+       false,
+       [](win32::Desktop& d) { d.KeyPress(kKeyF); },
+       {"bar key F down", "focus WM_KEYDOWN", "focus WM_CHAR", "bar key F up", "focus WM_KEYUP"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.story);
+    std::vector<std::unique_ptr<RecordingKeyClient>> clients;
+    for (const Client& client : c.clients) {
+      clients.push_back(std::make_unique<RecordingKeyClient>(client.name, client.swallows));
+      Register(*clients.back(), client.kind);
+    }
+    if (c.ctrlHeld) Desktop().KeyDown(VK_CONTROL);
+    m_Log.Clear();
+    c.type(Desktop());
+    EXPECT_TRUE(SameSequence(c.expected, KeyEntries()));
+    for (int key : {kKeyS, VK_ESCAPE, VK_CONTROL}) {
+      if (GetAsyncKeyState(key) < 0) Desktop().KeyUp(key);
+    }
+    for (HWND hWnd : m_Clients) mHooks::RemoveHookClient(hWnd);
+    m_Clients.clear();
+  }
 }
 
 TEST_F(KeyboardHookTest, KeyUpAltAndShiftReachTheHandlers) {
   RecordingKeyClient bar("bar");
   Register(bar, mHooks::hckMenuBar);
-  win32::TheDesktop().KeyDown(VK_MENU);
-  TheLog().clear();
-  win32::TheDesktop().KeyPress(VK_F1 + 1);
-  win32::TheDesktop().KeyUp(VK_MENU);
-  win32::TheDesktop().KeyDown(VK_SHIFT);
-  win32::TheDesktop().KeyPress(VK_F1 + 1);
-  win32::TheDesktop().KeyUp(VK_SHIFT);
-
-  Log keyF2;
-  for (const std::string& entry : TheLog())
+  Desktop().KeyDown(VK_MENU);
+  Desktop().KeyPress(kKeyF2);
+  Desktop().KeyUp(VK_MENU);
+  Desktop().KeyDown(VK_SHIFT);
+  Desktop().KeyPress(kKeyF2);
+  Desktop().KeyUp(VK_SHIFT);
+  Sequence keyF2;
+  for (const std::string& entry : m_Log.Entries()) {
     if (entry.starts_with("bar key F2")) keyF2.push_back(entry);
-  ExpectSequence({"bar key F2 down alt", "bar key F2 up alt", "bar key F2 down shift", "bar key F2 up shift"}, keyF2);
-}
-
-// A letter is offered once per stroke as its virtual key; the character it types is not a key.
-TEST_F(KeyboardHookTest, LetterIsOfferedOncePerStrokeAsItsVirtualKey) {
-  RecordingKeyClient bar("bar");
-  Register(bar, mHooks::hckMenuBar);
-  TheLog().clear();
-
-  win32::TheDesktop().KeyPress(kKeyF);
-
-  ExpectSequence({"bar key F down", "focus WM_KEYDOWN", "focus WM_CHAR", "bar key F up", "focus WM_KEYUP"},
-                 KeyEntries());
+  }
+  EXPECT_TRUE(SameSequence({"bar key F2 down alt", "bar key F2 up alt", "bar key F2 down shift", "bar key F2 up shift"}, keyF2));
 }
 
 TEST_F(KeyboardHookTest, ClientWhoseWindowOrPropertyIsGoneIsSkipped) {
@@ -180,31 +165,31 @@ TEST_F(KeyboardHookTest, ClientWhoseWindowOrPropertyIsGoneIsSkipped) {
   Register(bar, mHooks::hckMenuBar);
   DestroyWindow(goneWindow);
   RemovePropA(unmarkedWindow, mHooks::ObjectPropertyName(mHooks::hckReBar));
-  TheLog().clear();
-
-  win32::TheDesktop().KeyDown(VK_DOWN);
-
-  ExpectSequence({"bar key Down down", "focus WM_KEYDOWN"}, KeyEntries());
+  m_Log.Clear();
+  Desktop().KeyDown(VK_DOWN);
+  EXPECT_TRUE(SameSequence({"bar key Down down", "focus WM_KEYDOWN"}, KeyEntries()));
 }
 
 TEST_F(KeyboardHookTest, OneHookForAllClientsRemovedWithTheLast) {
+  const long hooksBefore = HooksAtStart();
   RecordingKeyClient bar("bar");
   RecordingKeyClient band("band");
   HWND barWindow = Register(bar, mHooks::hckMenuBar);
   HWND bandWindow = Register(band, mHooks::hckReBar);
   mHooks::AddHookClient<RecordingKeyClient>(barWindow, mHooks::hckMenuBar);
   EXPECT_EQ(mHooks::HookClientCount(), 2u);
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), m_HooksBefore + 1);
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), hooksBefore + 1);
 
   mHooks::RemoveHookClient(barWindow);
   EXPECT_TRUE(mHooks::IsHookInstalled());
   mHooks::RemoveHookClient(bandWindow);
   EXPECT_FALSE(mHooks::IsHookInstalled());
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), m_HooksBefore);
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), hooksBefore);
 
-  TheLog().clear();
-  win32::TheDesktop().KeyDown(VK_DOWN);
-  ExpectSequence({"focus WM_KEYDOWN"}, KeyEntries());
+  m_Log.Clear();
+  Desktop().KeyDown(VK_DOWN);
+  EXPECT_TRUE(SameSequence({"focus WM_KEYDOWN"}, KeyEntries()));
 }
 
 }  // namespace
+}  // namespace mirel_test

@@ -5,24 +5,18 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "RecordingWindows.h"
 #include "platform/MessageInterception.h"
 #include "platform/voxSubClsSvr.h"
-#include "win32/desktop.h"
-#include "win32/objcount.h"
+#include "support/HeadlessTest.h"
 
-using namespace platform_test;
-
+namespace mirel_test {
 namespace {
 
-constexpr int kNameBufferSize = 64;
 constexpr int kKeyF = 'F';
 
 std::string NameOf(HWND hWnd) {
-  char name[kNameBufferSize] = {};
-  GetWindowTextA(hWnd, name, kNameBufferSize);
+  char name[64] = {};
+  GetWindowTextA(hWnd, name, sizeof name);
   return name;
 }
 
@@ -32,11 +26,11 @@ class FakeControl : public ISubclass, public IKeyboardHookClient {
   EMsgResponse MsgResponse() const override { return emrPreprocess; }
   void MsgResponse(EMsgResponse) override {}
   LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM, LPARAM) override {
-    TheLog().push_back("control-object " + NameOf(hWnd) + " " + MessageName(iMsg));
+    MessageLog::Active()->Add("control-object " + NameOf(hWnd) + " " + MessageName(iMsg));
     return 0;
   }
   void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool, bool, bool&) override {
-    if (!bKeyUp) TheLog().push_back("control-object key " + std::string(1, static_cast<char>(iVirtKey)));
+    if (!bKeyUp) MessageLog::Active()->Add("control-object key " + std::string(1, static_cast<char>(iVirtKey)));
   }
 };
 
@@ -47,29 +41,26 @@ const std::vector<UINT> kProbeMessages = {WM_DESTROY,     WM_ACTIVATE,       WM_
 // Sends every probe message to each window and lists those the control object saw as sent
 // (side effects of the default handling, such as WM_MOUSEACTIVATE going to the parent, are
 // not counted).
-Log Probe(const std::vector<HWND>& windows) {
-  Log seen;
+Sequence Probe(const std::vector<HWND>& windows) {
+  Sequence seen;
   for (HWND hWnd : windows) {
     for (UINT iMsg : kProbeMessages) {
       const std::string entry = "control-object " + NameOf(hWnd) + " " + MessageName(iMsg);
-      TheLog().clear();
+      MessageLog log;
       SendMessageA(hWnd, iMsg, 0, 0);
-      if (std::find(TheLog().begin(), TheLog().end(), entry) != TheLog().end()) seen.push_back(entry);
+      if (std::find(log.Entries().begin(), log.Entries().end(), entry) != log.Entries().end()) seen.push_back(entry);
     }
   }
   return seen;
 }
 
-Log Expected(const std::string& window, const std::vector<std::string>& messages) {
-  Log expected;
-  for (const std::string& message : messages) expected.push_back("control-object " + window + " " + message);
+// What the control object should see: each window's messages, in the order given.
+Sequence Expected(const std::vector<std::pair<std::string, std::vector<std::string>>>& windows) {
+  Sequence expected;
+  for (const auto& [window, messages] : windows) {
+    for (const std::string& message : messages) expected.push_back("control-object " + window + " " + message);
+  }
   return expected;
-}
-
-Log Concat(std::vector<Log> parts) {
-  Log all;
-  for (const Log& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
 }
 
 const std::vector<std::string> kFormMessages = {"WM_ACTIVATE",    "WM_ACTIVATEAPP", "WM_MOUSEACTIVATE",
@@ -80,10 +71,10 @@ const std::vector<std::string> kTopMessages = {"WM_ACTIVATE",      "WM_SHOWWINDO
                                                "WM_RBUTTONDOWN",   "WM_MBUTTONDOWN", "WM_CAPTURECHANGED"};
 const std::vector<std::string> kControlMessages = {"WM_DESTROY", "WM_TIMER", "WM_MOUSEMOVE"};
 
-class MessageInterceptionTest : public ::testing::Test {
+class MessageInterceptionTest : public HeadlessTest {
  protected:
   void SetUp() override {
-    ResetDesktop();
+    HeadlessTest::SetUp();
     m_AttachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
   }
   void TearDown() override {
@@ -92,59 +83,58 @@ class MessageInterceptionTest : public ::testing::Test {
   }
 
   HWND CreateControl(HWND parent) {
-    HWND hWnd = CreateRecordingChild("control", parent, 0, 0, 150, 24);
+    HWND hWnd = CreateTestWindow("control", RECT{0, 0, 150, 24}, kTestChildStyle, 0, parent);
     SetPropA(hWnd, mHooks::ObjectPropertyName(mHooks::hckMenuBar), &m_Control);
     return hWnd;
   }
 
+  MessageLog m_Log;  // what the windows and the control object see, for the whole test
   FakeControl m_Control;
   size_t m_AttachmentsBefore = 0;
 };
 
 TEST_F(MessageInterceptionTest, FormInsideAnotherWindowTopLevelAndControlEachGiveTheirMessages) {
-  HWND top = CreateRecordingWindow("top", 10, 10, 400, 300);
-  HWND form = CreateRecordingChild("form", top, 10, 10, 300, 200);
+  HWND top = CreateTestWindow("top", RECT{10, 10, 410, 310});
+  HWND form = CreateTestWindow("form", RECT{10, 10, 310, 210}, kTestChildStyle, 0, top);
   HWND control = CreateControl(form);
   MessageInterception interception;
   interception.Start(m_Control, {.hWndControl = control, .hWndForm = form, .bFormIsMDIChild = false, .hWndTop = top});
 
-  ExpectSequence(Concat({Expected("form", kFormMessages), Expected("top", kTopMessages),
-                         Expected("control", kControlMessages)}),
-                 Probe({form, top, control}));
+  EXPECT_TRUE(SameSequence(Expected({{"form", kFormMessages}, {"top", kTopMessages}, {"control", kControlMessages}}),
+                           Probe({form, top, control})));
   interception.Stop();
 }
 
 TEST_F(MessageInterceptionTest, MdiChildFormIsWatchedThroughItsFrameOnce) {
-  HWND frame = CreateRecordingWindow("frame", 10, 10, 500, 400);
-  HWND client = CreateRecordingChild("mdi-client", frame, 0, 0, 480, 360);
-  HWND childForm = CreateRecordingChild("child-form", client, 10, 10, 300, 200);
+  HWND frame = CreateTestWindow("frame", RECT{10, 10, 510, 410});
+  HWND client = CreateTestWindow("mdi-client", RECT{0, 0, 480, 360}, kTestChildStyle, 0, frame);
+  HWND childForm = CreateTestWindow("child-form", RECT{10, 10, 310, 210}, kTestChildStyle, 0, client);
   HWND control = CreateControl(childForm);
   MessageInterception interception;
   interception.Start(m_Control,
                      {.hWndControl = control, .hWndForm = childForm, .bFormIsMDIChild = true, .hWndTop = frame});
 
-  ExpectSequence(Concat({Expected("frame", kTopMessages), Expected("control", kControlMessages)}),
-                 Probe({childForm, frame, control}));
+  EXPECT_TRUE(SameSequence(Expected({{"frame", kTopMessages}, {"control", kControlMessages}}),
+                           Probe({childForm, frame, control})));
   interception.Stop();
 }
 
 TEST_F(MessageInterceptionTest, ControlIsAKeyboardHookClientWhileIntercepting) {
-  HWND form = CreateRecordingWindow("form", 10, 10, 300, 200);
+  HWND form = CreateTestWindow("form", RECT{10, 10, 310, 210});
   HWND control = CreateControl(form);
   SetFocus(form);
   MessageInterception interception;
   interception.Start(m_Control, {.hWndControl = control, .hWndForm = form, .bFormIsMDIChild = false, .hWndTop = form});
-  TheLog().clear();
-
-  win32::TheDesktop().KeyDown(kKeyF);
-  ExpectSequence({"control-object key F", "form WM_KEYDOWN"}, Only(TheLog(), {"F", "WM_KEYDOWN"}));
-  win32::TheDesktop().KeyUp(kKeyF);
+  m_Log.Clear();
+  Desktop().KeyDown(kKeyF);
+  EXPECT_TRUE(SameSequence({"control-object key F", "form WM_KEYDOWN"}, m_Log.Only({"F", "WM_KEYDOWN"})));
+  Desktop().KeyUp(kKeyF);
   interception.Stop();
 }
 
 TEST_F(MessageInterceptionTest, StoppingLeavesNoAttachmentNoHookAndTheWindowsAsTheyWere) {
-  HWND top = CreateRecordingWindow("top", 10, 10, 400, 300);
-  HWND form = CreateRecordingChild("form", top, 10, 10, 300, 200);
+  HWND top = CreateTestWindow("top", RECT{10, 10, 410, 310});
+  HWND form = CreateTestWindow("form", RECT{10, 10, 310, 210}, kTestChildStyle, 0, top);
   HWND control = CreateControl(form);
   const std::vector<LONG> procs = {GetWindowLongA(top, GWL_WNDPROC), GetWindowLongA(form, GWL_WNDPROC),
                                    GetWindowLongA(control, GWL_WNDPROC)};
@@ -165,3 +155,4 @@ TEST_F(MessageInterceptionTest, StoppingLeavesNoAttachmentNoHookAndTheWindowsAsT
 }
 
 }  // namespace
+}  // namespace mirel_test

@@ -4,14 +4,10 @@
 #include <functional>
 #include <string>
 
-#include <gtest/gtest.h>
-
-#include "RecordingWindows.h"
 #include "platform/voxSubClsSvr.h"
-#include "win32/desktop.h"
+#include "support/HeadlessTest.h"
 
-using namespace platform_test;
-
+namespace mirel_test {
 namespace {
 
 constexpr LRESULT kObjectResult = 42;
@@ -24,7 +20,7 @@ class RecordingSubclass : public ISubclass {
   EMsgResponse MsgResponse() const override { return m_eResponse; }
   void MsgResponse(EMsgResponse eResponse) override { m_eResponse = eResponse; }
   LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM, LPARAM) override {
-    TheLog().push_back(m_sName + " " + MessageName(iMsg));
+    MessageLog::Active()->Add(m_sName + " " + MessageName(iMsg));
     if (m_OnMessage) m_OnMessage(hWnd, iMsg);
     return kObjectResult;
   }
@@ -39,58 +35,67 @@ class RecordingSubclass : public ISubclass {
 // A subclasser that does not go through the server, stacking its procedure on a window.
 LONG g_lStackedNext = 0;
 LRESULT StackedProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-  TheLog().push_back("stacked " + MessageName(iMsg));
+  MessageLog::Active()->Add("stacked " + MessageName(iMsg));
   return CallWindowProcA(g_lStackedNext, hWnd, iMsg, wParam, lParam);
 }
 
-class SubclassServerTest : public ::testing::Test {
+class SubclassServerTest : public HeadlessTest {
  protected:
   void SetUp() override {
-    ResetDesktop();
+    HeadlessTest::SetUp();
     m_AttachmentsBefore = Server().AttachmentCount();
   }
   void TearDown() override { EXPECT_EQ(Server().AttachmentCount(), m_AttachmentsBefore); }
 
   static voxSubClsSvr& Server() { return voxSubClsSvr::Instance(); }
+  static HWND Window(const char* name, int x) { return CreateTestWindow(name, RECT{x, 10, x + 200, 160}); }
+  // Who saw a WM_USER sent to the window, in order.
+  Sequence SendUser(HWND hWnd) {
+    m_Log.Clear();
+    SendMessageA(hWnd, WM_USER, 0, 0);
+    return m_Log.Entries();
+  }
+
+  MessageLog m_Log;
 
  private:
   size_t m_AttachmentsBefore = 0;
 };
 
-TEST_F(SubclassServerTest, ForeignFormActivationReachesObjectThenFormProcedure) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
-  CreateRecordingWindow("other", 300, 10);
-  RecordingSubclass watcher("watcher");
-  Server().AttachWindowMessage(&watcher, form, WM_ACTIVATE);
-  TheLog().clear();
-
-  win32::TheDesktop().MouseMove(100, 100);
-  win32::TheDesktop().Click();
-
-  ExpectSequence({"other WM_ACTIVATE", "watcher WM_ACTIVATE", "form WM_ACTIVATE"},
-                 Only(TheLog(), {"WM_ACTIVATE"}));
-  Server().DetachWindowMessage(&watcher, form, WM_ACTIVATE);
-}
-
-TEST_F(SubclassServerTest, OnlyAttachedMessagesReachTheObject) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
-  RecordingSubclass watcher("watcher");
-  Server().AttachWindowMessage(&watcher, form, WM_LBUTTONDOWN);
-  TheLog().clear();
-
-  win32::TheDesktop().MouseMove(100, 100);
-  win32::TheDesktop().Click();
-
-  ExpectSequence({"watcher WM_LBUTTONDOWN", "form WM_LBUTTONDOWN", "form WM_LBUTTONUP"},
-                 Only(TheLog(), {"WM_LBUTTONDOWN", "WM_LBUTTONUP"}));
-  Server().DetachWindowMessage(&watcher, form, WM_LBUTTONDOWN);
+// A click on a foreign form: only the attached message reaches the object, before the form's
+// own procedure.
+TEST_F(SubclassServerTest, ClickedFormsAttachedMessageReachesObjectThenFormProcedure) {
+  const struct {
+    UINT attached;
+    std::vector<std::string> shown;
+    Sequence expected;
+  } cases[] = {
+      {WM_ACTIVATE, {"WM_ACTIVATE"}, {"other WM_ACTIVATE", "watcher WM_ACTIVATE", "form WM_ACTIVATE"}},
+      {WM_LBUTTONDOWN,
+       {"WM_LBUTTONDOWN", "WM_LBUTTONUP"},
+       {"watcher WM_LBUTTONDOWN", "form WM_LBUTTONDOWN", "form WM_LBUTTONUP"}},
+  };
+  for (const auto& c : cases) {
+    HWND form = Window("form", 10);
+    HWND other = Window("other", 300);
+    RecordingSubclass watcher("watcher");
+    Server().AttachWindowMessage(&watcher, form, c.attached);
+    m_Log.Clear();
+    Desktop().MouseMove(100, 100);
+    Desktop().Click();
+    EXPECT_TRUE(SameSequence(c.expected, m_Log.Only(c.shown)));
+    Server().DetachWindowMessage(&watcher, form, c.attached);
+    DestroyWindow(form);
+    DestroyWindow(other);
+    Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // the next click is not a double click
+  }
 }
 
 TEST_F(SubclassServerTest, MsgResponseDecidesOrderAndResult) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
+  HWND form = Window("form", 10);
   struct Case {
     EMsgResponse eResponse;
-    Log expected;
+    Sequence expected;
     LRESULT result;
   };
   const Case cases[] = {
@@ -102,38 +107,31 @@ TEST_F(SubclassServerTest, MsgResponseDecidesOrderAndResult) {
     SCOPED_TRACE(c.eResponse);
     RecordingSubclass watcher("watcher", c.eResponse);
     Server().AttachWindowMessage(&watcher, form, WM_USER);
-    TheLog().clear();
+    m_Log.Clear();
     EXPECT_EQ(SendMessageA(form, WM_USER, 0, 0), c.result);
-    ExpectSequence(c.expected, TheLog());
+    EXPECT_TRUE(SameSequence(c.expected, m_Log.Entries()));
     Server().DetachWindowMessage(&watcher, form, WM_USER);
   }
 }
 
 TEST_F(SubclassServerTest, SeveralObjectsSeeAMessageInAttachmentOrder) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
+  HWND form = Window("form", 10);
   RecordingSubclass first("first");
   RecordingSubclass second("second");
   Server().AttachWindowMessage(&second, form, WM_USER);
   Server().AttachWindowMessage(&first, form, WM_USER);
-  TheLog().clear();
-
-  SendMessageA(form, WM_USER, 0, 0);
-
-  ExpectSequence({"second WM_USER", "first WM_USER", "form WM_USER"}, TheLog());
+  EXPECT_TRUE(SameSequence({"second WM_USER", "first WM_USER", "form WM_USER"}, SendUser(form)));
   Server().DetachWindowMessage(&first, form, WM_USER);
   Server().DetachWindowMessage(&second, form, WM_USER);
 }
 
 TEST_F(SubclassServerTest, RepeatedAttachDeliversOnceAndNeedsAsManyDetaches) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
+  HWND form = Window("form", 10);
   const LONG original = GetWindowLongA(form, GWL_WNDPROC);
   RecordingSubclass watcher("watcher");
   Server().AttachWindowMessage(&watcher, form, WM_USER);
   Server().AttachWindowMessage(&watcher, form, WM_USER);
-  TheLog().clear();
-
-  SendMessageA(form, WM_USER, 0, 0);
-  ExpectSequence({"watcher WM_USER", "form WM_USER"}, TheLog());
+  EXPECT_TRUE(SameSequence({"watcher WM_USER", "form WM_USER"}, SendUser(form)));
 
   Server().DetachWindowMessage(&watcher, form, WM_USER);
   EXPECT_TRUE(Server().IsSubclassed(form));
@@ -143,8 +141,8 @@ TEST_F(SubclassServerTest, RepeatedAttachDeliversOnceAndNeedsAsManyDetaches) {
 }
 
 TEST_F(SubclassServerTest, DetachingInAnyOrderRestoresTheOriginalProcedure) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
-  HWND top = CreateRecordingWindow("top", 300, 10);
+  HWND form = Window("form", 10);
+  HWND top = Window("top", 300);
   const LONG formOriginal = GetWindowLongA(form, GWL_WNDPROC);
   RecordingSubclass a("a");
   RecordingSubclass b("b");
@@ -164,13 +162,11 @@ TEST_F(SubclassServerTest, DetachingInAnyOrderRestoresTheOriginalProcedure) {
   EXPECT_FALSE(Server().IsSubclassed(form));
   EXPECT_FALSE(Server().IsSubclassed(top));
   EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), formOriginal);
-  TheLog().clear();
-  SendMessageA(form, WM_USER, 0, 0);
-  ExpectSequence({"form WM_USER"}, TheLog());
+  EXPECT_TRUE(SameSequence({"form WM_USER"}, SendUser(form)));
 }
 
 TEST_F(SubclassServerTest, ProcedureStackedOnTopKeepsWorkingAndTheOriginalReturnsWhenItLeaves) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
+  HWND form = Window("form", 10);
   const LONG original = GetWindowLongA(form, GWL_WNDPROC);
   RecordingSubclass watcher("watcher");
   Server().AttachWindowMessage(&watcher, form, WM_USER);
@@ -178,36 +174,32 @@ TEST_F(SubclassServerTest, ProcedureStackedOnTopKeepsWorkingAndTheOriginalReturn
 
   Server().DetachWindowMessage(&watcher, form, WM_USER);
   EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), LongFromWndProc(&StackedProc));
-  TheLog().clear();
-  SendMessageA(form, WM_USER, 0, 0);
-  ExpectSequence({"stacked WM_USER", "form WM_USER"}, TheLog());
+  EXPECT_TRUE(SameSequence({"stacked WM_USER", "form WM_USER"}, SendUser(form)));
 
   SetWindowLongA(form, GWL_WNDPROC, g_lStackedNext);
-  TheLog().clear();
-  SendMessageA(form, WM_USER, 0, 0);
-  ExpectSequence({"form WM_USER"}, TheLog());
+  EXPECT_TRUE(SameSequence({"form WM_USER"}, SendUser(form)));
   EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), original);
   EXPECT_FALSE(Server().IsSubclassed(form));
 }
 
 TEST_F(SubclassServerTest, ObjectDetachingDuringAMessageLetsTheWindowFinishIt) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
+  HWND form = Window("form", 10);
   RecordingSubclass watcher("watcher");
   watcher.m_OnMessage = [&watcher](HWND hWnd, UINT iMsg) {
     voxSubClsSvr::Instance().DetachWindowMessage(&watcher, hWnd, iMsg);
   };
   Server().AttachWindowMessage(&watcher, form, WM_DESTROY);
-  TheLog().clear();
+  m_Log.Clear();
 
   DestroyWindow(form);
 
-  ExpectSequence({"watcher WM_DESTROY", "form WM_DESTROY", "form WM_NCDESTROY"},
-                 Only(TheLog(), {"WM_DESTROY", "WM_NCDESTROY"}));
+  EXPECT_TRUE(SameSequence({"watcher WM_DESTROY", "form WM_DESTROY", "form WM_NCDESTROY"},
+                 m_Log.Only({"WM_DESTROY", "WM_NCDESTROY"})));
   EXPECT_FALSE(Server().IsSubclassed(form));
 }
 
 TEST_F(SubclassServerTest, DestroyedWindowLeavesNothingBehind) {
-  HWND form = CreateRecordingWindow("form", 10, 10);
+  HWND form = Window("form", 10);
   RecordingSubclass watcher("watcher");
   Server().AttachWindowMessage(&watcher, form, WM_USER);
   Server().AttachWindowMessage(&watcher, form, WM_ACTIVATE);
@@ -220,3 +212,4 @@ TEST_F(SubclassServerTest, DestroyedWindowLeavesNothingBehind) {
 }
 
 }  // namespace
+}  // namespace mirel_test

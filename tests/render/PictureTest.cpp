@@ -50,34 +50,18 @@ std::shared_ptr<StdPicture> GlyphPicture() {
   return StdPicture::FromSurface(pixels);
 }
 
-TEST_F(PictureTest, MenuBarArtworkLoadsAtItsSizeWithItsPixels) {
-  cMemDC surface;
-  ASSERT_TRUE(LoadBitmapSurface("MENUBAR2003_BITMAPS", surface));
-  EXPECT_EQ(surface.Width(), 277);
-  EXPECT_EQ(surface.Height(), 30);
-  const win32::Surface loaded = ReadPixels(surface.hdc(), surface.Width(), surface.Height());
-  SavePixels(loaded, "render_menubar2003_bitmaps");
-  EXPECT_TRUE(SamePixels(loaded, DecodedResource("MENUBAR2003_BITMAPS")));
-}
-
-TEST_F(PictureTest, ArtworkKeepsItsPixelSizeOnA120DpiScreen) {
-  ResetDesktop({.dpi = 120});
-  cMemDC surface;
-  ASSERT_TRUE(LoadBitmapSurface("VS_UP(2)", surface));
-  EXPECT_EQ(surface.Width(), 17);
-  EXPECT_EQ(surface.Height(), 17);
-  EXPECT_TRUE(SamePixels(ReadPixels(surface.hdc(), 17, 17), DecodedResource("VS_UP(2)")));
-}
-
-TEST_F(PictureTest, LoadingReplacesTheSurfaceAndLeavesNothingBehind) {
-  {
-    cMemDC surface;
-    ASSERT_TRUE(LoadBitmapSurface("REBAR2003_BITMAPS", surface));
-    ASSERT_TRUE(LoadBitmapSurface("MSIE_PANEL(1)", surface));
-    EXPECT_EQ(surface.Width(), 199);
-    EXPECT_EQ(surface.Height(), 6);
+TEST_F(PictureTest, ArtworkLoadsWithItsOwnPixelsAtAnyResolution) {
+  for (int dpi : {96, 120}) {
+    ResetDesktop({.dpi = dpi});
+    for (const char* name : {"MENUBAR2003_BITMAPS", "VS_UP(2)", "MSIE_PANEL(1)"}) {
+      cMemDC surface;
+      ASSERT_TRUE(LoadBitmapSurface("REBAR2003_BITMAPS", surface));  // loading again replaces the surface
+      ASSERT_TRUE(LoadBitmapSurface(name, surface)) << name;
+      const win32::Surface loaded = ReadPixels(surface.hdc(), surface.Width(), surface.Height());
+      EXPECT_TRUE(SamePixels(loaded, DecodedResource(name))) << name << " at " << dpi << " dpi";
+    }
+    EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
   }
-  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
 TEST_F(PictureTest, AnUnknownResourceLeavesTheSurfaceAsItWas) {

@@ -2,11 +2,10 @@
 // with AutoSelectTheme meets it, on systems with and without visual styles.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "render/modThemes.h"
+#include "support/MessageLog.h"
 #include "win32/objcount.h"
 #include "win32/system_info.h"
 
@@ -24,26 +23,14 @@ class ThemeDetectionTest : public ::testing::Test {
   void TearDown() override { win32::ResetSystemInfo(); }
 };
 
-struct DetectionCase {
-  std::string file;
-  std::string color;
-  ctsThemes current;
-  ctsThemes expected;
-};
-
-std::string Describe(const std::vector<DetectionCase>& cases, const std::vector<int>& actual) {
-  std::ostringstream out;
-  out << "file | colour | current | expected | actual\n";
-  for (size_t i = 0; i < cases.size(); ++i) {
-    out << cases[i].file << " | " << cases[i].color << " | " << cases[i].current << " | " << cases[i].expected
-        << " | " << actual[i] << "\n";
-  }
-  return out.str();
-}
-
 TEST_F(ThemeDetectionTest, LunaColoursMapToThemesCaseSensitively) {
   const std::string luna = win32::LunaStyle("").fileName;
-  const std::vector<DetectionCase> cases = {
+  const struct {
+    std::string file;
+    std::string color;
+    ctsThemes current;
+    ctsThemes expected;
+  } cases[] = {
       {luna, "NormalColor", XPOlive, XPBlue},
       {luna, "HomeStead", XPBlue, XPOlive},
       {luna, "Metallic", XPBlue, XPSilver},
@@ -58,28 +45,26 @@ TEST_F(ThemeDetectionTest, LunaColoursMapToThemesCaseSensitively) {
       {kRoyaleFile, "NormalColor", XPOlive, XPOlive},
       {"Luna.msstyles", "Metallic", XPBlue, XPBlue},
   };
-  std::vector<int> actual;
-  bool allMatch = true;
-  for (const DetectionCase& c : cases) {
+  mirel_test::Sequence expected;
+  mirel_test::Sequence actual;
+  for (const auto& c : cases) {
     win32::SetVisualStyle({true, c.file, c.color, "NormalSize"});
-    actual.push_back(ThemeFromSystem(c.current, nullptr));
-    allMatch = allMatch && actual.back() == c.expected;
+    const std::string row = c.file + " | " + c.color + " | " + std::to_string(c.current) + " -> ";
+    expected.push_back(row + std::to_string(c.expected));
+    actual.push_back(row + std::to_string(ThemeFromSystem(c.current, nullptr)));
   }
-  EXPECT_TRUE(allMatch) << Describe(cases, actual);
+  EXPECT_TRUE(mirel_test::SameSequence(expected, actual)) << "file | colour | theme read -> theme chosen";
 }
 
-TEST_F(ThemeDetectionTest, WithoutVisualStylesTheThemeStaysAsRead) {
+TEST_F(ThemeDetectionTest, ClassicLookOrNoVisualStylesLeavesTheThemeAsRead) {
+  win32::SetVisualStyle(win32::ClassicStyle());
+  EXPECT_TRUE(VisualStylesAvailable());
+  EXPECT_EQ(ThemeFromSystem(XPSilver, nullptr), XPSilver);
   win32::SetOsVersion(win32::Windows2000Version());
   win32::SetVisualStyle(win32::LunaStyle("Metallic"));
   DetectVisualStyles();
   EXPECT_FALSE(VisualStylesAvailable());
   EXPECT_EQ(ThemeFromSystem(XPOlive, nullptr), XPOlive);
-}
-
-TEST_F(ThemeDetectionTest, ClassicLookLeavesTheThemeAsRead) {
-  win32::SetVisualStyle(win32::ClassicStyle());
-  EXPECT_TRUE(VisualStylesAvailable());
-  EXPECT_EQ(ThemeFromSystem(XPSilver, nullptr), XPSilver);
 }
 
 TEST_F(ThemeDetectionTest, DetectionClosesTheThemeItOpens) {

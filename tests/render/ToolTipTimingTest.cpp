@@ -74,6 +74,7 @@ class ToolTipTimingTest : public mirel_test::HeadlessTest {
     bar_ = form_->AddControl<MirelMenuBar20>(ControlPlacement{"MirelMenuBar201", 0, 0, 6000, 600});
     bar_->SetToolTipPreTime(kPreTime);
     bar_->SetToolTipPostTime(kPostTime);
+    AddStrip(kStripArea, bar_->ToolTips());
     start_ = Desktop().Now();
   }
   void TearDown() override {
@@ -124,37 +125,52 @@ class ToolTipTimingTest : public mirel_test::HeadlessTest {
   DWORD start_ = 0;
 };
 
-TEST_F(ToolTipTimingTest, FirstTipWaitsThePreDelayNextTipsFollowAtOnceAndThePostDelayEndsThem) {
-  AddStrip(kStripArea, bar_->ToolTips());
-  const mirel_test::Sequence expected{
-      "t=625 Open the file",   // rested 0.5 s, then one move at 600, then one display tick
-      "t=1000 hidden",         // the pointer reaches the next element ...
-      "t=1025 Save the file",  // ... whose tip follows within 25 ms
-      "t=4025 hidden",         // 3 s after the last tip was shown
-      "t=5025 Save the file",  // a move at 4500 waits the whole pre-delay again
-      "t=8025 hidden",
+TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedAndEndAfterThePostDelay) {
+  const struct {
+    const char* story;
+    DWORD until;
+    std::vector<std::pair<DWORD, POINT>> moves;
+    mirel_test::Sequence expected;
+    bool armedAfter;
+  } cases[] = {
+      {"first tip waits, the next follows at once, the post-delay ends them",
+       8100,
+       {{0, OnElement(0)}, {600, OnElement(0, 20)}, {1000, OnElement(1)}, {4500, OnElement(1, 20)}},
+       {
+           "t=625 Open the file",   // rested 0.5 s, then one move at 600, then one display tick
+           "t=1000 hidden",         // the pointer reaches the next element ...
+           "t=1025 Save the file",  // ... whose tip follows within 25 ms
+           "t=4025 hidden",         // 3 s after the last tip was shown
+           "t=5025 Save the file",  // a move at 4500 waits the whole pre-delay again
+           "t=8025 hidden",
+       },
+       false},
+      {"empty text never shows, but the wait still arms the window",
+       1000,
+       {{0, OnElement(2)}, {600, OnElement(2, 20)}, {700, OnElement(0)}},
+       {"t=725 Open the file"},
+       true},
+      {"another element reached during the wait starts the wait again",
+       1000,
+       {{0, OnElement(0)}, {300, OnElement(1)}, {600, OnElement(1, 20)}, {900, OnElement(1, 30)}},
+       {"t=925 Save the file"},  // armed at 300 + 500
+       true},
   };
-  EXPECT_TRUE(mirel_test::SameSequence(
-      expected, Run(8100, {{0, OnElement(0)}, {600, OnElement(0, 20)}, {1000, OnElement(1)}, {4500, OnElement(1, 20)}})));
-}
-
-TEST_F(ToolTipTimingTest, EmptyTextNeverShowsButTheWaitStillArmsTheWindow) {
-  AddStrip(kStripArea, bar_->ToolTips());
-  const mirel_test::Sequence expected{"t=725 Open the file"};
-  EXPECT_TRUE(mirel_test::SameSequence(
-      expected, Run(1000, {{0, OnElement(2)}, {600, OnElement(2, 20)}, {700, OnElement(0)}})));
-  EXPECT_TRUE(bar_->ToolTips().Armed());
-}
-
-TEST_F(ToolTipTimingTest, ReachingAnotherElementDuringTheWaitStartsTheWaitAgain) {
-  AddStrip(kStripArea, bar_->ToolTips());
-  const mirel_test::Sequence expected{"t=925 Save the file"};  // armed at 300 + 500
-  EXPECT_TRUE(mirel_test::SameSequence(
-      expected, Run(1000, {{0, OnElement(0)}, {300, OnElement(1)}, {600, OnElement(1, 20)}, {900, OnElement(1, 30)}})));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.story);
+    Desktop().MouseMove(0, 0);  // each story starts with the pointer away and no tip armed
+    bar_->ToolTips().ResetTips();
+    strips_.clear();
+    AddStrip(kStripArea, bar_->ToolTips());
+    start_ = Desktop().Now();
+    EXPECT_TRUE(mirel_test::SameSequence(c.expected, Run(c.until, c.moves)));
+    if (c.armedAfter) {
+      EXPECT_TRUE(bar_->ToolTips().Armed());
+    }
+  }
 }
 
 TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
-  AddStrip(kStripArea, bar_->ToolTips());
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   RECT before{};
   GetWindowRect(bar_->ToolTipWindow(), &before);
@@ -164,11 +180,11 @@ TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   GetWindowRect(bar_->ToolTipWindow(), &after);
   EXPECT_EQ(after.left - before.left, 40);
   EXPECT_EQ(after.top, kPointerY + frmToolTip::kPointerClearance);
+  EXPECT_EQ(GetWindow(bar_->ToolTipWindow(), GW_OWNER), form_->hWnd()) << "owned by the control's form";
   EXPECT_FALSE(SaveScreen("tooltip_default_look").empty());
 }
 
 TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {
-  AddStrip(kStripArea, bar_->ToolTips());
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   ASSERT_EQ(VisibleTip(), "Open the file");
   bar_->ToolTips().ResetTips();  // the window's hover timer found the pointer gone
@@ -180,7 +196,6 @@ TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {
 }
 
 TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
-  AddStrip(kStripArea, bar_->ToolTips());
   OwnTimers timers;
   ToolTipTimer second(
       timers.pre, timers.post, timers.display,
@@ -203,25 +218,7 @@ TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
                            {1600, OnElement(1, 20, kSecondStripArea)}})));
 }
 
-TEST_F(ToolTipTimingTest, TipNeverTakesActivationOrFocus) {
-  SetActiveWindow(form_->hWnd());
-  SetFocus(bar_->hWnd());
-  AddStrip(kStripArea, bar_->ToolTips());
-  Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
-  HWND tip = bar_->ToolTipWindow();
-  ASSERT_NE(tip, nullptr);
-  EXPECT_EQ(GetActiveWindow(), form_->hWnd());
-  EXPECT_EQ(GetFocus(), bar_->hWnd());
-  RECT rect{};
-  GetWindowRect(tip, &rect);
-  Desktop().MouseMove(rect.left + 5, rect.top + 5);
-  Desktop().Click();
-  EXPECT_EQ(GetActiveWindow(), form_->hWnd());
-  EXPECT_EQ(GetFocus(), bar_->hWnd());
-  EXPECT_EQ(GetWindow(tip, GW_OWNER), form_->hWnd()) << "owned by the control's form";
-}
-
-TEST_F(ToolTipTimingTest, ShowAndHideLeaveNothingBehind) {
+TEST_F(ToolTipTimingTest, ShowHideAndTerminateLeaveNothingBehind) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   EXPECT_FALSE(bar_->ShowToolTip("", 100, 100, false));
   EXPECT_EQ(bar_->ToolTipWindow(), nullptr);
@@ -233,6 +230,13 @@ TEST_F(ToolTipTimingTest, ShowAndHideLeaveNothingBehind) {
   Desktop().DoEvents();
   EXPECT_EQ(bar_->ToolTipWindow(), nullptr);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+
+  // Terminate releases a tip that is still shown.
+  ASSERT_TRUE(bar_->ShowToolTip("Print", 100, 100, false));
+  HWND tip = bar_->ToolTipWindow();
+  form_->Unload();
+  EXPECT_FALSE(IsWindow(tip));
+  form_.reset();
 }
 
 TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
@@ -250,14 +254,6 @@ TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
   EXPECT_EQ(ScreenPixel(rect.left, rect.top), RGB(0, 120, 0));
   EXPECT_EQ(ScreenPixel(rect.right - 1, rect.bottom - 1), RGB(0, 120, 0)) << "no shadow: border to the corner";
   EXPECT_EQ(ScreenPixel(rect.left + 2, rect.top + 1), RGB(230, 255, 230));
-}
-
-TEST_F(ToolTipTimingTest, TerminateReleasesTheTipWindow) {
-  ASSERT_TRUE(bar_->ShowToolTip("Print", 100, 100, false));
-  HWND tip = bar_->ToolTipWindow();
-  form_->Unload();
-  EXPECT_FALSE(IsWindow(tip));
-  form_.reset();
 }
 
 }  // namespace

@@ -124,36 +124,31 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
   HWND backdrop_ = nullptr;
 };
 
-TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteen) {
-  struct Case {
+TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenAndShadowsAddThreeRows) {
+  const struct {
     const char* text;
     bool wordWrap;
+    bool shadows;
+  } cases[] = {
+      {kShortText, false, false},
+      {kLongText, false, false},
+      {"Cut", true, false},  // short enough that word wrap leaves it alone
+      {kShortText, false, true},
   };
-  // A long text without word wrap, and a text short enough that word wrap leaves it alone.
-  for (const Case& c : {Case{kShortText, false}, Case{kLongText, false}, Case{"Cut", true}}) {
-    SCOPED_TRACE(c.text);
-    const tToolTipLook look = Look(false, c.wordWrap);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + (c.shadows ? ", with shadows" : ""));
+    const tToolTipLook look = Look(c.shadows, c.wordWrap);
     ShowTip(look, c.text);
     const SIZE text = TextExtent(look, c.text);
     const RECT rect = TipRect();
     EXPECT_EQ(rect.right - rect.left, text.cx + 16);
-    EXPECT_EQ(rect.bottom - rect.top, text.cy + 2);
-    const RECT ink = InkBounds();
-    EXPECT_LE(ink.bottom - ink.top, text.cy) << "one line of text";
+    EXPECT_EQ(rect.bottom - rect.top, text.cy + 2 + (c.shadows ? 3 : 0));
+    EXPECT_LE(InkBounds().bottom - InkBounds().top, text.cy) << "one line of text";
+    // With shadows the border leaves the 3 right columns and 4 bottom rows to the shadow.
+    const RECT border = tip_->BorderRect();
+    EXPECT_EQ(border.right, rect.right - rect.left - (c.shadows ? 3 : 0));
+    EXPECT_EQ(border.bottom, rect.bottom - rect.top - (c.shadows ? 4 : 0));
   }
-}
-
-TEST_F(ToolTipWindowTest, ShadowsMakeTheTipThreePixelsTaller) {
-  ShowTip(Look(false), kShortText);
-  const RECT plain = TipRect();
-  ShowTip(Look(true), kShortText);
-  const RECT shadowed = TipRect();
-  EXPECT_EQ(shadowed.right - shadowed.left, plain.right - plain.left);
-  EXPECT_EQ(shadowed.bottom - shadowed.top, plain.bottom - plain.top + 3);
-  // The border leaves the 3 right columns and 4 bottom rows to the shadow.
-  const RECT border = tip_->BorderRect();
-  EXPECT_EQ(border.right, shadowed.right - shadowed.left - 3);
-  EXPECT_EQ(border.bottom, shadowed.bottom - shadowed.top - 4);
 }
 
 TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) {
@@ -193,7 +188,8 @@ TEST_F(ToolTipWindowTest, DrawsBackBorderAndTextInTheirColours) {
 
 TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStep) {
   ShowPatternedBackdrop();
-  ShowTip(Look(true), kShortText);
+  ShowTip(Look(true), "Gypsy [jig] |qp|");
+  EXPECT_FALSE(SaveScreen("tooltip_one_line").empty());
   const RECT rect = TipRect();
   const RECT border = tip_->BorderRect();
   const int width = rect.right - rect.left;
@@ -263,19 +259,12 @@ TEST_F(ToolTipWindowTest, RemovingTheTipLeavesNothingBehind) {
   ShowPatternedBackdrop();
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   ShowTip(Look(true, true), kLongText);
+  EXPECT_FALSE(SaveScreen("tooltip_over_pattern").empty());
   const RECT rect = TipRect();
   tip_.reset();
   Desktop().DoEvents();
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
   EXPECT_EQ(ScreenPixel(rect.left + 10, rect.top + 5), Checker(rect.left + 10, rect.top + 5));
-}
-
-TEST_F(ToolTipWindowTest, RendersOverAPatternedDesktop) {
-  ShowPatternedBackdrop();
-  ShowTip(Look(true, true), kLongText);
-  EXPECT_FALSE(SaveScreen("tooltip_over_pattern").empty());
-  ShowTip(Look(true), "Gypsy [jig] |qp|");
-  EXPECT_FALSE(SaveScreen("tooltip_one_line").empty());
 }
 
 }  // namespace

@@ -63,6 +63,25 @@ inline std::string RectText(const RECT& r) {
          std::to_string(r.bottom);
 }
 
+// Selects a GDI object into a DC while alive, then deletes it (stock objects survive that).
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
+  ~Selected() {
+    SelectObject(dc_, old_);
+    DeleteObject(object_);
+  }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+  HDC dc() const { return dc_; }
+  HGDIOBJ object() const { return object_; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ object_;
+  HGDIOBJ old_;
+};
+
 // A 32-bit memory DC filled with one colour, read back with GetPixel.
 class Canvas {
  public:

@@ -45,11 +45,7 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
   Sequence actual;
   for (const auto& c : cases) {
     Canvas dest(2, 2, kDest);
-    HBRUSH brush = CreateSolidBrush(kPattern);
-    HGDIOBJ old = SelectObject(dest.dc(), brush);
-    BitBlt(dest.dc(), 0, 0, 2, 2, src.dc(), 0, 0, c.rop);
-    SelectObject(dest.dc(), old);
-    DeleteObject(brush);
+    BitBlt(Selected(dest.dc(), CreateSolidBrush(kPattern)).dc(), 0, 0, 2, 2, src.dc(), 0, 0, c.rop);
     expected.push_back(Hex(c.name, c.expected));
     actual.push_back(Hex(c.name, dest.At(1, 1)));
   }
@@ -57,11 +53,7 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
 
   // PatBlt paints with the selected brush alone.
   Canvas c(4, 4);
-  HBRUSH brush = CreateSolidBrush(kRed);
-  HGDIOBJ old = SelectObject(c.dc(), brush);
-  PatBlt(c.dc(), 1, 1, 2, 2, PATCOPY);
-  SelectObject(c.dc(), old);
-  DeleteObject(brush);
+  PatBlt(Selected(c.dc(), CreateSolidBrush(kRed)).dc(), 1, 1, 2, 2, PATCOPY);
   EXPECT_EQ(c.Rows(kRed), "....\n.##.\n.##.\n....\n");
 }
 

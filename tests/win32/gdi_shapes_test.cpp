@@ -1,6 +1,10 @@
 // Rectangles, lines, shapes, regions and the object life cycle of the GDI layer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include "support/MessageLog.h"
 #include "support/Pixels.h"
 #include "win32/objcount.h"
 
@@ -8,130 +12,76 @@ namespace {
 
 using namespace mirel_test;
 
-TEST(GdiRectangles, FillRectCoversLeftTopButNotRightBottom) {
-  Canvas c(10, 10);
-  c.Fill(RECT{2, 3, 6, 7}, kRed);
-  EXPECT_EQ(RectText(c.InkBox()), "2,3-6,7");
-  EXPECT_EQ(c.At(5, 6), kRed);
-  EXPECT_EQ(c.At(6, 6), kWhite);
-  EXPECT_EQ(c.At(5, 7), kWhite);
+constexpr RECT kFrame{1, 1, 7, 6};
+constexpr RECT kFocus{0, 0, 6, 4};
+
+TEST(GdiDrawing, EachPrimitiveCoversExactlyItsPixels) {
+  const struct {
+    const char* what;
+    int width, height;
+    COLORREF ink;
+    std::function<void(HDC)> draw;
+    const char* rows;  // '|' ends each row
+  } cases[] = {
+      {"FillRect covers left and top, not right and bottom", 8, 6, kRed,
+       [](HDC dc) { FillDC(dc, RECT{2, 3, 6, 5}, kRed); }, "........|........|........|..####..|..####..|........|"},
+      {"FrameRect draws a one-pixel frame inside the rect", 8, 7, kBlue,
+       [](HDC dc) { FrameRect(dc, &kFrame, Selected(dc, CreateSolidBrush(kBlue)).object()); },
+       "........|.######.|.#....#.|.#....#.|.#....#.|.######.|........|"},
+      {"DrawFocusRect is dotted", 6, 4, kBlack, [](HDC dc) { DrawFocusRect(dc, &kFocus); }, "#.#.#.|.....#|#.....|.#.#.#|"},
+      {"a second DrawFocusRect undoes the first", 6, 4, kBlack,
+       [](HDC dc) { DrawFocusRect(dc, &kFocus); DrawFocusRect(dc, &kFocus); }, "......|......|......|......|"},
+      {"LineTo leaves out its end point", 8, 4, kRed,
+       [](HDC dc) {
+         Selected pen(dc, CreatePen(PS_SOLID, 1, kRed));
+         MoveToEx(dc, 1, 1, nullptr);
+         LineTo(dc, 6, 1);
+         LineTo(dc, 6, 3);
+         POINT now{};
+         MoveToEx(dc, 0, 0, &now);
+         EXPECT_EQ(now.x, 6) << "LineTo moves the current position to its end point";
+         EXPECT_EQ(now.y, 3);
+       },
+       "........|.######.|......#.|........|"},
+      {"a diagonal line follows Bresenham", 5, 3, kBlack, [](HDC dc) { MoveToEx(dc, 0, 0, nullptr); LineTo(dc, 4, 2); },
+       "#....|.##..|...#.|"},
+      {"Rectangle outlines with the pen", 6, 5, kBlack,
+       [](HDC dc) { Rectangle(Selected(dc, CreateSolidBrush(kRed)).dc(), 0, 0, 5, 4); }, "#####.|#...#.|#...#.|#####.|......|"},
+      {"Rectangle fills inside the pen with the brush", 6, 5, kRed,
+       [](HDC dc) { Rectangle(Selected(dc, CreateSolidBrush(kRed)).dc(), 0, 0, 5, 4); }, "......|.###..|.###..|......|......|"},
+      {"Rectangle without a pen fills one pixel short of right and bottom", 6, 5, kRed,
+       [](HDC dc) {
+         Selected pen(dc, GetStockObject(NULL_PEN));
+         Rectangle(Selected(dc, CreateSolidBrush(kRed)).dc(), 0, 0, 5, 4);
+       },
+       "####..|####..|####..|......|......|"},
+      // Pixels whose centres lie inside are filled; centres on a right edge are not.
+      {"Polygon fills a triangle", 8, 5, kBlack,
+       [](HDC dc) {
+         Selected pen(dc, GetStockObject(NULL_PEN));
+         const POINT down[] = {{0, 0}, {7, 0}, {3, 4}};
+         Polygon(Selected(dc, GetStockObject(BLACK_BRUSH)).dc(), down, 3);
+       },
+       "######..|.####...|..##....|........|........|"},
+  };
+  Sequence expected;
+  Sequence actual;
+  for (const auto& c : cases) {
+    Canvas canvas(c.width, c.height);
+    c.draw(canvas.dc());
+    std::string rows = canvas.Rows(c.ink);
+    std::replace(rows.begin(), rows.end(), '\n', '|');
+    expected.push_back(std::string(c.what) + ": " + c.rows);
+    actual.push_back(std::string(c.what) + ": " + rows);
+  }
+  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
-TEST(GdiRectangles, FrameRectDrawsOnePixelFrameInsideTheRect) {
-  Canvas c(8, 7);
-  HBRUSH brush = CreateSolidBrush(kBlue);
-  RECT r{1, 1, 7, 6};
-  FrameRect(c.dc(), &r, brush);
-  DeleteObject(brush);
-  EXPECT_EQ(c.Rows(kBlue),
-            "........\n"
-            ".######.\n"
-            ".#....#.\n"
-            ".#....#.\n"
-            ".#....#.\n"
-            ".######.\n"
-            "........\n");
-}
-
-TEST(GdiRectangles, SystemColourIndexPlusOneWorksAsABrush) {
-  Canvas c(4, 4);
-  RECT r{0, 0, 2, 2};
-  FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_HIGHLIGHT + 1)));
-  EXPECT_EQ(c.At(1, 1), GetSysColor(COLOR_HIGHLIGHT));
-}
-
-TEST(GdiRectangles, DrawFocusRectIsDottedAndUndoneByASecondCall) {
-  Canvas c(6, 4);
-  RECT r{0, 0, 6, 4};
-  DrawFocusRect(c.dc(), &r);
-  EXPECT_EQ(c.Rows(r, kBlack),
-            "#.#.#.\n"
-            ".....#\n"
-            "#.....\n"
-            ".#.#.#\n");
-  DrawFocusRect(c.dc(), &r);
-  EXPECT_EQ(c.InkBox().right, 0);
-}
-
-TEST(GdiLines, LineToExcludesItsEndPointAndMovesTheCurrentPosition) {
-  Canvas c(8, 4);
-  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-  HGDIOBJ old = SelectObject(c.dc(), pen);
-  MoveToEx(c.dc(), 1, 1, nullptr);
-  LineTo(c.dc(), 6, 1);
-  LineTo(c.dc(), 6, 3);
-  POINT now{};
-  MoveToEx(c.dc(), 0, 0, &now);
-  SelectObject(c.dc(), old);
-  DeleteObject(pen);
-  EXPECT_EQ(now.x, 6);
-  EXPECT_EQ(now.y, 3);
-  EXPECT_EQ(c.Rows(kRed),
-            "........\n"
-            ".######.\n"
-            "......#.\n"
-            "........\n");
-}
-
-TEST(GdiLines, DiagonalLineFollowsBresenham) {
-  Canvas c(5, 3);
-  MoveToEx(c.dc(), 0, 0, nullptr);
-  LineTo(c.dc(), 4, 2);
-  EXPECT_EQ(c.Rows(kBlack),
-            "#....\n"
-            ".##..\n"
-            "...#.\n");
-}
-
-TEST(GdiShapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
-  Canvas c(6, 5);
-  HBRUSH brush = CreateSolidBrush(kRed);
-  HGDIOBJ oldBrush = SelectObject(c.dc(), brush);
-  Rectangle(c.dc(), 0, 0, 5, 4);
-  EXPECT_EQ(c.Rows(kBlack),
-            "#####.\n"
-            "#...#.\n"
-            "#...#.\n"
-            "#####.\n"
-            "......\n");
-  EXPECT_EQ(c.Rows(kRed),
-            "......\n"
-            ".###..\n"
-            ".###..\n"
-            "......\n"
-            "......\n");
-  // Without a pen the fill stops one pixel short of the right and bottom edges.
-  HGDIOBJ oldPen = SelectObject(c.dc(), GetStockObject(NULL_PEN));
-  c.Fill(RECT{0, 0, 6, 5}, kWhite);
-  Rectangle(c.dc(), 0, 0, 5, 4);
-  EXPECT_EQ(RectText(c.InkBox()), "0,0-4,3");
-  SelectObject(c.dc(), oldPen);
-  SelectObject(c.dc(), oldBrush);
-  DeleteObject(brush);
-}
-
-TEST(GdiShapes, EllipseStaysInsideItsBoundingRect) {
+TEST(GdiDrawing, EllipseStaysInsideItsBoundingRect) {
   Canvas c(20, 20);
   Ellipse(c.dc(), 2, 3, 14, 11);
   EXPECT_EQ(RectText(c.InkBox()), "2,3-14,11");
   EXPECT_EQ(c.At(2, 3), kWhite);  // corners stay clear
-}
-
-TEST(GdiShapes, PolygonFillsATriangle) {
-  Canvas c(8, 8);
-  HGDIOBJ oldBrush = SelectObject(c.dc(), GetStockObject(BLACK_BRUSH));
-  HGDIOBJ oldPen = SelectObject(c.dc(), GetStockObject(NULL_PEN));
-  // Pixels whose centres lie inside are filled; centres on a right edge are not.
-  const POINT down[] = {{0, 0}, {7, 0}, {3, 4}};
-  Polygon(c.dc(), down, 3);
-  SelectObject(c.dc(), oldPen);
-  SelectObject(c.dc(), oldBrush);
-  EXPECT_EQ(c.Rows(RECT{0, 0, 8, 5}, kBlack),
-            "######..\n"
-            ".####...\n"
-            "..##....\n"
-            "........\n"
-            "........\n");
 }
 
 TEST(GdiRegions, CombineAndClip) {
@@ -262,9 +212,12 @@ TEST(GdiSysColors, ClassicDefaultsAndDesktopOverrides) {
   EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), RGB(64, 64, 64));
   win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
   Canvas c(2, 2);
-  RECT r{0, 0, 2, 2};
+  RECT r{0, 0, 1, 2};
   FillRect(c.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
+  r = RECT{1, 0, 2, 2};  // a system colour index plus one works as a brush
+  FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_HIGHLIGHT + 1)));
   EXPECT_EQ(c.At(0, 0), RGB(1, 2, 3));
+  EXPECT_EQ(c.At(1, 1), GetSysColor(COLOR_HIGHLIGHT));
   win32::ResetSysColors();
   EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
 }

@@ -28,23 +28,6 @@ HFONT MakeFont(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE char
 }
 HFONT Tahoma8() { return MakeFont("Tahoma", kEightPoint); }
 
-// Selects a font into a DC for the scope of a test and deletes it afterwards.
-class FontScope {
- public:
-  FontScope(HDC dc, HFONT font) : dc_(dc), font_(font), old_(SelectObject(dc_, font)) {}
-  ~FontScope() {
-    SelectObject(dc_, old_);
-    DeleteObject(font_);
-  }
-  FontScope(const FontScope&) = delete;
-  FontScope& operator=(const FontScope&) = delete;
-
- private:
-  HDC dc_;
-  HFONT font_;
-  HGDIOBJ old_;
-};
-
 // A canvas with a font (8-point Tahoma unless given) selected for its lifetime.
 class TextCanvas : public Canvas {
  public:
@@ -52,7 +35,7 @@ class TextCanvas : public Canvas {
       : Canvas(width, height, fill), font_(dc(), font) {}
 
  private:
-  FontScope font_;
+  Selected font_;
 };
 
 SIZE Extent(HDC dc, const char* text) {
@@ -318,15 +301,15 @@ TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
   SetBkMode(c.dc(), TRANSPARENT);
   Draw(c, "&File  &Edit  &View  Tahoma 8pt", RECT{4, 4, 256, 20}, kLine);
   {
-    FontScope font(c.dc(), MakeFont("Tahoma", kEightPoint, FW_BOLD));
+    Selected font(c.dc(), MakeFont("Tahoma", kEightPoint, FW_BOLD));
     Draw(c, "Tahoma 8pt bold: Menu Bar", RECT{4, 22, 256, 38}, kLine);
   }
   {
-    FontScope font(c.dc(), MakeFont("MS Sans Serif", kEightPoint));
+    Selected font(c.dc(), MakeFont("MS Sans Serif", kEightPoint));
     Draw(c, "MS Sans Serif: Customize...", RECT{4, 40, 256, 56}, kLine);
   }
   {
-    FontScope font(c.dc(), MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
+    Selected font(c.dc(), MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
     Draw(c, "3456tu", RECT{4, 60, 256, 80}, kLine | DT_NOPREFIX);
     EXPECT_GT(c.InkBox(face).bottom, 60);
   }

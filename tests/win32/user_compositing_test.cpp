@@ -58,7 +58,7 @@ TEST_F(Compositing, RegionShapesTheWindowOnTheScreen) {
   EXPECT_EQ(ScreenPixel(250, 190), win32::kDefaultDesktopColor);
 }
 
-TEST_F(Compositing, ChildRegionClipsWhatTheChildPaints) {
+TEST_F(Compositing, ChildPaintingIsClippedToItsRegionAndToItsParent) {
   HWND front = Solid("front", kFrontRect, kBlue);
   HWND child = CreateTestWindow("shaped", RECT{10, 10, 70, 70}, kTestChildStyle, 0, front);
   SetWindowRgn(child, CreateRectRgn(0, 0, 20, 20), FALSE);
@@ -67,6 +67,10 @@ TEST_F(Compositing, ChildRegionClipsWhatTheChildPaints) {
   EXPECT_EQ(Desktop().WindowPixel(front, 15, 15), kGreen);
   EXPECT_EQ(Desktop().WindowPixel(front, 50, 50), kBlue);
   EXPECT_EQ(WindowFromPoint(POINT{kFrontRect.left + 50, kFrontRect.top + 50}), front);
+  Solid("overhanging", RECT{140, 100, 220, 160}, kGreen, kTestChildStyle, front);
+  EXPECT_EQ(ScreenPixel(kFrontRect.left + 150, kFrontRect.top + 110), kGreen);
+  EXPECT_EQ(ScreenPixel(kFrontRect.right + 5, kFrontRect.top + 110), win32::kDefaultDesktopColor);
+  EXPECT_EQ(Desktop().WindowPixel(front, 90, 10), kBlue);
 }
 
 TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
@@ -82,14 +86,6 @@ TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
   UpdateWindow(back);
   MoveWindow(back, 100, 100, 50, 50, TRUE);
   EXPECT_EQ(ScreenPixel(5, 5), win32::kDefaultDesktopColor);
-}
-
-TEST_F(Compositing, ChildPaintingIsClippedToItsParent) {
-  HWND front = Solid("front", kFrontRect, kBlue);
-  Solid("overhanging", RECT{140, 100, 220, 160}, kGreen, kTestChildStyle, front);
-  EXPECT_EQ(ScreenPixel(kFrontRect.left + 150, kFrontRect.top + 110), kGreen);
-  EXPECT_EQ(ScreenPixel(kFrontRect.right + 5, kFrontRect.top + 110), win32::kDefaultDesktopColor);
-  EXPECT_EQ(Desktop().WindowPixel(front, 10, 10), kBlue);
 }
 
 TEST_F(Compositing, ScreenFollowsTheConfiguredSizeAndDpi) {

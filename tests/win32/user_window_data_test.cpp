@@ -47,15 +47,6 @@ TEST_F(WindowData, SubclassChainRunsNewestFirstAndUnwindsInReverse) {
   EXPECT_EQ(GetWindowLongA(hwnd_, GWL_WNDPROC), original);
 }
 
-TEST_F(WindowData, LongsStylesAndUserDataRoundTrip) {
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)) & WS_POPUP, WS_POPUP);
-  EXPECT_EQ(SetWindowLongA(hwnd_, GWL_USERDATA, 1234), 0);
-  EXPECT_EQ(GetWindowLongA(hwnd_, GWL_USERDATA), 1234);
-  const LONG ex = GetWindowLongA(hwnd_, GWL_EXSTYLE);
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, ex | static_cast<LONG>(WS_EX_TOOLWINDOW));
-  EXPECT_TRUE(GetWindowLongA(hwnd_, GWL_EXSTYLE) & static_cast<LONG>(WS_EX_TOOLWINDOW));
-}
-
 TEST_F(WindowData, PropertiesAreNamedCaseInsensitivelyAndRemovable) {
   int control = 0;
   EXPECT_TRUE(SetPropA(hwnd_, "MirelMenuBar20:ObjectPtr", &control));
