@@ -27,6 +27,7 @@ constexpr int kMenuCount = 8;
 constexpr int kItemCount = 15;
 constexpr int kIconSize = 16;
 constexpr int kIconCount = 4;
+constexpr COLORREF kIconColour = RGB(40, 160, 90);
 constexpr int kHoveredMenu = 3;
 constexpr int kDroppedMenu = 1;
 constexpr int kHighlightedRow = 7;
@@ -76,7 +77,7 @@ class HostedBar {
     auto images = std::make_shared<ImageList>();
     for (int k = 0; k < kIconCount; ++k) {
       win32::Surface icon;
-      icon.Resize(kIconSize, kIconSize, RGB(40 * k, 200 - 40 * k, 90));
+      icon.Resize(kIconSize, kIconSize, kIconColour);
       images->Images().AddSurface(Variant::Missing(), Variant::Missing(), icon);
     }
     ctsMBImageListTypeConstants slot = imlMenuItems;

@@ -26,18 +26,32 @@ void Blend(const WindowRecord* w, const RECT& area, Surface& screen) {
   }
 }
 
+// Whether w paints every pixel of the area: visible, unshaped and with pixels all over it.
+bool Covers(const WindowRecord* w, const RECT& area) {
+  if (!w->IsVisibleStyle() || !w->surface || w->region) return false;
+  const Surface& source = *w->surface;
+  const RECT painted = Intersect(w->rect, Offset(RECT{0, 0, source.width, source.height}, w->rect.left, w->rect.top));
+  const RECT covered = Intersect(area, painted);
+  return EqualRect(&area, &covered) != FALSE;
+}
+
 }  // namespace
 
 void ComposeArea(const RECT& screenRect) {
   Surface& screen = TheDisplay().screen;
   const RECT area = Intersect(screenRect, RECT{0, 0, screen.width, screen.height});
   if (RectEmpty(area)) return;
-  const COLORREF background = State().desktopColor;
-  for (int y = area.top; y < area.bottom; ++y) {
-    std::fill_n(&screen.At(area.left, y), area.right - area.left, background);
-  }
+  // Nothing below the topmost window that covers the whole area shows through it.
   const auto& tops = DesktopRecord().children;
-  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+  const auto covering = std::find_if(tops.begin(), tops.end(), [&](HWND h) { return Covers(Find(h), area); });
+  if (covering == tops.end()) {
+    const COLORREF background = State().desktopColor;
+    for (int y = area.top; y < area.bottom; ++y) {
+      std::fill_n(&screen.At(area.left, y), area.right - area.left, background);
+    }
+  }
+  for (auto it = std::make_reverse_iterator(covering == tops.end() ? covering : std::next(covering)); it != tops.rend();
+       ++it) {
     const WindowRecord* w = Find(*it);
     if (w->IsVisibleStyle() && w->surface) Blend(w, area, screen);
   }

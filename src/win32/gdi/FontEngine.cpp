@@ -66,21 +66,36 @@ std::string Utf8(const WCHAR* face) {
 }
 
 // The faces of the fonts-wine folder, read directly: the system configuration may reject
-// bitmap-only faces such as "MS Sans Serif", which the Windows look depends on.
-FcFontSet* WineFonts() {
-  static FcFontSet* set = [] {
-    FcFontSet* fonts = FcFontSetCreate();
+// bitmap-only faces such as "MS Sans Serif", which the Windows look depends on. They live as
+// long as the process; at exit they and fontconfig's own state are released, because
+// fontconfig keeps its inner links as offsets that a leak checker cannot follow.
+class WineFontSet {
+ public:
+  WineFontSet() : fonts_(FcFontSetCreate()) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(kWineFontDir, error)) {
       int count = 1;
       for (int id = 0; id < count; ++id) {
         FcPattern* face = FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(entry.path().c_str()), id, nullptr, &count);
-        if (face && !FcFontSetAdd(fonts, face)) FcPatternDestroy(face);
+        if (face && !FcFontSetAdd(fonts_, face)) FcPatternDestroy(face);
       }
     }
-    return fonts;
-  }();
-  return set;
+  }
+  ~WineFontSet() {
+    FcFontSetDestroy(fonts_);
+    FcFini();
+  }
+  WineFontSet(const WineFontSet&) = delete;
+  WineFontSet& operator=(const WineFontSet&) = delete;
+  FcFontSet* Fonts() const { return fonts_; }
+
+ private:
+  FcFontSet* fonts_;
+};
+
+FcFontSet* WineFonts() {
+  static const WineFontSet set;
+  return set.Fonts();
 }
 
 // Finds the font file for a family, weight and slant among `fonts` (all of the system's

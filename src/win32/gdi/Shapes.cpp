@@ -118,7 +118,13 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
   return GetPixel(hdc, x, y);
 }
 
-BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) { return SetPixel(hdc, x, y, color) != CLR_INVALID; }
+// Succeeds where the pixel is visible, without reading the colour back as SetPixel does.
+BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return FALSE;
+  PlotPixel(*dc, x, y, color);
+  return IsVisible(*dc, ToTarget(*dc, x, y)) ? TRUE : FALSE;
+}
 
 BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous) {
   DeviceContext* dc = FindDC(hdc);
