@@ -306,6 +306,8 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void StartRunTime();
   void ResizeRoutine();
   void CreateSurfaces();
+  // Decodes the bar's and the menu windows' bitmaps once, for the control's life.
+  void LoadMenuBitmaps();
   void ReleaseEverything();
   void RaiseReSize();
   // Menu tracking on the bar: timers, hot-tracking, the mouse-leave poll, the watched

@@ -112,6 +112,7 @@ void MirelMenuBar20::InitProperties() {
   m_ToolTipPostTimer.SetInterval(static_cast<UINT>(kToolTipPostTime));
   FillColorScheme();
   CreateSurfaces();
+  LoadMenuBitmaps();
   StartRunTime();
 }
 

@@ -40,6 +40,7 @@ HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
   setup.bInfrequentsHidden = IsTrue(menu.cMDisplayInfrequents) && !IsTrue(menu.cMDisplayInfrequentState);
   setup.hWndControl = m_hWndMB;
   setup.hWndParentMenu = request.hWndParentMenu;
+  setup.pArtwork = &m_Artwork;
   setup.OnFirstPaint = [this](HWND hWndMenu) {
     m_OpenMenuWindows.push_back(hWndMenu);
     m_hWndTracking = hWndMenu;

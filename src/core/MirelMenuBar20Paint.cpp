@@ -6,6 +6,7 @@
 // Left out here: the rebar's lines (their heights join the control's height and their hosted
 // controls are laid out at this point) belong to the band layout and are added with it.
 #include "core/MirelMenuBar20.h"
+#include "render/ResourceBitmaps.h"
 #include "menu/MenuBarPainter.h"
 
 tBarLook MirelMenuBar20::BarLook() const {
@@ -86,4 +87,11 @@ void MirelMenuBar20::PaintBarCaptionPressed(int iMenu) {
 
 int MirelMenuBar20::BarMenuAt(int x, int y) const {
   return MenuBarLayout::HitTest(m_Menus, m_iMenuHeaderSpacing, m_BarLayout.lBarHeight, x, y);
+}
+
+void MirelMenuBar20::LoadMenuBitmaps() {
+  for (const char* name : {artwork::kMenuBar2003, artwork::kInfrequentArrow, artwork::kMenuMargins}) {
+    m_Artwork.Find(name);
+  }
+  for (int theme = XPBlue; theme <= XPOlive; ++theme) m_Artwork.Find(ThemedResourceName(artwork::kMsiePanelStem, theme));
 }

@@ -130,6 +130,7 @@ void MirelMenuBar20::ReadProperties(PropertyBag& bag) {
   RebuildBandSizeTable();
   FillColorScheme();
   CreateSurfaces();
+  LoadMenuBitmaps();
   if (Ambient().UserMode()) {
     StartRunTime();
   } else {

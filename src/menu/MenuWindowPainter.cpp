@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr const char* kArrowArtwork = "INFREQARROW_BITMAPS";
+constexpr const char* kArrowArtwork = artwork::kInfrequentArrow;
 constexpr const char* kGlyphFontName = "Marlett";
 constexpr double kGlyphFontSize = 10;
 constexpr char kGlyphRightArrow[] = "4";

@@ -134,7 +134,7 @@ bool frmMenu::IsMenuWindow(HWND hWnd) {
 
 MenuWindowPainter frmMenu::Painter() const {
   return MenuWindowPainter(m_Setup.Look, m_Setup.Items, m_Layout, m_Size.cx, m_Size.cy, m_bExpandArrow,
-                           m_Artwork);
+                           *m_Setup.pArtwork);
 }
 
 void frmMenu::ShowAt(int x, int y) {

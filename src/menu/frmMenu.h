@@ -37,6 +37,9 @@ struct tMenuWindowSetup {
   bool bOpenedLeftwards = false;
   HWND hWndControl = nullptr;  // the control's window, watched for mouse moves and releases
   HWND hWndParentMenu = nullptr;  // the menu window this one cascades from; 0 = none
+  // The control's decoded artwork: its menu windows paint from the control's surfaces
+  // instead of decoding the strips again for every window.
+  styles::ArtworkCache* pArtwork = nullptr;
   // The window reports its first paint (the control then lists it as open) and its unloading.
   std::function<void(HWND)> OnFirstPaint;
   std::function<void(HWND)> OnUnload;
@@ -179,7 +182,6 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   bool m_bExpandArrowHot = false;
   HWND m_hWndChild = nullptr;
   std::string m_sChildKey;
-  mutable styles::ArtworkCache m_Artwork;  // decoded on first use
   cMemDC m_Base;  // the full paint in the normal state, shadows and join included
   cMemDC m_Face;  // what the window shows
   Timer m_OverTimer;

@@ -30,6 +30,12 @@ namespace artwork {
 
 inline constexpr COLORREF kArtworkKeyColor = RGB(255, 0, 255);
 
+// The bitmaps the control loads for its bar and its menu windows.
+inline constexpr const char* kMenuBar2003 = "MENUBAR2003_BITMAPS";
+inline constexpr const char* kMsiePanelStem = "MSIE_PANEL(";
+inline constexpr const char* kInfrequentArrow = "INFREQARROW_BITMAPS";
+inline constexpr const char* kMenuMargins = "MENU_MARGINS_BITMAPS";
+
 // "MENUBAR2003_BITMAPS": the bar background, one column per theme over the full height.
 inline constexpr int kMenuBarColumnWidth = 10;
 // The pressed-caption strip inside it: pieces kPressedPieceWidth x kPressedPieceHeight at

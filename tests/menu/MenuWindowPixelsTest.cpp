@@ -36,13 +36,6 @@ std::string Hex(COLORREF c) {
 
 class MenuWindowPixelsTest : public MenuWindowTest {
  protected:
-  void AddFileMenu() {
-    auto items = AddMenu("File")->MenuItems();
-    items->Add({.Caption = "&New", .Key = "New", .HotKey = "Ctrl+N"});
-    items->Add({.Style = tsMenuSeperator, .Key = "Sep"});
-    items->Add({.Caption = "&Wrap", .Checked = true, .Key = "Wrap"});
-    items->Add({.Caption = "&Locked", .Checked = true, .Enabled = false, .Key = "Locked"});
-  }
   COLORREF Pixel(HWND hWnd, int x, int y) { return Desktop().WindowPixel(hWnd, x, y); }
 
   // The check box of item i: the outline's extent along the row's middle line and down the

@@ -28,6 +28,8 @@ class MenuWindowTest : public mirel_test::HeadlessTest {
   // Starts again at another resolution, with the backdrop and the form.
   void Restart(int dpi, int formLeft = kFormLeft, int formTop = kFormTop);
   std::shared_ptr<cMenu> AddMenu(const std::string& sKey);
+  // A File menu: New (hot key), a separator, a checked item, a checked disabled item.
+  void AddFileMenu();
   // Drops menu iMenu below its caption, as the bar does.
   HWND Drop(int iMenu);
   frmMenu& Menu(HWND hWnd);
@@ -93,6 +95,14 @@ inline std::shared_ptr<cMenu> MenuWindowTest::AddMenu(const std::string& sKey) {
   auto menu = m_Bar->Menus()->Add({.Key = sKey, .Caption = "&" + sKey, .Enabled = true});
   m_Bar->EndUpdate();
   return menu;
+}
+
+inline void MenuWindowTest::AddFileMenu() {
+  auto items = AddMenu("File")->MenuItems();
+  items->Add({.Caption = "&New", .Key = "New", .HotKey = "Ctrl+N"});
+  items->Add({.Style = tsMenuSeperator, .Key = "Sep"});
+  items->Add({.Caption = "&Wrap", .Checked = true, .Key = "Wrap"});
+  items->Add({.Caption = "&Locked", .Checked = true, .Enabled = false, .Key = "Locked"});
 }
 
 inline HWND MenuWindowTest::Drop(int iMenu) {

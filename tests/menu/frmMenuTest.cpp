@@ -22,14 +22,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class frmMenuTest : public MenuWindowTest {
  protected:
-  // A File menu: New (hot key), a separator, a checked item, a checked disabled item.
-  void AddFileMenu() {
-    auto items = AddMenu("File")->MenuItems();
-    items->Add({.Caption = "&New", .Key = "New", .HotKey = "Ctrl+N"});
-    items->Add({.Style = tsMenuSeperator, .Key = "Sep"});
-    items->Add({.Caption = "&Wrap", .Checked = true, .Key = "Wrap"});
-    items->Add({.Caption = "&Locked", .Checked = true, .Enabled = false, .Key = "Locked"});
-  }
   RECT WindowRect(HWND hWnd) {
     RECT rc{};
     GetWindowRect(hWnd, &rc);

@@ -8,7 +8,7 @@
 namespace styles {
 namespace {
 
-constexpr const char* kBarArtwork = "MENUBAR2003_BITMAPS";
+constexpr const char* kBarArtwork = artwork::kMenuBar2003;
 
 // Gripper: three dots, each a white square with the theme-coloured square over it, up and
 // to the left, so the white shows as a highlight below and to the right.
@@ -96,7 +96,7 @@ COLORREF tsMS2003::BarHighlightTextColor(ctsThemes /*theme*/, COLORREF normal) c
 namespace styles {
 namespace {
 
-constexpr const char* kMenuMarginArtwork = "MENU_MARGINS_BITMAPS";
+constexpr const char* kMenuMarginArtwork = artwork::kMenuMargins;
 constexpr COLORREF kMenuBackground = RGB(246, 246, 246);
 constexpr PerTheme<COLORREF> kMenuSeparator{RGB(106, 140, 203), RGB(110, 109, 143), RGB(96, 128, 88)};
 constexpr COLORREF kMenuSeparatorHighlight = RGB(255, 255, 255);

@@ -6,7 +6,7 @@
 namespace styles {
 namespace {
 
-constexpr const char* kPanelStem = "MSIE_PANEL(";
+constexpr const char* kPanelStem = artwork::kMsiePanelStem;
 
 // Gripper column: one dot every kGripperPitch rows while the counter stays within the bar
 // height plus kGripperOverrun; each dot is a white square with a shaded 2x2 block over it,
