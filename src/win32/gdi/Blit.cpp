@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "win32/gdi/DeviceContext.h"
 #include "win32/gdi/GdiObjects.h"
@@ -133,14 +134,22 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
       }
       return;
     }
-    for (int ty = part.top; ty < part.bottom; ++ty) {
-      const int j = spanY.Index(ty - shift.y);
+    // A source column depends only on the target column: map each once per part.
+    std::vector<int> sourceColumns;
+    if (needSource) {
+      sourceColumns.reserve(static_cast<size_t>(part.right - part.left));
       for (int tx = part.left; tx < part.right; ++tx) {
         const int i = spanX.Index(tx - shift.x);
+        sourceColumns.push_back(sourceShift.x + sx + SourceOffset(i, spanX.count, std::abs(sw)) * srcStepX);
+      }
+    }
+    for (int ty = part.top; ty < part.bottom; ++ty) {
+      const int j = spanY.Index(ty - shift.y);
+      const int py = needSource ? sourceShift.y + sy + SourceOffset(j, spanY.count, std::abs(sh)) * srcStepY : 0;
+      for (int tx = part.left; tx < part.right; ++tx) {
         COLORREF s = 0;
         if (needSource) {
-          const int px = sourceShift.x + sx + SourceOffset(i, spanX.count, std::abs(sw)) * srcStepX;
-          const int py = sourceShift.y + sy + SourceOffset(j, spanY.count, std::abs(sh)) * srcStepY;
+          const int px = sourceColumns[static_cast<size_t>(tx - part.left)];
           if (!source->Contains(px, py)) continue;
           s = (*convert)(source->At(px, py));
         }
