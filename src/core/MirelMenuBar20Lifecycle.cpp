@@ -13,7 +13,6 @@ using namespace MirelMenuBar20Defaults;
 constexpr UINT kAutoDropInterval = 1000;
 constexpr UINT kOverInterval = 50;
 constexpr UINT kDragInterval = 25;
-constexpr UINT kTipDisplayInterval = 25;
 
 }  // namespace
 
@@ -21,7 +20,6 @@ MirelMenuBar20::MirelMenuBar20() {
   m_AutoDropTimer.SetInterval(kAutoDropInterval);
   m_OverTimer.SetInterval(kOverInterval);
   m_tmrDrag.SetInterval(kDragInterval);
-  m_TipDisplayTimer.SetInterval(kTipDisplayInterval);
   InitTracking();
 }
 

@@ -7,6 +7,7 @@
 #include "render/ColorScheme.h"
 #include "render/MUnicodeSupport.h"
 #include "render/ResourceBitmaps.h"
+#include "render/ShadowStrip.h"
 #include "render/modDrawHelpers.h"
 #include "render/modFontConv.h"
 #include "render/modImageList.h"
@@ -253,21 +254,16 @@ void MenuWindowPainter::DrawArrowCell(HDC hdc, int iState) const {
 void MenuWindowPainter::PaintShadows(HDC hdc, const RECT& rcWindow) const {
   if (!m_Look.bShadows) return;
   HDC screen = GetDC(nullptr);
-  const auto shade = [&](int lScreenX, int lScreenY, int lClientX, int lClientY, int iStep, bool bCopy) {
-    const COLORREF under = GetPixel(screen, lScreenX, lScreenY);
-    SetPixelV(hdc, lClientX, lClientY,
-              bCopy ? under : ShadowBlend(ShadowFactor(m_Look.eStyle, m_Look.eTheme, iStep), under));
-  };
+  const POINT origin{rcWindow.left, rcWindow.top};
   // Step i lies i pixels out from the body's edge; the steps beyond the window's last row and
   // column fall outside it and are clipped away.
   for (int i = 0; i < kShadowSteps; ++i) {
-    const int lRow = m_lHeight - kMenuShadowSize + i;
-    for (int j = 0; j <= m_lWidth; ++j) shade(rcWindow.left + j, rcWindow.top + lRow, j, lRow, i, j < kShadowSkip);
+    DrawShadowStrip(hdc, screen, origin, POINT{0, m_lHeight - kMenuShadowSize + i}, ShadowStripDirection::Row,
+                    m_lWidth + 1, kShadowSkip, ShadowFactor(m_Look.eStyle, m_Look.eTheme, i));
   }
   for (int i = 0; i < kShadowSteps; ++i) {
-    const int lColumn = m_lWidth - kMenuShadowSize + i;
-    for (int j = 0; j <= m_lHeight; ++j)
-      shade(rcWindow.left + lColumn, rcWindow.top + j, lColumn, j, i, j < kShadowSkip);
+    DrawShadowStrip(hdc, screen, origin, POINT{m_lWidth - kMenuShadowSize + i, 0}, ShadowStripDirection::Column,
+                    m_lHeight + 1, kShadowSkip, ShadowFactor(m_Look.eStyle, m_Look.eTheme, i));
   }
   ReleaseDC(nullptr, screen);
 }

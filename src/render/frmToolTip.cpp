@@ -7,6 +7,7 @@
 #include "render/ColorScheme.h"
 #include "render/MUnicodeSupport.h"
 #include "render/modDrawHelpers.h"
+#include "render/ShadowStrip.h"
 #include "render/modFontConv.h"
 
 namespace {
@@ -101,20 +102,18 @@ void frmToolTip::DrawShadows() {
   GetWindowRect(m_hWnd, &window);
   HDC hScreen = GetDC(nullptr);
   HDC hFace = m_Face.hdc();
-  const auto shade = [&](LONG x, LONG y, int step, bool darken) {
-    const COLORREF under = GetPixel(hScreen, window.left + x, window.top + y);
-    if (under == CLR_INVALID) return;
-    SetPixelV(hFace, x, y, darken ? ShadowBlend(PlainShadowFactor(step), under) : under);
-  };
+  const POINT origin{window.left, window.top};
   for (int step = 0; step < kShadowSteps; ++step) {
     const LONG x = m_rcBorder.right + step;
     if (x >= m_lWidth) break;
-    for (LONG y = 0; y < m_lHeight; ++y) shade(x, y, step, y >= kShadowUndarkened);
+    DrawShadowStrip(hFace, hScreen, origin, POINT{x, 0}, ShadowStripDirection::Column, m_lHeight, kShadowUndarkened,
+                    PlainShadowFactor(step));
   }
   for (int step = 0; step < kShadowSteps; ++step) {
     const LONG y = m_rcBorder.bottom + step;
     if (y >= m_lHeight) break;
-    for (LONG x = 0; x < m_lWidth; ++x) shade(x, y, step, x >= kShadowUndarkened);
+    DrawShadowStrip(hFace, hScreen, origin, POINT{0, y}, ShadowStripDirection::Row, m_lWidth, kShadowUndarkened,
+                    PlainShadowFactor(step));
   }
   ReleaseDC(nullptr, hScreen);
 }
