@@ -300,6 +300,12 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void LostFocus() override { m_bHasFocus = VARIANT_FALSE; }
 
  private:
+  // A let that only stores: keep the value and tell the container under its persisted name.
+  template <class T>
+  void StoreProperty(T& field, T value, const char* sChangedName) {
+    field = std::move(value);
+    PropertyChanged(sChangedName);
+  }
   void ApplyDefaults();
   void RebuildBandSizeTable();
   void AttachToWindow();

@@ -8,15 +8,9 @@
 #include "core/MirelMenuBar20.h"
 #include "core/SpacingValue.h"
 
-void MirelMenuBar20::SetApplyCandyEffects(VARIANT_BOOL value) {
-  m_bApplyCandyEffects = value;
-  PropertyChanged("ApplyCandyEffects");
-}
+void MirelMenuBar20::SetApplyCandyEffects(VARIANT_BOOL value) { StoreProperty(m_bApplyCandyEffects, std::move(value), "ApplyCandyEffects"); }
 
-void MirelMenuBar20::SetAutoSelectTheme(VARIANT_BOOL value) {
-  m_bAutoSelectTheme = value;
-  PropertyChanged("AutoSelectTheme");
-}
+void MirelMenuBar20::SetAutoSelectTheme(VARIANT_BOOL value) { StoreProperty(m_bAutoSelectTheme, std::move(value), "AutoSelectTheme"); }
 
 void MirelMenuBar20::SetCustomBandHeight(std::int32_t value) {
   const std::int32_t height = value < kMinBandHeight ? kMinBandHeight : value;
@@ -27,20 +21,11 @@ void MirelMenuBar20::SetCustomBandHeight(std::int32_t value) {
   if (changed && m_eDefaultBandSize == bsCustom && m_bRedrawEnabled) EndUpdate();
 }
 
-void MirelMenuBar20::SetLocalMoreColors(std::string value) {
-  m_sLocalMoreColors = std::move(value);
-  PropertyChanged("CPMoreColors");
-}
+void MirelMenuBar20::SetLocalMoreColors(std::string value) { StoreProperty(m_sLocalMoreColors, std::move(value), "CPMoreColors"); }
 
-void MirelMenuBar20::SetLocalPalette(std::string value) {
-  m_sLocalPalette = std::move(value);
-  PropertyChanged("CPPalette");
-}
+void MirelMenuBar20::SetLocalPalette(std::string value) { StoreProperty(m_sLocalPalette, std::move(value), "CPPalette"); }
 
-void MirelMenuBar20::SetLocalSystem(std::string value) {
-  m_sLocalSystem = std::move(value);
-  PropertyChanged("CPSystem");
-}
+void MirelMenuBar20::SetLocalSystem(std::string value) { StoreProperty(m_sLocalSystem, std::move(value), "CPSystem"); }
 
 void MirelMenuBar20::SetDefaultBandSize(ctsBandSizeConstants value) {
   const bool changed = value != m_eDefaultBandSize;
@@ -53,45 +38,21 @@ void MirelMenuBar20::SetDefaultBandSize(ctsBandSizeConstants value) {
   if (changed && m_bRedrawEnabled) EndUpdate();
 }
 
-void MirelMenuBar20::SetDefaultMenuDropSize(ctsMenuDropSizeConstants value) {
-  m_eDefaultMenuDropSize = value;
-  PropertyChanged("DefaultMenuDropSize");
-}
+void MirelMenuBar20::SetDefaultMenuDropSize(ctsMenuDropSizeConstants value) { StoreProperty(m_eDefaultMenuDropSize, std::move(value), "DefaultMenuDropSize"); }
 
-void MirelMenuBar20::SetDefaultCaptionFont(std::shared_ptr<StdFont> value) {
-  m_oDefaultCaptionFont = std::move(value);
-  PropertyChanged("DefaultCaptionFont");
-}
+void MirelMenuBar20::SetDefaultCaptionFont(std::shared_ptr<StdFont> value) { StoreProperty(m_oDefaultCaptionFont, std::move(value), "DefaultCaptionFont"); }
 
-void MirelMenuBar20::SetDefaultMenuFont(std::shared_ptr<StdFont> value) {
-  m_oDefaultMenuFont = std::move(value);
-  PropertyChanged("DefaultMenuFont");
-}
+void MirelMenuBar20::SetDefaultMenuFont(std::shared_ptr<StdFont> value) { StoreProperty(m_oDefaultMenuFont, std::move(value), "DefaultMenuFont"); }
 
-void MirelMenuBar20::SetDefaultMenuItemFont(std::shared_ptr<StdFont> value) {
-  m_oDefaultMenuItemFont = std::move(value);
-  PropertyChanged("DefaultMenuItemFont");
-}
+void MirelMenuBar20::SetDefaultMenuItemFont(std::shared_ptr<StdFont> value) { StoreProperty(m_oDefaultMenuItemFont, std::move(value), "DefaultMenuItemFont"); }
 
-void MirelMenuBar20::SetDefaultMenuItemForeColor(OLE_COLOR value) {
-  m_lDefaultMenuItemForeColor = value;
-  PropertyChanged("DefaultMenuItemForeColor");
-}
+void MirelMenuBar20::SetDefaultMenuItemForeColor(OLE_COLOR value) { StoreProperty(m_lDefaultMenuItemForeColor, std::move(value), "DefaultMenuItemForeColor"); }
 
-void MirelMenuBar20::SetDisabledMenuForeColor(OLE_COLOR value) {
-  m_lDisabledMenuForeColor = value;
-  PropertyChanged("DisabledMenuForeColor");
-}
+void MirelMenuBar20::SetDisabledMenuForeColor(OLE_COLOR value) { StoreProperty(m_lDisabledMenuForeColor, std::move(value), "DisabledMenuForeColor"); }
 
-void MirelMenuBar20::SetDisabledMenuItemForeColor(OLE_COLOR value) {
-  m_lDisabledMenuItemForeColor = value;
-  PropertyChanged("DisabledMenuItemForeColor");
-}
+void MirelMenuBar20::SetDisabledMenuItemForeColor(OLE_COLOR value) { StoreProperty(m_lDisabledMenuItemForeColor, std::move(value), "DisabledMenuItemForeColor"); }
 
-void MirelMenuBar20::SetBandJustification(VARIANT_BOOL value) {
-  m_bBandJustification = value;
-  PropertyChanged("BandJustification");
-}
+void MirelMenuBar20::SetBandJustification(VARIANT_BOOL value) { StoreProperty(m_bBandJustification, std::move(value), "BandJustification"); }
 
 void MirelMenuBar20::SetEnabled(VARIANT_BOOL value) {
   m_bEnabled = value;
@@ -110,15 +71,9 @@ Variant MirelMenuBar20::HotKeyConstants() const { return HotKeyNameTable::AsArra
 
 void MirelMenuBar20::SetHotKeyConstants(const Variant& value) { HotKeyNameTable::AssignArray(value); }
 
-void MirelMenuBar20::SetHighlightInfrequents(VARIANT_BOOL value) {
-  m_bHighlightInfrequents = value;
-  PropertyChanged("HighlightInfrequents");
-}
+void MirelMenuBar20::SetHighlightInfrequents(VARIANT_BOOL value) { StoreProperty(m_bHighlightInfrequents, std::move(value), "HighlightInfrequents"); }
 
-void MirelMenuBar20::SetMenuShadows(VARIANT_BOOL value) {
-  m_bMenuShadows = value;
-  PropertyChanged("MenuShadows");
-}
+void MirelMenuBar20::SetMenuShadows(VARIANT_BOOL value) { StoreProperty(m_bMenuShadows, std::move(value), "MenuShadows"); }
 
 std::int16_t MirelMenuBar20::MenuHeaderSpacing() const {
   return SpacingValue::Visible(m_iMenuHeaderSpacing, kMenuHeaderSpacingOffset);
@@ -162,20 +117,11 @@ void MirelMenuBar20::SetToolSpacing(std::int16_t value) {
   if (m_bRedrawEnabled) PaintFace();
 }
 
-void MirelMenuBar20::SetToolTipBackColor(OLE_COLOR value) {
-  m_lToolTipBackColor = value;
-  PropertyChanged("ToolTipBackColor");
-}
+void MirelMenuBar20::SetToolTipBackColor(OLE_COLOR value) { StoreProperty(m_lToolTipBackColor, std::move(value), "ToolTipBackColor"); }
 
-void MirelMenuBar20::SetToolTipForeColor(OLE_COLOR value) {
-  m_lToolTipForeColor = value;
-  PropertyChanged("ToolTipForeColor");
-}
+void MirelMenuBar20::SetToolTipForeColor(OLE_COLOR value) { StoreProperty(m_lToolTipForeColor, std::move(value), "ToolTipForeColor"); }
 
-void MirelMenuBar20::SetToolTipBorderColor(OLE_COLOR value) {
-  m_lToolTipBorderColor = value;
-  PropertyChanged("ToolTipBorderColor");
-}
+void MirelMenuBar20::SetToolTipBorderColor(OLE_COLOR value) { StoreProperty(m_lToolTipBorderColor, std::move(value), "ToolTipBorderColor"); }
 
 void MirelMenuBar20::SetToolTipPreTime(std::int32_t value) {
   if (value < 0 || value > kMaxToolTipTime) RaiseError(ErrorCode::InvalidTimerInterval, kErrorSource);
@@ -191,25 +137,13 @@ void MirelMenuBar20::SetToolTipPostTime(std::int32_t value) {
   PropertyChanged("ToolTipPostTime");
 }
 
-void MirelMenuBar20::SetToolTipFont(std::shared_ptr<StdFont> value) {
-  m_oToolTipFont = std::move(value);
-  PropertyChanged("ToolTipFont");
-}
+void MirelMenuBar20::SetToolTipFont(std::shared_ptr<StdFont> value) { StoreProperty(m_oToolTipFont, std::move(value), "ToolTipFont"); }
 
-void MirelMenuBar20::SetToolTipShadows(VARIANT_BOOL value) {
-  m_bToolTipShadows = value;
-  PropertyChanged("ToolTipShadows");
-}
+void MirelMenuBar20::SetToolTipShadows(VARIANT_BOOL value) { StoreProperty(m_bToolTipShadows, std::move(value), "ToolTipShadows"); }
 
-void MirelMenuBar20::SetToolTipWordWrap(VARIANT_BOOL value) {
-  m_bToolTipWordWrap = value;
-  PropertyChanged("ToolTipWordWrap");
-}
+void MirelMenuBar20::SetToolTipWordWrap(VARIANT_BOOL value) { StoreProperty(m_bToolTipWordWrap, std::move(value), "ToolTipWordWrap"); }
 
-void MirelMenuBar20::SetToolTipMaxWidth(std::int32_t value) {
-  m_lToolTipMaxWidth = value;
-  PropertyChanged("ToolTipMaxWidth");
-}
+void MirelMenuBar20::SetToolTipMaxWidth(std::int32_t value) { StoreProperty(m_lToolTipMaxWidth, std::move(value), "ToolTipMaxWidth"); }
 
 void MirelMenuBar20::SetVisualStyle(ctsVisualStyleConstants value) {
   m_eVisualStyle = value;
