@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-// The table generated from resources/*.png at build time (target mirel_artwork).
+// The table generated from resources/*.png at build time (see resources/Embed.cmake).
 std::span<const EmbeddedPng> EmbeddedArtwork();
 
 const EmbeddedPng* FindResourceBitmap(std::string_view name) {
