@@ -37,7 +37,7 @@ TEST_F(LifecycleTest, TerminateRemovesTheWindowPropertyAndStopsWatching) {
 
 TEST_F(LifecycleTest, ProxyKeptAfterTerminateRaisesObjectUnloaded) {
   auto bar = AddBar(true);
-  AddMenu(*bar, "File", "&File");
+  AddMenu("File");
   std::shared_ptr<cMenu> file = bar->Menus()->Item(Variant("File"));
   std::shared_ptr<cMenus> menus = bar->Menus();
   TheForm().RemoveControl(*bar);

@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "container/Form.h"
 #include "container/StdFont.h"
 #include "core/MirelMenuBar20.h"
 #include "support/Errors.h"
-#include "support/HeadlessTest.h"
+#include "support/BarOnForm.h"
 
 using mirel_test::ErrorFrom;
 using mirel_test::ErrorOf;
@@ -26,42 +25,18 @@ class RecordingSink : public __MirelMenuBar20 {
   }
 };
 
-class MenuBarTest : public mirel_test::HeadlessTest {
+class MenuBarTest : public mirel_test::BarOnForm {
  protected:
-  static constexpr int kFormLeft = 40;
-  static constexpr int kFormTop = 30;
-  static constexpr float kBarWidthTwips = 6000;
-  static constexpr float kBarHeightTwips = 600;
-
-  void TearDown() override { DropForm(); }
-
-  // Unloads the form and releases it with its controls.
-  void DropForm() {
-    if (m_Form) m_Form->Unload();
-    m_Form.reset();
-  }
-
-  // A new instance on a new form, at run time or design time.
-  std::shared_ptr<MirelMenuBar20> AddBar(bool userMode = true) {
-    MakeForm(userMode);
-    return m_Form->AddControl<MirelMenuBar20>(Placement());
+  // A new instance on a new form at (40, 30), at run time or design time; redraw stays off
+  // until EndUpdate, as for a host that has just placed it.
+  std::shared_ptr<MirelMenuBar20> AddBar(bool userMode = true, PropertyBag* saved = nullptr) {
+    MakeBar({.form = mirel_test::FormAt(40, 30, userMode), .endUpdate = false, .saved = saved});
+    return m_Bar;
   }
   // An instance loaded from saved settings.
-  std::shared_ptr<MirelMenuBar20> LoadBar(PropertyBag& saved, bool userMode = true) {
-    MakeForm(userMode);
-    return m_Form->LoadControl<MirelMenuBar20>(Placement(), saved);
-  }
+  std::shared_ptr<MirelMenuBar20> LoadBar(PropertyBag& saved, bool userMode = true) { return AddBar(userMode, &saved); }
 
   Form& TheForm() { return *m_Form; }
-
-  // Adds an enabled top-level menu whose key is `key`.
-  static void AddMenu(MirelMenuBar20& bar, const char* key, const char* caption = nullptr) {
-    MenuAddArgs args;
-    args.Key = key;
-    args.Caption = caption ? caption : key;
-    args.Enabled = true;
-    bar.Menus()->Add(args);
-  }
 
   // Lets every persisted setting to a value other than its default, in this order.
   static void ChangeEverySetting(MirelMenuBar20& bar, const std::shared_ptr<StdFont>& font) {
@@ -106,17 +81,4 @@ class MenuBarTest : public mirel_test::HeadlessTest {
     for (const PropertyChange& change : m_Form->PropertyChanges()) names.push_back(change.property);
     return names;
   }
-
- private:
-  void MakeForm(bool userMode) {
-    FormOptions options;
-    options.left = kFormLeft;
-    options.top = kFormTop;
-    options.userMode = userMode;
-    m_Form = std::make_unique<Form>(options);
-    m_Form->Show();
-  }
-  static ControlPlacement Placement() { return {"MirelMenuBar201", 0, 0, kBarWidthTwips, kBarHeightTwips}; }
-
-  std::unique_ptr<Form> m_Form;
 };

@@ -104,8 +104,8 @@ TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControl) {
 
 TEST_F(MethodsTest, PopUpMenuOpensOnlyAKnownKeyInPopUpMode) {
   auto bar = AddBar();
-  AddMenu(*bar, "File");
-  AddMenu(*bar, "Edit");
+  AddMenu("File", "File");
+  AddMenu("Edit", "Edit");
   std::vector<std::string> opened;
   bar->SetPopUpOpener([&](int iMenu, float X, float Y) {
     opened.push_back(std::to_string(iMenu) + " " + std::to_string(static_cast<int>(X)) + " " +
@@ -119,7 +119,7 @@ TEST_F(MethodsTest, PopUpMenuOpensOnlyAKnownKeyInPopUpMode) {
 
 TEST_F(MethodsTest, PopUpMenuWhileAMenuIsOpenClosesTheMenusInstead) {
   auto bar = AddBar();
-  AddMenu(*bar, "File");
+  AddMenu("File", "File");
   int openings = 0;
   bar->SetPopUpOpener([&](int, float, float) { ++openings; });
   HWND openMenu = mirel_test::CreateTestWindow("menu", RECT{0, 0, 50, 50}, mirel_test::kTestPopupStyle, WS_EX_TOPMOST);
@@ -139,8 +139,8 @@ TEST_F(MethodsTest, ClearAllErasesTheMenusAndRepaintsOnceButDoesNothingWhenEmpty
   long count = bar->PaintCount();
   bar->ClearAll();
   EXPECT_EQ(bar->PaintCount(), count);
-  AddMenu(*bar, "File");
-  AddMenu(*bar, "Edit");
+  AddMenu("File", "File");
+  AddMenu("Edit", "Edit");
   count = bar->PaintCount();
   bar->ClearAll();
   EXPECT_EQ(bar->Menus()->Count(), 0);

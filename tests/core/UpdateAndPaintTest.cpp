@@ -23,7 +23,7 @@ TEST_F(UpdateAndPaintTest, NothingPaintsUntilEndUpdateWhichPaintsOnce) {
     bar->SetToolSpacing(first ? 4 : 8);
     bar->SetRightToLeft(first ? VARIANT_TRUE : VARIANT_FALSE);
     bar->SetVisualStyle(first ? tsMSIE : tsMSNet);
-    AddMenu(*bar, first ? "File" : "Edit", "&File");
+    AddMenu(first ? "File" : "Edit", "&File");
     bar->Menus()->Item(Variant(first ? "File" : "Edit"))->Caption("&Datei");
     EXPECT_EQ(bar->PaintCount(), before);
     bar->EndUpdate();
@@ -46,7 +46,7 @@ TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   EXPECT_EQ(bar->PaintCount(), count);
   bar->Refresh();
   EXPECT_EQ(bar->PaintCount(), ++count);
-  AddMenu(*bar, "File", "&File");
+  AddMenu("File");
   count = bar->PaintCount();
   bar->Menus()->Item(Variant("File"))->Caption("&Datei");
   EXPECT_EQ(bar->PaintCount(), count + 1);

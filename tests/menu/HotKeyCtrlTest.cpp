@@ -100,30 +100,4 @@ TEST_F(HotKeyCtrlTest, ItemsOfDisabledOrHiddenMenusAreSkipped) {
       TakeLog());
 }
 
-TEST_F(HotKeyCtrlTest, KeysCountOnlyWhileTheFormIsActiveAndTheBarEnabled) {
-  AddHotKeyItem(AddMenu("mnuFile"), "itmSave", "Ctrl+S");
-  HWND hWndOther = CreateKeyWindow("other", nullptr);
-  SetActiveWindow(hWndOther);
-  SetFocus(hWndOther);
-  Chord({VK_CONTROL}, 'S');
-  Chord({VK_CONTROL}, VK_ESCAPE);
-
-  SetActiveWindow(m_Form->hWnd());
-  SetFocus(m_hWndFocus);
-  m_Bar->SetEnabled(VARIANT_FALSE);
-  Chord({VK_CONTROL}, 'S');
-
-  ExpectLog(
-      {
-          "other WM_KEYDOWN S",
-          "other WM_KEYUP S",
-          "other WM_KEYDOWN Esc",
-          "other WM_KEYUP Esc",
-          "focus WM_KEYDOWN S",
-          "focus WM_KEYUP S",
-      },
-      TakeLog());
-  DestroyWindow(hWndOther);
-}
-
 }  // namespace

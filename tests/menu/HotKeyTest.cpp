@@ -95,29 +95,36 @@ TEST_F(HotKeyTest, KeyHeldWithAltIsNoHotKey) {
   ExpectLog({"focus WM_SYSKEYDOWN F5", "focus WM_SYSKEYUP F5"}, TakeLog());
 }
 
+// Plain keys, Ctrl combinations and Ctrl+Esc alike.
 TEST_F(HotKeyTest, KeysCountOnlyWhileTheFormIsActiveAndTheBarEnabled) {
-  AddHotKeyItem(AddMenu("mnuView"), "itmRefresh", "F5");
+  const auto view = AddMenu("mnuView");
+  AddHotKeyItem(view, "itmRefresh", "F5");
+  AddHotKeyItem(view, "itmSave", "Ctrl+S");
+  const auto typeAll = [this] {
+    win32::TheDesktop().KeyPress(kF5);
+    Chord({VK_CONTROL}, 'S');
+    Chord({VK_CONTROL}, VK_ESCAPE);
+  };
   HWND hWndOther = CreateKeyWindow("other", nullptr);
   SetActiveWindow(hWndOther);
   SetFocus(hWndOther);
-  win32::TheDesktop().KeyPress(kF5);
-
+  typeAll();
   SetActiveWindow(m_Form->hWnd());
   SetFocus(m_hWndFocus);
   m_Bar->SetEnabled(VARIANT_FALSE);
-  win32::TheDesktop().KeyPress(kF5);
-
+  typeAll();
   m_Bar->SetEnabled(VARIANT_TRUE);
-  win32::TheDesktop().KeyPress(kF5);
+  typeAll();
 
   ExpectLog(
       {
-          "other WM_KEYDOWN F5",
-          "other WM_KEYUP F5",
-          "focus WM_KEYDOWN F5",
-          "focus WM_KEYUP F5",
-          "bar MenuItemClick(1, mnuView, 1, itmRefresh)",
-          "focus WM_KEYUP F5",
+          "other WM_KEYDOWN F5", "other WM_KEYUP F5", "other WM_KEYDOWN S", "other WM_KEYUP S",
+          "other WM_KEYDOWN Esc", "other WM_KEYUP Esc",
+          "focus WM_KEYDOWN F5", "focus WM_KEYUP F5", "focus WM_KEYDOWN S", "focus WM_KEYUP S",
+          "focus WM_KEYDOWN Esc", "focus WM_KEYUP Esc",
+          "bar MenuItemClick(1, mnuView, 1, itmRefresh)", "focus WM_KEYUP F5",
+          "bar MenuItemClick(1, mnuView, 2, itmSave)", "focus WM_KEYUP S",
+          "focus WM_KEYUP Esc",
       },
       TakeLog());
   DestroyWindow(hWndOther);

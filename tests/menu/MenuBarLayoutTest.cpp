@@ -6,29 +6,31 @@
 #include <vector>
 
 #include "MenuBarPaintTest.h"
-#include "win32/commctrl.h"
 
 namespace menubar_test {
 namespace {
 
 constexpr int kMargins = 10;  // 5 above and 5 below the tallest element
 
-std::string Row(const tMenuInfo& menu) {
-  return menu.cMCaption + " x=" + std::to_string(menu.cMCollX) + " w=" + std::to_string(menu.cMWidth);
-}
-
 class MenuBarLayoutTest : public MenuBarPaintTest {
  protected:
+  // "caption x=<left> w=<width>" for every menu, and the end of the captions.
   std::vector<std::string> LayoutRows() const {
     std::vector<std::string> rows;
-    for (int i = 1; i <= m_Bar->MenuData().Count(); ++i) rows.push_back(Row(Record(i)));
+    for (int i = 1; i <= m_Bar->MenuData().Count(); ++i)
+      rows.push_back(Row(Record(i).cMCaption, Record(i).cMCollX, Record(i).cMWidth));
+    rows.push_back("end " + std::to_string(m_Bar->BarCaptionsEnd()));
     return rows;
   }
+  static std::string Row(const std::string& caption, int x, int width) {
+    return caption + " x=" + std::to_string(x) + " w=" + std::to_string(width);
+  }
+  int Width(const char* caption) const { return TextSize(caption).cx; }
 };
 
 TEST_F(MenuBarLayoutTest, BarWithoutVisiblePrimaryMenuHasNoHeight) {
   AddBar();
-  AddMenu("Popup", true, tsSecondaryMenu);
+  m_Bar->Menus()->Add({.Key = "Popup", .Caption = "Popup", .Style = tsSecondaryMenu, .Enabled = true});
   AddMenu("&Hidden")->Visible(false);
   m_Bar->EndUpdate();
   EXPECT_EQ(m_Bar->BarHeight(), 0);
@@ -36,25 +38,15 @@ TEST_F(MenuBarLayoutTest, BarWithoutVisiblePrimaryMenuHasNoHeight) {
   EXPECT_EQ(m_Bar->BarMenuAt(30, 0), kNoBarMenu);
 }
 
-TEST_F(MenuBarLayoutTest, BarHeightIsTheMenuFontLinePlusMargins) {
+TEST_F(MenuBarLayoutTest, BarHeightIsTheTallerOfTheMenuFontLineAndTheHeaderIconsPlusMargins) {
   AddBar();
   AddMenu("&File");
   m_Bar->EndUpdate();
   EXPECT_EQ(m_Bar->BarHeight(), kMargins + TextSize("Wg").cy);
-}
 
-TEST_F(MenuBarLayoutTest, TallerHeaderIconsSetTheBarHeight) {
   constexpr int kIconSize = 32;
   AddBar();
-  HIMAGELIST icons = ImageList_Create(kIconSize, kIconSize, ILC_COLOR24, 1, 0);
-  HDC screen = GetDC(nullptr);
-  HBITMAP picture = CreateCompatibleBitmap(screen, kIconSize, kIconSize);
-  ReleaseDC(nullptr, screen);
-  ImageList_Add(icons, picture, nullptr);
-  DeleteObject(picture);
-  ctsMBImageListTypeConstants slot = imlMenuHeader;
-  Variant handle(static_cast<int>(HandleToLong(icons)));
-  m_Bar->SetImageList(slot, handle);
+  HIMAGELIST icons = AttachIcons({mirel_test::kWhite}, kIconSize);
   AddMenu("&File");
   m_Bar->EndUpdate();
   ASSERT_GT(kIconSize, TextSize("Wg").cy);
@@ -62,80 +54,51 @@ TEST_F(MenuBarLayoutTest, TallerHeaderIconsSetTheBarHeight) {
   ImageList_Destroy(icons);
 }
 
-TEST_F(MenuBarLayoutTest, CaptionsRunLeftToRightHalfTheSpacingPlus13InAndSpacingApart) {
+// Captions start half the internal spacing plus 13 in and stand the internal spacing apart
+// (MenuHeaderSpacing 6 is 10 inside, 3 is 8, 0 is 4); right to left they start from the
+// right edge; a header icon widens its box by its width and 2.
+TEST_F(MenuBarLayoutTest, CaptionsRunFromHalfTheSpacingPlus13AndStandTheSpacingApart) {
   AddBar();
+  const int file = Width("&File");
+  const int edit = Width("&Edit");
+  const int view = Width("&View");
+  std::vector<std::string> expected{Row("&File", 18, file), Row("&Edit", 18 + file + 10, edit),
+                                    Row("&View", 18 + file + 10 + edit + 10, view),
+                                    "end " + std::to_string(18 + file + 10 + edit + 10 + view)};
   AddMenu("&File");
   AddMenu("&Edit");
   AddMenu("&View");
   m_Bar->EndUpdate();
-  // Default MenuHeaderSpacing 6: internal 10, first caption at 10 / 2 + 13.
-  const int file = TextSize("&File").cx;
-  const int edit = TextSize("&Edit").cx;
-  const int view = TextSize("&View").cx;
-  const std::vector<std::string> expected{
-      "&File x=18 w=" + std::to_string(file),
-      "&Edit x=" + std::to_string(18 + file + 10) + " w=" + std::to_string(edit),
-      "&View x=" + std::to_string(18 + file + 10 + edit + 10) + " w=" + std::to_string(view),
-  };
-  EXPECT_TRUE(SameRows(expected, LayoutRows()));
-  EXPECT_EQ(m_Bar->BarCaptionsEnd(), 18 + file + 10 + edit + 10 + view);
-}
+  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "spacing 6";
 
-TEST_F(MenuBarLayoutTest, HeaderSpacingThreeStoresEightAndSetsCaptionsEightApart) {
   AddBar();
   m_Bar->SetMenuHeaderSpacing(3);
   AddMenu("&File");
   AddMenu("&Edit");
   m_Bar->EndUpdate();
   EXPECT_EQ(m_Bar->MenuHeaderSpacingInternal(), 8);
-  EXPECT_EQ(Record(1).cMCollX, 17);  // 8 / 2 + 13
-  EXPECT_EQ(Record(2).cMCollX - (Record(1).cMCollX + Record(1).cMWidth), 8);
-}
+  expected = {Row("&File", 17, file), Row("&Edit", 17 + file + 8, edit), "end " + std::to_string(17 + file + 8 + edit)};
+  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "spacing 3";
 
-TEST_F(MenuBarLayoutTest, RightToLeftStartsFifteenInFromTheRightEdge) {
   AddBar(200);
-  m_Bar->SetMenuHeaderSpacing(0);  // internal 4: 4 / 2 + 13 = 15
+  m_Bar->SetMenuHeaderSpacing(0);
   m_Bar->SetRightToLeft(VARIANT_TRUE);
   AddMenu("&File");
   AddMenu("&Edit");
   m_Bar->EndUpdate();
-  const int file = TextSize("&File").cx;
-  const int edit = TextSize("&Edit").cx;
-  const std::vector<std::string> expected{
-      "&File x=" + std::to_string(185 - file) + " w=" + std::to_string(file),
-      "&Edit x=" + std::to_string(185 - file - 4 - edit) + " w=" + std::to_string(edit),
-  };
-  EXPECT_TRUE(SameRows(expected, LayoutRows()));
-  EXPECT_EQ(m_Bar->BarCaptionsEnd(), 185 - file - 4 - edit);
-}
+  expected = {Row("&File", 185 - file, file), Row("&Edit", 185 - file - 4 - edit, edit),
+              "end " + std::to_string(185 - file - 4 - edit)};
+  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "right to left, spacing 0";
 
-TEST_F(MenuBarLayoutTest, IconsWidenTheCaptionBoxByTheirWidthAndTwo) {
   constexpr int kIconSize = 8;
   AddBar();
-  HIMAGELIST icons = ImageList_Create(kIconSize, kIconSize, ILC_COLOR24, 1, 0);
-  HDC screen = GetDC(nullptr);
-  HBITMAP picture = CreateCompatibleBitmap(screen, kIconSize, kIconSize);
-  ReleaseDC(nullptr, screen);
-  ImageList_Add(icons, picture, nullptr);
-  DeleteObject(picture);
-  ctsMBImageListTypeConstants slot = imlMenuHeader;
-  Variant handle(static_cast<int>(HandleToLong(icons)));
-  m_Bar->SetImageList(slot, handle);
-  MenuAddArgs withIcon;
-  withIcon.Key = "File";
-  withIcon.Caption = "&File";
-  withIcon.Enabled = true;
-  withIcon.Icon = 1;
-  m_Bar->Menus()->Add(withIcon);
+  HIMAGELIST icons = AttachIcons({mirel_test::kWhite}, kIconSize);
+  AddIconMenu("&File");
   AddMenu("&Edit");  // no icon index: no icon space
   m_Bar->EndUpdate();
-  const int file = TextSize("&File").cx;
-  const int edit = TextSize("&Edit").cx;
-  const std::vector<std::string> expected{
-      "&File x=18 w=" + std::to_string(file + kIconSize + 2),
-      "&Edit x=" + std::to_string(18 + kIconSize + 2 + file + 10) + " w=" + std::to_string(edit),
-  };
-  EXPECT_TRUE(SameRows(expected, LayoutRows()));
+  expected = {Row("&File", 18, file + kIconSize + 2), Row("&Edit", 18 + kIconSize + 2 + file + 10, edit),
+              "end " + std::to_string(18 + kIconSize + 2 + file + 10 + edit)};
+  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "header icon";
   ImageList_Destroy(icons);
 }
 
@@ -148,13 +111,12 @@ TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) 
   const tMenuInfo& file = Record(1);
   const tMenuInfo& view = Record(3);
   const int bar = m_Bar->BarHeight();
-  struct Probe {
+  const struct {
     const char* where;
     int x;
     int y;
     int expected;
-  };
-  const std::vector<Probe> probes{
+  } probes[] = {
       {"left of File's band", file.cMCollX - 6, 0, kNoBarMenu},
       {"File band's left end", file.cMCollX - 5, 0, 1},
       {"File band's right end", file.cMCollX + file.cMWidth + 5, bar, 1},
@@ -165,7 +127,7 @@ TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) 
   };
   std::vector<std::string> expected;
   std::vector<std::string> actual;
-  for (const Probe& probe : probes) {
+  for (const auto& probe : probes) {
     expected.push_back(std::string(probe.where) + " -> " + std::to_string(probe.expected));
     actual.push_back(std::string(probe.where) + " -> " + std::to_string(m_Bar->BarMenuAt(probe.x, probe.y)));
   }
@@ -177,10 +139,8 @@ TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
     AddBar(kBarWidthPx, dpi);
     AddMenu("&File");
     m_Bar->EndUpdate();
-    const int twipsPerPixel = 1440 / dpi;
-    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(m_Bar->BarHeight() * twipsPerPixel)) << dpi << " dpi";
+    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(m_Bar->BarHeight() * (1440 / dpi))) << dpi << " dpi";
     EXPECT_EQ(m_Bar->ScaleHeight(), m_Bar->BarHeight()) << dpi << " dpi";
-    TearDown();
   }
 }
 

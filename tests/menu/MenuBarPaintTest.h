@@ -1,20 +1,15 @@
-// A menu-bar control on a run-time form, painted the way a host drives it, with helpers to
-// read back its face, the layout written into its menu records and real text metrics of its
-// menu font. Tables of expected values are compared as rows and printed whole on mismatch.
+// A menu-bar control on a run-time form, painted the way a host drives it and put into its
+// hovered and pressed looks by the mouse and keyboard, with helpers that read back its face
+// and measure text in its menu font.
 #pragma once
-#include <gtest/gtest.h>
-
-#include "support/MessageLog.h"
-
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "container/Form.h"
-#include "core/MirelMenuBar20.h"
 #include "render/modFontConv.h"
-#include "support/HeadlessTest.h"
+#include "support/BarOnForm.h"
+#include "support/Pixels.h"
+#include "win32/commctrl.h"
 
 namespace menubar_test {
 
@@ -29,36 +24,21 @@ inline std::string Hex(COLORREF colour) {
   return out.str();
 }
 
-class MenuBarPaintTest : public mirel_test::HeadlessTest {
+class MenuBarPaintTest : public mirel_test::BarOnForm {
  protected:
-  void TearDown() override {
-    if (m_Form) m_Form->Unload();
-    m_Form.reset();
-  }
-
   // A new run-time instance `widthPx` wide on a new form; redraw stays off until EndUpdate.
   MirelMenuBar20& AddBar(int widthPx = kBarWidthPx, int dpi = win32::kDefaultDpi) {
-    win32::DesktopOptions options;
-    options.dpi = dpi;
-    ResetDesktop(options);
-    m_Form = std::make_unique<Form>();
-    m_Form->Show();
-    const float twips = static_cast<float>(Desktop().TwipsPerPixel());
-    m_Bar = m_Form->AddControl<MirelMenuBar20>(
-        {"MirelMenuBar201", 0, 0, static_cast<float>(widthPx) * twips, kInitialHeightPx * twips});
-    return *m_Bar;
+    const float twips = 1440.0F / static_cast<float>(dpi);
+    return MakeBar({.desktop = win32::DesktopOptions{.dpi = dpi},
+                    .barWidthTwips = static_cast<float>(widthPx) * twips,
+                    .barHeightTwips = kInitialHeightPx * twips,
+                    .endUpdate = false});
   }
 
-  std::shared_ptr<cMenu> AddMenu(const std::string& caption, bool enabled = true, std::int16_t style = tsPrimaryMenu) {
-    MenuAddArgs args;
-    args.Key = caption;
-    args.Caption = caption;
-    args.Enabled = enabled;
-    args.Style = style;
-    return m_Bar->Menus()->Add(args);
+  // A menu whose key and caption are `caption`.
+  std::shared_ptr<cMenu> AddMenu(const std::string& caption, bool enabled = true) {
+    return BarOnForm::AddMenu(caption, caption, enabled);
   }
-
-  const tMenuInfo& Record(int iMenu) const { return m_Bar->MenuData().Menu(iMenu); }
 
   // The extent of `text` in the control's menu font, measured on a DC of our own.
   SIZE TextSize(const std::string& text) const {
@@ -73,6 +53,31 @@ class MenuBarPaintTest : public mirel_test::HeadlessTest {
     return size;
   }
 
+  // A header image list of solid square images in these colours.
+  HIMAGELIST AttachIcons(const std::vector<COLORREF>& colours, int size = 8) {
+    HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR24, static_cast<int>(colours.size()), 0);
+    HDC screen = GetDC(nullptr);
+    HDC paint = CreateCompatibleDC(screen);
+    for (const COLORREF colour : colours) {
+      HBITMAP picture = CreateCompatibleBitmap(screen, size, size);
+      HGDIOBJ old = SelectObject(paint, picture);
+      mirel_test::FillDC(paint, RECT{0, 0, size, size}, colour);
+      SelectObject(paint, old);
+      ImageList_Add(icons, picture, nullptr);
+      DeleteObject(picture);
+    }
+    DeleteDC(paint);
+    ReleaseDC(nullptr, screen);
+    ctsMBImageListTypeConstants slot = imlMenuHeader;
+    Variant handle(static_cast<int>(HandleToLong(icons)));
+    m_Bar->SetImageList(slot, handle);
+    return icons;
+  }
+  // A menu with header icon 1 (and 2 when disabled).
+  void AddIconMenu(const std::string& caption, bool enabled = true) {
+    m_Bar->Menus()->Add({.Key = caption, .Caption = caption, .Enabled = enabled, .Icon = 1, .IconDisabled = 2});
+  }
+
   COLORREF Pixel(int x, int y) { return Desktop().WindowPixel(m_Bar->hWnd(), x, y); }
 
   // Pixels of `colour` in a rectangle of the control's face.
@@ -85,19 +90,27 @@ class MenuBarPaintTest : public mirel_test::HeadlessTest {
   }
 
   // The mouse rests on caption iMenu: it paints hovered.
-  void ShowHover(int iMenu) {
-    m_Bar->SetMouseOverBar(true);
-    m_Bar->SetBarHoverIndex(iMenu);
-    m_Bar->Refresh();
+  void Hover(int iMenu) {
+    const POINT at = CaptionPoint(iMenu);
+    Desktop().MouseMove(at.x, at.y);
   }
-  // Menu iMenu is open: its caption paints pressed.
-  void ShowPressed(int iMenu) {
-    m_Bar->SetBarDroppedIndex(iMenu);
-    m_Bar->Refresh();
+  // The mouse leaves the control and its leave poll notices.
+  void Leave() {
+    Desktop().MouseMove(Desktop().ScreenWidth() - 1, Desktop().ScreenHeight() - 1);
+    Desktop().AdvanceTime(kLeavePoll);
+  }
+  // Menu iMenu opened by a click on its caption, or by Alt and its mnemonic letter.
+  void Press(int iMenu) {
+    Hover(iMenu);
+    Desktop().Click();
+  }
+  void PressByKey(char mnemonic) {
+    Desktop().KeyPress(VK_MENU);
+    Desktop().KeyPress(mnemonic);
   }
 
-  std::unique_ptr<Form> m_Form;
-  std::shared_ptr<MirelMenuBar20> m_Bar;
+ private:
+  static constexpr DWORD kLeavePoll = 20;
 };
 
 }  // namespace menubar_test

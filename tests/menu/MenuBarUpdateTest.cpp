@@ -81,8 +81,9 @@ TEST_F(MenuBarUpdateTest, UnloadingReleasesTheFaceTheArtworkAndTheFonts) {
     m_Bar->SetVisualStyle(style);
     AddMenu(std::string("&Menu") + std::to_string(style));
     m_Bar->EndUpdate();
-    ShowHover(1);
-    ShowPressed(1);
+    Hover(1);
+    Press(1);
+    Desktop().KeyPress(VK_ESCAPE);
   }
   m_Form->Unload();
   using win32::ObjectKind;

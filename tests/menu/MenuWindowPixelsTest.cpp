@@ -10,6 +10,7 @@
 #include "MenuWindowTest.h"
 #include "menu/MenuBarLayout.h"
 #include "render/ColorScheme.h"
+#include "support/StyleTheme.h"
 
 namespace menu_window_test {
 namespace {
@@ -249,16 +250,11 @@ TEST_F(MenuWindowPixelsTest, JoinFollowsTheCaptionWhenTheMenuIsPushedIn) {
   EXPECT_EQ(Pixel(hWnd, lShift + lJoinRight - 1, 0), RGB(0, 0, 128));
 }
 
-struct StyleTheme {
-  ctsVisualStyleConstants eStyle;
-  ctsThemes eTheme;
-};
-
-class MenuShadowTest : public MenuWindowPixelsTest, public ::testing::WithParamInterface<StyleTheme> {};
+class MenuShadowTest : public MenuWindowPixelsTest, public ::testing::WithParamInterface<mirel_test::StyleTheme> {};
 
 TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
-  m_Bar->SetVisualStyle(GetParam().eStyle);
-  m_Bar->SetTheme(GetParam().eTheme);
+  m_Bar->SetVisualStyle(GetParam().style);
+  m_Bar->SetTheme(GetParam().theme);
   AddFileMenu();
   // Where the window goes, and what the screen holds there before it shows.
   RECT rc{};
@@ -276,7 +272,7 @@ TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
   std::vector<std::string> mismatches;
   const auto check = [&](int x, int y, int step, bool bCopied) {
     const COLORREF expected =
-        bCopied ? Under(x, y) : ShadowBlend(ShadowFactor(GetParam().eStyle, GetParam().eTheme, step), Under(x, y));
+        bCopied ? Under(x, y) : ShadowBlend(ShadowFactor(GetParam().style, GetParam().theme, step), Under(x, y));
     const COLORREF actual = ScreenPixel(rc.left + x, rc.top + y);
     if (actual != expected)
       mismatches.push_back(std::to_string(x) + ", " + std::to_string(y) + ": " + Hex(expected) + " / " + Hex(actual));
@@ -286,12 +282,10 @@ TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
   for (int i = 0; i < kVisibleSteps; ++i)
     for (int j = 0; j < H; ++j) check(W - kShadowInset + i, j, i, j < kUnshadedStart);
   EXPECT_TRUE(NoMismatches(mismatches));
-  SaveScreen("menuwindow_shadow_" + std::to_string(GetParam().eStyle) + "_" + std::to_string(GetParam().eTheme));
+  SaveScreen("menuwindow_shadow_" + mirel_test::StyleThemeText(GetParam()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, MenuShadowTest,
-                         ::testing::Values(StyleTheme{tsMS2003, XPBlue}, StyleTheme{tsMS2003, XPOlive},
-                                           StyleTheme{tsMSNet, XPSilver}, StyleTheme{tsMSIE, XPBlue}));
+INSTANTIATE_TEST_SUITE_P(All, MenuShadowTest, mirel_test::AllStyleThemes(), mirel_test::StyleThemeName);
 
 }  // namespace
 }  // namespace menu_window_test

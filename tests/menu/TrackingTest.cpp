@@ -1,7 +1,5 @@
 #include "TrackingTest.h"
 
-#include <filesystem>
-
 #include "menu/cMenu.h"
 #include "menu/cMenuItems.h"
 #include "menu/cMenus.h"
@@ -9,13 +7,11 @@
 namespace tracking_test {
 namespace {
 
-constexpr float kBarWidthTwips = 6000;
 constexpr float kBarHeightTwips = 1200;
 constexpr DWORD kSettleTime = 100;     // lets the start-up OverTimer tick run out
 constexpr DWORD kRunOutTime = 3500;    // longer than every tracking and tip timer
 constexpr POINT kOffTheForm{1000, 760};
 constexpr int kRowTextInset = 30;  // from a menu window's left edge into its caption text
-constexpr char kOutputFolder[] = "test-output";
 
 std::string Text(float value) { return std::to_string(static_cast<long>(value)); }
 
@@ -72,16 +68,10 @@ void MenuEventLog::MenuItemMouseUp(std::int16_t MenuIndex, std::string MenuID, s
 
 
 void TrackingTest::SetUp() {
-  win32::DesktopOptions screen;
-  screen.dpi = m_iDpi;
-  Desktop().Reset(screen);
-  FormOptions options;
-  options.left = kFormLeft;
-  options.top = kFormTop;
-  m_Form = std::make_unique<Form>(options);
-  m_Bar = m_Form->AddControl<MirelMenuBar20>({"MirelMenuBar201", 0, 0, kBarWidthTwips, kBarHeightTwips});
-  m_Form->Show();
-
+  MakeBar({.desktop = win32::DesktopOptions{.dpi = m_iDpi},
+           .form = mirel_test::FormAt(kFormLeft, kFormTop),
+           .barHeightTwips = kBarHeightTwips,
+           .endUpdate = false});
   const std::shared_ptr<cMenus> menus = m_Bar->Menus();
   const auto file = menus->Add({.Key = "File", .Caption = "&File", .Enabled = true})->MenuItems();
   file->Add({.Caption = "&New", .Key = "New"});
@@ -133,19 +123,12 @@ void TrackingTest::SetUp() {
 
 void TrackingTest::TearDown() {
   m_Bar->Disconnect(&m_Log);
-  if (m_Form->Loaded()) m_Form->Unload();
+  BarOnForm::TearDown();
 }
 
 void TrackingTest::Mark() {
   m_Log.dwStart = Desktop().Now();
   m_Log.rows.clear();
-}
-
-POINT TrackingTest::CaptionPoint(int iMenu) {
-  RECT rcBar{};
-  GetWindowRect(m_Bar->hWnd(), &rcBar);
-  const tMenuInfo& menu = m_Bar->MenuData().Menu(iMenu);
-  return POINT{rcBar.left + menu.cMCollX + menu.cMWidth / 2, rcBar.top + m_Bar->BarHeight() / 2};
 }
 
 void TrackingTest::ClickCaption(int iMenu) { ClickAt(CaptionPoint(iMenu)); }
@@ -186,11 +169,6 @@ std::string TrackingTest::OpenMenuKeys() {
     keys += m_Bar->MenuData().Menu(form->MenuIndex()).cMKey;
   }
   return keys;
-}
-
-void TrackingTest::SaveScreen(const std::string& name) {
-  std::filesystem::create_directories(kOutputFolder);
-  EXPECT_TRUE(Desktop().SaveScreenPng(std::string(kOutputFolder) + "/" + name + ".png"));
 }
 
 void TrackingTest::ExpectAllClosedAndNothingLeaked() {

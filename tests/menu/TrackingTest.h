@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "support/MessageLog.h"
-#include "container/Form.h"
-#include "core/MirelMenuBar20.h"
+#include "support/BarOnForm.h"
 #include "menu/frmMenu.h"
 #include "win32/desktop.h"
 #include "win32/objcount.h"
@@ -46,7 +45,7 @@ class MenuEventLog : public __MirelMenuBar20 {
 // Compares two tables and prints both in full when they differ.
 inline constexpr auto& SameRows = mirel_test::SameSequence;
 
-class TrackingTest : public ::testing::Test {
+class TrackingTest : public mirel_test::BarOnForm {
  protected:
   // Menus: 1 "File" (New, Open with a tool tip, separator, Recent >, More >, Disabled), 2 "Edit" with a tool tip (Undo, Cut),
   // 3 "View" hiding its infrequent items (Toolbar, Status (infrequent), separator, Zoom >,
@@ -61,7 +60,6 @@ class TrackingTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  win32::Desktop& Desktop() { return win32::TheDesktop(); }
   int Twips() { return Desktop().TwipsPerPixel(); }
 
   // Starts the clock of the event rows and forgets the rows so far.
@@ -69,8 +67,6 @@ class TrackingTest : public ::testing::Test {
   const std::vector<std::string>& Rows() const { return m_Log.rows; }
   void RecordMoves(bool bWithMoves) { m_Log.bWithMoves = bWithMoves; }
 
-  // Screen pixels of the middle of a caption on the bar.
-  POINT CaptionPoint(int iMenu);
   void ClickCaption(int iMenu);
   // The open menu windows, oldest first.
   std::vector<frmMenu*> OpenMenus();
@@ -83,17 +79,12 @@ class TrackingTest : public ::testing::Test {
   // The menu keys of the open windows, oldest first, joined by commas.
   std::string OpenMenuKeys();
 
-  // Writes the screen to "test-output/<name>.png" for people to look at.
-  void SaveScreen(const std::string& name);
-
   // Moves the mouse off the form and lets every poll and timer run out, then checks that
   // no menu window is left and that the live-object counters are back where they started.
   void ExpectAllClosedAndNothingLeaked();
 
   // The screen resolution SetUp starts the desktop with.
   int m_iDpi = win32::kDefaultDpi;
-  std::unique_ptr<Form> m_Form;
-  std::shared_ptr<MirelMenuBar20> m_Bar;
   win32::LiveObjectCounts m_CountsAtStart;
 
  private:

@@ -8,9 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "container/Form.h"
-#include "core/MirelMenuBar20.h"
-#include "support/HeadlessTest.h"
+#include "support/BarOnForm.h"
 
 namespace {
 
@@ -62,24 +60,19 @@ struct OwnTimers {
   Timer display;
 };
 
-class ToolTipTimingTest : public mirel_test::HeadlessTest {
+class ToolTipTimingTest : public mirel_test::BarOnForm {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    FormOptions options;
-    options.left = 20;
-    options.top = 20;
-    form_ = std::make_unique<Form>(options);
-    form_->Show();
-    bar_ = form_->AddControl<MirelMenuBar20>(ControlPlacement{"MirelMenuBar201", 0, 0, 6000, 600});
-    bar_->SetToolTipPreTime(kPreTime);
-    bar_->SetToolTipPostTime(kPostTime);
-    AddStrip(kStripArea, bar_->ToolTips());
+    BarOnForm::SetUp();
+    MakeBar({.form = mirel_test::FormAt(20, 20), .endUpdate = false});
+    m_Bar->SetToolTipPreTime(kPreTime);
+    m_Bar->SetToolTipPostTime(kPostTime);
+    AddStrip(kStripArea, m_Bar->ToolTips());
     start_ = Desktop().Now();
   }
   void TearDown() override {
     strips_.clear();
-    if (form_) form_->Unload();
+    BarOnForm::TearDown();
   }
 
   TipStrip& AddStrip(const RECT& area, ToolTipTimer& tips) {
@@ -90,7 +83,7 @@ class ToolTipTimingTest : public mirel_test::HeadlessTest {
 
   // What the user sees of the tip: its text while shown, "hidden" otherwise.
   std::string VisibleTip() const {
-    HWND tip = bar_->ToolTipWindow();
+    HWND tip = m_Bar->ToolTipWindow();
     if (tip == nullptr || !IsWindowVisible(tip)) return "hidden";
     char text[256] = {};
     GetWindowTextA(tip, text, static_cast<int>(sizeof text));
@@ -119,8 +112,6 @@ class ToolTipTimingTest : public mirel_test::HeadlessTest {
     return POINT{area.left + element * kElementWidth + offset, (area.top + area.bottom) / 2};
   }
 
-  std::unique_ptr<Form> form_;
-  std::shared_ptr<MirelMenuBar20> bar_;
   std::vector<std::unique_ptr<TipStrip>> strips_;
   DWORD start_ = 0;
 };
@@ -159,13 +150,13 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedAndEndAfterTh
   for (const auto& c : cases) {
     SCOPED_TRACE(c.story);
     Desktop().MouseMove(0, 0);  // each story starts with the pointer away and no tip armed
-    bar_->ToolTips().ResetTips();
+    m_Bar->ToolTips().ResetTips();
     strips_.clear();
-    AddStrip(kStripArea, bar_->ToolTips());
+    AddStrip(kStripArea, m_Bar->ToolTips());
     start_ = Desktop().Now();
     EXPECT_TRUE(mirel_test::SameSequence(c.expected, Run(c.until, c.moves)));
     if (c.armedAfter) {
-      EXPECT_TRUE(bar_->ToolTips().Armed());
+      EXPECT_TRUE(m_Bar->ToolTips().Armed());
     }
   }
 }
@@ -173,23 +164,23 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedAndEndAfterTh
 TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   RECT before{};
-  GetWindowRect(bar_->ToolTipWindow(), &before);
+  GetWindowRect(m_Bar->ToolTipWindow(), &before);
   Desktop().MouseMove(OnElement(0, 60).x, kPointerY);
   Desktop().AdvanceTime(25);
   RECT after{};
-  GetWindowRect(bar_->ToolTipWindow(), &after);
+  GetWindowRect(m_Bar->ToolTipWindow(), &after);
   EXPECT_EQ(after.left - before.left, 40);
   EXPECT_EQ(after.top, kPointerY + frmToolTip::kPointerClearance);
-  EXPECT_EQ(GetWindow(bar_->ToolTipWindow(), GW_OWNER), form_->hWnd()) << "owned by the control's form";
+  EXPECT_EQ(GetWindow(m_Bar->ToolTipWindow(), GW_OWNER), m_Form->hWnd()) << "owned by the control's form";
   EXPECT_FALSE(SaveScreen("tooltip_default_look").empty());
 }
 
 TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   ASSERT_EQ(VisibleTip(), "Open the file");
-  bar_->ToolTips().ResetTips();  // the window's hover timer found the pointer gone
+  m_Bar->ToolTips().ResetTips();  // the window's hover timer found the pointer gone
   EXPECT_EQ(VisibleTip(), "hidden");
-  EXPECT_FALSE(bar_->ToolTips().Armed());
+  EXPECT_FALSE(m_Bar->ToolTips().Armed());
   start_ = Desktop().Now();
   const mirel_test::Sequence expected{"t=525 Save the file"};
   EXPECT_TRUE(mirel_test::SameSequence(expected, Run(600, {{0, OnElement(1)}, {500, OnElement(1, 20)}})));
@@ -200,9 +191,9 @@ TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
   ToolTipTimer second(
       timers.pre, timers.post, timers.display,
       [this](const std::string& text) {
-        return bar_->ShowToolTip(text, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, true);
+        return m_Bar->ShowToolTip(text, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, true);
       },
-      [this] { bar_->HideToolTip(); });
+      [this] { m_Bar->HideToolTip(); });
   second.SetPreDelay(static_cast<std::int16_t>(kPreTime));
   second.SetPostDelay(static_cast<std::int16_t>(kPostTime));
   AddStrip(kSecondStripArea, second);
@@ -220,34 +211,34 @@ TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
 
 TEST_F(ToolTipTimingTest, ShowHideAndTerminateLeaveNothingBehind) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  EXPECT_FALSE(bar_->ShowToolTip("", 100, 100, false));
-  EXPECT_EQ(bar_->ToolTipWindow(), nullptr);
-  EXPECT_TRUE(bar_->ShowToolTip("Print", 100, 100, false));
-  EXPECT_TRUE(bar_->ShowToolTip("Print preview", 100, 100, true));  // replaces the first
+  EXPECT_FALSE(m_Bar->ShowToolTip("", 100, 100, false));
+  EXPECT_EQ(m_Bar->ToolTipWindow(), nullptr);
+  EXPECT_TRUE(m_Bar->ShowToolTip("Print", 100, 100, false));
+  EXPECT_TRUE(m_Bar->ShowToolTip("Print preview", 100, 100, true));  // replaces the first
   Desktop().DoEvents();
-  EXPECT_NE(bar_->ToolTipWindow(), nullptr);
-  bar_->HideToolTip();
+  EXPECT_NE(m_Bar->ToolTipWindow(), nullptr);
+  m_Bar->HideToolTip();
   Desktop().DoEvents();
-  EXPECT_EQ(bar_->ToolTipWindow(), nullptr);
+  EXPECT_EQ(m_Bar->ToolTipWindow(), nullptr);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
 
   // Terminate releases a tip that is still shown.
-  ASSERT_TRUE(bar_->ShowToolTip("Print", 100, 100, false));
-  HWND tip = bar_->ToolTipWindow();
-  form_->Unload();
+  ASSERT_TRUE(m_Bar->ShowToolTip("Print", 100, 100, false));
+  HWND tip = m_Bar->ToolTipWindow();
+  m_Form->Unload();
   EXPECT_FALSE(IsWindow(tip));
-  form_.reset();
+  m_Form.reset();
 }
 
 TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
-  bar_->SetToolTipBackColor(RGB(230, 255, 230));
-  bar_->SetToolTipBorderColor(RGB(0, 120, 0));
-  bar_->SetToolTipShadows(VARIANT_FALSE);
-  bar_->SetToolTipWordWrap(VARIANT_TRUE);
-  bar_->SetToolTipMaxWidth(100);
-  ASSERT_TRUE(bar_->ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, false));
+  m_Bar->SetToolTipBackColor(RGB(230, 255, 230));
+  m_Bar->SetToolTipBorderColor(RGB(0, 120, 0));
+  m_Bar->SetToolTipShadows(VARIANT_FALSE);
+  m_Bar->SetToolTipWordWrap(VARIANT_TRUE);
+  m_Bar->SetToolTipMaxWidth(100);
+  ASSERT_TRUE(m_Bar->ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, false));
   Desktop().DoEvents();
-  HWND tip = bar_->ToolTipWindow();
+  HWND tip = m_Bar->ToolTipWindow();
   RECT rect{};
   GetWindowRect(tip, &rect);
   EXPECT_EQ(rect.right - rect.left, 116);

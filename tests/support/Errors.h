@@ -1,7 +1,9 @@
-// The automation error a call raises, as a host sees it: number, source and description.
+// The automation error a call raises, as a host sees it: number, source and description,
+// compared whole and printed whole on mismatch.
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "container/AutomationError.h"
@@ -12,7 +14,12 @@ struct RaisedError {
   std::int32_t number = 0;  // 0 when the call raised nothing
   std::string source;
   std::string description;
+  bool operator==(const RaisedError&) const = default;
 };
+
+inline void PrintTo(const RaisedError& e, std::ostream* out) {
+  *out << "{" << e.number << ", \"" << e.source << "\", \"" << e.description << "\"}";
+}
 
 inline RaisedError ErrorFrom(const std::function<void()>& call) {
   try {
@@ -24,5 +31,24 @@ inline RaisedError ErrorFrom(const std::function<void()>& call) {
 }
 
 inline std::int32_t ErrorOf(const std::function<void()>& call) { return ErrorFrom(call).number; }
+
+// The errors the object model raises, as the host sees them.
+inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
+inline const RaisedError kNoError{};
+inline const RaisedError kSubscriptOutOfRange{9, "VBRuntime", "Subscript out of range"};
+inline const RaisedError kOverflow{6, "VBRuntime", "Overflow"};
+inline const RaisedError kHeaderMissing{kObjectErrorBase + 25003, "voxMirelMBar20.MirelMenuBar20",
+                                        "Header does not exist."};
+inline const RaisedError kHeaderMissingOnLet{kObjectErrorBase + 25003, "voxMirelMBar20.MirelMenuBar",
+                                             "Header does not exist."};
+inline RaisedError TypeMismatch(const std::string& collection) {
+  return {13, "voxMirelMBar20." + collection, "Type Mismatch."};
+}
+inline RaisedError KeyInUse(const std::string& collection) {
+  return {457, "voxMirelMBar20." + collection, "This key is already associated with an element of this collection."};
+}
+inline RaisedError Unloaded(const std::string& source) {
+  return {364, "voxMirelMBar20." + source, "Object has been unloaded."};
+}
 
 }  // namespace mirel_test
