@@ -7,6 +7,13 @@ function(run)
   execute_process(COMMAND ${ARGN} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
+# Configures the host project into `build` with the compiler (and launcher) of this build.
+function(configure_host build)
+  file(REMOVE_RECURSE ${build})
+  run(${CMAKE_COMMAND} -S ${host_source} -B ${build} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX}
+      -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER} ${ARGN})
+endfunction()
+
 function(run_host program png)
   file(REMOVE ${png})
   execute_process(COMMAND ${program} ${png} OUTPUT_VARIABLE output COMMAND_ERROR_IS_FATAL ANY)
@@ -21,9 +28,7 @@ if(STEP STREQUAL "install")
   run(${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${prefix})
 elseif(STEP STREQUAL "find_package")
   set(build ${SCRATCH}/find_package)
-  file(REMOVE_RECURSE ${build})
-  run(${CMAKE_COMMAND} -S ${host_source} -B ${build} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX}
-      -DCMAKE_PREFIX_PATH=${prefix})
+  configure_host(${build} -DCMAKE_PREFIX_PATH=${prefix})
   run(${CMAKE_COMMAND} --build ${build})
   run_host(${build}/minimal_host ${build}/minimal_host.png)
 elseif(STEP STREQUAL "pkg_config")
@@ -39,9 +44,7 @@ elseif(STEP STREQUAL "add_subdirectory")
   # use proves the include paths reach it. Linking is left to the find_package step, as it
   # would build the whole library a second time.
   set(build ${SCRATCH}/add_subdirectory)
-  file(REMOVE_RECURSE ${build})
-  run(${CMAKE_COMMAND} -S ${host_source} -B ${build} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX}
-      -DMIREL_SOURCE_DIR=${SOURCE_DIR} -DCMAKE_EXPORT_COMPILE_COMMANDS=ON)
+  configure_host(${build} -DMIREL_SOURCE_DIR=${SOURCE_DIR} -DCMAKE_EXPORT_COMPILE_COMMANDS=ON)
   file(READ ${build}/compile_commands.json commands)
   string(JSON count LENGTH "${commands}")
   math(EXPR last "${count} - 1")
