@@ -69,10 +69,6 @@ TEST_F(PropertyDefaultsTest, NewInstanceAtRunTimeHasTheTabledDefaultsAndWaitsFor
   EXPECT_TRUE(bar->OverTimer().Enabled());
   EXPECT_FALSE(bar->AutoDropTimer().Enabled());
   EXPECT_FALSE(bar->ToolTipPreTimer().Enabled());
-  EXPECT_EQ(bar->OverTimer().Interval(), 50u);
-  EXPECT_EQ(bar->AutoDropTimer().Interval(), 1000u);
-  EXPECT_EQ(bar->tmrDrag().Interval(), 25u);
-  EXPECT_EQ(bar->TipDisplayTimer().Interval(), 25u);
 }
 
 TEST_F(PropertyDefaultsTest, NewInstanceAtDesignTimeHasTheSameDefaultsAndDrawsAtOnce) {

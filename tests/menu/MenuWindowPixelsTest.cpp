@@ -3,6 +3,7 @@
 // under them before the window showed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,37 +59,45 @@ class MenuWindowPixelsTest : public MenuWindowTest {
     return cell;
   }
 
-  void ExpectCheckMark(HWND hWnd, int i, COLORREF mark) {
+  // The mark's pixels inside item i's check box as a map, '#' for the mark colour, with
+  // where the map sits in the box.
+  std::string CheckMark(HWND hWnd, int i, COLORREF mark) {
     const COLORREF outline = ComposeRGB(SchemeColor(ColorHighlightOutline, tsMS2003, XPBlue));
     const RECT cell = FindCheckBox(hWnd, i, outline);
-    ASSERT_GE(cell.left, 0);
-    const POINT centre = MenuWindowPainter::CheckMarkCentre(cell);
-    std::vector<std::string> mismatches;
-    int marked = 0;
+    if (cell.left < 0) return "no check box";
+    RECT ink{cell.right, cell.bottom, cell.left, cell.top};
     for (int y = cell.top; y < cell.bottom; ++y)
-      for (int x = cell.left; x < cell.right; ++x) marked += Pixel(hWnd, x, y) == mark ? 1 : 0;
-    for (const tCheckMarkPixel& p : kCheckMarkPixels) {
-      const COLORREF actual = Pixel(hWnd, centre.x + p.dx, centre.y + p.dy);
-      if (actual != mark)
-        mismatches.push_back(std::to_string(centre.x + p.dx) + ", " + std::to_string(centre.y + p.dy) + ": " +
-                             Hex(mark) + " / " + Hex(actual));
+      for (int x = cell.left; x < cell.right; ++x)
+        if (Pixel(hWnd, x, y) == mark)
+          ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                     std::max<LONG>(ink.bottom, y + 1)};
+    std::string map = "at " + std::to_string(ink.left - cell.left) + "," + std::to_string(ink.top - cell.top) +
+                      " in a " + std::to_string(cell.right - cell.left) + "x" + std::to_string(cell.bottom - cell.top) +
+                      " box\n";
+    for (int y = ink.top; y < ink.bottom; ++y) {
+      for (int x = ink.left; x < ink.right; ++x) map += Pixel(hWnd, x, y) == mark ? '#' : '.';
+      map += '\n';
     }
-    EXPECT_TRUE(NoMismatches(mismatches)) << "item " << i;
-    EXPECT_EQ(marked, 14) << "item " << i;
+    return map;
   }
 };
 
-TEST_F(MenuWindowPixelsTest, CheckMarkIsFourteenBlackPixels) {
-  AddFileMenu();
-  HWND hWnd = Drop(1);
-  ExpectCheckMark(hWnd, 3, RGB(0, 0, 0));
-  SaveWindow(hWnd, "menuwindow_checkmarks");
-}
+// A tick of 14 pixels in the item's text colour, grey text when disabled.
+constexpr char kTick[] =
+    "at 7,6 in a 21x19 box\n"
+    "......#\n"
+    ".....##\n"
+    "#...##.\n"
+    "##.##..\n"
+    ".###...\n"
+    "..#....\n";
 
-TEST_F(MenuWindowPixelsTest, CheckMarkOfADisabledItemIsGreyText) {
+TEST_F(MenuWindowPixelsTest, CheckMarksAreTicksInTheTextColour) {
   AddFileMenu();
   HWND hWnd = Drop(1);
-  ExpectCheckMark(hWnd, 4, GetSysColor(COLOR_GRAYTEXT));
+  EXPECT_EQ(CheckMark(hWnd, 3, RGB(0, 0, 0)), kTick);
+  EXPECT_EQ(CheckMark(hWnd, 4, GetSysColor(COLOR_GRAYTEXT)), kTick);
+  SaveWindow(hWnd, "menuwindow_checkmarks");
 }
 
 TEST_F(MenuWindowPixelsTest, HighlightBoxIsFilledAndOutlinedThenRestored) {

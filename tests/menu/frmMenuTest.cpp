@@ -193,13 +193,5 @@ TEST_P(frmMenuPlacementTest, BarDropStaysOnTheScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Dpi, frmMenuPlacementTest, ::testing::Values(96, 120));
 
-TEST(CheckMarkCentre, IsTheCellMiddleMovedLeftTwoAndDownTwo) {
-  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 23, 30}).x, 11);
-  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 23, 30}).y, 22);
-  // Halves round to even.
-  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 10, 22, 29}).x, 10);
-  EXPECT_EQ(MenuWindowPainter::CheckMarkCentre(RECT{3, 11, 22, 30}).y, 22);
-}
-
 }  // namespace
 }  // namespace menu_window_test
