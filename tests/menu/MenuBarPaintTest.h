@@ -2,7 +2,6 @@
 // hovered and pressed looks by the mouse and keyboard, with helpers that read back its face
 // and measure text in its menu font.
 #pragma once
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,11 +17,7 @@ inline constexpr int kInitialHeightPx = 60;
 
 inline constexpr auto& SameRows = mirel_test::SameSequence;
 
-inline std::string Hex(COLORREF colour) {
-  std::ostringstream out;
-  out << "RGB(" << (colour & 0xFF) << "," << ((colour >> 8) & 0xFF) << "," << ((colour >> 16) & 0xFF) << ")";
-  return out.str();
-}
+inline std::string Hex(COLORREF colour) { return mirel_test::ColourText(colour); }
 
 class MenuBarPaintTest : public mirel_test::BarOnForm {
  protected:

@@ -11,6 +11,7 @@
 #include "MenuWindowTest.h"
 #include "menu/MenuBarLayout.h"
 #include "render/ColorScheme.h"
+#include "support/Pixels.h"
 #include "support/StyleTheme.h"
 
 namespace menu_window_test {
@@ -22,11 +23,7 @@ constexpr int kShadowInset = 3;
 constexpr int kVisibleSteps = 3;
 constexpr int kUnshadedStart = 3;
 
-std::string Hex(COLORREF c) {
-  std::ostringstream out;
-  out << std::hex << c;
-  return out.str();
-}
+std::string Hex(COLORREF c) { return mirel_test::ColourText(c); }
 
 ::testing::AssertionResult NoMismatches(const std::vector<std::string>& mismatches) {
   if (mismatches.empty()) return ::testing::AssertionSuccess();

@@ -2,31 +2,20 @@
 // them, as the bar and the menu windows compare them with pressed keys.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "menu/Mnemonic.h"
+#include "support/MessageLog.h"
 #include "win32/windows.h"
 
 namespace {
 
-struct CaptionRow {
-  std::string sCaption;
-  std::int16_t iExpectedKey;
-};
-
-std::string Describe(const std::vector<CaptionRow>& rows, const std::vector<std::int16_t>& keys) {
-  std::ostringstream out;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    out << (rows[i].iExpectedKey == keys[i] ? "   " : " * ") << '"' << rows[i].sCaption << "\"  expected "
-        << rows[i].iExpectedKey << "  actual " << keys[i] << "\n";
-  }
-  return out.str();
-}
-
 TEST(MnemonicTest, CaptionMnemonicsAsVirtualKeys) {
-  const std::vector<CaptionRow> rows = {
+  const struct {
+    std::string sCaption;
+    std::int16_t iExpectedKey;
+  } rows[] = {
       {"&Save", 'S'},
       {"&save", 'S'},                  // upper-cased
       {"E&xit", 'X'},
@@ -42,11 +31,13 @@ TEST(MnemonicTest, CaptionMnemonicsAsVirtualKeys) {
       {"&[Draft]", '['},               // 65..122 map straight to their own code
       {"&\xC3\xA9t\xC3\xA9", 0},       // "été": no key types an accented letter on US English
   };
-  std::vector<std::int16_t> keys;
-  for (const CaptionRow& row : rows) keys.push_back(Mnemonic::MnemonicKey(row.sCaption));
-  bool bSame = true;
-  for (std::size_t i = 0; i < rows.size(); ++i) bSame = bSame && rows[i].iExpectedKey == keys[i];
-  EXPECT_TRUE(bSame) << Describe(rows, keys);
+  mirel_test::Sequence expected;
+  mirel_test::Sequence actual;
+  for (const auto& row : rows) {
+    expected.push_back("\"" + row.sCaption + "\" " + std::to_string(row.iExpectedKey));
+    actual.push_back("\"" + row.sCaption + "\" " + std::to_string(Mnemonic::MnemonicKey(row.sCaption)));
+  }
+  EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
 }
 
 TEST(MnemonicTest, CharactersToVirtualKeys) {

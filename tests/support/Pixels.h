@@ -57,6 +57,12 @@ inline RECT InkBox(const win32::Surface& pixels, COLORREF background = kWhite) {
   return box.right == 0 ? RECT{0, 0, 0, 0} : box;
 }
 
+// "RGB(r,g,b)", so that colours in a failure message read as colours.
+inline std::string ColourText(COLORREF colour) {
+  return "RGB(" + std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
+         std::to_string(GetBValue(colour)) + ")";
+}
+
 // "left,top-right,bottom", so that a rectangle is checked in one comparison.
 inline std::string RectText(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
