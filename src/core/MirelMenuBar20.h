@@ -14,9 +14,11 @@
 #include "container/UserControl.h"
 #include "container/Variant.h"
 #include "core/AboutBox.h"
+#include "core/ControlBands.h"
 #include "core/EventSinkList.h"
 #include "core/ImageListSlot.h"
 #include "core/MirelMenuBar20Enums.h"
+#include "core/automation/cBands.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/MenuBarPainter.h"
 #include "menu/MenuTable.h"
@@ -140,6 +142,8 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void SetVisualStyle(ctsVisualStyleConstants value);
   // A new proxy over the menu table, bound to the control window.
   std::shared_ptr<cMenus> Menus() const;
+  // A new proxy over the band table, bound to the control window.
+  std::shared_ptr<cBands> Bands() const;
 
   // ---- methods ----
   void About();
@@ -154,6 +158,11 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   // ---- state other parts of the control rely on ----
   MenuTable& MenuData() { return m_Menus; }
   const MenuTable& MenuData() const { return m_Menus; }
+  // The band table, the band surfaces and their operations.
+  ControlBands& BandData() { return m_Bands; }
+  const ControlBands& BandData() const { return m_Bands; }
+  // The off-screen picture of the control's face (null before initialisation).
+  const cMemDC* Face() const { return m_Face.get(); }
   bool RedrawEnabled() const { return m_bRedrawEnabled; }
   bool Initialised() const { return m_bInitialised; }
   HWND HostTopWindow() const { return m_hWndTop; }
@@ -343,6 +352,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
 
   EventSinkList m_Sinks;
   MenuTable m_Menus;
+  ControlBands m_Bands{*this};
   AboutBox m_About;
 
   VARIANT_BOOL m_bApplyCandyEffects = VARIANT_FALSE;

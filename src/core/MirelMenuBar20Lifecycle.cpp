@@ -157,6 +157,7 @@ void MirelMenuBar20::ReleaseEverything() {
   for (tImageListSlot& slot : m_aImageLists) slot = tImageListSlot{};
   HideAllMenus();
   m_ToolTips.ResetTips();
+  m_Bands.Release();
   m_Menus.Clear();
   HotKeyNameTable::RemoveUser();
   for (Timer* timer : {&m_tmrDrag, &m_AutoDropTimer, &m_OverTimer, &m_ToolTipPreTimer, &m_ToolTipPostTimer,

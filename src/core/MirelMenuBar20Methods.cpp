@@ -17,16 +17,21 @@ void MirelMenuBar20::PopUpMenu(const std::string& lMenuKey, float X, float Y) {
   m_bPopUpMode = false;
 }
 
-void MirelMenuBar20::BeginUpdate() { m_bRedrawEnabled = false; }
+void MirelMenuBar20::BeginUpdate() {
+  m_bRedrawEnabled = false;
+  m_Bands.BeginUpdate();
+}
 
 void MirelMenuBar20::EndUpdate() {
   m_bRedrawEnabled = true;
+  m_Bands.EndUpdate();
   LayoutAndRepaintBar();
 }
 
 void MirelMenuBar20::ClearAll() {
-  if (m_Menus.Count() == 0) return;
+  if (m_Menus.Count() == 0 && m_Bands.Count() == 0) return;
   try {
+    m_Bands.Release();
     m_Menus.Clear();
     RedrawBarBase();
     PaintFace();

@@ -3,8 +3,8 @@
 // the control's height from the bar), and the paint handler that copies the face to the
 // window and draws the hovered and the pressed caption over it.
 //
-// Left out here: the rebar's lines (their heights join the control's height and their hosted
-// controls are laid out at this point) belong to the band layout and are added with it.
+// The layout also places the band surfaces on their lines below the bar; their lines join
+// the control's height.
 #include "core/MirelMenuBar20.h"
 #include "render/ResourceBitmaps.h"
 #include "menu/MenuBarPainter.h"
@@ -34,12 +34,15 @@ void MirelMenuBar20::ResizeRoutine() {
 void MirelMenuBar20::LayoutAndRepaintBar() {
   if (!m_bRedrawEnabled) return;
   RedrawBarBase();
-  const float heightTwips = static_cast<float>(m_BarLayout.lBarHeight) * m_sngTwipsPerPixelY;
+  int heightPx = m_BarLayout.lBarHeight;
+  if (Ambient().UserMode()) heightPx = m_Bands.PlaceBands(m_BarLayout.lBarHeight, BandSize(m_eDefaultBandSize));
+  const float heightTwips = static_cast<float>(heightPx) * m_sngTwipsPerPixelY;
   if (Extender().Height() != heightTwips) {
     Extender().SetHeight(heightTwips);
     // Once initialised, the resize this causes has laid out and painted the face at its new size.
     if (m_bInitialised) return;
   }
+  m_Bands.RefreshTransparentBands();
   BlitFace();
 }
 

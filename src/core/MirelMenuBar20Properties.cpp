@@ -18,7 +18,9 @@ void MirelMenuBar20::SetCustomBandHeight(std::int32_t value) {
   m_lCustomBandHeight = height;
   m_aBandSizes[bsCustom] = StoreInt16(height);
   PropertyChanged("CustomBandHeight");
-  if (changed && m_eDefaultBandSize == bsCustom && m_bRedrawEnabled) EndUpdate();
+  if (!changed || m_eDefaultBandSize != bsCustom) return;
+  m_Bands.PushBandHeight(m_aBandSizes[bsCustom]);
+  if (m_bRedrawEnabled) EndUpdate();
 }
 
 void MirelMenuBar20::SetLocalMoreColors(std::string value) { StoreProperty(m_sLocalMoreColors, std::move(value), "CPMoreColors"); }
@@ -35,7 +37,9 @@ void MirelMenuBar20::SetDefaultBandSize(ctsBandSizeConstants value) {
     m_aBandSizes[bsCustom] = kMinBandHeight;
   }
   PropertyChanged("DefaultBandSize");
-  if (changed && m_bRedrawEnabled) EndUpdate();
+  if (!changed) return;
+  if (m_Bands.Count() > 0) m_Bands.PushBandHeight(BandSize(value));
+  if (m_bRedrawEnabled) EndUpdate();
 }
 
 void MirelMenuBar20::SetDefaultMenuDropSize(ctsMenuDropSizeConstants value) { StoreProperty(m_eDefaultMenuDropSize, std::move(value), "DefaultMenuDropSize"); }
@@ -59,6 +63,7 @@ void MirelMenuBar20::SetEnabled(VARIANT_BOOL value) {
   UserControl::SetEnabled(value != VARIANT_FALSE);
   EnableWindow(m_hWndMB, value != VARIANT_FALSE ? TRUE : FALSE);
   PropertyChanged("Enabled");
+  if (Ambient().UserMode()) m_Bands.PushCtrlEnabled(IsTrue(value));
 }
 
 std::string MirelMenuBar20::HotKeyConstant(std::int16_t iKey) const { return HotKeyNameTable::Name(iKey); }
@@ -96,6 +101,8 @@ void MirelMenuBar20::SetMenuItemSpacing(std::int16_t value) {
 void MirelMenuBar20::SetTheme(ctsThemes value) {
   m_eTheme = value;
   PropertyChanged("Theme");
+  // Bands keep the value while updates are held and refresh when they resume.
+  m_Bands.PushTheme(value);
   if (!m_bRedrawEnabled) return;
   RedrawBarBase();
   PaintFace();
@@ -128,6 +135,7 @@ void MirelMenuBar20::SetToolTipPreTime(std::int32_t value) {
   m_lToolTipPreTime = value;
   m_ToolTipPreTimer.SetInterval(static_cast<UINT>(value));
   PropertyChanged("ToolTipPreTime");
+  m_Bands.PushToolTipTimes(m_lToolTipPreTime, m_lToolTipPostTime);
 }
 
 void MirelMenuBar20::SetToolTipPostTime(std::int32_t value) {
@@ -135,6 +143,7 @@ void MirelMenuBar20::SetToolTipPostTime(std::int32_t value) {
   m_lToolTipPostTime = value;
   m_ToolTipPostTimer.SetInterval(static_cast<UINT>(value));
   PropertyChanged("ToolTipPostTime");
+  m_Bands.PushToolTipTimes(m_lToolTipPreTime, m_lToolTipPostTime);
 }
 
 void MirelMenuBar20::SetToolTipFont(std::shared_ptr<StdFont> value) { StoreProperty(m_oToolTipFont, std::move(value), "ToolTipFont"); }
@@ -148,12 +157,18 @@ void MirelMenuBar20::SetToolTipMaxWidth(std::int32_t value) { StoreProperty(m_lT
 void MirelMenuBar20::SetVisualStyle(ctsVisualStyleConstants value) {
   m_eVisualStyle = value;
   PropertyChanged("VisualStyle");
-  if (!m_bRedrawEnabled) return;
+  if (!m_bRedrawEnabled) {
+    m_Bands.PushVisualStyle(value);
+    return;
+  }
   ResizeRoutine();
+  m_Bands.PushVisualStyle(value);
   PaintFace();
 }
 
 std::shared_ptr<cMenus> MirelMenuBar20::Menus() const { return std::make_shared<cMenus>(m_hWndMB); }
+
+std::shared_ptr<cBands> MirelMenuBar20::Bands() const { return std::make_shared<cBands>(m_hWndMB); }
 
 std::int16_t MirelMenuBar20::BandSize(ctsBandSizeConstants size) const {
   if (size < bs16x16 || size > bsCustom) RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);

@@ -3,18 +3,12 @@
 #include <limits>
 
 #include "container/AutomationError.h"
+#include "container/RuntimeArray.h"
 
 namespace {
 
 constexpr int kFirstIndex = 1;
 constexpr std::int16_t kMaxCount = std::numeric_limits<std::int16_t>::max();
-
-template <class T>
-T& Element(std::vector<T>& array, int index) {
-  if (index < 0 || static_cast<size_t>(index) >= array.size())
-    RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);
-  return array[static_cast<size_t>(index)];
-}
 
 // Arrays of the table hold an unused element 0 once anything is stored in them.
 template <class T>
@@ -24,15 +18,15 @@ void EnsureElementZero(std::vector<T>& array) {
 
 }  // namespace
 
-tMenuInfo& MenuTable::Menu(int n) { return Element(m_Menus, n); }
+tMenuInfo& MenuTable::Menu(int n) { return ArrayElement(m_Menus, n); }
 
 const tMenuInfo& MenuTable::Menu(int n) const { return const_cast<MenuTable*>(this)->Menu(n); }
 
-tMenuItemInfo& MenuTable::Item(int m, int i) { return Element(Menu(m).cMMenuItems, i); }
+tMenuItemInfo& MenuTable::Item(int m, int i) { return ArrayElement(Menu(m).cMMenuItems, i); }
 
 const tMenuItemInfo& MenuTable::Item(int m, int i) const { return const_cast<MenuTable*>(this)->Item(m, i); }
 
-tMenuItemGroup& MenuTable::Group(int m, int i) { return Element(Element(m_Groups, m), i); }
+tMenuItemGroup& MenuTable::Group(int m, int i) { return ArrayElement(ArrayElement(m_Groups, m), i); }
 
 const tMenuItemGroup& MenuTable::Group(int m, int i) const {
   return const_cast<MenuTable*>(this)->Group(m, i);
@@ -51,7 +45,7 @@ std::int16_t MenuTable::AddMenu(tMenuInfo record) {
 
 std::int16_t MenuTable::AddItem(int m, tMenuItemInfo record) {
   tMenuInfo& menu = Menu(m);
-  std::vector<tMenuItemGroup>& groups = Element(m_Groups, m);
+  std::vector<tMenuItemGroup>& groups = ArrayElement(m_Groups, m);
   if (menu.cMMenuItemsCount == kMaxCount) RaiseRuntimeError(runtime_error_number::Overflow);
   EnsureElementZero(menu.cMMenuItems);
   EnsureElementZero(groups);
@@ -69,9 +63,9 @@ void MenuTable::RemoveMenu(int p) {
 
 void MenuTable::RemoveItem(int m, int p) {
   tMenuInfo& menu = Menu(m);
-  std::vector<tMenuItemGroup>& groups = Element(m_Groups, m);
-  Element(menu.cMMenuItems, p);  // error 9 before anything changes
-  Element(groups, p);
+  std::vector<tMenuItemGroup>& groups = ArrayElement(m_Groups, m);
+  ArrayElement(menu.cMMenuItems, p);  // error 9 before anything changes
+  ArrayElement(groups, p);
   menu.cMMenuItems.erase(menu.cMMenuItems.begin() + p);
   groups.erase(groups.begin() + p);
   --menu.cMMenuItemsCount;
@@ -87,7 +81,7 @@ void MenuTable::ClearItems(int m) {
   tMenuInfo& menu = Menu(m);
   menu.cMMenuItems.assign(1, tMenuItemInfo{});
   menu.cMMenuItemsCount = 0;
-  Element(m_Groups, m).assign(1, tMenuItemGroup{});
+  ArrayElement(m_Groups, m).assign(1, tMenuItemGroup{});
 }
 
 int MenuTable::FindMenu(std::string_view sKey) const {

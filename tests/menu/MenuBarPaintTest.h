@@ -7,6 +7,7 @@
 
 #include "render/modFontConv.h"
 #include "support/BarOnForm.h"
+#include "support/ImageLists.h"
 #include "support/Pixels.h"
 #include "win32/commctrl.h"
 
@@ -50,19 +51,7 @@ class MenuBarPaintTest : public mirel_test::BarOnForm {
 
   // A header image list of solid square images in these colours.
   HIMAGELIST AttachIcons(const std::vector<COLORREF>& colours, int size = 8) {
-    HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR24, static_cast<int>(colours.size()), 0);
-    HDC screen = GetDC(nullptr);
-    HDC paint = CreateCompatibleDC(screen);
-    for (const COLORREF colour : colours) {
-      HBITMAP picture = CreateCompatibleBitmap(screen, size, size);
-      HGDIOBJ old = SelectObject(paint, picture);
-      mirel_test::FillDC(paint, RECT{0, 0, size, size}, colour);
-      SelectObject(paint, old);
-      ImageList_Add(icons, picture, nullptr);
-      DeleteObject(picture);
-    }
-    DeleteDC(paint);
-    ReleaseDC(nullptr, screen);
+    HIMAGELIST icons = mirel_test::SolidImageList(size, colours);
     ctsMBImageListTypeConstants slot = imlMenuHeader;
     Variant handle(static_cast<int>(HandleToLong(icons)));
     m_Bar->SetImageList(slot, handle);

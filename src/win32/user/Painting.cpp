@@ -119,6 +119,12 @@ HDC GetDC(HWND hwnd) {
   WindowRecord* top = TopLevelOf(w);
   HDC hdc = win32::CreateSurfaceDC(top->surface.get(), OriginInTopLevel(w), VisibleInTopLevel(w));
   if (w->region) SelectClipRgn(hdc, w->region);  // the window's shape (client = window here)
+  if (w->style & WS_CLIPCHILDREN) {
+    for (HWND h : w->children) {
+      const WindowRecord* c = Find(h);
+      if (c && c->IsVisibleStyle()) ExcludeClipRect(hdc, c->rect.left, c->rect.top, c->rect.right, c->rect.bottom);
+    }
+  }
   return hdc;
 }
 

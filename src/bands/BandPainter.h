@@ -1,0 +1,41 @@
+// Paints a band into its off-screen surface from the last tool pass and the interaction
+// state: the background, then each tool's caption, icon, separator and colour bar up to the
+// overflow point, then the state frames with the drop arrows. Painting reads the layout and
+// the state and never changes either.
+#pragma once
+#include <vector>
+
+#include "bands/BandRecords.h"
+#include "bands/BandToolState.h"
+#include "bands/IBandOwner.h"
+#include "bands/ToolLayout.h"
+#include "render/modThemes.h"
+#include "render/styles/ArtworkCache.h"
+
+// The band-wide settings painting uses.
+struct tBandLook {
+  ctsVisualStyleConstants eStyle = tsMS2003;
+  ctsThemes eTheme = XPBlue;
+  int S = 0;
+  bool bDisplayMoreTools = true;
+  bool bTransparent = false;
+  RECT rcInOwner{};  // the band in the owner's client pixels
+  const StdFont* pCaptionFont = nullptr;
+};
+
+class BandPainter {
+ public:
+  BandPainter(const IBandOwner& owner, styles::ArtworkCache& artwork) : m_Owner(owner), m_Artwork(artwork) {}
+
+  void Paint(HDC hdc, const tBandLook& look, const std::vector<tToolItemInfo>& tools, const tToolPass& pass,
+             const tBandToolState& state) const;
+
+ private:
+  void PaintBackground(HDC hdc, const tBandLook& look) const;
+  // Caption and icon (and a colour drop-down's bar) of a tool inside its rectangles.
+  void PaintToolFace(HDC hdc, const tBandLook& look, const tToolItemInfo& tool, const tToolGeometry& g) const;
+  void PaintDropArrow(HDC hdc, const tBandLook& look, const tToolItemInfo& tool, const tToolGeometry& g) const;
+
+  const IBandOwner& m_Owner;
+  styles::ArtworkCache& m_Artwork;
+};

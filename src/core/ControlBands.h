@@ -1,0 +1,90 @@
+// The control's side of its bands: the band table, one band surface (MirelReBar) per band
+// keyed by its number, the back-end operations the band and tool proxies call, the pushes of
+// the control's settings to every band, and the band layout pass. It is the owner every band
+// surface reaches through IBandOwner.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "bands/BandTable.h"
+#include "bands/IBandOwner.h"
+#include "bands/MirelReBar.h"
+#include "render/modThemes.h"
+
+class MirelMenuBar20;
+
+// What a band let does after storing its value (the control's band layout runs only while
+// updates are enabled).
+enum class eBandLetEffect { Store, Refresh, Layout, EnabledThenLayout, VisibleThenLayout, Width };
+// What a tool let does after storing its value and handing the record to the surface.
+enum class eToolLetEffect { MirrorOnly, Refresh };
+
+class ControlBands final : public IBandOwner {
+ public:
+  explicit ControlBands(MirelMenuBar20& control) : m_Control(control) {}
+  ~ControlBands() override;
+  ControlBands(const ControlBands&) = delete;
+  ControlBands& operator=(const ControlBands&) = delete;
+
+  BandTable& Table() { return m_Table; }
+  const BandTable& Table() const { return m_Table; }
+  std::int16_t Count() const { return m_Table.Count(); }
+  // The surface of the band at position p (1..Count); error 9 outside.
+  MirelReBar& Surface(int p) const;
+
+  // ---- back-end operations (positions already checked by the caller) ----
+  // Adds a band with key sKey (settled by the caller); returns its position.
+  std::int16_t AddBand(std::string sKey, std::int16_t iLineIndex, std::int16_t iLinePosition, std::int32_t lWidth,
+                       bool bEnabled, bool bVisible);
+  void RemoveBand(int p);
+  // Removes every band and lays out again.
+  void Clear();
+  // Destroys every band surface and erases the table, without laying out (the control is
+  // clearing or going away).
+  void Release();
+  // Adds a tool to band p; a hosted control (teControl) moves into the band's window.
+  std::int16_t AddTool(int p, tToolItemInfo record, HWND hWndHosted);
+  void RemoveTool(int p, int t);
+  void ClearTools(int p);
+  // The record of band p for a let: error 8 ("MirelMenuBar") when p is no longer a position.
+  tBandInfo& BandForLet(int p);
+  void AfterBandLet(int p, eBandLetEffect effect);
+  // Hands tool t's record to the surface and refreshes (or marks the band dirty while
+  // updates are held) when the effect asks for it.
+  void AfterToolLet(int p, int t, eToolLetEffect effect);
+
+  // ---- the control's settings pushed to every band ----
+  void PushCtrlEnabled(bool bEnabled);
+  void PushTheme(ctsThemes eTheme);
+  void PushVisualStyle(ctsVisualStyleConstants eStyle);
+  void PushToolTipTimes(std::int32_t lPreTime, std::int32_t lPostTime);
+  // Every band takes the new height (and re-measures its tools).
+  void PushBandHeight(std::int16_t iHeight);
+  void BeginUpdate();
+  // Bands changed while updates were held take their band settings again and re-measure.
+  void EndUpdate();
+
+  // ---- band layout ----
+  // Places every band surface on its line below a menu bar of height barTop; returns the
+  // height the control needs (barTop when there are no bands).
+  int PlaceBands(int barTop, int bandHeight);
+  // Transparent bands show the control's face behind them: repaint them after it changed.
+  void RefreshTransparentBands();
+
+  // ---- IBandOwner ----
+  const StdFont* CaptionFont() const override;
+  SIZE ToolIconSize() const override;
+  void DrawToolIcon(HDC hdc, std::int16_t index, int x, int y) const override;
+  void PaintBehind(HDC hdc, const RECT& rcBand) const override;
+
+ private:
+  bool UpdatesEnabled() const;
+  void RunLayout();
+
+  MirelMenuBar20& m_Control;
+  BandTable m_Table;
+  // Band surfaces by band number (cBIIndex).
+  std::map<std::int16_t, std::unique_ptr<MirelReBar>> m_Surfaces;
+};

@@ -1,0 +1,54 @@
+#include "core/automation/cBands.h"
+
+#include "container/AutomationError.h"
+#include "core/ErrorRaiser.h"
+#include "core/MirelMenuBar20.h"
+
+namespace {
+constexpr std::string_view kSource = "cBands";
+constexpr std::string_view kKeySuffix = "B";
+}  // namespace
+
+std::shared_ptr<cBand> cBands::Add(const BandAddArgs& args) {
+  ControlBands& bands = Control(kSource).BandData();
+  std::string sKey;
+  if (!args.Key) {
+    sKey = std::to_string(bands.Count() + 1) + std::string(kKeySuffix);
+  } else {
+    if (bands.Table().FindBand(*args.Key) != 0) RaiseError(ErrorCode::KeyInUse, kSource);
+    if (IsNumericString(*args.Key)) RaiseError(ErrorCode::TypeMismatch, kSource);
+    sKey = *args.Key;
+  }
+  const std::int16_t position =
+      bands.AddBand(std::move(sKey), args.lLineIndex, args.lLinePosition, args.lWidth, args.bEnabled, args.bVisible);
+  return std::make_shared<cBand>(m_hWndMB, position);
+}
+
+void cBands::Clear() { Control(kSource).BandData().Clear(); }
+
+std::int32_t cBands::Count() const { return Control(kSource).BandData().Count(); }
+
+bool cBands::Exists(const Variant& Index) const {
+  try {
+    return Resolve(Index) > 0;
+  } catch (const AutomationError&) {
+    return false;
+  }
+}
+
+std::shared_ptr<cBand> cBands::Item(const Variant& Index) const {
+  const int position = Resolve(Index);
+  if (position == 0) return nullptr;
+  return std::make_shared<cBand>(m_hWndMB, position);
+}
+
+void cBands::Remove(const Variant& Index) {
+  const int position = Resolve(Index);
+  if (position == 0) return;
+  Control(kSource).BandData().RemoveBand(position);
+}
+
+int cBands::Resolve(const Variant& Index) const {
+  const BandTable& table = Control(kSource).BandData().Table();
+  return ResolveIndex(Index, table.Count(), [&table](const std::string& sKey) { return table.FindBand(sKey); });
+}

@@ -1,0 +1,39 @@
+// The collection of the control's bands (the control's Bands property): a proxy over the
+// control's band table.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/automation/cBand.h"
+#include "menu/MenuProxy.h"
+
+// Arguments of cBands::Add as the automation interface names them; an omitted Key
+// (std::nullopt) gets the generated key, omitted line numbers count as 0.
+struct BandAddArgs {
+  std::optional<std::string> Key{};
+  std::int16_t lLineIndex = 0;
+  std::int16_t lLinePosition = 0;
+  std::int32_t lWidth = 300;
+  bool bEnabled = true;
+  bool bVisible = true;
+};
+
+class cBands : public MenuProxy {
+ public:
+  explicit cBands(HWND hWndMB) : MenuProxy(hWndMB) {}
+  std::string TypeName() const override { return "cBands"; }
+
+  std::shared_ptr<cBand> Add(const BandAddArgs& args = {});
+  void Clear();
+  std::int32_t Count() const;
+  bool Exists(const Variant& Index) const;
+  // Nothing (null) for an unknown key.
+  std::shared_ptr<cBand> Item(const Variant& Index) const;
+  std::shared_ptr<cBand> operator()(const Variant& Index) const { return Item(Index); }
+  void Remove(const Variant& Index);
+
+ private:
+  int Resolve(const Variant& Index) const;
+};

@@ -1,0 +1,155 @@
+// Geometry of the bands and their tools as a host sees it: band places on their lines below
+// the menu bar, the control's height, where each tool starts and how wide it is by style and
+// caption alignment, and the point from which tools no longer fit.
+#include "BandsOnForm.h"
+
+namespace {
+
+constexpr int kIcon = 16;
+
+std::string Place(cBand& band) { return std::to_string(band.Left()) + "," + std::to_string(band.Top()); }
+
+class BandLayoutTest : public BandsOnForm {
+ protected:
+  // The band's tools as "key left width drawn" rows.
+  std::vector<std::string> ToolRows(int p) {
+    std::vector<std::string> rows;
+    MirelReBar& s = Surface(p);
+    for (int t = 1; t <= s.ToolCount(); ++t) {
+      rows.push_back(s.Tool(t).cTIKey + " " + std::to_string(s.Tool(t).cTILeft) + " " +
+                     std::to_string(s.Tool(t).cTIWidth) + (s.Pass().tools[t].bDrawn ? " drawn" : " hidden"));
+    }
+    return rows;
+  }
+};
+
+TEST_F(BandLayoutTest, BandsOfOneLineSitSideBySide) {
+  m_Bar->EndUpdate();
+  auto first = AddBand(1, 1, 300);
+  auto second = AddBand(1, 2, 200);
+  auto third = AddBand(1, 3, 100);
+  EXPECT_TRUE(SameSequence({"3,1", "306,1", "509,1"}, {Place(*first), Place(*second), Place(*third)}));
+  second->Width(250);
+  EXPECT_EQ(559, third->Left());
+}
+
+TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
+  AddMenu("File");
+  m_Bar->EndUpdate();
+  const int M = m_Bar->BarHeight();
+  ASSERT_GT(M, 0);
+  auto upper = AddBand(1, 1);
+  auto lower = AddBand(2, 1);
+  EXPECT_EQ(M + 1, upper->Top());
+  EXPECT_EQ(M + 27, lower->Top());
+  EXPECT_EQ(25, lower->Height());
+  EXPECT_FLOAT_EQ(static_cast<float>(M + 27 + 25) * m_Bar->TwipsPerPixelY(), m_Bar->Extender().Height());
+  auto above = AddBand(0, 2);
+  EXPECT_EQ(M + 1 - 26, above->Top()) << "line 0 lies above the first line";
+  Bands()->Remove(1);
+  EXPECT_EQ(M + 1, Bands()->Item(1)->Top()) << "the second line moved up";
+}
+
+TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
+  m_Bar->EndUpdate();
+  EXPECT_EQ(1, AddBand(1, 1)->Top());
+  EXPECT_FLOAT_EQ(26.0f * m_Bar->TwipsPerPixelY(), m_Bar->Extender().Height());
+}
+
+TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {
+  m_Bar->EndUpdate();
+  SetToolIcons(kIcon, {RGB(255, 0, 0)});
+  m_Bar->SetToolSpacing(3);
+  EXPECT_EQ(4, m_Bar->ToolSpacing());
+  auto tools = AddBand(1, 1)->Tools();
+  tools->Add({.Key = "A", .Icon = 1});
+  tools->Add({.Key = "B", .Icon = 1});
+  EXPECT_TRUE(SameSequence({"A 15 18 drawn", "B 43 18 drawn"}, ToolRows(1)));
+}
+
+TEST_F(BandLayoutTest, DropDownsAreWiderByTheirArrow) {
+  m_Bar->EndUpdate();
+  auto bare = AddBand(1, 1)->Tools();
+  EXPECT_EQ(0, bare->Add()->Width()) << "no icon list and no caption";
+  EXPECT_EQ(10, bare->Add({.Style = teIconDropDown})->Width());
+  SetToolIcons(kIcon, {RGB(255, 0, 0)});
+  auto tools = AddBand(2, 1)->Tools();
+  for (std::int16_t style : {teButton, teIconDropDown, teColorDropDown, teMenuDropDown}) {
+    tools->Add({.Icon = 1, .Style = style});
+  }
+  const std::int32_t button = tools->Item(1)->Width();
+  ASSERT_GT(button, 0);
+  for (int t = 2; t <= 4; ++t) EXPECT_EQ(button + 10, tools->Item(t)->Width()) << t;
+}
+
+TEST_F(BandLayoutTest, CaptionsStandOnTheirSideOfTheIcon) {
+  m_Bar->SetDefaultBandSize(bs32x32);
+  m_Bar->EndUpdate();
+  SetToolIcons(kIcon, {RGB(255, 0, 0)});
+  auto band = AddBand(1, 1, 600);
+  band->DisplayCaptions(true);
+  auto tools = band->Tools();
+  for (std::int16_t alignment : {tsTop, tsBottom, tsLeft, tsRight}) {
+    tools->Add({.Caption = "Paste", .CaptionAlignment = alignment, .Icon = 1});
+  }
+  const tToolPass& pass = Surface(1).Pass();
+  const RECT top[] = {pass.tools[1].rcCaption, pass.tools[1].rcIcon};
+  const RECT bottom[] = {pass.tools[2].rcCaption, pass.tools[2].rcIcon};
+  const RECT left[] = {pass.tools[3].rcCaption, pass.tools[3].rcIcon};
+  const RECT right[] = {pass.tools[4].rcCaption, pass.tools[4].rcIcon};
+  const LONG TW = top[0].right - top[0].left;
+  ASSERT_GT(TW, kIcon);
+  EXPECT_LE(top[0].bottom, top[1].top) << "caption above the icon";
+  EXPECT_LE(bottom[1].bottom, bottom[0].top) << "caption below the icon";
+  EXPECT_EQ(left[0].right + 2, left[1].left) << "caption left of the icon";
+  EXPECT_EQ(right[1].right + 2, right[0].left) << "caption right of the icon";
+  EXPECT_EQ((top[0].left + top[0].right) / 2, (top[1].left + top[1].right) / 2) << "centred on each other";
+  EXPECT_EQ(TW, tools->Item(1)->Width());
+  EXPECT_EQ(TW, tools->Item(2)->Width());
+  EXPECT_EQ(TW + kIcon + 2, tools->Item(3)->Width());
+  EXPECT_EQ(TW + kIcon + 2, tools->Item(4)->Width());
+  band->DisplayCaptions(false);
+  EXPECT_EQ(kIcon + 2, tools->Item(3)->Width()) << "without captions a button is its icon";
+}
+
+TEST_F(BandLayoutTest, LabelsAndMessagesAreMeasuredByTheirText) {
+  m_Bar->EndUpdate();
+  auto tools = AddBand(1, 1)->Tools();
+  auto label = tools->Add({.Caption = "Font:", .Style = teLabel});
+  auto message = tools->Add({.Style = teMessage});
+  message->Text("Ready");
+  const tToolPass& pass = Surface(1).Pass();
+  EXPECT_EQ(pass.tools[1].rcCaption.right - pass.tools[1].rcCaption.left, label->Width());
+  EXPECT_GT(message->Width(), 0);
+  EXPECT_EQ("Ready", pass.tools[2].sText);
+  EXPECT_EQ(label->Left() + label->Width() + 6, message->Left());
+}
+
+TEST_F(BandLayoutTest, ToolsPastTheOverflowPointAreHidden) {
+  m_Bar->EndUpdate();
+  SetToolIcons(kIcon, {RGB(255, 0, 0)});
+  auto box = AddHostedBox(30, 20);
+  auto band = AddBand(1, 1, 90);
+  auto tools = band->Tools();
+  for (const char* key : {"A", "B", "C"}) tools->Add({.Key = key, .Icon = 1});
+  tools->Add({.Key = "Sep", .Style = teSeperator});
+  tools->Add({.Key = "Box", .Style = teControl, .Ctrl = box});
+  EXPECT_TRUE(SameSequence({"A 13 18 drawn", "B 37 18 drawn", "C 61 18 hidden", "Sep 85 2 hidden",
+                            "Box 93 30 hidden"},
+                           ToolRows(1)));
+  EXPECT_FALSE(IsWindowVisible(box->hWnd()));
+  band->DisplayMoreTools(false);
+  EXPECT_TRUE(SameSequence({"A 13 18 drawn", "B 37 18 drawn", "C 61 18 drawn", "Sep 85 2 drawn",
+                            "Box 93 30 hidden"},
+                           ToolRows(1)));
+  band->Width(130);
+  EXPECT_TRUE(IsWindowVisible(box->hWnd()));
+  RECT rc{};
+  GetWindowRect(box->hWnd(), &rc);
+  POINT origin{0, 0};
+  ClientToScreen(Surface(1).hWnd(), &origin);
+  EXPECT_EQ(93, rc.left - origin.x);
+  EXPECT_EQ(2, rc.top - origin.y) << "centred on the band's height";
+}
+
+}  // namespace
