@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
-#include "core/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 #include "render/modImageList.h"
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "common/ImageListSlot.h"
+#include "common/MirelMenuBar20Enums.h"
 #include "container/Timer.h"
 #include "container/UserControl.h"
 #include "container/Variant.h"
 #include "core/AboutBox.h"
 #include "core/ControlBands.h"
 #include "core/EventSinkList.h"
-#include "core/ImageListSlot.h"
-#include "core/MirelMenuBar20Enums.h"
 #include "core/automation/cBands.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/MenuBarPainter.h"
@@ -30,8 +30,8 @@
 #include "render/MUnicodeSupport.h"
 #include "render/ToolTipTimer.h"
 #include "render/cMemDC.h"
-#include "render/styles/ArtworkCache.h"
 #include "render/frmToolTip.h"
+#include "render/styles/ArtworkCache.h"
 #include "win32/windows.h"
 
 class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHookClient {

@@ -4,8 +4,8 @@
 // (or its MDI frame) is the active window and the control is enabled.
 #include <optional>
 
+#include "common/VirtualKeys.h"
 #include "core/MirelMenuBar20.h"
-#include "core/VirtualKeys.h"
 #include "menu/HotKeys.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Creation, new-instance initialisation, resizing, painting and termination of the control.
+#include "common/HotKeyNameTable.h"
 #include "container/Screen.h"
-#include "core/HotKeyNameTable.h"
-#include "core/MirelMenuBar20Defaults.h"
 #include "core/MirelMenuBar20.h"
+#include "core/MirelMenuBar20Defaults.h"
 #include "render/ColorScheme.h"
 #include "render/modThemes.h"
 

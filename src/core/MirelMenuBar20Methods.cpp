@@ -1,6 +1,6 @@
 // Methods of MirelMenuBar20.
+#include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
-#include "core/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 
 void MirelMenuBar20::About() { m_About.Show(m_hWndTop != nullptr ? m_hWndTop : m_hWndMB); }

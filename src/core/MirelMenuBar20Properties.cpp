@@ -1,12 +1,12 @@
 // Property gets and lets of MirelMenuBar20.
 #include <utility>
 
+#include "common/ErrorRaiser.h"
+#include "common/HotKeyNameTable.h"
+#include "common/SpacingValue.h"
 #include "container/AutomationError.h"
 #include "container/StdFont.h"
-#include "core/ErrorRaiser.h"
-#include "core/HotKeyNameTable.h"
 #include "core/MirelMenuBar20.h"
-#include "core/SpacingValue.h"
 
 void MirelMenuBar20::SetApplyCandyEffects(VARIANT_BOOL value) { StoreProperty(m_bApplyCandyEffects, std::move(value), "ApplyCandyEffects"); }
 

@@ -9,8 +9,8 @@
 // states cleared) and the tool mnemonics of Alt mode arrive with the bands.
 #include <algorithm>
 
+#include "common/VirtualKeys.h"
 #include "core/MirelMenuBar20.h"
-#include "core/VirtualKeys.h"
 #include "menu/Mnemonic.h"
 #include "menu/frmMenu.h"
 

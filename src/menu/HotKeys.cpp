@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/HotKeyNameTable.h"
+#include "common/HotKeyNameTable.h"
 #include "menu/Mnemonic.h"
 #include "render/TextEncoding.h"
 

@@ -3,7 +3,7 @@
 // one caption over whatever surface the caller gives. The visual style's painter draws the
 // boxes; this class places icons and text by the bar's layout and picks text colours.
 #pragma once
-#include "core/ImageListSlot.h"
+#include "common/ImageListSlot.h"
 #include "menu/MenuBarLayout.h"
 #include "render/modThemes.h"
 #include "render/styles/ArtworkCache.h"

@@ -1,6 +1,6 @@
 #include "menu/MenuProxy.h"
 
-#include "core/ErrorRaiser.h"
+#include "common/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/MenuRecords.h"
 

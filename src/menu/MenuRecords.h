@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/MirelMenuBar20Enums.h"
 #include "container/Variant.h"
-#include "core/MirelMenuBar20Enums.h"
 
 // ctsMenuStyleConstants
 enum ctsMenuStyleConstants : std::int16_t { tsPrimaryMenu = 0, tsSecondaryMenu = 1 };

@@ -1,6 +1,6 @@
 #include "menu/cMenuItems.h"
 
-#include "core/ErrorRaiser.h"
+#include "common/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/ErrorRaiser.h"
+#include "common/ErrorRaiser.h"
 #include "support/Errors.h"
 #include "support/MessageLog.h"
 

@@ -3,13 +3,13 @@
 // through its own Draw at twips.
 #include <memory>
 
+#include "common/ImageListSlot.h"
 #include "container/ImageList.h"
 #include "container/StdPicture.h"
-#include "core/ImageListSlot.h"
-#include "support/Pixels.h"
 #include "render/cMemDC.h"
 #include "render/modImageList.h"
 #include "support/HeadlessTest.h"
+#include "support/Pixels.h"
 #include "win32/commctrl.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "core/automation/cBands.h"
 
+#include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
-#include "core/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {

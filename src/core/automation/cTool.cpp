@@ -1,6 +1,6 @@
 #include "core/automation/cTool.h"
 
-#include "core/ErrorRaiser.h"
+#include "common/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "core/automation/cTools.h"
 
+#include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
 #include "container/UserControl.h"
-#include "core/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {

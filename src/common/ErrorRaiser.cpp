@@ -1,4 +1,4 @@
-#include "core/ErrorRaiser.h"
+#include "common/ErrorRaiser.h"
 
 #include <array>
 

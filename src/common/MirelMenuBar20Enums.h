@@ -1,10 +1,14 @@
-// Enumerations of the control's automation interface that belong to the control itself
-// (themes and visual styles come with the rendering code).
+// Enumerations of the control's automation interface, shared by every subsystem.
 #pragma once
 #include <cstdint>
 
-#include "container/Ole.h"
-#include "render/modThemes.h"
+#include "win32/types.h"
+
+enum ctsThemes : SHORT { XPBlue = 0, XPSilver = 1, XPOlive = 2 };
+enum ctsVisualStyleConstants : SHORT { tsMS2003 = 0, tsMSNet = 1, tsMSIE = 2 };
+
+inline constexpr int kThemeCount = 3;
+inline constexpr int kVisualStyleCount = 3;
 
 enum ctsBandSizeConstants : std::int32_t {
   bs16x16 = 0,

@@ -1,9 +1,9 @@
-#include "core/ImageListSlot.h"
+#include "common/ImageListSlot.h"
 
+#include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
 #include "container/IImageListSource.h"
 #include "container/ListImages.h"
-#include "core/ErrorRaiser.h"
 #include "win32/commctrl.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/HotKeyNameTable.h"
+#include "common/HotKeyNameTable.h"
 
 #include <utility>
 #include <vector>
