@@ -345,8 +345,10 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void OpenPopUpMenu(int iMenu, float X, float Y);
   // The face copied to the window as it is (the base image).
   void BlitFace();
-  // The settings the bar paints with.
+  // The settings the bar is laid out and painted with.
+  tBarLayoutInput BarLayoutInput() const;
   tBarLook BarLook() const;
+  styles::eBarCaption PressedCaption() const;
   // Image-list slot 0..3; the runtime's subscript error (9) outside.
   static std::size_t SlotIndex(std::int32_t slot);
 

@@ -3,7 +3,6 @@
 #include "container/Screen.h"
 #include "core/MirelMenuBar20.h"
 #include "core/MirelMenuBar20Defaults.h"
-#include "render/ColorScheme.h"
 #include "render/modThemes.h"
 
 namespace {
@@ -101,14 +100,12 @@ void MirelMenuBar20::InitProperties() {
     m_bInitialised = true;
     CreateSurfaces();
     m_bRedrawEnabled = true;
-    FillColorScheme();
     ResizeRoutine();
     EndUpdate();
     return;
   }
   m_ToolTipPreTimer.SetInterval(static_cast<UINT>(kToolTipPreTime));
   m_ToolTipPostTimer.SetInterval(static_cast<UINT>(kToolTipPostTime));
-  FillColorScheme();
   CreateSurfaces();
   LoadMenuBitmaps();
   StartRunTime();

@@ -6,8 +6,9 @@
 // The layout also places the band surfaces on their lines below the bar; their lines join
 // the control's height.
 #include "core/MirelMenuBar20.h"
-#include "render/ResourceBitmaps.h"
 #include "menu/MenuBarPainter.h"
+#include "render/ResourceBitmaps.h"
+#include "render/modFontConv.h"
 
 tBarLook MirelMenuBar20::BarLook() const {
   tBarLook look;
@@ -20,6 +21,10 @@ tBarLook MirelMenuBar20::BarLook() const {
   look.lDisabledForeColor = m_lDisabledMenuForeColor;
   look.pHeaderImages = &m_aImageLists[imlMenuHeader];
   return look;
+}
+
+styles::eBarCaption MirelMenuBar20::PressedCaption() const {
+  return m_bKeyboardOpened ? styles::eBarCaption::PressedByKey : styles::eBarCaption::Pressed;
 }
 
 void MirelMenuBar20::Refresh() { PaintFace(); }
@@ -46,10 +51,29 @@ void MirelMenuBar20::LayoutAndRepaintBar() {
   BlitFace();
 }
 
+tBarLayoutInput MirelMenuBar20::BarLayoutInput() const {
+  tBarLayoutInput input;
+  input.iHeaderSpacing = m_iMenuHeaderSpacing;
+  input.bRightToLeft = IsTrue(m_bRightToLeft);
+  input.lControlWidth = m_Face->Width();
+  const tImageListSlot& images = m_aImageLists[imlMenuHeader];
+  if (images.hImageList != 0) {
+    input.bHasImageList = true;
+    input.iIconWidth = images.iImageWidth;
+    input.iIconHeight = images.iImageHeight;
+  }
+  return input;
+}
+
 void MirelMenuBar20::RedrawBarBase() {
   if (!m_Face || m_Face->hdc() == nullptr) return;
+  HDC hdc = m_Face->hdc();
+  {
+    const SelectedFont font(hdc, m_oDefaultMenuFont.get());
+    m_BarLayout = MenuBarLayout::Compute(m_Menus, BarLayoutInput(), hdc);
+  }
   const MenuBarPainter painter(m_Artwork);
-  m_BarLayout = painter.PaintBase(m_Face->hdc(), m_Face->Width(), m_Face->Height(), m_Menus, BarLook());
+  painter.PaintBase(hdc, m_Face->Width(), m_Face->Height(), m_Menus, m_BarLayout, BarLook());
 }
 
 void MirelMenuBar20::Paint() { PaintFace(); }
@@ -71,10 +95,10 @@ void MirelMenuBar20::PaintFace() {
   for (const tBarCaption& caption : m_BarLayout.captions) {
     const tMenuInfo& menu = m_Menus.Menu(caption.iMenu);
     if (caption.iMenu == m_iBarDroppedIndex) {
-      painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, eBarHighlight::Pressed, m_bKeyboardOpened);
+      painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, PressedCaption());
     } else if (caption.iMenu == m_iBarHoverIndex && m_bMouseOverBar && look.bEnabled &&
                menu.cMEnabled != VARIANT_FALSE) {
-      painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, eBarHighlight::Hover, false);
+      painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, styles::eBarCaption::Hover);
     }
   }
   ReleaseDC(m_hWndMB, hdc);
@@ -84,7 +108,7 @@ void MirelMenuBar20::PaintBarCaptionPressed(int iMenu) {
   if (m_hWndMB == nullptr) return;
   const MenuBarPainter painter(m_Artwork);
   HDC hdc = GetDC(m_hWndMB);
-  painter.PaintHighlight(hdc, m_BarLayout, m_Menus, BarLook(), iMenu, eBarHighlight::Pressed, m_bKeyboardOpened);
+  painter.PaintHighlight(hdc, m_BarLayout, m_Menus, BarLook(), iMenu, PressedCaption());
   ReleaseDC(m_hWndMB, hdc);
 }
 

@@ -4,7 +4,6 @@
 #include "container/StdFont.h"
 #include "core/MirelMenuBar20.h"
 #include "core/MirelMenuBar20Defaults.h"
-#include "render/ColorScheme.h"
 #include "render/modThemes.h"
 
 namespace {
@@ -128,7 +127,6 @@ void MirelMenuBar20::ReadProperties(PropertyBag& bag) {
   m_eTheme = static_cast<ctsThemes>(StoreInt16(ReadLong(bag, "Theme", XPBlue)));
   if (m_bAutoSelectTheme != VARIANT_FALSE) m_eTheme = ThemeFromSystem(m_eTheme, m_hWndMB);
   RebuildBandSizeTable();
-  FillColorScheme();
   CreateSurfaces();
   LoadMenuBitmaps();
   if (Ambient().UserMode()) {

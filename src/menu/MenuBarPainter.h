@@ -1,12 +1,14 @@
-// Paints the menu bar: the base image (background, gripper and every caption in its normal
-// or disabled look) into the control's off-screen face, and the hover and pressed looks of
-// one caption over whatever surface the caller gives. The visual style's painter draws the
-// boxes; this class places icons and text by the bar's layout and picks text colours.
+// Paints the menu bar from its finished layout: the base image (background, gripper and every
+// caption in its normal or disabled look) into the control's off-screen face, and the hover
+// and pressed looks of one caption over whatever surface the caller gives. The visual style
+// draws the boxes; this class places icons and text where the layout put them and picks text
+// colours. It reads the layout and the menus and changes neither.
 #pragma once
 #include "common/ImageListSlot.h"
 #include "menu/MenuBarLayout.h"
 #include "render/modThemes.h"
 #include "render/styles/ArtworkCache.h"
+#include "render/styles/IBarStyle.h"
 
 class StdFont;
 
@@ -22,20 +24,18 @@ struct tBarLook {
   const tImageListSlot* pHeaderImages = nullptr;  // the imlMenuHeader slot
 };
 
-enum class eBarHighlight { Hover, Pressed };
-
 class MenuBarPainter {
  public:
   explicit MenuBarPainter(styles::ArtworkCache& artwork) : m_Artwork(artwork) {}
 
-  // Lays the bar out for a face of width x height (writing cMCollX and cMWidth) and paints
-  // the base image into hdc; returns the layout the highlights are drawn by.
-  tBarLayout PaintBase(HDC hdc, LONG width, LONG height, MenuTable& menus, const tBarLook& look) const;
+  // Paints the base image of `layout` into hdc, a face of width x height.
+  void PaintBase(HDC hdc, LONG width, LONG height, const MenuTable& menus, const tBarLayout& layout,
+                 const tBarLook& look) const;
 
   // Paints menu iMenu hovered or pressed, then its icon and text again on top. Captions the
-  // layout did not draw stay undrawn. `alternate` picks the style's alternate pressed look.
+  // layout did not draw stay undrawn.
   void PaintHighlight(HDC hdc, const tBarLayout& layout, const MenuTable& menus, const tBarLook& look, int iMenu,
-                      eBarHighlight highlight, bool alternate) const;
+                      styles::eBarCaption state) const;
 
  private:
   void DrawCaption(HDC hdc, const tBarCaption& caption, const tMenuInfo& menu, const tBarLook& look,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/MirelMenuBar20Enums.h"
+#include "container/Ole.h"
 #include "container/Variant.h"
 
 // ctsMenuStyleConstants

@@ -11,7 +11,8 @@
 #include "render/modDrawHelpers.h"
 #include "render/modFontConv.h"
 #include "render/modImageList.h"
-#include "render/styles/IVisualStyle.h"
+#include "render/styles/IMenuStyle.h"
+#include "render/styles/PerTheme.h"
 
 namespace {
 
@@ -35,10 +36,6 @@ constexpr int kJoinEnds = 2;            // a join is its inner run plus the capt
 
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-COLORREF Scheme(const ColorTable& table, const tMenuLook& look) {
-  return ComposeRGB(SchemeColor(table, look.eStyle, look.eTheme));
-}
 
 void TextOut(HDC hdc, int x, int y, std::string_view text) {
   TextOutA(hdc, x, y, text.data(), static_cast<int>(text.size()));
@@ -66,6 +63,8 @@ MenuWindowPainter::MenuWindowPainter(const tMenuLook& look, const std::vector<tM
       m_bExpandArrow(bExpandArrow),
       m_Artwork(artwork) {}
 
+const styles::Palette& MenuWindowPainter::Colors() const { return styles::PaletteFor(m_Look.eStyle, m_Look.eTheme); }
+
 RECT MenuWindowPainter::Body() const {
   const int lShadow = m_Look.bShadows ? kMenuShadowSize : 0;
   return RECT{0, 0, m_lWidth - lShadow, m_lHeight - lShadow};
@@ -80,8 +79,7 @@ RECT MenuWindowPainter::MarginColumn() const {
 }
 
 void MenuWindowPainter::PaintBase(HDC hdc) const {
-  styles::VisualStyle(m_Look.eStyle)
-      .DrawMenuBase(hdc, Body(), MarginColumn(), m_Look.bRightToLeft, m_Look.eTheme, m_Artwork);
+  styles::MenuStyle(m_Look.eStyle).DrawMenuBase(hdc, Body(), MarginColumn(), m_Look.bRightToLeft, Colors(), m_Artwork);
   for (int i = 1; i <= m_Layout.Count(); ++i) {
     const tMenuRow& row = m_Layout.Row(i);
     if (!row.bShown) continue;
@@ -115,18 +113,17 @@ void MenuWindowPainter::PaintRow(HDC hdc, int i, bool bHighlighted) const {
 void MenuWindowPainter::PaintInfrequentBackground(HDC hdc, int i) const {
   const RECT area = RowArea(i);
   if (m_Look.bHighlightInfrequents)
-    DrawSolidRect(hdc, kInfrequentLeft, area.top, area.right, area.bottom, Scheme(ColorInfrequentFill, m_Look),
+    DrawSolidRect(hdc, kInfrequentLeft, area.top, area.right, area.bottom, Colors().InfrequentFill,
                   kSolidRectFill);
   const RECT column = MarginColumn();
   const RECT cell{column.left, area.top, column.right, area.bottom};
-  styles::VisualStyle(m_Look.eStyle)
-      .DrawMenuInfrequentMargin(hdc, cell, m_Look.bRightToLeft, m_Look.eTheme, m_Artwork);
+  styles::MenuStyle(m_Look.eStyle).DrawMenuInfrequentMargin(hdc, cell, m_Look.bRightToLeft, Colors(), m_Artwork);
 }
 
 void MenuWindowPainter::PaintHighlight(HDC hdc, int i) const {
   const RECT box = m_Layout.HighlightBox(i, m_lWidth);
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, Scheme(ColorHighlightFill, m_Look), kSolidRectFill);
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, Scheme(ColorHighlightOutline, m_Look),
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, Colors().HighlightFill, kSolidRectFill);
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, Colors().HighlightOutline,
                 kSolidRectFrame);
 }
 
@@ -146,8 +143,8 @@ POINT MenuWindowPainter::CheckMarkCentre(const RECT& cell) {
 void MenuWindowPainter::PaintCheck(HDC hdc, int i) const {
   const tMenuItemInfo& item = m_Items[static_cast<std::size_t>(i)];
   const RECT cell = CheckBox(i);
-  DrawSolidRect(hdc, cell.left, cell.top, cell.right, cell.bottom, Scheme(ColorPressedFill, m_Look), kSolidRectFill);
-  DrawSolidRect(hdc, cell.left, cell.top, cell.right, cell.bottom, Scheme(ColorHighlightOutline, m_Look),
+  DrawSolidRect(hdc, cell.left, cell.top, cell.right, cell.bottom, Colors().PressedFill, kSolidRectFill);
+  DrawSolidRect(hdc, cell.left, cell.top, cell.right, cell.bottom, Colors().HighlightOutline,
                 kSolidRectFrame);
   const bool bHasIcon = item.cMIIconIndex >= 0 && m_Look.hImageList != 0;
   if (bHasIcon) return;  // the icon is drawn inside the box
@@ -218,7 +215,7 @@ void MenuWindowPainter::PaintSeparator(HDC hdc, int i) const {
   const int lEdge = MenuWindowLayout::TextEdge(m_Look.lMarginWidth, m_lWidth, m_Look.bRightToLeft);
   const int lLeft = m_Look.bRightToLeft ? kTextRightInset : lEdge;
   const int lRight = m_Look.bRightToLeft ? lEdge : body.right - kTextRightInset;
-  styles::VisualStyle(m_Look.eStyle).DrawMenuSeparator(hdc, lLeft, lRight, row.lY - m_Layout.HalfGap(), m_Look.eTheme);
+  styles::MenuStyle(m_Look.eStyle).DrawMenuSeparator(hdc, lLeft, lRight, row.lY - m_Layout.HalfGap(), Colors());
 }
 
 RECT MenuWindowPainter::ExpandArrowArea() const {
@@ -229,8 +226,7 @@ RECT MenuWindowPainter::ExpandArrowArea() const {
 void MenuWindowPainter::PaintExpandArrow(HDC hdc, bool bHot) const {
   if (bHot) {
     const RECT box = ExpandArrowArea();
-    styles::VisualStyle(m_Look.eStyle)
-        .DrawMenuExpandHighlight(hdc, box, Scheme(ColorHighlightFill, m_Look), Scheme(ColorHighlightOutline, m_Look));
+    styles::MenuStyle(m_Look.eStyle).DrawMenuExpandHighlight(hdc, box, Colors());
   }
   DrawArrowCell(hdc, bHot ? artwork::kInfreqHot : artwork::kInfreqNormal);
 }
@@ -259,11 +255,11 @@ void MenuWindowPainter::PaintShadows(HDC hdc, const RECT& rcWindow) const {
   // column fall outside it and are clipped away.
   for (int i = 0; i < kShadowSteps; ++i) {
     DrawShadowStrip(hdc, screen, origin, POINT{0, m_lHeight - kMenuShadowSize + i}, ShadowStripDirection::Row,
-                    m_lWidth + 1, kShadowSkip, ShadowFactor(m_Look.eStyle, m_Look.eTheme, i));
+                    m_lWidth + 1, kShadowSkip, Colors().ShadowFactors[static_cast<std::size_t>(i)]);
   }
   for (int i = 0; i < kShadowSteps; ++i) {
     DrawShadowStrip(hdc, screen, origin, POINT{m_lWidth - kMenuShadowSize + i, 0}, ShadowStripDirection::Column,
-                    m_lHeight + 1, kShadowSkip, ShadowFactor(m_Look.eStyle, m_Look.eTheme, i));
+                    m_lHeight + 1, kShadowSkip, Colors().ShadowFactors[static_cast<std::size_t>(i)]);
   }
   ReleaseDC(nullptr, screen);
 }

@@ -15,6 +15,7 @@
 #include "menu/MenuWindowLayout.h"
 #include "render/modThemes.h"
 #include "render/styles/ArtworkCache.h"
+#include "render/styles/Palette.h"
 #include "win32/windows.h"
 
 // The appearance settings a menu window copies from the control when it is shown.
@@ -80,6 +81,7 @@ class MenuWindowPainter {
   static POINT CheckMarkCentre(const RECT& cell);
 
  private:
+  const styles::Palette& Colors() const;
   RECT Body() const;
   RECT MarginColumn() const;
   COLORREF TextColor(const tMenuItemInfo& item, bool bHighlighted) const;

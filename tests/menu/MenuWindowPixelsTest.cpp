@@ -11,6 +11,7 @@
 #include "MenuWindowTest.h"
 #include "menu/MenuBarLayout.h"
 #include "render/ColorScheme.h"
+#include "render/styles/Palette.h"
 #include "support/Pixels.h"
 #include "support/StyleTheme.h"
 
@@ -59,7 +60,7 @@ class MenuWindowPixelsTest : public MenuWindowTest {
   // The mark's pixels inside item i's check box as a map, '#' for the mark colour, with
   // where the map sits in the box.
   std::string CheckMark(HWND hWnd, int i, COLORREF mark) {
-    const COLORREF outline = ComposeRGB(SchemeColor(ColorHighlightOutline, tsMS2003, XPBlue));
+    const COLORREF outline = styles::PaletteFor(tsMS2003, XPBlue).HighlightOutline;
     const RECT cell = FindCheckBox(hWnd, i, outline);
     if (cell.left < 0) return "no check box";
     RECT ink{cell.right, cell.bottom, cell.left, cell.top};
@@ -231,7 +232,7 @@ TEST_F(MenuWindowPixelsTest, JoinUnderThePressedCaption) {
     const int lJoinRight = pressed.right - (menu.cMCollX - 2);
     for (int x = 1; x < lJoinRight - 1; ++x) EXPECT_EQ(Pixel(hWnd, x, 0), c.inner) << "theme " << c.eTheme << " x " << x;
     EXPECT_EQ(Pixel(hWnd, lJoinRight - 1, 0), c.edge) << "theme " << c.eTheme;
-    EXPECT_EQ(Pixel(hWnd, lJoinRight, 0), ComposeRGB(SchemeColor(ColorMenuBorder, tsMS2003, c.eTheme)));
+    EXPECT_EQ(Pixel(hWnd, lJoinRight, 0), styles::PaletteFor(tsMS2003, c.eTheme).MenuBorder);
     m_Bar->HideAllMenus();
   }
 }
@@ -278,7 +279,10 @@ TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
   std::vector<std::string> mismatches;
   const auto check = [&](int x, int y, int step, bool bCopied) {
     const COLORREF expected =
-        bCopied ? Under(x, y) : ShadowBlend(ShadowFactor(GetParam().style, GetParam().theme, step), Under(x, y));
+        bCopied ? Under(x, y)
+                : ShadowBlend(styles::PaletteFor(GetParam().style, GetParam().theme).ShadowFactors[
+                                  static_cast<std::size_t>(step)],
+                              Under(x, y));
     const COLORREF actual = ScreenPixel(rc.left + x, rc.top + y);
     if (actual != expected)
       mismatches.push_back(std::to_string(x) + ", " + std::to_string(y) + ": " + Hex(expected) + " / " + Hex(actual));

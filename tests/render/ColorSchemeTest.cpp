@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "render/ColorScheme.h"
+#include "render/styles/Palette.h"
 #include "support/Errors.h"
 #include "support/MessageLog.h"
 
@@ -14,55 +15,52 @@ using mirel_test::ErrorOf;
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
 
+using styles::Palette;
+using styles::PaletteFor;
+
+const Palette& PaletteOf(int style, int theme) {
+  return PaletteFor(static_cast<ctsVisualStyleConstants>(style), static_cast<ctsThemes>(theme));
+}
+
 std::string Row(const char* name, int style, int theme, const tRGB& value) {
   std::ostringstream out;
   out << name << " style " << style << " theme " << theme << ": " << value.Red << "," << value.Green << "," << value.Blue;
   return out.str();
 }
 
-class ColorSchemeTest : public ::testing::Test {
- protected:
-  void SetUp() override { FillColorScheme(); }
-};
-
-TEST_F(ColorSchemeTest, LookupsFollowStyleAndTheme) {
+TEST(ColorSchemeTest, LookupsFollowStyleAndTheme) {
   const struct {
     const char* name;
-    const ColorTable* table;
+    COLORREF Palette::*colour;
     int style;
     int theme;
     tRGB expected;
   } cases[] = {
       // The highlight outline of the IE style is black in every theme.
-      {"HighlightOutline", &ColorHighlightOutline, tsMSIE, XPBlue, {0, 0, 0}},
-      {"HighlightOutline", &ColorHighlightOutline, tsMSIE, XPSilver, {0, 0, 0}},
-      {"HighlightOutline", &ColorHighlightOutline, tsMSIE, XPOlive, {0, 0, 0}},
-      {"HighlightOutline", &ColorHighlightOutline, tsMSNet, XPBlue, {49, 106, 197}},
-      {"HighlightFill", &ColorHighlightFill, tsMSIE, XPSilver, {187, 183, 199}},
-      {"PressedFill", &ColorPressedFill, tsMS2003, XPOlive, {255, 192, 111}},
-      {"InfrequentFill", &ColorInfrequentFill, tsMS2003, XPSilver, {184, 185, 202}},
-      {"InfrequentEdge", &ColorInfrequentEdge, tsMS2003, XPOlive, {96, 128, 88}},
-      {"MenuBorder", &ColorMenuBorder, tsMS2003, XPBlue, {0, 45, 150}},
-      {"MenuBorder", &ColorMenuBorder, tsMS2003, XPSilver, {75, 75, 111}},
-      {"MenuBorder", &ColorMenuBorder, tsMSIE, XPOlive, {215, 210, 198}},
-      {"PanelHighlightOutline", &ColorPanelHighlightOutline, tsMSNet, XPOlive, {147, 160, 112}},
-      {"PanelHighlightFill", &ColorPanelHighlightFill, tsMSNet, XPSilver, {199, 199, 202}},
+      {"HighlightOutline", &Palette::HighlightOutline, tsMSIE, XPBlue, {0, 0, 0}},
+      {"HighlightOutline", &Palette::HighlightOutline, tsMSIE, XPSilver, {0, 0, 0}},
+      {"HighlightOutline", &Palette::HighlightOutline, tsMSIE, XPOlive, {0, 0, 0}},
+      {"HighlightOutline", &Palette::HighlightOutline, tsMSNet, XPBlue, {49, 106, 197}},
+      {"HighlightFill", &Palette::HighlightFill, tsMSIE, XPSilver, {187, 183, 199}},
+      {"PressedFill", &Palette::PressedFill, tsMS2003, XPOlive, {255, 192, 111}},
+      {"InfrequentFill", &Palette::InfrequentFill, tsMS2003, XPSilver, {184, 185, 202}},
+      {"InfrequentEdge", &Palette::InfrequentEdge, tsMS2003, XPOlive, {96, 128, 88}},
+      {"MenuBorder", &Palette::MenuBorder, tsMS2003, XPBlue, {0, 45, 150}},
+      {"MenuBorder", &Palette::MenuBorder, tsMS2003, XPSilver, {75, 75, 111}},
+      {"MenuBorder", &Palette::MenuBorder, tsMSIE, XPOlive, {215, 210, 198}},
+      {"PanelHighlightOutline", &Palette::PanelHighlightOutline, tsMSNet, XPOlive, {147, 160, 112}},
+      {"PanelHighlightFill", &Palette::PanelHighlightFill, tsMSNet, XPSilver, {199, 199, 202}},
   };
   Sequence expected;
   Sequence actual;
   for (const auto& c : cases) {
     expected.push_back(Row(c.name, c.style, c.theme, c.expected));
-    actual.push_back(Row(c.name, c.style, c.theme, SchemeColor(*c.table, c.style, c.theme)));
+    actual.push_back(Row(c.name, c.style, c.theme, SplitRGB(PaletteOf(c.style, c.theme).*c.colour)));
   }
   EXPECT_TRUE(SameSequence(expected, actual));
-
-  // Refilling restores the table values.
-  ColorHighlightFill[0] = {1, 2, 3};
-  FillColorScheme();
-  EXPECT_EQ(ComposeRGB(SchemeColor(ColorHighlightFill, tsMS2003, XPBlue)), RGB(255, 238, 194));
 }
 
-TEST_F(ColorSchemeTest, ShadowFactorsByStyleThemeAndStep) {
+TEST(ColorSchemeTest, ShadowFactorsByStyleThemeAndStep) {
   const struct {
     int style;
     int theme;
@@ -75,16 +73,16 @@ TEST_F(ColorSchemeTest, ShadowFactorsByStyleThemeAndStep) {
       {tsMSIE, XPBlue, 1, {210, 210, 210}},
   };
   for (const auto& c : themed) {
-    EXPECT_EQ(ShadowFactor(c.style, c.theme, c.step), c.expected) << c.style << " " << c.theme << " " << c.step;
+    EXPECT_EQ(PaletteOf(c.style, c.theme).ShadowFactors[static_cast<std::size_t>(c.step)], c.expected)
+        << c.style << " " << c.theme << " " << c.step;
   }
   EXPECT_EQ(PlainShadowFactor(0), (tRGB{142, 142, 142}));
   EXPECT_EQ(PlainShadowFactor(3), (tRGB{241, 241, 241}));
 }
 
-TEST_F(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
-  EXPECT_EQ(ErrorOf([] { SchemeColor(ColorMenuBorder, 3, XPBlue); }), 9);
-  EXPECT_EQ(ErrorOf([] { SchemeColor(ColorMenuBorder, tsMSNet, -1); }), 9);
-  EXPECT_EQ(ErrorOf([] { ShadowFactor(tsMSNet, XPBlue, 4); }), 9);
+TEST(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
+  EXPECT_EQ(ErrorOf([] { PaletteOf(3, XPBlue); }), 9);
+  EXPECT_EQ(ErrorOf([] { PaletteOf(tsMSNet, -1); }), 9);
   EXPECT_EQ(ErrorOf([] { PlainShadowFactor(-1); }), 9);
 }
 

@@ -42,7 +42,6 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    FillColorScheme();
     InitUnicodeSupport();
   }
   void TearDown() override {

@@ -1,8 +1,8 @@
 #include "render/styles/tsMS2003.h"
 
-#include "render/ColorScheme.h"
 #include "render/ResourceBitmaps.h"
 #include "render/modDrawHelpers.h"
+#include "render/styles/PerTheme.h"
 #include "render/tRGB.h"
 
 namespace styles {
@@ -41,10 +41,37 @@ void FrameBox(HDC hdc, const RECT& box, COLORREF colour) {
   DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, colour, kSolidRectFrame);
 }
 
+void DrawHoverBox(HDC hdc, const RECT& box) {
+  const int height = box.bottom - box.top;
+  if (height <= 0) return;
+  const double greenStep = kHoverGreenFall / height;
+  const double blueStep = kHoverBlueFall / height;
+  for (int row = 0; row < height; ++row) {
+    const tRGB colour{kHoverRed, kHoverGreenTop - row * greenStep, kHoverBlueTop - row * blueStep};
+    FillBox(hdc, box.left, box.top + row, box.right, box.top + row + 1, ComposeRGB(colour));
+  }
+  const int highlight = box.top + kHoverHighlightRow;
+  FillBox(hdc, box.left, highlight, box.right, highlight + 1, kWhite);
+  FrameBox(hdc, box, kHoverOutline);
+}
+
+void DrawPressedBox(HDC hdc, const RECT& box, ctsThemes theme, bool alternate, ArtworkCache& artwork) {
+  const int piece = artwork::kPressedStripX + ThemeIndex(theme) * artwork::kPressedThemePitch +
+                    (alternate ? artwork::kPressedAlternateOffset : 0);
+  if (const cMemDC* strip = artwork.Find(kBarArtwork)) {
+    StretchBlt(hdc, box.left, box.top, box.right - box.left, box.bottom - box.top, strip->hdc(), piece,
+               artwork::kPressedStripY, artwork::kPressedPieceWidth, artwork::kPressedPieceHeight, SRCCOPY);
+  }
+  FrameBox(hdc, box, ByTheme(kPressedOutline, theme));
+  const RECT inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+  FrameBox(hdc, inner, ByTheme(kPressedInnerOutline, theme));
+}
+
 }  // namespace
 
-void tsMS2003::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, ctsThemes theme,
+void tsMS2003::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, const Palette& palette,
                                  ArtworkCache& artwork) const {
+  const ctsThemes theme = palette.eTheme;
   const int column = ThemeIndex(theme) * artwork::kMenuBarColumnWidth;
   if (const cMemDC* strip = artwork.Find(kBarArtwork)) {
     StretchBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, strip->hdc(), column, 0,
@@ -60,34 +87,15 @@ void tsMS2003::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, c
   }
 }
 
-void tsMS2003::DrawBarHoverBox(HDC hdc, const RECT& box, ctsThemes /*theme*/) const {
-  const int height = box.bottom - box.top;
-  if (height <= 0) return;
-  const double greenStep = kHoverGreenFall / height;
-  const double blueStep = kHoverBlueFall / height;
-  for (int row = 0; row < height; ++row) {
-    const tRGB colour{kHoverRed, kHoverGreenTop - row * greenStep, kHoverBlueTop - row * blueStep};
-    FillBox(hdc, box.left, box.top + row, box.right, box.top + row + 1, ComposeRGB(colour));
-  }
-  const int highlight = box.top + kHoverHighlightRow;
-  FillBox(hdc, box.left, highlight, box.right, highlight + 1, kWhite);
-  FrameBox(hdc, box, kHoverOutline);
-}
-
-void tsMS2003::DrawBarPressedBox(HDC hdc, const RECT& box, ctsThemes theme, bool alternate,
+void tsMS2003::DrawBarCaptionBox(HDC hdc, const RECT& box, eBarCaption state, const Palette& palette,
                                  ArtworkCache& artwork) const {
-  const int piece = artwork::kPressedStripX + ThemeIndex(theme) * artwork::kPressedThemePitch +
-                    (alternate ? artwork::kPressedAlternateOffset : 0);
-  if (const cMemDC* strip = artwork.Find(kBarArtwork)) {
-    StretchBlt(hdc, box.left, box.top, box.right - box.left, box.bottom - box.top, strip->hdc(), piece,
-               artwork::kPressedStripY, artwork::kPressedPieceWidth, artwork::kPressedPieceHeight, SRCCOPY);
-  }
-  FrameBox(hdc, box, ByTheme(kPressedOutline, theme));
-  const RECT inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
-  FrameBox(hdc, inner, ByTheme(kPressedInnerOutline, theme));
+  if (state == eBarCaption::Hover)
+    DrawHoverBox(hdc, box);
+  else
+    DrawPressedBox(hdc, box, palette.eTheme, state == eBarCaption::PressedByKey, artwork);
 }
 
-COLORREF tsMS2003::BarHighlightTextColor(ctsThemes /*theme*/, COLORREF normal) const { return normal; }
+COLORREF tsMS2003::BarCaptionTextColor(COLORREF normal, const Palette& /*palette*/) const { return normal; }
 
 }  // namespace styles
 
@@ -123,27 +131,27 @@ void DrawMarginPiece(HDC hdc, const RECT& cell, int kind, bool mirrored, ctsThem
 
 }  // namespace
 
-void tsMS2003::DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool mirrored, ctsThemes theme,
+void tsMS2003::DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool mirrored, const Palette& palette,
                             ArtworkCache& artwork) const {
   FillBox(hdc, body.left, body.top, body.right, body.bottom, kMenuBackground);
-  DrawMarginPiece(hdc, margin, artwork::kMarginOrdinary, mirrored, theme, artwork);
-  FrameBox(hdc, body, ComposeRGB(SchemeColor(ColorMenuBorder, ::tsMS2003, theme)));
+  DrawMarginPiece(hdc, margin, artwork::kMarginOrdinary, mirrored, palette.eTheme, artwork);
+  FrameBox(hdc, body, palette.MenuBorder);
 }
 
-void tsMS2003::DrawMenuInfrequentMargin(HDC hdc, const RECT& cell, bool mirrored, ctsThemes theme,
+void tsMS2003::DrawMenuInfrequentMargin(HDC hdc, const RECT& cell, bool mirrored, const Palette& palette,
                                         ArtworkCache& artwork) const {
-  DrawMarginPiece(hdc, cell, artwork::kMarginInfrequent, mirrored, theme, artwork);
+  DrawMarginPiece(hdc, cell, artwork::kMarginInfrequent, mirrored, palette.eTheme, artwork);
 }
 
-void tsMS2003::DrawMenuSeparator(HDC hdc, int left, int right, int y, ctsThemes theme) const {
-  FillBox(hdc, left, y, right, y + 1, ByTheme(kMenuSeparator, theme));
+void tsMS2003::DrawMenuSeparator(HDC hdc, int left, int right, int y, const Palette& palette) const {
+  FillBox(hdc, left, y, right, y + 1, ByTheme(kMenuSeparator, palette.eTheme));
   FillBox(hdc, left + kMenuSeparatorHighlightInset, y + 1, right + kMenuSeparatorHighlightInset, y + 2,
           kMenuSeparatorHighlight);
 }
 
-void tsMS2003::DrawMenuExpandHighlight(HDC hdc, const RECT& box, COLORREF fill, COLORREF outline) const {
-  FillBox(hdc, box.left, box.top, box.right, box.bottom, fill);
-  FrameBox(hdc, box, outline);
+void tsMS2003::DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const {
+  FillBox(hdc, box.left, box.top, box.right, box.bottom, palette.HighlightFill);
+  FrameBox(hdc, box, palette.HighlightOutline);
 }
 
 }  // namespace styles

@@ -2,6 +2,7 @@
 
 #include "render/ResourceBitmaps.h"
 #include "render/modDrawHelpers.h"
+#include "render/styles/PerTheme.h"
 
 namespace styles {
 namespace {
@@ -26,8 +27,9 @@ constexpr PerTheme<COLORREF> kHighlightText{RGB(255, 255, 255), RGB(0, 0, 0), RG
 
 }  // namespace
 
-void tsMSIE::DrawBarBackground(HDC hdc, const RECT& area, int barHeight, ctsThemes theme, ArtworkCache& artwork) const {
-  if (const cMemDC* panel = artwork.Find(ThemedResourceName(kPanelStem, ThemeIndex(theme)))) {
+void tsMSIE::DrawBarBackground(HDC hdc, const RECT& area, int barHeight, const Palette& palette,
+                               ArtworkCache& artwork) const {
+  if (const cMemDC* panel = artwork.Find(ThemedResourceName(kPanelStem, ThemeIndex(palette.eTheme)))) {
     StretchBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, panel->hdc(), 0, 0,
                panel->Width(), panel->Height(), SRCCOPY);
   }
@@ -41,17 +43,15 @@ void tsMSIE::DrawBarBackground(HDC hdc, const RECT& area, int barHeight, ctsThem
   }
 }
 
-void tsMSIE::DrawBarHoverBox(HDC hdc, const RECT& box, ctsThemes theme) const {
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kHighlightFill, theme), kSolidRectFill);
-}
-
-void tsMSIE::DrawBarPressedBox(HDC hdc, const RECT& box, ctsThemes theme, bool /*alternate*/,
+// Hovered and open captions look the same.
+void tsMSIE::DrawBarCaptionBox(HDC hdc, const RECT& box, eBarCaption /*state*/, const Palette& palette,
                                ArtworkCache& /*artwork*/) const {
-  DrawBarHoverBox(hdc, box, theme);
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kHighlightFill, palette.eTheme),
+                kSolidRectFill);
 }
 
-COLORREF tsMSIE::BarHighlightTextColor(ctsThemes theme, COLORREF /*normal*/) const {
-  return ByTheme(kHighlightText, theme);
+COLORREF tsMSIE::BarCaptionTextColor(COLORREF /*normal*/, const Palette& palette) const {
+  return ByTheme(kHighlightText, palette.eTheme);
 }
 
 }  // namespace styles
@@ -69,8 +69,8 @@ void FillSys(HDC hdc, int left, int top, int right, int bottom, int sysColor) {
 
 }  // namespace
 
-void tsMSIE::DrawMenuBase(HDC hdc, const RECT& body, const RECT& /*margin*/, bool /*mirrored*/, ctsThemes /*theme*/,
-                          ArtworkCache& /*artwork*/) const {
+void tsMSIE::DrawMenuBase(HDC hdc, const RECT& body, const RECT& /*margin*/, bool /*mirrored*/,
+                          const Palette& /*palette*/, ArtworkCache& /*artwork*/) const {
   FillSys(hdc, body.left, body.top, body.right, body.bottom, COLOR_MENU);
   FillSys(hdc, body.left, body.top, body.right, body.top + 1, COLOR_BTNHIGHLIGHT);
   FillSys(hdc, body.left, body.top, body.left + 1, body.bottom, COLOR_BTNHIGHLIGHT);
@@ -79,17 +79,17 @@ void tsMSIE::DrawMenuBase(HDC hdc, const RECT& body, const RECT& /*margin*/, boo
 }
 
 // The classic menu has no icon column of its own.
-void tsMSIE::DrawMenuInfrequentMargin(HDC /*hdc*/, const RECT& /*cell*/, bool /*mirrored*/, ctsThemes /*theme*/,
-                                      ArtworkCache& /*artwork*/) const {}
+void tsMSIE::DrawMenuInfrequentMargin(HDC /*hdc*/, const RECT& /*cell*/, bool /*mirrored*/,
+                                      const Palette& /*palette*/, ArtworkCache& /*artwork*/) const {}
 
-void tsMSIE::DrawMenuSeparator(HDC hdc, int left, int right, int y, ctsThemes /*theme*/) const {
+void tsMSIE::DrawMenuSeparator(HDC hdc, int left, int right, int y, const Palette& /*palette*/) const {
   FillSys(hdc, left, y, right, y + 1, COLOR_BTNSHADOW);
   FillSys(hdc, left, y + kMenuSeparatorEtch, right, y + kMenuSeparatorEtch + 1, COLOR_BTNHIGHLIGHT);
 }
 
-void tsMSIE::DrawMenuExpandHighlight(HDC hdc, const RECT& box, COLORREF fill, COLORREF outline) const {
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, fill, kSolidRectFill);
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, outline, kSolidRectFrame);
+void tsMSIE::DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const {
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, palette.HighlightFill, kSolidRectFill);
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, palette.HighlightOutline, kSolidRectFrame);
 }
 
 }  // namespace styles

@@ -1,7 +1,7 @@
 #include "render/styles/tsMSNet.h"
 
-#include "render/ColorScheme.h"
 #include "render/modDrawHelpers.h"
+#include "render/styles/PerTheme.h"
 
 namespace styles {
 namespace {
@@ -17,25 +17,27 @@ constexpr COLORREF kPressedInnerOutline = RGB(252, 252, 249);
 
 }  // namespace
 
-void tsMSNet::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, ctsThemes theme,
+void tsMSNet::DrawBarBackground(HDC hdc, const RECT& area, int /*barHeight*/, const Palette& palette,
                                 ArtworkCache& /*artwork*/) const {
-  DrawSolidRect(hdc, area.left, area.top, area.right, area.bottom, ByTheme(kBarBackground, theme), kSolidRectFill);
+  DrawSolidRect(hdc, area.left, area.top, area.right, area.bottom, ByTheme(kBarBackground, palette.eTheme),
+                kSolidRectFill);
 }
 
-void tsMSNet::DrawBarHoverBox(HDC hdc, const RECT& box, ctsThemes theme) const {
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kHoverFill, theme), kSolidRectFill);
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kHoverOutline, theme), kSolidRectFrame);
-}
-
-void tsMSNet::DrawBarPressedBox(HDC hdc, const RECT& box, ctsThemes theme, bool /*alternate*/,
+void tsMSNet::DrawBarCaptionBox(HDC hdc, const RECT& box, eBarCaption state, const Palette& palette,
                                 ArtworkCache& /*artwork*/) const {
+  const ctsThemes theme = palette.eTheme;
+  if (state == eBarCaption::Hover) {
+    DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kHoverFill, theme), kSolidRectFill);
+    DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kHoverOutline, theme), kSolidRectFrame);
+    return;
+  }
   DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kPressedFill, theme), kSolidRectFill);
   DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, ByTheme(kPressedOutline, theme), kSolidRectFrame);
   // The lighter inner outline; its bottom edge sits one pixel above the outer one.
   DrawSolidRect(hdc, box.left + 1, box.top + 1, box.right - 1, box.bottom - 1, kPressedInnerOutline, kSolidRectFrame);
 }
 
-COLORREF tsMSNet::BarHighlightTextColor(ctsThemes /*theme*/, COLORREF normal) const { return normal; }
+COLORREF tsMSNet::BarCaptionTextColor(COLORREF normal, const Palette& /*palette*/) const { return normal; }
 
 }  // namespace styles
 
@@ -49,25 +51,24 @@ constexpr COLORREF kMenuSeparator = RGB(197, 194, 184);
 
 }  // namespace
 
-void tsMSNet::DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool /*mirrored*/, ctsThemes theme,
+void tsMSNet::DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool /*mirrored*/, const Palette& palette,
                            ArtworkCache& /*artwork*/) const {
   DrawSolidRect(hdc, body.left, body.top, body.right, body.bottom, kMenuBackground, kSolidRectFill);
-  DrawSolidRect(hdc, margin.left, margin.top, margin.right, margin.bottom, ByTheme(kPressedFill, theme),
+  DrawSolidRect(hdc, margin.left, margin.top, margin.right, margin.bottom, ByTheme(kPressedFill, palette.eTheme),
                 kSolidRectFill);
-  DrawSolidRect(hdc, body.left, body.top, body.right, body.bottom,
-                ComposeRGB(SchemeColor(ColorMenuBorder, ::tsMSNet, theme)), kSolidRectFrame);
+  DrawSolidRect(hdc, body.left, body.top, body.right, body.bottom, palette.MenuBorder, kSolidRectFrame);
 }
 
 // The infrequent rows' own background already covers the flat column.
-void tsMSNet::DrawMenuInfrequentMargin(HDC /*hdc*/, const RECT& /*cell*/, bool /*mirrored*/, ctsThemes /*theme*/,
-                                       ArtworkCache& /*artwork*/) const {}
+void tsMSNet::DrawMenuInfrequentMargin(HDC /*hdc*/, const RECT& /*cell*/, bool /*mirrored*/,
+                                       const Palette& /*palette*/, ArtworkCache& /*artwork*/) const {}
 
-void tsMSNet::DrawMenuSeparator(HDC hdc, int left, int right, int y, ctsThemes /*theme*/) const {
+void tsMSNet::DrawMenuSeparator(HDC hdc, int left, int right, int y, const Palette& /*palette*/) const {
   DrawSolidRect(hdc, left, y, right, y + 1, kMenuSeparator, kSolidRectFill);
 }
 
-void tsMSNet::DrawMenuExpandHighlight(HDC hdc, const RECT& box, COLORREF /*fill*/, COLORREF outline) const {
-  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, outline, kSolidRectFrame);
+void tsMSNet::DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const {
+  DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, palette.HighlightOutline, kSolidRectFrame);
 }
 
 }  // namespace styles

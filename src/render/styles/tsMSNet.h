@@ -1,24 +1,24 @@
 // The Office XP (.NET) look: a flat bar, a bordered fill behind a hovered caption and a pale
 // box with a double outline behind the open one.
 #pragma once
-#include "render/styles/IVisualStyle.h"
+#include "render/styles/IBarStyle.h"
+#include "render/styles/IMenuStyle.h"
 
 namespace styles {
 
-class tsMSNet final : public IVisualStyle {
+class tsMSNet final : public IBarStyle, public IMenuStyle {
  public:
-  void DrawBarBackground(HDC hdc, const RECT& area, int barHeight, ctsThemes theme,
+  void DrawBarBackground(HDC hdc, const RECT& area, int barHeight, const Palette& palette,
                          ArtworkCache& artwork) const override;
-  void DrawBarHoverBox(HDC hdc, const RECT& box, ctsThemes theme) const override;
-  void DrawBarPressedBox(HDC hdc, const RECT& box, ctsThemes theme, bool alternate,
+  void DrawBarCaptionBox(HDC hdc, const RECT& box, eBarCaption state, const Palette& palette,
                          ArtworkCache& artwork) const override;
-  COLORREF BarHighlightTextColor(ctsThemes theme, COLORREF normal) const override;
-  void DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool mirrored, ctsThemes theme,
+  COLORREF BarCaptionTextColor(COLORREF normal, const Palette& palette) const override;
+  void DrawMenuBase(HDC hdc, const RECT& body, const RECT& margin, bool mirrored, const Palette& palette,
                     ArtworkCache& artwork) const override;
-  void DrawMenuInfrequentMargin(HDC hdc, const RECT& cell, bool mirrored, ctsThemes theme,
+  void DrawMenuInfrequentMargin(HDC hdc, const RECT& cell, bool mirrored, const Palette& palette,
                                 ArtworkCache& artwork) const override;
-  void DrawMenuSeparator(HDC hdc, int left, int right, int y, ctsThemes theme) const override;
-  void DrawMenuExpandHighlight(HDC hdc, const RECT& box, COLORREF fill, COLORREF outline) const override;
+  void DrawMenuSeparator(HDC hdc, int left, int right, int y, const Palette& palette) const override;
+  void DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const override;
 };
 
 }  // namespace styles
