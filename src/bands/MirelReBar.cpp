@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bands/BandPainter.h"
+#include "common/ScopedDC.h"
 #include "container/AutomationError.h"
 #include "container/WindowClass.h"
 
@@ -163,9 +164,8 @@ void MirelReBar::Paint() {
 
 void MirelReBar::CopyToWindow() {
   if (!IsWindowVisible(m_hWnd)) return;
-  HDC hdc = GetDC(m_hWnd);
-  BitBlt(hdc, 0, 0, m_Surface.Width(), m_Surface.Height(), m_Surface.hdc(), 0, 0, SRCCOPY);
-  ReleaseDC(m_hWnd, hdc);
+  const ScopedDC window(m_hWnd);
+  BitBlt(window.hdc(), 0, 0, m_Surface.Width(), m_Surface.Height(), m_Surface.hdc(), 0, 0, SRCCOPY);
 }
 
 void MirelReBar::EndUpdate() {

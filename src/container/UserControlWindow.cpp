@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "container/MouseButtons.h"
 #include "container/UserControl.h"
 #include "container/WindowClass.h"
 #include "win32/windows.h"
@@ -31,15 +32,6 @@ std::int16_t KeyShift() {
   if (KeyIsDown(VK_CONTROL)) shift |= vbCtrlMask;
   if (KeyIsDown(VK_MENU)) shift |= vbAltMask;
   return shift;
-}
-
-// Button argument of MouseMove: every button held.
-std::int16_t ButtonsHeld(WPARAM wParam) {
-  std::int16_t buttons = 0;
-  if (wParam & MK_LBUTTON) buttons |= vbLeftButton;
-  if (wParam & MK_RBUTTON) buttons |= vbRightButton;
-  if (wParam & MK_MBUTTON) buttons |= vbMiddleButton;
-  return buttons;
 }
 
 float X(LPARAM lParam) { return static_cast<float>(GET_X_LPARAM(lParam)); }
@@ -119,7 +111,7 @@ LRESULT UserControlWindow::OnEraseBackground(UserControl& c, HWND hwnd, WPARAM w
 }
 
 LRESULT UserControlWindow::OnMouseMove(UserControl& c, HWND, WPARAM wParam, LPARAM lParam) {
-  c.MouseMove(ButtonsHeld(wParam), MouseShift(wParam), X(lParam), Y(lParam));
+  c.MouseMove(ButtonsFromKeyFlags(wParam), MouseShift(wParam), X(lParam), Y(lParam));
   return 0;
 }
 

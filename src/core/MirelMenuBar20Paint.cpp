@@ -5,6 +5,7 @@
 //
 // The layout also places the band surfaces on their lines below the bar; their lines join
 // the control's height.
+#include "common/ScopedDC.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/MenuBarPainter.h"
 #include "render/ResourceBitmaps.h"
@@ -80,9 +81,8 @@ void MirelMenuBar20::Paint() { PaintFace(); }
 
 void MirelMenuBar20::BlitFace() {
   if (m_hWndMB == nullptr || !m_Face || m_Face->hdc() == nullptr) return;
-  HDC hdc = GetDC(m_hWndMB);
-  BitBlt(hdc, 0, 0, m_Face->Width(), m_Face->Height(), m_Face->hdc(), 0, 0, SRCCOPY);
-  ReleaseDC(m_hWndMB, hdc);
+  const ScopedDC window(m_hWndMB);
+  BitBlt(window.hdc(), 0, 0, m_Face->Width(), m_Face->Height(), m_Face->hdc(), 0, 0, SRCCOPY);
   ++m_lPaintCount;
 }
 
@@ -91,7 +91,8 @@ void MirelMenuBar20::PaintFace() {
   if (m_hWndMB == nullptr || m_BarLayout.captions.empty()) return;
   const tBarLook look = BarLook();
   const MenuBarPainter painter(m_Artwork);
-  HDC hdc = GetDC(m_hWndMB);
+  const ScopedDC window(m_hWndMB);
+  HDC hdc = window.hdc();
   for (const tBarCaption& caption : m_BarLayout.captions) {
     const tMenuInfo& menu = m_Menus.Menu(caption.iMenu);
     if (caption.iMenu == m_iBarDroppedIndex) {
@@ -101,15 +102,12 @@ void MirelMenuBar20::PaintFace() {
       painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, styles::eBarCaption::Hover);
     }
   }
-  ReleaseDC(m_hWndMB, hdc);
 }
 
 void MirelMenuBar20::PaintBarCaptionPressed(int iMenu) {
   if (m_hWndMB == nullptr) return;
   const MenuBarPainter painter(m_Artwork);
-  HDC hdc = GetDC(m_hWndMB);
-  painter.PaintHighlight(hdc, m_BarLayout, m_Menus, BarLook(), iMenu, PressedCaption());
-  ReleaseDC(m_hWndMB, hdc);
+  painter.PaintHighlight(ScopedDC(m_hWndMB).hdc(), m_BarLayout, m_Menus, BarLook(), iMenu, PressedCaption());
 }
 
 int MirelMenuBar20::BarMenuAt(int x, int y) const {

@@ -9,16 +9,15 @@
 // states cleared) and the tool mnemonics of Alt mode arrive with the bands.
 #include <algorithm>
 
+#include "common/MouseLeavePoll.h"
 #include "common/VirtualKeys.h"
+#include "container/MouseButtons.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/Mnemonic.h"
 #include "menu/frmMenu.h"
 
 namespace {
 
-// The 10 ms poll that notices the mouse leaving the control window.
-constexpr UINT_PTR kLeavePollId = 1;
-constexpr UINT kLeavePollInterval = 10;
 // A bar drop's window starts 2 pixels left of its caption box.
 constexpr int kCaptionWindowOffset = 2;
 // The strip where a moving mouse counts as over the captions: from y = 5 to 10 pixels below
@@ -33,11 +32,11 @@ bool IsKeyDown(int iVirtKey) { return (GetAsyncKeyState(iVirtKey) & kKeyDownBit)
 
 // The mouse buttons held now, as the runtime's Button argument.
 std::int16_t ButtonsHeld() {
-  std::int16_t iButton = 0;
-  if (IsKeyDown(VK_LBUTTON)) iButton |= vbLeftButton;
-  if (IsKeyDown(VK_RBUTTON)) iButton |= vbRightButton;
-  if (IsKeyDown(VK_MBUTTON)) iButton |= vbMiddleButton;
-  return iButton;
+  WPARAM keyFlags = 0;
+  if (IsKeyDown(VK_LBUTTON)) keyFlags |= MK_LBUTTON;
+  if (IsKeyDown(VK_RBUTTON)) keyFlags |= MK_RBUTTON;
+  if (IsKeyDown(VK_MBUTTON)) keyFlags |= MK_MBUTTON;
+  return ButtonsFromKeyFlags(keyFlags);
 }
 
 
@@ -111,7 +110,7 @@ void MirelMenuBar20::TrackBarMouseMove(WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
   if (!m_bMouseOverBar) {
-    SetTimer(m_hWndMB, kLeavePollId, kLeavePollInterval, nullptr);
+    MouseLeavePoll::Start(m_hWndMB);
     m_bMouseOverBar = true;
   }
   if (m_Menus.Count() == 0 || !IsTrue(m_bEnabled)) {
@@ -179,12 +178,7 @@ void MirelMenuBar20::OverTimerTick() {
 }
 
 void MirelMenuBar20::LeavePollTick() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  RECT rcWindow{};
-  GetWindowRect(m_hWndMB, &rcWindow);
-  if (PtInRect(&rcWindow, cursor)) return;
-  KillTimer(m_hWndMB, kLeavePollId);
+  if (!MouseLeavePoll::StopIfLeft(m_hWndMB)) return;
   m_bMouseOverBar = false;
   m_ToolTips.ResetTips();
   Refresh();
@@ -326,7 +320,7 @@ void MirelMenuBar20::CloseMenuWindows(bool bByMessage) {
 LRESULT MirelMenuBar20::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
   if (hWnd == m_hWndMB) {
     if (iMsg == WM_MOUSEMOVE) TrackBarMouseMove(wParam, lParam);
-    if (iMsg == WM_TIMER && wParam == kLeavePollId) LeavePollTick();
+    if (MouseLeavePoll::IsTick(iMsg, wParam)) LeavePollTick();
     return 0;
   }
   if (iMsg == WM_SHOWWINDOW) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "common/ScopedDC.h"
+#include "menu/MenuBarLayout.h"
 #include "render/ColorScheme.h"
 #include "render/MUnicodeSupport.h"
 #include "render/ResourceBitmaps.h"
@@ -178,7 +180,7 @@ void MenuWindowPainter::PaintTexts(HDC hdc, int i, bool bHighlighted) const {
   const tMenuItemInfo& item = m_Items[static_cast<std::size_t>(i)];
   const tMenuRow& row = m_Layout.Row(i);
   const RECT body = Body();
-  const int lTextHeight = MeasureTextHeight(hdc, "Wg");
+  const int lTextHeight = MeasureTextHeight(hdc, kBarSampleText);
   const int lTop = row.lY + (m_Layout.LineHeight() - lTextHeight) / 2;
   const int lEdge = MenuWindowLayout::TextEdge(m_Look.lMarginWidth, m_lWidth, m_Look.bRightToLeft);
   const int oldMode = SetBkMode(hdc, TRANSPARENT);
@@ -249,19 +251,19 @@ void MenuWindowPainter::DrawArrowCell(HDC hdc, int iState) const {
 
 void MenuWindowPainter::PaintShadows(HDC hdc, const RECT& rcWindow) const {
   if (!m_Look.bShadows) return;
-  HDC screen = GetDC(nullptr);
+  const ScopedDC screen(nullptr);
   const POINT origin{rcWindow.left, rcWindow.top};
+  const auto& factors = Colors().ShadowFactors;
   // Step i lies i pixels out from the body's edge; the steps beyond the window's last row and
   // column fall outside it and are clipped away.
   for (int i = 0; i < kShadowSteps; ++i) {
-    DrawShadowStrip(hdc, screen, origin, POINT{0, m_lHeight - kMenuShadowSize + i}, ShadowStripDirection::Row,
-                    m_lWidth + 1, kShadowSkip, Colors().ShadowFactors[static_cast<std::size_t>(i)]);
+    DrawShadowStrip(hdc, screen.hdc(), origin, POINT{0, m_lHeight - kMenuShadowSize + i}, ShadowStripDirection::Row,
+                    m_lWidth + 1, kShadowSkip, factors[static_cast<std::size_t>(i)]);
   }
   for (int i = 0; i < kShadowSteps; ++i) {
-    DrawShadowStrip(hdc, screen, origin, POINT{m_lWidth - kMenuShadowSize + i, 0}, ShadowStripDirection::Column,
-                    m_lHeight + 1, kShadowSkip, Colors().ShadowFactors[static_cast<std::size_t>(i)]);
+    DrawShadowStrip(hdc, screen.hdc(), origin, POINT{m_lWidth - kMenuShadowSize + i, 0}, ShadowStripDirection::Column,
+                    m_lHeight + 1, kShadowSkip, factors[static_cast<std::size_t>(i)]);
   }
-  ReleaseDC(nullptr, screen);
 }
 
 void MenuWindowPainter::PaintJoin(HDC hdc, const tMenuJoin& join) const {

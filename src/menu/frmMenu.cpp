@@ -4,7 +4,9 @@
 #include <array>
 #include <utility>
 
+#include "common/ScopedDC.h"
 #include "container/WindowClass.h"
+#include "menu/MenuBarLayout.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "render/MUnicodeSupport.h"
@@ -14,7 +16,6 @@ namespace {
 
 constexpr DWORD kMenuStyle = WS_POPUP;
 constexpr DWORD kMenuExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-constexpr char kLineSample[] = "Wg";
 constexpr int kMarkerBufferSize = 32;
 
 // Messages watched on the menu window itself and on the control's window.
@@ -43,7 +44,7 @@ class FontMeasure {
 
 int LineHeightFor(const tMenuWindowSetup& setup) {
   FontMeasure measure(*setup.Look.oItemFont);
-  return MenuWindowLayout::LineHeight(MeasureTextHeight(measure.hdc(), kLineSample), setup.Look.lIconHeight);
+  return MenuWindowLayout::LineHeight(MeasureTextHeight(measure.hdc(), kBarSampleText), setup.Look.lIconHeight);
 }
 
 MenuWindowLayout LayoutFor(const tMenuWindowSetup& setup) {
@@ -156,10 +157,9 @@ void frmMenu::RestoreFromBase(const RECT& area) {
 }
 
 void frmMenu::Present(const RECT& area) {
-  HDC hdc = GetDC(m_hWnd);
-  BitBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, m_Face.hdc(), area.left, area.top,
-         SRCCOPY);
-  ReleaseDC(m_hWnd, hdc);
+  const ScopedDC window(m_hWnd);
+  BitBlt(window.hdc(), area.left, area.top, area.right - area.left, area.bottom - area.top, m_Face.hdc(), area.left,
+         area.top, SRCCOPY);
 }
 
 void frmMenu::RepaintRow(int i) {

@@ -6,15 +6,14 @@
 //
 // Left out: menus opened from a rebar tool (the rebar is told of their clicks and closing)
 // arrive with the bands.
+#include "common/MouseLeavePoll.h"
+#include "container/MouseButtons.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/Mnemonic.h"
 #include "menu/frmMenu.h"
 
 namespace {
 
-// The 10 ms poll that notices the mouse leaving the window.
-constexpr UINT_PTR kLeavePollId = 1;
-constexpr UINT kLeavePollInterval = 10;
 // Where a sub-menu opens, from this window's right edge: the mouse opens it overlapping by
 // 4 pixels, the keyboard by 6.
 constexpr int kMouseChildOverlap = 4;
@@ -24,15 +23,7 @@ constexpr int kNextRow = 1;
 constexpr int kPreviousRow = -1;
 
 
-// The runtime's Button and Shift arguments from a mouse message's key flags.
-std::int16_t ButtonsOf(WPARAM wParam) {
-  std::int16_t iButton = 0;
-  if (wParam & MK_LBUTTON) iButton |= vbLeftButton;
-  if (wParam & MK_RBUTTON) iButton |= vbRightButton;
-  if (wParam & MK_MBUTTON) iButton |= vbMiddleButton;
-  return iButton;
-}
-
+// The runtime's Shift argument from a mouse message's key flags.
 std::int16_t ShiftOf(WPARAM wParam) {
   std::int16_t iShift = 0;
   if (wParam & MK_SHIFT) iShift |= vbShiftMask;
@@ -42,14 +33,6 @@ std::int16_t ShiftOf(WPARAM wParam) {
 
 bool IsLetterOrDigit(std::int16_t iVirtKey) {
   return (iVirtKey >= '0' && iVirtKey <= '9') || (iVirtKey >= 'A' && iVirtKey <= 'Z');
-}
-
-bool CursorInside(HWND hWnd) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  RECT rcWindow{};
-  GetWindowRect(hWnd, &rcWindow);
-  return PtInRect(&rcWindow, cursor) != FALSE;
 }
 
 }  // namespace
@@ -93,7 +76,7 @@ bool frmMenu::TrackingMessage(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam
   const int Y = GET_Y_LPARAM(lParam);
   switch (iMsg) {
     case WM_MOUSEMOVE:
-      MouseMove(ButtonsOf(wParam), ShiftOf(wParam), X, Y);
+      MouseMove(ButtonsFromKeyFlags(wParam), ShiftOf(wParam), X, Y);
       return true;
     case WM_LBUTTONDOWN:
       MouseDown(vbLeftButton, ShiftOf(wParam), X, Y);
@@ -114,7 +97,7 @@ bool frmMenu::TrackingMessage(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam
       MouseUp(vbMiddleButton, ShiftOf(wParam), X, Y);
       return true;
     case WM_TIMER:
-      if (wParam != kLeavePollId) return false;
+      if (!MouseLeavePoll::IsTick(iMsg, wParam)) return false;
       LeavePollTick();
       return true;
     default:
@@ -125,11 +108,11 @@ bool frmMenu::TrackingMessage(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam
 // While a press that began on a caption is dragged (the control holds the capture), the
 // control window's moves and release over this window act as this window's own.
 void frmMenu::ForwardControlMouse(UINT iMsg, WPARAM wParam, LPARAM lParam) {
-  if (m_bClosing || !CursorInside(m_hWnd)) return;
+  if (m_bClosing || !MouseLeavePoll::CursorInside(m_hWnd)) return;
   POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   MapWindowPoints(m_Setup.hWndControl, m_hWnd, &pt, 1);
   if (iMsg == WM_MOUSEMOVE && (wParam & MK_LBUTTON) != 0) {
-    MouseMove(ButtonsOf(wParam), ShiftOf(wParam), pt.x, pt.y);
+    MouseMove(ButtonsFromKeyFlags(wParam), ShiftOf(wParam), pt.x, pt.y);
   } else if (iMsg == WM_LBUTTONUP) {
     const int iRow = m_Layout.HitTest(pt.y, true);
     if (iRow == kNoMenuRow || !IsTrue(m_Setup.Items[static_cast<std::size_t>(iRow)].cMIEnabled)) return;
@@ -142,9 +125,9 @@ void frmMenu::ForwardControlMouse(UINT iMsg, WPARAM wParam, LPARAM lParam) {
 
 void frmMenu::MouseMove(std::int16_t Button, std::int16_t Shift, int X, int Y) {
   if (m_bClosing) return;
-  const bool bInside = CursorInside(m_hWnd);
+  const bool bInside = MouseLeavePoll::CursorInside(m_hWnd);
   if (!m_bLeavePoll) {
-    SetTimer(m_hWnd, kLeavePollId, kLeavePollInterval, nullptr);
+    MouseLeavePoll::Start(m_hWnd);
     m_bLeavePoll = true;
   }
   if (m_bHasLastMouse && m_ptLastMouse.x == X && m_ptLastMouse.y == Y && !m_bMovedByKeys) return;
@@ -294,8 +277,7 @@ void frmMenu::MenuUnloadedTick() {
 // ---- timers ----
 
 void frmMenu::LeavePollTick() {
-  if (CursorInside(m_hWnd)) return;
-  KillTimer(m_hWnd, kLeavePollId);
+  if (!MouseLeavePoll::StopIfLeft(m_hWnd)) return;
   m_bLeavePoll = false;
   m_bHasLastMouse = false;
   m_ToolTips.ResetTips();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/ScopedDC.h"
 #include "container/StdFont.h"
 #include "container/WindowClass.h"
 #include "render/ColorScheme.h"
@@ -31,9 +32,7 @@ frmToolTip::frmToolTip(HWND hWndOwner, const tToolTipLook& look, const std::stri
   m_hWnd = CreateWindowExA(kExStyle, kClassName, m_sText.c_str(), kStyle, 0, 0, 0, 0, hWndOwner, nullptr, nullptr,
                            nullptr);
   SetPropA(m_hWnd, kObjectPtrProp, this);
-  HDC hDC = GetDC(m_hWnd);
-  Layout(hDC);
-  ReleaseDC(m_hWnd, hDC);
+  Layout(ScopedDC(m_hWnd).hdc());
   m_Face.ChangeSize(m_lWidth, m_lHeight);
   PaintFace(m_Face.hdc());
 }
@@ -100,7 +99,8 @@ POINT frmToolTip::Placement(LONG x, LONG y) const {
 void frmToolTip::DrawShadows() {
   RECT window{};
   GetWindowRect(m_hWnd, &window);
-  HDC hScreen = GetDC(nullptr);
+  const ScopedDC screen(nullptr);
+  HDC hScreen = screen.hdc();
   HDC hFace = m_Face.hdc();
   const POINT origin{window.left, window.top};
   for (int step = 0; step < kShadowSteps; ++step) {
@@ -115,7 +115,6 @@ void frmToolTip::DrawShadows() {
     DrawShadowStrip(hFace, hScreen, origin, POINT{0, y}, ShadowStripDirection::Row, m_lWidth, kShadowUndarkened,
                     PlainShadowFactor(step));
   }
-  ReleaseDC(nullptr, hScreen);
 }
 
 LRESULT frmToolTip::OnPaint() {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "common/ScopedDC.h"
 #include "container/StdFont.h"
 #include "render/TextEncoding.h"
 
@@ -18,11 +19,8 @@ constexpr BYTE kDefaultPitchAndFamily = 0;
 BYTE FlagByte(bool set) { return set ? kAutomationTrue : 0; }
 
 int DesktopPixelsPerInchY() {
-  HWND desktop = GetDesktopWindow();
-  HDC hdc = GetDC(desktop);
-  const int dpi = GetDeviceCaps(hdc, LOGPIXELSY);
-  ReleaseDC(desktop, hdc);
-  return dpi;
+  const ScopedDC desktop(GetDesktopWindow());
+  return GetDeviceCaps(desktop.hdc(), LOGPIXELSY);
 }
 
 // -(Size x LOGPIXELSY) / 72: the product is exact in currency (Size carries four decimals),
