@@ -10,8 +10,9 @@
 namespace {
 
 // Items that show a check mark which each choice turns on or off.
-constexpr std::array<std::string_view, 6> kToggleItems{"Ruler", "StatusBar", "TbStandard",
-                                                       "TbFormatting", "TbDrawing", demo_keys::kRightToLeft};
+constexpr std::array<std::string_view, 7> kToggleItems{"Ruler",        "StatusBar", "TbStandard",
+                                                       "TbFormatting", "TbDrawing", demo_keys::kRightToLeft,
+                                                       demo_keys::kToolCaptions};
 
 template <std::size_t N>
 int PositionOf(const char* const (&keys)[N], const std::string& key) {
@@ -34,8 +35,10 @@ void DemoCommands::MenuItemClick(std::int16_t MenuIndex, std::string /*MenuID*/,
   }
   if (MenuItemID == demo_keys::kRightToLeft) {
     m_Bar.SetRightToLeft(m_Bar.RightToLeft() ? VARIANT_FALSE : VARIANT_TRUE);
-  } else if (!SwitchStyle(MenuItemID)) {
-    SwitchTheme(MenuItemID);
+  } else if (MenuItemID == demo_keys::kToolCaptions) {
+    ShowToolCaptions(m_Bar, !item->Checked());
+  } else if (!SwitchStyle(MenuItemID) && !SwitchTheme(MenuItemID)) {
+    SwitchBandSize(MenuItemID);
   }
   if (item->Grouped()) {
     item->Checked(true);
@@ -55,6 +58,13 @@ bool DemoCommands::SwitchTheme(const std::string& itemKey) {
   const int theme = PositionOf(demo_keys::kThemeItems, itemKey);
   if (theme < 0) return false;
   m_Bar.SetTheme(static_cast<ctsThemes>(theme));
+  return true;
+}
+
+bool DemoCommands::SwitchBandSize(const std::string& itemKey) {
+  const int size = PositionOf(demo_keys::kBandSizeItems, itemKey);
+  if (size < 0) return false;
+  m_Bar.SetDefaultBandSize(static_cast<ctsBandSizeConstants>(size));
   return true;
 }
 

@@ -1,5 +1,5 @@
-// What the demo does when a menu item is chosen: switches the visual style, the theme and
-// the reading order, checks the chosen item of a group, flips check-mark items, shows the
+// What the demo does when a menu item is chosen: switches the visual style, the theme, the
+// reading order, the tool captions and the band size, checks the chosen item of a group, flips check-mark items, shows the
 // about box and closes the form. It also lays the form out again whenever the bar resizes.
 #pragma once
 #include <functional>
@@ -22,6 +22,7 @@ class DemoCommands final : public __MirelMenuBar20 {
  private:
   bool SwitchStyle(const std::string& itemKey);
   bool SwitchTheme(const std::string& itemKey);
+  bool SwitchBandSize(const std::string& itemKey);
 
   MirelMenuBar20& m_Bar;
   DemoCommandHooks m_Hooks;

@@ -12,6 +12,10 @@ constexpr int kStatusLines = 1;
 constexpr int kInitialBarHeight = 24;     // pixels, until the control sizes itself
 constexpr std::size_t kLogLines = 200;
 constexpr char kReady[] = "Ready";
+constexpr char kSizeBoxName[] = "txtFontSize";
+constexpr float kSizeBoxWidth = 36;  // pixels
+constexpr float kSizeBoxHeight = 19;
+constexpr char kSizeBoxText[] = "10";
 
 constexpr TextPaneLook kDocumentLook{.back = RGB(0xFF, 0xFF, 0xFF), .text = RGB(0x20, 0x20, 0x20)};
 constexpr TextPaneLook kLogLook{.back = RGB(0xF4, 0xF4, 0xF0),
@@ -34,7 +38,8 @@ const std::vector<std::string> kDocumentText{
     "and Esc; hot keys such as Ctrl+N, Ctrl+O, Ctrl+S and F5 work with no menu open.",
     "",
     "The View menu keeps a few infrequent items back until you ask for them.",
-    "Tools switches the visual style, the colour theme and the reading order.",
+    "Tools switches the visual style, the colour theme and the reading order, shows the",
+    "captions of the tool bands and changes their size.",
 };
 
 }  // namespace
@@ -66,6 +71,10 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
       *m_Bar, DemoCommandHooks{.close = [this] { PostMessageA(m_Form.hWnd(), WM_CLOSE, 0, 0); },
                                .barResized = [this] { LayoutPanes(); }});
   m_Bar->Connect(m_Commands.get());
+  m_SizeBox = m_Form.AddControl<DemoEditBox>(ControlPlacement{.name = kSizeBoxName,
+                                                             .width = kSizeBoxWidth * twipsX,
+                                                             .height = kSizeBoxHeight * twipsY});
+  m_SizeBox->SetText(kSizeBoxText);
 
   m_Bar->BeginUpdate();
   m_Bar->SetVisualStyle(options.visualStyle);
@@ -77,6 +86,7 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
   Variant headerImages(std::static_pointer_cast<AutomationObject>(m_Icons.HeaderImages()));
   m_Bar->SetImageList(headerSlot, headerImages);
   BuildDemoMenus(*m_Bar, m_Icons);
+  BuildDemoBands(*m_Bar, m_Icons, m_SizeBox);
   m_Form.Show();
   m_Bar->EndUpdate();
   LayoutPanes();

@@ -11,6 +11,7 @@
 #include "container/Form.h"
 #include "core/MirelMenuBar20.h"
 #include "demo_form/DemoCommands.h"
+#include "demo_form/DemoEditBox.h"
 #include "demo_form/DemoIcons.h"
 #include "demo_form/EventLine.h"
 #include "demo_form/TextPane.h"
@@ -48,6 +49,7 @@ class DemoForm {
   TextPane m_Log;
   TextPane m_Status;
   std::shared_ptr<MirelMenuBar20> m_Bar;
+  std::shared_ptr<DemoEditBox> m_SizeBox;
   EventLine m_EventLine;
   std::unique_ptr<DemoCommands> m_Commands;
 };

@@ -121,6 +121,8 @@ void BuildTools(MirelMenuBar20& bar, const DemoIcons& icons) {
       {.Style = tsSubMenu, .Caption = "Visual &Style", .Icon = icons.Item("apps/preferences-desktop-theme"), .SubMenuName = kStyleMenu, .Key = "Style"},
       {.Style = tsSubMenu, .Caption = "&Theme", .SubMenuName = kThemeMenu, .Key = "Theme"},
       {.Caption = "&Right to Left", .Key = kRightToLeft},
+      {.Caption = "Tool &Captions", .Key = kToolCaptions},
+      {.Style = tsSubMenu, .Caption = "&Band Size", .SubMenuName = kBandSizeMenu, .Key = "BandSize"},
       kSeparator,
       {.Caption = "&Spelling...", .Icon = icons.Item("apps/accessories-text-editor"), .Key = "Spelling", .HotKey = "F7"},
       {.Caption = "&Word Count...", .Key = "WordCount"},
@@ -188,6 +190,16 @@ void BuildSecondaryMenus(MirelMenuBar20& bar, const DemoIcons& icons) {
   });
   Group(*theme, demo_groups::kTheme, {kThemeItems[XPBlue], kThemeItems[XPSilver], kThemeItems[XPOlive]},
         kThemeItems[bar.Theme()]);
+  auto bandSize = AddSecondaryMenu(bar, kBandSizeMenu, "Band Size");
+  AddItems(*bandSize, {
+      {.Caption = "&Small (16 x 16)", .Key = kBandSizeItems[bs16x16]},
+      {.Caption = "&Medium (24 x 24)", .Key = kBandSizeItems[bs24x24]},
+      {.Caption = "&Large (28 x 28)", .Key = kBandSizeItems[bs28x28]},
+      {.Caption = "&Huge (32 x 32)", .Key = kBandSizeItems[bs32x32]},
+  });
+  Group(*bandSize, demo_groups::kBandSize,
+        {kBandSizeItems[bs16x16], kBandSizeItems[bs24x24], kBandSizeItems[bs28x28], kBandSizeItems[bs32x32]},
+        kBandSizeItems[bar.DefaultBandSize()]);
   AddItems(*AddSecondaryMenu(bar, kContextMenu, "Document"), {
       {.Caption = "Cu&t", .Icon = icons.Item("actions/edit-cut"), .Key = "CtxCut"},
       {.Caption = "&Copy", .Icon = icons.Item("actions/edit-copy"), .Key = "CtxCopy"},

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/MirelMenuBar20.h"
+#include "demo_form/DemoBands.h"
 #include "demo_form/DemoIcons.h"
 
 // Keys the demo's command handling and its tests refer to.
@@ -29,6 +30,7 @@ inline constexpr std::int16_t kLayout = 1;
 inline constexpr std::int16_t kAlignment = 2;
 inline constexpr std::int16_t kStyle = 3;
 inline constexpr std::int16_t kTheme = 4;
+inline constexpr std::int16_t kBandSize = 5;
 }  // namespace demo_groups
 
 void BuildDemoMenus(MirelMenuBar20& bar, const DemoIcons& icons);

@@ -1,6 +1,7 @@
 // Renders the demo form headless in every visual style and colour theme, with the File menu
 // dropped and its Recent Files sub-menu cascaded by injected mouse input, to
-// <folder>/<style>-<theme>.png, plus one contact sheet of all nine (<folder>/contact-sheet.png).
+// <folder>/<style>-<theme>.png, plus one contact sheet of all nine (<folder>/contact-sheet.png),
+// and the form untouched at 120 dpi, its tool bands in full, to <folder>/<style>-<theme>-120dpi.png.
 //   mirel_gallery [folder]      (default: out/gallery)
 #include <cstdio>
 #include <filesystem>
@@ -34,6 +35,7 @@ constexpr int kLabelFontHeight = -12;
 constexpr COLORREF kSheetBack = RGB(0x40, 0x40, 0x40);
 constexpr COLORREF kLabelInk = RGB(0xFF, 0xFF, 0xFF);
 constexpr int kExitFailed = 1;
+constexpr int kLargeDpi = 120;
 
 constexpr const char* kStyleNames[] = {"tsMS2003", "tsMSNet", "tsMSIE"};
 constexpr const char* kThemeNames[] = {"XPBlue", "XPSilver", "XPOlive"};
@@ -56,13 +58,22 @@ void OpenFileAndRecentFiles(DemoForm& form) {
   desktop.MouseMove(file.x, file.y);
 }
 
-win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme) {
-  win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
+win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, int dpi) {
+  win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, dpi});
   DemoForm form(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight, .visualStyle = style, .theme = theme},
                 nullptr);
   win32::TheDesktop().DoEvents();
-  OpenFileAndRecentFiles(form);
+  if (dpi == win32::kDefaultDpi) OpenFileAndRecentFiles(form);
   return win32::TheDesktop().Screen();
+}
+
+bool Write(const win32::Surface& shot, const std::filesystem::path& file) {
+  if (!win32::WritePng(shot, file.string())) {
+    std::fprintf(stderr, "could not write %s\n", file.c_str());
+    return false;
+  }
+  std::printf("%s\n", file.c_str());
+  return true;
 }
 
 // The crop scaled down by averaging each kSheetScale x kSheetScale block.
@@ -121,26 +132,17 @@ int main(int argc, char** argv) {
   int cell = 0;
   for (int style = tsMS2003; style <= tsMSIE; ++style) {
     for (int theme = XPBlue; theme <= XPOlive; ++theme, ++cell) {
-      const win32::Surface shot =
-          Shot(static_cast<ctsVisualStyleConstants>(style), static_cast<ctsThemes>(theme));
-      const std::filesystem::path file =
-          folder / (std::string(kStyleNames[style]) + "-" + kThemeNames[theme] + ".png");
-      if (!win32::WritePng(shot, file.string())) {
-        std::fprintf(stderr, "could not write %s\n", file.c_str());
-        return kExitFailed;
-      }
-      std::printf("%s\n", file.c_str());
+      const auto eStyle = static_cast<ctsVisualStyleConstants>(style);
+      const auto eTheme = static_cast<ctsThemes>(theme);
+      const std::string name = std::string(kStyleNames[style]) + "-" + kThemeNames[theme];
+      if (!Write(Shot(eStyle, eTheme, kLargeDpi), folder / (name + "-120dpi.png"))) return kExitFailed;
+      const win32::Surface shot = Shot(eStyle, eTheme, win32::kDefaultDpi);
+      if (!Write(shot, folder / (name + ".png"))) return kExitFailed;
       const int left = kSheetGap + (cell % kSheetColumns) * (cellWidth + kSheetGap);
       const int top = kSheetGap + (cell / kSheetColumns) * rowHeight;
       Label(sheet, std::string(kStyleNames[style]) + " / " + kThemeNames[theme], left, top, cellWidth);
       Paste(sheet, shot, left, top + kLabelHeight);
     }
   }
-  const std::filesystem::path sheetFile = folder / "contact-sheet.png";
-  if (!win32::WritePng(sheet, sheetFile.string())) {
-    std::fprintf(stderr, "could not write %s\n", sheetFile.c_str());
-    return kExitFailed;
-  }
-  std::printf("%s\n", sheetFile.c_str());
-  return 0;
+  return Write(sheet, folder / "contact-sheet.png") ? 0 : kExitFailed;
 }

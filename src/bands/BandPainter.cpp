@@ -2,18 +2,23 @@
 
 #include "container/StdFont.h"
 #include "render/MUnicodeSupport.h"
+#include "render/ResourceBitmaps.h"
 #include "render/modDrawHelpers.h"
 #include "render/modFontConv.h"
+#include "render/styles/Palette.h"
 
 namespace {
 
 constexpr int kFirstTool = 1;
-// The drop arrow: Marlett's down-pointing triangle.
-constexpr const char* kArrowFontName = "Marlett";
-constexpr double kArrowFontSize = 8.5;
-constexpr const char* kArrowGlyph = "6";
+// The state frame spans the band from this row to this many rows above its bottom.
+constexpr LONG kFrameTop = 2;
+constexpr LONG kFrameBottomInset = 3;
+// A drop-down's divider stands this far left of its frame's right edge, beyond the spacing
+// past the narrowest (6).
+constexpr int kDividerFromRight = 10;
+constexpr int kNarrowestSpacing = 6;
+// The drop arrow's glyph top lies this far above the arrow's centre line.
 constexpr LONG kArrowRaise = 6;
-constexpr COLORREF kArrowColor = RGB(0, 0, 0);
 // The colour bar of a colour drop-down overlaps the icon's last rows and runs below it.
 constexpr LONG kColorBarAboveIconBottom = 3;
 constexpr LONG kColorBarBelowIconBottom = 1;
@@ -23,27 +28,65 @@ constexpr OLE_COLOR kGrayText = kOleSystemColorFlag | COLOR_GRAYTEXT;
 }  // namespace
 
 void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolItemInfo>& tools,
-                        const tToolPass& pass, const tBandToolState& /*state*/) const {
-  PaintBackground(hdc, look);
+                        const tToolPass& pass, const tBandToolState& state) const {
+  const tStyle s{styles::ToolStyle(look.eStyle), styles::PaletteFor(look.eStyle, look.eTheme),
+                 RECT{0, 0, look.rcInOwner.right - look.rcInOwner.left, look.rcInOwner.bottom - look.rcInOwner.top}};
+  PaintBackground(hdc, look, s, state);
   SetBkMode(hdc, TRANSPARENT);
   const int count = static_cast<int>(pass.tools.size()) - 1;
   for (int t = kFirstTool; t <= count; ++t) {
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];
+    const tToolItemInfo& tool = tools[static_cast<size_t>(t)];
     if (!g.bMeasured || !g.bDrawn) continue;
-    PaintToolFace(hdc, look, tools[static_cast<size_t>(t)], g);
+    if (tool.cTIStyle == teSeperator) {
+      s.style.DrawToolSeparator(hdc, tool.cTILeft, s.rcBand, s.palette);
+    } else {
+      PaintToolFace(hdc, look, tool, g);
+    }
   }
   for (int t = kFirstTool; t <= count; ++t) {
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];
     const tToolItemInfo& tool = tools[static_cast<size_t>(t)];
-    if (g.bMeasured && g.bDrawn && IsDropDownStyle(tool.cTIStyle)) PaintDropArrow(hdc, look, tool, g);
+    if (!g.bMeasured || !g.bDrawn || !IsButtonStyle(tool.cTIStyle)) continue;
+    if (!g.bDisabled) {
+      if (const auto frame = ToolFrameFor(state, t, tool)) PaintFrame(hdc, look, s, tool, g, *frame);
+    }
+    if (IsDropDownStyle(tool.cTIStyle)) {
+      const POINT at{tool.cTILeft + g.lMeasuredWidth + look.S / 2, g.lArrowCentreY - kArrowRaise};
+      s.style.DrawToolDropArrow(hdc, at, !g.bDisabled, s.palette);
+    }
   }
 }
 
-void BandPainter::PaintBackground(HDC hdc, const tBandLook& look) const { m_Owner.PaintBehind(hdc, look.rcInOwner); }
+void BandPainter::PaintBackground(HDC hdc, const tBandLook& look, const tStyle& s, const tBandToolState& state) const {
+  const RECT chevron{s.rcBand.right - artwork::kRebarChevronWidth, s.rcBand.top, s.rcBand.right, s.rcBand.bottom};
+  if (look.bTransparent) {
+    m_Owner.PaintBehind(hdc, look.rcInOwner);
+  } else {
+    s.style.DrawBandBackground(hdc, s.rcBand, s.palette, m_Artwork);
+    if (look.bDisplayMoreTools) s.style.DrawBandChevron(hdc, chevron, styles::eChevron::Normal, s.palette, m_Artwork);
+    s.style.DrawBandGripper(hdc, s.rcBand, s.palette);
+  }
+  if (look.bDisplayMoreTools && state.bOverChevron) {
+    s.style.DrawBandChevron(hdc, chevron, styles::eChevron::Hot, s.palette, m_Artwork);
+  }
+}
+
+void BandPainter::PaintFrame(HDC hdc, const tBandLook& look, const tStyle& s, const tToolItemInfo& tool,
+                             const tToolGeometry& g, styles::eToolFrame frame) const {
+  const RECT rcFrame{tool.cTILeft - look.S / 2, kFrameTop, tool.cTILeft + tool.cTIWidth + look.S / 2,
+                     s.rcBand.bottom - kFrameBottomInset};
+  styles::tToolFrameState frameState{.eFrame = frame};
+  if (IsDropDownStyle(tool.cTIStyle)) {
+    frameState.lDividerX = rcFrame.right - ((look.S - kNarrowestSpacing) / 2 + kDividerFromRight);
+  }
+  s.style.DrawToolFrame(hdc, rcFrame, frameState, s.palette, m_Artwork);
+  PaintToolFace(hdc, look, tool, g);
+}
 
 void BandPainter::PaintToolFace(HDC hdc, const tBandLook& look, const tToolItemInfo& tool,
                                 const tToolGeometry& g) const {
-  if (tool.cTIStyle == teControl || tool.cTIStyle == teSeperator) return;
+  if (tool.cTIStyle == teControl) return;
   if (!g.sText.empty()) {
     const StdFont font = ToolLayout::ToolFont(tool, look.pCaptionFont);
     const SelectedFont selected(hdc, font);
@@ -57,14 +100,4 @@ void BandPainter::PaintToolFace(HDC hdc, const tBandLook& look, const tToolItemI
                   g.rcIcon.bottom + kColorBarBelowIconBottom + 1, g.bDisabled ? kGrayText : tool.cTIDisplayColor,
                   kSolidRectFill);
   }
-}
-
-void BandPainter::PaintDropArrow(HDC hdc, const tBandLook& look, const tToolItemInfo& tool,
-                                 const tToolGeometry& g) const {
-  const StdFont font(kArrowFontName, kArrowFontSize);
-  const SelectedFont selected(hdc, font);
-  SetTextColor(hdc, g.bDisabled ? TranslateOleColor(kGrayText) : kArrowColor);
-  const LONG x = tool.cTILeft + g.lMeasuredWidth + look.S / 2;
-  const LONG y = g.lArrowCentreY - kArrowRaise;
-  TextOutA(hdc, x, y, kArrowGlyph, 1);
 }

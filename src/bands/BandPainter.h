@@ -11,6 +11,7 @@
 #include "bands/ToolLayout.h"
 #include "render/modThemes.h"
 #include "render/styles/ArtworkCache.h"
+#include "render/styles/IToolStyle.h"
 
 // The band-wide settings painting uses.
 struct tBandLook {
@@ -19,7 +20,7 @@ struct tBandLook {
   int S = 0;
   bool bDisplayMoreTools = true;
   bool bTransparent = false;
-  RECT rcInOwner{};  // the band in the owner's client pixels
+  RECT rcInOwner{};  // the band in the owner's client pixels (its size is the band's)
   const StdFont* pCaptionFont = nullptr;
 };
 
@@ -31,10 +32,16 @@ class BandPainter {
              const tBandToolState& state) const;
 
  private:
-  void PaintBackground(HDC hdc, const tBandLook& look) const;
+  struct tStyle {
+    const styles::IToolStyle& style;
+    const styles::Palette& palette;
+    RECT rcBand;
+  };
+  void PaintBackground(HDC hdc, const tBandLook& look, const tStyle& s, const tBandToolState& state) const;
   // Caption and icon (and a colour drop-down's bar) of a tool inside its rectangles.
   void PaintToolFace(HDC hdc, const tBandLook& look, const tToolItemInfo& tool, const tToolGeometry& g) const;
-  void PaintDropArrow(HDC hdc, const tBandLook& look, const tToolItemInfo& tool, const tToolGeometry& g) const;
+  void PaintFrame(HDC hdc, const tBandLook& look, const tStyle& s, const tToolItemInfo& tool,
+                  const tToolGeometry& g, styles::eToolFrame frame) const;
 
   const IBandOwner& m_Owner;
   styles::ArtworkCache& m_Artwork;

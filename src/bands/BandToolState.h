@@ -3,8 +3,10 @@
 // it; the frame rule below reads it. -1 means no tool.
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "bands/BandRecords.h"
+#include "render/styles/IToolStyle.h"
 #include "win32/types.h"
 
 inline constexpr std::int16_t kNoTool = -1;
@@ -30,11 +32,8 @@ struct tBandToolState {
   POINT ptLastMouse{};
 };
 
-// The frames a button or drop-down tool can show.
-enum class eToolFrame { None, Hot, DropSwitch, Pressed, Checked, DropOpen };
-
-// The frame tool t (record `tool`) shows in state `state`, in the order of precedence: the
-// open drop-down, the drop-down about to open while switching, the pressed tool, the hot tool
-// under the cursor (pressed when its state is set), then a set state of a toggle or group
-// member (or of any tool while the cursor is inside).
-eToolFrame ToolFrameFor(const tBandToolState& state, int t, const tToolItemInfo& tool);
+// The frame tool t (record `tool`) shows in state `state`, if any, in the order of precedence:
+// the open drop-down, the drop-down about to open while switching, the pressed tool, the hot
+// tool under the cursor (pressed when its state is set), then a set state of a toggle or
+// group member (or of any tool while the cursor is inside).
+std::optional<styles::eToolFrame> ToolFrameFor(const tBandToolState& state, int t, const tToolItemInfo& tool);

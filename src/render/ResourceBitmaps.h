@@ -36,6 +36,12 @@ inline constexpr const char* kMsiePanelStem = "MSIE_PANEL(";
 inline constexpr const char* kInfrequentArrow = "INFREQARROW_BITMAPS";
 inline constexpr const char* kMenuMargins = "MENU_MARGINS_BITMAPS";
 
+// The bitmaps a band surface paints from.
+inline constexpr const char* kRebar2003 = "REBAR2003_BITMAPS";
+inline constexpr const char* kRebar2003Arrow = "REBAR2003_ARROW";
+inline constexpr const char* kMsieBarStem = "MSIE_BAR(";
+inline constexpr const char* kMsieButton = "MSIE_BUTTON";
+
 // "MENUBAR2003_BITMAPS": the bar background, one column per theme over the full height.
 inline constexpr int kMenuBarColumnWidth = 10;
 // The pressed-caption strip inside it: pieces kPressedPieceWidth x kPressedPieceHeight at

@@ -394,3 +394,15 @@ TEST_F(DemoWindowTest, HotKeysChooseTheirItemsWithNoMenuOpen) {
 }
 
 }  // namespace
+
+TEST_F(DemoWindowTest, TheToolBandsShowUnderTheMenuBar) {
+  const auto bands = Bar().Bands();
+  ASSERT_EQ(bands->Count(), 3);
+  const auto standard = bands->Item("Standard");
+  const auto drawing = bands->Item("Drawing");
+  EXPECT_EQ(standard->Top(), Bar().BarHeight() + 1);
+  EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
+  int mismatches = 0;
+  ScreenMatching(BarRect(), "bands", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
+}

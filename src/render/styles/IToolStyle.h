@@ -45,4 +45,8 @@ class IToolStyle {
   virtual void DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& palette) const = 0;
 };
 
+// The tool painter of a visual style; a value outside the three raises the runtime's subscript
+// error (9).
+const IToolStyle& ToolStyle(ctsVisualStyleConstants style);
+
 }  // namespace styles

@@ -2,6 +2,7 @@
 #include "container/AutomationError.h"
 #include "render/styles/IBarStyle.h"
 #include "render/styles/IMenuStyle.h"
+#include "render/styles/IToolStyle.h"
 #include "render/styles/PerTheme.h"
 #include "render/styles/tsMS2003.h"
 #include "render/styles/tsMSIE.h"
@@ -32,6 +33,8 @@ const Surface& StyleFor(ctsVisualStyleConstants style) {
 const IBarStyle& BarStyle(ctsVisualStyleConstants style) { return StyleFor<IBarStyle>(style); }
 
 const IMenuStyle& MenuStyle(ctsVisualStyleConstants style) { return StyleFor<IMenuStyle>(style); }
+
+const IToolStyle& ToolStyle(ctsVisualStyleConstants style) { return StyleFor<IToolStyle>(style); }
 
 int ThemeIndex(ctsThemes theme) {
   if (theme < 0 || theme >= kThemeCount) RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);

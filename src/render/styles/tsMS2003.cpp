@@ -4,6 +4,7 @@
 #include "render/modDrawHelpers.h"
 #include "render/styles/PerTheme.h"
 #include "render/tRGB.h"
+#include "render/styles/BandDrawing.h"
 
 namespace styles {
 namespace {
@@ -152,6 +153,108 @@ void tsMS2003::DrawMenuSeparator(HDC hdc, int left, int right, int y, const Pale
 void tsMS2003::DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const {
   FillBox(hdc, box.left, box.top, box.right, box.bottom, palette.HighlightFill);
   FrameBox(hdc, box, palette.HighlightOutline);
+}
+
+}  // namespace styles
+
+// ---- tool bands: the band strip's per-theme column stretched in three slices with a chevron
+// area at its right end, a column of gripper dots, a theme-coloured bottom edge, and state
+// frames as vertical gradients inside the theme's border.
+namespace styles {
+namespace {
+
+constexpr const char* kBandArtwork = artwork::kRebar2003;
+// Gripper: from y = 5 every 4 rows while y <= H - 5, a white dot with the theme's dot over it,
+// one row and column up and to the left.
+constexpr int kBandGripFirstY = 5;
+constexpr int kBandGripPitch = 4;
+constexpr int kBandGripEndInset = 5;
+constexpr int kBandGripX = 5;
+constexpr PerTheme<COLORREF> kBandEdge{RGB(59, 97, 156), RGB(124, 124, 148), RGB(96, 128, 88)};
+constexpr int kSeparatorTop = 4;
+constexpr int kSeparatorBottomInset = 5;
+
+// A frame gradient: the top row's colour and the change of each component over the frame's
+// height.
+struct FrameGradient {
+  tRGB from;
+  tRGB change;
+};
+constexpr FrameGradient kHotGradient{{255, 242, 200}, {0, -34, -55}};
+constexpr FrameGradient kPressedGradient{{254, 149, 82}, {1, 62, 60}};
+constexpr FrameGradient kCheckedGradient{{255, 213, 140}, {0, -40, -55}};
+
+void FillGradient(HDC hdc, int left, int top, int right, int bottom, const FrameGradient& g) {
+  const double h = bottom - top;
+  for (int y = top; y <= bottom; ++y) {
+    const double step = h > 0 ? (y - top) / h : 0;
+    const tRGB colour{g.from.Red + g.change.Red * step, g.from.Green + g.change.Green * step,
+                      g.from.Blue + g.change.Blue * step};
+    BandLine(hdc, left, y, right, y, ComposeRGB(colour));
+  }
+}
+
+}  // namespace
+
+void tsMS2003::DrawBandBackground(HDC hdc, const RECT& band, const Palette& palette, ArtworkCache& artwork) const {
+  const int width = band.right - band.left;
+  const int height = band.bottom - band.top;
+  if (const cMemDC* strip = artwork.Find(kBandArtwork)) {
+    const int column = ThemeIndex(palette.eTheme) * artwork::kRebarColumnWidth;
+    const tSlices slices{column, column + artwork::kRebarMiddleX, artwork::kRebarMiddleWidth,
+                         column + artwork::kRebarRightCapX, artwork::kRebarCapWidth};
+    DrawThreeSlices(hdc, band.left, band.top, width, height, *strip, slices);
+  }
+  BandLine(hdc, band.left, band.bottom - 1, band.right, band.bottom - 1, ByTheme(kBandEdge, palette.eTheme));
+}
+
+void tsMS2003::DrawBandGripper(HDC hdc, const RECT& band, const Palette& palette) const {
+  const COLORREF dot = ByTheme(kGripperDotColor, palette.eTheme);
+  for (int y = band.top + kBandGripFirstY; y <= band.bottom - kBandGripEndInset; y += kBandGripPitch) {
+    FillBandBox(hdc, kBandGripX, y, kBandGripX + 1, y + 1, kWhite);
+    FillBandBox(hdc, kBandGripX - 1, y - 1, kBandGripX, y, dot);
+  }
+}
+
+void tsMS2003::DrawBandChevron(HDC hdc, const RECT& area, eChevron state, const Palette& palette,
+                               ArtworkCache& artwork) const {
+  DrawChevronArea(hdc, area, state, palette.eTheme, artwork);
+  BandLine(hdc, area.left, area.bottom - 1, area.right, area.bottom - 1, ByTheme(kBandEdge, palette.eTheme));
+}
+
+void tsMS2003::DrawToolSeparator(HDC hdc, int x, const RECT& band, const Palette& palette) const {
+  const int bottom = band.bottom - kSeparatorBottomInset;
+  BandLine(hdc, x, band.top + kSeparatorTop, x, bottom, ByTheme(kToolSeparatorColor, palette.eTheme));
+  BandLine(hdc, x + 1, band.top + kSeparatorTop + 1, x + 1, bottom + 1, kWhite);
+}
+
+// The open drop-down shows the pressed gradient; while drop-downs switch, the next one shows
+// the hot gradient on its button part and the pressed one on its arrow part.
+void tsMS2003::DrawToolFrame(HDC hdc, const RECT& frame, const tToolFrameState& state, const Palette& palette,
+                             ArtworkCache& /*artwork*/) const {
+  switch (state.eFrame) {
+    case eToolFrame::Hot:
+      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kHotGradient);
+      break;
+    case eToolFrame::Pressed:
+    case eToolFrame::DropOpen:
+      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kPressedGradient);
+      break;
+    case eToolFrame::Checked:
+      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kCheckedGradient);
+      break;
+    case eToolFrame::DropSwitchHot: {
+      const int split = state.lDividerX == kNoDivider ? frame.right : state.lDividerX;
+      FillGradient(hdc, frame.left, frame.top, split, frame.bottom, kHotGradient);
+      if (split < frame.right) FillGradient(hdc, split, frame.top, frame.right, frame.bottom, kPressedGradient);
+      break;
+    }
+  }
+  DrawToolFrameBorder(hdc, frame, state.lDividerX, palette.MenuBorder);
+}
+
+void tsMS2003::DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& /*palette*/) const {
+  DrawMarlettDropArrow(hdc, at, bEnabled);
 }
 
 }  // namespace styles

@@ -1,6 +1,7 @@
 #include "render/styles/tsMSNet.h"
 
 #include "render/modDrawHelpers.h"
+#include "render/styles/BandDrawing.h"
 #include "render/styles/PerTheme.h"
 
 namespace styles {
@@ -69,6 +70,56 @@ void tsMSNet::DrawMenuSeparator(HDC hdc, int left, int right, int y, const Palet
 
 void tsMSNet::DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const {
   DrawSolidRect(hdc, box.left, box.top, box.right, box.bottom, palette.HighlightOutline, kSolidRectFrame);
+}
+
+}  // namespace styles
+
+// ---- tool bands: a flat band without a gripper, the chevron arrow alone until the mouse is
+// over it, and one bordered fill for every state frame.
+namespace styles {
+namespace {
+
+// The band's flat fill is the pressed caption's.
+constexpr const PerTheme<COLORREF>& kBandBackground = kPressedFill;
+// Every frame is filled as a hovered caption is.
+constexpr const PerTheme<COLORREF>& kFrameFill = kHoverFill;
+constexpr int kSeparatorTop = 4;
+constexpr int kSeparatorBottomInset = 5;
+
+}  // namespace
+
+void tsMSNet::DrawBandBackground(HDC hdc, const RECT& band, const Palette& palette,
+                                 ArtworkCache& /*artwork*/) const {
+  DrawSolidRect(hdc, band.left, band.top, band.right, band.bottom, ByTheme(kBandBackground, palette.eTheme),
+                kSolidRectFill);
+}
+
+void tsMSNet::DrawBandGripper(HDC /*hdc*/, const RECT& /*band*/, const Palette& /*palette*/) const {}
+
+void tsMSNet::DrawBandChevron(HDC hdc, const RECT& area, eChevron state, const Palette& palette,
+                              ArtworkCache& artwork) const {
+  if (state == eChevron::Hot) {
+    DrawChevronArea(hdc, area, state, palette.eTheme, artwork);
+  } else {
+    DrawChevronArrow(hdc, area, artwork);
+  }
+}
+
+// The theme-coloured line, then white over the same points.
+void tsMSNet::DrawToolSeparator(HDC hdc, int x, const RECT& band, const Palette& palette) const {
+  const int bottom = band.bottom - kSeparatorBottomInset;
+  BandLine(hdc, x, band.top + kSeparatorTop, x, bottom, ByTheme(kToolSeparatorColor, palette.eTheme));
+  BandLine(hdc, x, band.top + kSeparatorTop, x, bottom, RGB(255, 255, 255));
+}
+
+void tsMSNet::DrawToolFrame(HDC hdc, const RECT& frame, const tToolFrameState& state, const Palette& palette,
+                            ArtworkCache& /*artwork*/) const {
+  FillBandBox(hdc, frame.left, frame.top, frame.right, frame.bottom, ByTheme(kFrameFill, palette.eTheme));
+  DrawToolFrameBorder(hdc, frame, state.lDividerX, palette.MenuBorder);
+}
+
+void tsMSNet::DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& /*palette*/) const {
+  DrawMarlettDropArrow(hdc, at, bEnabled);
 }
 
 }  // namespace styles

@@ -3,10 +3,11 @@
 #pragma once
 #include "render/styles/IBarStyle.h"
 #include "render/styles/IMenuStyle.h"
+#include "render/styles/IToolStyle.h"
 
 namespace styles {
 
-class tsMSNet final : public IBarStyle, public IMenuStyle {
+class tsMSNet final : public IBarStyle, public IMenuStyle, public IToolStyle {
  public:
   void DrawBarBackground(HDC hdc, const RECT& area, int barHeight, const Palette& palette,
                          ArtworkCache& artwork) const override;
@@ -19,6 +20,14 @@ class tsMSNet final : public IBarStyle, public IMenuStyle {
                                 ArtworkCache& artwork) const override;
   void DrawMenuSeparator(HDC hdc, int left, int right, int y, const Palette& palette) const override;
   void DrawMenuExpandHighlight(HDC hdc, const RECT& box, const Palette& palette) const override;
+  void DrawBandBackground(HDC hdc, const RECT& band, const Palette& palette, ArtworkCache& artwork) const override;
+  void DrawBandGripper(HDC hdc, const RECT& band, const Palette& palette) const override;
+  void DrawBandChevron(HDC hdc, const RECT& area, eChevron state, const Palette& palette,
+                       ArtworkCache& artwork) const override;
+  void DrawToolSeparator(HDC hdc, int x, const RECT& band, const Palette& palette) const override;
+  void DrawToolFrame(HDC hdc, const RECT& frame, const tToolFrameState& state, const Palette& palette,
+                     ArtworkCache& artwork) const override;
+  void DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& palette) const override;
 };
 
 }  // namespace styles
