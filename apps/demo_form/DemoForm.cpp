@@ -34,8 +34,9 @@ const std::vector<std::string> kDocumentText{
     "Try the mouse: click a caption, slide along the bar, rest on an item with an arrow",
     "to open its sub-menu. Right-click this page for the context menu.",
     "",
-    "Try the keyboard: press and release Alt, use the arrows, a mnemonic letter, Enter",
-    "and Esc; hot keys such as Ctrl+N, Ctrl+O, Ctrl+S and F5 work with no menu open.",
+    "Try the keyboard: Alt, then a caption's underlined letter, opens its menu; there the",
+    "arrows, a letter, Enter and Esc work. Hot keys such as Ctrl+N, Ctrl+O, Ctrl+S and F5",
+    "work with no menu open.",
     "",
     "The View menu keeps a few infrequent items back until you ask for them.",
     "Tools switches the visual style, the colour theme and the reading order, shows the",
@@ -58,6 +59,9 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
 
   m_Document.SetLines(kDocumentText);
   m_Document.OnRightClick([this](POINT pt) { ShowContextMenu(pt); });
+  m_Document.OnTyped([this](char ch) {
+    if (m_OnEvent) m_OnEvent(std::string("Typed ") + ch);
+  });
   m_Log.SetTitle("Events");
   m_Status.SetLines({kReady});
 

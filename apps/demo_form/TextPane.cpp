@@ -125,6 +125,15 @@ void TextPane::RightButtonUp(LPARAM lParam) {
   m_OnRightClick(pt);
 }
 
+void TextPane::Type(char ch) {
+  constexpr char kFirstPrintable = ' ';
+  if (!m_OnTyped || static_cast<unsigned char>(ch) < kFirstPrintable) return;
+  if (m_Lines.empty()) m_Lines.emplace_back();
+  m_Lines.back().push_back(ch);
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+  m_OnTyped(ch);
+}
+
 LRESULT TextPane::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* pane = static_cast<TextPane*>(GetPropA(hwnd, kObjectProperty));
   if (!pane) return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -132,6 +141,10 @@ LRESULT TextPane::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_PAINT: pane->Paint(); return 0;
     case WM_ERASEBKGND: return 1;  // Paint covers every pixel
     case WM_RBUTTONUP: pane->RightButtonUp(lParam); return 0;
+    case WM_LBUTTONDOWN:
+      if (pane->m_OnTyped) SetFocus(hwnd);
+      return 0;
+    case WM_CHAR: pane->Type(static_cast<char>(wParam)); return 0;
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
   }
 }

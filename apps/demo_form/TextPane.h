@@ -32,15 +32,20 @@ class TextPane {
   int FittingHeight(int lines) const;
   // Called with the screen pixel where the right button was released over the pane.
   void OnRightClick(std::function<void(POINT)> handler) { m_OnRightClick = std::move(handler); }
+  // Makes the pane take the focus when clicked and add the characters typed into it to its
+  // last line; the handler hears each one.
+  void OnTyped(std::function<void(char)> handler) { m_OnTyped = std::move(handler); }
 
  private:
   static LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void Paint();
   void RightButtonUp(LPARAM lParam);
+  void Type(char ch);
 
   TextPaneLook m_Look;
   HWND m_hWnd = nullptr;
   std::string m_Title;
   std::vector<std::string> m_Lines;
   std::function<void(POINT)> m_OnRightClick;
+  std::function<void(char)> m_OnTyped;
 };

@@ -34,7 +34,7 @@ void AttachImageList(tImageListSlot& slot, const Variant& ImageListControl, cons
     const ObjectRef& object = ImageListControl.Object();
     handle = ProbeImageList(object);
     if (handle != nullptr && object->TypeName() == kImageListTypeName) slot.oImageList = object;
-  } else if (ImageListControl.Type() == VbVarType::Long || ImageListControl.Type() == VbVarType::Integer) {
+  } else if (ImageListControl.Type() == VbVarType::Long) {  // only a 32-bit integer is a handle
     handle = LongToHandle<HIMAGELIST>(CLng(ImageListControl));
   } else {
     RaiseImageListError(errorSourcePrefix);

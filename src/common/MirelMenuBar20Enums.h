@@ -4,8 +4,9 @@
 
 #include "win32/types.h"
 
-enum ctsThemes : SHORT { XPBlue = 0, XPSilver = 1, XPOlive = 2 };
-enum ctsVisualStyleConstants : SHORT { tsMS2003 = 0, tsMSNet = 1, tsMSIE = 2 };
+// Automation enumerations are 32-bit, as the runtime stores them.
+enum ctsThemes : std::int32_t { XPBlue = 0, XPSilver = 1, XPOlive = 2 };
+enum ctsVisualStyleConstants : std::int32_t { tsMS2003 = 0, tsMSNet = 1, tsMSIE = 2 };
 
 inline constexpr int kThemeCount = 3;
 inline constexpr int kVisualStyleCount = 3;

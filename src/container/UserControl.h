@@ -66,7 +66,9 @@ class ExtenderObject {
   UserControl& m_Control;
 };
 
-class UserControl : public AutomationObject {
+// Shared from itself: like the runtime's reference count, a control whose code is running
+// (raising an event, say) stays alive until that code returns, even when its host unloads it.
+class UserControl : public AutomationObject, public std::enable_shared_from_this<UserControl> {
  public:
   UserControl();
   ~UserControl() override;
@@ -102,6 +104,8 @@ class UserControl : public AutomationObject {
   void Refresh();
 
  protected:
+  // Holds the control alive while its own code runs on (null when nothing shares it).
+  std::shared_ptr<UserControl> KeepAlive() { return weak_from_this().lock(); }
   virtual void Initialize() {}
   virtual void InitProperties() {}
   virtual void ReadProperties(PropertyBag& /*bag*/) {}

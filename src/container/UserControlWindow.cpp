@@ -99,10 +99,16 @@ LRESULT UserControlWindow::OnSize(UserControl& c, HWND, WPARAM, LPARAM) {
 }
 
 LRESULT UserControlWindow::OnPaint(UserControl& c, HWND hwnd, WPARAM, LPARAM) {
-  PAINTSTRUCT ps{};
-  BeginPaint(hwnd, &ps);
+  // Ends the paint even when the control's Paint throws, so its device context goes back.
+  struct PaintScope {
+    HWND hwnd;
+    PAINTSTRUCT ps{};
+    explicit PaintScope(HWND h) : hwnd(h) { BeginPaint(hwnd, &ps); }
+    ~PaintScope() { EndPaint(hwnd, &ps); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+  } scope(hwnd);
   c.Paint();
-  EndPaint(hwnd, &ps);
   return 0;
 }
 

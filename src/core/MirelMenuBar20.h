@@ -271,7 +271,10 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   HWND OpenSubMenu(const std::string& sMenuKey, HWND hWndParent, float X, float Y);
   // An item chosen in a menu window: closes all menus, lets pending messages run and raises
   // MenuItemClick.
-  void ClickMenuItem(int m, int i);
+  // An item chosen in a menu window (pressed row i of menu m; Button 0 from keys and timers):
+  // raises MenuItemMouseUp, closes the menus and raises MenuItemClick, following the item
+  // through whatever the handlers do to the tables and stopping when they unload the control.
+  void ChooseMenuItem(int m, int i, std::int16_t Button, std::int16_t Shift, float X, float Y);
   bool MenuDropped() const { return m_bDropped; }
   bool AltMode() const { return m_bAltMode; }
   bool AutoDropWindowOpen() const { return m_bAutoDropWindow; }
@@ -328,6 +331,10 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   // Menu tracking on the bar: timers, hot-tracking, the mouse-leave poll, the watched
   // messages of the host's windows and the bar's own key steps.
   void InitTracking();
+  void OnMenuTableChanged(const tMenuTableChange& change);
+  void FollowOpenMenuWindows(const tMenuTableChange& change);
+  // False once the control has been terminated (a host may unload its form inside an event).
+  bool Running() const { return m_bInitialised; }
   void TrackBarMouseMove(WPARAM wParam, LPARAM lParam);
   void OverTimerTick();
   void LeavePollTick();
@@ -428,6 +435,9 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   bool m_bAltMode = false;
   std::int16_t m_iLastKey = -1;
   bool m_bSuppressDropEvents = false;
+  // The item being chosen (menu, item; 0 = none), followed through table changes.
+  int m_iChosenMenu = 0;
+  int m_iChosenItem = 0;
   MessageInterception m_Interception;
 
   Timer m_tmrDrag;

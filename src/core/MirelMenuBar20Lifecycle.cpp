@@ -34,6 +34,8 @@ void MirelMenuBar20::Initialize() {
   m_sngTwipsPerPixelY = ::TwipsPerPixelY();
   InitUnicodeSupport();
   HotKeyNameTable::AddUser();
+  // A menu bar never takes the keyboard from the host: keys reach it through the hook.
+  SetCanGetFocus(false);
 }
 
 void MirelMenuBar20::ApplyDefaults() {
@@ -130,13 +132,7 @@ void MirelMenuBar20::StartRunTime() {
   m_bInitialised = true;
 }
 
-void MirelMenuBar20::Resize() {
-  try {
-    ResizeRoutine();
-  } catch (...) {
-    // A failing resize must never reach the container.
-  }
-}
+void MirelMenuBar20::Resize() { ResizeRoutine(); }
 
 void MirelMenuBar20::RaiseReSize() {
   m_Sinks.Raise([](__MirelMenuBar20& sink) { sink.ReSize(); });
@@ -155,6 +151,7 @@ void MirelMenuBar20::ReleaseEverything() {
   HideAllMenus();
   m_ToolTips.ResetTips();
   m_Bands.Release();
+  m_bRedrawEnabled = false;
   m_Menus.Clear();
   HotKeyNameTable::RemoveUser();
   for (Timer* timer : {&m_tmrDrag, &m_AutoDropTimer, &m_OverTimer, &m_ToolTipPreTimer, &m_ToolTipPostTimer,
@@ -165,5 +162,4 @@ void MirelMenuBar20::ReleaseEverything() {
   m_Face.reset();
   m_Artwork.Clear();
   m_bInitialised = false;
-  m_bRedrawEnabled = false;
 }

@@ -70,9 +70,14 @@ HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
 
   setup.bOpenedUpwards = placement.bOpenedUpwards;
   setup.bOpenedLeftwards = placement.bOpenedLeftwards;
-  if (setup.bIsBarMenu) {
+  // A bar menu joins its pressed caption along its top edge; one opened above the bar meets the
+  // caption nowhere and draws no join.
+  if (setup.bIsBarMenu && !placement.bOpenedUpwards) {
     const RECT pressed = MenuBarLayout::PressedBox(menu, m_iMenuHeaderSpacing, request.lBarHeight);
-    setup.Join = {true, static_cast<int>(pressed.right) - (menu.cMCollX - kCaptionWindowOffset), placement.lJoinOffset};
+    const int lWidth = setup.Look.bRightToLeft
+                           ? menu.cMCollX + menu.cMWidth + kCaptionWindowOffset - static_cast<int>(pressed.left)
+                           : static_cast<int>(pressed.right) - (menu.cMCollX - kCaptionWindowOffset);
+    setup.Join = {true, lWidth, placement.lJoinOffset};
   }
 
   m_bShowingMenu = true;

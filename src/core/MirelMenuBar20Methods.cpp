@@ -32,9 +32,7 @@ void MirelMenuBar20::ClearAll() {
   if (m_Menus.Count() == 0 && m_Bands.Count() == 0) return;
   try {
     m_Bands.Release();
-    m_Menus.Clear();
-    RedrawBarBase();
-    PaintFace();
+    m_Menus.Clear();  // the bar is laid out again as the table reports the change
   } catch (...) {
     // Clearing is best effort: a failure part-way leaves whatever was already cleared.
   }

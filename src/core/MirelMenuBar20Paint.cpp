@@ -32,9 +32,14 @@ void MirelMenuBar20::Refresh() { PaintFace(); }
 
 void MirelMenuBar20::ResizeRoutine() {
   if (!m_bInitialised) return;
-  if (m_Face) m_Face->ChangeSize(ScaleWidth(), ScaleHeight());
-  LayoutAndRepaintBar();
-  RaiseReSize();
+  // Whoever runs it (the container, VisualStyle, design-time initialisation), a failing
+  // resize is ignored.
+  try {
+    if (m_Face) m_Face->ChangeSize(ScaleWidth(), ScaleHeight());
+    LayoutAndRepaintBar();
+    RaiseReSize();
+  } catch (...) {
+  }
 }
 
 void MirelMenuBar20::LayoutAndRepaintBar() {

@@ -1,6 +1,7 @@
 // Saving and loading the control's settings through the container's property bag. Loading
 // stores each value directly in its field: the lets' checks, notifications and repaints do
 // not run.
+#include "container/AutomationError.h"
 #include "container/StdFont.h"
 #include "core/MirelMenuBar20.h"
 #include "core/MirelMenuBar20Defaults.h"
@@ -28,7 +29,11 @@ std::string ReadString(const PropertyBag& bag, const char* key, const std::strin
   return CStr(bag.ReadProperty(key, Variant(byDefault)));
 }
 std::shared_ptr<StdFont> ReadFont(const PropertyBag& bag, const char* key, const std::shared_ptr<StdFont>& byDefault) {
-  return bag.ReadProperty(key, Font(byDefault)).ObjectAs<StdFont>();
+  const Variant value = bag.ReadProperty(key, Font(byDefault));
+  std::shared_ptr<StdFont> font = value.ObjectAs<StdFont>();
+  // Another kind of object in a font's key cannot be set as a font.
+  if (!font && value.Object() != nullptr) RaiseRuntimeError(runtime_error_number::TypeMismatch);
+  return font;
 }
 // A saved spacing value plus its internal offset; overflow (6) when the sum leaves 16 bits.
 std::int16_t ReadSpacing(const PropertyBag& bag, const char* key, std::int16_t byDefault, std::int16_t offset) {
@@ -123,8 +128,8 @@ void MirelMenuBar20::ReadProperties(PropertyBag& bag) {
   m_lToolTipMaxWidth = ReadLong(bag, "ToolTipMaxWidth", kToolTipMaxWidth);
   m_bToolTipWordWrap = ReadBool(bag, "ToolTipWordWrap", false);
   m_iToolSpacing = ReadSpacing(bag, "ToolSpacing", kSavedToolSpacing, kToolSpacingOffset);
-  m_eVisualStyle = static_cast<ctsVisualStyleConstants>(StoreInt16(ReadLong(bag, "VisualStyle", tsMS2003)));
-  m_eTheme = static_cast<ctsThemes>(StoreInt16(ReadLong(bag, "Theme", XPBlue)));
+  m_eVisualStyle = static_cast<ctsVisualStyleConstants>(ReadLong(bag, "VisualStyle", tsMS2003));
+  m_eTheme = static_cast<ctsThemes>(ReadLong(bag, "Theme", XPBlue));
   if (m_bAutoSelectTheme != VARIANT_FALSE) m_eTheme = ThemeFromSystem(m_eTheme, m_hWndMB);
   RebuildBandSizeTable();
   CreateSurfaces();

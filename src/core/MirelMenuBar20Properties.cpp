@@ -14,9 +14,10 @@ void MirelMenuBar20::SetAutoSelectTheme(VARIANT_BOOL value) { StoreProperty(m_bA
 
 void MirelMenuBar20::SetCustomBandHeight(std::int32_t value) {
   const std::int32_t height = value < kMinBandHeight ? kMinBandHeight : value;
+  const std::int16_t tableHeight = StoreInt16(height);  // the table is 16-bit: overflow before any change
   const bool changed = height != m_lCustomBandHeight;
   m_lCustomBandHeight = height;
-  m_aBandSizes[bsCustom] = StoreInt16(height);
+  m_aBandSizes[bsCustom] = tableHeight;
   PropertyChanged("CustomBandHeight");
   if (!changed || m_eDefaultBandSize != bsCustom) return;
   m_Bands.PushBandHeight(m_aBandSizes[bsCustom]);

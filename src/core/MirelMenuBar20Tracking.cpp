@@ -8,6 +8,7 @@
 // Left out: the rebar's share of closing (its drop panels told to close, its tools' pressed
 // states cleared) and the tool mnemonics of Alt mode arrive with the bands.
 #include <algorithm>
+#include <utility>
 
 #include "common/MouseLeavePoll.h"
 #include "common/VirtualKeys.h"
@@ -78,6 +79,42 @@ void MirelMenuBar20::InitTracking() {
     m_bAutoDropWindow = false;
   };
   SetPopUpOpener([this](int iMenu, float X, float Y) { OpenPopUpMenu(iMenu, X, Y); });
+  m_Menus.SetChangeListener([this](const tMenuTableChange& change) { OnMenuTableChanged(change); });
+}
+
+// Whatever changes the tables — a host's code, even inside an event — the bar's layout and
+// indexes and the open menu windows follow, so nothing uses a position the tables lost.
+void MirelMenuBar20::OnMenuTableChanged(const tMenuTableChange& change) {
+  for (int* index : {&m_iBarHoverIndex, &m_iBarSelectedIndex, &m_iBarDroppedIndex}) {
+    if (*index != kNoBarMenu) *index = change.MenuAfter(*index) == 0 ? kNoBarMenu : change.MenuAfter(*index);
+  }
+  FollowOpenMenuWindows(change);
+  if (!change.ChangesMenus()) return;
+  if (m_bRedrawEnabled)
+    LayoutAndRepaintBar();
+  else
+    m_BarLayout.captions.clear();  // laid out again when redrawing resumes
+}
+
+// A window whose menu is gone takes every menu with it; one whose items changed shows the
+// items the table holds now.
+void MirelMenuBar20::FollowOpenMenuWindows(const tMenuTableChange& change) {
+  bool bMenuGone = false;
+  for (HWND hWndMenu : std::vector<HWND>(m_OpenMenuWindows)) {
+    frmMenu* form = frmMenu::FromWindow(hWndMenu);
+    if (form == nullptr) continue;
+    const int iMenu = change.MenuAfter(form->MenuIndex());
+    if (iMenu == 0) {
+      bMenuGone = true;
+      continue;
+    }
+    form->SetMenuIndex(iMenu);
+    if (!change.ChangesMenus() && iMenu == change.iMenu) {
+      const tMenuInfo& menu = m_Menus.Menu(iMenu);
+      form->ShowItems(menu.cMMenuItems, menu.cMMenuItemsCount);
+    }
+  }
+  if (bMenuGone) CloseAllMenus();
 }
 
 bool MirelMenuBar20::IsHostActive() const {
@@ -88,6 +125,7 @@ bool MirelMenuBar20::IsHostActive() const {
 // ---- the mouse on the bar ----
 
 void MirelMenuBar20::MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X, float Y) {
+  const auto keep = KeepAlive();
   // At design time a press selects the control in the host's designer; menus open only at run time.
   if (!IsTrue(m_bEnabled) || !Ambient().UserMode()) return;
   HideToolTip();
@@ -106,6 +144,7 @@ void MirelMenuBar20::MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, 
 
 void MirelMenuBar20::TrackBarMouseMove(WPARAM wParam, LPARAM lParam) {
   if (!IsHostActive()) return;
+  const auto keep = KeepAlive();
   const std::int16_t iButton = ButtonsHeld();
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
@@ -143,6 +182,7 @@ void MirelMenuBar20::TrackBarMouseMove(WPARAM wParam, LPARAM lParam) {
       const float X = static_cast<float>(x + rcWindow.left) * m_sngTwipsPerPixelX;
       const float Y = static_cast<float>(y + rcWindow.top) * m_sngTwipsPerPixelY;
       m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuMouseMove(iMenu, sKey, iButton, iShift, X, Y); });
+      if (!Running()) return;
     }
   }
   if (m_iBarHoverIndex != iOldHover && m_iBarHoverIndex != kNoBarMenu) {
@@ -159,6 +199,7 @@ void MirelMenuBar20::TrackBarMouseMove(WPARAM wParam, LPARAM lParam) {
   }
   if ((m_bDropped || m_bAutoDropWindow) && m_iBarHoverIndex != iOldHover) {
     CloseMenuWindows(false);
+    if (!Running()) return;
     m_OverTimer.Restart();
     m_AutoDropTimer.Restart();
     m_bAutoDropWindow = true;
@@ -188,11 +229,16 @@ void MirelMenuBar20::LeavePollTick() {
 
 void MirelMenuBar20::DropBarMenu(int i) {
   if (i < 1 || i > m_Menus.Count()) return;
+  const auto keep = KeepAlive();
   RECT rcWindow{};
   GetWindowRect(m_hWndMB, &rcWindow);
   tMenuWindowRequest request;
   request.iMenu = i;
-  request.X = static_cast<float>(m_Menus.Menu(i).cMCollX - kCaptionWindowOffset + rcWindow.left) * m_sngTwipsPerPixelX;
+  // Right-to-left, the menu hangs from the caption's right end instead of its left.
+  const tMenuInfo& menu = m_Menus.Menu(i);
+  const int lCaptionX = IsTrue(m_bRightToLeft) ? menu.cMCollX + menu.cMWidth + kCaptionWindowOffset
+                                               : menu.cMCollX - kCaptionWindowOffset;
+  request.X = static_cast<float>(lCaptionX + rcWindow.left) * m_sngTwipsPerPixelX;
   request.Y = static_cast<float>(BarHeight() + rcWindow.top) * m_sngTwipsPerPixelY;
   request.eKind = MenuWindowKind::BarDrop;
   request.lBarHeight = BarHeight();
@@ -200,12 +246,12 @@ void MirelMenuBar20::DropBarMenu(int i) {
   m_bDropped = true;
   m_iBarSelectedIndex = i;
   PaintBarCaptionPressed(i);
-  if (!m_bSuppressDropEvents) {
-    const auto iMenu = static_cast<std::int16_t>(i);
-    const std::string sKey = m_Menus.Menu(i).cMKey;
-    m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuOnDrop(iMenu, sKey); });
-  }
+  // Dropped before the event, so that a handler closing the menus gets its MenuOnClose.
   m_iBarDroppedIndex = i;
+  if (m_bSuppressDropEvents) return;
+  const auto iMenu = static_cast<std::int16_t>(i);
+  const std::string sKey = m_Menus.Menu(i).cMKey;
+  m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuOnDrop(iMenu, sKey); });
 }
 
 void MirelMenuBar20::DropAdjacentBarMenu(int iStep) {
@@ -244,17 +290,24 @@ HWND MirelMenuBar20::OpenSubMenu(const std::string& sMenuKey, HWND hWndParent, f
   return ShowMenuWindow(request);
 }
 
-void MirelMenuBar20::ToggleInfrequentItems(int m, HWND hWndMenu) {
+void MirelMenuBar20::ToggleInfrequentItems(int iMenu, HWND hWndMenu) {
+  const auto keep = KeepAlive();
   const frmMenu* form = frmMenu::FromWindow(hWndMenu);
   const bool bBarMenu = form != nullptr && form->IsBarMenu();
   RECT rcMenu{};
   GetWindowRect(hWndMenu, &rcMenu);
-  tMenuInfo& menu = m_Menus.Menu(m);
-  menu.cMDisplayInfrequentState = IsTrue(menu.cMDisplayInfrequentState) ? VARIANT_FALSE : VARIANT_TRUE;
-  const bool bShown = IsTrue(menu.cMDisplayInfrequentState);
+  const MenuTable::Watch menu(m_Menus, iMenu);
+  tMenuInfo& record = m_Menus.Menu(iMenu);
+  record.cMDisplayInfrequentState = IsTrue(record.cMDisplayInfrequentState) ? VARIANT_FALSE : VARIANT_TRUE;
+  const bool bShown = IsTrue(record.cMDisplayInfrequentState);
   m_bSuppressDropEvents = true;
   CloseMenuWindows(false);
   LetPendingMessagesRun();
+  const int m = menu.Menu();
+  if (!Running() || m == 0) {
+    m_bSuppressDropEvents = false;
+    return;
+  }
   if (bBarMenu) {
     DropBarMenu(m);
   } else {
@@ -262,20 +315,32 @@ void MirelMenuBar20::ToggleInfrequentItems(int m, HWND hWndMenu) {
                   static_cast<float>(rcMenu.top) * m_sngTwipsPerPixelY);
   }
   m_bSuppressDropEvents = false;
-  const auto iMenu = static_cast<std::int16_t>(m);
+  const auto iIndex = static_cast<std::int16_t>(m);
   const std::string sKey = m_Menus.Menu(m).cMKey;
   m_Sinks.Raise([&](__MirelMenuBar20& sink) {
     if (bShown)
-      sink.MenuOnInfrequentOpen(iMenu, sKey);
+      sink.MenuOnInfrequentOpen(iIndex, sKey);
     else
-      sink.MenuOnInfrequentClose(iMenu, sKey);
+      sink.MenuOnInfrequentClose(iIndex, sKey);
   });
 }
 
-void MirelMenuBar20::ClickMenuItem(int m, int i) {
+void MirelMenuBar20::ChooseMenuItem(int m, int i, std::int16_t Button, std::int16_t Shift, float X, float Y) {
+  const auto keep = KeepAlive();
+  const MenuTable::Watch item(m_Menus, m, i);
+  if (Button >= 0) {
+    const auto iMenu = static_cast<std::int16_t>(m);
+    const auto iItem = static_cast<std::int16_t>(i);
+    const std::string sMenuKey = m_Menus.Menu(m).cMKey;
+    const std::string sItemKey = m_Menus.Item(m, i).cMIKey;
+    m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuItemMouseUp(iMenu, sMenuKey, iItem, sItemKey, Button, Shift, X, Y); });
+    if (!Running()) return;
+  }
   CloseAllMenus();
+  if (!Running()) return;
   LetPendingMessagesRun();
-  RaiseMenuItemClick(static_cast<std::int16_t>(m), static_cast<std::int16_t>(i));
+  if (!Running() || item.Item() == 0) return;
+  RaiseMenuItemClick(static_cast<std::int16_t>(item.Menu()), static_cast<std::int16_t>(item.Item()));
 }
 
 // ---- closing ----
@@ -283,9 +348,11 @@ void MirelMenuBar20::ClickMenuItem(int m, int i) {
 void MirelMenuBar20::HideAllMenus() { CloseAllMenus(); }
 
 void MirelMenuBar20::CloseAllMenus(bool bByMessage) {
+  const auto keep = KeepAlive();
   m_iBarSelectedIndex = kNoBarMenu;
   m_OverTimer.SetEnabled(false);
   CloseMenuWindows(bByMessage);
+  if (!Running()) return;
   HideToolTip();
   m_bDropped = false;
   m_iBarDroppedIndex = kNoBarMenu;
@@ -308,9 +375,11 @@ void MirelMenuBar20::CloseMenuWindows(bool bByMessage) {
   m_hWndTracking = nullptr;
   m_bAltMode = false;
   BlitFace();
-  if (m_bSuppressDropEvents || m_iBarDroppedIndex == kNoBarMenu) return;
-  const auto iMenu = static_cast<std::int16_t>(m_iBarDroppedIndex);
-  const std::string sKey = m_Menus.Menu(m_iBarDroppedIndex).cMKey;
+  // Taken first: a handler that closes the menus again raises no second MenuOnClose.
+  const int iDropped = std::exchange(m_iBarDroppedIndex, kNoBarMenu);
+  if (m_bSuppressDropEvents || iDropped == kNoBarMenu) return;
+  const auto iMenu = static_cast<std::int16_t>(iDropped);
+  const std::string sKey = m_Menus.Menu(iDropped).cMKey;
   m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.MenuOnClose(iMenu, sKey); });
 }
 
@@ -340,6 +409,7 @@ void MirelMenuBar20::OnHostWindowMessage(UINT iMsg, WPARAM /*wParam*/, LPARAM lP
                                   m_OpenMenuWindows.end())
     return;
   if (hWndOther == nullptr && IgnoredWithoutWindow(iMsg)) return;
+  m_bAltMode = false;  // a press anywhere or a change of activation ends keyboard access
   if (m_bDropped || !m_OpenMenuWindows.empty()) CloseAllMenus();
 }
 
@@ -369,6 +439,14 @@ bool MirelMenuBar20::TrackingKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, 
     return true;
   }
   if (!m_bAltMode && !bAlt) return false;
+  if (iVirtKey == VK_ESCAPE && m_bAltMode && !m_bDropped) {
+    // Esc with no menu open leaves keyboard access, as a second Alt would.
+    m_bAltMode = false;
+    m_iBarHoverIndex = kNoBarMenu;
+    BlitFace();
+    bHandled = true;
+    return true;
+  }
   if (bRepeat || m_bDropped || iVirtKey == VK_RETURN || iVirtKey == VK_ESCAPE || IsArrowKey(iVirtKey)) return true;
   for (int i = 1; i <= m_Menus.Count(); ++i) {
     const tMenuInfo& menu = m_Menus.Menu(i);

@@ -5,6 +5,7 @@
 #include "common/HotKeyNameTable.h"
 #include "menu/Mnemonic.h"
 #include "render/TextEncoding.h"
+#include "win32/windows.h"
 
 namespace HotKeys {
 namespace {
@@ -59,10 +60,12 @@ bool MatchesCtrlKey(std::string_view sHotKey, std::int16_t iVirtKey, bool bAlt, 
   if (bShift && !Contains(sHotKey, kShiftWord)) return false;
   const unsigned char keyChar = CtrlKeyChar(sHotKey);
   if (keyChar == 0) return false;
-  // The pressed key's code is read as a character and upper-cased, so a hot key compares by
-  // character: F5 (code 116, "t") answers the combination written Ctrl+T.
-  const auto pressed = static_cast<std::int16_t>(Mnemonic::UpperCase(static_cast<unsigned char>(iVirtKey)));
-  return Mnemonic::CharToVirtualKey(keyChar) == pressed;
+  // The pressed key counts by the character it types with the keyboard layout: a function key
+  // types none, a number-pad key its digit or operator, which then names the key as the hot
+  // key's character does.
+  const auto pressedChar = static_cast<unsigned char>(MapVirtualKeyA(static_cast<UINT>(iVirtKey), MAPVK_VK_TO_CHAR));
+  const std::int16_t iKey = Mnemonic::CharToVirtualKey(keyChar);
+  return pressedChar != 0 && iKey != 0 && iKey == Mnemonic::CharToVirtualKey(pressedChar);
 }
 
 std::optional<tHotKeyItem> FindPlainHotKey(const MenuTable& menus, std::int16_t iVirtKey) {

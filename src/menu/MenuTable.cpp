@@ -18,6 +18,39 @@ void EnsureElementZero(std::vector<T>& array) {
 
 }  // namespace
 
+int tMenuTableChange::MenuAfter(int m) const {
+  switch (Kind) {
+    case eKind::MenusCleared: return 0;
+    case eKind::MenuRemoved: return m == iMenu ? 0 : (m > iMenu ? m - 1 : m);
+    default: return m;
+  }
+}
+
+int tMenuTableChange::ItemAfter(int m, int i) const {
+  if (MenuAfter(m) == 0) return 0;
+  if (m != iMenu) return i;
+  switch (Kind) {
+    case eKind::ItemsCleared: return 0;
+    case eKind::ItemRemoved: return i == iItem ? 0 : (i > iItem ? i - 1 : i);
+    default: return i;
+  }
+}
+
+MenuTable::Watch::Watch(MenuTable& table, int iMenu, int iItem) : m_Table(table), m_iMenu(iMenu), m_iItem(iItem) {
+  m_Table.m_Watches.push_back(this);
+}
+
+MenuTable::Watch::~Watch() { std::erase(m_Table.m_Watches, this); }
+
+void MenuTable::Notify(tMenuTableChange::eKind eKind, int iMenu, int iItem) const {
+  const tMenuTableChange change{eKind, iMenu, iItem};
+  for (Watch* watch : m_Watches) {
+    if (watch->m_iItem != 0) watch->m_iItem = change.ItemAfter(watch->m_iMenu, watch->m_iItem);
+    watch->m_iMenu = change.MenuAfter(watch->m_iMenu);
+  }
+  if (m_OnChange) m_OnChange(change);
+}
+
 tMenuInfo& MenuTable::Menu(int n) { return ArrayElement(m_Menus, n); }
 
 const tMenuInfo& MenuTable::Menu(int n) const { return const_cast<MenuTable*>(this)->Menu(n); }
@@ -40,7 +73,9 @@ std::int16_t MenuTable::AddMenu(tMenuInfo record) {
   EnsureElementZero(m_Groups);
   m_Menus.push_back(std::move(record));
   m_Groups.emplace_back(1);
-  return ++m_Count;
+  ++m_Count;
+  Notify(tMenuTableChange::eKind::MenuAdded, m_Count);
+  return m_Count;
 }
 
 std::int16_t MenuTable::AddItem(int m, tMenuItemInfo record) {
@@ -51,7 +86,9 @@ std::int16_t MenuTable::AddItem(int m, tMenuItemInfo record) {
   EnsureElementZero(groups);
   menu.cMMenuItems.push_back(std::move(record));
   groups.emplace_back();
-  return ++menu.cMMenuItemsCount;
+  const std::int16_t i = ++menu.cMMenuItemsCount;
+  Notify(tMenuTableChange::eKind::ItemAdded, m, i);
+  return i;
 }
 
 void MenuTable::RemoveMenu(int p) {
@@ -59,6 +96,7 @@ void MenuTable::RemoveMenu(int p) {
   m_Menus.erase(m_Menus.begin() + p);
   m_Groups.erase(m_Groups.begin() + p);
   --m_Count;
+  Notify(tMenuTableChange::eKind::MenuRemoved, p);
 }
 
 void MenuTable::RemoveItem(int m, int p) {
@@ -69,12 +107,14 @@ void MenuTable::RemoveItem(int m, int p) {
   menu.cMMenuItems.erase(menu.cMMenuItems.begin() + p);
   groups.erase(groups.begin() + p);
   --menu.cMMenuItemsCount;
+  Notify(tMenuTableChange::eKind::ItemRemoved, m, p);
 }
 
 void MenuTable::Clear() {
   m_Menus.clear();
   m_Groups.clear();
   m_Count = 0;
+  Notify(tMenuTableChange::eKind::MenusCleared);
 }
 
 void MenuTable::ClearItems(int m) {
@@ -82,6 +122,7 @@ void MenuTable::ClearItems(int m) {
   menu.cMMenuItems.assign(1, tMenuItemInfo{});
   menu.cMMenuItemsCount = 0;
   ArrayElement(m_Groups, m).assign(1, tMenuItemGroup{});
+  Notify(tMenuTableChange::eKind::ItemsCleared, m);
 }
 
 int MenuTable::FindMenu(std::string_view sKey) const {

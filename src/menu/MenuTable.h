@@ -4,13 +4,51 @@
 // runtime's subscript error (9), as an array access of the automation runtime does.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
 #include "menu/MenuRecords.h"
 
+// A change of the table's shape, reported once made, so that whoever holds positions into the
+// table (the bar's indexes, open menu windows, an item being chosen) can follow it.
+struct tMenuTableChange {
+  enum class eKind { MenuAdded, MenuRemoved, MenusCleared, ItemAdded, ItemRemoved, ItemsCleared };
+  eKind Kind = eKind::MenuAdded;
+  int iMenu = 0;  // the menu concerned (removed: its position before)
+  int iItem = 0;  // the item concerned (removed: its position before)
+
+  bool ChangesMenus() const { return Kind == eKind::MenuRemoved || Kind == eKind::MenusCleared || Kind == eKind::MenuAdded; }
+  // Where menu m lies after the change; 0 when it is gone.
+  int MenuAfter(int m) const;
+  // Where item i of menu m (positions before the change) lies in that menu after it; 0 when gone.
+  int ItemAfter(int m, int i) const;
+};
+
 class MenuTable {
  public:
+  // A menu position (and item position, 0 for none) held across code that may change the
+  // table, such as a host's event handler: the table moves it with every change and sets it
+  // to 0 when its menu or item goes.
+  class Watch {
+   public:
+    Watch(MenuTable& table, int iMenu, int iItem = 0);
+    ~Watch();
+    Watch(const Watch&) = delete;
+    Watch& operator=(const Watch&) = delete;
+    int Menu() const { return m_iMenu; }
+    int Item() const { return m_iItem; }
+
+   private:
+    friend class MenuTable;
+    MenuTable& m_Table;
+    int m_iMenu;
+    int m_iItem;
+  };
+
+  // Called after every change of the table's shape.
+  void SetChangeListener(std::function<void(const tMenuTableChange&)> listener) { m_OnChange = std::move(listener); }
+
   std::int16_t Count() const { return m_Count; }
 
   // Menu n (0..Count once anything was added); error 9 beyond the array.
@@ -53,4 +91,8 @@ class MenuTable {
   std::vector<tMenuInfo> m_Menus;
   std::int16_t m_Count = 0;
   std::vector<std::vector<tMenuItemGroup>> m_Groups;
+  std::function<void(const tMenuTableChange&)> m_OnChange;
+  std::vector<Watch*> m_Watches;
+
+  void Notify(tMenuTableChange::eKind eKind, int iMenu = 0, int iItem = 0) const;
 };

@@ -9,8 +9,6 @@ constexpr int kSpacingBase = 7;     // S of a menu whose MenuItemSpacing is 0
 constexpr int kFirstTopBase = 6;    // first top at that spacing
 constexpr int kSeparatorShrink = 2; // a separator advances y by h - 2
 constexpr int kBottomGap = 2;       // a pixel of gap and the frame below the last row
-// Below the last row when the expand arrow is shown: the arrow zone less the shadow rows.
-constexpr int kExpandArrowBody = kExpandArrowZoneHeight - kMenuShadowHeightExtra;
 
 // The runtime's rounding of a floating-point result to an integer (halves to even).
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
@@ -72,12 +70,11 @@ const tMenuRow& MenuWindowLayout::Row(int i) const {
   return m_Rows[static_cast<std::size_t>(i)];
 }
 
-int MenuWindowLayout::ContentHeight(bool bExpandArrow) const {
-  return m_lLastBottom + 1 + (bExpandArrow ? kExpandArrowBody : kBottomGap);
-}
-
 int MenuWindowLayout::WindowHeight(bool bExpandArrow, bool bShadows) const {
-  return ContentHeight(bExpandArrow) + (bShadows ? kMenuShadowHeightExtra : 0);
+  // The expand-arrow zone is the bottom 23 pixels below the rows, holding the shadow when one
+  // is drawn: the same zone for the layout, the hit test and the highlight either way.
+  if (bExpandArrow) return m_lLastBottom + 1 + kExpandArrowZoneHeight;
+  return m_lLastBottom + 1 + kBottomGap + (bShadows ? kMenuShadowHeightExtra : 0);
 }
 
 int MenuWindowLayout::HitTest(int Y, bool bCaptionsOnly) const {

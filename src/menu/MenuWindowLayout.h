@@ -30,6 +30,9 @@ inline constexpr int kHotKeyRightInset = 30;        // hot-key text ends this fa
 // 15 pixels separates the two columns.
 inline constexpr int kHotKeyColumnGap = 30;
 inline constexpr int kSubMenuArrowInset = 9;        // sub-menu glyph from the window's edge
+// A sub-menu item reserves room for its arrow beyond the content padding: the glyph, its inset
+// and a clear gap as wide as the one before the hot-key column.
+inline constexpr int kSubMenuArrowGap = kHotKeyColumnGap / 2;
 
 // One item's place in the row layout. Items that take no space (invisible, or infrequent
 // while infrequent items are hidden) are not shown and have no band.
@@ -67,10 +70,8 @@ class MenuWindowLayout {
   // Whether any infrequent item is hidden by the layout.
   bool HasHiddenInfrequents() const { return m_bHasHiddenInfrequents; }
 
-  // Height of the shown rows and the window's frame around them, with the expand-arrow zone
-  // when it is shown, without shadows.
-  int ContentHeight(bool bExpandArrow) const;
-  // The window height: ContentHeight + 4 with shadows.
+  // The window height: the shown rows and the frame below them (+ 4 with shadows), or with the
+  // expand arrow shown, the rows and the 23-pixel arrow zone below them.
   int WindowHeight(bool bExpandArrow, bool bShadows) const;
 
   // The first caption or sub-menu row whose band holds Y (with bCaptionsOnly, caption rows

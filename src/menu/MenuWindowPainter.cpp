@@ -113,9 +113,12 @@ void MenuWindowPainter::PaintRow(HDC hdc, int i, bool bHighlighted) const {
 }
 
 void MenuWindowPainter::PaintInfrequentBackground(HDC hdc, int i) const {
+  // The background covers the whole row, y - h to y + H + h, so that neighbouring infrequent
+  // rows join without a stripe between them.
   const RECT area = RowArea(i);
+  const tMenuRow& row = m_Layout.Row(i);
   if (m_Look.bHighlightInfrequents)
-    DrawSolidRect(hdc, kInfrequentLeft, area.top, area.right, area.bottom, Colors().InfrequentFill,
+    DrawSolidRect(hdc, kInfrequentLeft, row.lBandTop, area.right, row.lBandBottom, Colors().InfrequentFill,
                   kSolidRectFill);
   const RECT column = MarginColumn();
   const RECT cell{column.left, area.top, column.right, area.bottom};
@@ -199,6 +202,12 @@ void MenuWindowPainter::PaintTexts(HDC hdc, int i, bool bHighlighted) const {
   SetBkMode(hdc, oldMode);
 }
 
+int MenuWindowPainter::SubMenuArrowWidth(HDC hdc) {
+  const StdFont glyphFont(kGlyphFontName, kGlyphFontSize);
+  SelectedFont selected(hdc, glyphFont);
+  return MeasureTextWidth(hdc, kGlyphRightArrow);
+}
+
 void MenuWindowPainter::PaintSubMenuArrow(HDC hdc, int i) const {
   const StdFont glyphFont(kGlyphFontName, kGlyphFontSize);
   SelectedFont selected(hdc, glyphFont);
@@ -272,8 +281,18 @@ void MenuWindowPainter::PaintJoin(HDC hdc, const tMenuJoin& join) const {
   static constexpr styles::PerTheme<COLORREF> kJoinEdge{RGB(0, 0, 128), RGB(124, 124, 148), RGB(117, 141, 94)};
   // The caption moved by the placement's shift: offset - 1 pixels, when it moved at all.
   const int lShift = join.lOffset == 0 ? 0 : join.lOffset - 1;
+  const COLORREF inner = styles::ByTheme(kJoinInner, m_Look.eTheme);
+  const COLORREF edge = styles::ByTheme(kJoinEdge, m_Look.eTheme);
+  if (m_Look.bRightToLeft) {
+    // Mirrored: the menu hangs from the caption's right end, the edge pixel at its left end.
+    const int lRight = Body().right - kFrameWidth + lShift;
+    const int lEdge = lRight - join.lWidth + 1;
+    DrawSolidRect(hdc, lEdge + 1, 0, lRight, 1, inner, kSolidRectFill);
+    DrawSolidRect(hdc, lEdge, 0, lEdge + 1, 1, edge, kSolidRectFill);
+    return;
+  }
   const int lLeft = kFrameWidth + lShift;
   const int lRight = join.lWidth - 1 + lShift;
-  DrawSolidRect(hdc, lLeft, 0, lRight, 1, styles::ByTheme(kJoinInner, m_Look.eTheme), kSolidRectFill);
-  DrawSolidRect(hdc, lRight, 0, lRight + 1, 1, styles::ByTheme(kJoinEdge, m_Look.eTheme), kSolidRectFill);
+  DrawSolidRect(hdc, lLeft, 0, lRight, 1, inner, kSolidRectFill);
+  DrawSolidRect(hdc, lRight, 0, lRight + 1, 1, edge, kSolidRectFill);
 }

@@ -79,6 +79,8 @@ class MenuWindowPainter {
   // The margin cell holding an item's icon or check box, and the check mark's centre in it.
   RECT CheckBox(int i) const;
   static POINT CheckMarkCentre(const RECT& cell);
+  // The width of the sub-menu arrow glyph, measured on hdc in the arrow's own font.
+  static int SubMenuArrowWidth(HDC hdc);
 
  private:
   const styles::Palette& Colors() const;

@@ -20,9 +20,14 @@ void PlaceBarDrop(const tMenuPlacementRequest& r, tMenuPlacement& p) {
       p.Left = r.ScreenWidth - r.Width;
       p.lJoinOffset = WholePixels(Right - r.ScreenWidth, r.TwipsPerPixelX) + 1;
     }
-  } else if (r.Left < 0) {
-    p.lJoinOffset = WholePixels(r.Left, r.TwipsPerPixelX) + 1;
-    p.Left = 0;
+  } else {
+    // The mirror of the rule above: the requested point is the caption's right end, the menu's
+    // right edge goes under it, and a menu past the left screen edge is pushed in.
+    p.Left = r.Left - r.Width;
+    if (p.Left < 0) {
+      p.lJoinOffset = WholePixels(p.Left, r.TwipsPerPixelX) + 1;
+      p.Left = 0;
+    }
   }
   if (r.Top + r.Height > r.ScreenHeight) {
     p.Top = r.Top - r.Height - static_cast<float>(r.lBarHeight) * r.TwipsPerPixelY;

@@ -37,8 +37,6 @@ std::shared_ptr<cMenu> cMenus::Add(const MenuAddArgs& args) {
   record.cMToolTipText = args.ToolTipText;
   record.cMVisible = VARIANT_TRUE;
   const std::int16_t index = table.AddMenu(std::move(record));
-
-  RepaintBar(control);
   return std::make_shared<cMenu>(m_hWndMB, index);
 }
 
@@ -66,7 +64,6 @@ void cMenus::Remove(const Variant& Index) {
   const int position = Resolve(control, Index);
   if (position == 0) return;
   control.MenuData().RemoveMenu(position);
-  control.RedrawBarBase();
 }
 
 int cMenus::Resolve(MirelMenuBar20& control, const Variant& Index) {

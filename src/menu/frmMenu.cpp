@@ -10,6 +10,7 @@
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "render/MUnicodeSupport.h"
+#include "common/ScopedDC.h"
 #include "render/modFontConv.h"
 
 namespace {
@@ -52,14 +53,22 @@ MenuWindowLayout LayoutFor(const tMenuWindowSetup& setup) {
                           setup.bInfrequentsHidden);
 }
 
+int SubMenuArrowRoom(const tMenuWindowSetup& setup) {
+  FontMeasure measure(*setup.Look.oItemFont);
+  return MenuWindowPainter::SubMenuArrowWidth(measure.hdc()) + kSubMenuArrowInset + kSubMenuArrowGap - kContentPadding;
+}
+
 int ContentWidth(const tMenuWindowSetup& setup) {
   int lWidest = 0;
+  int lArrowRoom = -1;  // measured once, for the first sub-menu item
   for (int i = 1; i <= setup.iItemCount && i < static_cast<int>(setup.Items.size()); ++i) {
     const tMenuItemInfo& item = setup.Items[static_cast<std::size_t>(i)];
     FontMeasure measure(*MenuItemFont(*setup.Look.oItemFont, item));
     const int lHotKeyWidth =
         item.cMIHotKey.empty() ? 0 : MeasureTextWidth(measure.hdc(), item.cMIHotKey) + kHotKeyColumnGap;
-    const int lWidth = MeasureTextWidth(measure.hdc(), item.cMICaption) + lHotKeyWidth + kContentPadding;
+    if (item.cMIStyle == tsSubMenu && lArrowRoom < 0) lArrowRoom = SubMenuArrowRoom(setup);
+    const int lArrowWidth = item.cMIStyle == tsSubMenu ? lArrowRoom : 0;
+    const int lWidth = MeasureTextWidth(measure.hdc(), item.cMICaption) + lHotKeyWidth + lArrowWidth + kContentPadding;
     lWidest = std::max(lWidest, lWidth);
   }
   return lWidest;
@@ -149,6 +158,25 @@ void frmMenu::ShowAt(int x, int y) {
   if (m_bExpandArrowHot) painter.PaintExpandArrow(m_Face.hdc(), true);
   SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, m_Size.cx, m_Size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   UpdateWindow(m_hWnd);
+}
+
+void frmMenu::ShowItems(const std::vector<tMenuItemInfo>& Items, int iItemCount) {
+  CancelPendingChild();
+  CloseChild();
+  m_Setup.Items = Items;
+  m_Setup.iItemCount = iItemCount;
+  m_Layout = LayoutFor(m_Setup);
+  m_bExpandArrow = m_Layout.HasHiddenInfrequents();
+  m_Size = MeasureWindow(m_Setup);
+  m_iHighlighted = kNoMenuRow;
+  m_iPressed = kPressedNone;
+  m_bExpandArrowHot = false;
+  m_Base.ChangeSize(m_Size.cx, m_Size.cy);
+  m_Face.ChangeSize(m_Size.cx, m_Size.cy);
+  RECT rcWindow{};
+  GetWindowRect(m_hWnd, &rcWindow);
+  Hide();  // the shadows read the screen under the window
+  ShowAt(rcWindow.left, rcWindow.top);
 }
 
 void frmMenu::RestoreFromBase(const RECT& area) {

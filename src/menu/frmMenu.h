@@ -72,6 +72,11 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
 
   HWND hWnd() const { return m_hWnd; }
   int MenuIndex() const { return m_Setup.iMenuIndex; }
+  // The menu's position after the control's table moved it.
+  void SetMenuIndex(int iMenu) { m_Setup.iMenuIndex = iMenu; }
+  // Shows these items instead (the menu's items changed while the window was open): laid out,
+  // sized and painted afresh where the window is, with nothing highlighted and no child open.
+  void ShowItems(const std::vector<tMenuItemInfo>& Items, int iItemCount);
   bool IsBarMenu() const { return m_Setup.bIsBarMenu; }
   const MenuWindowLayout& Layout() const { return m_Layout; }
   SIZE Size() const { return m_Size; }

@@ -6,6 +6,8 @@
 //
 // Left out: menus opened from a rebar tool (the rebar is told of their clicks and closing)
 // arrive with the bands.
+#include <utility>
+
 #include "common/MouseLeavePoll.h"
 #include "container/MouseButtons.h"
 #include "core/MirelMenuBar20.h"
@@ -223,28 +225,16 @@ void frmMenu::MouseDown(std::int16_t Button, std::int16_t Shift, int X, int Y) {
 void frmMenu::MouseUp(std::int16_t Button, std::int16_t Shift, int X, int Y) {
   MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
   if (control == nullptr) return;
-  const HWND hWnd = m_hWnd;
-  const int iMenu = m_Setup.iMenuIndex;
-  const int iPressed = m_iPressed;
-  m_iPressed = kPressedNone;
+  const int iPressed = std::exchange(m_iPressed, kPressedNone);
   if (iPressed >= 1) {
-    if (Button >= 0) {
-      const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
-      const std::string sItemKey = m_Setup.Items[static_cast<std::size_t>(iPressed)].cMIKey;
-      const tTwips at = ScreenTwips(X, Y);
-      control->Sinks().Raise([&](__MirelMenuBar20& sink) {
-        sink.MenuItemMouseUp(static_cast<std::int16_t>(iMenu), sMenuKey, static_cast<std::int16_t>(iPressed), sItemKey,
-                             Button, Shift, at.X, at.Y);
-      });
-    }
-    // A host that closed the menus in its handler has unloaded this window already.
-    if (FromWindow(hWnd) == this) m_bClosing = true;
-    control->ClickMenuItem(iMenu, iPressed);  // unloads this window
+    m_bClosing = true;
+    const tTwips at = ScreenTwips(X, Y);
+    control->ChooseMenuItem(m_Setup.iMenuIndex, iPressed, Button, Shift, at.X, at.Y);  // unloads this window
     return;
   }
   if (iPressed == kPressedNone) {
     m_bClosing = true;
-    control->ToggleInfrequentItems(iMenu, hWnd);  // unloads this window
+    control->ToggleInfrequentItems(m_Setup.iMenuIndex, m_hWnd);  // unloads this window
   }
 }
 

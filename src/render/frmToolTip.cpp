@@ -9,6 +9,7 @@
 #include "render/MUnicodeSupport.h"
 #include "render/modDrawHelpers.h"
 #include "render/ShadowStrip.h"
+#include "common/ScopedDC.h"
 #include "render/modFontConv.h"
 
 namespace {

@@ -71,6 +71,9 @@ class Desktop {
   void KeyUp(int vk);
   void KeyPress(int vk);  // down + up
   void TypeChar(char ch);  // the key strokes of one character, Shift included
+  // Another application's window takes the activation (false) or gives it back (true): the
+  // active window is deactivated, then reactivated, with the messages Windows sends.
+  void SetApplicationActive(bool active);
   // Key presses kept for the next modal loop (the colour dialog), which feeds them one at a
   // time whenever it runs out of messages; a modal loop with none left cancels.
   void QueueModalKeys(const std::vector<int>& keys);

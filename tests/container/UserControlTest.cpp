@@ -3,6 +3,7 @@
 // MDI parentage, and no leaks.
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,35 @@ TEST_F(UserControlTest, MdiChildFormSitsInTheFramesClientWindow) {
   EXPECT_EQ(GetParent(child.hWnd()), frame.ClientHwnd());
   EXPECT_EQ(GetParent(frame.ClientHwnd()), frame.hWnd());
   EXPECT_EQ(GetAncestor(control->hWnd(), GA_ROOT), frame.hWnd());
+}
+
+// A control whose painting fails, when told to.
+class FailingPaintControl : public UserControl {
+ public:
+  bool bFail = false;
+  std::string TypeName() const override { return "FailingPaintControl"; }
+
+ protected:
+  void Paint() override {
+    if (bFail) throw std::runtime_error("paint failed");
+  }
+};
+
+TEST_F(UserControlTest, APaintThatThrowsStillGivesItsDeviceContextBack) {
+  Form form(FormAt());
+  form.Show();
+  auto control = form.AddControl<FailingPaintControl>({"Bar1", 0, 0, 1500, 300});
+  Desktop().DoEvents();
+  const long dcsBefore = win32::LiveObjects(win32::ObjectKind::DC);
+  control->bFail = true;
+  InvalidateRect(control->hWnd(), nullptr, FALSE);
+  try {
+    UpdateWindow(control->hWnd());
+  } catch (const std::runtime_error&) {
+    // Whether the failure reaches this far is the window procedure's business; the DC is not.
+  }
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), dcsBefore);
+  control->bFail = false;
 }
 
 TEST_F(UserControlTest, RemovedControlTerminatesAndLeavesNothingBehind) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
+#include "container/AutomationError.h"
 
 namespace {
 
@@ -43,6 +44,20 @@ TEST_F(EventSinkTest, SinksHearAnEventInConnectionOrderAndMayDisconnectThemselve
   EXPECT_TRUE(SameSequence(
       {"first ReSize", "second ReSize", "third ReSize", "first ReSize", "third ReSize", "third ReSize"}, log));
   bar->Disconnect(&third);
+}
+
+TEST_F(EventSinkTest, AnErrorInReSizeIsIgnoredWhoeverRunsTheResize) {
+  auto bar = AddBar();
+  bar->EndUpdate();
+  std::vector<std::string> log;
+  NamedSink failing("failing", log);
+  failing.onReSize = [] { RaiseRuntimeError(runtime_error_number::Overflow); };
+  bar->Connect(&failing);
+  EXPECT_NO_THROW(bar->Extender().SetWidth(3000));
+  EXPECT_NO_THROW(bar->SetVisualStyle(tsMSNet));
+  EXPECT_EQ(bar->VisualStyle(), tsMSNet);
+  EXPECT_TRUE(SameSequence({"failing ReSize", "failing ReSize"}, log));
+  bar->Disconnect(&failing);
 }
 
 TEST_F(EventSinkTest, DefaultHandlersDoNothing) {

@@ -43,7 +43,7 @@ TEST_F(MethodsTest, SetImageListTakesHandlesAndImageListObjects) {
   } cases[] = {
       {"a handle", imlToolItems, Variant::Long(HandleToLong(byHandle->hImageList())), byHandle->hImageList(),
        "handle=list object=no 16x15"},
-      {"zero clears", imlToolItems, Variant(0), nullptr, "handle=0 object=no"},
+      {"zero clears", imlToolItems, Variant::Long(0), nullptr, "handle=0 object=no"},
       {"the image-list control is kept", imlMenuHeader, Variant(control), control->hImageList(),
        "handle=list object=yes 24x24"},
       {"another image-list object lends its handle", imlMenuItems, Variant(other), other->hImageList(),
@@ -62,7 +62,7 @@ TEST_F(MethodsTest, SetImageListTakesHandlesAndImageListObjects) {
   EXPECT_TRUE(SameSequence(expected, actual));
 }
 
-TEST_F(MethodsTest, SetImageListWithAStringOrOutsideTheFourSlotsRaises) {
+TEST_F(MethodsTest, SetImageListWithAStringAnIntegerOrOutsideTheFourSlotsRaises) {
   auto bar = AddBar();
   auto list = ImageListOf<ImageList>(16, 16, 1);
   ctsMBImageListTypeConstants slot = imlToolItems;
@@ -74,8 +74,11 @@ TEST_F(MethodsTest, SetImageListWithAStringOrOutsideTheFourSlotsRaises) {
   EXPECT_EQ(error.source, "MirelSuiteMenuBar.voxMirelMBar20");
   EXPECT_EQ(error.description, "ImageList property expects MirelImageList object or Long hImageList handle.");
   EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, 0) << "the slot is left cleared";
+  Variant integer = Variant::Integer(static_cast<std::int16_t>(HandleToLong(list->hImageList())));
+  EXPECT_EQ(ErrorFrom([&] { bar->SetImageList(slot, integer); }).number, kImageListError)
+      << "a 16-bit integer is no handle";
 
-  Variant zero(0);
+  Variant zero = Variant::Long(0);
   auto unnamed = static_cast<ctsMBImageListTypeConstants>(3);
   bar->SetImageList(unnamed, zero);
   auto outside = static_cast<ctsMBImageListTypeConstants>(4);

@@ -42,6 +42,10 @@ TEST_F(PropertyLetsTest, MarginStaysAndCustomBandHeightIsAtLeastTwentyFive) {
   EXPECT_EQ(bar->CustomBandHeight(), 40);
   EXPECT_EQ(bar->BandSize(bsCustom), 40);
   EXPECT_EQ(bar->BandSize(bs48x48), 53);
+  // The band size table holds 16-bit heights: a larger value overflows and changes nothing.
+  EXPECT_EQ(ErrorOf([&] { bar->SetCustomBandHeight(40000); }), 6);
+  EXPECT_EQ(bar->CustomBandHeight(), 40);
+  EXPECT_EQ(bar->BandSize(bsCustom), 40);
 }
 
 TEST_F(PropertyLetsTest, ToolTipTimesAcceptZeroToThirtyThousandElseRaiseErrorElevenAndKeepTheOldValue) {
@@ -83,6 +87,18 @@ TEST_F(PropertyLetsTest, HotKeyLetsChangeTheSharedTableAndCheckIndexAndBounds) {
   bar->SetHotKeyConstants(Variant::Array(names));  // 0..256: taken whole
   EXPECT_EQ(bar->HotKeyConstant(65), "x");
   EXPECT_EQ(bar->HotKeyConstant(256), "x");
+}
+
+// The shared key-name table lives while any control does: a renamed key outlives the control
+// that renamed it while another lives, and a control after the last one starts afresh.
+TEST_F(PropertyLetsTest, KeyNameTableIsKeptWhileAnyControlLives) {
+  auto first = AddBar();
+  first->SetHotKeyConstant(116, "Refresh");
+  auto second = TheForm().AddControl<MirelMenuBar20>({.name = "MirelMenuBar202", .width = 3000, .height = 600});
+  TheForm().RemoveControl(*first);
+  EXPECT_EQ(second->HotKeyConstant(116), "Refresh");
+  TheForm().RemoveControl(*second);
+  EXPECT_EQ(AddBar()->HotKeyConstant(116), "F5");
 }
 
 TEST_F(PropertyLetsTest, LetsNotifyTheContainerUnderThePersistedNamesInOrder) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
+#include "container/StdPicture.h"
 #include "win32/system_info.h"
 
 namespace {
@@ -120,6 +121,18 @@ TEST_F(PropertyPersistenceTest, ValueOfTheWrongKindIsATypeMismatch) {
   MemoryPropertyBag bag;
   bag.WriteProperty("ToolTipMaxWidth", Variant("wide"));
   EXPECT_EQ(ErrorOf([&] { LoadBar(bag); }), 13);
+  MemoryPropertyBag fontBag;
+  fontBag.WriteProperty("DefaultMenuFont", Variant(std::make_shared<StdPicture>()));  // an object, not a font
+  EXPECT_EQ(ErrorOf([&] { LoadBar(fontBag); }), 13);
+}
+
+TEST_F(PropertyPersistenceTest, StyleAndThemeLoadAsThirtyTwoBitValues) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("VisualStyle", Variant::Long(40000));
+  bag.WriteProperty("Theme", Variant::Long(-40000));
+  auto bar = LoadBar(bag);
+  EXPECT_EQ(static_cast<int>(bar->VisualStyle()), 40000);
+  EXPECT_EQ(static_cast<int>(bar->Theme()), -40000);
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ constexpr char kWindowTitle[] = "MirelMenuBar20 demo";
 constexpr int kFileMenu = 1;
 constexpr int kEditMenu = 2;
 constexpr int kRecentFilesItem = 6;
+constexpr int kUndoItem = 1;
+constexpr char kOtherWindowTitle[] = "Another application";
 constexpr int kExitItem = 12;
 constexpr int kToolsMenu = 6;
 constexpr int kStyleItem = 1;
@@ -62,6 +64,13 @@ std::string Summary(const std::string& line) {
   std::string summary;
   for (std::size_t i = 0; i < kSummaryFields && in >> field; ++i) summary += (i == 0 ? "" : " ") + field;
   return summary;
+}
+
+std::string FirstWord(const std::string& text) {
+  std::istringstream in(text);
+  std::string word;
+  in >> word;
+  return word;
 }
 
 bool IsMove(const std::string& line) { return line.find("MouseMove") != std::string::npos; }
@@ -333,6 +342,43 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   ASSERT_TRUE(status.has_value()) << "the demo did not end";
   EXPECT_EQ(*status, 0) << "the demo reported objects left alive";
   EXPECT_EQ(MenuEvents().back(), "MenuItemClick 1 File 12 Exit");
+}
+
+// Menus close on a click in the document and when another X window takes the keyboard, and
+// the bar never keeps the keyboard from the document.
+TEST_F(DemoWindowTest, ClicksElsewhereAndAnotherWindowCloseMenusAndTypingReachesTheDocument) {
+  MoveTo(CaptionPoint(Bar(), kFileMenu));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
+  MoveTo(kDocumentPoint);
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuOnClose 1 File")) << "a click in the document left the menu open";
+  EXPECT_TRUE(Bar().OpenMenuWindows().empty());
+
+  MoveTo(CaptionPoint(Bar(), kEditMenu));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 2 Edit"));
+  const auto demoWindow = m_X->Xdotool({"search", "--name", kWindowTitle});
+  ASSERT_TRUE(demoWindow);
+  {
+    // A small window of another program in the screen's corner, gone again afterwards.
+    ChildProcess other({"display", "-title", kOtherWindowTitle, "-resize", "16x16", "-geometry", "+1000+744", "logo:"},
+                       m_X->Environment());
+    const auto otherWindow = m_X->Xdotool({"search", "--sync", "--name", kOtherWindowTitle});
+    ASSERT_TRUE(otherWindow) << "no other window";
+    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*otherWindow)});
+    win32::TheDesktop().SetApplicationActive(false);
+    ASSERT_TRUE(WaitForLines(1, "MenuOnClose 2 Edit")) << "the menu stayed open when another window took the focus";
+    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*demoWindow)});
+    win32::TheDesktop().SetApplicationActive(true);
+  }
+
+  MoveTo(kDocumentPoint);
+  Click(kLeftButton);
+  ChooseFromBar(kEditMenu, kUndoItem);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 2 Edit 1 Undo"));
+  Key("a", 'A');
+  EXPECT_TRUE(WaitForLines(1, "Typed a")) << "typed text did not reach the document";
 }
 
 TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {

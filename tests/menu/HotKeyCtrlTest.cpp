@@ -24,7 +24,16 @@ TEST_F(HotKeyCtrlTest, CtrlCombinationMatching) {
       {"Ctrl+Alt+S", {VK_CONTROL}, 'S', "fires"},
       {"Ctrl+F5", {VK_CONTROL}, 'F', "fires"},                 // only the first character counts
       {"Ctrl+F5", {VK_CONTROL}, kF5, "passes"},
-      {"Ctrl+T", {VK_CONTROL}, kF5, "fires"},                  // F5's code 116 reads as "t"
+      // A key counts by the character it types: function keys type none, number-pad keys
+      // their digit or operator (their codes read as characters would be s, v, x, z and c).
+      {"Ctrl+T", {VK_CONTROL}, kF5, "passes"},
+      {"Ctrl+S", {VK_CONTROL}, VK_F1 + 3, "passes"},
+      {"Ctrl+V", {VK_CONTROL}, VK_F1 + 6, "passes"},
+      {"Ctrl+X", {VK_CONTROL}, VK_F1 + 8, "passes"},
+      {"Ctrl+Z", {VK_CONTROL}, VK_F1 + 10, "passes"},
+      {"Ctrl+C", {VK_CONTROL}, VK_NUMPAD0 + 3, "passes"},
+      {"Ctrl+3", {VK_CONTROL}, VK_NUMPAD0 + 3, "fires"},
+      {"Ctrl+*", {VK_CONTROL}, VK_MULTIPLY, "fires"},
       {"CtrlS", {VK_CONTROL}, 'S', "passes"},                  // no "+"
       {"ctrl+S", {VK_CONTROL}, 'S', "passes"},                 // words compare case-sensitively
       {"Ctrl+s", {VK_CONTROL}, 'S', "fires"},                  // the key character is upper-cased

@@ -53,7 +53,7 @@ class MenuBarPaintTest : public mirel_test::BarOnForm {
   HIMAGELIST AttachIcons(const std::vector<COLORREF>& colours, int size = 8) {
     HIMAGELIST icons = mirel_test::SolidImageList(size, colours);
     ctsMBImageListTypeConstants slot = imlMenuHeader;
-    Variant handle(static_cast<int>(HandleToLong(icons)));
+    Variant handle = Variant::Long(HandleToLong(icons));  // a handle is a 32-bit integer
     m_Bar->SetImageList(slot, handle);
     return icons;
   }

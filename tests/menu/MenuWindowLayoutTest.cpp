@@ -138,15 +138,17 @@ TEST(MenuWindowLayout, ExpandArrowZoneIsTheBottomTwentyThreePixels) {
   EXPECT_TRUE(MenuWindowLayout::InExpandArrowZone(99, kHeight));
 }
 
-TEST(MenuWindowLayout, ArrowZoneStartsBelowTheLastRowWithShadows) {
+TEST(MenuWindowLayout, ArrowZoneStartsBelowTheLastRowWithAndWithoutShadows) {
   const auto items = Items({Caption(), Caption(true)});
   const MenuWindowLayout layout(items, 2, kSpacingZero, kLine, true);
-  const int lHeight = layout.WindowHeight(true, true);
-  EXPECT_EQ(layout.HitTest(lHeight - 24), 1);
-  EXPECT_EQ(layout.HitTest(lHeight - 23), kNoMenuRow);
-  EXPECT_FALSE(MenuWindowLayout::InExpandArrowZone(lHeight - 23, lHeight));
-  EXPECT_TRUE(MenuWindowLayout::InExpandArrowZone(lHeight - 22, lHeight));
-  EXPECT_EQ(layout.HitTest(lHeight - 22), kNoMenuRow);
+  for (bool bShadows : {true, false}) {
+    const int lHeight = layout.WindowHeight(true, bShadows);
+    EXPECT_EQ(layout.HitTest(lHeight - 24), 1) << "shadows " << bShadows;
+    EXPECT_EQ(layout.HitTest(lHeight - 23), kNoMenuRow);
+    EXPECT_FALSE(MenuWindowLayout::InExpandArrowZone(lHeight - 23, lHeight));
+    EXPECT_TRUE(MenuWindowLayout::InExpandArrowZone(lHeight - 22, lHeight));
+    EXPECT_EQ(layout.HitTest(lHeight - 22), kNoMenuRow);
+  }
 }
 
 TEST(MenuWindowLayout, MenuOfHiddenInfrequentsShowsOnlyTheArrowZone) {

@@ -257,6 +257,52 @@ TEST_F(MenuWindowPixelsTest, JoinFollowsTheCaptionWhenTheMenuIsPushedIn) {
   EXPECT_EQ(Pixel(hWnd, lShift + lJoinRight - 1, 0), RGB(0, 0, 128));
 }
 
+TEST_F(MenuWindowPixelsTest, AMenuOpenedAboveTheBarDrawsNoJoin) {
+  Restart(win32::kDefaultDpi, kFormLeft, win32::kDefaultScreenHeight - 60);
+  AddFileMenu();
+  HWND hWnd = Drop(1);
+  ASSERT_TRUE(Menu(hWnd).OpenedUpwards());
+  const SIZE size = Menu(hWnd).Size();
+  EXPECT_EQ(CountPixels(hWnd, RECT{0, 0, size.cx, size.cy}, RGB(151, 184, 232)), 0);
+}
+
+// Neighbouring infrequent rows share one background, with no stripe between them.
+TEST_F(MenuWindowPixelsTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
+  auto items = AddMenu("View")->MenuItems();
+  items->Add({.Caption = "&Ruler", .Infrequent = true, .Key = "Ruler"});
+  items->Add({.Caption = "&Grid", .Infrequent = true, .Key = "Grid"});
+  HWND hWnd = Drop(1);
+  const frmMenu& form = Menu(hWnd);
+  const COLORREF fill = ComposeRGB(SchemeColor(ColorInfrequentFill, tsMS2003, XPBlue));
+  const int x = form.Size().cx - 12;  // right of the captions, inside the frame
+  for (int y = form.Layout().Row(1).lBandTop; y < form.Layout().Row(2).lBandBottom; ++y)
+    EXPECT_EQ(Pixel(hWnd, x, y), fill) << "y " << y;
+}
+
+// The widest caption of a sub-menu item keeps a clear gap before the arrow.
+TEST_F(MenuWindowPixelsTest, ASubMenuArrowKeepsAClearGapFromTheWidestCaption) {
+  constexpr int kClearGap = 10;
+  m_Bar->Menus()->Add({.Key = "More", .Caption = "More", .Style = tsSecondaryMenu, .Enabled = true});
+  auto items = AddMenu("File")->MenuItems();
+  items->Add({.Style = tsSubMenu, .Caption = "Recent Documents", .SubMenuName = "More", .Key = "Recent"});
+  HWND hWnd = Drop(2);
+  const frmMenu& form = Menu(hWnd);
+  const tMenuRow& row = form.Layout().Row(1);
+  const int lTextLeft = MenuWindowLayout::TextEdge(m_Bar->MenuLeftMargin(), form.Size().cx, false);
+  std::vector<int> inkColumns;
+  for (int x = lTextLeft; x < form.Size().cx - 4; ++x) {
+    for (int y = row.lY; y < row.lY + form.Layout().LineHeight(); ++y) {
+      if (Pixel(hWnd, x, y) == Pixel(hWnd, lTextLeft - 2, y)) continue;
+      inkColumns.push_back(x);
+      break;
+    }
+  }
+  ASSERT_GE(inkColumns.size(), 2u);
+  int lWidestGap = 0;
+  for (std::size_t k = 1; k < inkColumns.size(); ++k) lWidestGap = std::max(lWidestGap, inkColumns[k] - inkColumns[k - 1] - 1);
+  EXPECT_GE(lWidestGap, kClearGap) << "the arrow touches the caption";
+}
+
 class MenuShadowTest : public MenuWindowPixelsTest, public ::testing::WithParamInterface<mirel_test::StyleTheme> {};
 
 TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {

@@ -48,12 +48,19 @@ TEST_P(MenuWindowPlacement, BarDropPastTheRightEdgeMovesInAndShiftsTheJoin) {
   EXPECT_EQ(placed, (tMenuPlacement{T(1024 - 150), T(50), 127, false, false}));
 }
 
-TEST_P(MenuWindowPlacement, RightToLeftBarDropPastTheLeftEdge) {
-  auto request = Request(MenuWindowKind::BarDrop, -7, 50, 150, 200);
+TEST_P(MenuWindowPlacement, RightToLeftBarDropHangsLeftOfTheCaptionsRightEnd) {
+  // Asked at the caption's right end, 1020 px near the right screen edge: the menu stays on it.
+  auto request = Request(MenuWindowKind::BarDrop, 1020, 50, 150, 200);
   request.bRightToLeft = true;
-  // -7 px in twips divided by twips per pixel is -7; plus 1.
+  EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{T(870), T(50), 0, false, false}));
+}
+
+TEST_P(MenuWindowPlacement, RightToLeftBarDropPastTheLeftEdge) {
+  auto request = Request(MenuWindowKind::BarDrop, 143, 50, 150, 200);
+  request.bRightToLeft = true;
+  // 143 - 150 = -7 px; in twips divided by twips per pixel is -7; plus 1.
   EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{0, T(50), -6, false, false}));
-  request.Left = T(-7) - 1;  // not a whole pixel: the quotient truncates towards zero
+  request.Left = T(143) - 1;  // not a whole pixel: the quotient truncates towards zero
   EXPECT_EQ(PlaceMenuWindow(request).lJoinOffset, -6);
 }
 

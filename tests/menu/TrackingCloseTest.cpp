@@ -20,6 +20,49 @@ TEST_F(TrackingTest, AClickOnTheHostFormClosesAllMenus) {
   ExpectAllClosedAndNothingLeaked();
 }
 
+// A press in any child window of the form reaches the form first as WM_MOUSEACTIVATE: a
+// click in the host's document closes the menus and a caption click closes an open pop-up.
+TEST_F(TrackingTest, AClickInAChildWindowOfTheFormClosesAllMenus) {
+  AddDocument();
+  ClickCaption(kFile);
+  ClickAt(DocumentPoint());
+  EXPECT_EQ(OpenMenuKeys(), "");
+  m_Bar->PopUpMenu("Edit", static_cast<float>(400 * Twips()), static_cast<float>(200 * Twips()));
+  ClickCaption(kView);
+  EXPECT_EQ(OpenMenuKeys(), "View");
+  m_Bar->HideAllMenus();
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File", "0 MenuOnDrop 3 View",
+                        "0 MenuOnClose 3 View"},
+                       Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+TEST_F(TrackingTest, AnotherApplicationTakingTheActivationClosesAllMenus) {
+  ClickCaption(kFile);
+  MoveTo(RowPoint(Newest(), 4));
+  Desktop().SetApplicationActive(false);
+  EXPECT_EQ(OpenMenuKeys(), "");
+  EXPECT_EQ(GetCapture(), nullptr);
+  Desktop().SetApplicationActive(true);
+  EXPECT_EQ(GetActiveWindow(), m_Form->hWnd());
+  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
+  ExpectAllClosedAndNothingLeaked();
+}
+
+// The bar never keeps the keyboard: after a menu was used with the mouse, typing goes on in
+// the host's document.
+TEST_F(TrackingTest, AfterAnItemChosenWithTheMouseTypedTextReachesTheDocument) {
+  const HWND hWndDocument = AddDocument();
+  ClickAt(DocumentPoint());
+  ASSERT_EQ(GetFocus(), hWndDocument);
+  ClickCaption(kEdit);
+  ClickAt(RowPoint(Newest(), 1));
+  EXPECT_EQ(GetFocus(), hWndDocument);
+  Desktop().TypeChar('a');
+  EXPECT_EQ(DocumentText(), "a");
+  ExpectAllClosedAndNothingLeaked();
+}
+
 TEST_F(TrackingTest, TheHostFormLosingActivationClosesAllMenus) {
   FormOptions options;
   options.caption = "Other";

@@ -3,6 +3,7 @@
 #include "menu/cMenu.h"
 #include "menu/cMenuItems.h"
 #include "menu/cMenus.h"
+#include "container/WindowClass.h"
 
 namespace tracking_test {
 namespace {
@@ -12,6 +13,15 @@ constexpr DWORD kSettleTime = 100;     // lets the start-up OverTimer tick run o
 constexpr DWORD kRunOutTime = 3500;    // longer than every tracking and tip timer
 constexpr POINT kOffTheForm{1000, 760};
 constexpr int kRowTextInset = 30;  // from a menu window's left edge into its caption text
+constexpr char kDocumentClass[] = "MirelTestDocument";
+constexpr char kDocumentTextProp[] = "MirelTestDocument:Text";
+constexpr RECT kDocumentArea{420, 100, 620, 300};  // client pixels of the form
+
+LRESULT DocumentProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  if (iMsg == WM_LBUTTONDOWN) SetFocus(hWnd);
+  if (iMsg == WM_CHAR) static_cast<std::string*>(GetPropA(hWnd, kDocumentTextProp))->push_back(static_cast<char>(wParam));
+  return DefWindowProcA(hWnd, iMsg, wParam, lParam);
+}
 
 std::string Text(float value) { return std::to_string(static_cast<long>(value)); }
 
@@ -169,6 +179,22 @@ std::string TrackingTest::OpenMenuKeys() {
     keys += m_Bar->MenuData().Menu(form->MenuIndex()).cMKey;
   }
   return keys;
+}
+
+HWND TrackingTest::AddDocument() {
+  EnsureWindowClass(kDocumentClass, &DocumentProc);
+  m_hWndDocument = CreateWindowExA(0, kDocumentClass, "Document", WS_CHILD | WS_VISIBLE, kDocumentArea.left,
+                                   kDocumentArea.top, kDocumentArea.right - kDocumentArea.left,
+                                   kDocumentArea.bottom - kDocumentArea.top, m_Form->hWnd(), nullptr, nullptr, nullptr);
+  SetPropA(m_hWndDocument, kDocumentTextProp, &m_sDocumentText);
+  m_CountsAtStart = win32::SnapshotLiveObjects();  // the document stays
+  return m_hWndDocument;
+}
+
+POINT TrackingTest::DocumentPoint() {
+  RECT rcDocument{};
+  GetWindowRect(m_hWndDocument, &rcDocument);
+  return POINT{(rcDocument.left + rcDocument.right) / 2, (rcDocument.top + rcDocument.bottom) / 2};
 }
 
 void TrackingTest::ExpectAllClosedAndNothingLeaked() {

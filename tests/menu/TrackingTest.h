@@ -79,6 +79,12 @@ class TrackingTest : public mirel_test::BarOnForm {
   // The menu keys of the open windows, oldest first, joined by commas.
   std::string OpenMenuKeys();
 
+  // A child window of the host form beside the bar, as a host's editor: it takes the focus
+  // when clicked and keeps the characters typed into it. Call it before anything opens.
+  HWND AddDocument();
+  POINT DocumentPoint();
+  const std::string& DocumentText() const { return m_sDocumentText; }
+
   // Moves the mouse off the form and lets every poll and timer run out, then checks that
   // no menu window is left and that the live-object counters are back where they started.
   void ExpectAllClosedAndNothingLeaked();
@@ -89,6 +95,8 @@ class TrackingTest : public mirel_test::BarOnForm {
 
  private:
   MenuEventLog m_Log;
+  HWND m_hWndDocument = nullptr;
+  std::string m_sDocumentText;
 };
 
 }  // namespace tracking_test

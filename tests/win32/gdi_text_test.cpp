@@ -6,7 +6,9 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <string>
 
 #include "support/Pixels.h"
@@ -99,6 +101,31 @@ TEST(GdiTextMetrics, BoldIsWiderAndPositiveHeightsAskForTheCell) {
   const LONG cell = Metrics(normal.dc()).tmHeight;
   TextCanvas byCell(10, 10, kWhite, MakeFont("Tahoma", cell));
   EXPECT_EQ(Metrics(byCell.dc()).tmHeight, cell);
+}
+
+// Synthetic styles work for every face the layer serves, the bitmap face "MS Sans Serif"
+// included: each style inks the text, differently from the plain face.
+TEST(GdiTextMetrics, SyntheticStylesInkScalableAndBitmapFaces) {
+  for (const char* face : {"Tahoma", "MS Sans Serif"}) {
+    const auto inkOf = [face](LONG weight, BYTE italic, BYTE underline) {
+      LOGFONTA lf{};
+      lf.lfHeight = kEightPoint;
+      lf.lfWeight = weight;
+      lf.lfItalic = italic;
+      lf.lfUnderline = underline;
+      std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+      TextCanvas c(80, 20, kWhite, CreateFontIndirectA(&lf));
+      Draw(c, "Open", RECT{2, 2, 78, 18}, kLine);
+      return c.Pixels();
+    };
+    const win32::Surface plain = inkOf(FW_NORMAL, 0, 0);
+    for (const auto& [name, styled] : {std::pair{"bold", inkOf(FW_BOLD, 0, 0)}, std::pair{"italic", inkOf(FW_NORMAL, 1, 0)},
+                                       std::pair{"underline", inkOf(FW_NORMAL, 0, 1)}}) {
+      const bool inked = std::any_of(styled.pixels.begin(), styled.pixels.end(), [](COLORREF c) { return c != kWhite; });
+      EXPECT_TRUE(inked) << face << " " << name << " draws nothing";
+      EXPECT_FALSE(SamePixels(styled, plain)) << face << " " << name << " looks plain";
+    }
+  }
 }
 
 TEST(GdiTextOut, OpaqueModeFillsTheCellAndTransparentLeavesIt) {

@@ -97,6 +97,40 @@ TEST_F(MouseInput, ClickActivatesUnlessTheWindowAnswersNoActivate) {
                            log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_ACTIVATE"})));
 }
 
+TEST_F(MouseInput, APressInAnyWindowButTheActiveOneAsksThatWindowAndItsParentsFirst) {
+  HWND main = CreateTestWindow("main", RECT{0, 0, 200, 200});
+  HWND child = CreateTestWindow("child", RECT{10, 10, 60, 60}, kTestChildStyle, 0, main);
+  SetActiveWindow(main);
+  RECT rcChild{};
+  GetWindowRect(child, &rcChild);
+  MessageLog log;
+  Desktop().MouseMove(rcChild.left + 5, rcChild.top + 5);
+  Desktop().Click();
+  Desktop().AdvanceTime(GetDoubleClickTime() + 1);
+  Desktop().MouseMove(rcChild.right + 20, rcChild.bottom + 20);  // the active window itself
+  Desktop().Click();
+  SetCapture(child);
+  Desktop().Click();  // captured: no activation question
+  ReleaseCapture();
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_TRUE(SameSequence({"child WM_MOUSEACTIVATE", "main WM_MOUSEACTIVATE", "child WM_LBUTTONDOWN",
+                            "main WM_LBUTTONDOWN", "child WM_LBUTTONDOWN"},
+                           log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_ACTIVATE"})));
+}
+
+TEST_F(MouseInput, AnotherApplicationTakingTheActivationDeactivatesTheWindowUntilItGivesItBack) {
+  HWND main = CreateTestWindow("main", RECT{0, 0, 200, 200});
+  SetActiveWindow(main);
+  MessageLog log;
+  Desktop().SetApplicationActive(false);
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  Desktop().SetApplicationActive(true);
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_TRUE(SameSequence({"main WM_NCACTIVATE", "main WM_ACTIVATE", "main WM_ACTIVATEAPP", "main WM_ACTIVATEAPP",
+                            "main WM_NCACTIVATE", "main WM_ACTIVATE"},
+                           log.Only({"WM_ACTIVATE", "WM_ACTIVATEAPP", "WM_NCACTIVATE"})));
+}
+
 TEST_F(MouseInput, SecondPressSoonAfterBecomesADoubleClickForClassesThatAskForIt) {
   HWND hwnd = CreateTestWindow("target", RECT{0, 0, 100, 100});
   RecordMouse(hwnd);

@@ -139,6 +139,11 @@ void Desktop::TypeChar(char ch) {
   if (shift) KeyUp(VK_SHIFT);
 }
 
+void Desktop::SetApplicationActive(bool active) {
+  SwitchApplication(active);
+  DoEvents();
+}
+
 void Desktop::QueueModalKeys(const std::vector<int>& keys) {
   auto& queued = State().modalKeys;
   queued.insert(queued.end(), keys.begin(), keys.end());

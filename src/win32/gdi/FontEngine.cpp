@@ -270,6 +270,26 @@ void FontFace::ComputeMetrics() {
   }
 }
 
+// Windows' synthetic italic for a bitmap face: every row moves right by its height above the
+// baseline times the oblique shear, the advance unchanged.
+void FontFace::Lean(Glyph& g) {
+  const auto shiftAt = [](int above) {
+    return static_cast<int>(std::floor(static_cast<double>(above) * kItalicShear / (1 << kFixedShift) + 0.5));
+  };
+  const int topShift = shiftAt(g.top);
+  const int bottomShift = shiftAt(g.top - g.height + 1);
+  const int width = g.width + topShift - bottomShift;
+  std::vector<BYTE> leaned(static_cast<size_t>(width * g.height), 0);
+  for (int y = 0; y < g.height; ++y) {
+    const int shift = shiftAt(g.top - y) - bottomShift;
+    for (int x = 0; x < g.width; ++x)
+      leaned[static_cast<size_t>(y * width + x + shift)] = g.coverage[static_cast<size_t>(y * g.width + x)];
+  }
+  g.coverage = std::move(leaned);
+  g.width = width;
+  g.left += bottomShift;
+}
+
 unsigned FontFace::GlyphIndex(char32_t codePoint) const {
   unsigned index = FT_Get_Char_Index(face_, codePoint);
   if (index == 0 && face_->charmap && face_->charmap->encoding == FT_ENCODING_MS_SYMBOL) {
@@ -284,7 +304,8 @@ const Glyph& FontFace::GlyphFor(char32_t codePoint) {
   Glyph& g = glyphs_[codePoint];
   if (!face_) return g;
   FT_Int32 flags = FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL;
-  if (synthesizeItalic_) flags |= FT_LOAD_NO_BITMAP;  // the transform applies to outlines only
+  // The transform applies to outlines only; a bitmap-only face leans its bitmaps instead.
+  if (synthesizeItalic_ && FT_IS_SCALABLE(face_)) flags |= FT_LOAD_NO_BITMAP;
   if (FT_Load_Glyph(face_, GlyphIndex(codePoint), flags) != 0) return g;
   FT_GlyphSlot slot = face_->glyph;
   if (synthesizeBold_ && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_Outline_EmboldenXY(&slot->outline, 1 << kFixedShift, 0);
@@ -307,6 +328,7 @@ const Glyph& FontFace::GlyphFor(char32_t codePoint) {
     }
   }
   FT_Bitmap_Done(Library(), &gray);
+  if (synthesizeItalic_ && !FT_IS_SCALABLE(face_)) Lean(g);
   g.advance = static_cast<int>((slot->advance.x + kFixedHalf) >> kFixedShift) + (synthesizeBold_ ? 1 : 0);
   return g;
 }

@@ -50,6 +50,7 @@ class FontFace {
   int MeasureWidth(std::u16string_view text);
 
  private:
+  static void Lean(Glyph& g);
   explicit FontFace(const LOGFONTW& logFont);
   void ChooseSize();
   void ComputeMetrics();

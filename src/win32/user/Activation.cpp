@@ -1,5 +1,7 @@
 // Active window, focus and enabled state. One application runs on the desktop, so
 // WM_ACTIVATEAPP is sent when activation comes from or goes to no window at all.
+#include <utility>
+
 #include "win32/user/UserInternals.h"
 
 using namespace win32::userimpl;
@@ -65,6 +67,19 @@ void ActivateTopLevel(HWND hwnd, WORD how) {
   if (!old) Send(next, WM_ACTIVATEAPP, TRUE, 0);
   if ((next = Find(nextHandle))) Send(next, WM_NCACTIVATE, TRUE, 0);
   if ((next = Find(nextHandle))) Send(next, WM_ACTIVATE, how, reinterpret_cast<LPARAM>(old));
+}
+
+void SwitchApplication(bool active) {
+  auto& state = State();
+  if (!active) {
+    if (!state.active) return;
+    state.activeBeforeSwitch = state.active;
+    ActivateTopLevel(nullptr, WA_INACTIVE);
+    return;
+  }
+  const HWND previous = std::exchange(state.activeBeforeSwitch, nullptr);
+  if (state.active || !CanActivate(Find(previous))) return;
+  ActivateTopLevel(previous, WA_ACTIVE);
 }
 
 void ForgetFocusAndActivation(WindowRecord* w) {

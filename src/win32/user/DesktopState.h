@@ -71,6 +71,7 @@ struct DesktopState {
   HWND capture = nullptr;
   HWND focus = nullptr;
   HWND active = nullptr;
+  HWND activeBeforeSwitch = nullptr;  // the active window when another application took over
   ClickRecord lastClick;
   std::deque<int> modalKeys;
 

@@ -1,6 +1,7 @@
 // Mouse and keyboard input as Windows routes it: the mouse to the capture window, else to
-// the window under the cursor (activating its top-level window on a press, unless it answers
-// WM_MOUSEACTIVATE with a no-activate code); keys to the focus window, else the active one.
+// the window under the cursor; a press in any window other than the active one (a child of the
+// active window included) first sends it WM_MOUSEACTIVATE, and activates its top-level window
+// unless the answer is a no-activate code; keys to the focus window, else the active one.
 #include <cstdlib>
 
 #include "win32/user/UserInternals.h"
@@ -64,7 +65,7 @@ void PostMouse(WindowRecord* target, UINT message) {
 bool MouseActivate(WindowRecord* target, UINT message) {
   auto& state = State();
   WindowRecord* top = TopLevelOf(target);
-  if (state.capture || !top || top->hwnd == state.active) return true;
+  if (state.capture || !top || target->hwnd == state.active) return true;
   const HWND topHandle = top->hwnd;
   const LRESULT answer = Send(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(topHandle),
                               MAKELPARAM(static_cast<int>(HTCLIENT), static_cast<int>(message)));

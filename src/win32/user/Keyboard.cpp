@@ -29,6 +29,11 @@ constexpr CharKey kCharKeys[] = {
     {VK_OEM_3, '`', '~'}, {VK_OEM_4, '[', '{'}, {VK_OEM_5, '\\', '|'}, {VK_OEM_6, ']', '}'},
     {VK_OEM_7, '\'', '"'}, {VK_SPACE, ' ', ' '}, {VK_RETURN, '\r', '\r'}, {VK_TAB, '\t', '\t'},
     {VK_BACK, '\b', '\b'}, {VK_ESCAPE, '\x1b', '\x1b'},
+    // The number pad (Num Lock on), after the main keys so that a character maps back to those.
+    {VK_NUMPAD0, '0', '0'}, {VK_NUMPAD0 + 1, '1', '1'}, {VK_NUMPAD0 + 2, '2', '2'}, {VK_NUMPAD0 + 3, '3', '3'},
+    {VK_NUMPAD0 + 4, '4', '4'}, {VK_NUMPAD0 + 5, '5', '5'}, {VK_NUMPAD0 + 6, '6', '6'}, {VK_NUMPAD0 + 7, '7', '7'},
+    {VK_NUMPAD0 + 8, '8', '8'}, {VK_NUMPAD0 + 9, '9', '9'}, {VK_MULTIPLY, '*', '*'}, {VK_ADD, '+', '+'},
+    {VK_SUBTRACT, '-', '-'}, {VK_DECIMAL, '.', '.'}, {VK_DIVIDE, '/', '/'},
 };
 
 struct ScanCode {

@@ -13,6 +13,8 @@ void BringToTop(WindowRecord* w);
 // Activation.cpp
 void ActivateTopLevel(HWND hwnd, WORD how);
 void ForgetFocusAndActivation(WindowRecord* w);  // w is being hidden or destroyed
+// Another application takes (false) or gives back (true) the activation.
+void SwitchApplication(bool active);
 bool IsInSubtree(HWND hwnd, const WindowRecord* root);
 
 // Painting.cpp

@@ -145,7 +145,11 @@ void SdlDesktopWindow::OnWindowEvent(const SDL_WindowEvent& event) {
       m_Damage.Forget();
       Present();
       break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: ReleaseHeldKeys(); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      ReleaseHeldKeys();
+      TheDesktop().SetApplicationActive(false);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: TheDesktop().SetApplicationActive(true); break;
     case SDL_WINDOWEVENT_ENTER: {
       // The pointer may come in without moving afterwards: the desktop must know where it is.
       int x = 0;
