@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "render/modFontConv.h"
 #include "support/BarOnForm.h"
 #include "support/ImageLists.h"
 #include "support/Pixels.h"
+#include "support/TextExtent.h"
 #include "win32/commctrl.h"
 
 namespace menubar_test {
@@ -37,17 +37,7 @@ class MenuBarPaintTest : public mirel_test::BarOnForm {
   }
 
   // The extent of `text` in the control's menu font, measured on a DC of our own.
-  SIZE TextSize(const std::string& text) const {
-    HDC hdc = CreateCompatibleDC(nullptr);
-    HFONT font = FontFromStdFont(*m_Bar->DefaultMenuFont());
-    HGDIOBJ old = SelectObject(hdc, font);
-    SIZE size{};
-    GetTextExtentPoint32A(hdc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(hdc, old);
-    DeleteObject(font);
-    DeleteDC(hdc);
-    return size;
-  }
+  SIZE TextSize(const std::string& text) const { return mirel_test::TextExtent(*m_Bar->DefaultMenuFont(), text); }
 
   // A header image list of solid square images in these colours.
   HIMAGELIST AttachIcons(const std::vector<COLORREF>& colours, int size = 8) {
@@ -65,13 +55,7 @@ class MenuBarPaintTest : public mirel_test::BarOnForm {
   COLORREF Pixel(int x, int y) { return Desktop().WindowPixel(m_Bar->hWnd(), x, y); }
 
   // Pixels of `colour` in a rectangle of the control's face.
-  int CountPixels(const RECT& area, COLORREF colour) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-      for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) == colour ? 1 : 0;
-    }
-    return count;
-  }
+  int CountPixels(const RECT& area, COLORREF colour) { return CountWindowPixels(m_Bar->hWnd(), area, colour); }
 
   // The mouse rests on caption iMenu: it paints hovered.
   void Hover(int iMenu) {

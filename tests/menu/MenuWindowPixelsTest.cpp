@@ -114,14 +114,6 @@ TEST_F(MenuWindowPixelsTest, HighlightBoxIsFilledAndOutlinedThenRestored) {
   EXPECT_EQ(form.HighlightedRow(), kNoMenuRow);
 }
 
-// Counts pixels of a colour in a client rectangle of the window.
-int CountPixels(HWND hWnd, const RECT& area, COLORREF color) {
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) count += win32::TheDesktop().WindowPixel(hWnd, x, y) == color ? 1 : 0;
-  return count;
-}
-
 TEST_F(MenuWindowPixelsTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
   m_Bar->SetRightToLeft(VARIANT_TRUE);
   m_Bar->Menus()->Add({.Key = "More", .Caption = "More", .Style = tsSecondaryMenu, .Enabled = true});
@@ -140,12 +132,12 @@ TEST_F(MenuWindowPixelsTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
   EXPECT_NE(Pixel(hWnd, W - kShadowInset - 12, row2.top + 2), body);
   EXPECT_EQ(Pixel(hWnd, 4, row2.top + 2), body);
   // The "3" glyph starts 9 pixels from the left edge; nothing is drawn left of it.
-  EXPECT_GT(CountPixels(hWnd, RECT{9, row1.top, 20, row1.bottom}, black), 0);
-  EXPECT_EQ(CountPixels(hWnd, RECT{2, row1.top, 9, row1.bottom}, black), 0);
+  EXPECT_GT(CountWindowPixels(hWnd, RECT{9, row1.top, 20, row1.bottom}, black), 0);
+  EXPECT_EQ(CountWindowPixels(hWnd, RECT{2, row1.top, 9, row1.bottom}, black), 0);
   // The caption text ends at width - (margin + 12).
   const int lTextEdge = W - (24 + 12);
-  EXPECT_GT(CountPixels(hWnd, RECT{lTextEdge - 12, row2.top, lTextEdge, row2.bottom}, black), 0);
-  EXPECT_EQ(CountPixels(hWnd, RECT{lTextEdge, row2.top, W - kShadowInset, row2.bottom}, black), 0);
+  EXPECT_GT(CountWindowPixels(hWnd, RECT{lTextEdge - 12, row2.top, lTextEdge, row2.bottom}, black), 0);
+  EXPECT_EQ(CountWindowPixels(hWnd, RECT{lTextEdge, row2.top, W - kShadowInset, row2.bottom}, black), 0);
   SaveWindow(hWnd, "menuwindow_right_to_left");
 }
 
@@ -161,14 +153,14 @@ TEST_F(MenuWindowPixelsTest, ExpandArrowHighlightAndHiddenInfrequents) {
   const SIZE size = form.Size();
   const RECT box{2, size.cy - 23, size.cx - 6, size.cy - 23 + 17};
   const COLORREF outline = RGB(0, 0, 128);
-  EXPECT_EQ(CountPixels(hWnd, box, outline), 0);
+  EXPECT_EQ(CountWindowPixels(hWnd, box, outline), 0);
   form.SetExpandArrowHot(true);
   EXPECT_EQ(Pixel(hWnd, box.left, box.top), outline);
   EXPECT_EQ(Pixel(hWnd, box.right - 1, box.bottom - 1), outline);
   EXPECT_EQ(Pixel(hWnd, box.left + 1, box.top + 1), RGB(255, 238, 194));
   SaveWindow(hWnd, "menuwindow_expand_arrow_hot");
   form.SetExpandArrowHot(false);
-  EXPECT_EQ(CountPixels(hWnd, box, outline), 0);
+  EXPECT_EQ(CountWindowPixels(hWnd, box, outline), 0);
 }
 
 TEST_F(MenuWindowPixelsTest, NetStyleOutlinesTheExpandArrowOnly) {

@@ -10,8 +10,8 @@
 #include "render/ColorScheme.h"
 #include "render/MUnicodeSupport.h"
 #include "render/frmToolTip.h"
-#include "render/modFontConv.h"
 #include "support/HeadlessTest.h"
+#include "support/TextExtent.h"
 
 namespace {
 
@@ -93,15 +93,7 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
 
   // The width and height of `text` in the look's font, as one line.
   static SIZE TextExtent(const tToolTipLook& look, const std::string& text) {
-    HDC hdc = GetDC(nullptr);
-    HFONT font = FontFromStdFont(*look.oFont);
-    HGDIOBJ old = SelectObject(hdc, font);
-    SIZE extent{};
-    GetTextExtentPoint32A(hdc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(hdc, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, hdc);
-    return extent;
+    return mirel_test::TextExtent(*look.oFont, text);
   }
 
   // Columns and rows holding text ink (neither back nor border colour) inside the border.

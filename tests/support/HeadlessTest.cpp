@@ -24,6 +24,14 @@ int HeadlessTest::CountScreenPixels(const RECT& area, COLORREF color) {
   return count;
 }
 
+int HeadlessTest::CountWindowPixels(HWND hwnd, const RECT& area, COLORREF color) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) count += Desktop().WindowPixel(hwnd, x, y) == color ? 1 : 0;
+  }
+  return count;
+}
+
 std::string HeadlessTest::SaveScreen(const std::string& name) {
   std::filesystem::create_directories(kOutputFolder);
   const std::string path = std::string(kOutputFolder) + "/" + name + ".png";

@@ -22,8 +22,9 @@ class HeadlessTest : public ::testing::Test {
   win32::Desktop& Desktop() { return win32::TheDesktop(); }
 
   COLORREF ScreenPixel(int x, int y) { return Desktop().ScreenPixel(x, y); }
-  // Pixels of `color` inside a screen rectangle.
+  // Pixels of `color` inside a screen rectangle, or a client rectangle of one window.
   int CountScreenPixels(const RECT& area, COLORREF color);
+  int CountWindowPixels(HWND hwnd, const RECT& area, COLORREF color);
   // Writes the screen (or one window) to "<build dir>/test-output/<name>.png"; returns the path.
   std::string SaveScreen(const std::string& name);
   std::string SaveWindow(HWND hwnd, const std::string& name);
