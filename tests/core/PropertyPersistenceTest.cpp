@@ -125,14 +125,14 @@ TEST_F(PropertyPersistenceTest, ValueOfTheWrongKindIsATypeMismatch) {
 // Settings load unchecked; values no let would store still drop, paint, close and unload.
 TEST_F(PropertyPersistenceTest, UncheckedSavedValuesStillDropCloseAndUnloadLeavingNothing) {
   const std::pair<const char*, Variant> cases[] = {
-      {"MenuItemSpacing", Variant::Integer(-50)}, {"VisualStyle", Variant::Long(7)}, {"Theme", Variant::Long(9)}};
+      {"MenuItemSpacing", Variant::Integer(-50)}, {"VisualStyle", Variant::Long(7)}, {"Theme", Variant::Long(9)},
+      {"ToolTipPreTime", Variant::Long(40000)}};
   for (const auto& [key, value] : cases) {
     {
       MemoryPropertyBag bag;
       bag.WriteProperty(key, value);
       auto bar = LoadBar(bag);
-      AddMenu(*bar, "File", "&File");
-      bar->Menus()->Item(Variant("File"))->MenuItems()->Add({.Caption = "&Open"});
+      AddMenu("File")->MenuItems()->Add({.Caption = "&Open"});
       bar->EndUpdate();
       const float twips = static_cast<float>(Desktop().TwipsPerPixel());
       EXPECT_EQ(ErrorOf([&] { bar->PopUpMenu("File", 300 * twips, 200 * twips); }), 0) << key;
@@ -148,7 +148,7 @@ TEST_F(PropertyPersistenceTest, UncheckedSavedValuesStillDropCloseAndUnloadLeavi
 TEST_F(PropertyPersistenceTest, UnknownVisualStyleAndThemeDrawAsTheDefaults) {
   const auto barPixels = [&](PropertyBag& bag) {
     auto bar = LoadBar(bag);
-    AddMenu(*bar, "File", "&File");
+    AddMenu("File");
     bar->EndUpdate();
     std::vector<COLORREF> pixels;
     RECT rc{};
