@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "container/RuntimeErrors.h"
-#include "core/ErrorRaiser.h"
-#include "core/HotKeyNameTable.h"
+#include "common/ErrorRaiser.h"
+#include "common/HotKeyNameTable.h"
 #include "support/ControlInvariants.h"
 #include "support/FuzzHost.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "container/RuntimeErrors.h"
-#include "core/ErrorRaiser.h"
+#include "common/ErrorRaiser.h"
 #include "support/ControlInvariants.h"
 #include "support/FuzzHost.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/MirelMenuBar20.h"
-#include "core/SpacingValue.h"
+#include "common/SpacingValue.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/frmMenu.h"
 

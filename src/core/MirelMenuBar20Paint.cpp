@@ -10,7 +10,6 @@
 #include "menu/MenuBarPainter.h"
 #include "render/ResourceBitmaps.h"
 #include "render/modFontConv.h"
-#include "render/modThemes.h"
 
 ctsVisualStyleConstants MirelMenuBar20::DrawnVisualStyle() const {
   return m_eVisualStyle >= 0 && m_eVisualStyle < kVisualStyleCount ? m_eVisualStyle : tsMS2003;
