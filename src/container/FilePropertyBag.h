@@ -2,6 +2,7 @@
 // kept: Empty, Null, Boolean, Integer, Long, Single, Double, String and Font objects (as
 // nested objects). Other objects and arrays cannot be stored; saving them is a type mismatch.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "container/PropertyBag.h"
@@ -12,8 +13,9 @@ class FilePropertyBag : public MemoryPropertyBag {
   explicit FilePropertyBag(std::string path);
 
   const std::string& Path() const { return m_Path; }
-  // Replaces the entries with the file's; error 53 when the file is missing, 13 when its
-  // content is not a property bag.
+  // Replaces the entries with the file's; error 53 when the file is missing. A damaged file
+  // (not a property bag, cut short, a value of the wrong kind or beyond its type) raises 13
+  // or 6, naming the file and the key, and leaves the entries as they were.
   void Load();
   // Writes the entries to the file; error 75 when it cannot be written.
   void Save() const;
@@ -22,5 +24,7 @@ class FilePropertyBag : public MemoryPropertyBag {
   void FromJson(const std::string& text);
 
  private:
+  [[noreturn]] void RaiseDamaged(std::int32_t number, const std::string& key, const std::string& why) const;
+
   std::string m_Path;
 };

@@ -1,6 +1,7 @@
 #include "container/StdFont.h"
 
 #include <cmath>
+#include <limits>
 
 #include "container/AutomationError.h"
 #include "container/RuntimeErrors.h"
@@ -21,6 +22,9 @@ void StdFont::SetSize(double points) {
   const double scaled = std::nearbyint(points * kCurrencyScale);
   if (!std::isfinite(scaled) || scaled <= 0) {
     RaiseRuntimeErrorFrom(runtime_error_number::InvalidPropertyValue, TypeName());
+  }
+  if (scaled >= static_cast<double>(std::numeric_limits<std::int64_t>::max())) {
+    RaiseRuntimeError(runtime_error_number::Overflow);  // beyond the currency range
   }
   m_SizeCurrency = static_cast<std::int64_t>(scaled);
 }

@@ -356,6 +356,10 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   tBarLayoutInput BarLayoutInput() const;
   tBarLook BarLook() const;
   styles::eBarCaption PressedCaption() const;
+  // VisualStyle and Theme are stored unchecked (lets and saved settings take any value); one
+  // outside the known values draws as the default, so no paint or drop fails on it.
+  ctsVisualStyleConstants DrawnVisualStyle() const;
+  ctsThemes DrawnTheme() const;
   // Image-list slot 0..3; the runtime's subscript error (9) outside.
   static std::size_t SlotIndex(std::int32_t slot);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/MirelMenuBar20.h"
+#include "common/SpacingValue.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/frmMenu.h"
 
@@ -24,9 +25,9 @@ HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
   setup.iMenuIndex = request.iMenu;
   setup.Items = menu.cMMenuItems;
   setup.iItemCount = menu.cMMenuItemsCount;
-  setup.iItemSpacing = m_iMenuItemSpacing;
-  setup.Look.eStyle = m_eVisualStyle;
-  setup.Look.eTheme = m_eTheme;
+  setup.iItemSpacing = SpacingValue::Drawn(m_iMenuItemSpacing, kMenuItemSpacingOffset);
+  setup.Look.eStyle = DrawnVisualStyle();
+  setup.Look.eTheme = DrawnTheme();
   setup.Look.bRightToLeft = IsTrue(m_bRightToLeft);
   setup.Look.bShadows = IsTrue(m_bMenuShadows);
   setup.Look.bHighlightInfrequents = IsTrue(m_bHighlightInfrequents);

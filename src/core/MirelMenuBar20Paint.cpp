@@ -11,12 +11,18 @@
 #include "render/ResourceBitmaps.h"
 #include "render/modFontConv.h"
 
+ctsVisualStyleConstants MirelMenuBar20::DrawnVisualStyle() const {
+  return m_eVisualStyle >= 0 && m_eVisualStyle < kVisualStyleCount ? m_eVisualStyle : tsMS2003;
+}
+
+ctsThemes MirelMenuBar20::DrawnTheme() const { return m_eTheme >= 0 && m_eTheme < kThemeCount ? m_eTheme : XPBlue; }
+
 tBarLook MirelMenuBar20::BarLook() const {
   tBarLook look;
   look.pFont = m_oDefaultMenuFont.get();
   look.iHeaderSpacing = m_iMenuHeaderSpacing;
-  look.eStyle = m_eVisualStyle;
-  look.eTheme = m_eTheme;
+  look.eStyle = DrawnVisualStyle();
+  look.eTheme = DrawnTheme();
   look.bRightToLeft = m_bRightToLeft != VARIANT_FALSE;
   look.bEnabled = m_bEnabled != VARIANT_FALSE;
   look.lDisabledForeColor = m_lDisabledMenuForeColor;

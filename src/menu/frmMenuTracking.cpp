@@ -6,6 +6,8 @@
 //
 // Left out: menus opened from a rebar tool (the rebar is told of their clicks and closing)
 // arrive with the bands.
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "common/MouseLeavePoll.h"
@@ -37,14 +39,20 @@ bool IsLetterOrDigit(std::int16_t iVirtKey) {
   return (iVirtKey >= '0' && iVirtKey <= '9') || (iVirtKey >= 'A' && iVirtKey <= 'Z');
 }
 
+// The control's tip times load unchecked as 32-bit values; the menu's 16-bit delays take the
+// nearest value they can hold, so a loaded 40000 never fails a drop.
+std::int16_t TipDelay(std::int32_t lMilliseconds) {
+  return static_cast<std::int16_t>(std::clamp<std::int32_t>(lMilliseconds, 0, std::numeric_limits<std::int16_t>::max()));
+}
+
 }  // namespace
 
 void frmMenu::InitTracking() {
   m_OverTimer.OnTimer = [this] { ExpandArrowTick(); };
   m_MenuUnloadedTimer.OnTimer = [this] { MenuUnloadedTick(); };
   if (const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl)) {
-    m_ToolTips.SetPreDelay(static_cast<std::int16_t>(control->ToolTipPreTime()));
-    m_ToolTips.SetPostDelay(static_cast<std::int16_t>(control->ToolTipPostTime()));
+    m_ToolTips.SetPreDelay(TipDelay(control->ToolTipPreTime()));
+    m_ToolTips.SetPostDelay(TipDelay(control->ToolTipPostTime()));
   }
 }
 

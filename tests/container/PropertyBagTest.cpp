@@ -104,6 +104,69 @@ TEST(PropertyBag, FileErrors) {
   EXPECT_EQ(ErrorOf([&] { bag.Save(); }), runtime_error_number::TypeMismatch) << "only fonts are saved as objects";
 }
 
+// A file whose one entry is `entry`, under the name "Key".
+std::string WriteOneEntryFile(const std::string& name, const std::string& entry) {
+  const std::string path = TempPath(name);
+  std::ofstream(path) << R"({"format": "MirelPropertyBag", "version": 1, "properties": [)"
+                      << R"({"name": "Before", "type": "Long", "value": 1}, )" << entry << "]}";
+  return path;
+}
+
+TEST(PropertyBag, FileValuesBeyondTheirTypeRaiseTheRuntimesErrorNamingFileAndKey) {
+  constexpr std::int32_t kOverflow = 6;
+  struct Case {
+    const char* entry;
+    std::int32_t error;
+  };
+  const Case cases[] = {
+      {R"({"name": "Key", "type": "Integer", "value": 70000})", kOverflow},
+      {R"({"name": "Key", "type": "Integer", "value": 1e10})", kOverflow},
+      {R"({"name": "Key", "type": "Long", "value": 1e20})", kOverflow},
+      {R"({"name": "Key", "type": "Single", "value": 1e300})", kOverflow},
+      {R"({"name": "Key", "type": "Integer", "value": "12"})", runtime_error_number::TypeMismatch},
+      {R"({"name": "Key", "type": "Boolean", "value": 3})", runtime_error_number::TypeMismatch},
+      {R"({"name": "Key", "type": "Font", "value": {"Name": "Tahoma", "Size": 1e30, "Weight": 400,
+          "Italic": false, "Underline": false, "Strikethrough": false, "Charset": 0}})", kOverflow},
+  };
+  for (const Case& c : cases) {
+    const std::string path = WriteOneEntryFile("range.json", c.entry);
+    const auto error = ErrorFrom([&] { FilePropertyBag bag(path); });
+    EXPECT_EQ(error.number, c.error) << c.entry;
+    EXPECT_NE(error.description.find("'" + path + "'"), std::string::npos) << error.description;
+    EXPECT_NE(error.description.find("'Key'"), std::string::npos) << error.description;
+    std::filesystem::remove(path);
+  }
+}
+
+TEST(PropertyBag, DamagedFileNamesItsLastKeyAndLeavesTheBagAsItWas) {
+  const std::string path = TempPath("damaged.json");
+  FilePropertyBag bag(path);
+  bag.WriteProperty("Theme", Variant::Long(2));
+  bag.Save();
+  std::ofstream(path) << R"({"format": "MirelPropertyBag", "version": 1, "properties": [)"
+                      << R"({"name": "VisualStyle", "type": "Long", "value": 1}, {"name": "The)";
+  const auto error = ErrorFrom([&] { bag.Load(); });
+  EXPECT_EQ(error.number, runtime_error_number::TypeMismatch);
+  EXPECT_NE(error.description.find("'" + path + "' is damaged at key 'VisualStyle'"), std::string::npos)
+      << error.description;
+  EXPECT_EQ(CLng(bag.ReadProperty("Theme")), 2);
+  EXPECT_FALSE(bag.Contains("VisualStyle"));
+  std::filesystem::remove(path);
+}
+
+TEST(PropertyBag, TextThatIsNotUtf8IsSavedAndReadBackExactly) {
+  const std::string path = TempPath("bytes.json");
+  const std::string bytes = "Pal\xFF\xFEtte";
+  FilePropertyBag saved(path);
+  saved.WriteProperty("CPPalette", Variant(bytes));
+  saved.WriteProperty("ToolTipFont", Variant(StdFont::Create(bytes, 8)));
+  saved.Save();
+  const FilePropertyBag loaded(path);
+  EXPECT_EQ(CStr(loaded.ReadProperty("CPPalette")), bytes);
+  EXPECT_EQ(loaded.ReadProperty("ToolTipFont").ObjectAs<StdFont>()->Name(), bytes);
+  std::filesystem::remove(path);
+}
+
 TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
   StdFont font;
   EXPECT_EQ(font.Name(), "MS Sans Serif");
@@ -117,6 +180,7 @@ TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
   font.SetWeight(600);
   EXPECT_TRUE(font.Bold());
   EXPECT_EQ(ErrorOf([&] { font.SetSize(0); }), runtime_error_number::InvalidPropertyValue);
+  EXPECT_EQ(ErrorOf([&] { font.SetSize(1e30); }), 6) << "beyond the currency range";
   // Shared by reference: a change through one holder is seen by the other.
   const auto shared = StdFont::Create("Tahoma", 8);
   const auto holder = shared;

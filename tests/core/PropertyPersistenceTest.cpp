@@ -135,4 +135,48 @@ TEST_F(PropertyPersistenceTest, StyleAndThemeLoadAsThirtyTwoBitValues) {
   EXPECT_EQ(static_cast<int>(bar->Theme()), -40000);
 }
 
+// Settings load unchecked; values no let would store still drop, paint, close and unload.
+TEST_F(PropertyPersistenceTest, UncheckedSavedValuesStillDropCloseAndUnloadLeavingNothing) {
+  const std::pair<const char*, Variant> cases[] = {
+      {"MenuItemSpacing", Variant::Integer(-50)}, {"VisualStyle", Variant::Long(7)}, {"Theme", Variant::Long(9)},
+      {"ToolTipPreTime", Variant::Long(40000)}};
+  for (const auto& [key, value] : cases) {
+    {
+      MemoryPropertyBag bag;
+      bag.WriteProperty(key, value);
+      auto bar = LoadBar(bag);
+      AddMenu("File")->MenuItems()->Add({.Caption = "&Open"});
+      bar->EndUpdate();
+      const float twips = static_cast<float>(Desktop().TwipsPerPixel());
+      EXPECT_EQ(ErrorOf([&] { bar->PopUpMenu("File", 300 * twips, 200 * twips); }), 0) << key;
+      EXPECT_EQ(bar->OpenMenuWindows().size(), 1u) << key;
+      EXPECT_EQ(ErrorOf([&] { Desktop().KeyPress(VK_ESCAPE); }), 0) << key;
+      EXPECT_TRUE(bar->OpenMenuWindows().empty()) << key;
+      DropForm();
+    }
+    EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_) << key;
+  }
+}
+
+TEST_F(PropertyPersistenceTest, UnknownVisualStyleAndThemeDrawAsTheDefaults) {
+  const auto barPixels = [&](PropertyBag& bag) {
+    auto bar = LoadBar(bag);
+    AddMenu("File");
+    bar->EndUpdate();
+    std::vector<COLORREF> pixels;
+    RECT rc{};
+    GetClientRect(bar->hWnd(), &rc);
+    for (int y = 0; y < rc.bottom; ++y) {
+      for (int x = 0; x < rc.right; ++x) pixels.push_back(Desktop().WindowPixel(bar->hWnd(), x, y));
+    }
+    DropForm();
+    return pixels;
+  };
+  MemoryPropertyBag defaults;
+  MemoryPropertyBag unknown;
+  unknown.WriteProperty("VisualStyle", Variant::Long(7));
+  unknown.WriteProperty("Theme", Variant::Long(-1));
+  EXPECT_TRUE(barPixels(unknown) == barPixels(defaults));
+}
+
 }  // namespace

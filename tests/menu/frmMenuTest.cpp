@@ -17,9 +17,6 @@
 namespace menu_window_test {
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-
 class frmMenuTest : public MenuWindowTest {
  protected:
   RECT WindowRect(HWND hWnd) {

@@ -66,5 +66,18 @@ TEST_F(Timers, DestroyingTheWindowEndsItsTimers) {
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Timer), before);
 }
 
+TEST_F(Timers, PendingQuitHoldsTimersBackWhileTimeMovesOn) {
+  SetTimer(hwnd_, 1, 10, nullptr);
+  PostQuitMessage(0);
+  Desktop().AdvanceTime(100);  // a quit comes before any timer, so none fires yet
+  EXPECT_EQ(Desktop().Now(), 100u);
+  EXPECT_TRUE(fired_.empty());
+  MSG msg{};
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  Desktop().AdvanceTime(10);
+  EXPECT_TRUE(SameSequence({"timer 1 at 100", "timer 1 at 110"}, fired_));  // the overdue one at once
+}
+
 }  // namespace
 }  // namespace mirel_test

@@ -59,7 +59,9 @@ void Desktop::AdvanceTime(DWORD ms) {
   if (!clock) return;
   const DWORD target = clock->Now() + ms;
   DoEvents();
-  for (;;) {
+  // A pending WM_QUIT comes before any WM_TIMER, so no timer can fire until the outer loop
+  // takes it: time simply moves on.
+  while (!State().quitPending) {
     bool any = false;
     const DWORD due = NextTimerDue(&any);
     if (!any || due > target) break;

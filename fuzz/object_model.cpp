@@ -1,0 +1,288 @@
+// A byte stream decoded into what a host and a user do: adds, removes, item look-ups, gets
+// and lets on menus and items (through fresh and stale proxies, with keys, numeric-looking
+// strings, indexes and values of every kind), ClearAll, BeginUpdate/EndUpdate, PopUpMenu,
+// HideAllMenus, control lets, and mouse, key and clock input in between. After every step
+// the only errors are those the rules give for that call, and the control's invariants hold.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "container/RuntimeErrors.h"
+#include "common/ErrorRaiser.h"
+#include "support/ControlInvariants.h"
+#include "support/FuzzHost.h"
+
+using namespace fuzz_host;
+
+namespace {
+
+std::int32_t NumberOf(ErrorCode code) {
+  try {
+    RaiseError(code, "");
+  } catch (const AutomationError& error) {
+    return error.Number();
+  }
+}
+
+const std::int32_t kHeaderMissing = NumberOf(ErrorCode::HeaderMissing);
+const std::int32_t kKeyInUse = NumberOf(ErrorCode::KeyInUse);
+const std::int32_t kKeyTypeMismatch = NumberOf(ErrorCode::TypeMismatch);
+const std::int32_t kBadTimerInterval = NumberOf(ErrorCode::InvalidTimerInterval);
+constexpr std::int32_t kOverflow = runtime_error_number::Overflow;
+constexpr std::int32_t kTypeMismatch = runtime_error_number::TypeMismatch;
+constexpr std::int32_t kSubscript = runtime_error_number::SubscriptOutOfRange;
+constexpr std::int32_t kNull = runtime_error_number::InvalidUseOfNull;
+
+constexpr std::size_t kMaxProxies = 8;
+constexpr int kMaxTextLength = 24;
+constexpr int kIndexSlack = 3;  // indexes this far beyond the counts are tried too
+constexpr DWORD kMaxClockStep = 3000;
+
+const char* const kKeys[] = {"File", "Edit", "View", "M1", "M2", "MI1", "Sub", "1", "0", "-1", "2.5",
+                             "1e3", "&H1F", " 2 ", "", "file", "Edit "};
+const int kKeysOfInput[] = {VK_MENU, VK_F10, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_ESCAPE, VK_RETURN, VK_SPACE,
+                            'F',     'E',    'V',     'O',      'X',   'N',     VK_F1,     VK_F1 + 4, VK_DELETE};
+
+class Session {
+ public:
+  explicit Session(FuzzedDataProvider& in) : m_In(in) {}
+
+  void Run(MirelMenuBar20& bar) {
+    m_Bar = &bar;
+    while (m_In.remaining_bytes() > 0) {
+      Step();
+      const std::vector<std::string> broken = mirel_test::BrokenInvariants(bar);
+      if (!broken.empty()) Finding("after step " + std::to_string(m_iStep) + ": " + broken.front());
+      ++m_iStep;
+    }
+  }
+
+ private:
+  std::string Key() {
+    if (m_In.ConsumeBool()) return kKeys[m_In.ConsumeIntegralInRange<std::size_t>(0, std::size(kKeys) - 1)];
+    return m_In.ConsumeRandomLengthString(kMaxTextLength);
+  }
+  int Index(int count) { return m_In.ConsumeIntegralInRange(-kIndexSlack, count + kIndexSlack); }
+  Variant IndexValue(int count) {
+    switch (m_In.ConsumeIntegralInRange(0, 6)) {
+      case 0: return Variant::Integer(static_cast<std::int16_t>(Index(count)));
+      case 1: return Variant::Long(m_In.ConsumeIntegral<std::int32_t>());
+      case 2: return Variant(m_In.ConsumeFloatingPoint<double>());
+      case 3: return Variant();
+      case 4: return Variant::Null();
+      case 5: return Variant(m_In.ConsumeBool());
+      default: return Variant(Key());
+    }
+  }
+  std::shared_ptr<cMenu> AnyMenu() {
+    if (m_Menus.empty()) return nullptr;
+    return m_Menus[m_In.ConsumeIntegralInRange<std::size_t>(0, m_Menus.size() - 1)];
+  }
+  std::shared_ptr<cMenuItem> AnyItem() {
+    if (m_Items.empty()) return nullptr;
+    return m_Items[m_In.ConsumeIntegralInRange<std::size_t>(0, m_Items.size() - 1)];
+  }
+  template <class T>
+  static void Keep(std::vector<std::shared_ptr<T>>& pool, std::shared_ptr<T> proxy) {
+    if (!proxy) return;
+    if (pool.size() == kMaxProxies) pool.erase(pool.begin());
+    pool.push_back(std::move(proxy));
+  }
+  int MenuCount() { return m_Bar->MenuData().Count(); }
+
+  void Step() {
+    MirelMenuBar20& bar = *m_Bar;
+    switch (m_In.ConsumeIntegralInRange(0, 15)) {
+      case 0: AddMenu(); break;
+      case 1: {
+        const Variant index = IndexValue(MenuCount());
+        Allowing({kHeaderMissing, kTypeMismatch, kOverflow, kNull}, "Menus.Remove", [&] { bar.Menus()->Remove(index); });
+        break;
+      }
+      case 2: {
+        const Variant index = IndexValue(MenuCount());
+        Allowing({kHeaderMissing, kTypeMismatch, kOverflow, kNull}, "Menus.Item",
+                 [&] { Keep(m_Menus, bar.Menus()->Item(index)); });
+        Allowing({}, "Menus.Exists", [&] { (void)bar.Menus()->Exists(index); });
+        break;
+      }
+      case 3: MenuLet(); break;
+      case 4: AddItem(); break;
+      case 5: RemoveItem(); break;
+      case 6: ItemLet(); break;
+      case 7:
+        if (m_In.ConsumeBool()) {
+          Allowing({}, "Menus.Clear", [&] { bar.Menus()->Clear(); });
+        } else {
+          Allowing({}, "ClearAll", [&] { bar.ClearAll(); });
+        }
+        break;
+      case 8:
+        Allowing({}, "BeginUpdate/EndUpdate", [&] { m_In.ConsumeBool() ? bar.BeginUpdate() : bar.EndUpdate(); });
+        break;
+      case 9: {
+        const std::string key = Key();
+        const auto twips = static_cast<float>(win32::TheDesktop().TwipsPerPixel());
+        const float x = static_cast<float>(m_In.ConsumeIntegralInRange(-50, 1100)) * twips;
+        const float y = static_cast<float>(m_In.ConsumeIntegralInRange(-50, 800)) * twips;
+        Allowing({}, "PopUpMenu", [&] { bar.PopUpMenu(key, x, y); });
+        break;
+      }
+      case 10: Allowing({}, "HideAllMenus", [&] { bar.HideAllMenus(); }); break;
+      case 11: ControlLet(); break;
+      case 12: Allowing({}, "mouse input", [&] { Mouse(); }); break;
+      case 13: Allowing({}, "key input", [&] { Keys(); }); break;
+      case 14: {
+        const auto ms = m_In.ConsumeIntegralInRange<DWORD>(0, kMaxClockStep);
+        Allowing({}, "advancing the clock", [&] { win32::TheDesktop().AdvanceTime(ms); });
+        break;
+      }
+      default: Allowing({}, "Refresh", [&] { bar.Refresh(); }); break;
+    }
+  }
+
+  void AddMenu() {
+    MenuAddArgs args;
+    if (m_In.ConsumeBool()) args.Key = Key();
+    args.Caption = m_In.ConsumeBool() ? "&" + Key() : m_In.ConsumeRandomLengthString(kMaxTextLength);
+    args.Style = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 2);
+    args.Enabled = m_In.ConsumeBool();
+    args.DisplayInfrequents = m_In.ConsumeBool();
+    args.Icon = m_In.ConsumeIntegralInRange<std::int16_t>(-2, 3);
+    Allowing({kKeyInUse, kKeyTypeMismatch, kOverflow}, "Menus.Add", [&] { Keep(m_Menus, m_Bar->Menus()->Add(args)); });
+  }
+
+  void MenuLet() {
+    const auto menu = AnyMenu();
+    if (!menu) return;
+    // Lets check the stored index first; gets read beyond the table as the runtime does.
+    const std::initializer_list<std::int32_t> letErrors = {kHeaderMissing, kSubscript};
+    switch (m_In.ConsumeIntegralInRange(0, 9)) {
+      case 0: Allowing(letErrors, "cMenu.Caption", [&] { menu->Caption(m_In.ConsumeRandomLengthString(kMaxTextLength)); }); break;
+      case 1: Allowing(letErrors, "cMenu.Enabled", [&] { menu->Enabled(m_In.ConsumeBool()); }); break;
+      case 2: Allowing(letErrors, "cMenu.Visible", [&] { menu->Visible(m_In.ConsumeBool()); }); break;
+      case 3: Allowing(letErrors, "cMenu.Key", [&] { menu->Key(Key()); }); break;
+      case 4: Allowing(letErrors, "cMenu.Style", [&] { menu->Style(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+      case 5: Allowing(letErrors, "cMenu.Icon", [&] { menu->Icon(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+      case 6: Allowing(letErrors, "cMenu.DisplayInfrequents", [&] { menu->DisplayInfrequents(m_In.ConsumeBool()); }); break;
+      case 7: Allowing(letErrors, "cMenu.FontBold", [&] { menu->FontBold(m_In.ConsumeBool()); }); break;
+      case 8: Allowing({kSubscript}, "cMenu gets", [&] { (void)menu->Caption(); (void)menu->Width(); }); break;
+      default: Allowing({kSubscript}, "cMenu.MenuItems", [&] { (void)menu->MenuItems()->Count(); }); break;
+    }
+  }
+
+  void AddItem() {
+    const auto menu = AnyMenu();
+    if (!menu) return;
+    MenuItemAddArgs args;
+    args.Style = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 4);
+    args.Caption = "&" + m_In.ConsumeRandomLengthString(kMaxTextLength);
+    args.Checked = m_In.ConsumeBool();
+    args.Enabled = m_In.ConsumeBool();
+    args.Infrequent = m_In.ConsumeBool();
+    args.SubMenuName = Key();
+    if (m_In.ConsumeBool()) args.Key = Key();
+    args.Indent = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 3);
+    args.HotKey = m_In.ConsumeBool() ? "Ctrl+" + Key() : Key();
+    Allowing({kSubscript, kKeyInUse, kKeyTypeMismatch, kOverflow}, "MenuItems.Add",
+             [&] { Keep(m_Items, menu->MenuItems()->Add(args)); });
+  }
+
+  void RemoveItem() {
+    const auto menu = AnyMenu();
+    if (!menu) return;
+    const bool remove = m_In.ConsumeBool();
+    const Variant index = IndexValue(m_In.ConsumeIntegralInRange(0, 8));
+    Allowing({kSubscript, kHeaderMissing, kTypeMismatch, kOverflow, kNull}, "MenuItems.Remove/Item", [&] {
+      const auto items = menu->MenuItems();
+      if (remove) {
+        items->Remove(index);
+      } else {
+        Keep(m_Items, items->Item(index));
+      }
+    });
+  }
+
+  void ItemLet() {
+    const auto item = AnyItem();
+    if (!item) return;
+    const std::initializer_list<std::int32_t> errors = {kSubscript, kOverflow};
+    switch (m_In.ConsumeIntegralInRange(0, 10)) {
+      case 0: Allowing(errors, "cMenuItem.Caption", [&] { item->Caption(m_In.ConsumeRandomLengthString(kMaxTextLength)); }); break;
+      case 1: Allowing(errors, "cMenuItem.Checked", [&] { item->Checked(m_In.ConsumeBool()); }); break;
+      case 2: Allowing(errors, "cMenuItem.Enabled", [&] { item->Enabled(m_In.ConsumeBool()); }); break;
+      case 3: Allowing(errors, "cMenuItem.Grouped", [&] { item->Grouped(m_In.ConsumeBool()); }); break;
+      case 4: Allowing(errors, "cMenuItem.GroupID", [&] { item->GroupID(m_In.ConsumeIntegralInRange<std::int16_t>(-1, 3)); }); break;
+      case 5: Allowing(errors, "cMenuItem.HotKey", [&] { item->HotKey(Key()); }); break;
+      case 6: Allowing(errors, "cMenuItem.IconIndex", [&] { item->IconIndex(m_In.ConsumeIntegral<std::int32_t>()); }); break;
+      case 7: Allowing(errors, "cMenuItem.Indent", [&] { item->Indent(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+      case 8: Allowing(errors, "cMenuItem.Infrequent", [&] { item->Infrequent(m_In.ConsumeBool()); }); break;
+      case 9: Allowing(errors, "cMenuItem.SubMenu", [&] { item->SubMenu(Key()); }); break;
+      default: Allowing(errors, "cMenuItem.Visible", [&] { item->Visible(m_In.ConsumeBool()); }); break;
+    }
+  }
+
+  void ControlLet() {
+    MirelMenuBar20& bar = *m_Bar;
+    switch (m_In.ConsumeIntegralInRange(0, 6)) {
+      case 0:
+        Allowing({}, "VisualStyle", [&] { bar.SetVisualStyle(static_cast<ctsVisualStyleConstants>(m_In.ConsumeIntegralInRange(-1, 4))); });
+        break;
+      case 1: Allowing({}, "Theme", [&] { bar.SetTheme(static_cast<ctsThemes>(m_In.ConsumeIntegralInRange(-1, 4))); }); break;
+      case 2: Allowing({kOverflow}, "MenuItemSpacing", [&] { bar.SetMenuItemSpacing(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+      case 3: Allowing({kOverflow}, "MenuHeaderSpacing", [&] { bar.SetMenuHeaderSpacing(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+      case 4: Allowing({}, "RightToLeft", [&] { bar.SetRightToLeft(ToVariantBool(m_In.ConsumeBool())); }); break;
+      case 5: Allowing({}, "MenuShadows", [&] { bar.SetMenuShadows(ToVariantBool(m_In.ConsumeBool())); }); break;
+      default:
+        Allowing({kBadTimerInterval}, "ToolTipPreTime",
+                 [&] { bar.SetToolTipPreTime(m_In.ConsumeIntegralInRange(-1, 40000)); });
+        break;
+    }
+  }
+
+  void Mouse() {
+    win32::Desktop& desktop = win32::TheDesktop();
+    const int x = m_In.ConsumeIntegralInRange(-5, desktop.ScreenWidth() + 5);
+    const int y = m_In.ConsumeIntegralInRange(-5, m_In.ConsumeBool() ? 40 : desktop.ScreenHeight() + 5);
+    desktop.MouseMove(x, y);
+    const auto button = m_In.ConsumeBool() ? win32::MouseButton::Left : win32::MouseButton::Right;
+    switch (m_In.ConsumeIntegralInRange(0, 3)) {
+      case 0: desktop.MouseDown(button); break;
+      case 1: desktop.MouseUp(button); break;
+      case 2: desktop.Click(button); break;
+      default: break;
+    }
+  }
+
+  void Keys() {
+    win32::Desktop& desktop = win32::TheDesktop();
+    const bool ctrl = m_In.ConsumeBool();
+    const bool shift = m_In.ConsumeBool();
+    const int vk = kKeysOfInput[m_In.ConsumeIntegralInRange<std::size_t>(0, std::size(kKeysOfInput) - 1)];
+    if (ctrl) desktop.KeyDown(VK_CONTROL);
+    if (shift) desktop.KeyDown(VK_SHIFT);
+    desktop.KeyPress(vk);
+    if (shift) desktop.KeyUp(VK_SHIFT);
+    if (ctrl) desktop.KeyUp(VK_CONTROL);
+  }
+
+  FuzzedDataProvider& m_In;
+  MirelMenuBar20* m_Bar = nullptr;
+  std::vector<std::shared_ptr<cMenu>> m_Menus;
+  std::vector<std::shared_ptr<cMenuItem>> m_Items;
+  int m_iStep = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  WithFreshControl([&](MirelMenuBar20& bar) {
+    bar.EndUpdate();
+    Session(in).Run(bar);
+  });
+  return 0;
+}

@@ -1,0 +1,88 @@
+#include "support/ControlInvariants.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/MirelMenuBar20.h"
+#include "menu/frmMenu.h"
+#include "render/frmToolTip.h"
+
+namespace mirel_test {
+namespace {
+
+constexpr int kClassNameSize = 64;
+
+std::vector<HWND> TopLevelWindowsOfClass(const std::string& className) {
+  std::vector<HWND> found;
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    char name[kClassNameSize] = {};
+    GetClassNameA(w, name, kClassNameSize);
+    if (className == name) found.push_back(w);
+  }
+  return found;
+}
+
+bool AnyButtonDown() {
+  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
+  return (GetAsyncKeyState(VK_LBUTTON) & kDown) != 0 || (GetAsyncKeyState(VK_RBUTTON) & kDown) != 0;
+}
+
+void CheckTables(const MenuTable& table, std::vector<std::string>& broken) {
+  for (int m = 1; m <= table.Count(); ++m) {
+    const tMenuInfo& menu = table.Menu(m);
+    if (static_cast<int>(menu.cMMenuItems.size()) < menu.cMMenuItemsCount + 1) {
+      broken.push_back("menu " + std::to_string(m) + " counts " + std::to_string(menu.cMMenuItemsCount) +
+                       " items but holds " + std::to_string(menu.cMMenuItems.size() - 1));
+      continue;
+    }
+    for (int i = 1; i <= menu.cMMenuItemsCount; ++i) (void)table.Group(m, i);
+  }
+}
+
+void CheckBarIndex(const char* name, int index, int count, std::vector<std::string>& broken) {
+  if (index != kNoBarMenu && (index < 1 || index > count)) {
+    broken.push_back(std::string(name) + " index " + std::to_string(index) + " outside 1.." + std::to_string(count));
+  }
+}
+
+void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
+  const std::vector<HWND>& open = bar.OpenMenuWindows();
+  const std::set<HWND> listed(open.begin(), open.end());
+  if (listed.size() != open.size()) broken.push_back("a menu window is listed twice as open");
+  const std::vector<HWND> live = TopLevelWindowsOfClass(frmMenu::kClassName);
+  if (listed != std::set<HWND>(live.begin(), live.end())) {
+    broken.push_back(std::to_string(open.size()) + " menu windows listed as open, " + std::to_string(live.size()) +
+                     " alive");
+  }
+  std::set<HWND> children;
+  for (HWND w : open) {
+    const frmMenu* menu = frmMenu::FromWindow(w);
+    if (menu == nullptr) continue;
+    if (menu->MenuIndex() < 1 || menu->MenuIndex() > bar.MenuData().Count()) {
+      broken.push_back("an open menu window shows menu " + std::to_string(menu->MenuIndex()));
+    }
+    if (menu->OpenChild() != nullptr) children.insert(menu->OpenChild());
+  }
+  const auto roots = std::count_if(open.begin(), open.end(), [&](HWND w) { return !children.contains(w); });
+  if (roots > 1) broken.push_back(std::to_string(roots) + " menu chains open at once");
+  if (open.empty() && GetCapture() != nullptr && !AnyButtonDown()) {
+    broken.push_back("the mouse is captured with no menu open and no button down");
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> BrokenInvariants(MirelMenuBar20& bar) {
+  std::vector<std::string> broken;
+  const int count = bar.MenuData().Count();
+  CheckTables(bar.MenuData(), broken);
+  CheckBarIndex("hover", bar.BarHoverIndex(), count, broken);
+  CheckBarIndex("selected", bar.BarSelectedIndex(), count, broken);
+  CheckBarIndex("dropped", bar.BarDroppedIndex(), count, broken);
+  CheckOpenMenus(bar, broken);
+  const auto tips = TopLevelWindowsOfClass(frmToolTip::kClassName).size();
+  if (tips > 1) broken.push_back(std::to_string(tips) + " tool tips at once");
+  return broken;
+}
+
+}  // namespace mirel_test
