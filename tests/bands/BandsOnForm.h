@@ -35,7 +35,7 @@ class BandsOnForm : public mirel_test::BarOnForm {
   void SetToolIcons(int size, const std::vector<COLORREF>& colours) {
     m_hIcons = mirel_test::SolidImageList(size, colours);
     ctsMBImageListTypeConstants slot = imlToolItems;
-    Variant handle(static_cast<int>(HandleToLong(m_hIcons)));
+    Variant handle = Variant::Long(HandleToLong(m_hIcons));  // a handle is a 32-bit integer
     m_Bar->SetImageList(slot, handle);
   }
 
