@@ -6,7 +6,7 @@
 set -euo pipefail
 BUILD_DIR=${1:?build directory}
 shift
-ARGS=(--benchmark_format=csv --benchmark_repetitions=3 --benchmark_report_aggregates_only=true "$@")
+ARGS=(--benchmark_format=console --benchmark_color=false --benchmark_repetitions=3 --benchmark_report_aggregates_only=true "$@")
 OURS=$(mktemp)
 PEER=$(mktemp)
 trap 'rm -f "$OURS" "$PEER"' EXIT
@@ -16,10 +16,9 @@ if [ -x "$BUILD_DIR"/bench/peer_qt/bench_peer_qt ]; then
   QT_QPA_PLATFORM=offscreen "$BUILD_DIR"/bench/peer_qt/bench_peer_qt "${ARGS[@]}" >"$PEER" 2>/dev/null
 fi
 
-awk -F, '
-  # Median rows: "BM_Name/arg/iterations:10/manual_time_median",iterations,real,cpu,unit,...
+awk '
+  # Median rows: BM_Name/arg/iterations:10/manual_time_median  <real> <unit>  <cpu> <unit>  <iterations> ...
   function key(name) {
-    gsub(/"/, "", name)
     if (name !~ /_median$/) return ""
     sub(/_median$/, "", name)
     gsub(/\/(iterations:[0-9]+|manual_time)/, "", name)
@@ -49,14 +48,14 @@ awk -F, '
     return sprintf("%.1f µs", us)
   }
   FNR == 1 { file++ }
-  $1 == "peak_memory_kb" { peak[file] = $2; next }
+  /^peak_memory_kb,/ { split($0, parts, ","); peak[file] = parts[2]; next }
   {
     manual = $1 ~ /manual_time/
     k = key($1)
     if (k == "") next
     if (!(k in seen)) { seen[k] = 1; order[++n] = k }
     # Processor time, as the machine may be shared; a fresh process is timed by the clock.
-    t[file, k] = micros(manual ? $3 : $4, $5)
+    t[file, k] = manual ? micros($2, $3) : micros($4, $5)
   }
   END {
     print "| scenario | ours | Qt 5 peer | peer / ours |"
@@ -76,4 +75,4 @@ awk -F, '
 
 echo
 echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores;" \
-     "times are processor times, medians of 3 runs."
+     "times are processor times (medians of the repetitions), except the fresh-process row (clock time)."
