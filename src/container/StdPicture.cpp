@@ -1,7 +1,9 @@
 #include "container/StdPicture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "container/RuntimeErrors.h"
 #include "win32/gdi.h"
@@ -11,6 +13,9 @@ namespace {
 
 constexpr double kHiMetricPerInch = 2540.0;
 constexpr char kRuntimeSource[] = "VBRuntime";
+constexpr UINT kTrueColourBits = 32;
+constexpr int kDibRedShift = 16;
+constexpr int kDibGreenShift = 8;
 
 // The screen's horizontal resolution, read from a display DC.
 int ScreenDpi() {
@@ -46,17 +51,13 @@ std::shared_ptr<StdPicture> StdPicture::FromBitmap(HBITMAP bitmap, bool own) {
 }
 
 std::shared_ptr<StdPicture> StdPicture::FromSurface(const win32::Surface& surface) {
-  HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(display, surface.width, surface.height);
-  HDC memory = CreateCompatibleDC(display);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  for (int y = 0; y < surface.height; ++y) {
-    for (int x = 0; x < surface.width; ++x) SetPixelV(memory, x, y, surface.At(x, y));
-  }
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  DeleteDC(display);
-  return FromBitmap(bitmap, true);
+  // One 32-bit bitmap made from all the pixels at once: rows of 0x00RRGGBB, as a DIB holds them.
+  std::vector<DWORD> bits(surface.pixels.size());
+  std::transform(surface.pixels.begin(), surface.pixels.end(), bits.begin(), [](COLORREF c) {
+    return static_cast<DWORD>(GetRValue(c)) << kDibRedShift | static_cast<DWORD>(GetGValue(c)) << kDibGreenShift |
+           GetBValue(c);
+  });
+  return FromBitmap(CreateBitmap(surface.width, surface.height, 1, kTrueColourBits, bits.data()), true);
 }
 
 LONG StdPicture::Width() const { return PixelsToHiMetric(m_Size.cx, ScreenDpi()); }

@@ -71,8 +71,11 @@ std::int16_t MenuTable::AddMenu(tMenuInfo record) {
   record.cMMenuItemsCount = 0;
   EnsureElementZero(m_Menus);
   EnsureElementZero(m_Groups);
+  EnsureElementZero(m_ItemKeys);
+  m_MenuKeys.Append(record.cMKey, m_Count + 1);
   m_Menus.push_back(std::move(record));
   m_Groups.emplace_back(1);
+  m_ItemKeys.emplace_back();
   ++m_Count;
   Notify(tMenuTableChange::eKind::MenuAdded, m_Count);
   return m_Count;
@@ -84,6 +87,7 @@ std::int16_t MenuTable::AddItem(int m, tMenuItemInfo record) {
   if (menu.cMMenuItemsCount == kMaxCount) RaiseRuntimeError(runtime_error_number::Overflow);
   EnsureElementZero(menu.cMMenuItems);
   EnsureElementZero(groups);
+  m_ItemKeys[static_cast<size_t>(m)].Append(record.cMIKey, menu.cMMenuItemsCount + 1);
   menu.cMMenuItems.push_back(std::move(record));
   groups.emplace_back();
   const std::int16_t i = ++menu.cMMenuItemsCount;
@@ -95,7 +99,9 @@ void MenuTable::RemoveMenu(int p) {
   Menu(p);  // error 9 before anything changes
   m_Menus.erase(m_Menus.begin() + p);
   m_Groups.erase(m_Groups.begin() + p);
+  m_ItemKeys.erase(m_ItemKeys.begin() + p);
   --m_Count;
+  RebuildMenuKeys();
   Notify(tMenuTableChange::eKind::MenuRemoved, p);
 }
 
@@ -107,12 +113,15 @@ void MenuTable::RemoveItem(int m, int p) {
   menu.cMMenuItems.erase(menu.cMMenuItems.begin() + p);
   groups.erase(groups.begin() + p);
   --menu.cMMenuItemsCount;
+  RebuildItemKeys(m);
   Notify(tMenuTableChange::eKind::ItemRemoved, m, p);
 }
 
 void MenuTable::Clear() {
   m_Menus.clear();
   m_Groups.clear();
+  m_MenuKeys.Clear();
+  m_ItemKeys.clear();
   m_Count = 0;
   Notify(tMenuTableChange::eKind::MenusCleared);
 }
@@ -122,20 +131,23 @@ void MenuTable::ClearItems(int m) {
   menu.cMMenuItems.assign(1, tMenuItemInfo{});
   menu.cMMenuItemsCount = 0;
   ArrayElement(m_Groups, m).assign(1, tMenuItemGroup{});
+  m_ItemKeys[static_cast<size_t>(m)].Clear();
   Notify(tMenuTableChange::eKind::ItemsCleared, m);
 }
 
-int MenuTable::FindMenu(std::string_view sKey) const {
-  for (int n = kFirstIndex; n <= m_Count; ++n)
-    if (Menu(n).cMKey == sKey) return n;
-  return 0;
-}
+int MenuTable::FindMenu(std::string_view sKey) const { return m_MenuKeys.Find(sKey); }
 
 int MenuTable::FindItem(int m, std::string_view sKey) const {
-  const tMenuInfo& menu = Menu(m);
-  for (int i = kFirstIndex; i <= menu.cMMenuItemsCount; ++i)
-    if (menu.cMMenuItems[static_cast<size_t>(i)].cMIKey == sKey) return i;
-  return 0;
+  Menu(m);  // error 9 beyond the table
+  return m_ItemKeys[static_cast<size_t>(m)].Find(sKey);
+}
+
+void MenuTable::RebuildMenuKeys() {
+  m_MenuKeys.Rebuild(m_Count, [this](int n) -> const std::string& { return Menu(n).cMKey; });
+}
+
+void MenuTable::RebuildItemKeys(int m) {
+  m_ItemKeys[static_cast<size_t>(m)].Rebuild(ItemCount(m), [this, m](int i) -> const std::string& { return Item(m, i).cMIKey; });
 }
 
 void MenuTable::ApplyGroupRule(int m, int i) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "menu/KeyIndex.h"
 #include "menu/MenuRecords.h"
 
 // A change of the table's shape, reported once made, so that whoever holds positions into the
@@ -91,6 +92,12 @@ class MenuTable {
   std::vector<tMenuInfo> m_Menus;
   std::int16_t m_Count = 0;
   std::vector<std::vector<tMenuItemGroup>> m_Groups;
+  // Keys are set when a record is added and never change: the indexes follow adds and removals.
+  KeyIndex m_MenuKeys;
+  std::vector<KeyIndex> m_ItemKeys;  // parallel to m_Menus
+  void RebuildMenuKeys();
+  void RebuildItemKeys(int m);
+
   std::function<void(const tMenuTableChange&)> m_OnChange;
   std::vector<Watch*> m_Watches;
 

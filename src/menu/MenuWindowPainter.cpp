@@ -84,13 +84,21 @@ void MenuWindowPainter::PaintBase(HDC hdc) const {
   styles::MenuStyle(m_Look.eStyle).DrawMenuBase(hdc, Body(), MarginColumn(), m_Look.bRightToLeft, Colors(), m_Artwork);
   for (int i = 1; i <= m_Layout.Count(); ++i) {
     const tMenuRow& row = m_Layout.Row(i);
-    if (!row.bShown) continue;
+    if (!row.bShown || !RowMayShow(hdc, row)) continue;
     if (row.bSeparator)
       PaintSeparator(hdc, i);
     else
       PaintRow(hdc, i, false);
   }
   if (m_bExpandArrow) PaintExpandArrow(hdc, false);
+}
+
+// A long menu's surface holds only what the screen shows: rows beyond it are not drawn. The
+// band tested is wider than anything a row draws.
+bool MenuWindowPainter::RowMayShow(HDC hdc, const tMenuRow& row) const {
+  const int lReach = m_Layout.LineHeight() + m_Layout.HalfGap();
+  const RECT band{0, std::min(row.lY, row.lBandTop) - lReach, m_lWidth, std::max(row.lY, row.lBandBottom) + 2 * lReach};
+  return RectVisible(hdc, &band) != FALSE;
 }
 
 RECT MenuWindowPainter::RowArea(int i) const {

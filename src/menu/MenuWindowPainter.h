@@ -84,6 +84,7 @@ class MenuWindowPainter {
 
  private:
   const styles::Palette& Colors() const;
+  bool RowMayShow(HDC hdc, const tMenuRow& row) const;
   RECT Body() const;
   RECT MarginColumn() const;
   COLORREF TextColor(const tMenuItemInfo& item, bool bHighlighted) const;

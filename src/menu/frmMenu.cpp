@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <memory>
 #include <utility>
 
 #include "common/ScopedDC.h"
@@ -58,17 +60,25 @@ int SubMenuArrowRoom(const tMenuWindowSetup& setup) {
   return MenuWindowPainter::SubMenuArrowWidth(measure.hdc()) + kSubMenuArrowInset + kSubMenuArrowGap - kContentPadding;
 }
 
+// The item fonts differ from the menu's font only in these four styles.
+int FontStyleKey(const tMenuItemInfo& item) {
+  return (item.cMIFontBold != VARIANT_FALSE ? 1 : 0) | (item.cMIFontItalic != VARIANT_FALSE ? 2 : 0) |
+         (item.cMIFontUnderline != VARIANT_FALSE ? 4 : 0) | (item.cMIFontStrikeThrough != VARIANT_FALSE ? 8 : 0);
+}
+
 int ContentWidth(const tMenuWindowSetup& setup) {
   int lWidest = 0;
   int lArrowRoom = -1;  // measured once, for the first sub-menu item
+  std::map<int, std::unique_ptr<FontMeasure>> measures;  // one per distinct font
   for (int i = 1; i <= setup.iItemCount && i < static_cast<int>(setup.Items.size()); ++i) {
     const tMenuItemInfo& item = setup.Items[static_cast<std::size_t>(i)];
-    FontMeasure measure(*MenuItemFont(*setup.Look.oItemFont, item));
+    std::unique_ptr<FontMeasure>& measure = measures[FontStyleKey(item)];
+    if (!measure) measure = std::make_unique<FontMeasure>(*MenuItemFont(*setup.Look.oItemFont, item));
     const int lHotKeyWidth =
-        item.cMIHotKey.empty() ? 0 : MeasureTextWidth(measure.hdc(), item.cMIHotKey) + kHotKeyColumnGap;
+        item.cMIHotKey.empty() ? 0 : MeasureTextWidth(measure->hdc(), item.cMIHotKey) + kHotKeyColumnGap;
     if (item.cMIStyle == tsSubMenu && lArrowRoom < 0) lArrowRoom = SubMenuArrowRoom(setup);
     const int lArrowWidth = item.cMIStyle == tsSubMenu ? lArrowRoom : 0;
-    const int lWidth = MeasureTextWidth(measure.hdc(), item.cMICaption) + lHotKeyWidth + lArrowWidth + kContentPadding;
+    const int lWidth = MeasureTextWidth(measure->hdc(), item.cMICaption) + lHotKeyWidth + lArrowWidth + kContentPadding;
     lWidest = std::max(lWidest, lWidth);
   }
   return lWidest;
@@ -107,8 +117,6 @@ void frmMenu::Create() {
   mHooks::AddHookClient<frmMenu>(m_hWnd, mHooks::hckMenuWindow);
   AttachMessages();
   m_bLinked = true;
-  m_Base.ChangeSize(m_Size.cx, m_Size.cy);
-  m_Face.ChangeSize(m_Size.cx, m_Size.cy);
 }
 
 void frmMenu::AttachMessages() {
@@ -147,8 +155,23 @@ MenuWindowPainter frmMenu::Painter() const {
                            *m_Setup.pArtwork);
 }
 
+// The surfaces hold only the part of the window on the screen (a menu of thousands of items
+// is far taller than the screen); the painters still draw in client coordinates.
+void frmMenu::FitSurfaces(int x, int y) {
+  const RECT window{x, y, x + m_Size.cx, y + m_Size.cy};
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT shown{};
+  IntersectRect(&shown, &window, &screen);
+  OffsetRect(&shown, -x, -y);
+  for (cMemDC* surface : {&m_Base, &m_Face}) {
+    surface->ChangeSize(std::max<LONG>(1, shown.right - shown.left), std::max<LONG>(1, shown.bottom - shown.top));
+    SetViewportOrgEx(surface->hdc(), -shown.left, -shown.top, nullptr);
+  }
+}
+
 void frmMenu::ShowAt(int x, int y) {
   MoveWindow(m_hWnd, x, y, m_Size.cx, m_Size.cy, FALSE);
+  FitSurfaces(x, y);
   const MenuWindowPainter painter = Painter();
   painter.PaintBase(m_Base.hdc());
   painter.PaintShadows(m_Base.hdc(), RECT{x, y, x + m_Size.cx, y + m_Size.cy});

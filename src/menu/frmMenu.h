@@ -141,6 +141,7 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   void OnPaint();
   void OnActivate(LPARAM lParam);
   MenuWindowPainter Painter() const;
+  void FitSurfaces(int x, int y);
   // Copies a client rectangle of the finished face to the window.
   void Present(const RECT& area);
   void RestoreFromBase(const RECT& area);

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "win32/surface.h"
+
 #include "win32/types.h"
 
 struct EmbeddedPng {
@@ -21,6 +23,9 @@ struct EmbeddedPng {
 // The PNG bytes of the named resource ("VS_UP(0)", "MENUBAR2003_BITMAPS", "30000"), exact
 // and case-sensitive; nullptr for an unknown name.
 const EmbeddedPng* FindResourceBitmap(std::string_view name);
+// The named resource's pixels, decoded on first use and kept for the process; nullptr for an
+// unknown name or bytes that do not decode.
+const win32::Surface* DecodedResourceBitmap(std::string_view name);
 
 // The per-theme name: stem, decimal theme number, ")" — ThemedResourceName("VS_UP(", 1)
 // gives "VS_UP(1)".

@@ -6,7 +6,6 @@
 #include "container/Variant.h"
 #include "render/ResourceBitmaps.h"
 #include "render/cMemDC.h"
-#include "win32/png_io.h"
 
 namespace {
 
@@ -79,10 +78,9 @@ class ScratchDC {
 }  // namespace
 
 bool LoadBitmapSurface(std::string_view name, cMemDC& surface) {
-  const EmbeddedPng* resource = FindResourceBitmap(name);
-  win32::Surface pixels;
-  if (resource == nullptr || !win32::ReadPngFromMemory(resource->data, resource->size, pixels)) return false;
-  const auto picture = StdPicture::FromSurface(pixels);
+  const win32::Surface* pixels = DecodedResourceBitmap(name);
+  if (pixels == nullptr) return false;
+  const auto picture = StdPicture::FromSurface(*pixels);
   const int width = PictureWidthPx(*picture);
   const int height = PictureHeightPx(*picture);
   surface.ChangeSize(width, height);

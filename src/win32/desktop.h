@@ -80,6 +80,8 @@ class Desktop {
 
   // The composited screen; it is kept current as windows change.
   const Surface& Screen();
+  // The screen area that changed since the last call (all of it after a reset), then forgets it.
+  RECT TakeScreenDamage();
   COLORREF ScreenPixel(int x, int y);
   bool SaveScreenPng(const std::string& path);
   // One top-level window's own surface (a child window reads from its top-level).

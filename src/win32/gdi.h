@@ -255,10 +255,13 @@ int SelectClipRgn(HDC hdc, HRGN hrgn);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
 int GetClipBox(HDC hdc, RECT* rect);
+BOOL RectVisible(HDC hdc, const RECT* rect);
 
 // ---- Objects -------------------------------------------------------------------------------
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
+LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 int GetObjectA(HGDIOBJ object, int size, LPVOID out);
 HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);

@@ -3,6 +3,7 @@
 // asks GDI for device contexts that draw onto a window's part of a surface.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "win32/types.h"
@@ -30,6 +31,9 @@ struct Surface {
 // The one display: its screen surface and resolution. USER's desktop sets size and DPI.
 struct Display {
   Surface screen;
+  // Screen pixels changed since the real window last showed them: what the compositor and
+  // drawing on the screen itself wrote.
+  RECT damage{0, 0, 0, 0};
   int dpiX = 96;
   int dpiY = 96;
 };
@@ -38,5 +42,12 @@ Display& TheDisplay();
 // A device context drawing onto `target` with (0, 0) at `origin` (in target pixels) and
 // clipped to `clip` (in target pixels). Released with ReleaseDC/DeleteDC like any DC.
 HDC CreateSurfaceDC(Surface* target, POINT origin, RECT clip);
+// The bounds, in target pixels, of everything drawn through `hdc` so far (empty when nothing).
+RECT DrawnArea(HDC hdc);
+
+// Pixels drawing and compositing have written since the process started: what a paint costs,
+// counted by the benchmarks.
+std::uint64_t PixelsWritten();
+void CountPixelsWritten(const RECT& area);
 
 }  // namespace win32

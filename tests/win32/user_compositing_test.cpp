@@ -1,5 +1,7 @@
 // What reaches the screen: top-level windows composited by z-order over the desktop colour,
 // shaped by regions, with direct screen drawing kept until something covers it.
+#include <vector>
+
 #include "support/HeadlessTest.h"
 
 namespace mirel_test {
@@ -97,6 +99,27 @@ TEST_F(Compositing, ScreenFollowsTheConfiguredSizeAndDpi) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_EQ(work.right, 800);
   EXPECT_LT(work.bottom, 600);
+}
+
+// The real window uploads only what the desktop records as changed: composited areas and
+// drawing on the screen itself, each reported once.
+TEST_F(Compositing, ScreenDamageIsWhatChangedSinceLastTaken) {
+  auto taken = [this] {
+    const RECT r = Desktop().TakeScreenDamage();
+    return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
+  };
+  EXPECT_EQ(taken(), (std::vector<LONG>{0, 0, 320, 240}));
+  EXPECT_EQ(taken(), (std::vector<LONG>{0, 0, 0, 0}));
+  HWND back = Solid("back", kBackRect, kRed);
+  EXPECT_EQ(taken(), (std::vector<LONG>{kBackRect.left, kBackRect.top, kBackRect.right, kBackRect.bottom}));
+  HDC hdc = GetDC(back);
+  SetPixelV(hdc, 3, 4, kBlack);
+  ReleaseDC(back, hdc);
+  EXPECT_EQ(taken(), (std::vector<LONG>{23, 24, 24, 25}));
+  HDC screen = GetDC(nullptr);
+  SetPixelV(screen, 5, 6, kBlack);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(taken(), (std::vector<LONG>{5, 6, 6, 7}));
 }
 
 }  // namespace

@@ -9,29 +9,34 @@ namespace win32::userimpl {
 
 namespace {
 
-void Blend(const WindowRecord* w, const RECT& area, Surface& screen) {
-  const Surface& source = *w->surface;
-  const RECT part = Intersect(area, Intersect(w->rect, Offset(RECT{0, 0, source.width, source.height}, w->rect.left, w->rect.top)));
+// The screen pixels w's surface holds.
+RECT SurfaceOnScreen(WindowRecord* w) {
+  const Surface& source = SurfaceOf(w);
+  const RECT held = Offset(RECT{0, 0, source.width, source.height}, w->rect.left + w->surfaceArea.left,
+                           w->rect.top + w->surfaceArea.top);
+  return Intersect(w->rect, held);
+}
+
+void Blend(WindowRecord* w, const RECT& area, Surface& screen) {
+  const RECT part = Intersect(area, SurfaceOnScreen(w));
+  CountPixelsWritten(part);
+  Surface& source = *w->surface;
+  const POINT shift{w->rect.left + w->surfaceArea.left, w->rect.top + w->surfaceArea.top};
   for (int y = part.top; y < part.bottom; ++y) {
-    const int wy = y - w->rect.top;
     if (!w->region) {
-      const auto row = source.pixels.begin() + (wy * source.width + part.left - w->rect.left);
-      std::copy_n(row, part.right - part.left, &screen.At(part.left, y));
+      std::copy_n(&source.At(part.left - shift.x, y - shift.y), part.right - part.left, &screen.At(part.left, y));
       continue;
     }
     for (int x = part.left; x < part.right; ++x) {
-      const int wx = x - w->rect.left;
-      if (PtInRegion(w->region, wx, wy)) screen.At(x, y) = source.At(wx, wy);
+      if (PtInRegion(w->region, x - w->rect.left, y - w->rect.top)) screen.At(x, y) = source.At(x - shift.x, y - shift.y);
     }
   }
 }
 
 // Whether w paints every pixel of the area: visible, unshaped and with pixels all over it.
-bool Covers(const WindowRecord* w, const RECT& area) {
-  if (!w->IsVisibleStyle() || !w->surface || w->region) return false;
-  const Surface& source = *w->surface;
-  const RECT painted = Intersect(w->rect, Offset(RECT{0, 0, source.width, source.height}, w->rect.left, w->rect.top));
-  const RECT covered = Intersect(area, painted);
+bool Covers(WindowRecord* w, const RECT& area) {
+  if (!w->IsVisibleStyle() || w->region) return false;
+  const RECT covered = Intersect(area, SurfaceOnScreen(w));
   return EqualRect(&area, &covered) != FALSE;
 }
 
@@ -41,6 +46,8 @@ void ComposeArea(const RECT& screenRect) {
   Surface& screen = TheDisplay().screen;
   const RECT area = Intersect(screenRect, RECT{0, 0, screen.width, screen.height});
   if (RectEmpty(area)) return;
+  RECT& damage = TheDisplay().damage;
+  UnionRect(&damage, &damage, &area);
   // Nothing below the topmost window that covers the whole area shows through it.
   const auto& tops = DesktopRecord().children;
   const auto covering = std::find_if(tops.begin(), tops.end(), [&](HWND h) { return Covers(Find(h), area); });
@@ -49,11 +56,12 @@ void ComposeArea(const RECT& screenRect) {
     for (int y = area.top; y < area.bottom; ++y) {
       std::fill_n(&screen.At(area.left, y), area.right - area.left, background);
     }
+    CountPixelsWritten(area);
   }
   for (auto it = std::make_reverse_iterator(covering == tops.end() ? covering : std::next(covering)); it != tops.rend();
        ++it) {
-    const WindowRecord* w = Find(*it);
-    if (w->IsVisibleStyle() && w->surface) Blend(w, area, screen);
+    WindowRecord* w = Find(*it);
+    if (w->IsVisibleStyle()) Blend(w, area, screen);
   }
 }
 

@@ -2,6 +2,7 @@
 #include "win32/desktop.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/png_io.h"
 #include "win32/user/UserInternals.h"
@@ -19,7 +20,7 @@ Surface WindowImage(HWND hwnd) {
   Surface image;
   WindowRecord* w = Find(hwnd);
   if (!w || w == &DesktopRecord()) return image;
-  const Surface& source = *TopLevelOf(w)->surface;
+  const Surface& source = SurfaceOf(TopLevelOf(w));
   const POINT o = OriginInTopLevel(w);
   image.Resize(w->Width(), w->Height());
   for (int y = 0; y < image.height; ++y) {
@@ -153,6 +154,8 @@ void Desktop::QueueModalKeys(const std::vector<int>& keys) {
 
 const Surface& Desktop::Screen() { return TheDisplay().screen; }
 
+RECT Desktop::TakeScreenDamage() { return std::exchange(TheDisplay().damage, RECT{0, 0, 0, 0}); }
+
 COLORREF Desktop::ScreenPixel(int x, int y) {
   const Surface& screen = Screen();
   return screen.Contains(x, y) ? screen.At(x, y) : CLR_INVALID;
@@ -168,7 +171,7 @@ bool Desktop::SaveWindowPng(HWND hwnd, const std::string& path) {
 COLORREF Desktop::WindowPixel(HWND hwnd, int x, int y) {
   WindowRecord* w = Find(hwnd);
   if (!w || w == &DesktopRecord() || x < 0 || y < 0 || x >= w->Width() || y >= w->Height()) return CLR_INVALID;
-  const Surface& source = *TopLevelOf(w)->surface;
+  const Surface& source = SurfaceOf(TopLevelOf(w));
   const POINT o = OriginInTopLevel(w);
   return source.Contains(o.x + x, o.y + y) ? source.At(o.x + x, o.y + y) : CLR_INVALID;
 }

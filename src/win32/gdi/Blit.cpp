@@ -136,16 +136,35 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
     }
     // A source column depends only on the target column: map each once per part.
     std::vector<int> sourceColumns;
+    bool columnsInside = true;
     if (needSource) {
       sourceColumns.reserve(static_cast<size_t>(part.right - part.left));
       for (int tx = part.left; tx < part.right; ++tx) {
         const int i = spanX.Index(tx - shift.x);
-        sourceColumns.push_back(sourceShift.x + sx + SourceOffset(i, spanX.count, std::abs(sw)) * srcStepX);
+        const int px = sourceShift.x + sx + SourceOffset(i, spanX.count, std::abs(sw)) * srcStepX;
+        columnsInside = columnsInside && px >= 0 && px < source->width;
+        sourceColumns.push_back(px);
       }
     }
+    const bool rowCopies = needSource && columnsInside && rop == kSrcCopyIndex &&
+                           convert->rule == SourceConverter::Rule::Same;
+    int previousRow = -1;  // the source row the target row above was copied from
     for (int ty = part.top; ty < part.bottom; ++ty) {
       const int j = spanY.Index(ty - shift.y);
       const int py = needSource ? sourceShift.y + sy + SourceOffset(j, spanY.count, std::abs(sh)) * srcStepY : 0;
+      if (rowCopies && py >= 0 && py < source->height) {
+        // A stretched copy: a row repeating the source row of the row above copies that row.
+        COLORREF* out = &target->At(part.left, ty);
+        if (py == previousRow) {
+          std::copy_n(out - target->width, part.right - part.left, out);
+        } else {
+          const COLORREF* from = source->pixels.data() + static_cast<size_t>(py) * static_cast<size_t>(source->width);
+          for (const int px : sourceColumns) *out++ = from[px];
+        }
+        previousRow = py;
+        continue;
+      }
+      previousRow = -1;
       for (int tx = part.left; tx < part.right; ++tx) {
         COLORREF s = 0;
         if (needSource) {

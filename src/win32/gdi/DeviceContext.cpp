@@ -90,12 +90,17 @@ void ForEachVisible(const DeviceContext& dc, const RECT& rect, const std::functi
   const RECT bounds = TargetBounds(dc, *target);
   if (!IntersectRect(&area, &area, &bounds)) return;
   if (!dc.attr.hasClip) {
+    UnionRect(&dc.touched, &dc.touched, &area);
+    CountPixelsWritten(area);
     fn(area);
     return;
   }
   for (RECT part : dc.attr.clip) {
     OffsetRect(&part, dc.origin.x, dc.origin.y);
-    if (IntersectRect(&part, &part, &area)) fn(part);
+    if (!IntersectRect(&part, &part, &area)) continue;
+    UnionRect(&dc.touched, &dc.touched, &part);
+    CountPixelsWritten(part);
+    fn(part);
   }
 }
 
@@ -122,20 +127,30 @@ void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
   const BrushObject* b = Find<BrushObject>(brush);
   Surface* target = TargetOf(dc);
   if (!b || b->hollow || !target) return;
-  const COLORREF solid = ToTargetColor(dc, b->color);
+  const Surface* pattern = b->pattern && b->pattern->width > 0 && b->pattern->height > 0 ? b->pattern.get() : nullptr;
+  if (!pattern) {
+    const COLORREF solid = ToTargetColor(dc, b->color);
+    ForEachVisible(dc, rect, [&](const RECT& part) {
+      for (int y = part.top; y < part.bottom; ++y) std::fill_n(&target->At(part.left, y), part.right - part.left, solid);
+    });
+    return;
+  }
+  // A pattern tiles from the DC's origin; a monochrome one takes the text and background colours.
+  const bool monoTarget = IsMonochrome(dc);
+  const bool twoColour = pattern->bitsPerPixel == 1 && !monoTarget;
+  auto colourOf = [&](COLORREF c) {
+    if (twoColour) return c ? dc.attr.bkColor : dc.attr.textColor;
+    return monoTarget ? ToMono(c) : (c & 0x00FFFFFF);
+  };
+  auto wrap = [](int v, int n) { return (v % n + n) % n; };
   ForEachVisible(dc, rect, [&](const RECT& part) {
     for (int y = part.top; y < part.bottom; ++y) {
+      const int py = wrap(y - dc.origin.y, pattern->height);
+      int px = wrap(part.left - dc.origin.x, pattern->width);
+      COLORREF* out = &target->At(part.left, y);
       for (int x = part.left; x < part.right; ++x) {
-        if (b->pattern && b->pattern->width > 0 && b->pattern->height > 0) {
-          const int px = (x - dc.origin.x) % b->pattern->width;
-          const int py = (y - dc.origin.y) % b->pattern->height;
-          const COLORREF c = b->pattern->At(px < 0 ? px + b->pattern->width : px, py < 0 ? py + b->pattern->height : py);
-          target->At(x, y) = b->pattern->bitsPerPixel == 1 && !IsMonochrome(dc)
-                                 ? (c ? dc.attr.bkColor : dc.attr.textColor)
-                                 : ToTargetColor(dc, c);
-        } else {
-          target->At(x, y) = solid;
-        }
+        *out++ = colourOf(pattern->At(px, py));
+        if (++px == pattern->width) px = 0;
       }
     }
   });
@@ -143,12 +158,33 @@ void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
 
 void PlotPixel(const DeviceContext& dc, int x, int y, COLORREF color) {
   const POINT p = ToTarget(dc, x, y);
-  if (IsVisible(dc, p)) TargetOf(dc)->At(p.x, p.y) = ToTargetColor(dc, color);
+  if (!IsVisible(dc, p)) return;
+  TargetOf(dc)->At(p.x, p.y) = ToTargetColor(dc, color);
+  const RECT pixel{p.x, p.y, p.x + 1, p.y + 1};
+  UnionRect(&dc.touched, &dc.touched, &pixel);
+  CountPixelsWritten(pixel);
 }
 
 }  // namespace win32::gdi
 
 namespace win32 {
+
+namespace {
+std::uint64_t g_pixelsWritten = 0;
+}  // namespace
+
+std::uint64_t PixelsWritten() { return g_pixelsWritten; }
+
+void CountPixelsWritten(const RECT& area) {
+  if (area.right > area.left && area.bottom > area.top) {
+    g_pixelsWritten += static_cast<std::uint64_t>(area.right - area.left) * static_cast<std::uint64_t>(area.bottom - area.top);
+  }
+}
+
+RECT DrawnArea(HDC hdc) {
+  const gdi::DeviceContext* dc = gdi::FindDC(hdc);
+  return dc ? dc->touched : RECT{};
+}
 
 HDC CreateSurfaceDC(Surface* target, POINT origin, RECT clip) {
   gdi::DeviceContext dc;
@@ -183,6 +219,10 @@ BOOL DeleteDC(HDC hdc) {
   if (BitmapObject* bitmap = Find<BitmapObject>(dc->attr.bitmap)) bitmap->selectedInto = nullptr;
   for (const DcAttributes& saved : dc->saved) {
     for (HGDIOBJ held : {saved.brush, saved.pen, saved.font, saved.palette}) Hold(held, -1);
+  }
+  if (TargetOf(*dc) == &win32::TheDisplay().screen) {
+    RECT& damage = win32::TheDisplay().damage;
+    UnionRect(&damage, &damage, &dc->touched);
   }
   DcTable().erase(reinterpret_cast<std::uintptr_t>(hdc));
   win32::CountDestroyed(win32::ObjectKind::DC);

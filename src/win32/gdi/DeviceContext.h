@@ -31,6 +31,9 @@ struct DeviceContext {
   Surface* surface = nullptr;  // Surface kind only; the others find their target live
   POINT origin{0, 0};          // target pixel of device (0, 0)
   RECT bounds{0, 0, 0, 0};     // Surface kind: allowed target area
+  // Bounds of the target pixels drawn so far, so that releasing a window's DC composites
+  // only what changed. Drawing functions take the DC const; this is bookkeeping only.
+  mutable RECT touched{0, 0, 0, 0};
   DcAttributes attr;
   std::vector<DcAttributes> saved;
 };
@@ -45,7 +48,7 @@ bool IsMonochrome(const DeviceContext& dc);
 POINT ToTarget(const DeviceContext& dc, int x, int y);
 
 // Calls `fn` with each visible part (target pixels, clipped to the target, the DC's bounds
-// and its clip region) of the logical rectangle `rect`.
+// and its clip region) of the logical rectangle `rect`; `fn` may write every pixel of it.
 void ForEachVisible(const DeviceContext& dc, const RECT& rect, const std::function<void(const RECT&)>& fn);
 bool IsVisible(const DeviceContext& dc, POINT targetPixel);
 

@@ -32,6 +32,43 @@ UINT RowBytes(UINT width, UINT bitsPerPixel) {
   return (width * bitsPerPixel + alignBits - 1) / alignBits * kRowAlignBytes;
 }
 
+// Bitmap bits as an application sees them: WORD-aligned rows, monochrome rows one bit per
+// pixel from the high bit (set = white), 32-bit rows 0x00RRGGBB per DWORD as in a DIB.
+void WriteBits(win32::Surface& s, const BYTE* bytes, int rows) {
+  const UINT stride = RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel));
+  for (int y = 0; y < rows; ++y) {
+    const BYTE* row = bytes + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < s.width; ++x) {
+      if (s.bitsPerPixel == static_cast<int>(kMono)) {
+        const bool set = (row[static_cast<UINT>(x) / kBitsPerByte] >> (kBitsPerByte - 1 - static_cast<UINT>(x) % kBitsPerByte)) & 1;
+        s.At(x, y) = set ? RGB(255, 255, 255) : RGB(0, 0, 0);
+        continue;
+      }
+      DWORD v = 0;
+      std::memcpy(&v, row + static_cast<size_t>(x) * sizeof(DWORD), sizeof(DWORD));
+      s.At(x, y) = RGB(static_cast<BYTE>(v >> kDibRedShift), static_cast<BYTE>(v >> kDibGreenShift), static_cast<BYTE>(v));
+    }
+  }
+}
+
+void ReadBits(const win32::Surface& s, BYTE* bytes, int rows) {
+  const UINT stride = RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel));
+  std::memset(bytes, 0, static_cast<size_t>(rows) * stride);
+  for (int y = 0; y < rows; ++y) {
+    BYTE* row = bytes + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < s.width; ++x) {
+      const COLORREF c = s.At(x, y);
+      if (s.bitsPerPixel == static_cast<int>(kMono)) {
+        if (c != 0) row[static_cast<UINT>(x) / kBitsPerByte] |= static_cast<BYTE>(0x80u >> (static_cast<UINT>(x) % kBitsPerByte));
+        continue;
+      }
+      const DWORD v = static_cast<DWORD>(GetRValue(c)) << kDibRedShift | static_cast<DWORD>(GetGValue(c)) << kDibGreenShift |
+                      GetBValue(c);
+      std::memcpy(row + static_cast<size_t>(x) * sizeof(DWORD), &v, sizeof(DWORD));
+    }
+  }
+}
+
 std::uintptr_t g_nextHandle = kFirstHandle;
 std::unordered_map<std::uintptr_t, ObjectEntry>& Table() {
   static std::unordered_map<std::uintptr_t, ObjectEntry> table;
@@ -146,31 +183,28 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
   BitmapObject bitmap;
   bitmap.surface->bitsPerPixel = static_cast<int>(bitsPerPixel);
   bitmap.surface->Resize(width, height, 0);
-  if (bits) {
-    const auto* bytes = static_cast<const BYTE*>(bits);
-    if (bitsPerPixel == kMono) {
-      const UINT stride = RowBytes(static_cast<UINT>(width), kMono);
-      for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-          const BYTE b = bytes[static_cast<UINT>(y) * stride + static_cast<UINT>(x) / kBitsPerByte];
-          const bool set = (b >> (kBitsPerByte - 1 - static_cast<UINT>(x) % kBitsPerByte)) & 1;
-          bitmap.surface->At(x, y) = set ? RGB(255, 255, 255) : RGB(0, 0, 0);
-        }
-      }
-    } else {
-      // 32-bit rows are BGRA in memory, as a DIB: 0x00RRGGBB per DWORD.
-      for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-          DWORD v = 0;
-          const size_t index = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
-          std::memcpy(&v, bytes + index * sizeof(DWORD), sizeof(DWORD));
-          bitmap.surface->At(x, y) = RGB(static_cast<BYTE>(v >> kDibRedShift), static_cast<BYTE>(v >> kDibGreenShift),
-                                         static_cast<BYTE>(v));
-        }
-      }
-    }
-  }
+  if (bits) WriteBits(*bitmap.surface, static_cast<const BYTE*>(bits), height);
   return AddObject(std::move(bitmap));
+}
+
+LONG GetBitmapBits(HBITMAP hbitmap, LONG size, LPVOID bits) {
+  const BitmapObject* bitmap = Find<BitmapObject>(hbitmap);
+  if (!bitmap || !bits || size <= 0) return 0;
+  const win32::Surface& s = *bitmap->surface;
+  const UINT stride = RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel));
+  const int rows = stride == 0 ? 0 : std::min<int>(s.height, static_cast<int>(static_cast<UINT>(size) / stride));
+  ReadBits(s, static_cast<BYTE*>(bits), rows);
+  return static_cast<LONG>(static_cast<UINT>(rows) * stride);
+}
+
+LONG SetBitmapBits(HBITMAP hbitmap, DWORD size, const void* bits) {
+  BitmapObject* bitmap = Find<BitmapObject>(hbitmap);
+  if (!bitmap || !bits) return 0;
+  win32::Surface& s = *bitmap->surface;
+  const UINT stride = RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel));
+  const int rows = stride == 0 ? 0 : std::min<int>(s.height, static_cast<int>(size / stride));
+  WriteBits(s, static_cast<const BYTE*>(bits), rows);
+  return static_cast<LONG>(static_cast<UINT>(rows) * stride);
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {

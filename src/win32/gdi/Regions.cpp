@@ -174,6 +174,19 @@ int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
   return ClipWith(hdc, RECT{left, top, right, bottom}, RGN_DIFF);
 }
 
+// Whether any part of the logical rectangle lies inside the DC's clipping area.
+BOOL RectVisible(HDC hdc, const RECT* rect) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || !rect) return FALSE;
+  RECT box{};
+  if (GetClipBox(hdc, &box) == ERROR || !IntersectRect(&box, &box, rect)) return FALSE;
+  if (!dc->attr.hasClip) return TRUE;
+  OffsetRect(&box, dc->attr.viewportOrigin.x, dc->attr.viewportOrigin.y);  // device coordinates, as the clip
+  RECT overlap{};
+  return std::any_of(dc->attr.clip.begin(), dc->attr.clip.end(),
+                     [&](const RECT& part) { return IntersectRect(&overlap, &part, &box) != FALSE; });
+}
+
 int GetClipBox(HDC hdc, RECT* rect) {
   DeviceContext* dc = FindDC(hdc);
   const win32::Surface* target = dc ? TargetOf(*dc) : nullptr;

@@ -23,6 +23,7 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
   display.dpiX = options.dpi;
   display.dpiY = options.dpi;
   display.screen.Resize(options.width, options.height, state.desktopColor);
+  display.damage = RECT{0, 0, options.width, options.height};
 }
 
 // Counts down what the old desktop still held, as if it had been destroyed.
@@ -83,6 +84,10 @@ POINT OriginInTopLevel(const WindowRecord* w) {
     origin.x += w->rect.left;
     origin.y += w->rect.top;
     w = Find(w->parent);
+  }
+  if (w) {
+    origin.x -= w->surfaceArea.left;
+    origin.y -= w->surfaceArea.top;
   }
   return origin;
 }

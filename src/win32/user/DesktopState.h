@@ -93,6 +93,8 @@ WindowRecord& DesktopRecord();
 WindowRecord* TopLevelOf(WindowRecord* w);
 POINT ScreenOrigin(const WindowRecord* w);     // client (0, 0) in screen pixels
 POINT OriginInTopLevel(const WindowRecord* w);  // client (0, 0) in its top-level's surface
+// The surface of top-level window w, made (white) on first use.
+Surface& SurfaceOf(WindowRecord* w);
 RECT ScreenRect(const WindowRecord* w);
 bool IsReallyVisible(const WindowRecord* w);    // it and all its parents are visible
 DWORD Now();

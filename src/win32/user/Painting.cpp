@@ -13,6 +13,13 @@ constexpr COLORREF kNewSurfaceColor = RGB(0xFF, 0xFF, 0xFF);
 
 RECT ClientRect(const WindowRecord* w) { return RECT{0, 0, w->Width(), w->Height()}; }
 
+// The part of top-level window w on the screen, in window coordinates.
+RECT OnScreenArea(const WindowRecord* w) {
+  const win32::Surface& screen = win32::TheDisplay().screen;
+  return Intersect(ClientRect(w), RECT{-w->rect.left, -w->rect.top, screen.width - w->rect.left,
+                                       screen.height - w->rect.top});
+}
+
 // The part of w not cut off by its ancestors, in its top-level's surface coordinates.
 RECT VisibleInTopLevel(const WindowRecord* w) {
   const POINT o = OriginInTopLevel(w);
@@ -99,15 +106,32 @@ void PaintNow(WindowRecord* w) {
   if ((w = Find(hwnd))) Validate(w, nullptr);
 }
 
-void ResizeSurface(WindowRecord* w) {
-  if (!w->surface) return;
-  win32::Surface resized;
-  resized.Resize(w->Width(), w->Height(), kNewSurfaceColor);
-  const win32::Surface& old = *w->surface;
-  for (int y = 0; y < std::min(old.height, resized.height); ++y) {
-    for (int x = 0; x < std::min(old.width, resized.width); ++x) resized.At(x, y) = old.At(x, y);
+win32::Surface& SurfaceOf(WindowRecord* w) {
+  if (!w->surface) {
+    w->surface = std::make_unique<win32::Surface>();
+    w->surfaceArea = OnScreenArea(w);
+    w->surface->Resize(w->surfaceArea.right - w->surfaceArea.left, w->surfaceArea.bottom - w->surfaceArea.top,
+                       kNewSurfaceColor);
   }
-  *w->surface = std::move(resized);
+  return *w->surface;
+}
+
+void FitSurface(WindowRecord* w) {
+  if (!w->surface) return;
+  const RECT area = OnScreenArea(w);
+  const RECT old = w->surfaceArea;
+  if (EqualRect(&area, &old)) return;
+  win32::Surface fitted;
+  fitted.Resize(area.right - area.left, area.bottom - area.top, kNewSurfaceColor);
+  const RECT kept = Intersect(area, old);
+  for (int y = kept.top; y < kept.bottom; ++y) {
+    std::copy_n(&w->surface->At(kept.left - old.left, y - old.top), kept.right - kept.left,
+                &fitted.At(kept.left - area.left, y - area.top));
+  }
+  *w->surface = std::move(fitted);
+  w->surfaceArea = area;
+  // Pixels that come onto the screen were never kept: the window paints them again.
+  if (!EqualRect(&kept, &area)) InvalidateClient(w, nullptr, true, true);
 }
 
 }  // namespace win32::userimpl
@@ -117,7 +141,8 @@ HDC GetDC(HWND hwnd) {
   WindowRecord* w = Find(hwnd);
   if (!w) return nullptr;
   WindowRecord* top = TopLevelOf(w);
-  HDC hdc = win32::CreateSurfaceDC(top->surface.get(), OriginInTopLevel(w), VisibleInTopLevel(w));
+  win32::Surface& surface = SurfaceOf(top);  // first: it places the top-level's origin
+  HDC hdc = win32::CreateSurfaceDC(&surface, OriginInTopLevel(w), VisibleInTopLevel(w));
   if (w->region) SelectClipRgn(hdc, w->region);  // the window's shape (client = window here)
   if (w->style & WS_CLIPCHILDREN) {
     for (HWND h : w->children) {
@@ -131,12 +156,12 @@ HDC GetDC(HWND hwnd) {
 HDC GetWindowDC(HWND hwnd) { return GetDC(hwnd); }
 
 int ReleaseDC(HWND hwnd, HDC hdc) {
+  const RECT drawn = win32::DrawnArea(hdc);
   if (!hdc || !DeleteDC(hdc)) return 0;
   // What was drawn reaches the screen now; the screen's own DC draws there directly.
   if (WindowRecord* w = Find(hwnd); w && w != &DesktopRecord() && IsReallyVisible(w)) {
-    const RECT visible = VisibleInTopLevel(w);
     const RECT top = ScreenRect(TopLevelOf(w));
-    MarkScreenDirty(Offset(visible, top.left, top.top));
+    MarkScreenDirty(Offset(drawn, top.left, top.top));
   }
   return 1;
 }

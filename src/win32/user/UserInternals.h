@@ -21,7 +21,7 @@ bool IsInSubtree(HWND hwnd, const WindowRecord* root);
 void InvalidateClient(WindowRecord* w, const RECT* clientRect, bool erase, bool children);
 HWND NextWindowToPaint(HWND within);  // nullptr: any window
 void PaintNow(WindowRecord* w);  // sends WM_PAINT if an update is pending
-void ResizeSurface(WindowRecord* w);
+void FitSurface(WindowRecord* w);  // a top-level moved or resized: its surface follows
 
 // Timers.cpp
 bool PostDueTimer();  // posts WM_TIMER for the first due timer; false if none

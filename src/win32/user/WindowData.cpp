@@ -22,10 +22,8 @@ void Reparent(WindowRecord* w, HWND newParent) {
   w->child = newParent != DesktopHandle();
   if (w->child) {
     w->surface.reset();
+    w->surfaceArea = RECT{};
     w->owner = nullptr;
-  } else if (!w->surface) {
-    w->surface = std::make_unique<win32::Surface>();
-    ResizeSurface(w);
   }
   LinkToParent(w, HWND_TOP);
 }

@@ -70,7 +70,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   if (!moved) pos.flags |= SWP_NOMOVE;
   if (!sized) pos.flags |= SWP_NOSIZE;
   w->rect = RECT{pos.x, pos.y, pos.x + std::max(0, pos.cx), pos.y + std::max(0, pos.cy)};
-  if (sized) ResizeSurface(w);
+  if (moved || sized) FitSurface(w);
   if (!(flags & SWP_NOZORDER)) ApplyZOrder(w, insertAfter);
   if (flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
   if (flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;

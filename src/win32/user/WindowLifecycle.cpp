@@ -69,10 +69,6 @@ HWND Create(DWORD exStyle, const std::string& className, const std::string& name
   width = std::max(0, OrDefault(width, kDefaultWindowSize));
   height = std::max(0, OrDefault(height, kDefaultWindowSize));
   w->rect = RECT{x, y, x + width, y + height};
-  if (!child) {
-    w->surface = std::make_unique<win32::Surface>();
-    ResizeSurface(w);
-  }
   state.windows.emplace(reinterpret_cast<std::uintptr_t>(w->hwnd), std::move(record));
   LinkToParent(w, HWND_TOP);
   win32::CountCreated(win32::ObjectKind::Window);

@@ -46,7 +46,10 @@ struct WindowRecord {
   RECT update{};
 
   std::vector<HWND> children;        // z-order, top first
-  std::unique_ptr<Surface> surface;  // top-level windows draw here
+  // Top-level windows draw here. Made when first needed; it holds only the part of the window
+  // on the screen, `surfaceArea` (window coordinates), as nothing shows the rest.
+  std::unique_ptr<Surface> surface;
+  RECT surfaceArea{};
 
   bool IsChild() const { return child; }
   bool IsVisibleStyle() const { return (style & WS_VISIBLE) != 0; }

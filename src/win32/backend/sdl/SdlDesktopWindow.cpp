@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "win32/backend/sdl/SdlKeyMap.h"
+#include "win32/gdi.h"
 #include "win32/user/UserInternals.h"
 
 namespace win32::sdl {
@@ -101,10 +102,12 @@ SdlDesktopWindow::SdlDesktopWindow(const SdlWindowOptions& options) {
 
 SdlDesktopWindow::~SdlDesktopWindow() { TheDesktop().SetEventWait(nullptr); }
 
-void SdlDesktopWindow::Present() {
+void SdlDesktopWindow::Present(bool bWholeScreen) {
   const Surface& screen = TheDesktop().Screen();
-  const RECT changed = m_Damage.TakeChanges(screen);
-  if (changed.right <= changed.left || changed.bottom <= changed.top) return;
+  const RECT whole{0, 0, screen.width, screen.height};
+  const RECT damage = TheDesktop().TakeScreenDamage();
+  RECT changed = whole;
+  if (!bWholeScreen && !IntersectRect(&changed, &damage, &whole)) return;
   const SDL_Rect area{changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top};
   const COLORREF* first = screen.pixels.data() + static_cast<std::size_t>(area.y) * screen.width + area.x;
   SDL_UpdateTexture(m_Texture.get(), &area, first, screen.width * kBytesPerPixel);
@@ -142,8 +145,7 @@ void SdlDesktopWindow::OnWindowEvent(const SDL_WindowEvent& event) {
   switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE: RequestClose(); break;
     case SDL_WINDOWEVENT_EXPOSED:
-      m_Damage.Forget();
-      Present();
+      Present(true);
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
       ReleaseHeldKeys();

@@ -10,7 +10,6 @@
 
 #include <SDL.h>
 
-#include "win32/backend/sdl/ScreenDamage.h"
 #include "win32/desktop.h"
 
 namespace win32::sdl {
@@ -40,8 +39,9 @@ class SdlDesktopWindow {
   void SetCloseHandler(std::function<void()> onClose) { m_OnClose = std::move(onClose); }
 
  private:
-  // Uploads what changed on the desktop's screen since it was last shown and shows it.
-  void Present();
+  // Uploads what the desktop recorded as changed on its screen since it was last shown (or
+  // the whole screen, when the OS lost the window's contents) and shows it.
+  void Present(bool bWholeScreen = false);
   bool WaitForEvents();
   void Dispatch(const SDL_Event& event);
   void OnWindowEvent(const SDL_WindowEvent& event);
@@ -62,7 +62,6 @@ class SdlDesktopWindow {
   std::unique_ptr<SDL_Window, void (*)(SDL_Window*)> m_Window{nullptr, SDL_DestroyWindow};
   std::unique_ptr<SDL_Renderer, void (*)(SDL_Renderer*)> m_Renderer{nullptr, SDL_DestroyRenderer};
   std::unique_ptr<SDL_Texture, void (*)(SDL_Texture*)> m_Texture{nullptr, SDL_DestroyTexture};
-  ScreenDamage m_Damage;
   std::set<int> m_HeldKeys;
   POINT m_Pointer{-1, -1};
   bool m_NoMoreInput = false;

@@ -1,0 +1,203 @@
+// The peer of bench/scenarios.cpp: the same scenarios done with Qt 5 widgets (Fusion style,
+// offscreen platform) — a 1024 x 768 main window with a menu bar of eight menus of twenty
+// actions, each with an icon and a name — driven by mouse events sent to the menu bar.
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStyleFactory>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "SideBySide.h"
+
+namespace {
+
+using namespace side_by_side;
+
+constexpr int kIconSize = 16;
+constexpr int kIconCount = 4;
+const QColor kIconColour(40, 160, 90);
+
+void Settle() { QApplication::processEvents(); }
+
+class Host {
+ public:
+  explicit Host(bool bShow = true) {
+    m_Window.resize(kWindowWidth, kWindowHeight);
+    m_Window.move(0, 0);
+    for (int k = 0; k < kIconCount; ++k) {
+      QPixmap pixmap(kIconSize, kIconSize);
+      pixmap.fill(kIconColour);
+      m_Icons.emplace_back(pixmap);
+    }
+    if (bShow) Show();
+  }
+
+  void Show() {
+    m_Window.show();
+    Settle();
+  }
+  QMainWindow& Window() { return m_Window; }
+  QMenuBar& Bar() { return *m_Window.menuBar(); }
+
+  void BuildMenus() {
+    for (int m = 1; m <= kMenuCount; ++m) AddMenu("Menu" + std::to_string(m), kItemsPerMenu, true);
+    Settle();
+  }
+  void AddMenu(const std::string& name, int items, bool bKeyed) {
+    QMenu* menu = Bar().addMenu(QString::fromStdString("&" + name));
+    menu->setObjectName(QString::fromStdString(name));
+    for (int i = 1; i <= items; ++i) {
+      const std::string item = name + "Item" + std::to_string(i);
+      QAction* action = menu->addAction(m_Icons[static_cast<std::size_t>(i % kIconCount)],
+                                        QString::fromStdString("&" + item));
+      if (bKeyed) action->setObjectName(QString::fromStdString(item));
+    }
+  }
+
+  QPoint CaptionPoint(int iMenu) { return Bar().actionGeometry(Bar().actions().at(iMenu - 1)).center(); }
+  void Send(QEvent::Type type, QPoint pt) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, pt, Bar().mapToGlobal(pt), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&Bar(), &event);
+  }
+  // Press and release on a caption, then let the menu paint.
+  void ClickCaption(int iMenu) {
+    const QPoint pt = CaptionPoint(iMenu);
+    Send(QEvent::MouseMove, pt);
+    Send(QEvent::MouseButtonPress, pt);
+    Send(QEvent::MouseButtonRelease, pt);
+    Settle();
+  }
+  QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+  void CloseMenu() {
+    if (QMenu* menu = OpenMenu()) menu->hide();
+    Settle();
+  }
+
+ private:
+  QMainWindow m_Window;
+  std::vector<QIcon> m_Icons;
+};
+
+void BM_Build8x20(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto host = std::make_unique<Host>();
+    state.ResumeTiming();
+    host->BuildMenus();
+    state.PauseTiming();
+    host.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Build8x20)->Unit(benchmark::kMicrosecond);
+
+void BM_ShowFirstPaint(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto host = std::make_unique<Host>(false);
+    host->BuildMenus();
+    state.ResumeTiming();
+    host->Show();
+    state.PauseTiming();
+    host.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ShowFirstPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRedraw1024x768(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  for (auto _ : state) host.Window().repaint();
+}
+BENCHMARK(BM_FullRedraw1024x768)->Unit(benchmark::kMicrosecond);
+
+void BM_HoverCaptionToCaption(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  const QPoint from = host.CaptionPoint(kHoverFrom);
+  const QPoint to = host.CaptionPoint(kHoverFrom + 1);
+  bool bThere = false;
+  for (auto _ : state) {
+    host.Send(QEvent::MouseMove, bThere ? from : to);
+    Settle();
+    bThere = !bThere;
+  }
+}
+BENCHMARK(BM_HoverCaptionToCaption)->Unit(benchmark::kMicrosecond);
+
+void BM_MenuOpenPaintClose20(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  for (auto _ : state) {
+    host.ClickCaption(1);
+    if (host.OpenMenu() == nullptr) state.SkipWithError("the menu did not open");
+    host.CloseMenu();
+  }
+}
+BENCHMARK(BM_MenuOpenPaintClose20)->Unit(benchmark::kMicrosecond);
+
+void BM_MenuFirstPopup(benchmark::State& state) {
+  const int items = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto host = std::make_unique<Host>();
+    host->AddMenu("Long", items, false);
+    Settle();
+    state.ResumeTiming();
+    host->ClickCaption(1);
+    state.PauseTiming();
+    if (host->OpenMenu() == nullptr) state.SkipWithError("the menu did not open");
+    host->CloseMenu();
+    host.reset();
+    state.ResumeTiming();
+  }
+  state.counters["per_item"] = benchmark::Counter(static_cast<double>(items), benchmark::Counter::kIsIterationInvariantRate |
+                                                                           benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_MenuFirstPopup)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_KeyedItemsBuild(benchmark::State& state) {
+  const int items = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto host = std::make_unique<Host>();
+    state.ResumeTiming();
+    host->AddMenu("Long", items, true);
+    Settle();
+    state.PauseTiming();
+    host.reset();
+    state.ResumeTiming();
+  }
+  state.counters["per_item"] = benchmark::Counter(static_cast<double>(items), benchmark::Counter::kIsIterationInvariantRate |
+                                                                           benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_KeyedItemsBuild)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_FirstMenuOpenInProcess(benchmark::State& state) { RunInFreshProcess(state, "first-menu-open"); }
+BENCHMARK(BM_FirstMenuOpenInProcess)->UseManualTime()->Iterations(10)->Unit(benchmark::kMicrosecond);
+
+double FreshScenario(const std::string& name) {
+  if (name != "first-menu-open") return -1;
+  Host host;
+  host.BuildMenus();
+  return SecondsOf([&] { host.ClickCaption(1); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  return side_by_side::Main(argc, argv, FreshScenario);
+}
