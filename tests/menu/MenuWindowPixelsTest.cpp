@@ -273,7 +273,7 @@ TEST_F(MenuWindowPixelsTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
   items->Add({.Caption = "&Grid", .Infrequent = true, .Key = "Grid"});
   HWND hWnd = Drop(1);
   const frmMenu& form = Menu(hWnd);
-  const COLORREF fill = ComposeRGB(SchemeColor(ColorInfrequentFill, tsMS2003, XPBlue));
+  const COLORREF fill = styles::PaletteFor(tsMS2003, XPBlue).InfrequentFill;
   const int x = form.Size().cx - 12;  // right of the captions, inside the frame
   for (int y = form.Layout().Row(1).lBandTop; y < form.Layout().Row(2).lBandBottom; ++y)
     EXPECT_EQ(Pixel(hWnd, x, y), fill) << "y " << y;
