@@ -88,12 +88,14 @@ void MirelMenuBar20::OnMenuTableChanged(const tMenuTableChange& change) {
   for (int* index : {&m_iBarHoverIndex, &m_iBarSelectedIndex, &m_iBarDroppedIndex}) {
     if (*index != kNoBarMenu) *index = change.MenuAfter(*index) == 0 ? kNoBarMenu : change.MenuAfter(*index);
   }
+  // The bar first: closing menus below repaints it from its layout.
+  if (change.ChangesMenus()) {
+    if (m_bRedrawEnabled)
+      LayoutAndRepaintBar();
+    else
+      m_BarLayout.captions.clear();  // laid out again when redrawing resumes
+  }
   FollowOpenMenuWindows(change);
-  if (!change.ChangesMenus()) return;
-  if (m_bRedrawEnabled)
-    LayoutAndRepaintBar();
-  else
-    m_BarLayout.captions.clear();  // laid out again when redrawing resumes
 }
 
 // A window whose menu is gone takes every menu with it; one whose items changed shows the
