@@ -272,6 +272,10 @@ void MirelMenuBar20::DropAdjacentBarMenu(int iStep) {
 }
 
 void MirelMenuBar20::OpenPopUpMenu(int iMenu, float X, float Y) {
+  if (std::exchange(m_bAltMode, false)) {  // a pop-up takes the keyboard from the captions
+    m_iBarHoverIndex = kNoBarMenu;
+    BlitFace();
+  }
   tMenuWindowRequest request;
   request.iMenu = iMenu;
   request.X = X;
@@ -449,7 +453,8 @@ bool MirelMenuBar20::TrackingKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, 
     bHandled = true;
     return true;
   }
-  if (bRepeat || m_bDropped || iVirtKey == VK_RETURN || iVirtKey == VK_ESCAPE || IsArrowKey(iVirtKey)) return true;
+  // With any menu open (a pop-up included) the open menu has the keys, not the captions.
+  if (bRepeat || m_bDropped || !m_OpenMenuWindows.empty() || iVirtKey == VK_RETURN || iVirtKey == VK_ESCAPE || IsArrowKey(iVirtKey)) return true;
   for (int i = 1; i <= m_Menus.Count(); ++i) {
     const tMenuInfo& menu = m_Menus.Menu(i);
     if (!MenuBarLayout::IsBarMenu(menu) || !IsTrue(menu.cMEnabled)) continue;

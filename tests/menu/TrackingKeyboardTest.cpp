@@ -58,7 +58,7 @@ TEST_F(TrackingTest, AMnemonicPressedWithAltHeldDropsItsMenu) {
   ExpectAllClosedAndNothingLeaked();
 }
 
-// A second Alt, Esc with no menu open, any press and a change of activation leave Alt mode;
+// A second Alt, Esc with no menu open, any press, a pop-up and a change of activation leave Alt mode;
 // a plain letter afterwards drops nothing.
 TEST_F(TrackingTest, WhatLeavesAltModeAndALetterThenDropsNothing) {
   AddDocument();
@@ -68,6 +68,10 @@ TEST_F(TrackingTest, WhatLeavesAltModeAndALetterThenDropsNothing) {
       {"press on the form", [&] { ClickAt(POINT{300, 300}); }},
       {"press in the document", [&] { ClickAt(DocumentPoint()); }},
       {"press on the bar past the captions", [&] { ClickAt(POINT{CaptionPoint(kView).x + 150, CaptionPoint(kView).y}); }},
+      {"a pop-up menu opening", [&] {  // the pop-up has the keys: 'E' is its Edit item's mnemonic
+         m_Bar->PopUpMenu("View", static_cast<float>(400 * Twips()), static_cast<float>(200 * Twips()));
+         Desktop().KeyPress(VK_ESCAPE);
+       }},
       {"another application", [&] {
          Desktop().SetApplicationActive(false);
          Desktop().SetApplicationActive(true);

@@ -1,7 +1,9 @@
 // Active window, focus and enabled state. One application runs on the desktop, so
 // WM_ACTIVATEAPP is sent when activation comes from or goes to no window at all.
 #include <utility>
+#include <vector>
 
+#include "win32/gdi.h"
 #include "win32/user/UserInternals.h"
 
 using namespace win32::userimpl;
@@ -34,6 +36,19 @@ HWND Successor(const WindowRecord* leaving) {
   return nullptr;
 }
 
+// A window brought to the top shows again only the parts visible windows above it covered.
+void ShowWhatWasCovered(const WindowRecord* raised, const std::vector<HWND>& orderBefore) {
+  const RECT rcRaised = ScreenRect(raised);
+  for (HWND h : orderBefore) {
+    if (h == raised->hwnd) return;
+    const WindowRecord* above = Find(h);
+    if (above == nullptr || !above->IsVisibleStyle()) continue;
+    const RECT rcAbove = ScreenRect(above);
+    RECT covered{};
+    if (IntersectRect(&covered, &rcRaised, &rcAbove) != FALSE) MarkScreenDirty(covered);
+  }
+}
+
 }  // namespace
 
 namespace win32::userimpl {
@@ -53,7 +68,7 @@ void ActivateTopLevel(HWND hwnd, WORD how) {
   if (next) {
     const std::vector<HWND> before = DesktopRecord().children;
     BringToTop(next);
-    if (DesktopRecord().children != before) MarkScreenDirty(ScreenRect(next));
+    ShowWhatWasCovered(next, before);
   }
   if (old == nextHandle) return;
   if (WindowRecord* o = Find(old)) {
