@@ -11,6 +11,13 @@ enum ctsVisualStyleConstants : std::int32_t { tsMS2003 = 0, tsMSNet = 1, tsMSIE 
 inline constexpr int kThemeCount = 3;
 inline constexpr int kVisualStyleCount = 3;
 
+// VisualStyle and Theme are stored unchecked (lets and saved settings take any value); one
+// outside the known values draws as the default, so no paint or drop fails on it.
+constexpr ctsVisualStyleConstants DrawnVisualStyle(ctsVisualStyleConstants style) {
+  return style >= 0 && style < kVisualStyleCount ? style : tsMS2003;
+}
+constexpr ctsThemes DrawnTheme(ctsThemes theme) { return theme >= 0 && theme < kThemeCount ? theme : XPBlue; }
+
 enum ctsBandSizeConstants : std::int32_t {
   bs16x16 = 0,
   bs24x24 = 1,

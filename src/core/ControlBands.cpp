@@ -49,10 +49,10 @@ std::int16_t ControlBands::AddBand(std::string sKey, std::int16_t iLineIndex, st
   s.BeginUpdate();
   s.SetEnabled(bEnabled);
   s.SetCtrlEnabled(IsTrue(m_Control.Enabled()));
-  s.SetBandHeight(m_Control.BandSize(m_Control.DefaultBandSize()));
+  s.SetBandHeight(m_Control.DefaultBandHeight());
   s.SetWidth(lWidth);
-  s.SetTheme(m_Control.Theme());
-  s.SetVisualStyle(m_Control.VisualStyle());
+  s.SetTheme(DrawnTheme(m_Control.Theme()));
+  s.SetVisualStyle(DrawnVisualStyle(m_Control.VisualStyle()));
   s.SetfToolTipPreTimer(m_Control.ToolTipPreTime());
   s.SetfToolTipPostTimer(m_Control.ToolTipPostTime());
   s.fInit(*this);

@@ -169,6 +169,9 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   float TwipsPerPixelX() const { return m_sngTwipsPerPixelX; }
   float TwipsPerPixelY() const { return m_sngTwipsPerPixelY; }
   std::int16_t BandSize(ctsBandSizeConstants size) const;
+  // The height bands take: DefaultBandSize's entry, or bs16x16's for a stored value outside the
+  // table (stored unchecked, it must not fail every later layout).
+  std::int16_t DefaultBandHeight() const;
   const tImageListSlot& ImageListSlot(ctsMBImageListTypeConstants slot) const;
   OLE_COLOR BorderColor() const { return m_lBorderColor; }
   OLE_COLOR DefaultCaptionForeColor() const { return m_lDefaultCaptionForeColor; }
@@ -356,8 +359,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   tBarLayoutInput BarLayoutInput() const;
   tBarLook BarLook() const;
   styles::eBarCaption PressedCaption() const;
-  // VisualStyle and Theme are stored unchecked (lets and saved settings take any value); one
-  // outside the known values draws as the default, so no paint or drop fails on it.
+  // The stored VisualStyle and Theme, or the defaults for values outside the known ones.
   ctsVisualStyleConstants DrawnVisualStyle() const;
   ctsThemes DrawnTheme() const;
   // Image-list slot 0..3; the runtime's subscript error (9) outside.

@@ -11,11 +11,9 @@
 #include "render/ResourceBitmaps.h"
 #include "render/modFontConv.h"
 
-ctsVisualStyleConstants MirelMenuBar20::DrawnVisualStyle() const {
-  return m_eVisualStyle >= 0 && m_eVisualStyle < kVisualStyleCount ? m_eVisualStyle : tsMS2003;
-}
+ctsVisualStyleConstants MirelMenuBar20::DrawnVisualStyle() const { return ::DrawnVisualStyle(m_eVisualStyle); }
 
-ctsThemes MirelMenuBar20::DrawnTheme() const { return m_eTheme >= 0 && m_eTheme < kThemeCount ? m_eTheme : XPBlue; }
+ctsThemes MirelMenuBar20::DrawnTheme() const { return ::DrawnTheme(m_eTheme); }
 
 tBarLook MirelMenuBar20::BarLook() const {
   tBarLook look;
@@ -52,7 +50,7 @@ void MirelMenuBar20::LayoutAndRepaintBar() {
   if (!m_bRedrawEnabled) return;
   RedrawBarBase();
   int heightPx = m_BarLayout.lBarHeight;
-  if (Ambient().UserMode()) heightPx = m_Bands.PlaceBands(m_BarLayout.lBarHeight, BandSize(m_eDefaultBandSize));
+  if (Ambient().UserMode()) heightPx = m_Bands.PlaceBands(m_BarLayout.lBarHeight, DefaultBandHeight());
   const float heightTwips = static_cast<float>(heightPx) * m_sngTwipsPerPixelY;
   if (Extender().Height() != heightTwips) {
     Extender().SetHeight(heightTwips);

@@ -1,6 +1,8 @@
 // Saving and loading the control's settings through the container's property bag. Loading
 // stores each value directly in its field: the lets' checks, notifications and repaints do
 // not run.
+#include <algorithm>
+
 #include "container/AutomationError.h"
 #include "container/StdFont.h"
 #include "core/MirelMenuBar20.h"
@@ -24,6 +26,10 @@ OLE_COLOR ReadColour(const PropertyBag& bag, const char* key, OLE_COLOR byDefaul
 }
 std::int32_t ReadLong(const PropertyBag& bag, const char* key, std::int32_t byDefault) {
   return CLng(bag.ReadProperty(key, Variant::Long(byDefault)));
+}
+// Tip times load unchecked, as stored; their timers take them within the range a timer has.
+UINT TipTimerInterval(std::int32_t lStored) {
+  return static_cast<UINT>(std::clamp(lStored, std::int32_t{0}, static_cast<std::int32_t>(Timer::kMaxInterval)));
 }
 std::string ReadString(const PropertyBag& bag, const char* key, const std::string& byDefault) {
   return CStr(bag.ReadProperty(key, Variant(byDefault)));
@@ -117,9 +123,9 @@ void MirelMenuBar20::ReadProperties(PropertyBag& bag) {
   m_bMenuShadows = ReadBool(bag, "MenuShadows", true);
   m_bRightToLeft = ReadBool(bag, "RightToLeft", false);
   m_lToolTipPreTime = ReadLong(bag, "ToolTipPreTime", kToolTipPreTime);
-  m_ToolTipPreTimer.SetInterval(static_cast<UINT>(m_lToolTipPreTime));
+  m_ToolTipPreTimer.SetInterval(TipTimerInterval(m_lToolTipPreTime));
   m_lToolTipPostTime = ReadLong(bag, "ToolTipPostTime", kToolTipPostTime);
-  m_ToolTipPostTimer.SetInterval(static_cast<UINT>(m_lToolTipPostTime));
+  m_ToolTipPostTimer.SetInterval(TipTimerInterval(m_lToolTipPostTime));
   m_lToolTipBackColor = ReadColour(bag, "ToolTipBackColor", kToolTipBackColor);
   m_lToolTipForeColor = ReadColour(bag, "ToolTipForeColor", 0);
   m_lToolTipBorderColor = ReadColour(bag, "ToolTipBorderColor", 0);

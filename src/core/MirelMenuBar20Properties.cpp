@@ -103,7 +103,7 @@ void MirelMenuBar20::SetTheme(ctsThemes value) {
   m_eTheme = value;
   PropertyChanged("Theme");
   // Bands keep the value while updates are held and refresh when they resume.
-  m_Bands.PushTheme(value);
+  m_Bands.PushTheme(DrawnTheme());
   if (!m_bRedrawEnabled) return;
   RedrawBarBase();
   PaintFace();
@@ -159,17 +159,22 @@ void MirelMenuBar20::SetVisualStyle(ctsVisualStyleConstants value) {
   m_eVisualStyle = value;
   PropertyChanged("VisualStyle");
   if (!m_bRedrawEnabled) {
-    m_Bands.PushVisualStyle(value);
+    m_Bands.PushVisualStyle(DrawnVisualStyle());
     return;
   }
   ResizeRoutine();
-  m_Bands.PushVisualStyle(value);
+  m_Bands.PushVisualStyle(DrawnVisualStyle());
   PaintFace();
 }
 
 std::shared_ptr<cMenus> MirelMenuBar20::Menus() const { return std::make_shared<cMenus>(m_hWndMB); }
 
 std::shared_ptr<cBands> MirelMenuBar20::Bands() const { return std::make_shared<cBands>(m_hWndMB); }
+
+std::int16_t MirelMenuBar20::DefaultBandHeight() const {
+  const bool bKnown = m_eDefaultBandSize >= bs16x16 && m_eDefaultBandSize <= bsCustom;
+  return m_aBandSizes[static_cast<size_t>(bKnown ? m_eDefaultBandSize : bs16x16)];
+}
 
 std::int16_t MirelMenuBar20::BandSize(ctsBandSizeConstants size) const {
   if (size < bs16x16 || size > bsCustom) RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);

@@ -222,6 +222,17 @@ TEST_F(BandsOnForm, ControlSettingsReachEveryBand) {
   EXPECT_EQ(25, Bands()->Item(1)->Height());
   EXPECT_EQ(9, ErrorOf([&] { m_Bar->SetDefaultBandSize(static_cast<ctsBandSizeConstants>(6)); }));
   EXPECT_EQ(25, Bands()->Item(1)->Height());
+  EXPECT_EQ(0, ErrorOf([&] { Bands()->Add(); }));  // stored unchecked: laid out at bs16x16's height
+  EXPECT_EQ(25, Bands()->Item(3)->Height());
+  // Values outside the known styles and themes are stored; the bands draw the defaults.
+  m_Bar->SetVisualStyle(static_cast<ctsVisualStyleConstants>(7));
+  m_Bar->SetTheme(static_cast<ctsThemes>(-1));
+  Bands()->Add();
+  for (int p = 1; p <= 4; ++p) {
+    EXPECT_EQ(XPBlue, Surface(p).Theme());
+    EXPECT_EQ(tsMS2003, Surface(p).VisualStyle());
+  }
+  EXPECT_EQ(0, ErrorOf([&] { m_Bar->Refresh(); }));
 }
 
 TEST_F(BandsOnForm, HeldUpdatesRefreshChangedBandsOnce) {

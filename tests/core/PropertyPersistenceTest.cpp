@@ -139,7 +139,8 @@ TEST_F(PropertyPersistenceTest, StyleAndThemeLoadAsThirtyTwoBitValues) {
 TEST_F(PropertyPersistenceTest, UncheckedSavedValuesStillDropCloseAndUnloadLeavingNothing) {
   const std::pair<const char*, Variant> cases[] = {
       {"MenuItemSpacing", Variant::Integer(-50)}, {"VisualStyle", Variant::Long(7)}, {"Theme", Variant::Long(9)},
-      {"ToolTipPreTime", Variant::Long(40000)}};
+      {"ToolTipPreTime", Variant::Long(40000)},   {"ToolTipPreTime", Variant::Long(70000)},
+      {"ToolTipPostTime", Variant::Long(-1)}};
   for (const auto& [key, value] : cases) {
     {
       MemoryPropertyBag bag;
