@@ -10,9 +10,10 @@
 #include "container/Form.h"
 #include "container/ImageList.h"
 #include "core/MirelMenuBar20.h"
-#include "menu/cMenu.h"
-#include "menu/cMenuItems.h"
-#include "menu/cMenus.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenu.h"
+#include "core/automation/cMenuItems.h"
+#include "core/automation/cMenus.h"
 #include "menu/frmMenu.h"
 #include "win32/desktop.h"
 #include "win32/surface.h"
@@ -31,7 +32,6 @@ constexpr COLORREF kIconColour = RGB(40, 160, 90);
 constexpr int kHoveredMenu = 3;
 constexpr int kDroppedMenu = 1;
 constexpr int kHighlightedRow = 7;
-constexpr int kCaptionWindowOffset = 2;  // a drop-down's left edge lies this far left of its caption
 
 // A run-time form holding one menu bar with eight menus of fifteen items, each item with an
 // icon, and menu shadows on (their default).
@@ -63,13 +63,13 @@ class HostedBar {
   HWND Drop(int iMenu) {
     RECT rcBar{};
     GetWindowRect(m_Bar->hWnd(), &rcBar);
-    const tMenuInfo& menu = m_Bar->MenuData().Menu(iMenu);
-    MirelMenuBar20::tMenuWindowRequest request;
+    const tMenuInfo& menu = Inside(*m_Bar).MenuData().Menu(iMenu);
+    MirelMenuBar20Internals::tMenuWindowRequest request;
     request.iMenu = iMenu;
-    request.X = static_cast<float>(menu.cMCollX - kCaptionWindowOffset + rcBar.left) * m_Bar->TwipsPerPixelX();
-    request.Y = static_cast<float>(m_Bar->BarHeight() + rcBar.top) * m_Bar->TwipsPerPixelY();
-    request.lBarHeight = m_Bar->BarHeight();
-    return m_Bar->ShowMenuWindow(request);
+    request.X = static_cast<float>(menu.cMCollX - kCaptionWindowOffset + rcBar.left) * Inside(*m_Bar).TwipsPerPixelX();
+    request.Y = static_cast<float>(Inside(*m_Bar).BarHeight() + rcBar.top) * Inside(*m_Bar).TwipsPerPixelY();
+    request.lBarHeight = Inside(*m_Bar).BarHeight();
+    return Inside(*m_Bar).ShowMenuWindow(request);
   }
 
  private:
@@ -102,14 +102,14 @@ class HostedBar {
 void BM_BarLayoutAndRepaint(benchmark::State& state) {
   HostedBar host;
   for (auto _ : state) host.Bar().EndUpdate();
-  state.counters["paints"] = static_cast<double>(host.Bar().PaintCount());
+  state.counters["paints"] = static_cast<double>(Inside(host.Bar()).PaintCount());
 }
 BENCHMARK(BM_BarLayoutAndRepaint);
 
 void BM_BarPaintWithHover(benchmark::State& state) {
   HostedBar host;
-  host.Bar().SetMouseOverBar(true);
-  host.Bar().SetBarHoverIndex(kHoveredMenu);
+  Inside(host.Bar()).Tracker().SetMouseOverBar(true);
+  Inside(host.Bar()).Tracker().SetHoverIndex(kHoveredMenu);
   for (auto _ : state) host.Bar().Refresh();
 }
 BENCHMARK(BM_BarPaintWithHover);
@@ -135,7 +135,7 @@ void BM_DropDownHighlightedRowRepaint(benchmark::State& state) {
     return;
   }
   form->SetHighlightedRow(kHighlightedRow);
-  for (auto _ : state) host.Bar().RepaintMenuRow(form->hWnd(), kHighlightedRow);
+  for (auto _ : state) form->RepaintRow(kHighlightedRow);
 }
 BENCHMARK(BM_DropDownHighlightedRowRepaint);
 

@@ -18,10 +18,10 @@
 #include "SideBySide.h"
 #include "container/Form.h"
 #include "container/ImageList.h"
-#include "core/MirelMenuBar20.h"
-#include "menu/cMenu.h"
-#include "menu/cMenuItems.h"
-#include "menu/cMenus.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenu.h"
+#include "core/automation/cMenuItems.h"
+#include "core/automation/cMenus.h"
 #include "win32/desktop.h"
 #include "win32/surface.h"
 
@@ -71,7 +71,6 @@ constexpr int kIconSize = 16;
 constexpr int kIconCount = 4;
 constexpr COLORREF kIconColour = RGB(40, 160, 90);
 constexpr int kEmptyBarInset = 10;
-constexpr int kCaptionWindowOffset = 2;  // a drop-down's left edge lies this far left of its caption
 constexpr DWORD kSettleMs = 50;  // the bar's timers after a menu closed
 
 // A run-time form of 1024 x 768 pixels at the screen's corner with one menu bar across it.
@@ -121,26 +120,27 @@ class Host {
   POINT CaptionPoint(int iMenu) {
     RECT rcBar{};
     GetWindowRect(m_Bar->hWnd(), &rcBar);
-    const tMenuInfo& menu = m_Bar->MenuData().Menu(iMenu);
-    return POINT{rcBar.left + menu.cMCollX + menu.cMWidth / 2, rcBar.top + m_Bar->BarHeight() / 2};
+    const tMenuInfo& menu = Inside(*m_Bar).MenuData().Menu(iMenu);
+    return POINT{rcBar.left + menu.cMCollX + menu.cMWidth / 2, rcBar.top + Inside(*m_Bar).BarHeight() / 2};
   }
   void ClickCaption(int iMenu) {
     const POINT pt = CaptionPoint(iMenu);
     win32::TheDesktop().MouseMove(pt.x, pt.y);
     win32::TheDesktop().Click();
   }
-  bool MenuOpen() const { return !m_Bar->OpenMenuWindows().empty(); }
+  bool MenuOpen() const { return !Inside(*m_Bar).OpenMenuWindows().empty(); }
   // Opens menu iMenu's drop-down under its caption the way the bar does on a click.
   bool DropMenu(int iMenu) {
     RECT rcBar{};
     GetWindowRect(m_Bar->hWnd(), &rcBar);
-    const tMenuInfo& menu = m_Bar->MenuData().Menu(iMenu);
-    MirelMenuBar20::tMenuWindowRequest request;
+    const MirelMenuBar20Internals inside = Inside(*m_Bar);
+    const tMenuInfo& menu = inside.MenuData().Menu(iMenu);
+    MirelMenuBar20Internals::tMenuWindowRequest request;
     request.iMenu = iMenu;
-    request.X = static_cast<float>(menu.cMCollX - kCaptionWindowOffset + rcBar.left) * m_Bar->TwipsPerPixelX();
-    request.Y = static_cast<float>(m_Bar->BarHeight() + rcBar.top) * m_Bar->TwipsPerPixelY();
-    request.lBarHeight = m_Bar->BarHeight();
-    return m_Bar->ShowMenuWindow(request) != nullptr;
+    request.X = static_cast<float>(menu.cMCollX - kCaptionWindowOffset + rcBar.left) * inside.TwipsPerPixelX();
+    request.Y = static_cast<float>(inside.BarHeight() + rcBar.top) * inside.TwipsPerPixelY();
+    request.lBarHeight = inside.BarHeight();
+    return inside.ShowMenuWindow(request) != nullptr;
   }
   // As the peer's menu->hide(): the menus close without a choice, and the mouse moves on to
   // the bar's empty end (the bar takes a press on the caption it still shows selected as no

@@ -12,6 +12,7 @@
 
 #include "container/RuntimeErrors.h"
 #include "common/ErrorRaiser.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "support/ControlInvariants.h"
 #include "support/FuzzHost.h"
 
@@ -91,7 +92,7 @@ class Session {
     if (pool.size() == kMaxProxies) pool.erase(pool.begin());
     pool.push_back(std::move(proxy));
   }
-  int MenuCount() { return m_Bar->MenuData().Count(); }
+  int MenuCount() { return Inside(*m_Bar).MenuData().Count(); }
 
   void Step() {
     MirelMenuBar20& bar = *m_Bar;

@@ -5,6 +5,6 @@
 #include "core/MirelMenuBar20.h"
 
 // Screen pixel in the middle of bar caption iMenu (1-based).
-POINT CaptionPoint(const MirelMenuBar20& bar, int iMenu);
+POINT CaptionPoint(MirelMenuBar20& bar, int iMenu);
 // Screen pixel over the text of item i (1-based) of the open menu window hWndMenu.
 POINT RowPoint(HWND hWndMenu, int i);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/MirelMenuBar20Internals.h"
 #include "demo_form/DemoAim.h"
 #include "demo_form/DemoForm.h"
 #include "demo_form/DemoMenus.h"
@@ -47,12 +48,12 @@ void OpenFileAndRecentFiles(DemoForm& form) {
   const POINT caption = CaptionPoint(form.Bar(), kFileMenu);
   desktop.MouseMove(caption.x, caption.y);
   desktop.Click();
-  const std::vector<HWND> dropped = form.Bar().OpenMenuWindows();
+  const std::vector<HWND> dropped = Inside(form.Bar()).OpenMenuWindows();
   if (dropped.empty()) return;
   const POINT recent = RowPoint(dropped.back(), kRecentFilesItem);
   desktop.MouseMove(recent.x, recent.y);
   desktop.AdvanceTime(kSubMenuDelay);
-  const std::vector<HWND> cascaded = form.Bar().OpenMenuWindows();
+  const std::vector<HWND> cascaded = Inside(form.Bar()).OpenMenuWindows();
   if (cascaded.size() < 2) return;
   const POINT file = RowPoint(cascaded.back(), kFirstRecentFile);
   desktop.MouseMove(file.x, file.y);

@@ -10,9 +10,9 @@
 #include "container/Form.h"
 #include "container/Screen.h"
 #include "core/MirelMenuBar20.h"
-#include "menu/cMenu.h"
-#include "menu/cMenuItems.h"
-#include "menu/cMenus.h"
+#include "core/automation/cMenu.h"
+#include "core/automation/cMenuItems.h"
+#include "core/automation/cMenus.h"
 #include "win32/desktop.h"
 #include "win32/windows.h"
 

@@ -1,29 +1,31 @@
 // MirelMenuBar20: the public menu-bar user control. The object owns the tables of the system
-// (the menu table here), the appearance settings, the image-list slots, the timers and the
-// event sinks; collection proxies find it again through the window property
-// "MirelMenuBar20:ObjectPtr" on its window.
+// (the menu table here), the appearance settings, the image-list slots, persistence and the
+// event sinks; the bar's tracking and the open pop-ups are parts of its own. Collection
+// proxies find it again through the window property "MirelMenuBar20:ObjectPtr" on its
+// window. Only what a host uses is public: the properties, methods and events.
 #pragma once
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/ImageListSlot.h"
 #include "common/MirelMenuBar20Enums.h"
+#include "common/PopupStack.h"
 #include "container/Timer.h"
 #include "container/UserControl.h"
 #include "container/Variant.h"
 #include "core/AboutBox.h"
+#include "core/BarTracker.h"
 #include "core/ControlBands.h"
 #include "core/EventSinkList.h"
 #include "core/automation/cBands.h"
+#include "core/automation/cMenus.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/MenuBarPainter.h"
 #include "menu/MenuTable.h"
 #include "menu/MenuWindowPlacement.h"
-#include "menu/cMenus.h"
 #include "platform/IKeyboardHookClient.h"
 #include "platform/ISubclass.h"
 #include "platform/MessageInterception.h"
@@ -36,33 +38,14 @@
 
 class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHookClient {
  public:
-  // The window property that carries the control's address.
-  static constexpr const char* kObjectPtrProp = "MirelMenuBar20:ObjectPtr";
-  // Source name of the control's own errors.
-  static constexpr const char* kErrorSource = "MirelMenuBar";
-
-  // Internal spacing = visible value + offset.
-  static constexpr std::int16_t kMenuHeaderSpacingOffset = 4;
-  static constexpr std::int16_t kMenuItemSpacingOffset = 7;
-  static constexpr std::int16_t kToolSpacingOffset = 6;
-  static constexpr std::int16_t kMenuLeftMargin = 24;
-  static constexpr std::int32_t kMinBandHeight = 25;
-  static constexpr std::int32_t kMaxToolTipTime = 30000;
-  static constexpr std::size_t kBandSizeCount = 6;
-  static constexpr std::size_t kImageListSlotCount = 4;
-
   MirelMenuBar20();
   ~MirelMenuBar20() override;
 
   std::string TypeName() const override { return "MirelMenuBar20"; }
 
-  // The control whose window is hWnd, or null when the window is gone or carries no property.
-  static MirelMenuBar20* FromWindow(HWND hWnd);
-
   // ---- events ----
   void Connect(__MirelMenuBar20* sink) { m_Sinks.Connect(sink); }
   void Disconnect(__MirelMenuBar20* sink) { m_Sinks.Disconnect(sink); }
-  const EventSinkList& Sinks() const { return m_Sinks; }
 
   // ---- properties ----
   VARIANT_BOOL ApplyCandyEffects() const { return m_bApplyCandyEffects; }
@@ -155,152 +138,6 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void ClearAll();
   void SetImageList(ctsMBImageListTypeConstants& eSize, Variant& ImageListControl);
 
-  // ---- state other parts of the control rely on ----
-  MenuTable& MenuData() { return m_Menus; }
-  const MenuTable& MenuData() const { return m_Menus; }
-  // The band table, the band surfaces and their operations.
-  ControlBands& BandData() { return m_Bands; }
-  const ControlBands& BandData() const { return m_Bands; }
-  // The off-screen picture of the control's face (null before initialisation).
-  const cMemDC* Face() const { return m_Face.get(); }
-  bool RedrawEnabled() const { return m_bRedrawEnabled; }
-  bool Initialised() const { return m_bInitialised; }
-  HWND HostTopWindow() const { return m_hWndTop; }
-  float TwipsPerPixelX() const { return m_sngTwipsPerPixelX; }
-  float TwipsPerPixelY() const { return m_sngTwipsPerPixelY; }
-  std::int16_t BandSize(ctsBandSizeConstants size) const;
-  // The height bands take: DefaultBandSize's entry, or bs16x16's for a stored value outside the
-  // table (stored unchecked, it must not fail every later layout).
-  std::int16_t DefaultBandHeight() const;
-  const tImageListSlot& ImageListSlot(ctsMBImageListTypeConstants slot) const;
-  OLE_COLOR BorderColor() const { return m_lBorderColor; }
-  OLE_COLOR DefaultCaptionForeColor() const { return m_lDefaultCaptionForeColor; }
-  OLE_COLOR DefaultMenuForeColor() const { return m_lDefaultMenuForeColor; }
-  // Internal spacing values (visible value + offset), as the layout code reads them.
-  std::int16_t MenuHeaderSpacingInternal() const { return m_iMenuHeaderSpacing; }
-  std::int16_t MenuItemSpacingInternal() const { return m_iMenuItemSpacing; }
-  std::int16_t ToolSpacingInternal() const { return m_iToolSpacing; }
-  // The open menu windows, in opening order (HideAllMenus closes them).
-  std::vector<HWND>& OpenMenuWindows() { return m_OpenMenuWindows; }
-  Timer& OverTimer() { return m_OverTimer; }
-  Timer& AutoDropTimer() { return m_AutoDropTimer; }
-  Timer& tmrDrag() { return m_tmrDrag; }
-  Timer& ToolTipPreTimer() { return m_ToolTipPreTimer; }
-  Timer& ToolTipPostTimer() { return m_ToolTipPostTimer; }
-  Timer& TipDisplayTimer() { return m_TipDisplayTimer; }
-  // The bar's own tool-tip timing (its captions' tips).
-  ToolTipTimer& ToolTips() { return m_ToolTips; }
-
-  // Tool tips for the bar, the menu windows, the bands and the drop panel. ShowToolTip puts
-  // the one tip window at screen pixels (x, y) (kMousePosition: at the pointer) and reports
-  // whether it is shown (never for an empty text); HideToolTip removes it.
-  static constexpr LONG kMousePosition = -1;
-  bool ShowToolTip(const std::string& sText, LONG x, LONG y, bool bKeepZOrder);
-  void HideToolTip();
-  // The tip window while one is shown, else null.
-  HWND ToolTipWindow() const { return m_ToolTip ? m_ToolTip->hWnd() : nullptr; }
-
-  // ---- menu windows ----
-  // What opens a menu window: menu iMenu at the screen twips (X, Y), with the placement
-  // rules of its kind; a sub-menu names the window it cascades from. A bar drop that does
-  // not fit below the bar opens above it, lBarHeight pixels higher.
-  struct tMenuWindowRequest {
-    int iMenu = 0;
-    float X = 0;
-    float Y = 0;
-    MenuWindowKind eKind = MenuWindowKind::BarDrop;
-    HWND hWndParentMenu = nullptr;
-    int lBarHeight = 0;
-  };
-  // Computes the margin width and the window size, places, creates and shows the window
-  // without activating it; returns its handle. It joins the open list when it first paints.
-  HWND ShowMenuWindow(const tMenuWindowRequest& request);
-  // Repaints row i of an open menu window in its current state.
-  void RepaintMenuRow(HWND hWndMenu, int i);
-  // The last menu window that painted itself; 0 when no menu is open.
-  HWND TrackingMarker() const { return m_hWndTracking; }
-  // True while a menu window is being created and shown.
-  bool ShowingMenu() const { return m_bShowingMenu; }
-
-  // Lays out the bar and copies the finished face to the window (only while redraw is enabled).
-  void LayoutAndRepaintBar();
-  // Redraws the bar's base image (background and normal captions) into the face surface.
-  void RedrawBarBase();
-  // How many times the face reached the window.
-  long PaintCount() const { return m_lPaintCount; }
-
-  // ---- the menu bar's state: tracking sets it, the paint handler draws it ----
-  // Height of the caption strip in pixels; 0 without a visible primary menu.
-  int BarHeight() const { return m_BarLayout.lBarHeight; }
-  // cMCollX + cMWidth of the last caption (its cMCollX right-to-left).
-  int BarCaptionsEnd() const { return m_BarLayout.lCaptionsEnd; }
-  // The primary menu under the mouse, chosen to drop, and open (kNoBarMenu = none).
-  int BarHoverIndex() const { return m_iBarHoverIndex; }
-  void SetBarHoverIndex(int iMenu) { m_iBarHoverIndex = iMenu; }
-  int BarSelectedIndex() const { return m_iBarSelectedIndex; }
-  void SetBarSelectedIndex(int iMenu) { m_iBarSelectedIndex = iMenu; }
-  int BarDroppedIndex() const { return m_iBarDroppedIndex; }
-  void SetBarDroppedIndex(int iMenu) { m_iBarDroppedIndex = iMenu; }
-  // True while the mouse is over the control (its mouse-leave poll runs): hover shows only then.
-  bool MouseOverBar() const { return m_bMouseOverBar; }
-  void SetMouseOverBar(bool bOver) { m_bMouseOverBar = bOver; }
-  // True when the open menu was dropped by a key; its caption then shows the alternate pressed look.
-  bool KeyboardOpened() const { return m_bKeyboardOpened; }
-  void SetKeyboardOpened(bool bByKey) { m_bKeyboardOpened = bByKey; }
-  // The first enabled caption whose hit band holds control pixel (x, y), or kNoBarMenu.
-  int BarMenuAt(int x, int y) const;
-  // Paints caption iMenu pressed on the control window (its menu has just dropped).
-  void PaintBarCaptionPressed(int iMenu);
-
-  // ---- menu tracking ----
-  // Closes every menu: selection and drop cleared, every menu window unloaded (by message:
-  // each is sent the unload message), tip hidden. HideAllMenus does the same.
-  void CloseAllMenus(bool bByMessage = false);
-  // Unloads every open menu window (by message: each is sent the unload message and unloads
-  // itself), leaves Alt mode, restores the bar and raises MenuOnClose for the dropped bar
-  // menu unless drop events are suppressed. The drop state is left to the caller.
-  void CloseMenuWindows(bool bByMessage);
-  // Drops bar menu i: its window opens under the caption, which is painted pressed.
-  void DropBarMenu(int i);
-  // Closes all menus and drops the enabled bar caption after (kNextCaption) or before
-  // (kPreviousCaption) the dropped one, wrapping round.
-  static constexpr int kNextCaption = 1;
-  static constexpr int kPreviousCaption = -1;
-  void DropAdjacentBarMenu(int iStep);
-  // Shows, or hides again, the infrequent items of menu m and re-opens its window hWndMenu.
-  void ToggleInfrequentItems(int m, HWND hWndMenu);
-  // Opens the menu keyed sMenuKey as a sub-menu of hWndParent at screen twips (X, Y);
-  // null when no menu has that key.
-  HWND OpenSubMenu(const std::string& sMenuKey, HWND hWndParent, float X, float Y);
-  // An item chosen in a menu window: closes all menus, lets pending messages run and raises
-  // MenuItemClick.
-  // An item chosen in a menu window (pressed row i of menu m; Button 0 from keys and timers):
-  // raises MenuItemMouseUp, closes the menus and raises MenuItemClick, following the item
-  // through whatever the handlers do to the tables and stopping when they unload the control.
-  void ChooseMenuItem(int m, int i, std::int16_t Button, std::int16_t Shift, float X, float Y);
-  bool MenuDropped() const { return m_bDropped; }
-  bool AltMode() const { return m_bAltMode; }
-  bool AutoDropWindowOpen() const { return m_bAutoDropWindow; }
-
-  // The paint routine: the finished face reaches the window in one block transfer.
-  void PaintFace();
-  // Set while PopUpMenu opens a menu.
-  bool PopUpMode() const { return m_bPopUpMode; }
-  // What opens menu iMenu as a pop-up at screen twips (X, Y); installed by menu tracking.
-  void SetPopUpOpener(std::function<void(int iMenu, float X, float Y)> opener) { m_PopUpOpener = std::move(opener); }
-
-  // The process-wide NT-platform flag (computed at every Initialize).
-  static bool IsNT() { return UseWideText(); }
-
-  // ISubclass: every watched message is seen before the window's own procedure, whose
-  // result stands.
-  EMsgResponse MsgResponse() const override { return emrPreprocess; }
-  void MsgResponse(EMsgResponse /*eResponse*/) override {}
-  LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
-  // IKeyboardHookClient
-  void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
-  void HookCtrlKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
-
  protected:
   // Lifecycle, run by the container.
   void Initialize() override;
@@ -315,6 +152,51 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void LostFocus() override { m_bHasFocus = VARIANT_FALSE; }
 
  private:
+  friend class BarTracker;
+  friend class ControlBands;
+  friend class MenuProxy;
+  friend class MirelMenuBar20Internals;
+
+  // The window property that carries the control's address.
+  static constexpr const char* kObjectPtrProp = "MirelMenuBar20:ObjectPtr";
+  // Source name of the control's own errors.
+  static constexpr const char* kErrorSource = "MirelMenuBar";
+  // Internal spacing = visible value + offset.
+  static constexpr std::int16_t kMenuHeaderSpacingOffset = 4;
+  static constexpr std::int16_t kMenuItemSpacingOffset = 7;
+  static constexpr std::int16_t kToolSpacingOffset = 6;
+  static constexpr std::int16_t kMenuLeftMargin = 24;
+  static constexpr std::int32_t kMinBandHeight = 25;
+  static constexpr std::int32_t kMaxToolTipTime = 30000;
+  static constexpr std::size_t kBandSizeCount = 6;
+  static constexpr std::size_t kImageListSlotCount = 4;
+  // ShowToolTip at the pointer.
+  static constexpr LONG kMousePosition = -1;
+
+  // What opens a menu window: menu iMenu at the screen twips (X, Y), with the placement
+  // rules of its kind; a sub-menu names the window it cascades from. A bar drop that does
+  // not fit below the bar opens above it, lBarHeight pixels higher.
+  struct tMenuWindowRequest {
+    int iMenu = 0;
+    float X = 0;
+    float Y = 0;
+    MenuWindowKind eKind = MenuWindowKind::BarDrop;
+    HWND hWndParentMenu = nullptr;
+    int lBarHeight = 0;
+  };
+
+  // The control whose window is hWnd, or null when the window is gone or carries no property.
+  static MirelMenuBar20* FromWindow(HWND hWnd);
+
+  // ISubclass: every watched message is seen before the window's own procedure, whose
+  // result stands.
+  EMsgResponse MsgResponse() const override { return emrPreprocess; }
+  void MsgResponse(EMsgResponse /*eResponse*/) override {}
+  LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
+  // IKeyboardHookClient
+  void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
+  void HookCtrlKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
+
   // A let that only stores: keep the value and tell the container under its persisted name.
   template <class T>
   void StoreProperty(T& field, T value, const char* sChangedName) {
@@ -331,30 +213,49 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   void LoadMenuBitmaps();
   void ReleaseEverything();
   void RaiseReSize();
-  // Menu tracking on the bar: timers, hot-tracking, the mouse-leave poll, the watched
-  // messages of the host's windows and the bar's own key steps.
-  void InitTracking();
-  void OnMenuTableChanged(const tMenuTableChange& change);
-  void FollowOpenMenuWindows(const tMenuTableChange& change);
   // False once the control has been terminated (a host may unload its form inside an event).
   bool Running() const { return m_bInitialised; }
-  void TrackBarMouseMove(WPARAM wParam, LPARAM lParam);
-  void OverTimerTick();
-  void LeavePollTick();
-  void OnHostWindowMessage(UINT iMsg, WPARAM wParam, LPARAM lParam);
-  bool IsHostActive() const;
-  // Steps 1-3 of the bar's key handling (key up, Alt mode, mnemonic drop); true when the key
-  // needs no further step.
-  bool TrackingKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool& bHandled);
+  // Whatever changes the menu table — a host's code, even inside an event — the bar's layout,
+  // its indexes and the open menu windows follow.
+  void OnMenuTableChanged(const tMenuTableChange& change);
+  void FollowOpenMenuWindows(const tMenuTableChange& change);
   // Hot keys: keys count only while the host form is active and the control enabled; the
   // plain hot key of a pressed key fires the first matching item (true when one fired).
   bool TakesKeys() const;
+  // The host's top-level window is the active one.
+  bool IsHostActive() const;
   bool FireHotKey(std::int16_t iVirtKey);
   // Raises MenuItemClick for item iItem of menu iMenu with their keys.
   void RaiseMenuItemClick(std::int16_t iMenu, std::int16_t iItem);
-  void OpenPopUpMenu(int iMenu, float X, float Y);
+
+  // Tool tips for the bar, the menu windows, the bands and the drop panel. ShowToolTip puts
+  // the one tip window at screen pixels (x, y) (kMousePosition: at the pointer) and reports
+  // whether it is shown (never for an empty text); HideToolTip removes it.
+  bool ShowToolTip(const std::string& sText, LONG x, LONG y, bool bKeepZOrder);
+  void HideToolTip();
+
+  // Computes the margin width and the window size, places, creates and shows the window
+  // without activating it; returns its handle. It joins the open pop-ups when it first paints.
+  HWND ShowMenuWindow(const tMenuWindowRequest& request);
+
+  // ---- the bar's face ----
+  // Lays out the bar and copies the finished face to the window (only while redraw is enabled).
+  void LayoutAndRepaintBar();
+  // Lays the bar out and redraws its base image (background and normal captions) into the face.
+  void RedrawBarBase();
+  // The paint routine: the finished face reaches the window in one block transfer, with the
+  // hovered and the pressed caption drawn over it.
+  void PaintFace();
   // The face copied to the window as it is (the base image).
   void BlitFace();
+  // Paints caption iMenu pressed on the control window (its menu has just dropped).
+  void PaintBarCaptionPressed(int iMenu);
+  // Height of the caption strip in pixels; 0 without a visible primary menu.
+  int BarHeight() const { return m_BarLayout.lBarHeight; }
+  // cMCollX + cMWidth of the last caption (its cMCollX right-to-left).
+  int BarCaptionsEnd() const { return m_BarLayout.lCaptionsEnd; }
+  // The first enabled caption whose hit band holds control pixel (x, y), or kNoBarMenu.
+  int BarMenuAt(int x, int y) const;
   // The settings the bar is laid out and painted with.
   tBarLayoutInput BarLayoutInput() const;
   tBarLook BarLook() const;
@@ -362,6 +263,17 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   // The stored VisualStyle and Theme, or the defaults for values outside the known ones.
   ctsVisualStyleConstants DrawnVisualStyle() const;
   ctsThemes DrawnTheme() const;
+
+  // What the band side reads.
+  ControlBands& BandData() { return m_Bands; }
+  const cMemDC* Face() const { return m_Face.get(); }
+  bool RedrawEnabled() const { return m_bRedrawEnabled; }
+  std::int16_t ToolSpacingInternal() const { return m_iToolSpacing; }
+  std::int16_t BandSize(ctsBandSizeConstants size) const;
+  // The height bands take: DefaultBandSize's entry, or bs16x16's for a stored value outside the
+  // table (stored unchecked, it must not fail every later layout).
+  std::int16_t DefaultBandHeight() const;
+  const tImageListSlot& ImageListSlot(ctsMBImageListTypeConstants slot) const;
   // Image-list slot 0..3; the runtime's subscript error (9) outside.
   static std::size_t SlotIndex(std::int32_t slot);
 
@@ -418,37 +330,15 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   bool m_bInitialised = false;
   std::array<std::int16_t, kBandSizeCount> m_aBandSizes{};
   std::array<tImageListSlot, kImageListSlotCount> m_aImageLists{};
-  std::vector<HWND> m_OpenMenuWindows;
   std::int16_t m_iMenuLeftMargin = kMenuLeftMargin;
-  HWND m_hWndTracking = nullptr;
-  bool m_bShowingMenu = false;
   long m_lPaintCount = 0;
-  bool m_bPopUpMode = false;
-  std::function<void(int, float, float)> m_PopUpOpener;
   // The off-screen picture of the control's face; exists from initialisation to Terminate.
   std::unique_ptr<cMemDC> m_Face;
   // The resource bitmaps the bar paints from, decoded on first use.
   styles::ArtworkCache m_Artwork;
   tBarLayout m_BarLayout;
-  int m_iBarHoverIndex = kNoBarMenu;
-  int m_iBarSelectedIndex = kNoBarMenu;
-  int m_iBarDroppedIndex = kNoBarMenu;
-  bool m_bMouseOverBar = false;
-  bool m_bKeyboardOpened = false;
-  // Menu tracking state.
-  bool m_bDropped = false;
-  bool m_bAutoDropWindow = false;
-  bool m_bAltMode = false;
-  std::int16_t m_iLastKey = -1;
-  bool m_bSuppressDropEvents = false;
-  // The item being chosen (menu, item; 0 = none), followed through table changes.
-  int m_iChosenMenu = 0;
-  int m_iChosenItem = 0;
   MessageInterception m_Interception;
 
-  Timer m_tmrDrag;
-  Timer m_AutoDropTimer;
-  Timer m_OverTimer;
   Timer m_ToolTipPreTimer;
   Timer m_ToolTipPostTimer;
   Timer m_TipDisplayTimer;
@@ -459,4 +349,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
                           },
                           [this] { HideToolTip(); }};
   std::unique_ptr<frmToolTip> m_ToolTip;
+  BarTracker m_Tracker{*this};
+  // Last, so that the open pop-ups close while everything they use is still there.
+  PopupStack m_Popups;
 };

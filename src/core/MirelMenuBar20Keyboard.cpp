@@ -13,12 +13,17 @@ namespace {
 
 }  // namespace
 
+bool MirelMenuBar20::IsHostActive() const {
+  const HWND hWndActive = GetActiveWindow();
+  return hWndActive != nullptr && hWndActive == m_hWndTop;
+}
+
 bool MirelMenuBar20::TakesKeys() const { return m_bEnabled != VARIANT_FALSE && IsHostActive(); }
 
 // The bar's key steps in order: key-up, Alt mode and caption mnemonics first; a key they
 // leave is matched against the hot keys.
 void MirelMenuBar20::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool /*bShift*/, bool& bHandled) {
-  if (TrackingKey(iVirtKey, bKeyUp, bAlt, bHandled)) return;
+  if (m_Tracker.Key(iVirtKey, bKeyUp, bAlt, bHandled)) return;
   bHandled = FireHotKey(iVirtKey);
 }
 

@@ -9,17 +9,10 @@ namespace {
 
 using namespace MirelMenuBar20Defaults;
 
-constexpr UINT kAutoDropInterval = 1000;
-constexpr UINT kOverInterval = 50;
-constexpr UINT kDragInterval = 25;
-
 }  // namespace
 
 MirelMenuBar20::MirelMenuBar20() {
-  m_AutoDropTimer.SetInterval(kAutoDropInterval);
-  m_OverTimer.SetInterval(kOverInterval);
-  m_tmrDrag.SetInterval(kDragInterval);
-  InitTracking();
+  m_Menus.SetChangeListener([this](const tMenuTableChange& change) { OnMenuTableChanged(change); });
 }
 
 MirelMenuBar20::~MirelMenuBar20() = default;
@@ -128,7 +121,7 @@ void MirelMenuBar20::StartRunTime() {
   windows.bFormIsMDIChild = (static_cast<DWORD>(GetWindowLongA(hWndForm, GWL_STYLE)) & WS_CHILD) != 0;
   windows.hWndTop = m_hWndTop;
   m_Interception.Start(*this, windows);
-  m_OverTimer.SetEnabled(true);
+  m_Tracker.Start();
   m_bInitialised = true;
 }
 
@@ -154,10 +147,8 @@ void MirelMenuBar20::ReleaseEverything() {
   m_bRedrawEnabled = false;
   m_Menus.Clear();
   HotKeyNameTable::RemoveUser();
-  for (Timer* timer : {&m_tmrDrag, &m_AutoDropTimer, &m_OverTimer, &m_ToolTipPreTimer, &m_ToolTipPostTimer,
-                       &m_TipDisplayTimer}) {
-    timer->SetEnabled(false);
-  }
+  m_Tracker.Stop();
+  for (Timer* timer : {&m_ToolTipPreTimer, &m_ToolTipPostTimer, &m_TipDisplayTimer}) timer->SetEnabled(false);
   m_About.Close();
   m_Face.reset();
   m_Artwork.Clear();

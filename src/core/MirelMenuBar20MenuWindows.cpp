@@ -1,5 +1,6 @@
 // The control's side of the menu windows: the settings a window gets, its size and place on
-// the screen, the list of open windows and repainting one of their rows.
+// the screen, and the open windows following changes of the menu table; and where the bar's
+// mouse and its watched messages reach the bar's tracking.
 #include <algorithm>
 #include <cmath>
 
@@ -9,9 +10,6 @@
 #include "menu/frmMenu.h"
 
 namespace {
-
-constexpr int kCaptionWindowOffset = 2;  // a bar drop's left edge lies 2 pixels left of cMCollX
-
 
 int ToPixels(float twips, float twipsPerPixel) { return static_cast<int>(std::lrint(twips / twipsPerPixel)); }
 
@@ -41,15 +39,13 @@ HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
   setup.bInfrequentsHidden = IsTrue(menu.cMDisplayInfrequents) && !IsTrue(menu.cMDisplayInfrequentState);
   setup.hWndControl = m_hWndMB;
   setup.hWndParentMenu = request.hWndParentMenu;
+  setup.TwipsPerPixelX = m_sngTwipsPerPixelX;
+  setup.TwipsPerPixelY = m_sngTwipsPerPixelY;
+  setup.lToolTipPreTime = m_lToolTipPreTime;
+  setup.lToolTipPostTime = m_lToolTipPostTime;
+  setup.pOwner = &m_Tracker;
+  setup.pPopups = &m_Popups;
   setup.pArtwork = &m_Artwork;
-  setup.OnFirstPaint = [this](HWND hWndMenu) {
-    m_OpenMenuWindows.push_back(hWndMenu);
-    m_hWndTracking = hWndMenu;
-  };
-  setup.OnUnload = [this](HWND hWndMenu) {
-    std::erase(m_OpenMenuWindows, hWndMenu);
-    if (m_hWndTracking == hWndMenu) m_hWndTracking = nullptr;
-  };
   m_iMenuLeftMargin = static_cast<std::int16_t>(setup.Look.lMarginWidth);
 
   const SIZE size = frmMenu::MeasureWindow(setup);
@@ -81,13 +77,52 @@ HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
     setup.Join = {true, lWidth, placement.lJoinOffset};
   }
 
-  m_bShowingMenu = true;
   frmMenu* form = frmMenu::Load(std::move(setup));
   form->ShowAt(ToPixels(placement.Left, m_sngTwipsPerPixelX), ToPixels(placement.Top, m_sngTwipsPerPixelY));
-  m_bShowingMenu = false;
   return form->hWnd();
 }
 
-void MirelMenuBar20::RepaintMenuRow(HWND hWndMenu, int i) {
-  if (frmMenu* form = frmMenu::FromWindow(hWndMenu)) form->RepaintRow(i);
+// Whatever changes the tables — a host's code, even inside an event — the bar's layout and
+// indexes and the open menu windows follow, so nothing uses a position the tables lost.
+void MirelMenuBar20::OnMenuTableChanged(const tMenuTableChange& change) {
+  m_Tracker.FollowTableChange(change);
+  // The bar first: closing menus below repaints it from its layout.
+  if (change.ChangesMenus()) {
+    if (m_bRedrawEnabled)
+      LayoutAndRepaintBar();
+    else
+      m_BarLayout.captions.clear();  // laid out again when redrawing resumes
+  }
+  FollowOpenMenuWindows(change);
+}
+
+// A window whose menu is gone takes every menu with it; one whose items changed shows the
+// items the table holds now.
+void MirelMenuBar20::FollowOpenMenuWindows(const tMenuTableChange& change) {
+  bool bMenuGone = false;
+  for (HWND hWndMenu : m_Popups.Windows()) {
+    frmMenu* form = frmMenu::FromWindow(hWndMenu);
+    if (form == nullptr) continue;
+    const int iMenu = change.MenuAfter(form->MenuIndex());
+    if (iMenu == 0) {
+      bMenuGone = true;
+      continue;
+    }
+    form->SetMenuIndex(iMenu);
+    if (!change.ChangesMenus() && iMenu == change.iMenu) {
+      const tMenuInfo& menu = m_Menus.Menu(iMenu);
+      form->ShowItems(menu.cMMenuItems, menu.cMMenuItemsCount);
+    }
+  }
+  if (bMenuGone) m_Tracker.CloseAllMenus();
+}
+
+void MirelMenuBar20::MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X, float Y) {
+  m_Tracker.MouseDown(X, Y);
+}
+
+// The watched messages only inform the control (preprocess): the window's own result stands.
+LRESULT MirelMenuBar20::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  m_Tracker.WatchedMessage(hWnd, iMsg, wParam, lParam);
+  return 0;
 }

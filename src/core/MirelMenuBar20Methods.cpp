@@ -6,16 +6,15 @@
 void MirelMenuBar20::About() { m_About.Show(m_hWndTop != nullptr ? m_hWndTop : m_hWndMB); }
 
 void MirelMenuBar20::PopUpMenu(const std::string& lMenuKey, float X, float Y) {
-  if (!m_OpenMenuWindows.empty()) {
+  if (!m_Popups.Empty()) {
     HideAllMenus();
     return;
   }
   const int iMenu = m_Menus.FindMenu(lMenuKey);
-  if (iMenu == 0 || !m_PopUpOpener) return;
-  m_bPopUpMode = true;
-  m_PopUpOpener(iMenu, X, Y);
-  m_bPopUpMode = false;
+  if (iMenu != 0) m_Tracker.PopUp(iMenu, X, Y);
 }
+
+void MirelMenuBar20::HideAllMenus() { m_Tracker.CloseAllMenus(); }
 
 void MirelMenuBar20::BeginUpdate() {
   m_bRedrawEnabled = false;

@@ -29,7 +29,7 @@ tBarLook MirelMenuBar20::BarLook() const {
 }
 
 styles::eBarCaption MirelMenuBar20::PressedCaption() const {
-  return m_bKeyboardOpened ? styles::eBarCaption::PressedByKey : styles::eBarCaption::Pressed;
+  return m_Tracker.KeyboardOpened() ? styles::eBarCaption::PressedByKey : styles::eBarCaption::Pressed;
 }
 
 void MirelMenuBar20::Refresh() { PaintFace(); }
@@ -104,9 +104,9 @@ void MirelMenuBar20::PaintFace() {
   HDC hdc = window.hdc();
   for (const tBarCaption& caption : m_BarLayout.captions) {
     const tMenuInfo& menu = m_Menus.Menu(caption.iMenu);
-    if (caption.iMenu == m_iBarDroppedIndex) {
+    if (caption.iMenu == m_Tracker.DroppedIndex()) {
       painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, PressedCaption());
-    } else if (caption.iMenu == m_iBarHoverIndex && m_bMouseOverBar && look.bEnabled &&
+    } else if (caption.iMenu == m_Tracker.HoverIndex() && m_Tracker.MouseOverBar() && look.bEnabled &&
                menu.cMEnabled != VARIANT_FALSE) {
       painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, styles::eBarCaption::Hover);
     }

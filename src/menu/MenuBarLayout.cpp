@@ -48,7 +48,7 @@ tBarLayout MenuBarLayout::Compute(MenuTable& menus, const tBarLayoutInput& input
   for (int i = 1; i <= menus.Count(); ++i) anyBarMenu = anyBarMenu || IsBarMenu(menus.Menu(i));
   if (!anyBarMenu) return layout;
 
-  const int sampleHeight = MeasureTextHeight(measureDC, kBarSampleText);
+  const int sampleHeight = MeasureLineHeight(measureDC);
   const int tallest = input.bHasImageList ? std::max(input.iIconHeight, sampleHeight) : sampleHeight;
   layout.lBarHeight = 2 * kBarVerticalMargin + tallest;
   const double middle = layout.lBarHeight / 2.0;

@@ -10,8 +10,8 @@
 
 // Space above and below the tallest element of the bar.
 inline constexpr int kBarVerticalMargin = 5;
-// The sample whose height is the height of a caption line.
-inline constexpr const char* kBarSampleText = "Wg";
+// A bar drop's window starts this many pixels left of its caption's cMCollX.
+inline constexpr int kCaptionWindowOffset = 2;
 // Hover index, selected index and dropped index value for "none".
 inline constexpr int kNoBarMenu = -1;
 

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "common/ScopedDC.h"
-#include "menu/MenuBarLayout.h"
 #include "render/ColorScheme.h"
 #include "render/MUnicodeSupport.h"
 #include "render/ResourceBitmaps.h"
@@ -191,7 +190,7 @@ void MenuWindowPainter::PaintTexts(HDC hdc, int i, bool bHighlighted) const {
   const tMenuItemInfo& item = m_Items[static_cast<std::size_t>(i)];
   const tMenuRow& row = m_Layout.Row(i);
   const RECT body = Body();
-  const int lTextHeight = MeasureTextHeight(hdc, kBarSampleText);
+  const int lTextHeight = MeasureLineHeight(hdc);
   const int lTop = row.lY + (m_Layout.LineHeight() - lTextHeight) / 2;
   const int lEdge = MenuWindowLayout::TextEdge(m_Look.lMarginWidth, m_lWidth, m_Look.bRightToLeft);
   const int oldMode = SetBkMode(hdc, TRANSPARENT);

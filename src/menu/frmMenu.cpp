@@ -8,7 +8,6 @@
 
 #include "common/ScopedDC.h"
 #include "container/WindowClass.h"
-#include "menu/MenuBarLayout.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "render/MUnicodeSupport.h"
@@ -47,7 +46,7 @@ class FontMeasure {
 
 int LineHeightFor(const tMenuWindowSetup& setup) {
   FontMeasure measure(*setup.Look.oItemFont);
-  return MenuWindowLayout::LineHeight(MeasureTextHeight(measure.hdc(), kBarSampleText), setup.Look.lIconHeight);
+  return MenuWindowLayout::LineHeight(MeasureLineHeight(measure.hdc()), setup.Look.lIconHeight);
 }
 
 MenuWindowLayout LayoutFor(const tMenuWindowSetup& setup) {
@@ -135,7 +134,7 @@ void frmMenu::ReleaseLinks() {
   RemovePropA(m_hWnd, kObjectPtrProp);
   m_OverTimer.SetEnabled(false);
   m_MenuUnloadedTimer.SetEnabled(false);
-  if (m_Setup.OnUnload) m_Setup.OnUnload(m_hWnd);
+  m_Setup.pPopups->Closed(*this);
 }
 
 frmMenu* frmMenu::FromWindow(HWND hWnd) {
@@ -227,7 +226,7 @@ bool frmMenu::IsRowHighlighted(int i) const {
   if (i < 1 || i > m_Layout.Count()) return false;
   const tMenuItemInfo& item = m_Setup.Items[static_cast<std::size_t>(i)];
   if (i == m_iHighlighted && item.cMIEnabled != VARIANT_FALSE) return true;
-  return m_hWndChild != nullptr && item.cMIStyle == tsSubMenu && item.cMIKey == m_sChildKey;
+  return !m_sChildKey.empty() && item.cMIStyle == tsSubMenu && item.cMIKey == m_sChildKey;
 }
 
 void frmMenu::RepaintRowsWithKey(const std::string& sItemKey) {
@@ -254,9 +253,8 @@ void frmMenu::SetExpandArrowHot(bool bHot) {
   Present(area);
 }
 
-void frmMenu::SetOpenChild(HWND hWndChild, std::string sItemKey) {
+void frmMenu::SetOpenChildKey(std::string sItemKey) {
   const std::string sOldKey = std::exchange(m_sChildKey, std::move(sItemKey));
-  m_hWndChild = hWndChild;
   RepaintRowsWithKey(sOldKey);
   RepaintRowsWithKey(m_sChildKey);
 }
@@ -264,8 +262,7 @@ void frmMenu::SetOpenChild(HWND hWndChild, std::string sItemKey) {
 void frmMenu::Hide() { ShowWindow(m_hWnd, SW_HIDE); }
 
 void frmMenu::Unload() {
-  if (frmMenu* child = FromWindow(m_hWndChild)) child->Unload();
-  m_hWndChild = nullptr;
+  m_Setup.pPopups->CloseChildrenOf(*this);
   ReleaseLinks();
   const HWND hWnd = m_hWnd;
   DestroyWindow(hWnd);
@@ -279,7 +276,7 @@ void frmMenu::OnPaint() {
   EndPaint(m_hWnd, &ps);
   if (m_bPainted) return;
   m_bPainted = true;
-  if (m_Setup.OnFirstPaint) m_Setup.OnFirstPaint(m_hWnd);
+  m_Setup.pPopups->Opened(*this, FromWindow(m_Setup.hWndParentMenu));
 }
 
 // Keeps the owner's caption active while the menu is clicked.

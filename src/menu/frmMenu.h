@@ -7,11 +7,13 @@
 // Its object lives as long as its window: unloading destroys both.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
+#include "common/IPopup.h"
+#include "common/PopupStack.h"
 #include "container/Timer.h"
+#include "menu/IMenuWindowOwner.h"
 #include "menu/MenuRecords.h"
 #include "menu/MenuWindowLayout.h"
 #include "menu/MenuWindowPainter.h"
@@ -22,7 +24,7 @@
 #include "render/styles/ArtworkCache.h"
 #include "win32/windows.h"
 
-// What the control sets on a menu window when it shows it.
+// What the owner sets on a menu window when it shows it.
 struct tMenuWindowSetup {
   int iMenuIndex = 0;
   std::vector<tMenuItemInfo> Items;  // element 0 unused
@@ -37,15 +39,20 @@ struct tMenuWindowSetup {
   bool bOpenedLeftwards = false;
   HWND hWndControl = nullptr;  // the control's window, watched for mouse moves and releases
   HWND hWndParentMenu = nullptr;  // the menu window this one cascades from; 0 = none
+  float TwipsPerPixelX = 0;  // the item events report screen twips
+  float TwipsPerPixelY = 0;
+  std::int32_t lToolTipPreTime = 0;  // the items' tip delays, milliseconds
+  std::int32_t lToolTipPostTime = 0;
+  IMenuWindowOwner* pOwner = nullptr;
+  // The control's open pop-ups: the window joins them when it first paints and leaves them
+  // when it goes.
+  PopupStack* pPopups = nullptr;
   // The control's decoded artwork: its menu windows paint from the control's surfaces
   // instead of decoding the strips again for every window.
   styles::ArtworkCache* pArtwork = nullptr;
-  // The window reports its first paint (the control then lists it as open) and its unloading.
-  std::function<void(HWND)> OnFirstPaint;
-  std::function<void(HWND)> OnUnload;
 };
 
-class frmMenu final : public ISubclass, public IKeyboardHookClient {
+class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopup {
  public:
   static constexpr const char* kObjectPtrProp = "MirelMenuForm:ObjectPtr";
   static constexpr const char* kMarkerText = "voxMirelMenuPanel";
@@ -100,13 +107,17 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   void RepaintRow(int i);
   // Drawn highlighted: the enabled highlighted row, and the sub-menu item whose child is open.
   bool IsRowHighlighted(int i) const;
-  // The sub-menu window opened from this one (0 = none) and the key of the item that opened it.
-  HWND OpenChild() const { return m_hWndChild; }
+  // The key of the sub-menu item whose window is open from this one ("" = none); its row is
+  // drawn highlighted.
   const std::string& OpenChildKey() const { return m_sChildKey; }
-  void SetOpenChild(HWND hWndChild, std::string sItemKey);
+  void SetOpenChildKey(std::string sItemKey);
   void Hide();
   // Closes the open child first, drops every registration and destroys the window and object.
   void Unload();
+
+  // IPopup
+  HWND PopupWindow() const override { return m_hWnd; }
+  void ClosePopup() override { Unload(); }
 
   Timer& OverTimer() { return m_OverTimer; }
   Timer& MenuUnloadedTimer() { return m_MenuUnloadedTimer; }
@@ -163,11 +174,14 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   tTwips ScreenTwips(int X, int Y) const;
   void TrackRowUnderMouse(int Y);
   void OpenChildMenu(const tPendingChild& child);
+  bool HasOpenChild() const;
   void CloseChild();
   void CancelPendingChild();
   void MoveHighlight(int iStep);
   bool OpenHighlightedSubMenu();
   bool ClickByMnemonic(std::int16_t iVirtKey);
+  // An item mouse event as the owner gets it: the item's key and the pointer in screen twips.
+  tMenuItemMouse ItemMouse(eMenuItemMouse eEvent, int iItem, std::int16_t Button, std::int16_t Shift, int X, int Y) const;
   void ForwardControlMouse(UINT iMsg, WPARAM wParam, LPARAM lParam);
   void LeavePollTick();
   void ExpandArrowTick();
@@ -186,7 +200,6 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient {
   int m_iHighlighted = kNoMenuRow;
   int m_iPressed = kPressedNone;
   bool m_bExpandArrowHot = false;
-  HWND m_hWndChild = nullptr;
   std::string m_sChildKey;
   cMemDC m_Base;  // the full paint in the normal state, shadows and join included
   cMemDC m_Face;  // what the window shows

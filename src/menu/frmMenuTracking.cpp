@@ -2,7 +2,7 @@
 // or 25 ms after another sub-menu of the same window closed), the expand arrow toggles the
 // infrequent items after a second's hover, presses and releases choose items, keys move the
 // highlight and choose, and a press on a bar caption can be dragged into the menu and
-// released over an item. The window reports every item event to the control, which raises it.
+// released over an item. The window reports every item event to its owner, which raises it.
 //
 // Left out: menus opened from a rebar tool (the rebar is told of their clicks and closing)
 // arrive with the bands.
@@ -12,7 +12,6 @@
 
 #include "common/MouseLeavePoll.h"
 #include "container/MouseButtons.h"
-#include "core/MirelMenuBar20.h"
 #include "menu/Mnemonic.h"
 #include "menu/frmMenu.h"
 
@@ -50,29 +49,26 @@ std::int16_t TipDelay(std::int32_t lMilliseconds) {
 void frmMenu::InitTracking() {
   m_OverTimer.OnTimer = [this] { ExpandArrowTick(); };
   m_MenuUnloadedTimer.OnTimer = [this] { MenuUnloadedTick(); };
-  if (const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl)) {
-    m_ToolTips.SetPreDelay(TipDelay(control->ToolTipPreTime()));
-    m_ToolTips.SetPostDelay(TipDelay(control->ToolTipPostTime()));
-  }
+  m_ToolTips.SetPreDelay(TipDelay(m_Setup.lToolTipPreTime));
+  m_ToolTips.SetPostDelay(TipDelay(m_Setup.lToolTipPostTime));
 }
 
-bool frmMenu::ShowItemTip(const std::string& sText) {
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  return control != nullptr &&
-         control->ShowToolTip(sText, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, false);
-}
+bool frmMenu::ShowItemTip(const std::string& sText) { return m_Setup.pOwner->ShowMenuTip(sText); }
 
-void frmMenu::HideItemTip() {
-  if (MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl)) control->HideToolTip();
-}
+void frmMenu::HideItemTip() { m_Setup.pOwner->HideMenuTip(); }
 
 frmMenu::tTwips frmMenu::ScreenTwips(int X, int Y) const {
-  const MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  if (control == nullptr) return {};
   RECT rcWindow{};
   GetWindowRect(m_hWnd, &rcWindow);
-  return {static_cast<float>(X + rcWindow.left) * control->TwipsPerPixelX(),
-          static_cast<float>(Y + rcWindow.top) * control->TwipsPerPixelY()};
+  return {static_cast<float>(X + rcWindow.left) * m_Setup.TwipsPerPixelX,
+          static_cast<float>(Y + rcWindow.top) * m_Setup.TwipsPerPixelY};
+}
+
+tMenuItemMouse frmMenu::ItemMouse(eMenuItemMouse eEvent, int iItem, std::int16_t Button, std::int16_t Shift, int X,
+                                 int Y) const {
+  const tTwips at = ScreenTwips(X, Y);
+  std::string sItemKey = iItem != kNoMenuRow ? m_Setup.Items[static_cast<std::size_t>(iItem)].cMIKey : "";
+  return {eEvent, m_Setup.iMenuIndex, iItem, std::move(sItemKey), Button, Shift, at.X, at.Y};
 }
 
 // ---- messages ----
@@ -156,16 +152,7 @@ void frmMenu::MouseMove(std::int16_t Button, std::int16_t Shift, int X, int Y) {
     }
     TrackRowUnderMouse(Y);
   }
-
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  if (control == nullptr) return;
-  const auto iMenu = static_cast<std::int16_t>(m_Setup.iMenuIndex);
-  const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
-  const auto iItem = static_cast<std::int16_t>(m_iHighlighted);
-  const std::string sItemKey = m_iHighlighted != kNoMenuRow ? m_Setup.Items[static_cast<std::size_t>(iItem)].cMIKey : "";
-  const tTwips at = ScreenTwips(X, Y);
-  control->Sinks().Raise(
-      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseMove(iMenu, sMenuKey, iItem, sItemKey, Button, Shift, at.X, at.Y); });
+  m_Setup.pOwner->MenuItemMouse(ItemMouse(eMenuItemMouse::Move, m_iHighlighted, Button, Shift, X, Y));
 }
 
 void frmMenu::TrackRowUnderMouse(int Y) {
@@ -187,13 +174,13 @@ void frmMenu::TrackRowUnderMouse(int Y) {
     CloseChild();
     return;
   }
-  if (m_hWndChild != nullptr && m_sChildKey == item->cMIKey) return;
+  if (HasOpenChild() && m_sChildKey == item->cMIKey) return;
   if (m_bChildPending && m_PendingChild.sItemKey == item->cMIKey) return;  // opens at the next tick
   const tMenuRow& row = m_Layout.Row(iRow);
   const int lChildX = m_Setup.Look.bRightToLeft ? 0 : m_Size.cx - kMouseChildOverlap;
   const tTwips at = ScreenTwips(lChildX, row.lBandTop);
   const tPendingChild child{item->cMISubMenuName, item->cMIKey, at.X, at.Y};
-  if (m_hWndChild == nullptr && !m_bChildPending) {
+  if (!HasOpenChild() && !m_bChildPending) {
     OpenChildMenu(child);
     return;
   }
@@ -204,9 +191,7 @@ void frmMenu::TrackRowUnderMouse(int Y) {
 }
 
 void frmMenu::MouseDown(std::int16_t Button, std::int16_t Shift, int X, int Y) {
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  if (control == nullptr) return;
-  control->HideToolTip();
+  m_Setup.pOwner->HideMenuTip();
   if (m_bExpandArrow && MenuWindowLayout::InExpandArrowZone(Y, m_Size.cy)) {
     m_iPressed = kPressedNone;
     return;
@@ -222,42 +207,34 @@ void frmMenu::MouseDown(std::int16_t Button, std::int16_t Shift, int X, int Y) {
     return;
   }
   m_iPressed = iRow;
-  const auto iMenu = static_cast<std::int16_t>(m_Setup.iMenuIndex);
-  const std::string sMenuKey = control->MenuData().Menu(iMenu).cMKey;
-  const auto iItem = static_cast<std::int16_t>(iRow);
-  const tTwips at = ScreenTwips(X, Y);
-  control->Sinks().Raise(
-      [&](__MirelMenuBar20& sink) { sink.MenuItemMouseDown(iMenu, sMenuKey, iItem, item.cMIKey, Button, Shift, at.X, at.Y); });
+  m_Setup.pOwner->MenuItemMouse(ItemMouse(eMenuItemMouse::Down, iRow, Button, Shift, X, Y));
 }
 
 void frmMenu::MouseUp(std::int16_t Button, std::int16_t Shift, int X, int Y) {
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  if (control == nullptr) return;
   const int iPressed = std::exchange(m_iPressed, kPressedNone);
   if (iPressed >= 1) {
     m_bClosing = true;
-    const tTwips at = ScreenTwips(X, Y);
-    control->ChooseMenuItem(m_Setup.iMenuIndex, iPressed, Button, Shift, at.X, at.Y);  // unloads this window
+    m_Setup.pOwner->ChooseMenuItem(ItemMouse(eMenuItemMouse::Up, iPressed, Button, Shift, X, Y));  // unloads this window
     return;
   }
   if (iPressed == kPressedNone) {
     m_bClosing = true;
-    control->ToggleInfrequentItems(m_Setup.iMenuIndex, m_hWnd);  // unloads this window
+    m_Setup.pOwner->ToggleInfrequentItems(m_Setup.iMenuIndex, m_hWnd);  // unloads this window
   }
 }
 
 // ---- sub-menus ----
 
 void frmMenu::OpenChildMenu(const tPendingChild& child) {
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  if (control == nullptr) return;
-  const HWND hWndChild = control->OpenSubMenu(child.sMenuKey, m_hWnd, child.X, child.Y);
-  if (hWndChild != nullptr) SetOpenChild(hWndChild, child.sItemKey);
+  const HWND hWndChild = m_Setup.pOwner->OpenSubMenu(child.sMenuKey, m_hWnd, child.X, child.Y);
+  if (hWndChild != nullptr) SetOpenChildKey(child.sItemKey);
 }
 
+bool frmMenu::HasOpenChild() const { return m_Setup.pPopups->ChildOf(*this) != nullptr; }
+
 void frmMenu::CloseChild() {
-  if (frmMenu* child = FromWindow(m_hWndChild)) child->Unload();
-  SetOpenChild(nullptr, "");
+  m_Setup.pPopups->CloseChildrenOf(*this);
+  SetOpenChildKey("");
 }
 
 void frmMenu::CancelPendingChild() {
@@ -269,7 +246,7 @@ void frmMenu::MenuUnloadedTick() {
   m_MenuUnloadedTimer.SetEnabled(false);
   if (!m_bChildPending) return;
   m_bChildPending = false;
-  if (m_hWndChild == nullptr) OpenChildMenu(m_PendingChild);
+  if (!HasOpenChild()) OpenChildMenu(m_PendingChild);
 }
 
 // ---- timers ----
@@ -284,7 +261,7 @@ void frmMenu::LeavePollTick() {
     SetExpandArrowHot(false);
   }
   // The item whose sub-menu is open stays highlighted while the mouse is in the sub-menu.
-  if (m_hWndChild == nullptr) SetHighlightedRow(kNoMenuRow);
+  if (!HasOpenChild()) SetHighlightedRow(kNoMenuRow);
 }
 
 void frmMenu::ExpandArrowTick() {
@@ -297,15 +274,14 @@ void frmMenu::ExpandArrowTick() {
 
 void frmMenu::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
   if (bKeyUp || bAlt || bShift || m_bClosing) return;
-  MirelMenuBar20* control = MirelMenuBar20::FromWindow(m_Setup.hWndControl);
-  if (control == nullptr) return;
+  IMenuWindowOwner& owner = *m_Setup.pOwner;
   if (iVirtKey == VK_ESCAPE) {
     bHandled = true;
-    control->CloseAllMenus();
+    owner.CloseAllMenus();
     return;
   }
   // While a sub-menu is open, the keys belong to it.
-  if (m_hWndChild != nullptr) return;
+  if (HasOpenChild()) return;
   const bool bRightToLeft = m_Setup.Look.bRightToLeft;
   const std::int16_t iForward = bRightToLeft ? VK_LEFT : VK_RIGHT;
   const std::int16_t iBack = bRightToLeft ? VK_RIGHT : VK_LEFT;
@@ -326,16 +302,15 @@ void frmMenu::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift
       bHandled = true;
     } else if (m_Setup.bIsBarMenu) {
       bHandled = true;
-      control->DropAdjacentBarMenu(MirelMenuBar20::kNextCaption);
+      owner.DropAdjacentBarMenu(IMenuWindowOwner::kNextCaption);
     }
   } else if (iVirtKey == iBack) {
     if (m_Setup.bIsBarMenu) {
       bHandled = true;
-      control->DropAdjacentBarMenu(MirelMenuBar20::kPreviousCaption);
+      owner.DropAdjacentBarMenu(IMenuWindowOwner::kPreviousCaption);
     } else if (frmMenu* parent = FromWindow(m_Setup.hWndParentMenu)) {
       bHandled = true;
-      parent->SetOpenChild(nullptr, "");
-      Unload();
+      parent->CloseChild();  // unloads this window
     }
   } else if (IsLetterOrDigit(iVirtKey)) {
     bHandled = ClickByMnemonic(iVirtKey);

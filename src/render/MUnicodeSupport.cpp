@@ -8,6 +8,7 @@
 namespace {
 
 constexpr std::string_view kHeightSample = "Qq";
+constexpr std::string_view kLineSample = "Wg";
 
 bool& WideTextFlag() {
   static bool wide = false;
@@ -39,6 +40,8 @@ bool UseWideText() { return WideTextFlag(); }
 LONG MeasureTextWidth(HDC hDC, std::string_view text) { return MeasureText(hDC, text).cx; }
 LONG MeasureTextHeight(HDC hDC, std::string_view text) { return MeasureText(hDC, text).cy; }
 LONG MeasureTextHeight(HDC hDC) { return MeasureTextHeight(hDC, kHeightSample); }
+
+LONG MeasureLineHeight(HDC hDC) { return MeasureTextHeight(hDC, kLineSample); }
 
 int DrawTextAuto(HDC hDC, std::string_view text, LONG left, LONG right, LONG top, LONG bottom, UINT flags) {
   RECT area{left, top, right, bottom};

@@ -17,6 +17,8 @@ LONG MeasureTextWidth(HDC hDC, std::string_view text);
 LONG MeasureTextHeight(HDC hDC, std::string_view text);
 // The height of the sample "Qq".
 LONG MeasureTextHeight(HDC hDC);
+// The height of a line of the menu bar and the menu windows: the sample "Wg".
+LONG MeasureLineHeight(HDC hDC);
 
 // DrawText on left..right x top..bottom (note the argument order) with the caller's format
 // flags; returns DrawText's result.

@@ -2,6 +2,7 @@
 // the menu bar, the control's height, where each tool starts and how wide it is by style and
 // caption alignment, and the point from which tools no longer fit.
 #include "BandsOnForm.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace {
 
@@ -36,14 +37,14 @@ TEST_F(BandLayoutTest, BandsOfOneLineSitSideBySide) {
 TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
   AddMenu("File");
   m_Bar->EndUpdate();
-  const int M = m_Bar->BarHeight();
+  const int M = Inside(*m_Bar).BarHeight();
   ASSERT_GT(M, 0);
   auto upper = AddBand(1, 1);
   auto lower = AddBand(2, 1);
   EXPECT_EQ(M + 1, upper->Top());
   EXPECT_EQ(M + 27, lower->Top());
   EXPECT_EQ(25, lower->Height());
-  EXPECT_FLOAT_EQ(static_cast<float>(M + 27 + 25) * m_Bar->TwipsPerPixelY(), m_Bar->Extender().Height());
+  EXPECT_FLOAT_EQ(static_cast<float>(M + 27 + 25) * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
   auto above = AddBand(0, 2);
   EXPECT_EQ(M + 1 - 26, above->Top()) << "line 0 lies above the first line";
   Bands()->Remove(1);
@@ -53,7 +54,7 @@ TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
 TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
   m_Bar->EndUpdate();
   EXPECT_EQ(1, AddBand(1, 1)->Top());
-  EXPECT_FLOAT_EQ(26.0f * m_Bar->TwipsPerPixelY(), m_Bar->Extender().Height());
+  EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
 }
 
 TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "BandsOnForm.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace {
 
@@ -242,9 +243,9 @@ TEST_F(BandsOnForm, HeldUpdatesRefreshChangedBandsOnce) {
   auto tool = tools->Add({.Caption = "New"});
   tool->Caption("Newer");
   EXPECT_EQ(0, Surface(1).Tool(1).cTIWidth) << "nothing is measured while updates are held";
-  EXPECT_TRUE(IsTrue(m_Bar->BandData().Table().Band(1).cBIToolsDirty));
+  EXPECT_TRUE(IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty));
   m_Bar->EndUpdate();
-  EXPECT_FALSE(IsTrue(m_Bar->BandData().Table().Band(1).cBIToolsDirty));
+  EXPECT_FALSE(IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty));
   EXPECT_EQ(13, tool->Left());
 }
 

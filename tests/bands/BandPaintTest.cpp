@@ -2,6 +2,7 @@
 // picture: gripper dots, separators, the state frames of buttons, a disabled colour bar, and
 // a transparent band.
 #include "BandsOnForm.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "render/styles/Palette.h"
 #include "support/StyleTheme.h"
 
@@ -132,7 +133,7 @@ TEST_P(BandPaintTest, TransparentBandShowsTheControlBehindIt) {
   auto band = Bands()->Item(1);
   band->Transparent(true);
   const RECT behind{band->Left(), band->Top(), band->Left() + 1, band->Top() + 1};
-  EXPECT_EQ(GetPixel(m_Bar->Face()->hdc(), behind.left + 3, behind.top + 9), Pixel(3, 9)) << "no gripper";
+  EXPECT_EQ(GetPixel(Inside(*m_Bar).Face()->hdc(), behind.left + 3, behind.top + 9), Pixel(3, 9)) << "no gripper";
 }
 
 INSTANTIATE_TEST_SUITE_P(All, BandPaintTest, mirel_test::AllStyleThemes(), mirel_test::StyleThemeName);

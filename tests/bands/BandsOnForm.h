@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bands/MirelReBar.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "support/BarOnForm.h"
 #include "support/ImageLists.h"
 
@@ -44,11 +45,11 @@ class BandsOnForm : public mirel_test::BarOnForm {
   std::shared_ptr<cBand> AddBand(std::int16_t line, std::int16_t position, std::int32_t width = 300) {
     return Bands()->Add({.lLineIndex = line, .lLinePosition = position, .lWidth = width});
   }
-  MirelReBar& Surface(int p) { return m_Bar->BandData().Surface(p); }
+  MirelReBar& Surface(int p) { return Inside(*m_Bar).BandData().Surface(p); }
   // A hosted control of w x h pixels on the form.
   std::shared_ptr<HostedBox> AddHostedBox(int w, int h) {
-    const float tx = m_Bar->TwipsPerPixelX();
-    const float ty = m_Bar->TwipsPerPixelY();
+    const float tx = Inside(*m_Bar).TwipsPerPixelX();
+    const float ty = Inside(*m_Bar).TwipsPerPixelY();
     return m_Form->AddControl<HostedBox>({"Text1", 0, 0, static_cast<float>(w) * tx, static_cast<float>(h) * ty});
   }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "win32/objcount.h"
@@ -29,7 +30,7 @@ TEST_F(LifecycleTest, TerminateRemovesTheWindowPropertyAndStopsWatching) {
   const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
   ASSERT_GT(attachmentsBefore, 0u);
   TheForm().RemoveControl(*bar);
-  EXPECT_EQ(MirelMenuBar20::FromWindow(hWnd), nullptr);
+  EXPECT_EQ(MirelMenuBar20Internals::FromWindow(hWnd), nullptr);
   EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), 0u);
   EXPECT_EQ(mHooks::HookClientCount(), 0u);
   EXPECT_FALSE(mHooks::IsHookInstalled());
@@ -50,8 +51,8 @@ TEST_F(LifecycleTest, ProxyKeptAfterTerminateRaisesObjectUnloaded) {
   // Terminate released the fonts and tables.
   EXPECT_EQ(bar->DefaultMenuFont(), nullptr);
   EXPECT_EQ(bar->ToolTipFont(), nullptr);
-  EXPECT_EQ(bar->MenuData().Count(), 0);
-  EXPECT_FALSE(bar->OverTimer().Enabled());
+  EXPECT_EQ(Inside(*bar).MenuData().Count(), 0);
+  EXPECT_FALSE(Inside(*bar).Tracker().OverTimer().Enabled());
 }
 
 TEST_F(LifecycleTest, HasFocusFollowsTheKeyboardFocus) {

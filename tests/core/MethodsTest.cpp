@@ -4,6 +4,8 @@
 
 #include "MenuBarFixture.h"
 #include "container/ImageList.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "menu/frmMenu.h"
 #include "win32/objcount.h"
 
 namespace {
@@ -57,7 +59,7 @@ TEST_F(MethodsTest, SetImageListTakesHandlesAndImageListObjects) {
     Variant argument = c.argument;
     bar->SetImageList(slot, argument);
     expected.push_back(std::string(c.what) + ": " + c.expected);
-    actual.push_back(std::string(c.what) + ": " + Describe(bar->ImageListSlot(c.slot), c.list));
+    actual.push_back(std::string(c.what) + ": " + Describe(Inside(*bar).ImageListSlot(c.slot), c.list));
   }
   EXPECT_TRUE(SameSequence(expected, actual));
 }
@@ -73,7 +75,7 @@ TEST_F(MethodsTest, SetImageListWithAStringAnIntegerOrOutsideTheFourSlotsRaises)
   EXPECT_EQ(error.number, kImageListError);
   EXPECT_EQ(error.source, "MirelSuiteMenuBar.voxMirelMBar20");
   EXPECT_EQ(error.description, "ImageList property expects MirelImageList object or Long hImageList handle.");
-  EXPECT_EQ(bar->ImageListSlot(imlToolItems).hImageList, 0) << "the slot is left cleared";
+  EXPECT_EQ(Inside(*bar).ImageListSlot(imlToolItems).hImageList, 0) << "the slot is left cleared";
   Variant integer = Variant::Integer(static_cast<std::int16_t>(HandleToLong(list->hImageList())));
   EXPECT_EQ(ErrorFrom([&] { bar->SetImageList(slot, integer); }).number, kImageListError)
       << "a 16-bit integer is no handle";
@@ -109,45 +111,43 @@ TEST_F(MethodsTest, PopUpMenuOpensOnlyAKnownKeyInPopUpMode) {
   auto bar = AddBar();
   AddMenu("File", "File");
   AddMenu("Edit", "Edit");
-  std::vector<std::string> opened;
-  bar->SetPopUpOpener([&](int iMenu, float X, float Y) {
-    opened.push_back(std::to_string(iMenu) + " " + std::to_string(static_cast<int>(X)) + " " +
-                     std::to_string(static_cast<int>(Y)) + (bar->PopUpMode() ? " popup" : ""));
-  });
   bar->PopUpMenu("edit", 10, 20);
+  EXPECT_TRUE(Inside(*bar).OpenMenuWindows().empty());
   bar->PopUpMenu("Edit", 1500, 3000);
-  EXPECT_TRUE(SameSequence({"2 1500 3000 popup"}, opened));
-  EXPECT_FALSE(bar->PopUpMode());
+  const std::vector<HWND> open = Inside(*bar).OpenMenuWindows();
+  ASSERT_EQ(open.size(), 1u);
+  EXPECT_EQ(frmMenu::FromWindow(open[0])->MenuIndex(), 2);
+  EXPECT_FALSE(frmMenu::FromWindow(open[0])->IsBarMenu());
+  EXPECT_FALSE(Inside(*bar).Tracker().PopUpMode());
+  bar->HideAllMenus();
 }
 
 TEST_F(MethodsTest, PopUpMenuWhileAMenuIsOpenClosesTheMenusInstead) {
   auto bar = AddBar();
   AddMenu("File", "File");
-  int openings = 0;
-  bar->SetPopUpOpener([&](int, float, float) { ++openings; });
-  HWND openMenu = mirel_test::CreateTestWindow("menu", RECT{0, 0, 50, 50}, mirel_test::kTestPopupStyle, WS_EX_TOPMOST);
-  ASSERT_NE(openMenu, nullptr);
-  bar->OpenMenuWindows().push_back(openMenu);
   bar->PopUpMenu("File", 0, 0);
-  EXPECT_EQ(openings, 0);
-  EXPECT_FALSE(IsWindow(openMenu));
-  EXPECT_TRUE(bar->OpenMenuWindows().empty());
+  const std::vector<HWND> open = Inside(*bar).OpenMenuWindows();
+  ASSERT_EQ(open.size(), 1u);
   bar->PopUpMenu("File", 0, 0);
-  EXPECT_EQ(openings, 1);
+  EXPECT_FALSE(IsWindow(open[0]));
+  EXPECT_TRUE(Inside(*bar).OpenMenuWindows().empty());
+  bar->PopUpMenu("File", 0, 0);
+  EXPECT_EQ(Inside(*bar).OpenMenuWindows().size(), 1u);
+  bar->HideAllMenus();
 }
 
 TEST_F(MethodsTest, ClearAllErasesTheMenusAndRepaintsOnceButDoesNothingWhenEmpty) {
   auto bar = AddBar();
   bar->EndUpdate();
-  long count = bar->PaintCount();
+  long count = Inside(*bar).PaintCount();
   bar->ClearAll();
-  EXPECT_EQ(bar->PaintCount(), count);
+  EXPECT_EQ(Inside(*bar).PaintCount(), count);
   AddMenu("File", "File");
   AddMenu("Edit", "Edit");
-  count = bar->PaintCount();
+  count = Inside(*bar).PaintCount();
   bar->ClearAll();
   EXPECT_EQ(bar->Menus()->Count(), 0);
-  EXPECT_EQ(bar->PaintCount(), count + 1);
+  EXPECT_EQ(Inside(*bar).PaintCount(), count + 1);
 }
 
 }  // namespace

@@ -4,13 +4,14 @@
 
 #include "MenuBarFixture.h"
 #include "container/StdFont.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "win32/system_info.h"
 
 namespace {
 
 using PropertyDefaultsTest = MenuBarTest;
 
-void ExpectNewInstanceDefaults(const MirelMenuBar20& bar, const std::shared_ptr<StdFont>& ambientFont) {
+void ExpectNewInstanceDefaults(MirelMenuBar20& bar, const std::shared_ptr<StdFont>& ambientFont) {
   EXPECT_EQ(bar.ApplyCandyEffects(), VARIANT_FALSE);
   EXPECT_EQ(bar.AutoSelectTheme(), VARIANT_FALSE);
   EXPECT_EQ(bar.CustomBandHeight(), 25);
@@ -35,9 +36,9 @@ void ExpectNewInstanceDefaults(const MirelMenuBar20& bar, const std::shared_ptr<
   EXPECT_EQ(bar.MenuHeaderSpacing(), 6);
   EXPECT_EQ(bar.MenuItemSpacing(), 2);
   EXPECT_EQ(bar.ToolSpacing(), 0);
-  EXPECT_EQ(bar.MenuHeaderSpacingInternal(), 10);
-  EXPECT_EQ(bar.MenuItemSpacingInternal(), 9);
-  EXPECT_EQ(bar.ToolSpacingInternal(), 6);
+  EXPECT_EQ(Inside(bar).MenuHeaderSpacingInternal(), 10);
+  EXPECT_EQ(Inside(bar).MenuItemSpacingInternal(), 9);
+  EXPECT_EQ(Inside(bar).ToolSpacingInternal(), 6);
   EXPECT_EQ(bar.Theme(), XPBlue);
   EXPECT_EQ(bar.RightToLeft(), VARIANT_FALSE);
   EXPECT_EQ(bar.ToolTipBackColor(), 0x80000018u);
@@ -50,67 +51,67 @@ void ExpectNewInstanceDefaults(const MirelMenuBar20& bar, const std::shared_ptr<
   EXPECT_EQ(bar.ToolTipMaxWidth(), 300);
   EXPECT_EQ(bar.VisualStyle(), tsMS2003);
   EXPECT_EQ(bar.BackColor(), 0xFFFFFFu);
-  EXPECT_EQ(bar.BorderColor(), 0x80000003u);
-  EXPECT_EQ(bar.DefaultCaptionForeColor(), 0u);
-  EXPECT_EQ(bar.DefaultMenuForeColor(), 0u);
+  EXPECT_EQ(Inside(bar).BorderColor(), 0x80000003u);
+  EXPECT_EQ(Inside(bar).DefaultCaptionForeColor(), 0u);
+  EXPECT_EQ(Inside(bar).DefaultMenuForeColor(), 0u);
   const std::vector<std::int16_t> expectedBandSizes{25, 29, 33, 37, 53, 25};
   std::vector<std::int16_t> bandSizes;
-  for (int size = bs16x16; size <= bsCustom; ++size) bandSizes.push_back(bar.BandSize(static_cast<ctsBandSizeConstants>(size)));
+  for (int size = bs16x16; size <= bsCustom; ++size) bandSizes.push_back(Inside(bar).BandSize(static_cast<ctsBandSizeConstants>(size)));
   EXPECT_EQ(bandSizes, expectedBandSizes);
 }
 
 TEST_F(PropertyDefaultsTest, NewInstanceAtRunTimeHasTheTabledDefaultsAndWaitsForEndUpdate) {
   auto bar = AddBar(true);
   ExpectNewInstanceDefaults(*bar, TheForm().Font());
-  EXPECT_TRUE(bar->Initialised());
-  EXPECT_FALSE(bar->RedrawEnabled());
-  EXPECT_EQ(bar->ToolTipPreTimer().Interval(), 1000u);
-  EXPECT_EQ(bar->ToolTipPostTimer().Interval(), 3000u);
-  EXPECT_TRUE(bar->OverTimer().Enabled());
-  EXPECT_FALSE(bar->AutoDropTimer().Enabled());
-  EXPECT_FALSE(bar->ToolTipPreTimer().Enabled());
+  EXPECT_TRUE(Inside(*bar).Initialised());
+  EXPECT_FALSE(Inside(*bar).RedrawEnabled());
+  EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 1000u);
+  EXPECT_EQ(Inside(*bar).ToolTipPostTimer().Interval(), 3000u);
+  EXPECT_TRUE(Inside(*bar).Tracker().OverTimer().Enabled());
+  EXPECT_FALSE(Inside(*bar).Tracker().AutoDropTimer().Enabled());
+  EXPECT_FALSE(Inside(*bar).ToolTipPreTimer().Enabled());
 }
 
 TEST_F(PropertyDefaultsTest, NewInstanceAtDesignTimeHasTheSameDefaultsAndDrawsAtOnce) {
   auto bar = AddBar(false);
   ExpectNewInstanceDefaults(*bar, TheForm().Font());
-  EXPECT_TRUE(bar->Initialised());
-  EXPECT_TRUE(bar->RedrawEnabled());
-  EXPECT_FALSE(bar->OverTimer().Enabled());
-  EXPECT_GT(bar->PaintCount(), 0);
+  EXPECT_TRUE(Inside(*bar).Initialised());
+  EXPECT_TRUE(Inside(*bar).RedrawEnabled());
+  EXPECT_FALSE(Inside(*bar).Tracker().OverTimer().Enabled());
+  EXPECT_GT(Inside(*bar).PaintCount(), 0);
 }
 
 TEST_F(PropertyDefaultsTest, WindowCarriesTheObjectPointerAndTheHostTopWindowIsTheForm) {
   auto bar = AddBar();
   ASSERT_NE(bar->hWnd(), nullptr);
-  EXPECT_EQ(MirelMenuBar20::FromWindow(bar->hWnd()), bar.get());
+  EXPECT_EQ(MirelMenuBar20Internals::FromWindow(bar->hWnd()), bar.get());
   EXPECT_EQ(GetPropA(bar->hWnd(), "MirelMenuBar20:ObjectPtr"), bar.get());
-  EXPECT_EQ(bar->HostTopWindow(), TheForm().hWnd());
+  EXPECT_EQ(Inside(*bar).HostTopWindow(), TheForm().hWnd());
 }
 
 TEST_F(PropertyDefaultsTest, TwipsPerPixelComeFromTheScreen) {
   {
     auto standard = AddBar();
-    EXPECT_EQ(standard->TwipsPerPixelX(), 15.0F);
-    EXPECT_EQ(standard->TwipsPerPixelY(), 15.0F);
+    EXPECT_EQ(Inside(*standard).TwipsPerPixelX(), 15.0F);
+    EXPECT_EQ(Inside(*standard).TwipsPerPixelY(), 15.0F);
   }
   DropForm();
   ResetDesktop({.dpi = 120});
   auto large = AddBar();
-  EXPECT_EQ(large->TwipsPerPixelX(), 12.0F);
-  EXPECT_EQ(large->TwipsPerPixelY(), 12.0F);
+  EXPECT_EQ(Inside(*large).TwipsPerPixelX(), 12.0F);
+  EXPECT_EQ(Inside(*large).TwipsPerPixelY(), 12.0F);
 }
 
 TEST_F(PropertyDefaultsTest, NtPlatformFlagFollowsTheReportedSystem) {
   win32::SetOsVersion(win32::WindowsXpVersion());
   AddBar();
-  EXPECT_TRUE(MirelMenuBar20::IsNT());
+  EXPECT_TRUE(MirelMenuBar20Internals::IsNT());
   DropForm();
   win32::OsVersion windows98;
   windows98.platformId = VER_PLATFORM_WIN32_WINDOWS;
   win32::SetOsVersion(windows98);
   AddBar();
-  EXPECT_FALSE(MirelMenuBar20::IsNT());
+  EXPECT_FALSE(MirelMenuBar20Internals::IsNT());
   win32::ResetSystemInfo();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace {
 
@@ -37,21 +38,21 @@ TEST_F(PropertyLetsTest, MarginStaysAndCustomBandHeightIsAtLeastTwentyFive) {
   EXPECT_EQ(bar->MenuLeftMargin(), 24);
   bar->SetCustomBandHeight(10);
   EXPECT_EQ(bar->CustomBandHeight(), 25);
-  EXPECT_EQ(bar->BandSize(bsCustom), 25);
+  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 25);
   bar->SetCustomBandHeight(40);
   EXPECT_EQ(bar->CustomBandHeight(), 40);
-  EXPECT_EQ(bar->BandSize(bsCustom), 40);
-  EXPECT_EQ(bar->BandSize(bs48x48), 53);
+  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 40);
+  EXPECT_EQ(Inside(*bar).BandSize(bs48x48), 53);
   // The band size table holds 16-bit heights: a larger value overflows and changes nothing.
   EXPECT_EQ(ErrorOf([&] { bar->SetCustomBandHeight(40000); }), 6);
   EXPECT_EQ(bar->CustomBandHeight(), 40);
-  EXPECT_EQ(bar->BandSize(bsCustom), 40);
+  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 40);
 }
 
 TEST_F(PropertyLetsTest, ToolTipTimesAcceptZeroToThirtyThousandElseRaiseErrorElevenAndKeepTheOldValue) {
   auto bar = AddBar();
   bar->SetToolTipPreTime(30000);
-  EXPECT_EQ(bar->ToolTipPreTimer().Interval(), 30000u);
+  EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 30000u);
   bar->SetToolTipPreTime(0);
   EXPECT_EQ(bar->ToolTipPreTime(), 0);
   bar->SetToolTipPreTime(2000);
@@ -66,9 +67,9 @@ TEST_F(PropertyLetsTest, ToolTipTimesAcceptZeroToThirtyThousandElseRaiseErrorEle
     }
   }
   EXPECT_EQ(bar->ToolTipPreTime(), 2000);
-  EXPECT_EQ(bar->ToolTipPreTimer().Interval(), 2000u);
+  EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 2000u);
   EXPECT_EQ(bar->ToolTipPostTime(), 4000);
-  EXPECT_EQ(bar->ToolTipPostTimer().Interval(), 4000u);
+  EXPECT_EQ(Inside(*bar).ToolTipPostTimer().Interval(), 4000u);
   EXPECT_TRUE(ChangedProperties().empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include "MenuBarFixture.h"
 #include "container/StdPicture.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "win32/system_info.h"
 
 namespace {
@@ -56,9 +57,9 @@ TEST_F(PropertyPersistenceTest, LoadingStoresValuesWithoutTheLetRules) {
   auto bar = LoadBar(bag);
   EXPECT_EQ(bar->MenuItemSpacing(), 3);
   EXPECT_EQ(bar->CustomBandHeight(), 25);
-  EXPECT_EQ(bar->BandSize(bsCustom), 25);
+  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 25);
   EXPECT_EQ(bar->ToolTipPreTime(), 40000);
-  EXPECT_EQ(bar->ToolTipPreTimer().Interval(), 40000u);
+  EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 40000u);
   EXPECT_EQ(bar->LocalMoreColors(), "Mehr Farben...");
   EXPECT_TRUE(ChangedProperties().empty());
 }
@@ -74,7 +75,7 @@ TEST_F(PropertyPersistenceTest, EmptyBagGivesNewInstanceValuesExceptToolSpacing)
   EXPECT_EQ(bar->ToolTipMaxWidth(), 300);
   EXPECT_EQ(bar->DisabledMenuForeColor(), 0x80000011u);
   EXPECT_EQ(bar->BackColor(), 0xFFFFFFu);
-  EXPECT_EQ(bar->BorderColor(), 0x80000003u);
+  EXPECT_EQ(Inside(*bar).BorderColor(), 0x80000003u);
   EXPECT_EQ(bar->LocalPalette(), "Palette");
   EXPECT_EQ(bar->DefaultMenuFont(), TheForm().Font());
   EXPECT_EQ(bar->Enabled(), VARIANT_TRUE);
@@ -83,13 +84,13 @@ TEST_F(PropertyPersistenceTest, EmptyBagGivesNewInstanceValuesExceptToolSpacing)
 TEST_F(PropertyPersistenceTest, LoadingEndsWithRedrawClearAtRunTimeAndSetAtDesignTime) {
   MemoryPropertyBag bag;
   auto runTime = LoadBar(bag, true);
-  EXPECT_TRUE(runTime->Initialised());
-  EXPECT_FALSE(runTime->RedrawEnabled());
-  EXPECT_TRUE(runTime->OverTimer().Enabled());
+  EXPECT_TRUE(Inside(*runTime).Initialised());
+  EXPECT_FALSE(Inside(*runTime).RedrawEnabled());
+  EXPECT_TRUE(Inside(*runTime).Tracker().OverTimer().Enabled());
   auto designTime = LoadBar(bag, false);
-  EXPECT_TRUE(designTime->Initialised());
-  EXPECT_TRUE(designTime->RedrawEnabled());
-  EXPECT_FALSE(designTime->OverTimer().Enabled());
+  EXPECT_TRUE(Inside(*designTime).Initialised());
+  EXPECT_TRUE(Inside(*designTime).RedrawEnabled());
+  EXPECT_FALSE(Inside(*designTime).Tracker().OverTimer().Enabled());
 }
 
 TEST_F(PropertyPersistenceTest, SavedBackColorBecomesTheContainerBackground) {
@@ -150,9 +151,9 @@ TEST_F(PropertyPersistenceTest, UncheckedSavedValuesStillDropCloseAndUnloadLeavi
       bar->EndUpdate();
       const float twips = static_cast<float>(Desktop().TwipsPerPixel());
       EXPECT_EQ(ErrorOf([&] { bar->PopUpMenu("File", 300 * twips, 200 * twips); }), 0) << key;
-      EXPECT_EQ(bar->OpenMenuWindows().size(), 1u) << key;
+      EXPECT_EQ(Inside(*bar).OpenMenuWindows().size(), 1u) << key;
       EXPECT_EQ(ErrorOf([&] { Desktop().KeyPress(VK_ESCAPE); }), 0) << key;
-      EXPECT_TRUE(bar->OpenMenuWindows().empty()) << key;
+      EXPECT_TRUE(Inside(*bar).OpenMenuWindows().empty()) << key;
       DropForm();
     }
     EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_) << key;

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
-#include "menu/cMenus.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenus.h"
 #include "win32/desktop.h"
 
 namespace {
@@ -17,39 +18,39 @@ TEST_F(UpdateAndPaintTest, NothingPaintsUntilEndUpdateWhichPaintsOnce) {
   for (bool first : {true, false}) {
     SCOPED_TRACE(first ? "first EndUpdate" : "after BeginUpdate");
     if (!first) bar->BeginUpdate();
-    EXPECT_FALSE(bar->RedrawEnabled());
-    const long before = bar->PaintCount();
+    EXPECT_FALSE(Inside(*bar).RedrawEnabled());
+    const long before = Inside(*bar).PaintCount();
     bar->SetTheme(first ? XPSilver : XPOlive);
     bar->SetToolSpacing(first ? 4 : 8);
     bar->SetRightToLeft(first ? VARIANT_TRUE : VARIANT_FALSE);
     bar->SetVisualStyle(first ? tsMSIE : tsMSNet);
     AddMenu(first ? "File" : "Edit", "&File");
     bar->Menus()->Item(Variant(first ? "File" : "Edit"))->Caption("&Datei");
-    EXPECT_EQ(bar->PaintCount(), before);
+    EXPECT_EQ(Inside(*bar).PaintCount(), before);
     bar->EndUpdate();
-    EXPECT_TRUE(bar->RedrawEnabled());
-    EXPECT_EQ(bar->PaintCount(), before + 1);
+    EXPECT_TRUE(Inside(*bar).RedrawEnabled());
+    EXPECT_EQ(Inside(*bar).PaintCount(), before + 1);
   }
 }
 
 TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   auto bar = AddBar();
   bar->EndUpdate();
-  long count = bar->PaintCount();
+  long count = Inside(*bar).PaintCount();
   bar->SetTheme(XPOlive);
-  EXPECT_EQ(bar->PaintCount(), ++count);
+  EXPECT_EQ(Inside(*bar).PaintCount(), ++count);
   bar->SetRightToLeft(VARIANT_TRUE);
-  EXPECT_EQ(bar->PaintCount(), ++count);
+  EXPECT_EQ(Inside(*bar).PaintCount(), ++count);
   bar->SetToolSpacing(2);
-  EXPECT_EQ(bar->PaintCount(), ++count);
+  EXPECT_EQ(Inside(*bar).PaintCount(), ++count);
   bar->SetMenuShadows(VARIANT_FALSE);  // stored only
-  EXPECT_EQ(bar->PaintCount(), count);
+  EXPECT_EQ(Inside(*bar).PaintCount(), count);
   bar->Refresh();
-  EXPECT_EQ(bar->PaintCount(), ++count);
+  EXPECT_EQ(Inside(*bar).PaintCount(), ++count);
   AddMenu("File");
-  count = bar->PaintCount();
+  count = Inside(*bar).PaintCount();
   bar->Menus()->Item(Variant("File"))->Caption("&Datei");
-  EXPECT_EQ(bar->PaintCount(), count + 1);
+  EXPECT_EQ(Inside(*bar).PaintCount(), count + 1);
 }
 
 TEST_F(UpdateAndPaintTest, ResizeRaisesReSizeAfterRepainting) {
@@ -57,10 +58,10 @@ TEST_F(UpdateAndPaintTest, ResizeRaisesReSizeAfterRepainting) {
   bar->EndUpdate();
   RecordingSink sink;
   bar->Connect(&sink);
-  const long before = bar->PaintCount();
+  const long before = Inside(*bar).PaintCount();
   bar->Extender().SetWidth(4500);
   EXPECT_TRUE(SameSequence({"ReSize"}, sink.rows));
-  EXPECT_EQ(bar->PaintCount(), before + 1);
+  EXPECT_EQ(Inside(*bar).PaintCount(), before + 1);
   EXPECT_EQ(bar->ScaleWidth(), 300);
   bar->Disconnect(&sink);
 }

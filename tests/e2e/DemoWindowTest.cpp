@@ -18,6 +18,7 @@
 
 #include "ChildProcess.h"
 #include "XSession.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "demo_form/DemoAim.h"
 #include "demo_form/DemoForm.h"
 #include "win32/desktop.h"
@@ -182,11 +183,11 @@ class DemoWindowTest : public ::testing::Test {
   HWND CascadeFrom(int iMenu, int iItem) {
     MoveTo(CaptionPoint(Bar(), iMenu));
     Click(kLeftButton);
-    const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+    const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
     if (dropped.size() != 1) return nullptr;
     MoveTo(RowPoint(dropped.back(), iItem));
     win32::TheDesktop().AdvanceTime(kSubMenuDelay);
-    const std::vector<HWND> cascaded = Bar().OpenMenuWindows();
+    const std::vector<HWND> cascaded = Inside(Bar()).OpenMenuWindows();
     return cascaded.size() == 2 ? cascaded.back() : nullptr;
   }
 
@@ -194,7 +195,7 @@ class DemoWindowTest : public ::testing::Test {
   void ChooseFromBar(int iMenu, int iItem) {
     MoveTo(CaptionPoint(Bar(), iMenu));
     Click(kLeftButton);
-    const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+    const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
     ASSERT_EQ(dropped.size(), 1U);
     MoveTo(RowPoint(dropped.back(), iItem));
     Click(kLeftButton);
@@ -259,11 +260,11 @@ TEST_F(DemoWindowTest, MouseAndKeyboardDriveTheMenusAndTheEventsComeInOrder) {
   ASSERT_TRUE(WaitForLines(2, "MenuOnDrop 1 File"));
 
   // Resting on Recent Files cascades its sub-menu.
-  const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+  const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(dropped.size(), 1U);
   MoveTo(RowPoint(dropped.back(), kRecentFilesItem));
   win32::TheDesktop().AdvanceTime(kSubMenuDelay);
-  const std::vector<HWND> cascaded = Bar().OpenMenuWindows();
+  const std::vector<HWND> cascaded = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(cascaded.size(), 2U) << "the replica did not cascade";
   const RECT fileMenu = WindowRectOf(cascaded.front());
   const RECT subMenu = WindowRectOf(cascaded.back());
@@ -321,7 +322,7 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   MoveTo(kDocumentPoint);
   Click(kRightButton);
   int mismatches = 0;
-  const std::vector<HWND> popped = Bar().OpenMenuWindows();
+  const std::vector<HWND> popped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(popped.size(), 1U) << "the replica opened no context menu";
   const RECT context = WindowRectOf(popped.back());
   EXPECT_EQ(context.left, kDocumentPoint.x);
@@ -334,7 +335,7 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   MoveTo(CaptionPoint(Bar(), kFileMenu));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
-  const std::vector<HWND> dropped = Bar().OpenMenuWindows();
+  const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(dropped.size(), 1U);
   MoveTo(RowPoint(dropped.back(), kExitItem));
   Click(kLeftButton);
@@ -353,7 +354,7 @@ TEST_F(DemoWindowTest, ClicksElsewhereAndAnotherWindowCloseMenusAndTypingReaches
   MoveTo(kDocumentPoint);
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuOnClose 1 File")) << "a click in the document left the menu open";
-  EXPECT_TRUE(Bar().OpenMenuWindows().empty());
+  EXPECT_TRUE(Inside(Bar()).OpenMenuWindows().empty());
 
   MoveTo(CaptionPoint(Bar(), kEditMenu));
   Click(kLeftButton);
@@ -446,7 +447,7 @@ TEST_F(DemoWindowTest, TheToolBandsShowUnderTheMenuBar) {
   ASSERT_EQ(bands->Count(), 3);
   const auto standard = bands->Item("Standard");
   const auto drawing = bands->Item("Drawing");
-  EXPECT_EQ(standard->Top(), Bar().BarHeight() + 1);
+  EXPECT_EQ(standard->Top(), Inside(Bar()).BarHeight() + 1);
   EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
   int mismatches = 0;
   ScreenMatching(BarRect(), "bands", mismatches);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MenuBarPaintTest.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace menubar_test {
 namespace {
@@ -17,9 +18,9 @@ class MenuBarLayoutTest : public MenuBarPaintTest {
   // "caption x=<left> w=<width>" for every menu, and the end of the captions.
   std::vector<std::string> LayoutRows() const {
     std::vector<std::string> rows;
-    for (int i = 1; i <= m_Bar->MenuData().Count(); ++i)
+    for (int i = 1; i <= Inside(*m_Bar).MenuData().Count(); ++i)
       rows.push_back(Row(Record(i).cMCaption, Record(i).cMCollX, Record(i).cMWidth));
-    rows.push_back("end " + std::to_string(m_Bar->BarCaptionsEnd()));
+    rows.push_back("end " + std::to_string(Inside(*m_Bar).BarCaptionsEnd()));
     return rows;
   }
   static std::string Row(const std::string& caption, int x, int width) {
@@ -33,16 +34,16 @@ TEST_F(MenuBarLayoutTest, BarWithoutVisiblePrimaryMenuHasNoHeight) {
   m_Bar->Menus()->Add({.Key = "Popup", .Caption = "Popup", .Style = tsSecondaryMenu, .Enabled = true});
   AddMenu("&Hidden")->Visible(false);
   m_Bar->EndUpdate();
-  EXPECT_EQ(m_Bar->BarHeight(), 0);
+  EXPECT_EQ(Inside(*m_Bar).BarHeight(), 0);
   EXPECT_EQ(m_Bar->Extender().Height(), 0.0f);
-  EXPECT_EQ(m_Bar->BarMenuAt(30, 0), kNoBarMenu);
+  EXPECT_EQ(Inside(*m_Bar).BarMenuAt(30, 0), kNoBarMenu);
 }
 
 TEST_F(MenuBarLayoutTest, BarHeightIsTheTallerOfTheMenuFontLineAndTheHeaderIconsPlusMargins) {
   AddBar();
   AddMenu("&File");
   m_Bar->EndUpdate();
-  EXPECT_EQ(m_Bar->BarHeight(), kMargins + TextSize("Wg").cy);
+  EXPECT_EQ(Inside(*m_Bar).BarHeight(), kMargins + TextSize("Wg").cy);
 
   constexpr int kIconSize = 32;
   AddBar();
@@ -50,7 +51,7 @@ TEST_F(MenuBarLayoutTest, BarHeightIsTheTallerOfTheMenuFontLineAndTheHeaderIcons
   AddMenu("&File");
   m_Bar->EndUpdate();
   ASSERT_GT(kIconSize, TextSize("Wg").cy);
-  EXPECT_EQ(m_Bar->BarHeight(), kMargins + kIconSize);
+  EXPECT_EQ(Inside(*m_Bar).BarHeight(), kMargins + kIconSize);
   ImageList_Destroy(icons);
 }
 
@@ -76,7 +77,7 @@ TEST_F(MenuBarLayoutTest, CaptionsRunFromHalfTheSpacingPlus13AndStandTheSpacingA
   AddMenu("&File");
   AddMenu("&Edit");
   m_Bar->EndUpdate();
-  EXPECT_EQ(m_Bar->MenuHeaderSpacingInternal(), 8);
+  EXPECT_EQ(Inside(*m_Bar).MenuHeaderSpacingInternal(), 8);
   expected = {Row("&File", 17, file), Row("&Edit", 17 + file + 8, edit), "end " + std::to_string(17 + file + 8 + edit)};
   EXPECT_TRUE(SameRows(expected, LayoutRows())) << "spacing 3";
 
@@ -110,7 +111,7 @@ TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) 
   m_Bar->EndUpdate();
   const tMenuInfo& file = Record(1);
   const tMenuInfo& view = Record(3);
-  const int bar = m_Bar->BarHeight();
+  const int bar = Inside(*m_Bar).BarHeight();
   const struct {
     const char* where;
     int x;
@@ -129,7 +130,7 @@ TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) 
   std::vector<std::string> actual;
   for (const auto& probe : probes) {
     expected.push_back(std::string(probe.where) + " -> " + std::to_string(probe.expected));
-    actual.push_back(std::string(probe.where) + " -> " + std::to_string(m_Bar->BarMenuAt(probe.x, probe.y)));
+    actual.push_back(std::string(probe.where) + " -> " + std::to_string(Inside(*m_Bar).BarMenuAt(probe.x, probe.y)));
   }
   EXPECT_TRUE(SameRows(expected, actual));
 }
@@ -139,8 +140,8 @@ TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
     AddBar(kBarWidthPx, dpi);
     AddMenu("&File");
     m_Bar->EndUpdate();
-    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(m_Bar->BarHeight() * (1440 / dpi))) << dpi << " dpi";
-    EXPECT_EQ(m_Bar->ScaleHeight(), m_Bar->BarHeight()) << dpi << " dpi";
+    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(Inside(*m_Bar).BarHeight() * (1440 / dpi))) << dpi << " dpi";
+    EXPECT_EQ(m_Bar->ScaleHeight(), Inside(*m_Bar).BarHeight()) << dpi << " dpi";
   }
 }
 

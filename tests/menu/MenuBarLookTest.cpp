@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MenuBarPaintTest.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "render/ResourceBitmaps.h"
 #include "render/cMemDC.h"
 #include "render/modPicture.h"
@@ -45,9 +46,9 @@ class MenuBarLookTest : public MenuBarPaintTest {
   int BoxLeft(int iMenu) const { return Record(iMenu).cMCollX - 4; }
   int BoxRight(int iMenu) const { return Record(iMenu).cMCollX + Record(iMenu).cMWidth + 2; }
   RECT CaptionBox(int iMenu) const {
-    return RECT{Record(iMenu).cMCollX, 0, Record(iMenu).cMCollX + Record(iMenu).cMWidth, m_Bar->BarHeight()};
+    return RECT{Record(iMenu).cMCollX, 0, Record(iMenu).cMCollX + Record(iMenu).cMWidth, Inside(*m_Bar).BarHeight()};
   }
-  RECT WholeBar() const { return RECT{0, 0, kBarWidthPx, m_Bar->BarHeight()}; }
+  RECT WholeBar() const { return RECT{0, 0, kBarWidthPx, Inside(*m_Bar).BarHeight()}; }
 };
 
 TEST_F(MenuBarLookTest, DisabledCaptionsUseDisabledMenuForeColorAndNeverHover) {
@@ -86,7 +87,7 @@ TEST_F(MenuBarLookTest, CaptionPastTheRightEdgeIsLaidOutButNotDrawn) {
   const tMenuInfo& edit = Record(kEdit);
   ASSERT_GT(edit.cMWidth, 0);
   ASSERT_GT(edit.cMCollX + edit.cMWidth, kNarrow);
-  const RECT beyond{edit.cMCollX, 0, kNarrow, m_Bar->BarHeight()};
+  const RECT beyond{edit.cMCollX, 0, kNarrow, Inside(*m_Bar).BarHeight()};
   EXPECT_EQ(CountPixels(beyond, kNetBlueBackground), (beyond.right - beyond.left) * (beyond.bottom - beyond.top));
   EXPECT_GT(CountPixels(CaptionBox(kFile), kBlack), 0);
 }
@@ -98,7 +99,7 @@ TEST_F(MenuBarLookTest, IconsComeFromTheHeaderListAndTheDisabledIndexWhenDisable
   AddIconMenu("&File", true);
   AddIconMenu("&Edit", false);
   m_Bar->EndUpdate();
-  const int top = static_cast<int>(std::nearbyint(m_Bar->BarHeight() / 2.0 - 4));
+  const int top = static_cast<int>(std::nearbyint(Inside(*m_Bar).BarHeight() / 2.0 - 4));
   EXPECT_EQ(CountPixels(RECT{Record(kFile).cMCollX, top, Record(kFile).cMCollX + 8, top + 8}, kGreen), 64);
   EXPECT_EQ(CountPixels(RECT{Record(kEdit).cMCollX, top, Record(kEdit).cMCollX + 8, top + 8}, kRed), 64);
   ImageList_Destroy(icons);
@@ -116,7 +117,7 @@ TEST_F(MenuBarLookTest, RightToLeftTextAndIconsEndFifteenInFromTheRight) {
     HIMAGELIST icons = withIcon ? AttachIcons({kGreen}) : nullptr;
     if (withIcon) AddIconMenu("&File", true); else AddMenu("&File");
     m_Bar->EndUpdate();
-    const int height = m_Bar->BarHeight();
+    const int height = Inside(*m_Bar).BarHeight();
     const int left = Record(kFile).cMCollX;
     EXPECT_EQ(CountPixels(RECT{185, 0, 200, height}, kBlack), 0);
     EXPECT_EQ(CountPixels(RECT{0, 0, left, height}, kBlack), 0);
@@ -139,7 +140,7 @@ TEST_F(MenuBarLookTest, HeaderSpacingWidensTheHoverBoxByHalfOnEachSide) {
   AddMenu("&File");
   m_Bar->EndUpdate();
   Hover(kFile);
-  const int middle = m_Bar->BarHeight() / 2;
+  const int middle = Inside(*m_Bar).BarHeight() / 2;
   const int left = Record(kFile).cMCollX;
   const int right = left + Record(kFile).cMWidth;
   const COLORREF outline = RGB(49, 106, 197);
@@ -214,7 +215,7 @@ void PrintTo(const Look& look, std::ostream* out) { *out << mirel_test::StyleThe
 class MenuBarStyleLook : public MenuBarLookTest, public ::testing::WithParamInterface<Look> {
  protected:
   POINT Where(At at, int iMenu) const {
-    const int height = m_Bar->BarHeight();
+    const int height = Inside(*m_Bar).BarHeight();
     const int middle = height / 2;
     const int left = BoxLeft(iMenu);
     switch (at) {
@@ -261,7 +262,7 @@ TEST_P(MenuBarStyleLook, HoveredAndPressedCaptionsShowTheirBoxes) {
     actual.push_back(CountPixels(CaptionBox(kEdit), look.textOnHighlight) > 0 ? "hovered text inked" : "no text");
   }
   Press(kFile);
-  ASSERT_EQ(m_Bar->OpenMenuWindows().size(), 1U);
+  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows().size(), 1U);
   Read("pressed", look.pressed, kFile, expected, actual);
   if (look.textOnHighlight != CLR_INVALID) {
     expected.push_back("pressed text inked");
@@ -279,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(All, MenuBarStyleLook, ::testing::ValuesIn(kLooks), Loo
 TEST_F(MenuBarLookTest, Office2003HoverIsAWarmGradientDarkeningDownwards) {
   StyledBar(tsMS2003, XPBlue);
   Hover(kEdit);
-  const int boxHeight = m_Bar->BarHeight() - 3;
+  const int boxHeight = Inside(*m_Bar).BarHeight() - 3;
   std::string faults;
   COLORREF above = Pixel(BoxLeft(kEdit) + 1, 3);
   for (int y = 3; y < boxHeight; ++y) {
@@ -316,9 +317,9 @@ TEST_P(Office2003Look, PressedCaptionShowsThePressedArtworkOfItsTheme) {
   for (const bool byKey : {false, true}) {
     StyledBar();
     if (byKey) PressByKey('F'); else Press(kFile);
-    ASSERT_EQ(m_Bar->KeyboardOpened(), byKey);
+    ASSERT_EQ(Inside(*m_Bar).Tracker().KeyboardOpened(), byKey);
     const std::set<COLORREF> piece = pieceColours(pair.theme, byKey);
-    for (int y = 3; y < m_Bar->BarHeight() - 2; ++y)  // inside both outlines
+    for (int y = 3; y < Inside(*m_Bar).BarHeight() - 2; ++y)  // inside both outlines
       EXPECT_EQ(piece.count(Pixel(BoxLeft(kFile) + 2, y)), 1U) << (byKey ? "keyboard" : "mouse") << " row " << y;
   }
 }
@@ -329,7 +330,7 @@ using GripperLook = MenuBarStyleLook;
 TEST_P(GripperLook, IsAColumnOfDotsFourApartWithWhiteHighlights) {
   const StyleTheme pair = GetParam().pair;
   StyledBar();
-  const int height = m_Bar->BarHeight();
+  const int height = Inside(*m_Bar).BarHeight();
   const int left = pair.style == tsMSIE ? 4 : 7;
   const int first = pair.style == tsMSIE ? 5 : 9;
   const int last = pair.style == tsMSIE ? height - 3 : 17;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MenuBarPaintTest.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace menubar_test {
 namespace {
@@ -30,12 +31,12 @@ TEST_F(MenuBarUpdateTest, NothingIsLaidOutUntilEndUpdateWhichFitsTheHeightToTheB
   m_Bar->Connect(&sink);
   AddMenu("&File");
   m_Bar->SetTheme(XPOlive);
-  EXPECT_EQ(m_Bar->BarHeight(), 0);
+  EXPECT_EQ(Inside(*m_Bar).BarHeight(), 0);
   EXPECT_EQ(m_Bar->ScaleHeight(), kInitialHeightPx);
   EXPECT_EQ(Record(1).cMWidth, 0);
 
   m_Bar->EndUpdate();
-  const int barHeight = m_Bar->BarHeight();
+  const int barHeight = Inside(*m_Bar).BarHeight();
   EXPECT_GT(barHeight, 0);
   EXPECT_GT(Record(1).cMWidth, 0);
   // Fitting the height resizes the control, which lays out again and raises ReSize.
@@ -65,7 +66,7 @@ TEST_F(MenuBarUpdateTest, ResizingLaysTheCaptionsOutAgainThenRaisesReSize) {
   m_Bar->SetRightToLeft(VARIANT_TRUE);
   AddMenu("&File");
   m_Bar->EndUpdate();
-  const int barHeight = m_Bar->BarHeight();
+  const int barHeight = Inside(*m_Bar).BarHeight();
   const int file = TextSize("&File").cx;
   ResizeSink sink(*m_Bar);
   m_Bar->Connect(&sink);

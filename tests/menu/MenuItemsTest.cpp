@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "MenuBarOnForm.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace menu_test {
 namespace {
@@ -181,9 +182,9 @@ TEST_F(MenuItems, ClearRemovesEveryItemOfThatMenuOnly) {
 TEST_F(MenuItems, EnabledStoresTrueAsMinusOne) {
   std::shared_ptr<cMenuItem> item = AddMenu("File")->MenuItems()->Add({.Caption = "&Open", .Enabled = false});
   item->Enabled(true);
-  EXPECT_EQ(m_Bar->MenuData().Item(1, 1).cMIEnabled, VARIANT_TRUE);
+  EXPECT_EQ(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled, VARIANT_TRUE);
   item->Enabled(false);
-  EXPECT_EQ(m_Bar->MenuData().Item(1, 1).cMIEnabled, VARIANT_FALSE);
+  EXPECT_EQ(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled, VARIANT_FALSE);
 }
 
 }  // namespace

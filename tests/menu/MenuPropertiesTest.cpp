@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MenuBarOnForm.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace menu_test {
 namespace {
@@ -47,10 +48,10 @@ TEST_F(MenuProperties, LetsThatChangeTheBarRepaintItWhileRedrawIsEnabled) {
   std::shared_ptr<cMenu> menu = AddMenu("File");
   std::vector<std::string> expected, actual;
   for (const LetCase& c : MenuLets()) {
-    const long before = m_Bar->PaintCount();
+    const long before = Inside(*m_Bar).PaintCount();
     c.let(*menu);
     expected.push_back(c.property + " " + Repaints(c.repaints));
-    actual.push_back(c.property + " " + Repaints(m_Bar->PaintCount() > before));
+    actual.push_back(c.property + " " + Repaints(Inside(*m_Bar).PaintCount() > before));
   }
   EXPECT_EQ(actual, expected);
 }
@@ -58,20 +59,20 @@ TEST_F(MenuProperties, LetsThatChangeTheBarRepaintItWhileRedrawIsEnabled) {
 TEST_F(MenuProperties, NothingRepaintsBetweenBeginUpdateAndEndUpdate) {
   std::shared_ptr<cMenu> menu = AddMenu("File");
   m_Bar->BeginUpdate();
-  const long before = m_Bar->PaintCount();
+  const long before = Inside(*m_Bar).PaintCount();
   for (const LetCase& c : MenuLets()) c.let(*menu);
   AddMenu("Edit");
-  EXPECT_EQ(m_Bar->PaintCount(), before);
+  EXPECT_EQ(Inside(*m_Bar).PaintCount(), before);
 }
 
 TEST_F(MenuProperties, AddingAMenuRepaintsAddingAnItemDoesNot) {
-  long before = m_Bar->PaintCount();
+  long before = Inside(*m_Bar).PaintCount();
   std::shared_ptr<cMenu> menu = AddMenu("File");
-  EXPECT_GT(m_Bar->PaintCount(), before);
-  before = m_Bar->PaintCount();
+  EXPECT_GT(Inside(*m_Bar).PaintCount(), before);
+  before = Inside(*m_Bar).PaintCount();
   menu->MenuItems()->Add({.Caption = "&Open"});
   menu->MenuItems()->Item(1)->Caption("&Open...");
-  EXPECT_EQ(m_Bar->PaintCount(), before);
+  EXPECT_EQ(Inside(*m_Bar).PaintCount(), before);
 }
 
 // The Key let checks neither duplicates nor numbers; Width reads the laid-out caption.
@@ -83,7 +84,7 @@ TEST_F(MenuProperties, KeyLetTakesAnyTextAndWidthIsTheLaidOutCaption) {
   menu->Key("Edit");
   EXPECT_EQ(Menus()->Item(1)->Key(), "Edit");
   EXPECT_GT(menu->Width(), 0);
-  EXPECT_EQ(menu->Width(), m_Bar->MenuData().Menu(1).cMWidth);
+  EXPECT_EQ(menu->Width(), Inside(*m_Bar).MenuData().Menu(1).cMWidth);
 }
 
 TEST_F(MenuProperties, LetsBeyondTheCountFailAndStoreNothing) {

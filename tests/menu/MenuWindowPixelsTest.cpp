@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "MenuWindowTest.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "menu/MenuBarLayout.h"
 #include "render/ColorScheme.h"
 #include "render/styles/Palette.h"
@@ -197,10 +198,10 @@ TEST_F(MenuWindowPixelsTest, WhichRowsAreDrawnHighlighted) {
   EXPECT_FALSE(form.IsRowHighlighted(2));
   form.SetHighlightedRow(1);
   EXPECT_EQ(Inside(1), fill);
-  form.SetOpenChild(m_Form->hWnd(), "MoreItem");
+  form.SetOpenChildKey("MoreItem");
   form.SetHighlightedRow(kNoMenuRow);
   EXPECT_EQ(Inside(1), fill);
-  form.SetOpenChild(nullptr, "");
+  form.SetOpenChildKey("");
   EXPECT_NE(Inside(1), fill);
 }
 
@@ -219,8 +220,8 @@ TEST_F(MenuWindowPixelsTest, JoinUnderThePressedCaption) {
   for (const Case& c : cases) {
     m_Bar->SetTheme(c.eTheme);
     HWND hWnd = Drop(1);
-    const tMenuInfo& menu = m_Bar->MenuData().Menu(1);
-    const RECT pressed = MenuBarLayout::PressedBox(menu, m_Bar->MenuHeaderSpacingInternal(), m_Bar->BarHeight());
+    const tMenuInfo& menu = Inside(*m_Bar).MenuData().Menu(1);
+    const RECT pressed = MenuBarLayout::PressedBox(menu, Inside(*m_Bar).MenuHeaderSpacingInternal(), Inside(*m_Bar).BarHeight());
     const int lJoinRight = pressed.right - (menu.cMCollX - 2);
     for (int x = 1; x < lJoinRight - 1; ++x) EXPECT_EQ(Pixel(hWnd, x, 0), c.inner) << "theme " << c.eTheme << " x " << x;
     EXPECT_EQ(Pixel(hWnd, lJoinRight - 1, 0), c.edge) << "theme " << c.eTheme;
@@ -235,14 +236,14 @@ TEST_F(MenuWindowPixelsTest, JoinFollowsTheCaptionWhenTheMenuIsPushedIn) {
   AddFileMenu();
   RECT rcBar{};
   GetWindowRect(m_Bar->hWnd(), &rcBar);
-  const tMenuInfo& menu = m_Bar->MenuData().Menu(1);
+  const tMenuInfo& menu = Inside(*m_Bar).MenuData().Menu(1);
   const int lRequestedLeft = rcBar.left + menu.cMCollX - 2;
   HWND hWnd = Drop(1);
   RECT rc{};
   GetWindowRect(hWnd, &rc);
   const int lShift = lRequestedLeft - rc.left;
   ASSERT_GT(lShift, 0);
-  const RECT pressed = MenuBarLayout::PressedBox(menu, m_Bar->MenuHeaderSpacingInternal(), m_Bar->BarHeight());
+  const RECT pressed = MenuBarLayout::PressedBox(menu, Inside(*m_Bar).MenuHeaderSpacingInternal(), Inside(*m_Bar).BarHeight());
   const int lJoinRight = pressed.right - (menu.cMCollX - 2);
   EXPECT_EQ(Pixel(hWnd, lShift + 1, 0), RGB(151, 184, 232));
   EXPECT_EQ(Pixel(hWnd, lShift + lJoinRight - 2, 0), RGB(151, 184, 232));

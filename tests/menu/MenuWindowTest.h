@@ -4,9 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "menu/cMenu.h"
-#include "menu/frmMenu.h"
 #include "container/Screen.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenu.h"
+#include "menu/frmMenu.h"
 #include "support/BarOnForm.h"
 
 namespace menu_window_test {
@@ -58,13 +59,13 @@ inline void MenuWindowTest::AddFileMenu() {
 inline HWND MenuWindowTest::Drop(int iMenu) {
   RECT rcBar{};
   GetWindowRect(m_Bar->hWnd(), &rcBar);
-  const tMenuInfo& menu = m_Bar->MenuData().Menu(iMenu);
-  MirelMenuBar20::tMenuWindowRequest request;
+  const tMenuInfo& menu = Inside(*m_Bar).MenuData().Menu(iMenu);
+  MirelMenuBar20Internals::tMenuWindowRequest request;
   request.iMenu = iMenu;
   request.X = static_cast<float>(menu.cMCollX - 2 + rcBar.left) * TwipsPerPixelX();
-  request.Y = static_cast<float>(m_Bar->BarHeight() + rcBar.top) * TwipsPerPixelY();
-  request.lBarHeight = m_Bar->BarHeight();
-  HWND hWnd = m_Bar->ShowMenuWindow(request);
+  request.Y = static_cast<float>(Inside(*m_Bar).BarHeight() + rcBar.top) * TwipsPerPixelY();
+  request.lBarHeight = Inside(*m_Bar).BarHeight();
+  HWND hWnd = Inside(*m_Bar).ShowMenuWindow(request);
   Desktop().DoEvents();
   return hWnd;
 }

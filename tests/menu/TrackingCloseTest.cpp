@@ -2,6 +2,7 @@
 // activation or being hidden, and HideAllMenus.
 #include "TrackingTest.h"
 
+#include "core/MirelMenuBar20Internals.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 
@@ -125,7 +126,7 @@ TEST_F(TrackingTest, AClickOnTheFormClosesAPopUpWithoutAnyEvent) {
 TEST_F(TrackingTest, UnloadingTheHostFormWithMenusOpenTakesEveryMenuWindowWithIt) {
   ClickCaption(kFile);
   MoveTo(RowPoint(Newest(), 4));
-  const std::vector<HWND> open = m_Bar->OpenMenuWindows();
+  const std::vector<HWND> open = Inside(*m_Bar).OpenMenuWindows();
   ASSERT_EQ(open.size(), 2u);
   const long lWindowsBefore = win32::LiveObjects(win32::ObjectKind::Window);
   m_Form->Unload();

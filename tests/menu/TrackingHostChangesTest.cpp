@@ -2,6 +2,7 @@
 // control's events or between them: nothing raises an error, the menus close or follow the
 // tables, and every window and device context goes back.
 #include "TrackingTest.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace tracking_test {
 namespace {
@@ -58,7 +59,7 @@ TEST_F(TrackingHostChangesTest, ClearAllWithAMenuOpenThenAMouseMoveOverWhereItWa
   MoveTo(row);
   MoveTo(POINT{row.x, row.y + 3});
   EXPECT_EQ(OpenMenuKeys(), "");
-  EXPECT_EQ(m_Bar->BarDroppedIndex(), kNoBarMenu);
+  EXPECT_EQ(Inside(*m_Bar).Tracker().DroppedIndex(), kNoBarMenu);
   ExpectAllClosedAndNothingLeaked();
 }
 

@@ -2,6 +2,7 @@
 // on separators, sub-menu rows and empty space, and Down past the last item. A toggle re-opens
 // the menu and raises only MenuOnInfrequentOpen or MenuOnInfrequentClose.
 #include "TrackingTest.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace tracking_test {
 namespace {
@@ -21,7 +22,7 @@ class InfrequentTest : public TrackingTest {
     return ClientPoint(form, y);
   }
   POINT AboveTheFirstRow(const frmMenu& form) { return ClientPoint(form, form.Layout().Row(1).lBandTop - 1); }
-  bool InfrequentsShown() { return m_Bar->MenuData().Menu(kView).cMDisplayInfrequentState != VARIANT_FALSE; }
+  bool InfrequentsShown() { return Inside(*m_Bar).MenuData().Menu(kView).cMDisplayInfrequentState != VARIANT_FALSE; }
 };
 
 TEST_F(InfrequentTest, RestingOnTheExpandArrowForOneSecondShowsTheInfrequentItems) {
@@ -37,7 +38,7 @@ TEST_F(InfrequentTest, RestingOnTheExpandArrowForOneSecondShowsTheInfrequentItem
   ASSERT_EQ(OpenMenuKeys(), "View");
   EXPECT_FALSE(Newest().ExpandArrowShown());
   EXPECT_TRUE(Newest().Layout().Row(2).bShown);
-  EXPECT_EQ(m_Bar->BarDroppedIndex(), kView);
+  EXPECT_EQ(Inside(*m_Bar).Tracker().DroppedIndex(), kView);
   m_Bar->HideAllMenus();
   ExpectAllClosedAndNothingLeaked();
 }

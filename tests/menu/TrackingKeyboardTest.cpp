@@ -1,6 +1,7 @@
 // Menus driven by the keyboard through the thread hook: Alt mode and caption mnemonics on the
 // bar, and the menu windows' key table (Enter, Esc, arrows, item mnemonics).
 #include "TrackingTest.h"
+#include "core/MirelMenuBar20Internals.h"
 
 #include <functional>
 #include <utility>
@@ -32,10 +33,10 @@ TEST_F(TrackingTest, EnterOnTheHighlightedItemIsAKeyClickWithButtonZero) {
 
 TEST_F(TrackingTest, AltThenAMnemonicDropsTheMenuAndDownEnterClicksItsFirstItem) {
   Desktop().KeyPress(VK_MENU);
-  EXPECT_TRUE(m_Bar->AltMode());
+  EXPECT_TRUE(Inside(*m_Bar).Tracker().AltMode());
   Desktop().KeyPress('E');
   EXPECT_EQ(OpenMenuKeys(), "Edit");
-  EXPECT_TRUE(m_Bar->KeyboardOpened());
+  EXPECT_TRUE(Inside(*m_Bar).Tracker().KeyboardOpened());
   Desktop().KeyPress(VK_DOWN);
   const std::string at = KeyClickPoint(Newest(), Twips());
   Desktop().KeyPress(VK_RETURN);
@@ -44,7 +45,7 @@ TEST_F(TrackingTest, AltThenAMnemonicDropsTheMenuAndDownEnterClicksItsFirstItem)
                         "0 MenuOnClose 2 Edit",
                         "0 MenuItemClick 2 Edit 1 Undo"},
                        Rows()));
-  EXPECT_FALSE(m_Bar->AltMode());
+  EXPECT_FALSE(Inside(*m_Bar).Tracker().AltMode());
   ExpectAllClosedAndNothingLeaked();
 }
 
@@ -79,9 +80,9 @@ TEST_F(TrackingTest, WhatLeavesAltModeAndALetterThenDropsNothing) {
   };
   for (const auto& [name, leave] : leavers) {
     Desktop().KeyPress(VK_MENU);
-    ASSERT_TRUE(m_Bar->AltMode()) << name;
+    ASSERT_TRUE(Inside(*m_Bar).Tracker().AltMode()) << name;
     leave();
-    EXPECT_FALSE(m_Bar->AltMode()) << name;
+    EXPECT_FALSE(Inside(*m_Bar).Tracker().AltMode()) << name;
     Desktop().KeyPress('E');
     EXPECT_EQ(OpenMenuKeys(), "") << name;
   }

@@ -2,6 +2,7 @@
 // along the bar, cascading sub-menus and pop-up menus, each compared as the table of events
 // the host receives.
 #include "TrackingTest.h"
+#include "core/MirelMenuBar20Internals.h"
 
 namespace tracking_test {
 namespace {
@@ -117,7 +118,7 @@ TEST_F(TrackingTest, AnItemShowsItsToolTipAfterThePreDelayAndLosesItOnTheNextRow
   const POINT open = RowPoint(Newest(), 2);
   std::vector<std::string> states;
   const auto note = [&](const std::string& step) {
-    states.push_back(step + ": " + (m_Bar->ToolTipWindow() != nullptr ? "tip" : "no tip"));
+    states.push_back(step + ": " + (Inside(*m_Bar).ToolTipWindow() != nullptr ? "tip" : "no tip"));
   };
   MoveTo(open);
   Desktop().AdvanceTime(static_cast<DWORD>(m_Bar->ToolTipPreTime()));
@@ -136,8 +137,8 @@ TEST_F(TrackingTest, AnItemShowsItsToolTipAfterThePreDelayAndLosesItOnTheNextRow
 TEST_F(TrackingTest, TheBarHoversACaptionUntilTheLeavePollFindsTheMouseGone) {
   std::vector<std::string> states;
   const auto note = [&](const std::string& step) {
-    states.push_back(step + ": hover " + std::to_string(m_Bar->BarHoverIndex()) +
-                     (m_Bar->MouseOverBar() ? " over" : " away"));
+    states.push_back(step + ": hover " + std::to_string(Inside(*m_Bar).Tracker().HoverIndex()) +
+                     (Inside(*m_Bar).Tracker().MouseOverBar() ? " over" : " away"));
   };
   MoveTo(CaptionPoint(kEdit));
   note("on Edit");
@@ -154,7 +155,7 @@ TEST_F(TrackingTest, ACaptionShowsItsToolTipAfterThePreDelayButNotWhileItsMenuIs
   const POINT edit = CaptionPoint(kEdit);
   std::vector<std::string> states;
   const auto note = [&](const std::string& step) {
-    states.push_back(step + ": " + (m_Bar->ToolTipWindow() != nullptr ? "tip" : "no tip"));
+    states.push_back(step + ": " + (Inside(*m_Bar).ToolTipWindow() != nullptr ? "tip" : "no tip"));
   };
   MoveTo(edit);
   Desktop().AdvanceTime(static_cast<DWORD>(m_Bar->ToolTipPreTime()));
@@ -180,7 +181,7 @@ TEST_F(TrackingTest, ClickingTheDroppedCaptionAgainClosesAndDropsItAgain) {
   Desktop().AdvanceTime(GetDoubleClickTime() + 1);
   ClickCaption(kFile);
   EXPECT_EQ(OpenMenuKeys(), "File");
-  EXPECT_EQ(m_Bar->BarDroppedIndex(), kFile);
+  EXPECT_EQ(Inside(*m_Bar).Tracker().DroppedIndex(), kFile);
   EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "501 MenuOnClose 1 File", "501 MenuOnDrop 1 File"}, Rows()));
   m_Bar->HideAllMenus();
   ExpectAllClosedAndNothingLeaked();
@@ -198,7 +199,7 @@ TEST_F(TrackingTest, HotTrackingClosesTheOpenMenuAtOnceAndDropsTheNextFiftyMilli
   Desktop().AdvanceTime(1);
   EXPECT_TRUE(SameRows({"0 MenuOnClose 1 File", "50 MenuOnDrop 2 Edit"}, Rows()));
   EXPECT_EQ(OpenMenuKeys(), "Edit");
-  EXPECT_EQ(m_Bar->BarDroppedIndex(), kEdit);
+  EXPECT_EQ(Inside(*m_Bar).Tracker().DroppedIndex(), kEdit);
   m_Bar->HideAllMenus();
   ExpectAllClosedAndNothingLeaked();
 }
@@ -218,7 +219,7 @@ TEST_F(TrackingTest, AfterAMenuClosedTheBarHotTracksForOneSecondAndThenOnlyHover
   Desktop().AdvanceTime(kOverDelay * 2);
   EXPECT_TRUE(SameRows({"0 MenuMouseMove 3 View 0 0 " + At(view, Twips())}, Rows()));
   EXPECT_EQ(OpenMenuKeys(), "");
-  EXPECT_EQ(m_Bar->BarHoverIndex(), kView);
+  EXPECT_EQ(Inside(*m_Bar).Tracker().HoverIndex(), kView);
   ExpectAllClosedAndNothingLeaked();
 }
 

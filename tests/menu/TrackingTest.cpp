@@ -1,9 +1,10 @@
 #include "TrackingTest.h"
 
-#include "menu/cMenu.h"
-#include "menu/cMenuItems.h"
-#include "menu/cMenus.h"
 #include "container/WindowClass.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenu.h"
+#include "core/automation/cMenuItems.h"
+#include "core/automation/cMenus.h"
 
 namespace tracking_test {
 namespace {
@@ -145,7 +146,7 @@ void TrackingTest::ClickCaption(int iMenu) { ClickAt(CaptionPoint(iMenu)); }
 
 std::vector<frmMenu*> TrackingTest::OpenMenus() {
   std::vector<frmMenu*> forms;
-  for (HWND hWnd : m_Bar->OpenMenuWindows())
+  for (HWND hWnd : Inside(*m_Bar).OpenMenuWindows())
     if (frmMenu* form = frmMenu::FromWindow(hWnd)) forms.push_back(form);
   return forms;
 }
@@ -176,7 +177,7 @@ std::string TrackingTest::OpenMenuKeys() {
   std::string keys;
   for (frmMenu* form : OpenMenus()) {
     if (!keys.empty()) keys += ",";
-    keys += m_Bar->MenuData().Menu(form->MenuIndex()).cMKey;
+    keys += Inside(*m_Bar).MenuData().Menu(form->MenuIndex()).cMKey;
   }
   return keys;
 }
@@ -200,9 +201,9 @@ POINT TrackingTest::DocumentPoint() {
 void TrackingTest::ExpectAllClosedAndNothingLeaked() {
   MoveTo(kOffTheForm);
   Desktop().AdvanceTime(kRunOutTime);
-  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
-  EXPECT_EQ(m_Bar->BarDroppedIndex(), kNoBarMenu);
-  EXPECT_FALSE(m_Bar->MenuDropped());
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
+  EXPECT_EQ(Inside(*m_Bar).Tracker().DroppedIndex(), kNoBarMenu);
+  EXPECT_FALSE(Inside(*m_Bar).Tracker().MenuDropped());
   const win32::LiveObjectCounts counts = win32::SnapshotLiveObjects();
   static constexpr const char* kKinds[] = {"windows", "DCs",         "bitmaps", "fonts",  "brushes", "pens",
                                            "regions", "image lists", "timers",  "hooks", "themes"};

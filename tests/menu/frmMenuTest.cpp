@@ -8,6 +8,7 @@
 
 #include "MenuWindowTest.h"
 #include "container/ImageList.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "render/ColorScheme.h"
@@ -53,13 +54,12 @@ TEST_F(frmMenuTest, UnloadingByMessageLeavesNothing) {
   const std::size_t hooksBefore = mHooks::HookClientCount();
   const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
   HWND hWnd = Drop(1);
-  ASSERT_EQ(m_Bar->OpenMenuWindows(), std::vector<HWND>{hWnd});
+  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows(), std::vector<HWND>{hWnd});
   SendMessageA(hWnd, frmMenu::kMsgUnloadMenu, 0, 0);
   Desktop().DoEvents();
   EXPECT_FALSE(IsWindow(hWnd));
   EXPECT_EQ(frmMenu::FromWindow(hWnd), nullptr);
-  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
-  EXPECT_EQ(m_Bar->TrackingMarker(), nullptr);
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
   EXPECT_EQ(mHooks::HookClientCount(), hooksBefore);
   EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore);
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
@@ -73,20 +73,20 @@ TEST_F(frmMenuTest, UnloadClosesTheOpenChildFirstAndLeavesNothing) {
   const auto countsBefore = win32::SnapshotLiveObjects();
   HWND hParent = Drop(1);
   const RECT rcParent = WindowRect(hParent);
-  MirelMenuBar20::tMenuWindowRequest request;
+  MirelMenuBar20Internals::tMenuWindowRequest request;
   request.iMenu = 2;
   request.X = static_cast<float>(rcParent.right - 4) * TwipsPerPixelX();
   request.Y = static_cast<float>(rcParent.top) * TwipsPerPixelY();
   request.eKind = MenuWindowKind::SubMenu;
   request.hWndParentMenu = hParent;
-  HWND hChild = m_Bar->ShowMenuWindow(request);
+  HWND hChild = Inside(*m_Bar).ShowMenuWindow(request);
   Desktop().DoEvents();
-  Menu(hParent).SetOpenChild(hChild, "Sub");
-  EXPECT_EQ(m_Bar->OpenMenuWindows(), (std::vector<HWND>{hParent, hChild}));
+  Menu(hParent).SetOpenChildKey("Sub");
+  EXPECT_EQ(Inside(*m_Bar).OpenMenuWindows(), (std::vector<HWND>{hParent, hChild}));
   Menu(hParent).Unload();
   EXPECT_FALSE(IsWindow(hChild));
   EXPECT_FALSE(IsWindow(hParent));
-  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
 }
 
@@ -105,8 +105,7 @@ TEST_F(frmMenuTest, HideAllMenusLeavesNothing) {
 TEST_F(frmMenuTest, JoinsTheOpenListWhenItFirstPaints) {
   AddFileMenu();
   HWND hWnd = Drop(1);
-  EXPECT_EQ(m_Bar->OpenMenuWindows(), std::vector<HWND>{hWnd});
-  EXPECT_EQ(m_Bar->TrackingMarker(), hWnd);
+  EXPECT_EQ(Inside(*m_Bar).OpenMenuWindows(), std::vector<HWND>{hWnd});
 }
 
 TEST_F(frmMenuTest, NeverTakesActivation) {
@@ -177,7 +176,7 @@ TEST_P(frmMenuPlacementTest, BarDropStaysOnTheScreen) {
   HWND hWnd = Drop(1);
   RECT rc = WindowRect(hWnd);
   EXPECT_EQ(rc.right, kScreenWidth);
-  EXPECT_EQ(rc.top, kFormTop + m_Bar->BarHeight());
+  EXPECT_EQ(rc.top, kFormTop + Inside(*m_Bar).BarHeight());
   EXPECT_FALSE(Menu(hWnd).OpenedUpwards());
 
   Restart(GetParam(), kFormLeft, kScreenHeight - 60);

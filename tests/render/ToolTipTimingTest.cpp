@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/MirelMenuBar20Internals.h"
 #include "support/BarOnForm.h"
 
 namespace {
@@ -67,7 +68,7 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
     MakeBar({.form = mirel_test::FormAt(20, 20), .endUpdate = false});
     m_Bar->SetToolTipPreTime(kPreTime);
     m_Bar->SetToolTipPostTime(kPostTime);
-    AddStrip(kStripArea, m_Bar->ToolTips());
+    AddStrip(kStripArea, Inside(*m_Bar).ToolTips());
     start_ = Desktop().Now();
   }
   void TearDown() override {
@@ -83,7 +84,7 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
 
   // What the user sees of the tip: its text while shown, "hidden" otherwise.
   std::string VisibleTip() const {
-    HWND tip = m_Bar->ToolTipWindow();
+    HWND tip = Inside(*m_Bar).ToolTipWindow();
     if (tip == nullptr || !IsWindowVisible(tip)) return "hidden";
     char text[256] = {};
     GetWindowTextA(tip, text, static_cast<int>(sizeof text));
@@ -150,13 +151,13 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedAndEndAfterTh
   for (const auto& c : cases) {
     SCOPED_TRACE(c.story);
     Desktop().MouseMove(0, 0);  // each story starts with the pointer away and no tip armed
-    m_Bar->ToolTips().ResetTips();
+    Inside(*m_Bar).ToolTips().ResetTips();
     strips_.clear();
-    AddStrip(kStripArea, m_Bar->ToolTips());
+    AddStrip(kStripArea, Inside(*m_Bar).ToolTips());
     start_ = Desktop().Now();
     EXPECT_TRUE(mirel_test::SameSequence(c.expected, Run(c.until, c.moves)));
     if (c.armedAfter) {
-      EXPECT_TRUE(m_Bar->ToolTips().Armed());
+      EXPECT_TRUE(Inside(*m_Bar).ToolTips().Armed());
     }
   }
 }
@@ -164,23 +165,23 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedAndEndAfterTh
 TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   RECT before{};
-  GetWindowRect(m_Bar->ToolTipWindow(), &before);
+  GetWindowRect(Inside(*m_Bar).ToolTipWindow(), &before);
   Desktop().MouseMove(OnElement(0, 60).x, kPointerY);
   Desktop().AdvanceTime(25);
   RECT after{};
-  GetWindowRect(m_Bar->ToolTipWindow(), &after);
+  GetWindowRect(Inside(*m_Bar).ToolTipWindow(), &after);
   EXPECT_EQ(after.left - before.left, 40);
   EXPECT_EQ(after.top, kPointerY + frmToolTip::kPointerClearance);
-  EXPECT_EQ(GetWindow(m_Bar->ToolTipWindow(), GW_OWNER), m_Form->hWnd()) << "owned by the control's form";
+  EXPECT_EQ(GetWindow(Inside(*m_Bar).ToolTipWindow(), GW_OWNER), m_Form->hWnd()) << "owned by the control's form";
   EXPECT_FALSE(SaveScreen("tooltip_default_look").empty());
 }
 
 TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   ASSERT_EQ(VisibleTip(), "Open the file");
-  m_Bar->ToolTips().ResetTips();  // the window's hover timer found the pointer gone
+  Inside(*m_Bar).ToolTips().ResetTips();  // the window's hover timer found the pointer gone
   EXPECT_EQ(VisibleTip(), "hidden");
-  EXPECT_FALSE(m_Bar->ToolTips().Armed());
+  EXPECT_FALSE(Inside(*m_Bar).ToolTips().Armed());
   start_ = Desktop().Now();
   const mirel_test::Sequence expected{"t=525 Save the file"};
   EXPECT_TRUE(mirel_test::SameSequence(expected, Run(600, {{0, OnElement(1)}, {500, OnElement(1, 20)}})));
@@ -191,9 +192,9 @@ TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
   ToolTipTimer second(
       timers.pre, timers.post, timers.display,
       [this](const std::string& text) {
-        return m_Bar->ShowToolTip(text, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, true);
+        return Inside(*m_Bar).ShowToolTip(text, MirelMenuBar20Internals::kMousePosition, MirelMenuBar20Internals::kMousePosition, true);
       },
-      [this] { m_Bar->HideToolTip(); });
+      [this] { Inside(*m_Bar).HideToolTip(); });
   second.SetPreDelay(static_cast<std::int16_t>(kPreTime));
   second.SetPostDelay(static_cast<std::int16_t>(kPostTime));
   AddStrip(kSecondStripArea, second);
@@ -211,20 +212,20 @@ TEST_F(ToolTipTimingTest, WindowsShareTheOneTipAndACancelAnywhereRemovesIt) {
 
 TEST_F(ToolTipTimingTest, ShowHideAndTerminateLeaveNothingBehind) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  EXPECT_FALSE(m_Bar->ShowToolTip("", 100, 100, false));
-  EXPECT_EQ(m_Bar->ToolTipWindow(), nullptr);
-  EXPECT_TRUE(m_Bar->ShowToolTip("Print", 100, 100, false));
-  EXPECT_TRUE(m_Bar->ShowToolTip("Print preview", 100, 100, true));  // replaces the first
+  EXPECT_FALSE(Inside(*m_Bar).ShowToolTip("", 100, 100, false));
+  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
+  EXPECT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
+  EXPECT_TRUE(Inside(*m_Bar).ShowToolTip("Print preview", 100, 100, true));  // replaces the first
   Desktop().DoEvents();
-  EXPECT_NE(m_Bar->ToolTipWindow(), nullptr);
-  m_Bar->HideToolTip();
+  EXPECT_NE(Inside(*m_Bar).ToolTipWindow(), nullptr);
+  Inside(*m_Bar).HideToolTip();
   Desktop().DoEvents();
-  EXPECT_EQ(m_Bar->ToolTipWindow(), nullptr);
+  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
 
   // Terminate releases a tip that is still shown.
-  ASSERT_TRUE(m_Bar->ShowToolTip("Print", 100, 100, false));
-  HWND tip = m_Bar->ToolTipWindow();
+  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
+  HWND tip = Inside(*m_Bar).ToolTipWindow();
   m_Form->Unload();
   EXPECT_FALSE(IsWindow(tip));
   m_Form.reset();
@@ -236,9 +237,9 @@ TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
   m_Bar->SetToolTipShadows(VARIANT_FALSE);
   m_Bar->SetToolTipWordWrap(VARIANT_TRUE);
   m_Bar->SetToolTipMaxWidth(100);
-  ASSERT_TRUE(m_Bar->ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, false));
+  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, false));
   Desktop().DoEvents();
-  HWND tip = m_Bar->ToolTipWindow();
+  HWND tip = Inside(*m_Bar).ToolTipWindow();
   RECT rect{};
   GetWindowRect(tip, &rect);
   EXPECT_EQ(rect.right - rect.left, 116);

@@ -1,6 +1,7 @@
 #include "support/BarOnForm.h"
 
-#include "menu/cMenus.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenus.h"
 
 namespace mirel_test {
 
@@ -60,7 +61,7 @@ RECT BarOnForm::BarRect() const {
 POINT BarOnForm::CaptionPoint(int iMenu) const {
   const RECT bar = BarRect();
   const tMenuInfo& menu = Record(iMenu);
-  return POINT{bar.left + menu.cMCollX + menu.cMWidth / 2, bar.top + m_Bar->BarHeight() / 2};
+  return POINT{bar.left + menu.cMCollX + menu.cMWidth / 2, bar.top + Inside(*m_Bar).BarHeight() / 2};
 }
 
 }  // namespace mirel_test

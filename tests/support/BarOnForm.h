@@ -9,6 +9,7 @@
 
 #include "container/Form.h"
 #include "core/MirelMenuBar20.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "support/Errors.h"
 #include "support/HeadlessTest.h"
 
@@ -53,7 +54,7 @@ class BarOnForm : public HeadlessTest {
   // The bar's window rectangle on the screen, and the middle of caption iMenu there.
   RECT BarRect() const;
   POINT CaptionPoint(int iMenu) const;
-  const tMenuInfo& Record(int iMenu) const { return m_Bar->MenuData().Menu(iMenu); }
+  const tMenuInfo& Record(int iMenu) const { return Inside(*m_Bar).MenuData().Menu(iMenu); }
 
   std::unique_ptr<Form> m_Form;
   std::shared_ptr<MirelMenuBar20> m_Bar;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "core/MirelMenuBar20.h"
+#include "core/MirelMenuBar20Internals.h"
 #include "menu/frmMenu.h"
 #include "render/frmToolTip.h"
 
@@ -46,7 +46,7 @@ void CheckBarIndex(const char* name, int index, int count, std::vector<std::stri
 }
 
 void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
-  const std::vector<HWND>& open = bar.OpenMenuWindows();
+  const std::vector<HWND> open = Inside(bar).OpenMenuWindows();
   const std::set<HWND> listed(open.begin(), open.end());
   if (listed.size() != open.size()) broken.push_back("a menu window is listed twice as open");
   const std::vector<HWND> live = TopLevelWindowsOfClass(frmMenu::kClassName);
@@ -58,10 +58,10 @@ void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
   for (HWND w : open) {
     const frmMenu* menu = frmMenu::FromWindow(w);
     if (menu == nullptr) continue;
-    if (menu->MenuIndex() < 1 || menu->MenuIndex() > bar.MenuData().Count()) {
+    if (menu->MenuIndex() < 1 || menu->MenuIndex() > Inside(bar).MenuData().Count()) {
       broken.push_back("an open menu window shows menu " + std::to_string(menu->MenuIndex()));
     }
-    if (menu->OpenChild() != nullptr) children.insert(menu->OpenChild());
+    if (const IPopup* child = Inside(bar).Popups().ChildOf(*menu)) children.insert(child->PopupWindow());
   }
   const auto roots = std::count_if(open.begin(), open.end(), [&](HWND w) { return !children.contains(w); });
   if (roots > 1) broken.push_back(std::to_string(roots) + " menu chains open at once");
@@ -74,11 +74,12 @@ void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
 
 std::vector<std::string> BrokenInvariants(MirelMenuBar20& bar) {
   std::vector<std::string> broken;
-  const int count = bar.MenuData().Count();
-  CheckTables(bar.MenuData(), broken);
-  CheckBarIndex("hover", bar.BarHoverIndex(), count, broken);
-  CheckBarIndex("selected", bar.BarSelectedIndex(), count, broken);
-  CheckBarIndex("dropped", bar.BarDroppedIndex(), count, broken);
+  const MirelMenuBar20Internals inside = Inside(bar);
+  const int count = inside.MenuData().Count();
+  CheckTables(inside.MenuData(), broken);
+  CheckBarIndex("hover", inside.Tracker().HoverIndex(), count, broken);
+  CheckBarIndex("selected", inside.Tracker().SelectedIndex(), count, broken);
+  CheckBarIndex("dropped", inside.Tracker().DroppedIndex(), count, broken);
   CheckOpenMenus(bar, broken);
   const auto tips = TopLevelWindowsOfClass(frmToolTip::kClassName).size();
   if (tips > 1) broken.push_back(std::to_string(tips) + " tool tips at once");

@@ -13,7 +13,8 @@
 #include "container/ImageList.h"
 #include "container/Screen.h"
 #include "core/MirelMenuBar20.h"
-#include "menu/cMenu.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenu.h"
 #include "menu/frmMenu.h"
 #include "win32/desktop.h"
 #include "win32/png_io.h"
@@ -161,22 +162,22 @@ win32::Surface Shoot(int style, int theme, const std::filesystem::path& outdir) 
   bar->SetImageList(slot, list);
   FillMenus(*bar);
   bar->EndUpdate();
-  const int barHeight = bar->BarHeight();
+  const int barHeight = Inside(*bar).BarHeight();
   // Every other shot keeps the infrequent items collapsed behind the expand arrow.
-  bar->MenuData().Menu(1).cMDisplayInfrequentState = (style + theme) % 2 == 0 ? VARIANT_TRUE : VARIANT_FALSE;
+  Inside(*bar).MenuData().Menu(1).cMDisplayInfrequentState = (style + theme) % 2 == 0 ? VARIANT_TRUE : VARIANT_FALSE;
 
   // A user clicks the File caption, then points at an item.
   RECT rcBar{};
   GetWindowRect(bar->hWnd(), &rcBar);
-  const tMenuInfo& file = bar->MenuData().Menu(1);
+  const tMenuInfo& file = Inside(*bar).MenuData().Menu(1);
   win32::Desktop& desktop = win32::TheDesktop();
   desktop.MouseMove(rcBar.left + file.cMCollX + file.cMWidth / 2, rcBar.top + barHeight / 2);
   desktop.Click();
-  if (bar->OpenMenuWindows().empty()) {
+  if (Inside(*bar).OpenMenuWindows().empty()) {
     std::fprintf(stderr, "the File menu did not open\n");
     return {};
   }
-  frmMenu& menu = *frmMenu::FromWindow(bar->OpenMenuWindows().front());
+  frmMenu& menu = *frmMenu::FromWindow(Inside(*bar).OpenMenuWindows().front());
   RECT rcMenu{};
   GetWindowRect(menu.hWnd(), &rcMenu);
   const tMenuRow& row = menu.Layout().Row(kHighlightedItem);

@@ -13,7 +13,7 @@ constexpr std::int16_t kMaxLine = 16000;
 }  // namespace
 
 ControlBands& cBand::Bands() const {
-  ControlBands& bands = Control(kSource).BandData();
+  ControlBands& bands = BandData(Control(kSource));
   if (m_iBand < kFirstPosition || m_iBand > bands.Count()) RaiseError(ErrorCode::InvalidIndex, kSource);
   return bands;
 }

@@ -8,8 +8,8 @@
 
 #include "bands/BandRecords.h"
 #include "core/ControlBands.h"
+#include "core/automation/MenuProxy.h"
 #include "core/automation/cTools.h"
-#include "menu/MenuProxy.h"
 
 class cBand : public MenuProxy {
  public:

@@ -10,7 +10,7 @@ constexpr std::string_view kKeySuffix = "B";
 }  // namespace
 
 std::shared_ptr<cBand> cBands::Add(const BandAddArgs& args) {
-  ControlBands& bands = Control(kSource).BandData();
+  ControlBands& bands = BandData(Control(kSource));
   std::string sKey;
   if (!args.Key) {
     sKey = std::to_string(bands.Count() + 1) + std::string(kKeySuffix);
@@ -24,9 +24,9 @@ std::shared_ptr<cBand> cBands::Add(const BandAddArgs& args) {
   return std::make_shared<cBand>(m_hWndMB, position);
 }
 
-void cBands::Clear() { Control(kSource).BandData().Clear(); }
+void cBands::Clear() { BandData(Control(kSource)).Clear(); }
 
-std::int32_t cBands::Count() const { return Control(kSource).BandData().Count(); }
+std::int32_t cBands::Count() const { return BandData(Control(kSource)).Count(); }
 
 bool cBands::Exists(const Variant& Index) const {
   try {
@@ -45,10 +45,10 @@ std::shared_ptr<cBand> cBands::Item(const Variant& Index) const {
 void cBands::Remove(const Variant& Index) {
   const int position = Resolve(Index);
   if (position == 0) return;
-  Control(kSource).BandData().RemoveBand(position);
+  BandData(Control(kSource)).RemoveBand(position);
 }
 
 int cBands::Resolve(const Variant& Index) const {
-  const BandTable& table = Control(kSource).BandData().Table();
+  const BandTable& table = BandData(Control(kSource)).Table();
   return ResolveIndex(Index, table.Count(), [&table](const std::string& sKey) { return table.FindBand(sKey); });
 }

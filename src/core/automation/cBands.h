@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/automation/MenuProxy.h"
 #include "core/automation/cBand.h"
-#include "menu/MenuProxy.h"
 
 // Arguments of cBands::Add as the automation interface names them; an omitted Key
 // (std::nullopt) gets the generated key, omitted line numbers count as 0.

@@ -11,7 +11,7 @@ constexpr std::int32_t kNoOffset = 0;
 }  // namespace
 
 ControlBands& cTool::Bands() const {
-  ControlBands& bands = Control(kSource).BandData();
+  ControlBands& bands = BandData(Control(kSource));
   if (m_iBand < kFirstPosition || m_iBand > bands.Count() || m_iTool < kFirstPosition ||
       m_iTool > bands.Table().Band(m_iBand).cBIToolCount) {
     RaiseError(ErrorCode::InvalidIndex, kSource);

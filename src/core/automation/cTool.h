@@ -8,7 +8,7 @@
 
 #include "bands/BandRecords.h"
 #include "container/Variant.h"
-#include "menu/MenuProxy.h"
+#include "core/automation/MenuProxy.h"
 
 class ControlBands;
 enum class eToolLetEffect;

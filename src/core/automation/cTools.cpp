@@ -19,7 +19,7 @@ HWND HostedWindow(const ObjectRef& ctrl) {
 }  // namespace
 
 ControlBands& cTools::Bands() const {
-  ControlBands& bands = Control(kSource).BandData();
+  ControlBands& bands = BandData(Control(kSource));
   if (m_iBand < kFirstPosition || m_iBand > bands.Count()) RaiseError(ErrorCode::InvalidIndex, kSource);
   return bands;
 }

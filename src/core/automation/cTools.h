@@ -8,8 +8,8 @@
 
 #include "bands/BandRecords.h"
 #include "container/AutomationObject.h"
+#include "core/automation/MenuProxy.h"
 #include "core/automation/cTool.h"
-#include "menu/MenuProxy.h"
 
 class ControlBands;
 

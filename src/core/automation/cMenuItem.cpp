@@ -1,4 +1,4 @@
-#include "menu/cMenuItem.h"
+#include "core/automation/cMenuItem.h"
 
 #include "core/MirelMenuBar20.h"
 
@@ -6,7 +6,7 @@ namespace {
 constexpr std::string_view kSource = "cMenuItems";
 }  // namespace
 
-MenuTable& cMenuItem::Table() const { return Control(kSource).MenuData(); }
+MenuTable& cMenuItem::Table() const { return MenuData(Control(kSource)); }
 
 const tMenuItemInfo& cMenuItem::Record() const { return Table().Item(m_iMenu, m_iItem); }
 

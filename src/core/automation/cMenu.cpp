@@ -1,4 +1,4 @@
-#include "menu/cMenu.h"
+#include "core/automation/cMenu.h"
 
 #include "common/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
@@ -9,12 +9,12 @@ constexpr std::string_view kLetSource = "MirelMenuBar";
 constexpr int kFirstIndex = 1;
 }  // namespace
 
-const tMenuInfo& cMenu::Record() const { return Control(kSource).MenuData().Menu(m_iIndex); }
+const tMenuInfo& cMenu::Record() const { return MenuData(Control(kSource)).Menu(m_iIndex); }
 
 template <class Field>
 void cMenu::Let(Field tMenuInfo::*field, Field value, AfterLet after) {
   MirelMenuBar20& control = Control(kSource);
-  MenuTable& table = control.MenuData();
+  MenuTable& table = MenuData(control);
   if (m_iIndex < kFirstIndex || m_iIndex > table.Count()) RaiseError(ErrorCode::HeaderMissing, kLetSource);
   table.Menu(m_iIndex).*field = std::move(value);
   if (after == AfterLet::Repaint) RepaintBar(control);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "menu/MenuProxy.h"
+#include "core/automation/MenuProxy.h"
 #include "menu/MenuRecords.h"
 
 class cMenuItem : public MenuProxy {

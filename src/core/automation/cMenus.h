@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "menu/MenuProxy.h"
+#include "core/automation/MenuProxy.h"
+#include "core/automation/cMenu.h"
 #include "menu/MenuRecords.h"
-#include "menu/cMenu.h"
 
 // Arguments of cMenus::Add, named as the automation interface names them. An omitted Key
 // (std::nullopt) differs from a given empty one; omitted Enabled means False.

@@ -1,4 +1,4 @@
-#include "menu/cMenus.h"
+#include "core/automation/cMenus.h"
 
 #include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
@@ -13,7 +13,7 @@ constexpr std::string_view kKeyPrefix = "M";
 
 std::shared_ptr<cMenu> cMenus::Add(const MenuAddArgs& args) {
   MirelMenuBar20& control = Control(kSource);
-  MenuTable& table = control.MenuData();
+  MenuTable& table = MenuData(control);
   std::string sKey;
   if (!args.Key) {
     sKey = NextKey(kKeyPrefix, table.Count());
@@ -40,9 +40,9 @@ std::shared_ptr<cMenu> cMenus::Add(const MenuAddArgs& args) {
   return std::make_shared<cMenu>(m_hWndMB, index);
 }
 
-void cMenus::Clear() { Control(kSource).MenuData().Clear(); }
+void cMenus::Clear() { MenuData(Control(kSource)).Clear(); }
 
-std::int32_t cMenus::Count() const { return Control(kSource).MenuData().Count(); }
+std::int32_t cMenus::Count() const { return MenuData(Control(kSource)).Count(); }
 
 bool cMenus::Exists(const Variant& Index) const {
   MirelMenuBar20& control = Control(kSource);
@@ -63,10 +63,10 @@ void cMenus::Remove(const Variant& Index) {
   MirelMenuBar20& control = Control(kSource);
   const int position = Resolve(control, Index);
   if (position == 0) return;
-  control.MenuData().RemoveMenu(position);
+  MenuData(control).RemoveMenu(position);
 }
 
 int cMenus::Resolve(MirelMenuBar20& control, const Variant& Index) {
-  const MenuTable& table = control.MenuData();
+  const MenuTable& table = MenuData(control);
   return ResolveIndex(Index, table.Count(), [&table](const std::string& sKey) { return table.FindMenu(sKey); });
 }

@@ -1,4 +1,4 @@
-#include "menu/cMenuItems.h"
+#include "core/automation/cMenuItems.h"
 
 #include "common/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
@@ -12,7 +12,7 @@ constexpr std::string_view kKeyPrefix = "MI";
 
 std::shared_ptr<cMenuItem> cMenuItems::Add(const MenuItemAddArgs& args) {
   MirelMenuBar20& control = Control(kSource);
-  MenuTable& table = control.MenuData();
+  MenuTable& table = MenuData(control);
   const std::int16_t count = table.ItemCount(m_iMenu);
   std::string sKey;
   if (args.Key.empty()) {
@@ -46,18 +46,18 @@ std::shared_ptr<cMenuItem> cMenuItems::Add(const MenuItemAddArgs& args) {
 
 // Clearing the collection removes every item of this menu (and their group records) and keeps
 // the menu itself, which is what a host emptying a menu before refilling it expects.
-void cMenuItems::Clear() { Control(kSource).MenuData().ClearItems(m_iMenu); }
+void cMenuItems::Clear() { MenuData(Control(kSource)).ClearItems(m_iMenu); }
 
-std::int32_t cMenuItems::Count() const { return Control(kSource).MenuData().ItemCount(m_iMenu); }
+std::int32_t cMenuItems::Count() const { return MenuData(Control(kSource)).ItemCount(m_iMenu); }
 
 std::shared_ptr<cMenuItem> cMenuItems::Item(const Variant& Index) const {
-  const int position = Resolve(Control(kSource).MenuData(), Index);
+  const int position = Resolve(MenuData(Control(kSource)), Index);
   if (position == 0) return nullptr;
   return std::make_shared<cMenuItem>(m_hWndMB, m_iMenu, position);
 }
 
 void cMenuItems::Remove(const Variant& Index) {
-  MenuTable& table = Control(kSource).MenuData();
+  MenuTable& table = MenuData(Control(kSource));
   const int position = Resolve(table, Index);
   if (position > 0) table.RemoveItem(m_iMenu, position);
 }

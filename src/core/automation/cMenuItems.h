@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "menu/MenuProxy.h"
+#include "core/automation/MenuProxy.h"
+#include "core/automation/cMenuItem.h"
 #include "menu/MenuRecords.h"
-#include "menu/cMenuItem.h"
 
 // Arguments of cMenuItems::Add, named as the automation interface names them. An empty Key
 // means "give the next MI key".

@@ -11,6 +11,7 @@
 #include "win32/types.h"
 
 class MirelMenuBar20;
+class ControlBands;
 class MenuTable;
 
 class MenuProxy : public AutomationObject {
@@ -19,6 +20,9 @@ class MenuProxy : public AutomationObject {
 
   // The control behind the window, or error 1 with the given source when it has gone.
   MirelMenuBar20& Control(std::string_view sourceName) const;
+  // The control's menu table, and its band table with the band surfaces.
+  static MenuTable& MenuData(MirelMenuBar20& control);
+  static ControlBands& BandData(MirelMenuBar20& control);
   // Lays out and repaints the bar when the control's redraw-enabled flag is set.
   static void RepaintBar(MirelMenuBar20& control);
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "menu/MenuProxy.h"
+#include "core/automation/MenuProxy.h"
+#include "core/automation/cMenuItems.h"
 #include "menu/MenuRecords.h"
-#include "menu/cMenuItems.h"
 
 class cMenu : public MenuProxy {
  public:

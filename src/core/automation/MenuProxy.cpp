@@ -1,4 +1,4 @@
-#include "menu/MenuProxy.h"
+#include "core/automation/MenuProxy.h"
 
 #include "common/ErrorRaiser.h"
 #include "core/MirelMenuBar20.h"
@@ -15,8 +15,12 @@ MirelMenuBar20& MenuProxy::Control(std::string_view sourceName) const {
   return *control;
 }
 
+MenuTable& MenuProxy::MenuData(MirelMenuBar20& control) { return control.m_Menus; }
+
+ControlBands& MenuProxy::BandData(MirelMenuBar20& control) { return control.m_Bands; }
+
 void MenuProxy::RepaintBar(MirelMenuBar20& control) {
-  if (control.RedrawEnabled()) control.LayoutAndRepaintBar();
+  if (control.m_bRedrawEnabled) control.LayoutAndRepaintBar();
 }
 
 int MenuProxy::ResolvePosition(const Variant& vIndex, int iCount) {
