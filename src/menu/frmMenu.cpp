@@ -11,7 +11,6 @@
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
 #include "render/MUnicodeSupport.h"
-#include "common/ScopedDC.h"
 #include "render/modFontConv.h"
 
 namespace {

@@ -186,7 +186,7 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   void LeavePollTick();
   void ExpandArrowTick();
   void MenuUnloadedTick();
-  // The items' tool tips go through the control's one tip window.
+  // The items' tool tips go through the owner's one tip window.
   bool ShowItemTip(const std::string& sText);
   void HideItemTip();
 
