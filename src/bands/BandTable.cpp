@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "container/AutomationError.h"
 #include "container/RuntimeArray.h"
@@ -67,23 +68,70 @@ std::int16_t BandTable::AddBand(tBandInfo record) {
   return ++m_Count;
 }
 
-void BandTable::RemoveBand(int r) {
-  if (m_Count == 0) return;
-  const tBandInfo& removed = Band(r);
-  const std::int16_t line = removed.cBILineIndex;
-  const std::int16_t position = removed.cBILinePosition;
-  bool lineShared = false;
+bool BandTable::LineShared(int r) const {
   for (int p = kFirstIndex; p <= m_Count; ++p) {
-    if (p != r && Band(p).cBILineIndex == line) lineShared = true;
+    if (p != r && Band(p).cBILineIndex == Band(r).cBILineIndex) return true;
   }
+  return false;
+}
+
+int BandTable::BandsOnLine(std::int16_t line) const {
+  int n = 0;
+  for (int p = kFirstIndex; p <= m_Count; ++p) n += Band(p).cBILineIndex == line ? 1 : 0;
+  return n;
+}
+
+void BandTable::CloseGapOf(int r) {
+  const std::int16_t line = Band(r).cBILineIndex;
+  const std::int16_t position = Band(r).cBILinePosition;
+  const bool lineShared = LineShared(r);
   for (int p = kFirstIndex; p <= m_Count; ++p) {
     tBandInfo& band = Band(p);
     if (p == r) continue;
     if (lineShared && band.cBILineIndex == line && band.cBILinePosition > position) --band.cBILinePosition;
     if (!lineShared && band.cBILineIndex > line) --band.cBILineIndex;
   }
+}
+
+void BandTable::RemoveBand(int r) {
+  if (m_Count == 0) return;
+  CloseGapOf(r);
   EraseElement(m_Bands, r);
   --m_Count;
+}
+
+bool BandTable::MoveBandToLine(int r, int iStep) {
+  tBandInfo& moved = Band(r);
+  const int iLines = [&] {
+    int last = 0;
+    for (int p = kFirstIndex; p <= m_Count; ++p) last = std::max<int>(last, Band(p).cBILineIndex);
+    return last;
+  }();
+  const int target = moved.cBILineIndex + iStep;
+  const bool bShared = LineShared(r);
+  // A band alone on the first or last line has nowhere new to go.
+  if (!bShared && (target < kFirstIndex || target > iLines)) return false;
+  CloseGapOf(r);
+  int line = bShared ? target : (iStep > 0 ? target - 1 : target);  // its own line closed up
+  if (line < kFirstIndex) {
+    for (int p = kFirstIndex; p <= m_Count; ++p) ++Band(p).cBILineIndex;  // a new first line
+    line = kFirstIndex;
+  }
+  moved.cBILineIndex = static_cast<std::int16_t>(line);
+  moved.cBILinePosition = static_cast<std::int16_t>(BandsOnLine(moved.cBILineIndex));
+  return true;
+}
+
+bool BandTable::MoveBandOnLine(int r, int iStep) {
+  tBandInfo& moved = Band(r);
+  const int target = moved.cBILinePosition + iStep;
+  for (int p = kFirstIndex; p <= m_Count; ++p) {
+    tBandInfo& other = Band(p);
+    if (p == r || other.cBILineIndex != moved.cBILineIndex || other.cBILinePosition != target) continue;
+    std::swap(other.cBILinePosition, moved.cBILinePosition);
+    return true;
+  }
+  return false;
 }
 
 void BandTable::Clear() {

@@ -35,6 +35,12 @@ class BandTable {
   // Removes band r (1..Count). When another band shares r's line, the later bands of that
   // line move down one position; when r was alone, every later line moves up one line.
   void RemoveBand(int r);
+  // Moves band r one line up (-1) or down (+1), to the end of that line. Lines stay
+  // numbered 1.. without a gap: leaving a line empty closes it up; a band that shares its line
+  // may open a new first or last line. False when the band stays where it is.
+  bool MoveBandToLine(int r, int iStep);
+  // Swaps band r with its neighbour one position left (-1) or right (+1) on its line.
+  bool MoveBandOnLine(int r, int iStep);
   // Erases every band; the count becomes 0.
   void Clear();
 
@@ -46,6 +52,11 @@ class BandTable {
   void ClearTools(int p);
 
  private:
+  bool LineShared(int r) const;
+  int BandsOnLine(std::int16_t line) const;
+  // Renumbers the others as if band r left its line.
+  void CloseGapOf(int r);
+
   std::vector<tBandInfo> m_Bands;
   std::int16_t m_Count = 0;
 };

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "bands/BandPainter.h"
+#include "common/MouseLeavePoll.h"
 #include "common/ScopedDC.h"
 #include "container/AutomationError.h"
+#include "container/UserControl.h"
 #include "container/WindowClass.h"
 
 namespace {
@@ -48,6 +50,17 @@ LRESULT MirelReBar::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lPara
         return 1;  // the paint covers every pixel
       case WM_SIZE:
         return band->OnSize();
+      case WM_MOUSEMOVE:
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONUP:
+      case WM_RBUTTONDOWN:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONDOWN:
+      case WM_MBUTTONUP:
+        return band->OnMouse(iMsg, wParam, lParam);
+      case WM_TIMER:
+        if (MouseLeavePoll::IsTick(iMsg, wParam) && !band->m_bRetired) band->m_Input.LeavePollTick();
+        return 0;
       default:
         break;
     }
@@ -63,6 +76,42 @@ LRESULT MirelReBar::OnPaint() {
   return 0;
 }
 
+void MirelReBar::Retire() {
+  m_bRetired = true;
+  if (GetCapture() == m_hWnd) ReleaseCapture();
+  ShowWindow(m_hWnd, SW_HIDE);
+}
+
+LRESULT MirelReBar::OnMouse(UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  if (m_pOwner == nullptr || m_bRetired) return 0;
+  const auto hold = m_pOwner->EnterDispatch();
+  const POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  switch (iMsg) {
+    case WM_MOUSEMOVE:
+      m_Input.MouseMove(wParam, pt);
+      break;
+    case WM_LBUTTONDOWN:
+      m_Input.MouseDown(vbLeftButton, wParam, pt);
+      break;
+    case WM_RBUTTONDOWN:
+      m_Input.MouseDown(vbRightButton, wParam, pt);
+      break;
+    case WM_MBUTTONDOWN:
+      m_Input.MouseDown(vbMiddleButton, wParam, pt);
+      break;
+    case WM_LBUTTONUP:
+      m_Input.MouseUp(vbLeftButton, wParam, pt);
+      break;
+    case WM_RBUTTONUP:
+      m_Input.MouseUp(vbRightButton, wParam, pt);
+      break;
+    default:
+      m_Input.MouseUp(vbMiddleButton, wParam, pt);
+      break;
+  }
+  return 0;
+}
+
 LRESULT MirelReBar::OnSize() {
   Refresh();
   return 0;
@@ -74,6 +123,23 @@ tToolItemInfo& MirelReBar::MirrorEntry(int index) {
 }
 
 const tToolItemInfo& MirelReBar::Tool(int index) const { return const_cast<MirelReBar*>(this)->MirrorEntry(index); }
+
+void MirelReBar::fInit(IBandOwner& owner) {
+  m_pOwner = &owner;
+  m_Input.SetOwner(owner);
+}
+
+void MirelReBar::SetToolState(int index, bool bState) { MirrorEntry(index).cTIState = bState ? VARIANT_TRUE : VARIANT_FALSE; }
+
+void MirelReBar::SetfToolTipPreTimer(std::int32_t lTime) {
+  m_lToolTipPreTime = lTime;
+  m_Input.SetTipDelays(m_lToolTipPreTime, m_lToolTipPostTime);
+}
+
+void MirelReBar::SetfToolTipPostTimer(std::int32_t lTime) {
+  m_lToolTipPostTime = lTime;
+  m_Input.SetTipDelays(m_lToolTipPreTime, m_lToolTipPostTime);
+}
 
 void MirelReBar::AddToolItem(const tToolItemInfo& record) { m_Tools.push_back(record); }
 
@@ -90,12 +156,14 @@ void MirelReBar::UpdateToolItemInfo(int index, const tToolItemInfo& record) {
 void MirelReBar::RemoveToolItem(int index) {
   ReleaseHostedControl(MirrorEntry(index));
   m_Tools.erase(m_Tools.begin() + index);
+  m_Input.ResetState();
 }
 
 void MirelReBar::ClearTools() {
   for (int t = kFirstTool; t <= ToolCount(); ++t) ReleaseHostedControl(m_Tools[static_cast<size_t>(t)]);
   m_Tools.resize(1);
   m_Pass = tToolPass{};
+  m_Input.ResetState();
 }
 
 void MirelReBar::AddControlHandle(HWND hWndControl) { m_HostedControls.push_back(hWndControl); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bands/BandInteraction.h"
 #include "bands/BandRecords.h"
 #include "bands/BandToolState.h"
 #include "bands/IBandOwner.h"
@@ -33,7 +34,7 @@ class MirelReBar {
   static MirelReBar* FromWindow(HWND hWnd);
 
   // Hands the surface its owner: the settings and fonts it draws with.
-  void fInit(IBandOwner& owner) { m_pOwner = &owner; }
+  void fInit(IBandOwner& owner);
 
   std::int16_t Index() const { return m_iIndex; }
   HWND hWnd() const { return m_hWnd; }
@@ -48,6 +49,8 @@ class MirelReBar {
   const tToolItemInfo& Tool(int index) const;
   std::int32_t GetToolLeft(int index) const { return Tool(index).cTILeft; }
   bool GetToolState(int index) const { return IsTrue(Tool(index).cTIState); }
+  // Sets the mirror's cTIState of tool index (user input and the owner's record agree on it).
+  void SetToolState(int index, bool bState);
   std::int32_t GetToolWidth(int index) const { return Tool(index).cTIWidth; }
   // A hosted control window now living in the band.
   void AddControlHandle(HWND hWndControl);
@@ -88,9 +91,9 @@ class MirelReBar {
   const std::string& LocalMoreColors() const { return m_sLocalMoreColors; }
   void SetLocalMoreColors(std::string sText) { m_sLocalMoreColors = std::move(sText); }
   std::int32_t fToolTipPreTimer() const { return m_lToolTipPreTime; }
-  void SetfToolTipPreTimer(std::int32_t lTime) { m_lToolTipPreTime = lTime; }
+  void SetfToolTipPreTimer(std::int32_t lTime);
   std::int32_t fToolTipPostTimer() const { return m_lToolTipPostTime; }
-  void SetfToolTipPostTimer(std::int32_t lTime) { m_lToolTipPostTime = lTime; }
+  void SetfToolTipPostTimer(std::int32_t lTime);
   // The band height in pixels; the surface takes it as its own height.
   std::int16_t BandHeight() const { return m_iBandHeight; }
   void SetBandHeight(std::int16_t iHeight);
@@ -105,6 +108,17 @@ class MirelReBar {
   bool Visible() const;
   void SetVisible(bool bVisible);
 
+  // ---- interaction ----
+  // Keyboard activation of tool index, as a click would (toggles and groups change state).
+  void AltToolClick(int index) { m_Input.AltToolClick(index); }
+  // The band's open drop-down closed.
+  void DropDownClosed() { m_Input.DropDownClosed(); }
+  BandInteraction& Input() { return m_Input; }
+  // Taken out of the owner's bands while its own code still runs: hidden, input ignored, and
+  // destroyed by the owner once that code has returned.
+  void Retire();
+  bool Retired() const { return m_bRetired; }
+
   // ---- what painting shows ----
   tBandToolState& State() { return m_State; }
   const tBandToolState& State() const { return m_State; }
@@ -117,6 +131,7 @@ class MirelReBar {
   static LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint();
   LRESULT OnSize();
+  LRESULT OnMouse(UINT iMsg, WPARAM wParam, LPARAM lParam);
   tToolItemInfo& MirrorEntry(int index);
   tToolPassMetrics Metrics() const;
   void PlaceHostedControls();
@@ -134,7 +149,9 @@ class MirelReBar {
   tBandToolState m_State;
   cMemDC m_Surface;
   styles::ArtworkCache m_Artwork;
+  BandInteraction m_Input{*this};
 
+  bool m_bRetired = false;
   bool m_bUpdatesHeld = false;
   bool m_bRefreshPending = false;
   bool m_bEnabled = true;

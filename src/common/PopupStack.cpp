@@ -9,7 +9,9 @@ void PopupStack::Opened(IPopup& popup, IPopup* parent) {
 }
 
 void PopupStack::Closed(const IPopup& popup) {
+  const bool bWasOpen = !m_Entries.empty();
   std::erase_if(m_Entries, [&](const tEntry& entry) { return entry.pPopup == &popup; });
+  if (bWasOpen && m_Entries.empty() && OnEmptied) OnEmptied();
 }
 
 void PopupStack::CloseChildrenOf(const IPopup& popup) {

@@ -3,6 +3,7 @@
 // before it, and closing all goes newest first. A pop-up joins when it first shows and
 // leaves when it goes, however it goes.
 #pragma once
+#include <functional>
 #include <vector>
 
 #include "common/IPopup.h"
@@ -31,6 +32,9 @@ class PopupStack {
   bool Empty() const { return m_Entries.empty(); }
   // The open windows, oldest first.
   std::vector<HWND> Windows() const;
+
+  // Called when the last open pop-up has gone (a tool that opened a menu hears it closed).
+  std::function<void()> OnEmptied;
 
  private:
   struct tEntry {

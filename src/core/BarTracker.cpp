@@ -359,6 +359,7 @@ void BarTracker::CloseAllMenus() {
   m_bDropped = false;
   m_iDroppedIndex = kNoBarMenu;
   m_bKeyboardOpened = false;
+  m_Bar.m_Bands.ClearPressedTools();
   m_Bar.Refresh();
 }
 
@@ -450,5 +451,30 @@ bool BarTracker::Key(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool& bHandl
     bHandled = true;
     return true;
   }
+  // No caption has the letter: a tool whose caption has it is clicked, and keyboard access ends.
+  if (m_Bar.m_Bands.ClickToolByMnemonic(iVirtKey)) {
+    bHandled = true;
+    if (std::exchange(m_bAltMode, false)) m_Bar.BlitFace();
+  }
   return true;
+}
+
+// ---- the mouse on a band: the bar's hover ends there ----
+
+void BarTracker::BandPressed() {
+  m_OverTimer.SetEnabled(false);
+  if (m_iHoverIndex == kNoBarMenu) return;
+  m_iHoverIndex = kNoBarMenu;
+  m_Bar.Refresh();
+}
+
+void BarTracker::BandMouseMoved() {
+  // The band tracks the mouse now; the bar's own leave poll would only repeat it.
+  if (m_bMouseOverBar) {
+    KillTimer(m_Bar.m_hWndMB, MouseLeavePoll::kTimerId);
+    m_bMouseOverBar = false;
+  }
+  if (m_bDropped || !m_Bar.m_Popups.Empty() || m_iHoverIndex == kNoBarMenu) return;
+  m_iHoverIndex = kNoBarMenu;
+  m_Bar.Refresh();
 }

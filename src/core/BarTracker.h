@@ -4,10 +4,8 @@
 // (hot-tracking through OverTimer and AutoDropTimer), messages of the host's windows close
 // the menus, Alt mode and caption mnemonics drop menus from the keyboard. It is the owner of
 // the menu windows the bar opens: they call back here for clicks, sub-menus and the
-// infrequent toggle.
-//
-// Left out: the rebar's share of closing (its drop panels told to close, its tools' pressed
-// states cleared) and the tool mnemonics of Alt mode arrive with the bands.
+// infrequent toggle. Closing also clears the tools' pressed states, and a letter no caption
+// has goes to the tools' captions.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -66,6 +64,9 @@ class BarTracker final : public IMenuWindowOwner {
   void PopUp(int iMenu, float X, float Y);
   // Drops bar menu i: its window opens under the caption, which is painted pressed.
   void DropBarMenu(int i);
+  // The mouse on a band: a press there and a move inside it end the bar's hover.
+  void BandPressed();
+  void BandMouseMoved();
 
   // ---- IMenuWindowOwner ----
   bool ShowMenuTip(const std::string& sText) override;

@@ -72,7 +72,7 @@ void ControlBands::RemoveBand(int p) {
   if (m_Table.Count() == 0) return;
   const std::int16_t iIndex = m_Table.Band(p).cBIIndex;
   m_Table.RemoveBand(p);
-  m_Surfaces.erase(iIndex);
+  Retire(iIndex);
   RunLayout();
 }
 
@@ -83,7 +83,26 @@ void ControlBands::Clear() {
 
 void ControlBands::Release() {
   m_Table.Clear();
-  m_Surfaces.clear();
+  while (!m_Surfaces.empty()) Retire(m_Surfaces.begin()->first);
+}
+
+void ControlBands::Retire(std::int16_t iIndex) {
+  const auto it = m_Surfaces.find(iIndex);
+  if (it == m_Surfaces.end()) return;
+  std::unique_ptr<MirelReBar> surface = std::move(it->second);
+  m_Surfaces.erase(it);
+  if (m_Drag.iIndex == iIndex) EndBandDrag(*surface);
+  if (m_MenuDrop.iIndex == iIndex) m_MenuDrop = tMenuDrop{};
+  if (m_iDispatching == 0) return;  // destroyed here
+  surface->Retire();
+  m_Retired.push_back(std::move(surface));
+}
+
+std::shared_ptr<void> ControlBands::EnterDispatch() {
+  ++m_iDispatching;
+  return std::shared_ptr<void>(nullptr, [this, keep = m_Control.KeepAlive()](void*) {
+    if (--m_iDispatching == 0) m_Retired.clear();
+  });
 }
 
 std::int16_t ControlBands::AddTool(int p, tToolItemInfo record, HWND hWndHosted) {

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "bands/BandTable.h"
 #include "bands/IBandOwner.h"
@@ -78,13 +80,63 @@ class ControlBands final : public IBandOwner {
   SIZE ToolIconSize() const override;
   void DrawToolIcon(HDC hdc, std::int16_t index, int x, int y) const override;
   void PaintBehind(HDC hdc, const RECT& rcBand) const override;
+  std::shared_ptr<void> EnterDispatch() override;
+  int BandCount() const override { return m_Table.Count(); }
+  void ChevronMouse(const MirelReBar& band, bool bUp, const tBandMouse& mouse, float lLeft, float lBottom) override;
+  void ToolMouse(const MirelReBar& band, eToolMouse what, int t, const tBandMouse& mouse) override;
+  void ToolClick(const MirelReBar& band, int t) override;
+  void ToolGroupChange(const MirelReBar& band, int t, int iOldTool, std::int16_t iGroupID) override;
+  void ToolToggleChange(const MirelReBar& band, int t, bool bState) override;
+  void ToolStateChanged(const MirelReBar& band, int t, bool bState) override;
+  void BandPressed(const MirelReBar& band) override;
+  void BandMouseMoved(const MirelReBar& band) override;
+  void BandTrackingStarted(const MirelReBar& band) override;
+  void StartBandDrag(MirelReBar& band, POINT grab) override;
+  void EndBandDrag(MirelReBar& band) override;
+  bool OpenDropDown(MirelReBar& band, int t) override;
+  void CloseDropDown(MirelReBar& band) override;
+  bool ShowToolTip(const std::string& sText) override;
+  void HideToolTip() override;
+
+  // ---- keyboard and menus ----
+  // Keyboard activation of tool t of band p.
+  void AltToolClick(int p, int t);
+  // The menus closed: a menu opened from a tool tells its tool.
+  void MenusClosed();
 
  private:
   bool UpdatesEnabled() const;
   void RunLayout();
+  // Takes band surface iIndex out of use; destroyed at once, or when the band code running
+  // now has returned.
+  void Retire(std::int16_t iIndex);
+  // The band's position and key, as the public events name it; none for a band taken out.
+  struct tBandName {
+    std::int16_t iBand;
+    std::string sBand;
+  };
+  std::optional<tBandName> NameOf(const MirelReBar& band) const;
+  // One tick of the drag timer.
+  void DragStep();
+
+  // The band being dragged and where it was grabbed (band pixels).
+  struct tBandDrag {
+    std::int16_t iIndex = 0;
+    POINT grab{};
+    bool bBusy = false;
+  };
+  // The tool whose menu drop-down is open.
+  struct tMenuDrop {
+    std::int16_t iIndex = 0;
+    int t = 0;
+  };
 
   MirelMenuBar20& m_Control;
   BandTable m_Table;
   // Band surfaces by band number (cBIIndex).
   std::map<std::int16_t, std::unique_ptr<MirelReBar>> m_Surfaces;
+  std::vector<std::unique_ptr<MirelReBar>> m_Retired;
+  int m_iDispatching = 0;
+  tBandDrag m_Drag;
+  tMenuDrop m_MenuDrop;
 };

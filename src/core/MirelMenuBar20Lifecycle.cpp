@@ -13,9 +13,11 @@ using namespace MirelMenuBar20Defaults;
 
 MirelMenuBar20::MirelMenuBar20() {
   m_Menus.SetChangeListener([this](const tMenuTableChange& change) { OnMenuTableChanged(change); });
+  m_Popups.OnEmptied = [this] { m_Bands.MenusClosed(); };
 }
 
-MirelMenuBar20::~MirelMenuBar20() = default;
+// The pop-ups close as the control goes, with no band left to hear it.
+MirelMenuBar20::~MirelMenuBar20() { m_Popups.OnEmptied = nullptr; }
 
 MirelMenuBar20* MirelMenuBar20::FromWindow(HWND hWnd) {
   if (hWnd == nullptr || !IsWindow(hWnd)) return nullptr;

@@ -1,0 +1,179 @@
+// The band surfaces' notifications turned into the control's public events (each naming the
+// band by its position and key) and into their effects on the menu bar; the tool tips of
+// tools; keyboard activation of tools; drop-downs opened from tools.
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "container/Variant.h"
+#include "core/ControlBands.h"
+#include "core/MirelMenuBar20.h"
+#include "core/MirelMenuBar20Events.h"
+
+namespace {
+
+constexpr std::int16_t kNoOldTool = -1;
+const char* const kNoOldToolKey = "NONE";
+// What ErrorMessage reports for a drop-down answer that names nothing: the object lookup's
+// error, with the answer and the tool.
+constexpr std::int16_t kLookupError = 10;
+
+}  // namespace
+
+std::optional<ControlBands::tBandName> ControlBands::NameOf(const MirelReBar& band) const {
+  const int p = m_Table.FindBandIndex(band.Index());
+  if (p == 0) return std::nullopt;
+  return tBandName{static_cast<std::int16_t>(p), m_Table.Band(p).cBIKey};
+}
+
+void ControlBands::ChevronMouse(const MirelReBar& band, bool bUp, const tBandMouse& mouse, float lLeft, float lBottom) {
+  const auto name = NameOf(band);
+  if (!name) return;
+  const auto& [iBand, sBand] = *name;
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+    if (bUp) {
+      sink.DisplayMoreToolsMouseUp(iBand, sBand, mouse.Button, mouse.Shift, mouse.X, mouse.Y, lLeft, lBottom);
+    } else {
+      sink.DisplayMoreToolsMouseDown(iBand, sBand, mouse.Button, mouse.Shift, mouse.X, mouse.Y, lLeft, lBottom);
+    }
+  });
+}
+
+void ControlBands::ToolMouse(const MirelReBar& band, eToolMouse what, int t, const tBandMouse& mouse) {
+  const auto name = NameOf(band);
+  if (!name) return;
+  const auto& [iBand, sBand] = *name;
+  const auto iTool = static_cast<std::int16_t>(t);
+  const std::string sTool = band.Tool(t).cTIKey;
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+    switch (what) {
+      case eToolMouse::Down:
+        sink.ToolButtonMouseDown(iBand, sBand, iTool, sTool, mouse.Button, mouse.Shift, mouse.X, mouse.Y);
+        break;
+      case eToolMouse::Move:
+        sink.ToolButtonMouseMove(iBand, sBand, iTool, sTool, mouse.Button, mouse.Shift, mouse.X, mouse.Y);
+        break;
+      case eToolMouse::Up:
+        sink.ToolButtonMouseUp(iBand, sBand, iTool, sTool, mouse.Button, mouse.Shift, mouse.X, mouse.Y);
+        break;
+    }
+  });
+}
+
+void ControlBands::ToolClick(const MirelReBar& band, int t) {
+  const auto name = NameOf(band);
+  if (!name) return;
+  const auto& [iBand, sBand] = *name;
+  const std::string sTool = band.Tool(t).cTIKey;
+  m_Control.m_Sinks.Raise(
+      [&](__MirelMenuBar20& sink) { sink.ToolButtonClick(iBand, sBand, static_cast<std::int16_t>(t), sTool); });
+}
+
+void ControlBands::ToolGroupChange(const MirelReBar& band, int t, int iOldTool, std::int16_t iGroupID) {
+  const auto name = NameOf(band);
+  if (!name) return;
+  const auto& [iBand, sBand] = *name;
+  const std::string sTool = band.Tool(t).cTIKey;
+  const bool bOld = iOldTool > 0;
+  const auto iOld = bOld ? static_cast<std::int16_t>(iOldTool) : kNoOldTool;
+  const std::string sOld = bOld ? band.Tool(iOldTool).cTIKey : kNoOldToolKey;
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+    sink.ToolButtonGroupIDChange(iBand, sBand, static_cast<std::int16_t>(t), sTool, iOld, sOld, iGroupID);
+  });
+}
+
+void ControlBands::ToolToggleChange(const MirelReBar& band, int t, bool bState) {
+  const auto name = NameOf(band);
+  if (!name) return;
+  const auto& [iBand, sBand] = *name;
+  const std::string sTool = band.Tool(t).cTIKey;
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+    sink.ToolButtonToggleStateChange(iBand, sBand, static_cast<std::int16_t>(t), sTool, ToVariantBool(bState));
+  });
+}
+
+void ControlBands::ToolStateChanged(const MirelReBar& band, int t, bool bState) {
+  const int p = m_Table.FindBandIndex(band.Index());
+  if (p == 0 || t > m_Table.Band(p).cBIToolCount) return;
+  m_Table.Tool(p, t).cTIState = ToVariantBool(bState);
+}
+
+void ControlBands::BandPressed(const MirelReBar& /*band*/) { m_Control.m_Tracker.BandPressed(); }
+
+void ControlBands::BandMouseMoved(const MirelReBar& /*band*/) { m_Control.m_Tracker.BandMouseMoved(); }
+
+// The bar's tip timers give way to the band's.
+void ControlBands::BandTrackingStarted(const MirelReBar& /*band*/) { m_Control.m_ToolTips.ResetTips(); }
+
+bool ControlBands::ShowToolTip(const std::string& sText) {
+  return m_Control.ShowToolTip(sText, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, false);
+}
+
+void ControlBands::HideToolTip() { m_Control.HideToolTip(); }
+
+void ControlBands::AltToolClick(int p, int t) {
+  if (p < 1 || p > m_Table.Count()) return;
+  MirelReBar& surface = Surface(p);
+  const auto hold = EnterDispatch();
+  surface.AltToolClick(t);
+}
+
+// ---- drop-downs ----
+
+// Asks the host which drop-down (or, for a menu tool, which menu) the tool opens; the answer
+// is a position (1..count) or a key. Unresolved answers are reported through ErrorMessage.
+bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
+  const auto name = NameOf(band);
+  if (!name) return false;
+  const auto& [iBand, sBand] = *name;
+  const auto iTool = static_cast<std::int16_t>(t);
+  const tToolItemInfo tool = band.Tool(t);
+  Variant answer;
+  m_Control.m_Sinks.Raise(
+      [&](__MirelMenuBar20& sink) { sink.DropDownActivate(iBand, sBand, iTool, tool.cTIKey, answer); });
+  if (band.Retired() || !m_Control.Running()) return false;
+  if (tool.cTIStyle != teMenuDropDown) return false;  // drop panels open in their own window
+
+  const MenuTable& menus = m_Control.m_Menus;
+  int iMenu = 0;
+  if (IsNumeric(answer) && !answer.IsEmpty()) {
+    const double number = CDbl(answer);
+    if (number >= 1 && number <= menus.Count()) iMenu = static_cast<int>(number);
+  } else if (!answer.IsEmpty()) {
+    iMenu = menus.FindMenu(CStr(answer));
+  }
+  if (iMenu == 0) {
+    m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+      sink.ErrorMessage(kLookupError, answer, Variant::Integer(iTool), Variant(tool.cTIKey));
+    });
+    return false;
+  }
+  // Below the tool, its left edge on the band's bottom edge.
+  POINT below{tool.cTILeft, band.Height()};
+  ClientToScreen(band.hWnd(), &below);
+  m_Control.PopUpMenu(menus.Menu(iMenu).cMKey, static_cast<float>(below.x) * m_Control.m_sngTwipsPerPixelX,
+                      static_cast<float>(below.y) * m_Control.m_sngTwipsPerPixelY);
+  if (band.Retired() || m_Control.m_Popups.Empty()) return false;
+  m_MenuDrop = tMenuDrop{band.Index(), t};
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.OnDropDown(iBand, sBand, iTool, tool.cTIKey); });
+  return true;
+}
+
+void ControlBands::CloseDropDown(MirelReBar& band) {
+  if (m_MenuDrop.iIndex == band.Index()) m_Control.HideAllMenus();
+}
+
+void ControlBands::MenusClosed() {
+  const tMenuDrop drop = std::exchange(m_MenuDrop, tMenuDrop{});
+  const auto it = m_Surfaces.find(drop.iIndex);
+  if (drop.iIndex == 0 || it == m_Surfaces.end()) return;
+  MirelReBar& band = *it->second;
+  const auto hold = EnterDispatch();
+  band.DropDownClosed();
+  const auto name = NameOf(band);
+  if (!name || drop.t > band.ToolCount()) return;
+  const auto& [iBand, sBand] = *name;
+  const std::string sTool = band.Tool(drop.t).cTIKey;
+  m_Control.m_Sinks.Raise(
+      [&](__MirelMenuBar20& sink) { sink.OnDropClose(iBand, sBand, static_cast<std::int16_t>(drop.t), sTool); });
+}

@@ -1,0 +1,275 @@
+// Tools as users meet them: the mouse and the keyboard on band surfaces, with every public
+// event the control raises recorded as a row, in order, and the geometry the events report.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "bands/BandsOnForm.h"
+#include "menu/frmMenu.h"
+#include "support/ControlInvariants.h"
+#include "win32/desktop.h"
+#include "win32/objcount.h"
+
+namespace {
+
+// Every band event as a row "<event> <band> <bandKey> <args...>"; moves only when asked.
+class ToolEventLog : public __MirelMenuBar20 {
+ public:
+  bool bWithMoves = false;
+  std::vector<std::string> rows;
+  std::function<void(Variant&)> answerDropDown;
+  std::function<void()> onClick;
+
+  void ToolButtonClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
+    Add("Click", b, bk, t, tk);
+    if (onClick) onClick();
+  }
+  void ToolButtonMouseDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
+                           std::int16_t, float, float) override {
+    Add("Down", b, bk, t, tk, std::to_string(button));
+  }
+  void ToolButtonMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t, std::int16_t,
+                           float, float) override {
+    if (bWithMoves) Add("Move", b, bk, t, tk);
+  }
+  void ToolButtonMouseUp(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
+                         std::int16_t, float, float) override {
+    Add("Up", b, bk, t, tk, std::to_string(button));
+  }
+  void ToolButtonGroupIDChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t old,
+                               std::string oldKey, std::int16_t group) override {
+    Add("Group", b, bk, t, tk, std::to_string(old) + " " + oldKey + " " + std::to_string(group));
+  }
+  void ToolButtonToggleStateChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk,
+                                   VARIANT_BOOL state) override {
+    Add("Toggle", b, bk, t, tk, state != VARIANT_FALSE ? "True" : "False");
+  }
+  void DisplayMoreToolsMouseDown(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
+                                 float lLeft, float lBottom) override {
+    Add("ChevronDown", b, bk, button, Twips(X, Y, lLeft, lBottom));
+  }
+  void DisplayMoreToolsMouseUp(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
+                               float lLeft, float lBottom) override {
+    Add("ChevronUp", b, bk, button, Twips(X, Y, lLeft, lBottom));
+  }
+  void DropDownActivate(std::int16_t b, std::string bk, std::int16_t t, std::string tk, Variant& panel) override {
+    Add("DropDownActivate", b, bk, t, tk);
+    if (answerDropDown) answerDropDown(panel);
+  }
+  void OnDropDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override { Add("OnDropDown", b, bk, t, tk); }
+  void OnDropClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
+    Add("OnDropClose", b, bk, t, tk);
+  }
+  void MenuItemClick(std::int16_t m, std::string mk, std::int16_t i, std::string ik) override {
+    rows.push_back("MenuItemClick " + std::to_string(m) + " " + mk + " " + std::to_string(i) + " " + ik);
+  }
+  void ErrorMessage(std::int16_t id, Variant p1, Variant p2, Variant p3) override {
+    rows.push_back("ErrorMessage " + std::to_string(id) + " " + CStr(p1) + " " + CStr(p2) + " " + CStr(p3));
+  }
+
+ private:
+  static std::string Twips(float X, float Y, float lLeft, float lBottom) {
+    std::ostringstream out;
+    out << X << " " << Y << " " << lLeft << " " << lBottom;
+    return out.str();
+  }
+  void Add(const std::string& what, std::int16_t b, const std::string& bk, std::int16_t t, const std::string& tk,
+           const std::string& extra = "") {
+    rows.push_back(what + " " + std::to_string(b) + " " + bk + " " + std::to_string(t) + " " + tk +
+                   (extra.empty() ? "" : " " + extra));
+  }
+};
+
+// Band "Std" (line 1) holds: 1 Plain, 2 Toggle, 3 Left and 4 Right (group 7), 5 Off (disabled),
+// 6 Insert (a menu drop-down); band "Fmt" (line 1, position 2) holds 1 Fmt.
+class ToolInteraction : public BandsOnForm {
+ protected:
+  static constexpr int kPlain = 1, kToggle = 2, kLeft = 3, kRight = 4, kOff = 5, kMenuTool = 6;
+
+  void SetUp() override {
+    BandsOnForm::SetUp();
+    SetToolIcons(16, {RGB(200, 0, 0), RGB(0, 150, 0), RGB(0, 0, 200)});
+    auto insert = m_Bar->Menus()->Add({.Key = "InsertMenu", .Caption = "Insert", .Style = tsSecondaryMenu});
+    insert->MenuItems()->Add({.Caption = "&Picture", .Key = "Picture"});
+    insert->MenuItems()->Add({.Caption = "&Table", .Key = "Table"});
+    auto std = Bands()->Add({.Key = "Std", .lLineIndex = 1, .lLinePosition = 1, .lWidth = 300});
+    auto tools = std->Tools();
+    tools->Add({.Key = "Plain", .Icon = 1, .ToolTipText = "Plain tool"});
+    tools->Add({.Key = "Toggle", .Icon = 2, .Toggle = true});
+    tools->Add({.Key = "Left", .Grouped = true, .GroupID = 7, .Icon = 3});
+    tools->Add({.Key = "Right", .Grouped = true, .GroupID = 7, .Icon = 1});
+    tools->Add({.Key = "Off", .Enabled = false, .Icon = 2});
+    tools->Add({.Key = "Insert", .Icon = 3, .Style = teMenuDropDown});
+    Bands()->Add({.Key = "Fmt", .lLineIndex = 1, .lLinePosition = 2, .lWidth = 200})->Tools()->Add({.Key = "Fmt", .Icon = 1});
+    m_Bar->EndUpdate();
+    m_Bar->Connect(&m_Log);
+  }
+  void TearDown() override {
+    Desktop().MouseUp(win32::MouseButton::Left);
+    m_Bar->Disconnect(&m_Log);
+    EXPECT_TRUE(mirel_test::BrokenInvariants(*m_Bar).empty());
+    BandsOnForm::TearDown();
+    EXPECT_EQ(win32::SnapshotLiveObjects(), win32::LiveObjectCounts{});  // no window or GDI object left
+  }
+
+  // Screen point of band p's client pixel (x, y), and the middle of tool t of band p.
+  POINT BandPoint(int p, int x, int y) {
+    POINT pt{x, y};
+    ClientToScreen(Surface(p).hWnd(), &pt);
+    return pt;
+  }
+  POINT ToolPoint(int p, int t, int dx = 0) {
+    const tToolItemInfo& tool = Surface(p).Tool(t);
+    return BandPoint(p, tool.cTILeft + tool.cTIWidth / 2 + dx, Surface(p).Height() / 2);
+  }
+  void MoveTo(POINT pt) { Desktop().MouseMove(pt.x, pt.y); }
+  void Press(POINT pt) {
+    MoveTo(pt);
+    Desktop().MouseDown(win32::MouseButton::Left);
+  }
+  void Release(POINT pt) {
+    MoveTo(pt);
+    Desktop().MouseUp(win32::MouseButton::Left);
+  }
+  void ClickAt(POINT pt) {
+    Press(pt);
+    Release(pt);
+  }
+  const std::vector<std::string>& Rows() const { return m_Log.rows; }
+
+  ToolEventLog m_Log;
+};
+
+TEST_F(ToolInteraction, ClicksRaiseTheirEventsInOrderAndChangeTheStates) {
+  const auto tools = Bands()->Item(Variant(1))->Tools();
+  ClickAt(ToolPoint(1, kPlain));
+  ClickAt(ToolPoint(1, kToggle));
+  ClickAt(ToolPoint(1, kToggle));
+  ClickAt(ToolPoint(1, kLeft));
+  ClickAt(ToolPoint(1, kLeft));  // already down: still a change, from no old tool
+  ClickAt(ToolPoint(1, kRight));
+  EXPECT_TRUE(SameSequence({"Down 1 Std 1 Plain 1", "Up 1 Std 1 Plain 1", "Click 1 Std 1 Plain",
+                            "Down 1 Std 2 Toggle 1", "Up 1 Std 2 Toggle 1", "Toggle 1 Std 2 Toggle True", "Click 1 Std 2 Toggle",
+                            "Down 1 Std 2 Toggle 1", "Up 1 Std 2 Toggle 1", "Toggle 1 Std 2 Toggle False", "Click 1 Std 2 Toggle",
+                            "Down 1 Std 3 Left 1", "Group 1 Std 3 Left -1 NONE 7", "Up 1 Std 3 Left 1", "Click 1 Std 3 Left",
+                            "Down 1 Std 3 Left 1", "Group 1 Std 3 Left -1 NONE 7", "Up 1 Std 3 Left 1", "Click 1 Std 3 Left",
+                            "Down 1 Std 4 Right 1", "Group 1 Std 4 Right 3 Left 7", "Up 1 Std 4 Right 1", "Click 1 Std 4 Right"},
+                           Rows()));
+  // The host's records follow the mirror.
+  EXPECT_FALSE(tools->Item(Variant(kToggle))->State());
+  EXPECT_FALSE(tools->Item(Variant(kLeft))->State());
+  EXPECT_TRUE(tools->Item(Variant(kRight))->State());
+  EXPECT_TRUE(Surface(1).GetToolState(kRight));
+}
+
+
+TEST_F(ToolInteraction, PressesThatEndElsewhereClickNothing) {
+  // Pressed on Plain, released on Toggle: Plain's release, no click; released outside: nothing.
+  Press(ToolPoint(1, kPlain));
+  Release(ToolPoint(1, kToggle));
+  Press(ToolPoint(1, kPlain));
+  Release(BandPoint(1, 40, Surface(1).Height() + 30));
+  EXPECT_TRUE(SameSequence({"Down 1 Std 1 Plain 1", "Up 1 Std 1 Plain 1", "Down 1 Std 1 Plain 1"}, Rows()));
+  EXPECT_EQ(Surface(1).State().iPressedTool, kNoTool);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ToolInteraction, ADisabledToolGetsNoEventsAndNoHotFrame) {
+  m_Log.bWithMoves = true;
+  MoveTo(ToolPoint(1, kPlain));
+  MoveTo(ToolPoint(1, kOff));
+  ClickAt(ToolPoint(1, kOff));
+  EXPECT_EQ(Surface(1).State().iHotTool, kNoTool);
+  EXPECT_TRUE(SameSequence({"Move 1 Std 1 Plain"}, Rows()));
+}
+
+TEST_F(ToolInteraction, TheChevronReportsWhereTheHostShowsTheHiddenTools) {
+  const int w = Surface(1).Width();
+  const int h = Surface(1).Height();
+  ClickAt(BandPoint(1, w - 4, 5));
+  const POINT at = BandPoint(1, w - 4, 5);
+  const POINT corner = BandPoint(1, w - 11, h);
+  const int tpp = Desktop().TwipsPerPixel();
+  std::ostringstream where;
+  where << at.x * tpp << " " << at.y * tpp << " " << corner.x * tpp << " " << corner.y * tpp;
+  EXPECT_TRUE(SameSequence({"ChevronDown 1 Std 1 " + where.str(), "ChevronUp 1 Std 1 " + where.str()}, Rows()));
+}
+
+TEST_F(ToolInteraction, KeyboardActivationClicksTogglesAndSelectsInAGroup) {
+  for (const int t : {kPlain, kToggle, kRight, kRight, kOff}) m_Bar->BandData().AltToolClick(1, t);
+  EXPECT_TRUE(SameSequence({"Click 1 Std 1 Plain", "Toggle 1 Std 2 Toggle True", "Click 1 Std 4 Right",
+                            "Click 1 Std 4 Right"},
+                           Rows()));
+  // A group member alone in the group inverts; one taking over from another is set.
+  EXPECT_FALSE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kRight))->State());
+  m_Bar->BandData().AltToolClick(1, kLeft);
+  m_Bar->BandData().AltToolClick(1, kRight);
+  EXPECT_TRUE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kRight))->State());
+  EXPECT_FALSE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kLeft))->State());
+}
+
+TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
+  m_Log.answerDropDown = [](Variant& panel) { panel = Variant("InsertMenu"); };
+  const tToolItemInfo& tool = Surface(1).Tool(kMenuTool);
+  const POINT arrow = BandPoint(1, tool.cTILeft + tool.cTIWidth - 3, 10);
+  ClickAt(arrow);
+  ASSERT_EQ(m_Bar->OpenMenuWindows().size(), 1u);
+  RECT rcMenu{};
+  GetWindowRect(m_Bar->OpenMenuWindows().front(), &rcMenu);
+  EXPECT_EQ(rcMenu.top, BandPoint(1, 0, Surface(1).Height()).y);
+  EXPECT_EQ(Surface(1).State().iOpenDropTool, kMenuTool);
+  const frmMenu& menu = *frmMenu::FromWindow(m_Bar->OpenMenuWindows().front());
+  ClickAt(POINT{rcMenu.left + 20, rcMenu.top + menu.Layout().Row(2).lY + 4});
+  EXPECT_TRUE(SameSequence({"DropDownActivate 1 Std 6 Insert", "OnDropDown 1 Std 6 Insert", "OnDropClose 1 Std 6 Insert",
+                            "MenuItemClick 1 InsertMenu 2 Table"},
+                           Rows()));
+  EXPECT_EQ(Surface(1).State().iOpenDropTool, kNoTool);
+  // An answer that names no menu opens nothing and is reported.
+  m_Log.rows.clear();
+  m_Log.answerDropDown = [](Variant& panel) { panel = Variant::Integer(9); };
+  ClickAt(arrow);
+  EXPECT_TRUE(SameSequence({"DropDownActivate 1 Std 6 Insert", "ErrorMessage 10 9 6 Insert"}, Rows()));
+  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
+}
+
+TEST_F(ToolInteraction, DraggingABandByItsGripperMovesItAcrossLinesWithoutLeavingAnEmptyLine) {
+  const auto lines = [&] {
+    std::string text;
+    for (int p = 1; p <= 2; ++p) {
+      const tBandInfo& band = m_Bar->BandData().Table().Band(p);
+      text += std::to_string(band.cBILineIndex) + "/" + std::to_string(band.cBILinePosition) + " ";
+    }
+    return text;
+  };
+  const POINT grip = BandPoint(2, 2, 10);
+  MoveTo(grip);
+  Desktop().MouseDown(win32::MouseButton::Left);
+  MoveTo(POINT{grip.x, grip.y + Surface(2).Height() + 10});
+  Desktop().AdvanceTime(30);
+  EXPECT_EQ(lines(), "1/1 2/1 ");
+  MoveTo(grip);
+  Desktop().AdvanceTime(30);
+  EXPECT_EQ(lines(), "1/1 1/2 ");
+  // Along the line: past the middle of the band on its left, it takes its place.
+  MoveTo(BandPoint(1, 20, 10));
+  Desktop().AdvanceTime(30);
+  Desktop().MouseUp(win32::MouseButton::Left);
+  EXPECT_EQ(lines(), "1/2 1/1 ");
+  EXPECT_LT(Surface(2).Left(), Surface(1).Left());
+  Desktop().AdvanceTime(100);
+  EXPECT_FALSE(m_Bar->tmrDrag().Enabled());
+}
+
+TEST_F(ToolInteraction, AHostRemovingTheBandOrUnloadingInsideAClickEndsTheClickQuietly) {
+  m_Log.onClick = [&] { Bands()->Remove(Variant(1)); };
+  ClickAt(ToolPoint(1, kPlain));
+  EXPECT_EQ(Bands()->Count(), 1);
+  m_Log.onClick = [&] { m_Form->Unload(); };
+  ClickAt(ToolPoint(1, 1));
+  m_Log.onClick = nullptr;
+  EXPECT_TRUE(SameSequence({"Down 1 Std 1 Plain 1", "Up 1 Std 1 Plain 1", "Click 1 Std 1 Plain", "Down 1 Fmt 1 Fmt 1",
+                            "Up 1 Fmt 1 Fmt 1", "Click 1 Fmt 1 Fmt"},
+                           Rows()));
+}
+}  // namespace
