@@ -9,6 +9,8 @@
 #include "core/ControlBands.h"
 #include "core/MirelMenuBar20.h"
 #include "core/MirelMenuBar20Events.h"
+#include "menu/HotKeys.h"
+#include "menu/Mnemonic.h"
 
 namespace {
 
@@ -116,6 +118,41 @@ void ControlBands::AltToolClick(int p, int t) {
   MirelReBar& surface = Surface(p);
   const auto hold = EnterDispatch();
   surface.AltToolClick(t);
+}
+
+std::optional<tToolPlace> ControlBands::FindToolHotKey(std::int16_t iVirtKey) const {
+  for (int p = 1; p <= m_Table.Count(); ++p) {
+    for (int t = 1; t <= m_Table.Band(p).cBIToolCount; ++t) {
+      const tToolItemInfo& tool = m_Table.Tool(p, t);
+      if (!tool.cTIHotKey.empty() && IsTrue(tool.cTIEnabled) && IsTrue(tool.cTIVisible) &&
+          HotKeys::MatchesPlainKey(tool.cTIHotKey, iVirtKey)) {
+        return tToolPlace{p, t};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+bool ControlBands::ClickToolByMnemonic(std::int16_t iVirtKey) {
+  for (int p = 1; p <= m_Table.Count(); ++p) {
+    for (int t = 1; t <= m_Table.Band(p).cBIToolCount; ++t) {
+      const tToolItemInfo& tool = m_Table.Tool(p, t);
+      if (IsTrue(tool.cTIEnabled) && IsTrue(tool.cTIVisible) && Mnemonic::MnemonicKey(tool.cTICaption) == iVirtKey) {
+        AltToolClick(p, t);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+void ControlBands::ClearPressedTools() {
+  for (auto& [index, surface] : m_Surfaces) {
+    tBandToolState& state = surface->State();
+    if (state.iPressedTool == kNoTool && state.iPressedAgainTool == kNoTool) continue;
+    state.iPressedTool = state.iPressedAgainTool = kNoTool;
+    surface->Paint();
+  }
 }
 
 // ---- drop-downs ----

@@ -23,6 +23,12 @@ enum class eBandLetEffect { Store, Refresh, Layout, EnabledThenLayout, VisibleTh
 // What a tool let does after storing its value and handing the record to the surface.
 enum class eToolLetEffect { MirrorOnly, Refresh };
 
+// A tool by band position and tool position.
+struct tToolPlace {
+  int p = 0;
+  int t = 0;
+};
+
 class ControlBands final : public IBandOwner {
  public:
   explicit ControlBands(MirelMenuBar20& control) : m_Control(control) {}
@@ -101,6 +107,12 @@ class ControlBands final : public IBandOwner {
   // ---- keyboard and menus ----
   // Keyboard activation of tool t of band p.
   void AltToolClick(int p, int t);
+  // The first enabled, visible tool whose hot key is the key's own name (no Ctrl held).
+  std::optional<tToolPlace> FindToolHotKey(std::int16_t iVirtKey) const;
+  // Clicks the first enabled, visible tool whose caption's mnemonic is the key; false if none.
+  bool ClickToolByMnemonic(std::int16_t iVirtKey);
+  // The menus closed: no tool stays pressed.
+  void ClearPressedTools();
   // The menus closed: a menu opened from a tool tells its tool.
   void MenusClosed();
 

@@ -8,11 +8,6 @@
 #include "core/MirelMenuBar20.h"
 #include "menu/HotKeys.h"
 
-namespace {
-
-
-}  // namespace
-
 bool MirelMenuBar20::IsHostActive() const {
   const HWND hWndActive = GetActiveWindow();
   return hWndActive != nullptr && hWndActive == m_hWndTop;
@@ -29,8 +24,17 @@ void MirelMenuBar20::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool
 
 bool MirelMenuBar20::FireHotKey(std::int16_t iVirtKey) {
   const std::optional<HotKeys::tHotKeyItem> hit = HotKeys::FindPlainHotKey(m_Menus, iVirtKey);
-  if (!hit) return false;
-  RaiseMenuItemClick(hit->iMenu, hit->iItem);
+  if (hit) {
+    RaiseMenuItemClick(hit->iMenu, hit->iItem);
+    return true;
+  }
+  const std::optional<tToolPlace> tool = m_Bands.FindToolHotKey(iVirtKey);
+  if (!tool) return false;
+  if (m_Tracker.HoverIndex() != kNoBarMenu) {
+    m_Tracker.SetHoverIndex(kNoBarMenu);
+    Refresh();
+  }
+  m_Bands.AltToolClick(tool->p, tool->t);
   return true;
 }
 

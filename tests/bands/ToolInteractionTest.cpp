@@ -7,6 +7,7 @@
 
 #include "bands/BandsOnForm.h"
 #include "menu/frmMenu.h"
+#include "render/frmToolTip.h"
 #include "support/ControlInvariants.h"
 #include "win32/desktop.h"
 #include "win32/objcount.h"
@@ -81,7 +82,7 @@ class ToolEventLog : public __MirelMenuBar20 {
   }
 };
 
-// Band "Std" (line 1) holds: 1 Plain, 2 Toggle, 3 Left and 4 Right (group 7), 5 Off (disabled),
+// Band "Std" (line 1) holds: 1 Plain (hot key F7), 2 Toggle (caption "&Wrap"), 3 Left and 4 Right (group 7), 5 Off (disabled),
 // 6 Insert (a menu drop-down); band "Fmt" (line 1, position 2) holds 1 Fmt.
 class ToolInteraction : public BandsOnForm {
  protected:
@@ -95,8 +96,8 @@ class ToolInteraction : public BandsOnForm {
     insert->MenuItems()->Add({.Caption = "&Table", .Key = "Table"});
     auto std = Bands()->Add({.Key = "Std", .lLineIndex = 1, .lLinePosition = 1, .lWidth = 300});
     auto tools = std->Tools();
-    tools->Add({.Key = "Plain", .Icon = 1, .ToolTipText = "Plain tool"});
-    tools->Add({.Key = "Toggle", .Icon = 2, .Toggle = true});
+    tools->Add({.Key = "Plain", .Icon = 1, .ToolTipText = "Plain tool", .HotKey = "F7"});
+    tools->Add({.Key = "Toggle", .Caption = "&Wrap", .Icon = 2, .Toggle = true});
     tools->Add({.Key = "Left", .Grouped = true, .GroupID = 7, .Icon = 3});
     tools->Add({.Key = "Right", .Grouped = true, .GroupID = 7, .Icon = 1});
     tools->Add({.Key = "Off", .Enabled = false, .Icon = 2});
@@ -164,6 +165,20 @@ TEST_F(ToolInteraction, ClicksRaiseTheirEventsInOrderAndChangeTheStates) {
 }
 
 
+TEST_F(ToolInteraction, RestingOnAToolShowsItsHotFrameAndTipUntilTheMouseLeaves) {
+  const auto tips = [] { return mirel_test::TopLevelWindowsOfClass(frmToolTip::kClassName).size(); };
+  MoveTo(ToolPoint(1, kPlain));
+  EXPECT_EQ(Surface(1).State().iHotTool, kPlain);
+  Desktop().AdvanceTime(m_Bar->ToolTipPreTime() + 10);
+  MoveTo(ToolPoint(1, kPlain, 1));  // the move after the pre-delay shows the tip
+  Desktop().AdvanceTime(30);
+  EXPECT_EQ(tips(), 1u);
+  MoveTo(BandPoint(1, 40, Surface(1).Height() + 40));  // off the band: the leave poll ends the hover
+  Desktop().AdvanceTime(20);
+  EXPECT_EQ(Surface(1).State().iHotTool, kNoTool);
+  EXPECT_EQ(tips(), 0u);
+}
+
 TEST_F(ToolInteraction, PressesThatEndElsewhereClickNothing) {
   // Pressed on Plain, released on Toggle: Plain's release, no click; released outside: nothing.
   Press(ToolPoint(1, kPlain));
@@ -196,15 +211,24 @@ TEST_F(ToolInteraction, TheChevronReportsWhereTheHostShowsTheHiddenTools) {
   EXPECT_TRUE(SameSequence({"ChevronDown 1 Std 1 " + where.str(), "ChevronUp 1 Std 1 " + where.str()}, Rows()));
 }
 
+TEST_F(ToolInteraction, HotKeysAndCaptionMnemonicsReachTheTools) {
+  Desktop().KeyPress(VK_F1 + 6);  // F7
+  Desktop().KeyPress(VK_MENU);
+  Desktop().KeyPress('W');
+  Desktop().KeyPress('W');  // keyboard access ended with the click: a plain W does nothing
+  EXPECT_TRUE(SameSequence({"Click 1 Std 1 Plain", "Toggle 1 Std 2 Toggle True"}, Rows()));
+  EXPECT_FALSE(Inside(*m_Bar).Tracker().AltMode());
+}
+
 TEST_F(ToolInteraction, KeyboardActivationClicksTogglesAndSelectsInAGroup) {
-  for (const int t : {kPlain, kToggle, kRight, kRight, kOff}) m_Bar->BandData().AltToolClick(1, t);
+  for (const int t : {kPlain, kToggle, kRight, kRight, kOff}) Inside(*m_Bar).BandData().AltToolClick(1, t);
   EXPECT_TRUE(SameSequence({"Click 1 Std 1 Plain", "Toggle 1 Std 2 Toggle True", "Click 1 Std 4 Right",
                             "Click 1 Std 4 Right"},
                            Rows()));
   // A group member alone in the group inverts; one taking over from another is set.
   EXPECT_FALSE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kRight))->State());
-  m_Bar->BandData().AltToolClick(1, kLeft);
-  m_Bar->BandData().AltToolClick(1, kRight);
+  Inside(*m_Bar).BandData().AltToolClick(1, kLeft);
+  Inside(*m_Bar).BandData().AltToolClick(1, kRight);
   EXPECT_TRUE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kRight))->State());
   EXPECT_FALSE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kLeft))->State());
 }
@@ -214,12 +238,12 @@ TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
   const tToolItemInfo& tool = Surface(1).Tool(kMenuTool);
   const POINT arrow = BandPoint(1, tool.cTILeft + tool.cTIWidth - 3, 10);
   ClickAt(arrow);
-  ASSERT_EQ(m_Bar->OpenMenuWindows().size(), 1u);
+  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows().size(), 1u);
   RECT rcMenu{};
-  GetWindowRect(m_Bar->OpenMenuWindows().front(), &rcMenu);
+  GetWindowRect(Inside(*m_Bar).OpenMenuWindows().front(), &rcMenu);
   EXPECT_EQ(rcMenu.top, BandPoint(1, 0, Surface(1).Height()).y);
   EXPECT_EQ(Surface(1).State().iOpenDropTool, kMenuTool);
-  const frmMenu& menu = *frmMenu::FromWindow(m_Bar->OpenMenuWindows().front());
+  const frmMenu& menu = *frmMenu::FromWindow(Inside(*m_Bar).OpenMenuWindows().front());
   ClickAt(POINT{rcMenu.left + 20, rcMenu.top + menu.Layout().Row(2).lY + 4});
   EXPECT_TRUE(SameSequence({"DropDownActivate 1 Std 6 Insert", "OnDropDown 1 Std 6 Insert", "OnDropClose 1 Std 6 Insert",
                             "MenuItemClick 1 InsertMenu 2 Table"},
@@ -230,14 +254,14 @@ TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
   m_Log.answerDropDown = [](Variant& panel) { panel = Variant::Integer(9); };
   ClickAt(arrow);
   EXPECT_TRUE(SameSequence({"DropDownActivate 1 Std 6 Insert", "ErrorMessage 10 9 6 Insert"}, Rows()));
-  EXPECT_TRUE(m_Bar->OpenMenuWindows().empty());
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
 }
 
 TEST_F(ToolInteraction, DraggingABandByItsGripperMovesItAcrossLinesWithoutLeavingAnEmptyLine) {
   const auto lines = [&] {
     std::string text;
     for (int p = 1; p <= 2; ++p) {
-      const tBandInfo& band = m_Bar->BandData().Table().Band(p);
+      const tBandInfo& band = Inside(*m_Bar).BandData().Table().Band(p);
       text += std::to_string(band.cBILineIndex) + "/" + std::to_string(band.cBILinePosition) + " ";
     }
     return text;
@@ -258,7 +282,7 @@ TEST_F(ToolInteraction, DraggingABandByItsGripperMovesItAcrossLinesWithoutLeavin
   EXPECT_EQ(lines(), "1/2 1/1 ");
   EXPECT_LT(Surface(2).Left(), Surface(1).Left());
   Desktop().AdvanceTime(100);
-  EXPECT_FALSE(m_Bar->tmrDrag().Enabled());
+  EXPECT_FALSE(Inside(*m_Bar).Tracker().tmrDrag().Enabled());
 }
 
 TEST_F(ToolInteraction, AHostRemovingTheBandOrUnloadingInsideAClickEndsTheClickQuietly) {

@@ -12,16 +12,6 @@ namespace {
 
 constexpr int kClassNameSize = 64;
 
-std::vector<HWND> TopLevelWindowsOfClass(const std::string& className) {
-  std::vector<HWND> found;
-  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-    char name[kClassNameSize] = {};
-    GetClassNameA(w, name, kClassNameSize);
-    if (className == name) found.push_back(w);
-  }
-  return found;
-}
-
 bool AnyButtonDown() {
   constexpr SHORT kDown = static_cast<SHORT>(0x8000);
   return (GetAsyncKeyState(VK_LBUTTON) & kDown) != 0 || (GetAsyncKeyState(VK_RBUTTON) & kDown) != 0;
@@ -71,6 +61,16 @@ void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
 }
 
 }  // namespace
+
+std::vector<HWND> TopLevelWindowsOfClass(const std::string& className) {
+  std::vector<HWND> found;
+  for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    char name[kClassNameSize] = {};
+    GetClassNameA(w, name, kClassNameSize);
+    if (className == name) found.push_back(w);
+  }
+  return found;
+}
 
 std::vector<std::string> BrokenInvariants(MirelMenuBar20& bar) {
   std::vector<std::string> broken;

@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "win32/windows.h"
+
 class MirelMenuBar20;
 
 namespace mirel_test {
+
+// The top-level windows of a window class, in z-order.
+std::vector<HWND> TopLevelWindowsOfClass(const std::string& className);
 
 // One line per broken invariant; empty when all hold.
 std::vector<std::string> BrokenInvariants(MirelMenuBar20& bar);
