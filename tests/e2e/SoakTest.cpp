@@ -20,6 +20,7 @@
 namespace {
 
 constexpr long kDefaultSteps = 20000;
+constexpr long kCheckedBuildSteps = 3000;  // the sanitizers make each step some ten times slower
 constexpr long kDefaultCycles = 400;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
@@ -125,7 +126,7 @@ std::string Recent(const std::array<std::string, kRecentSteps>& recent, long ste
 }
 
 TEST(Soak, RandomInteractionWithTheDemoKeepsEveryInvariantAndLeavesNothing) {
-  const long steps = FromEnvironment("MIREL_SOAK_STEPS", kDefaultSteps);
+  const long steps = FromEnvironment("MIREL_SOAK_STEPS", UnderAddressSanitizer() ? kCheckedBuildSteps : kDefaultSteps);
   for (const unsigned seed : {1u, 2u}) {
     win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
     const win32::LiveObjectCounts atStart = win32::SnapshotLiveObjects();
