@@ -13,7 +13,7 @@ void AddTools(cTools& tools, std::initializer_list<ToolAddArgs> list) {
 }
 
 void BuildStandard(cBands& bands, const DemoIcons& icons) {
-  auto tools = bands.Add({.Key = demo_keys::kStandardBand, .lLineIndex = 1, .lLinePosition = 1, .lWidth = 250})->Tools();
+  auto tools = bands.Add({.Key = demo_keys::kStandardBand, .lLineIndex = 1, .lLinePosition = 1, .lWidth = 290})->Tools();
   const auto button = [&](const char* key, const char* caption, const char* icon, const char* tip) {
     return ToolAddArgs{.Key = key, .Caption = caption, .CaptionAlignment = tsRight, .Icon = icons.Item(icon),
                        .ToolTipText = tip};
@@ -29,6 +29,8 @@ void BuildStandard(cBands& bands, const DemoIcons& icons) {
       button("Paste", "Paste", "actions/edit-paste", "Paste (Ctrl+V)"),
       kSeparator,
       button("Undo", "Undo", "actions/edit-undo", "Undo the last change (Ctrl+Z)"),
+      {.Key = demo_keys::kInsertTool, .Caption = "Insert", .CaptionAlignment = tsRight,
+       .Icon = icons.Item("actions/list-add"), .Style = teMenuDropDown, .ToolTipText = "Insert into the document"},
   });
 }
 

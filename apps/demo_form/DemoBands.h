@@ -1,5 +1,5 @@
 // The demo's tool bands, built through the control's public object model under its menu bar:
-// a standard band (file and edit buttons with tips), a formatting band (font-name label, the
+// a standard band (file and edit buttons with tips, an Insert menu drop-down), a formatting band (font-name label, the
 // hosted size box, bold/italic/underline toggles, an alignment group, a colour drop-down) on
 // the first line, and a drawing band whose captions stand beside its icons on the second.
 #pragma once
@@ -13,6 +13,8 @@ namespace demo_keys {
 inline constexpr char kStandardBand[] = "Standard";
 inline constexpr char kFormattingBand[] = "Formatting";
 inline constexpr char kDrawingBand[] = "Drawing";
+// The standard band's menu drop-down tool.
+inline constexpr char kInsertTool[] = "Insert";
 inline constexpr char kToolCaptions[] = "ToolCaptions";
 inline constexpr char kBandSizeMenu[] = "BandSizeMenu";
 // Items of the band-size menu, in ctsBandSizeConstants order up to bs32x32.

@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "demo_form/DemoMenus.h"
 
@@ -13,6 +14,18 @@ namespace {
 constexpr std::array<std::string_view, 7> kToggleItems{"Ruler",        "StatusBar", "TbStandard",
                                                        "TbFormatting", "TbDrawing", demo_keys::kRightToLeft,
                                                        demo_keys::kToolCaptions};
+
+// What the Insert tool's menu items put into the document.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kInsertions{{
+    {"InsPicture", "[Picture: chart.png]"},
+    {"InsTable", "[Table: 3 x 4]"},
+    {"InsDate", "[Date: 6 December 2026]"},
+    {"InsSymbol", "[Symbol: Omega]"},
+}};
+
+// The alignment group's tools, in DT_ order of their alignment.
+constexpr std::array<std::pair<std::string_view, UINT>, 3> kAlignments{{
+    {"Left", DT_LEFT}, {"Center", DT_CENTER}, {"Right", DT_RIGHT}}};
 
 template <std::size_t N>
 int PositionOf(const char* const (&keys)[N], const std::string& key) {
@@ -32,6 +45,9 @@ void DemoCommands::MenuItemClick(std::int16_t MenuIndex, std::string /*MenuID*/,
   if (MenuItemID == demo_keys::kAbout) {
     m_Bar.About();
     return;
+  }
+  for (const auto& [key, text] : kInsertions) {
+    if (MenuItemID == key && m_Hooks.insert) m_Hooks.insert(std::string(text));
   }
   if (MenuItemID == demo_keys::kRightToLeft) {
     m_Bar.SetRightToLeft(m_Bar.RightToLeft() ? VARIANT_FALSE : VARIANT_TRUE);
@@ -70,4 +86,29 @@ bool DemoCommands::SwitchBandSize(const std::string& itemKey) {
 
 void DemoCommands::ReSize() {
   if (m_Hooks.barResized) m_Hooks.barResized();
+}
+
+void DemoCommands::ToolButtonToggleStateChange(std::int16_t /*BandIndex*/, std::string /*BandID*/,
+                                               std::int16_t /*ToolIndex*/, std::string ToolID, VARIANT_BOOL State) {
+  if (!m_Hooks.reformat) return;
+  const bool bOn = State != VARIANT_FALSE;
+  m_Hooks.reformat([&](TextFormat& format) {
+    if (ToolID == "Bold") format.bold = bOn;
+    if (ToolID == "Italic") format.italic = bOn;
+    if (ToolID == "Underline") format.underline = bOn;
+  });
+}
+
+void DemoCommands::ToolButtonGroupIDChange(std::int16_t /*BandIndex*/, std::string /*BandID*/,
+                                           std::int16_t /*NewToolIndex*/, std::string NewToolID,
+                                           std::int16_t /*OldToolIndex*/, std::string /*OldToolID*/,
+                                           std::int16_t /*GroupID*/) {
+  for (const auto& [key, align] : kAlignments) {
+    if (NewToolID == key && m_Hooks.reformat) m_Hooks.reformat([&](TextFormat& format) { format.align = align; });
+  }
+}
+
+void DemoCommands::DropDownActivate(std::int16_t /*BandIndex*/, std::string /*BandID*/, std::int16_t /*ToolIndex*/,
+                                    std::string ToolKey, Variant& DropDownPanel) {
+  if (ToolKey == demo_keys::kInsertTool) DropDownPanel = Variant(demo_keys::kInsertToolMenu);
 }

@@ -41,6 +41,9 @@ const std::vector<std::string> kDocumentText{
     "The View menu keeps a few infrequent items back until you ask for them.",
     "Tools switches the visual style, the colour theme and the reading order, shows the",
     "captions of the tool bands and changes their size.",
+    "",
+    "The bands: Bold, Italic, Underline and the alignment buttons format this page; Insert",
+    "drops a menu; drag a band by its gripper (the dotted left edge) to another line.",
 };
 
 }  // namespace
@@ -73,7 +76,14 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
   m_Bar->Connect(&m_EventLine);
   m_Commands = std::make_unique<DemoCommands>(
       *m_Bar, DemoCommandHooks{.close = [this] { PostMessageA(m_Form.hWnd(), WM_CLOSE, 0, 0); },
-                               .barResized = [this] { LayoutPanes(); }});
+                               .barResized = [this] { LayoutPanes(); },
+                               .reformat =
+                                   [this](const std::function<void(TextFormat&)>& change) {
+                                     TextFormat format = m_Document.Format();
+                                     change(format);
+                                     m_Document.SetFormat(format);
+                                   },
+                               .insert = [this](const std::string& text) { m_Document.AddLine(text); }});
   m_Bar->Connect(m_Commands.get());
   m_SizeBox = m_Form.AddControl<DemoEditBox>(ControlPlacement{.name = kSizeBoxName,
                                                              .width = kSizeBoxWidth * twipsX,

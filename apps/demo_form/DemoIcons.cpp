@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 37> kItemIcons{
+constexpr std::array<std::string_view, 38> kItemIcons{
     "actions/document-new",          "actions/document-open",         "actions/document-save",
     "actions/document-save-as",      "actions/document-print-preview", "actions/document-print",
     "actions/document-properties",   "actions/system-log-out",        "actions/edit-undo",
@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 37> kItemIcons{
     "actions/format-indent-less",    "actions/window-new",            "apps/help-browser",
     "apps/accessories-character-map", "apps/preferences-desktop-font", "apps/office-calendar",
     "mimetypes/image-x-generic",     "apps/accessories-text-editor",  "categories/preferences-system",
-    "apps/preferences-desktop-theme",
+    "apps/preferences-desktop-theme", "actions/list-add",
 };
 
 constexpr std::array<std::string_view, 2> kHeaderIcons{

@@ -200,6 +200,12 @@ void BuildSecondaryMenus(MirelMenuBar20& bar, const DemoIcons& icons) {
   Group(*bandSize, demo_groups::kBandSize,
         {kBandSizeItems[bs16x16], kBandSizeItems[bs24x24], kBandSizeItems[bs28x28], kBandSizeItems[bs32x32]},
         kBandSizeItems[bar.DefaultBandSize()]);
+  AddItems(*AddSecondaryMenu(bar, kInsertToolMenu, "Insert"), {
+      {.Caption = "&Picture", .Icon = icons.Item("mimetypes/image-x-generic"), .Key = "InsPicture"},
+      {.Caption = "&Table", .Key = "InsTable"},
+      {.Caption = "&Date and Time", .Icon = icons.Item("apps/office-calendar"), .Key = "InsDate"},
+      {.Caption = "&Symbol", .Icon = icons.Item("apps/accessories-character-map"), .Key = "InsSymbol"},
+  });
   AddItems(*AddSecondaryMenu(bar, kContextMenu, "Document"), {
       {.Caption = "Cu&t", .Icon = icons.Item("actions/edit-cut"), .Key = "CtxCut"},
       {.Caption = "&Copy", .Icon = icons.Item("actions/edit-copy"), .Key = "CtxCopy"},

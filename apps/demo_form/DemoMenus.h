@@ -13,6 +13,8 @@
 namespace demo_keys {
 inline constexpr char kFileMenu[] = "File";
 inline constexpr char kContextMenu[] = "Context";
+// The menu the standard band's Insert tool drops, and what its items put into the document.
+inline constexpr char kInsertToolMenu[] = "InsertToolMenu";
 inline constexpr char kExit[] = "Exit";
 inline constexpr char kAbout[] = "About";
 inline constexpr char kRightToLeft[] = "RightToLeft";

@@ -16,12 +16,14 @@ constexpr int kPointsPerInch = 72;
 constexpr int kPadding = 4;       // pixels between the border and the text
 constexpr int kLineGap = 2;       // pixels between lines
 constexpr int kTitleGap = 6;      // pixels below the title
-constexpr UINT kLineFormat = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+constexpr UINT kLineFormat = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 
-HFONT PaneFont(HDC hdc, LONG weight) {
+HFONT PaneFont(HDC hdc, LONG weight, bool italic = false, bool underline = false) {
   LOGFONTA lf{};
   lf.lfHeight = -MulDiv(kFontPoints, GetDeviceCaps(hdc, LOGPIXELSY), kPointsPerInch);
   lf.lfWeight = weight;
+  lf.lfItalic = italic ? TRUE : FALSE;
+  lf.lfUnderline = underline ? TRUE : FALSE;
   std::strncpy(lf.lfFaceName, kFontFace, sizeof lf.lfFaceName - 1);
   return CreateFontIndirectA(&lf);
 }
@@ -32,9 +34,9 @@ int LineHeight(HDC hdc) {
   return size.cy + kLineGap;
 }
 
-void DrawLine(HDC hdc, const std::string& text, int left, int top, int right, int height) {
+void DrawLine(HDC hdc, const std::string& text, int left, int top, int right, int height, UINT align = DT_LEFT) {
   RECT rect{left, top, right, top + height};
-  DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rect, kLineFormat);
+  DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rect, kLineFormat | align);
 }
 
 }  // namespace
@@ -67,6 +69,11 @@ void TextPane::AddLine(std::string line) {
   InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
+void TextPane::SetFormat(const TextFormat& format) {
+  m_Format = format;
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
 int TextPane::FittingHeight(int lines) const {
   HDC hdc = GetDC(m_hWnd);
   HFONT regular = PaneFont(hdc, FW_NORMAL);
@@ -95,7 +102,7 @@ void TextPane::Paint() {
   SetTextColor(hdc, m_Look.text);
 
   HFONT bold = PaneFont(hdc, FW_BOLD);
-  HFONT regular = PaneFont(hdc, FW_NORMAL);
+  HFONT regular = PaneFont(hdc, m_Format.bold ? FW_BOLD : FW_NORMAL, m_Format.italic, m_Format.underline);
   HGDIOBJ old = SelectObject(hdc, bold);
   const int height = LineHeight(hdc);
   const int left = client.left + kPadding;
@@ -106,11 +113,12 @@ void TextPane::Paint() {
     top += height + kTitleGap;
   }
   SelectObject(hdc, regular);
+  if (m_Format.color != CLR_INVALID) SetTextColor(hdc, m_Format.color);
   const int fitting = std::max(0, (client.bottom - kPadding - top) / height);
   std::size_t first = 0;
   if (m_Look.newestLast && m_Lines.size() > static_cast<std::size_t>(fitting)) first = m_Lines.size() - fitting;
   for (std::size_t i = first; i < m_Lines.size() && top + height <= client.bottom; ++i, top += height) {
-    DrawLine(hdc, m_Lines[i], left, top, right, height);
+    DrawLine(hdc, m_Lines[i], left, top, right, height, m_Format.align);
   }
   SelectObject(hdc, old);
   DeleteObject(regular);

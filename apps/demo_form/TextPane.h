@@ -16,6 +16,15 @@ struct TextPaneLook {
   std::size_t maxLines = 0;       // 0: keep every line
 };
 
+// How a pane's lines (not its title) are written.
+struct TextFormat {
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
+  COLORREF color = CLR_INVALID;  // the look's text colour
+};
+
 class TextPane {
  public:
   TextPane(HWND parent, TextPaneLook look);
@@ -28,6 +37,8 @@ class TextPane {
   void SetTitle(std::string title);
   void SetLines(std::vector<std::string> lines);
   void AddLine(std::string line);
+  const TextFormat& Format() const { return m_Format; }
+  void SetFormat(const TextFormat& format);
   // The height in pixels that shows `lines` lines and no title.
   int FittingHeight(int lines) const;
   // Called with the screen pixel where the right button was released over the pane.
@@ -43,6 +54,7 @@ class TextPane {
   void Type(char ch);
 
   TextPaneLook m_Look;
+  TextFormat m_Format;
   HWND m_hWnd = nullptr;
   std::string m_Title;
   std::vector<std::string> m_Lines;

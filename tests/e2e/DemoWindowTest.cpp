@@ -48,6 +48,7 @@ constexpr POINT kDocumentPoint{300, 400};
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
 // Real time passes between two user actions; the replica lets as much pass after each one.
 constexpr DWORD kActionPause = 150;
+constexpr auto kDragSettle = std::chrono::milliseconds(400);
 constexpr std::chrono::milliseconds kEventLimit{8000};
 constexpr std::chrono::milliseconds kScreenLimit{8000};
 constexpr std::chrono::milliseconds kExitLimit{10000};
@@ -451,5 +452,50 @@ TEST_F(DemoWindowTest, TheToolBandsShowUnderTheMenuBar) {
   EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
   int mismatches = 0;
   ScreenMatching(BarRect(), "bands", mismatches);
+  EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
+}
+
+// The bands in the real window: a toggle formats the document, the Insert tool drops its menu
+// and an item from it reaches the document, the drawing band is dragged up to the first line.
+TEST_F(DemoWindowTest, ToolsFormatInsertAndBandsMoveBetweenLines) {
+  // The middle of a tool, or a point `fromRight` pixels inside its right edge, on the screen.
+  const auto tool = [&](const char* band, const char* key, int fromRight) {
+    const auto b = Bar().Bands()->Item(band);
+    const MirelReBar& surface = Inside(Bar()).BandData().Surface(b->Index());
+    const tToolItemInfo& t = surface.Tool(b->Tools()->Item(key)->Index());
+    POINT pt{fromRight > 0 ? t.cTILeft + t.cTIWidth - fromRight : t.cTILeft + t.cTIWidth / 2, surface.Height() / 2};
+    ClientToScreen(surface.hWnd(), &pt);
+    return pt;
+  };
+  MoveTo(tool("Formatting", "Bold", 0));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "ToolButtonClick 2 Formatting 4 Bold"));
+  EXPECT_TRUE(Bar().Bands()->Item("Formatting")->Tools()->Item("Bold")->State());
+
+  MoveTo(tool("Standard", "Insert", 3));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "OnDropDown 1 Standard 11 Insert"));
+  const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
+  ASSERT_EQ(dropped.size(), 1U) << "the replica opened no menu";
+  MoveTo(RowPoint(dropped.back(), 2));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "OnDropClose 1 Standard 11 Insert"));
+  const int insertMenu = Bar().Menus()->Item("InsertToolMenu")->Index();
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick " + std::to_string(insertMenu) + " InsertToolMenu 2 InsTable"));
+
+  // Dragged by its gripper to the first line, after the formatting band.
+  const auto drawing = Bar().Bands()->Item("Drawing");
+  POINT grip{2, 10};
+  ClientToScreen(Inside(Bar()).BandData().Surface(drawing->Index()).hWnd(), &grip);
+  MoveTo(grip);
+  win32::TheDesktop().MouseDown(win32::MouseButton::Left);
+  m_X->ButtonDown(kLeftButton);
+  MoveTo(POINT{grip.x + 700, grip.y - 30});
+  std::this_thread::sleep_for(kDragSettle);  // the demo's drag timer follows the pointer
+  win32::TheDesktop().MouseUp(win32::MouseButton::Left);
+  m_X->ButtonUp(kLeftButton);
+  EXPECT_EQ(drawing->LineIndex(), 1);
+  int mismatches = 0;
+  ScreenMatching(BarRect(), "bands-after-drag", mismatches);
   EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
 }

@@ -49,6 +49,10 @@ void XSession::MoveTo(int x, int y) const { Xdotool({"mousemove", std::to_string
 
 void XSession::Click(int button) const { Xdotool({"click", std::to_string(button)}); }
 
+void XSession::ButtonDown(int button) const { Xdotool({"mousedown", std::to_string(button)}); }
+
+void XSession::ButtonUp(int button) const { Xdotool({"mouseup", std::to_string(button)}); }
+
 void XSession::Keys(const std::vector<std::string>& keys) const {
   std::vector<std::string> args{"key"};
   args.insert(args.end(), keys.begin(), keys.end());

@@ -22,6 +22,9 @@ class XSession {
   std::optional<std::string> Xdotool(const std::vector<std::string>& args) const;
   void MoveTo(int x, int y) const;
   void Click(int button) const;
+  // One button held down, and released (a drag between them).
+  void ButtonDown(int button) const;
+  void ButtonUp(int button) const;
   void Keys(const std::vector<std::string>& keys) const;
   // The whole screen, also kept as `path` to look at.
   std::optional<win32::Surface> Screenshot(const std::string& path) const;
