@@ -12,13 +12,6 @@ namespace {
 constexpr int kFirstIndex = 1;
 constexpr std::int16_t kMaxCount = std::numeric_limits<std::int16_t>::max();
 
-// Element p of a 1-based array, removed so that later elements move down one place.
-template <class T>
-void EraseElement(std::vector<T>& array, int p) {
-  ArrayElement(array, p);
-  array.erase(array.begin() + p);
-}
-
 }  // namespace
 
 tBandInfo& BandTable::Band(int p) { return ArrayElement(m_Bands, p); }

@@ -13,3 +13,10 @@ T& ArrayElement(std::vector<T>& array, int index) {
   }
   return array[static_cast<std::size_t>(index)];
 }
+
+// Removes element `index` so that later elements move down one place; error 9 outside.
+template <class T>
+void EraseElement(std::vector<T>& array, int index) {
+  ArrayElement(array, index);
+  array.erase(array.begin() + index);
+}

@@ -19,8 +19,10 @@
 #include "core/AboutBox.h"
 #include "core/BarTracker.h"
 #include "core/ControlBands.h"
+#include "core/ControlDropDowns.h"
 #include "core/EventSinkList.h"
 #include "core/automation/cBands.h"
+#include "core/automation/cDropDowns.h"
 #include "core/automation/cMenus.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/MenuBarPainter.h"
@@ -127,6 +129,8 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   std::shared_ptr<cMenus> Menus() const;
   // A new proxy over the band table, bound to the control window.
   std::shared_ptr<cBands> Bands() const;
+  // A new proxy over the drop-down table, bound to the control window.
+  std::shared_ptr<cDropDowns> DropDowns() const;
 
   // ---- methods ----
   void About();
@@ -280,6 +284,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   EventSinkList m_Sinks;
   MenuTable m_Menus;
   ControlBands m_Bands{*this};
+  ControlDropDowns m_DropDowns;
   AboutBox m_About;
 
   VARIANT_BOOL m_bApplyCandyEffects = VARIANT_FALSE;

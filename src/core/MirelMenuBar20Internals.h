@@ -20,6 +20,7 @@ class MirelMenuBar20Internals {
 
   MenuTable& MenuData() const { return m_Bar.m_Menus; }
   ControlBands& BandData() const { return m_Bar.m_Bands; }
+  ControlDropDowns& DropDownData() const { return m_Bar.m_DropDowns; }
   // The off-screen picture of the control's face (null before initialisation).
   const cMemDC* Face() const { return m_Bar.m_Face.get(); }
   BarTracker& Tracker() const { return m_Bar.m_Tracker; }

@@ -146,6 +146,7 @@ void MirelMenuBar20::ReleaseEverything() {
   HideAllMenus();
   m_ToolTips.ResetTips();
   m_Bands.Release();
+  m_DropDowns.Clear();
   m_bRedrawEnabled = false;
   m_Menus.Clear();
   HotKeyNameTable::RemoveUser();

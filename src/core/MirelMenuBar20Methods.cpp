@@ -28,9 +28,10 @@ void MirelMenuBar20::EndUpdate() {
 }
 
 void MirelMenuBar20::ClearAll() {
-  if (m_Menus.Count() == 0 && m_Bands.Count() == 0) return;
+  if (m_Menus.Count() == 0 && m_Bands.Count() == 0 && m_DropDowns.Count() == 0) return;
   try {
     m_Bands.Release();
+    m_DropDowns.Clear();
     m_Menus.Clear();  // the bar is laid out again as the table reports the change
   } catch (...) {
     // Clearing is best effort: a failure part-way leaves whatever was already cleared.

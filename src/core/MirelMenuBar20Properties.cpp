@@ -171,6 +171,8 @@ std::shared_ptr<cMenus> MirelMenuBar20::Menus() const { return std::make_shared<
 
 std::shared_ptr<cBands> MirelMenuBar20::Bands() const { return std::make_shared<cBands>(m_hWndMB); }
 
+std::shared_ptr<cDropDowns> MirelMenuBar20::DropDowns() const { return std::make_shared<cDropDowns>(m_hWndMB); }
+
 std::int16_t MirelMenuBar20::DefaultBandHeight() const {
   const bool bKnown = m_eDefaultBandSize >= bs16x16 && m_eDefaultBandSize <= bsCustom;
   return m_aBandSizes[static_cast<size_t>(bKnown ? m_eDefaultBandSize : bs16x16)];

@@ -6,30 +6,16 @@
 #include "container/ImageList.h"
 #include "core/MirelMenuBar20Internals.h"
 #include "menu/frmMenu.h"
+#include "support/ImageLists.h"
 #include "win32/objcount.h"
 
 namespace {
 
 using MethodsTest = MenuBarTest;
+using mirel_test::DescribeSlot;
+using mirel_test::ImageListOf;
 
 constexpr std::int32_t kImageListError = static_cast<std::int32_t>(0x80040419);
-
-template <typename List>
-std::shared_ptr<List> ImageListOf(int width, int height, int count) {
-  auto list = std::make_shared<List>();
-  win32::Surface image;
-  image.Resize(width, height, RGB(200, 10, 10));
-  for (int i = 0; i < count; ++i) list->Images().AddSurface(Variant::Missing(), Variant::Missing(), image);
-  return list;
-}
-
-// A slot as "handle=<list|0|h> object=<yes|no> <w>x<h>"; "list" is the given list's handle.
-std::string Describe(const tImageListSlot& slot, HIMAGELIST list) {
-  if (slot.hImageList == 0) return std::string("handle=0 object=") + (slot.oImageList ? "yes" : "no");
-  const std::string handle = slot.hImageList == HandleToLong(list) ? "list" : std::to_string(slot.hImageList);
-  return "handle=" + handle + " object=" + (slot.oImageList ? "yes " : "no ") + std::to_string(slot.iImageWidth) +
-         "x" + std::to_string(slot.iImageHeight);
-}
 
 TEST_F(MethodsTest, SetImageListTakesHandlesAndImageListObjects) {
   auto bar = AddBar();
@@ -59,7 +45,7 @@ TEST_F(MethodsTest, SetImageListTakesHandlesAndImageListObjects) {
     Variant argument = c.argument;
     bar->SetImageList(slot, argument);
     expected.push_back(std::string(c.what) + ": " + c.expected);
-    actual.push_back(std::string(c.what) + ": " + Describe(Inside(*bar).ImageListSlot(c.slot), c.list));
+    actual.push_back(std::string(c.what) + ": " + DescribeSlot(Inside(*bar).ImageListSlot(c.slot), c.list));
   }
   EXPECT_TRUE(SameSequence(expected, actual));
 }

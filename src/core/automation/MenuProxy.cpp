@@ -19,6 +19,8 @@ MenuTable& MenuProxy::MenuData(MirelMenuBar20& control) { return control.m_Menus
 
 ControlBands& MenuProxy::BandData(MirelMenuBar20& control) { return control.m_Bands; }
 
+ControlDropDowns& MenuProxy::DropDownData(MirelMenuBar20& control) { return control.m_DropDowns; }
+
 void MenuProxy::RepaintBar(MirelMenuBar20& control) {
   if (control.m_bRedrawEnabled) control.LayoutAndRepaintBar();
 }

@@ -12,6 +12,7 @@
 
 class MirelMenuBar20;
 class ControlBands;
+class ControlDropDowns;
 class MenuTable;
 
 class MenuProxy : public AutomationObject {
@@ -23,6 +24,7 @@ class MenuProxy : public AutomationObject {
   // The control's menu table, and its band table with the band surfaces.
   static MenuTable& MenuData(MirelMenuBar20& control);
   static ControlBands& BandData(MirelMenuBar20& control);
+  static ControlDropDowns& DropDownData(MirelMenuBar20& control);
   // Lays out and repaints the bar when the control's redraw-enabled flag is set.
   static void RepaintBar(MirelMenuBar20& control);
 
