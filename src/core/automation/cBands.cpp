@@ -1,7 +1,6 @@
 #include "core/automation/cBands.h"
 
 #include "common/ErrorRaiser.h"
-#include "container/AutomationError.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {
@@ -28,25 +27,9 @@ void cBands::Clear() { BandData(Control(kSource)).Clear(); }
 
 std::int32_t cBands::Count() const { return BandData(Control(kSource)).Count(); }
 
-bool cBands::Exists(const Variant& Index) const {
-  try {
-    return Resolve(Index) > 0;
-  } catch (const AutomationError&) {
-    return false;
-  }
-}
+std::shared_ptr<cBand> cBands::MakeItem(int position) const { return std::make_shared<cBand>(m_hWndMB, position); }
 
-std::shared_ptr<cBand> cBands::Item(const Variant& Index) const {
-  const int position = Resolve(Index);
-  if (position == 0) return nullptr;
-  return std::make_shared<cBand>(m_hWndMB, position);
-}
-
-void cBands::Remove(const Variant& Index) {
-  const int position = Resolve(Index);
-  if (position == 0) return;
-  BandData(Control(kSource)).RemoveBand(position);
-}
+void cBands::RemoveAt(int position) { BandData(Control(kSource)).RemoveBand(position); }
 
 int cBands::Resolve(const Variant& Index) const {
   const BandTable& table = BandData(Control(kSource)).Table();

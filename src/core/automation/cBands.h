@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/automation/MenuProxy.h"
+#include "core/automation/ProxyCollection.h"
 #include "core/automation/cBand.h"
 
 // Arguments of cBands::Add as the automation interface names them; an omitted Key
@@ -20,20 +20,17 @@ struct BandAddArgs {
   bool bVisible = true;
 };
 
-class cBands : public MenuProxy {
+class cBands : public ProxyCollection<cBand> {
  public:
-  explicit cBands(HWND hWndMB) : MenuProxy(hWndMB) {}
+  explicit cBands(HWND hWndMB) : ProxyCollection(hWndMB) {}
   std::string TypeName() const override { return "cBands"; }
 
   std::shared_ptr<cBand> Add(const BandAddArgs& args = {});
   void Clear();
   std::int32_t Count() const;
-  bool Exists(const Variant& Index) const;
-  // Nothing (null) for an unknown key.
-  std::shared_ptr<cBand> Item(const Variant& Index) const;
-  std::shared_ptr<cBand> operator()(const Variant& Index) const { return Item(Index); }
-  void Remove(const Variant& Index);
 
  private:
-  int Resolve(const Variant& Index) const;
+  std::shared_ptr<cBand> MakeItem(int position) const override;
+  void RemoveAt(int position) override;
+  int Resolve(const Variant& Index) const override;
 };

@@ -1,7 +1,6 @@
 #include "core/automation/cDropDowns.h"
 
 #include "common/ErrorRaiser.h"
-#include "container/AutomationError.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {
@@ -29,25 +28,11 @@ void cDropDowns::Clear() { DropDownData(Control(kSource)).Clear(); }
 
 std::int32_t cDropDowns::Count() const { return DropDownData(Control(kSource)).Count(); }
 
-bool cDropDowns::Exists(const Variant& Index) const {
-  try {
-    return Resolve(Index) > 0;
-  } catch (const AutomationError&) {
-    return false;
-  }
+std::shared_ptr<cDropDown> cDropDowns::MakeItem(int position) const {
+  return std::make_shared<cDropDown>(m_hWndMB, position);
 }
 
-std::shared_ptr<cDropDown> cDropDowns::Item(const Variant& Index) const {
-  const int n = Resolve(Index);
-  if (n == 0) return nullptr;
-  return std::make_shared<cDropDown>(m_hWndMB, n);
-}
-
-void cDropDowns::Remove(const Variant& Index) {
-  const int n = Resolve(Index);
-  if (n == 0) return;
-  DropDownData(Control(kSource)).Table().RemoveDropDown(n);
-}
+void cDropDowns::RemoveAt(int position) { DropDownData(Control(kSource)).Table().RemoveDropDown(position); }
 
 int cDropDowns::Resolve(const Variant& Index) const {
   const DropDownTable& table = DropDownData(Control(kSource)).Table();

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "core/automation/ProxyCollection.h"
 #include "core/automation/cDropDown.h"
-#include "core/automation/MenuProxy.h"
 
 // Arguments of cDropDowns::Add as the automation interface names them; all may be omitted. An
 // omitted Key gets the generated key; oImageList is an image-list object or a 32-bit
@@ -18,21 +18,18 @@ struct DropDownAddArgs {
   Variant oImageList = Variant::Missing();
 };
 
-class cDropDowns : public MenuProxy {
+class cDropDowns : public ProxyCollection<cDropDown> {
  public:
-  explicit cDropDowns(HWND hWndMB) : MenuProxy(hWndMB) {}
+  explicit cDropDowns(HWND hWndMB) : ProxyCollection(hWndMB) {}
   std::string TypeName() const override { return "cDropDowns"; }
 
   // Nothing (null) when no drop-down was made.
   std::shared_ptr<cDropDown> Add(const DropDownAddArgs& args = {});
   void Clear();
   std::int32_t Count() const;
-  bool Exists(const Variant& Index) const;
-  // Nothing (null) for an unknown key.
-  std::shared_ptr<cDropDown> Item(const Variant& Index) const;
-  std::shared_ptr<cDropDown> operator()(const Variant& Index) const { return Item(Index); }
-  void Remove(const Variant& Index);
 
  private:
-  int Resolve(const Variant& Index) const;
+  std::shared_ptr<cDropDown> MakeItem(int position) const override;
+  void RemoveAt(int position) override;
+  int Resolve(const Variant& Index) const override;
 };

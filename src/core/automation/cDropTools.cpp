@@ -1,7 +1,6 @@
 #include "core/automation/cDropTools.h"
 
 #include "common/ErrorRaiser.h"
-#include "container/AutomationError.h"
 #include "core/MirelMenuBar20.h"
 
 namespace {
@@ -37,25 +36,11 @@ void cDropTools::Clear() { Table().ClearTools(m_iDropDown); }
 
 std::int32_t cDropTools::Count() const { return Table().DropDown(m_iDropDown).cDIToolCount; }
 
-bool cDropTools::Exists(const Variant& Index) const {
-  try {
-    return Resolve(Index) > 0;
-  } catch (const AutomationError&) {
-    return false;
-  }
+std::shared_ptr<cDropTool> cDropTools::MakeItem(int position) const {
+  return std::make_shared<cDropTool>(m_hWndMB, m_iDropDown, position);
 }
 
-std::shared_ptr<cDropTool> cDropTools::Item(const Variant& Index) const {
-  const int t = Resolve(Index);
-  if (t == 0) return nullptr;
-  return std::make_shared<cDropTool>(m_hWndMB, m_iDropDown, t);
-}
-
-void cDropTools::Remove(const Variant& Index) {
-  const int t = Resolve(Index);
-  if (t == 0) return;
-  Table().RemoveTool(m_iDropDown, t);
-}
+void cDropTools::RemoveAt(int position) { Table().RemoveTool(m_iDropDown, position); }
 
 int cDropTools::Resolve(const Variant& Index) const {
   const DropDownTable& table = Table();

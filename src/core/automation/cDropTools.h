@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "core/automation/ProxyCollection.h"
 #include "core/automation/cDropTool.h"
 #include "drop/DropRecords.h"
-#include "core/automation/MenuProxy.h"
 
 class DropDownTable;
 
@@ -23,23 +23,20 @@ struct DropToolAddArgs {
   std::string ToolTipText{};
 };
 
-class cDropTools : public MenuProxy {
+class cDropTools : public ProxyCollection<cDropTool> {
  public:
-  cDropTools(HWND hWndMB, int iDropDown) : MenuProxy(hWndMB), m_iDropDown(iDropDown) {}
+  cDropTools(HWND hWndMB, int iDropDown) : ProxyCollection(hWndMB), m_iDropDown(iDropDown) {}
   std::string TypeName() const override { return "cDropTools"; }
 
   std::shared_ptr<cDropTool> Add(const DropToolAddArgs& args = {});
   void Clear();
   std::int32_t Count() const;
-  bool Exists(const Variant& Index) const;
-  // Nothing (null) for an unknown key.
-  std::shared_ptr<cDropTool> Item(const Variant& Index) const;
-  std::shared_ptr<cDropTool> operator()(const Variant& Index) const { return Item(Index); }
-  void Remove(const Variant& Index);
 
  private:
+  std::shared_ptr<cDropTool> MakeItem(int position) const override;
+  void RemoveAt(int position) override;
   DropDownTable& Table() const;
-  int Resolve(const Variant& Index) const;
+  int Resolve(const Variant& Index) const override;
 
   int m_iDropDown;
 };

@@ -1,7 +1,6 @@
 #include "core/automation/cTools.h"
 
 #include "common/ErrorRaiser.h"
-#include "container/AutomationError.h"
 #include "container/UserControl.h"
 #include "core/MirelMenuBar20.h"
 
@@ -65,25 +64,11 @@ void cTools::Clear() { Bands().ClearTools(m_iBand); }
 
 std::int32_t cTools::Count() const { return Bands().Table().Band(m_iBand).cBIToolCount; }
 
-bool cTools::Exists(const Variant& Index) const {
-  try {
-    return Resolve(Index) > 0;
-  } catch (const AutomationError&) {
-    return false;
-  }
-}
-
-std::shared_ptr<cTool> cTools::Item(const Variant& Index) const {
-  const int position = Resolve(Index);
-  if (position == 0) return nullptr;
+std::shared_ptr<cTool> cTools::MakeItem(int position) const {
   return std::make_shared<cTool>(m_hWndMB, m_iBand, position);
 }
 
-void cTools::Remove(const Variant& Index) {
-  const int position = Resolve(Index);
-  if (position == 0) return;
-  Bands().RemoveTool(m_iBand, position);
-}
+void cTools::RemoveAt(int position) { Bands().RemoveTool(m_iBand, position); }
 
 int cTools::Resolve(const Variant& Index) const {
   const BandTable& table = Bands().Table();

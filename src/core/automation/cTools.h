@@ -8,7 +8,7 @@
 
 #include "bands/BandRecords.h"
 #include "container/AutomationObject.h"
-#include "core/automation/MenuProxy.h"
+#include "core/automation/ProxyCollection.h"
 #include "core/automation/cTool.h"
 
 class ControlBands;
@@ -37,24 +37,21 @@ struct ToolAddArgs {
   std::int32_t Width = 0;
 };
 
-class cTools : public MenuProxy {
+class cTools : public ProxyCollection<cTool> {
  public:
-  cTools(HWND hWndMB, int iBand) : MenuProxy(hWndMB), m_iBand(iBand) {}
+  cTools(HWND hWndMB, int iBand) : ProxyCollection(hWndMB), m_iBand(iBand) {}
   std::string TypeName() const override { return "cTools"; }
 
   std::shared_ptr<cTool> Add(const ToolAddArgs& args = {});
   void Clear();
   std::int32_t Count() const;
-  bool Exists(const Variant& Index) const;
-  // Nothing (null) for an unknown key.
-  std::shared_ptr<cTool> Item(const Variant& Index) const;
-  std::shared_ptr<cTool> operator()(const Variant& Index) const { return Item(Index); }
-  void Remove(const Variant& Index);
 
  private:
+  std::shared_ptr<cTool> MakeItem(int position) const override;
+  void RemoveAt(int position) override;
   // The control's band operations, this proxy's band checked (error 10).
   ControlBands& Bands() const;
-  int Resolve(const Variant& Index) const;
+  int Resolve(const Variant& Index) const override;
 
   int m_iBand;
 };
