@@ -1,0 +1,210 @@
+// The themed scroll bar as a user meets it: injected mouse input on a host window, the virtual
+// clock for auto-repeat and the leave poll, and the notifications its host receives, in order.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "drop/MirelVScroll.h"
+#include "render/ResourceBitmaps.h"
+#include "support/HeadlessTest.h"
+
+namespace {
+
+using mirel_test::Sequence;
+using mirel_test::SameSequence;
+
+constexpr RECT kHostRect{100, 100, 300, 300};
+constexpr RECT kScrollRect{20, 10, 37, 160};  // 17 x 150 in the host's client area
+constexpr int kMiddleX = 8;
+constexpr int kHeight = kScrollRect.bottom - kScrollRect.top;
+
+std::string Number(double value) {
+  std::ostringstream out;
+  out << value;
+  return out.str();
+}
+
+class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
+ protected:
+  void SetUp() override {
+    HeadlessTest::SetUp();
+    m_hHost = mirel_test::CreateTestWindow("host", kHostRect);
+    m_Scroll = std::make_unique<MirelVScroll>(m_hHost, kScrollRect, *this);
+  }
+  void TearDown() override {
+    m_Scroll.reset();
+    DestroyWindow(m_hHost);
+    EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_) << "a window or GDI object was left";
+  }
+
+  void VScrollChange(MirelVScroll& s) override { m_Events.push_back("Change " + Number(s.Value())); }
+  void VScrollScroll(MirelVScroll& s) override { m_Events.push_back("Scroll " + Number(s.Value())); }
+  void VScrollEnd(MirelVScroll& s) override { m_Events.push_back("ScrollEnd " + Number(s.Value())); }
+
+  // The pointer to (x, y) of the scroll bar's client area.
+  void PointAt(int y, int x = kMiddleX) {
+    Desktop().MouseMove(kHostRect.left + kScrollRect.left + x, kHostRect.top + kScrollRect.top + y);
+  }
+  void Press(int y) {
+    PointAt(y);
+    Desktop().MouseDown(win32::MouseButton::Left);
+  }
+  void Release() { Desktop().MouseUp(win32::MouseButton::Left); }
+  void SetRange(double min, double max, double value, double smallChange, double largeChange) {
+    m_Scroll->SetMin(min);
+    m_Scroll->SetMax(max);
+    m_Scroll->SetValue(value);
+    m_Scroll->SetSmallChange(smallChange);
+    m_Scroll->SetLargeChange(largeChange);
+  }
+  int ThumbMiddle() const {
+    const RECT thumb = m_Scroll->ThumbRect();
+    return (thumb.top + thumb.bottom) / 2;
+  }
+  int UpArrowY() const { return m_Scroll->TopArrowHeight() / 2; }
+  int DownArrowY() const { return kHeight - m_Scroll->BottomArrowHeight() / 2; }
+
+  HWND m_hHost = nullptr;
+  std::unique_ptr<MirelVScroll> m_Scroll;
+  Sequence m_Events;
+};
+
+TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMax) {
+  struct Row {
+    double min, max, value, smallChange;
+    bool down;
+    Sequence events;
+  };
+  const std::vector<Row> rows = {
+      {0, 10, 9.5, 1, true, {"Change 10"}},   {0, 10, 0.5, 1, false, {"Change 0"}},
+      {-5, 5, 0, 2, true, {"Change 2"}},      {0, 10, 10, 1, true, {}},
+      {0, 10, 0, 1, false, {}},               {0, 1, 0.25, 0.5, true, {"Change 0.75"}},
+  };
+  for (const Row& r : rows) {
+    SetRange(r.min, r.max, r.value, r.smallChange, 1);
+    m_Events.clear();
+    Press(r.down ? DownArrowY() : UpArrowY());
+    Release();
+    EXPECT_TRUE(SameSequence(r.events, m_Events)) << "from " << r.value << (r.down ? " down" : " up");
+  }
+}
+
+TEST_F(VScrollTest, HeldArrowStepsAtOnceAfter500msThenEvery50msWhileOverIt) {
+  SetRange(0, 100, 0, 1, 10);
+  struct Step {
+    const char* what;
+    DWORD advance;
+    double value;
+  };
+  const std::vector<Step> steps = {
+      {"press", 0, 1},   {"hold", 499, 1}, {"hold", 1, 2},  {"hold", 49, 2},   {"hold", 1, 3},
+      {"hold", 50, 4},   {"hold", 50, 5},  {"off", 200, 5}, {"back", 50, 6},   {"release", 500, 6},
+  };
+  std::ostringstream trace;
+  bool same = true;
+  for (const Step& s : steps) {
+    const std::string what = s.what;
+    if (what == "press") Press(DownArrowY());
+    if (what == "off") PointAt(ThumbMiddle());
+    if (what == "back") PointAt(DownArrowY());
+    if (what == "release") Release();
+    Desktop().AdvanceTime(s.advance);
+    trace << what << " +" << s.advance << "ms: " << m_Scroll->Value() << " (expected " << s.value << ")\n";
+    same = same && m_Scroll->Value() == s.value;
+  }
+  EXPECT_TRUE(same) << trace.str();
+}
+
+TEST_F(VScrollTest, TrackPressPagesUntilTheThumbCoversThePressPointThenStops) {
+  struct Row {
+    double value;
+    int pressY;
+    double expected;
+  };
+  for (const Row& r : {Row{0, 100, 70}, Row{100, 40, 20}}) {
+    SetRange(0, 100, r.value, 1, 10);
+    Press(r.pressY);
+    Desktop().AdvanceTime(1000);
+    const RECT thumb = m_Scroll->ThumbRect();
+    EXPECT_TRUE(thumb.top <= r.pressY && r.pressY < thumb.bottom)
+        << "thumb " << thumb.top << ".." << thumb.bottom << " press " << r.pressY;
+    EXPECT_EQ(m_Scroll->Value(), r.expected);
+    m_Events.clear();
+    Desktop().AdvanceTime(1000);
+    Release();
+    EXPECT_TRUE(SameSequence({}, m_Events)) << "paging went on past the press point";
+  }
+}
+
+TEST_F(VScrollTest, DraggingFollowsTheMouseAndClampsToMinAndMaxExactly) {
+  SetRange(-3, 7, -3, 1, 1);
+  const int grab = ThumbMiddle();
+  const int freeTrack = kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight() -
+                        (m_Scroll->ThumbRect().bottom - m_Scroll->ThumbRect().top);
+  Press(grab);
+  PointAt(grab + freeTrack / 2);
+  PointAt(kHeight + 250);  // far below the control: the capture keeps the drag
+  PointAt(-200);
+  Release();
+  EXPECT_TRUE(SameSequence({"Scroll 2", "Scroll 7", "Scroll -3", "ScrollEnd -3"}, m_Events));
+  EXPECT_EQ(m_Scroll->ThumbRect().top, m_Scroll->TopArrowHeight());
+}
+
+TEST_F(VScrollTest, HotPictureFollowsThePartAndClearsWithin10msOfLeaving) {
+  SetRange(0, 10, 10, 1, 5);  // the thumb at the bottom leaves the top of the track bare
+  const int trackY = m_Scroll->TopArrowHeight();
+  const win32::Surface* back = DecodedResourceBitmap("VS_BACK(0)");
+  const win32::Surface* backHot = DecodedResourceBitmap("VS_BACKHOT(0)");
+  ASSERT_TRUE(back != nullptr && backHot != nullptr);
+  ASSERT_NE(back->At(kMiddleX, 0), backHot->At(kMiddleX, 0));
+
+  struct Row {
+    const char* where;
+    eVScrollPaint paint;
+    bool hot;
+  };
+  std::ostringstream trace;
+  bool same = true;
+  auto check = [&](const Row& r) {
+    const COLORREF track = Desktop().WindowPixel(m_Scroll->hWnd(), kMiddleX, trackY);
+    const COLORREF expected = (r.hot ? backHot : back)->At(kMiddleX, 0);
+    trace << r.where << ": paint " << static_cast<int>(m_Scroll->PaintState()) << " hot " << m_Scroll->Hot()
+          << (track == expected ? "" : " (track pixel wrong)") << "\n";
+    same = same && m_Scroll->PaintState() == r.paint && m_Scroll->Hot() == r.hot && track == expected;
+  };
+  PointAt(ThumbMiddle());
+  check({"thumb", eVScrollPaint::ThumbHot, true});
+  PointAt(UpArrowY());
+  check({"up arrow", eVScrollPaint::UpHot, true});
+  PointAt(trackY + 2);
+  check({"track", eVScrollPaint::None, true});
+  Desktop().MouseMove(kHostRect.left + 5, kHostRect.top + 5);
+  Desktop().AdvanceTime(10);
+  check({"left, +10ms", eVScrollPaint::None, false});
+  EXPECT_TRUE(same) << trace.str();
+}
+
+TEST_F(VScrollTest, PressedDragKeepsTheHotStateOutsideUntilRelease) {
+  Press(ThumbMiddle());
+  Desktop().MouseMove(kHostRect.left + 5, kHostRect.top + 5);
+  Desktop().AdvanceTime(50);
+  EXPECT_TRUE(m_Scroll->Hot());
+  EXPECT_EQ(m_Scroll->PaintState(), eVScrollPaint::ThumbPressed);
+  Release();
+  Desktop().AdvanceTime(10);
+  EXPECT_FALSE(m_Scroll->Hot());
+}
+
+TEST_F(VScrollTest, DisabledIgnoresTheMouse) {
+  m_Scroll->SetEnabled(false);
+  Press(DownArrowY());
+  Desktop().AdvanceTime(1000);
+  Release();
+  EXPECT_EQ(m_Scroll->Value(), 0);
+  EXPECT_TRUE(m_Events.empty());
+}
+
+}  // namespace
