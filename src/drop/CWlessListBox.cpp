@@ -82,7 +82,7 @@ void CWlessListBox::SetListIndex(std::int32_t index) {
 }
 
 void CWlessListBox::SetTopIndex(std::int32_t index) {
-  if (index < kNoItem || index >= std::max(ListCount(), 1)) RaiseRuntimeError(runtime_error_number::InvalidPropertyValue);
+  if (index < kNoItem || index >= ListCount()) RaiseRuntimeError(runtime_error_number::InvalidPropertyValue);
   m_lTopIndex = index;
   Changed();
 }

@@ -32,7 +32,8 @@ void DrawSwatch(HDC hdc, LONG rowTop, LONG itemHeight, OLE_COLOR colour) {
   HPEN pen = CreatePen(PS_SOLID, 1, TranslateOleColor(kSwatchOutline));
   HGDIOBJ oldBrush = SelectObject(hdc, brush);
   HGDIOBJ oldPen = SelectObject(hdc, pen);
-  Rectangle(hdc, kSwatchLeft, rowTop + kSwatchInset, itemHeight + kSwatchRightPastRow, rowTop + itemHeight - kSwatchInset);
+  Rectangle(hdc, kSwatchLeft, rowTop + kSwatchInset, itemHeight + kSwatchRightPastRow,
+            rowTop + itemHeight - kSwatchInset);
   SelectObject(hdc, oldPen);
   SelectObject(hdc, oldBrush);
   DeleteObject(pen);

@@ -53,7 +53,9 @@ LRESULT MirelVScroll::ClassProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lPar
         PAINTSTRUCT ps{};
         HDC hdc = BeginPaint(hWnd, &ps);
         const cMemDC& surface = scroll->m_Surface;
-        if (surface.hdc() != nullptr) BitBlt(hdc, 0, 0, surface.Width(), surface.Height(), surface.hdc(), 0, 0, SRCCOPY);
+        if (surface.hdc() != nullptr) {
+          BitBlt(hdc, 0, 0, surface.Width(), surface.Height(), surface.hdc(), 0, 0, SRCCOPY);
+        }
         EndPaint(hWnd, &ps);
         return 0;
       }
@@ -94,6 +96,7 @@ LRESULT MirelVScroll::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lPa
 
 void MirelVScroll::SetEnabled(bool bEnabled) {
   m_bEnabled = bEnabled;
+  if (!bEnabled) EndPress();
   Redraw();
 }
 
@@ -290,11 +293,16 @@ void MirelVScroll::OnButtonDown(POINT pt) {
 
 void MirelVScroll::OnButtonUp() {
   if (m_bDragging) m_Owner.VScrollEnd(*this);
-  StopRepeat();
-  m_bPressed = m_bUpPressed = m_bDownPressed = m_bPagePressed = m_bDragging = false;
-  if (GetCapture() == m_hWnd) ReleaseCapture();
+  EndPress();
   m_ePaint = HoverPaint(PartUnderCursor());
   Redraw();
+}
+
+void MirelVScroll::EndPress() {
+  m_tScrlEnable.SetEnabled(false);
+  m_tScrl.SetEnabled(false);
+  m_bPressed = m_bUpPressed = m_bDownPressed = m_bPagePressed = m_bDragging = false;
+  if (GetCapture() == m_hWnd) ReleaseCapture();
 }
 
 // ---- auto-repeat ----
@@ -309,7 +317,8 @@ void MirelVScroll::OnRepeatDelay() {
 void MirelVScroll::OnRepeatTick() {
   const double old = m_Value;
   if (m_bPagePressed) {
-    const bool bReached = m_eDirection == kTowardsMax ? m_ThumbTop + m_ThumbLength >= m_lPressY : m_ThumbTop <= m_lPressY;
+    const bool bReached =
+        m_eDirection == kTowardsMax ? m_ThumbTop + m_ThumbLength >= m_lPressY : m_ThumbTop <= m_lPressY;
     if (bReached) {
       m_tScrl.SetEnabled(false);
       return;
@@ -323,11 +332,6 @@ void MirelVScroll::OnRepeatTick() {
   ComputeThumbTop();
   Redraw();
   if (m_Value != old) m_Owner.VScrollChange(*this);
-}
-
-void MirelVScroll::StopRepeat() {
-  m_tScrlEnable.SetEnabled(false);
-  m_tScrl.SetEnabled(false);
 }
 
 // ---- painting ----

@@ -87,7 +87,8 @@ class MirelVScroll final : public ISubclass {
   double TrackBottom() const { return m_iHeight - m_iBottomArrowHeight; }
   double FreeTrack() const { return TrackBottom() - m_iTopArrowHeight - m_ThumbLength; }
   void ValueWritten();
-  void StopRepeat();
+  // Stops the repeat and forgets the press and the drag.
+  void EndPress();
 
   HWND m_hWnd = nullptr;
   IVScrollOwner& m_Owner;
