@@ -51,6 +51,7 @@ class CWlessListBox {
   // ---- properties ----
   std::int16_t Appearance() const { return m_iAppearance; }
   void SetAppearance(std::int16_t iAppearance) { m_iAppearance = iAppearance; }
+  // Kept for the host; the rows always lie on the list's own light grey.
   OLE_COLOR BackColor() const { return m_BackColor; }
   void SetBackColor(OLE_COLOR colour) { m_BackColor = colour; }
   OLE_COLOR ForeColor() const { return m_ForeColor; }

@@ -42,6 +42,7 @@ class MirelVScroll final : public ISubclass {
   void SetLargeChange(double value);
   // The theme number 0..2 choosing the artwork.
   void SetTheme(std::int16_t iTheme);
+  // Kept like the control's own flag; it changes no picture.
   void SetApplyCandyEffects(bool bApply) { m_bApplyCandyEffects = bApply; }
 
   // Paints the picture and copies it to the window.
