@@ -1,6 +1,7 @@
 #include "drop/CWlessListBox.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/ErrorRaiser.h"
 #include "container/AutomationError.h"
@@ -186,7 +187,7 @@ void CWlessListBox::HitTest(eListMouse eType, std::int16_t iButton, std::int16_t
 }
 
 void CWlessListBox::vsbChange(double value) {
-  if (m_Items.empty()) return;
-  m_lTopIndex = std::clamp(static_cast<std::int32_t>(value), std::int32_t{0}, ListCount() - 1);
+  if (m_Items.empty() || std::isnan(value)) return;
+  m_lTopIndex = static_cast<std::int32_t>(std::clamp(value, 0.0, static_cast<double>(ListCount() - 1)));
   Render();
 }

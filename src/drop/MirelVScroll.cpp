@@ -161,6 +161,7 @@ void MirelVScroll::OnSize() {
 // Track divided by the number of pages; a zero range or page leaves the thumb as it was.
 void MirelVScroll::ComputeThumbLength() {
   const auto track = static_cast<std::int32_t>(std::lround(m_iHeight - m_iTopArrowHeight - m_iBottomArrowHeight));
+  if (m_LargeChange == 0 || m_Max == m_Min) return;
   const float pages = static_cast<float>(std::fabs(m_Max - m_Min)) / static_cast<float>(m_LargeChange);
   if (!std::isfinite(pages) || pages == 0.0F) return;
   const double minimum = kMinThumbTwips / TwipsPerPixelY();

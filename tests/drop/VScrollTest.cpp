@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "container/Screen.h"
 #include "drop/MirelVScroll.h"
 #include "render/ResourceBitmaps.h"
 #include "support/HeadlessTest.h"
@@ -89,6 +90,25 @@ TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMax) {
     Press(r.down ? DownArrowY() : UpArrowY());
     Release();
     EXPECT_TRUE(SameSequence(r.events, m_Events)) << "from " << r.value << (r.down ? " down" : " up");
+  }
+}
+
+TEST_F(VScrollTest, ThumbIsTheTrackOverThePagesAtLeast240TwipsAndKeptOnAZeroRangeOrPage) {
+  const int track = kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight();
+  const int minimum = static_cast<int>(240 / TwipsPerPixelY());
+  struct Row {
+    double min, max, largeChange;
+    int length;
+  };
+  // A zero range or page keeps the length the row before left.
+  const std::vector<Row> rows = {
+      {0, 2, 1, track / 2}, {0, 4, 1, track / 4}, {0, 1, 5, track},   {0, 100, 1, minimum},
+      {5, 5, 1, minimum},   {0, 8, 2, track / 4}, {0, 8, 0, track / 4},
+  };
+  for (const Row& r : rows) {
+    SetRange(r.min, r.max, r.min, 1, r.largeChange);
+    const RECT thumb = m_Scroll->ThumbRect();
+    EXPECT_EQ(thumb.bottom - thumb.top, r.length) << r.min << ".." << r.max << " page " << r.largeChange;
   }
 }
 
