@@ -316,6 +316,10 @@ void MirelVScroll::OnRepeatDelay() {
 }
 
 void MirelVScroll::OnRepeatTick() {
+  if (!IsWindow(m_hWnd)) {
+    EndPress();
+    return;
+  }
   const double old = m_Value;
   if (m_bPagePressed) {
     const bool bReached =
@@ -338,7 +342,8 @@ void MirelVScroll::OnRepeatTick() {
 // ---- painting ----
 
 void MirelVScroll::Redraw() {
-  if (m_Surface.hdc() == nullptr) return;
+  // The host may destroy the window with its own before this object goes.
+  if (m_Surface.hdc() == nullptr || !IsWindow(m_hWnd)) return;
   const RECT thumb = ThumbRect();
   const tVScrollPicture picture{.iWidth = m_iWidth,
                                 .iHeight = m_iHeight,
