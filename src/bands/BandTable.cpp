@@ -23,25 +23,17 @@ tToolItemInfo& BandTable::Tool(int p, int t) { return ArrayElement(Band(p).cBITo
 const tToolItemInfo& BandTable::Tool(int p, int t) const { return const_cast<BandTable*>(this)->Tool(p, t); }
 
 int BandTable::FindBand(std::string_view sKey) const {
-  for (int p = kFirstIndex; p <= m_Count; ++p) {
-    if (Band(p).cBIKey == sKey) return p;
-  }
-  return 0;
+  return FindElement(m_Bands, m_Count, [sKey](const tBandInfo& band) { return band.cBIKey == sKey; });
 }
 
 int BandTable::FindBandIndex(std::int16_t iIndex) const {
-  for (int p = kFirstIndex; p <= m_Count; ++p) {
-    if (Band(p).cBIIndex == iIndex) return p;
-  }
-  return 0;
+  return FindElement(m_Bands, m_Count, [iIndex](const tBandInfo& band) { return band.cBIIndex == iIndex; });
 }
 
 int BandTable::FindTool(int p, std::string_view sKey) const {
   const tBandInfo& band = Band(p);
-  for (int t = kFirstIndex; t <= band.cBIToolCount; ++t) {
-    if (band.cBITools[static_cast<size_t>(t)].cTIKey == sKey) return t;
-  }
-  return 0;
+  return FindElement(band.cBITools, band.cBIToolCount,
+                     [sKey](const tToolItemInfo& tool) { return tool.cTIKey == sKey; });
 }
 
 std::int16_t BandTable::FreeBandIndex() const {

@@ -14,6 +14,20 @@ T& ArrayElement(std::vector<T>& array, int index) {
   return array[static_cast<std::size_t>(index)];
 }
 
+template <class T>
+const T& ArrayElement(const std::vector<T>& array, int index) {
+  return ArrayElement(const_cast<std::vector<T>&>(array), index);
+}
+
+// The first of the 1-based elements 1..count for which matches(element) holds, or 0.
+template <class T, class Match>
+int FindElement(const std::vector<T>& array, int count, Match matches) {
+  for (int i = 1; i <= count; ++i) {
+    if (matches(ArrayElement(array, i))) return i;
+  }
+  return 0;
+}
+
 // Removes element `index` so that later elements move down one place; error 9 outside.
 template <class T>
 void EraseElement(std::vector<T>& array, int index) {

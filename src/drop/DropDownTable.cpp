@@ -27,18 +27,14 @@ tImageListSlot& DropDownTable::ImageList(int n) { return ArrayElement(m_ImageLis
 const tImageListSlot& DropDownTable::ImageList(int n) const { return const_cast<DropDownTable*>(this)->ImageList(n); }
 
 int DropDownTable::FindDropDown(std::string_view sKey) const {
-  for (int n = kFirstNumber; n <= m_Count; ++n) {
-    if (DropDown(n).cDIKey == sKey) return n;
-  }
-  return 0;
+  return FindElement(m_DropDowns, m_Count,
+                     [sKey](const tDropDownItemInfo& dropDown) { return dropDown.cDIKey == sKey; });
 }
 
 int DropDownTable::FindTool(int n, std::string_view sKey) const {
   const tDropDownItemInfo& dropDown = DropDown(n);
-  for (int t = kFirstNumber; t <= dropDown.cDIToolCount; ++t) {
-    if (Tool(n, t).cDTIKey == sKey) return t;
-  }
-  return 0;
+  return FindElement(dropDown.cDITools, dropDown.cDIToolCount,
+                     [sKey](const tDropToolItemInfo& tool) { return tool.cDTIKey == sKey; });
 }
 
 tImageListSlot& DropDownTable::NextImageList() {

@@ -31,6 +31,10 @@ int MenuProxy::ResolvePosition(const Variant& vIndex, int iCount) {
   return CInt(vIndex);
 }
 
+void MenuProxy::CheckPosition(int position, int iCount, std::string_view sourceName) {
+  if (position < kFirstPosition || position > iCount) RaiseError(ErrorCode::InvalidIndex, sourceName);
+}
+
 std::string MenuProxy::NextKey(std::string_view prefix, int iCount) {
   return std::string(prefix) + std::to_string(iCount + 1);
 }

@@ -37,6 +37,10 @@ class MenuProxy : public AutomationObject {
     return findKey(CStr(vIndex));
   }
 
+  // An element proxy's own position check: error 10 with the given source unless position
+  // lies in 1..iCount (its element has gone).
+  static void CheckPosition(int position, int iCount, std::string_view sourceName);
+
   // The key a keyless Add gives: prefix followed by the decimal form of (iCount + 1).
   static std::string NextKey(std::string_view prefix, int iCount);
 

@@ -6,7 +6,6 @@
 namespace {
 constexpr std::string_view kSource = "cBand";
 constexpr std::string_view kLetSource = "MirelMenuBar";
-constexpr int kFirstPosition = 1;
 // Line numbers and positions a band may take.
 constexpr std::int16_t kMinLine = 0;
 constexpr std::int16_t kMaxLine = 16000;
@@ -14,7 +13,7 @@ constexpr std::int16_t kMaxLine = 16000;
 
 ControlBands& cBand::Bands() const {
   ControlBands& bands = BandData(Control(kSource));
-  if (m_iBand < kFirstPosition || m_iBand > bands.Count()) RaiseError(ErrorCode::InvalidIndex, kSource);
+  CheckPosition(m_iBand, bands.Count(), kSource);
   return bands;
 }
 

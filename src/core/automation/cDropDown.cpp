@@ -6,14 +6,13 @@
 namespace {
 constexpr std::string_view kSource = "cDropDown";
 constexpr std::string_view kLetSource = "MirelMenuBar";
-constexpr int kFirstNumber = 1;
 // The grid needs at least one row and one column.
 constexpr std::int16_t kMinRowsOrColumns = 1;
 }  // namespace
 
 ControlDropDowns& cDropDown::DropDowns() const {
   ControlDropDowns& dropDowns = DropDownData(Control(kSource));
-  if (m_iDropDown < kFirstNumber || m_iDropDown > dropDowns.Count()) RaiseError(ErrorCode::InvalidIndex, kSource);
+  CheckPosition(m_iDropDown, dropDowns.Count(), kSource);
   return dropDowns;
 }
 

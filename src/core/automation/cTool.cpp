@@ -6,16 +6,13 @@
 namespace {
 constexpr std::string_view kSource = "cToolItem";
 constexpr std::string_view kLetSource = "MirelMenuBar";
-constexpr int kFirstPosition = 1;
 constexpr std::int32_t kNoOffset = 0;
 }  // namespace
 
 ControlBands& cTool::Bands() const {
   ControlBands& bands = BandData(Control(kSource));
-  if (m_iBand < kFirstPosition || m_iBand > bands.Count() || m_iTool < kFirstPosition ||
-      m_iTool > bands.Table().Band(m_iBand).cBIToolCount) {
-    RaiseError(ErrorCode::InvalidIndex, kSource);
-  }
+  CheckPosition(m_iBand, bands.Count(), kSource);
+  CheckPosition(m_iTool, bands.Table().Band(m_iBand).cBIToolCount, kSource);
   return bands;
 }
 

@@ -7,7 +7,6 @@
 namespace {
 constexpr std::string_view kSource = "cTools";
 constexpr std::string_view kKeySuffix = "T";
-constexpr int kFirstPosition = 1;
 
 // The window of a hosted control; null when the object has none.
 HWND HostedWindow(const ObjectRef& ctrl) {
@@ -19,7 +18,7 @@ HWND HostedWindow(const ObjectRef& ctrl) {
 
 ControlBands& cTools::Bands() const {
   ControlBands& bands = BandData(Control(kSource));
-  if (m_iBand < kFirstPosition || m_iBand > bands.Count()) RaiseError(ErrorCode::InvalidIndex, kSource);
+  CheckPosition(m_iBand, bands.Count(), kSource);
   return bands;
 }
 
