@@ -42,7 +42,7 @@ void DrawLine(HDC hdc, const std::string& text, int left, int top, int right, in
 }  // namespace
 
 TextPane::TextPane(HWND parent, TextPaneLook look) : m_Look(look) {
-  EnsureWindowClass(kClassName, &TextPane::WindowProc);
+  EnsureWindowClass<&TextPane::WindowProc>(kClassName);
   m_hWnd = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
   SetPropA(m_hWnd, kObjectProperty, this);
 }

@@ -25,7 +25,7 @@ SIZE HostedWindowSize(const tToolItemInfo& tool) {
 }  // namespace
 
 MirelReBar::MirelReBar(HWND hWndParent, std::int16_t iIndex) : m_iIndex(iIndex) {
-  EnsureWindowClass(kClassName, &MirelReBar::WindowProc);
+  EnsureWindowClass<&MirelReBar::WindowProc>(kClassName);
   m_hWnd = CreateWindowExA(0, kClassName, "", kStyle, 0, 0, 0, 0, hWndParent, nullptr, nullptr, nullptr);
   SetPropA(m_hWnd, kObjectPtrProp, this);
 }

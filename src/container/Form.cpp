@@ -26,7 +26,7 @@ RECT PlacementPixels(const ControlPlacement& p) {
 
 Form::Form(FormOptions options) : m_Options(std::move(options)) {
   if (!m_Options.font) m_Options.font = std::make_shared<StdFont>();
-  EnsureWindowClass(kFormClass, &Form::WindowProc);
+  EnsureWindowClass<&Form::WindowProc>(kFormClass);
   const bool mdiChild = m_Options.mdiParent != nullptr;
   const DWORD style = (mdiChild ? WS_CHILD : WS_OVERLAPPED) | WS_CLIPCHILDREN;
   HWND parent = mdiChild ? m_Options.mdiParent->ClientHwnd() : nullptr;

@@ -21,8 +21,8 @@ LRESULT FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 MdiForm::MdiForm(const std::string& caption, int left, int top, int width, int height) {
-  EnsureWindowClass(kFrameClass, &FrameProc);
-  EnsureWindowClass(kClientClass, &DefWindowProcA);
+  EnsureWindowClass<&FrameProc>(kFrameClass);
+  RegisterWindowClass(kClientClass, &DefWindowProcA, 0);
   m_hWnd = CreateWindowExA(0, kFrameClass, caption.c_str(), WS_OVERLAPPED | WS_CLIPCHILDREN | WS_VISIBLE, left, top,
                            width, height, nullptr, nullptr, nullptr, nullptr);
   SetPropA(m_hWnd, kObjectProperty, this);

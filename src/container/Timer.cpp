@@ -53,7 +53,7 @@ void Timer::Apply() {
     return;
   }
   if (!IsOwnWindow(m_Window, kObjectProperty, this)) {
-    EnsureWindowClass(kClassName, &Timer::WindowProc);
+    EnsureWindowClass<&Timer::WindowProc>(kClassName);
     m_Window = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     SetPropA(m_Window, kObjectProperty, this);
   }

@@ -40,7 +40,7 @@ float Y(LPARAM lParam) { return static_cast<float>(GET_Y_LPARAM(lParam)); }
 }  // namespace
 
 HWND UserControlWindow::Create(UserControl& control, HWND parent, const char* name, const RECT& rect) {
-  EnsureWindowClass(kClassName, &UserControlWindow::WindowProc, CS_DBLCLKS);
+  EnsureWindowClass<&UserControlWindow::WindowProc>(kClassName, CS_DBLCLKS);
   HWND hwnd = CreateWindowExA(0, kClassName, name, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, rect.left,
                               rect.top, rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, nullptr,
                               &control);

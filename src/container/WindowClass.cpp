@@ -2,7 +2,7 @@
 
 #include "win32/windows.h"
 
-void EnsureWindowClass(const char* className, WNDPROC proc, UINT style) {
+void RegisterWindowClass(const char* className, WNDPROC proc, UINT style) {
   WNDCLASSA wc{};
   wc.style = style;
   wc.lpfnWndProc = proc;

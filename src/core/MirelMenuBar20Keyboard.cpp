@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/VirtualKeys.h"
+#include "container/HostExceptions.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/HotKeys.h"
 
@@ -18,8 +19,10 @@ bool MirelMenuBar20::TakesKeys() const { return m_bEnabled != VARIANT_FALSE && I
 // The bar's key steps in order: key-up, Alt mode and caption mnemonics first; a key they
 // leave is matched against the hot keys.
 void MirelMenuBar20::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool /*bShift*/, bool& bHandled) {
-  if (m_Tracker.Key(iVirtKey, bKeyUp, bAlt, bHandled)) return;
-  bHandled = FireHotKey(iVirtKey);
+  host_exceptions::Contain([&] {
+    if (!m_Tracker.Key(iVirtKey, bKeyUp, bAlt, bHandled)) bHandled = FireHotKey(iVirtKey);
+    return LRESULT{0};
+  });
 }
 
 bool MirelMenuBar20::FireHotKey(std::int16_t iVirtKey) {
@@ -39,17 +42,20 @@ bool MirelMenuBar20::FireHotKey(std::int16_t iVirtKey) {
 }
 
 void MirelMenuBar20::HookCtrlKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
-  if (bKeyUp || !TakesKeys()) return;
-  if (iVirtKey == VK_RETURN || iVirtKey == VK_CONTROL || IsArrowKey(iVirtKey)) return;
-  if (iVirtKey == VK_ESCAPE) {
+  host_exceptions::Contain([&] {
+    if (bKeyUp || !TakesKeys()) return LRESULT{0};
+    if (iVirtKey == VK_RETURN || iVirtKey == VK_CONTROL || IsArrowKey(iVirtKey)) return LRESULT{0};
+    if (iVirtKey == VK_ESCAPE) {
+      bHandled = true;
+      return LRESULT{0};
+    }
+    const std::optional<HotKeys::tHotKeyItem> hit = HotKeys::FindCtrlHotKey(m_Menus, iVirtKey, bAlt, bShift);
+    if (!hit) return LRESULT{0};
     bHandled = true;
-    return;
-  }
-  const std::optional<HotKeys::tHotKeyItem> hit = HotKeys::FindCtrlHotKey(m_Menus, iVirtKey, bAlt, bShift);
-  if (!hit) return;
-  bHandled = true;
-  const tMenuItemInfo& item = m_Menus.Item(hit->iMenu, hit->iItem);
-  if (item.cMIVisible != VARIANT_FALSE && item.cMIEnabled != VARIANT_FALSE) RaiseMenuItemClick(hit->iMenu, hit->iItem);
+    const tMenuItemInfo& item = m_Menus.Item(hit->iMenu, hit->iItem);
+    if (item.cMIVisible != VARIANT_FALSE && item.cMIEnabled != VARIANT_FALSE) RaiseMenuItemClick(hit->iMenu, hit->iItem);
+    return LRESULT{0};
+  });
 }
 
 void MirelMenuBar20::RaiseMenuItemClick(std::int16_t iMenu, std::int16_t iItem) {

@@ -14,6 +14,12 @@ using namespace MirelMenuBar20Defaults;
 MirelMenuBar20::MirelMenuBar20() {
   m_Menus.SetChangeListener([this](const tMenuTableChange& change) { OnMenuTableChanged(change); });
   m_Popups.OnEmptied = [this] { m_Bands.MenusClosed(); };
+  // A host handler threw: nothing it interrupted stays half done.
+  m_Sinks.OnHandlerFailed = [this] {
+    m_Tracker.CloseAllMenus();
+    m_Bands.ClearPressedTools();
+    if (GetCapture() != nullptr && (GetCapture() == m_hWndMB || IsChild(m_hWndMB, GetCapture()))) ReleaseCapture();
+  };
 }
 
 // The pop-ups close as the control goes, with no band left to hear it.

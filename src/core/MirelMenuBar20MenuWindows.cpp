@@ -6,6 +6,7 @@
 
 #include "core/MirelMenuBar20.h"
 #include "common/SpacingValue.h"
+#include "container/HostExceptions.h"
 #include "menu/MenuBarLayout.h"
 #include "menu/frmMenu.h"
 
@@ -123,6 +124,8 @@ void MirelMenuBar20::MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, 
 
 // The watched messages only inform the control (preprocess): the window's own result stands.
 LRESULT MirelMenuBar20::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-  m_Tracker.WatchedMessage(hWnd, iMsg, wParam, lParam);
-  return 0;
+  return host_exceptions::Contain([&] {
+    m_Tracker.WatchedMessage(hWnd, iMsg, wParam, lParam);
+    return LRESULT{0};
+  });
 }

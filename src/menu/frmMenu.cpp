@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/ScopedDC.h"
+#include "container/HostExceptions.h"
 #include "container/WindowClass.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
@@ -108,7 +109,7 @@ frmMenu* frmMenu::Load(tMenuWindowSetup setup) {
 }
 
 void frmMenu::Create() {
-  EnsureWindowClass(kClassName, &MenuWndProc);
+  EnsureWindowClass<&MenuWndProc>(kClassName);
   m_hWnd = CreateWindowExA(kMenuExStyle, kClassName, kMarkerText, kMenuStyle, 0, 0, m_Size.cx, m_Size.cy, nullptr,
                            nullptr, nullptr, nullptr);
   SetPropA(m_hWnd, kObjectPtrProp, this);
@@ -288,8 +289,11 @@ void frmMenu::OnActivate(LPARAM lParam) {
 
 LRESULT frmMenu::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
   if (hWnd != m_hWnd) {
-    TrackingMessage(hWnd, iMsg, wParam, lParam);  // the control window's moves and releases
-    return 0;
+    // The control window's moves and releases.
+    return host_exceptions::Contain([&] {
+      TrackingMessage(hWnd, iMsg, wParam, lParam);
+      return LRESULT{0};
+    });
   }
   switch (iMsg) {
     case WM_ACTIVATE:

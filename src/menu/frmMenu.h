@@ -141,6 +141,8 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override;
 
  private:
+  // The menu window's key table (HookKey runs it, keeping the window's own errors in).
+  void MenuKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled);
   explicit frmMenu(tMenuWindowSetup setup);
   ~frmMenu() override = default;
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "common/MouseLeavePoll.h"
+#include "container/HostExceptions.h"
 #include "container/MouseButtons.h"
 #include "menu/Mnemonic.h"
 #include "menu/frmMenu.h"
@@ -273,6 +274,13 @@ void frmMenu::ExpandArrowTick() {
 // ---- keys ----
 
 void frmMenu::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
+  host_exceptions::Contain([&] {
+    MenuKey(iVirtKey, bKeyUp, bAlt, bShift, bHandled);
+    return LRESULT{0};
+  });
+}
+
+void frmMenu::MenuKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
   if (bKeyUp || bAlt || bShift || m_bClosing) return;
   IMenuWindowOwner& owner = *m_Setup.pOwner;
   if (iVirtKey == VK_ESCAPE) {

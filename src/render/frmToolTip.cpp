@@ -28,7 +28,7 @@ constexpr UINT kWrapFlags = DT_NOPREFIX | DT_WORDBREAK;
 frmToolTip::frmToolTip(HWND hWndOwner, const tToolTipLook& look, const std::string& sText)
     : m_Look(look), m_sText(sText), m_oFont(look.oFont) {
   if (!m_oFont) m_oFont = StdFont::Create(kDesignFontName, kDesignFontSize);
-  EnsureWindowClass(kClassName, &frmToolTip::WindowProc);
+  EnsureWindowClass<&frmToolTip::WindowProc>(kClassName);
   // The caption carries the text too, for whoever reads windows rather than pixels.
   m_hWnd = CreateWindowExA(kExStyle, kClassName, m_sText.c_str(), kStyle, 0, 0, 0, 0, hWndOwner, nullptr, nullptr,
                            nullptr);

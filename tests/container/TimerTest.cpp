@@ -5,6 +5,7 @@
 
 #include "support/Errors.h"
 #include "support/HeadlessTest.h"
+#include "container/HostExceptions.h"
 #include "container/RuntimeErrors.h"
 #include "container/Timer.h"
 #include "win32/objcount.h"
@@ -90,6 +91,30 @@ TEST_F(TimerTest, LeavesNoWindowOrTimerBehind) {
     EXPECT_GT(win32::LiveObjects(win32::ObjectKind::Timer), 0);
   }
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
+}
+
+}  // namespace
+
+namespace {
+
+// A tick whose handler fails: the library's own error ends at the timer's window; a host's
+// exception (marked as it leaves the host's handler) reaches the caller of the message loop.
+TEST_F(TimerTest, OnlyAHostsExceptionLeavesATick) {
+  struct HostFault {};
+  Timer timer;
+  timer.SetInterval(10);
+  timer.OnTimer = [] { RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange); };
+  timer.SetEnabled(true);
+  EXPECT_NO_THROW(Desktop().AdvanceTime(25));
+  timer.OnTimer = [] {
+    try {
+      throw HostFault{};
+    } catch (...) {
+      host_exceptions::MarkCurrentAsHosts();
+      throw;
+    }
+  };
+  EXPECT_THROW(Desktop().AdvanceTime(25), HostFault);
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ std::string TrackingTest::OpenMenuKeys() {
 }
 
 HWND TrackingTest::AddDocument() {
-  EnsureWindowClass(kDocumentClass, &DocumentProc);
+  EnsureWindowClass<&DocumentProc>(kDocumentClass);
   m_hWndDocument = CreateWindowExA(0, kDocumentClass, "Document", WS_CHILD | WS_VISIBLE, kDocumentArea.left,
                                    kDocumentArea.top, kDocumentArea.right - kDocumentArea.left,
                                    kDocumentArea.bottom - kDocumentArea.top, m_Form->hWnd(), nullptr, nullptr, nullptr);
