@@ -23,7 +23,7 @@ constexpr float kMinThumbTwips = 240.0F;
 }  // namespace
 
 MirelVScroll::MirelVScroll(HWND hWndParent, const RECT& rect, IVScrollOwner& owner) : m_Owner(owner) {
-  EnsureWindowClass(kClassName, &MirelVScroll::ClassProc, CS_DBLCLKS);
+  EnsureWindowClass<&MirelVScroll::ClassProc>(kClassName, CS_DBLCLKS);
   m_hWnd = CreateWindowExA(0, kClassName, "", kStyle, rect.left, rect.top, rect.right - rect.left,
                            rect.bottom - rect.top, hWndParent, nullptr, nullptr, nullptr);
   SetPropA(m_hWnd, kObjectPtrProp, this);
