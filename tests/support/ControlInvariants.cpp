@@ -60,6 +60,26 @@ void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
   }
 }
 
+// Every band surface's mirror holds its band's tools: same count, keys and states.
+void CheckBandMirrors(ControlBands& bands, std::vector<std::string>& broken) {
+  for (int p = 1; p <= bands.Count(); ++p) {
+    const tBandInfo& band = bands.Table().Band(p);
+    const MirelReBar& surface = bands.Surface(p);
+    if (surface.ToolCount() != band.cBIToolCount) {
+      broken.push_back("band " + std::to_string(p) + " mirrors " + std::to_string(surface.ToolCount()) + " of " +
+                       std::to_string(band.cBIToolCount) + " tools");
+      continue;
+    }
+    for (int t = 1; t <= band.cBIToolCount; ++t) {
+      const tToolItemInfo& record = bands.Table().Tool(p, t);
+      const tToolItemInfo& mirror = surface.Tool(t);
+      if (record.cTIKey != mirror.cTIKey || record.cTIState != mirror.cTIState) {
+        broken.push_back("band " + std::to_string(p) + " tool " + std::to_string(t) + " differs from its mirror");
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<HWND> TopLevelWindowsOfClass(const std::string& className) {
@@ -81,6 +101,7 @@ std::vector<std::string> BrokenInvariants(MirelMenuBar20& bar) {
   CheckBarIndex("selected", inside.Tracker().SelectedIndex(), count, broken);
   CheckBarIndex("dropped", inside.Tracker().DroppedIndex(), count, broken);
   CheckOpenMenus(bar, broken);
+  CheckBandMirrors(inside.BandData(), broken);
   const auto tips = TopLevelWindowsOfClass(frmToolTip::kClassName).size();
   if (tips > 1) broken.push_back(std::to_string(tips) + " tool tips at once");
   return broken;
