@@ -23,6 +23,11 @@ inline constexpr int kItemsPerMenu = 20;
 inline constexpr int kWindowWidth = 1024;
 inline constexpr int kWindowHeight = 768;
 inline constexpr int kHoverFrom = 3;  // hover moves between the captions of menus 3 and 4
+// Tool bands: three of twenty icon buttons, two on the first line and one on the second;
+// the hover moves between tools 5 and 6 of the first band.
+inline constexpr int kBandCount = 3;
+inline constexpr int kToolsPerBand = 20;
+inline constexpr int kHoverTool = 5;
 inline constexpr char kFreshProcessFlag[] = "--fresh-process-scenario";
 
 // Seconds one call of `work` takes.

@@ -21,7 +21,9 @@
 #include "core/MirelMenuBar20Internals.h"
 #include "core/automation/cMenu.h"
 #include "core/automation/cMenuItems.h"
+#include "core/automation/cBands.h"
 #include "core/automation/cMenus.h"
+#include "core/automation/cTools.h"
 #include "win32/desktop.h"
 #include "win32/surface.h"
 
@@ -154,6 +156,25 @@ class Host {
   void RedrawAll() {
     RedrawWindow(m_Form->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
+  // Three bands of twenty icon buttons under the bar.
+  void BuildBands() {
+    m_Bar->BeginUpdate();
+    for (int b = 1; b <= kBandCount; ++b) {
+      const auto line = static_cast<std::int16_t>(b == kBandCount ? 2 : 1);
+      const auto tools = m_Bar->Bands()->Add({.lLineIndex = line, .lLinePosition = static_cast<std::int16_t>(b == 2 ? 2 : 1), .lWidth = kWindowWidth / 2 - 6})->Tools();
+      for (int t = 1; t <= kToolsPerBand; ++t) tools->Add({.Icon = static_cast<std::int16_t>(1 + t % kIconCount)});
+    }
+    m_Bar->EndUpdate();
+    win32::TheDesktop().DoEvents();
+  }
+  // Hover moves between two neighbouring tools of the first band.
+  void HoverTool(bool bSecond) {
+    const MirelReBar& band = Inside(*m_Bar).BandData().Surface(1);
+    const tToolItemInfo& tool = band.Tool(kHoverTool + (bSecond ? 1 : 0));
+    POINT pt{tool.cTILeft + tool.cTIWidth / 2, band.Height() / 2};
+    ClientToScreen(band.hWnd(), &pt);
+    win32::TheDesktop().MouseMove(pt.x, pt.y);
+  }
   // Hover moves between two neighbouring captions.
   void Hover(bool bSecond) {
     const POINT pt = CaptionPoint(kHoverFrom + (bSecond ? 1 : 0));
@@ -168,9 +189,8 @@ class Host {
       icon.Resize(kIconSize, kIconSize, kIconColour);
       images->Images().AddSurface(Variant::Missing(), Variant::Missing(), icon);
     }
-    ctsMBImageListTypeConstants slot = imlMenuItems;
     Variant list(std::static_pointer_cast<AutomationObject>(images));
-    m_Bar->SetImageList(slot, list);
+    for (ctsMBImageListTypeConstants slot : {imlMenuItems, imlToolItems}) m_Bar->SetImageList(slot, list);
   }
 
   std::unique_ptr<Form> m_Form;
@@ -227,6 +247,45 @@ void BM_HoverCaptionToCaption(benchmark::State& state) {
 }
 BENCHMARK(BM_HoverCaptionToCaption)->Unit(benchmark::kMicrosecond);
 
+void BM_Bands3x20Build(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto host = std::make_unique<Host>();
+    host->BuildMenus();
+    state.ResumeTiming();
+    host->BuildBands();
+    state.PauseTiming();
+    host.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Bands3x20Build)->Unit(benchmark::kMicrosecond);
+
+void BM_HoverToolToTool(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.BuildBands();
+  host.HoverTool(false);
+  bool bSecond = true;
+  const Counts before = CountsNow();
+  for (auto _ : state) {
+    host.HoverTool(bSecond);
+    bSecond = !bSecond;
+  }
+  ReportCounts(state, before);
+}
+BENCHMARK(BM_HoverToolToTool)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRedrawWithBands(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.BuildBands();
+  const Counts before = CountsNow();
+  for (auto _ : state) host.RedrawAll();
+  ReportCounts(state, before);
+}
+BENCHMARK(BM_FullRedrawWithBands)->Unit(benchmark::kMicrosecond);
+
 void BM_MenuOpenPaintClose20(benchmark::State& state) {
   Host host;
   host.BuildMenus();
@@ -281,8 +340,6 @@ BENCHMARK(BM_KeyedItemsBuild)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::k
 void BM_FirstMenuOpenInProcess(benchmark::State& state) { RunInFreshProcess(state, "first-menu-open"); }
 BENCHMARK(BM_FirstMenuOpenInProcess)->UseManualTime()->Iterations(10)->Unit(benchmark::kMicrosecond);
 
-// Bands scenarios (3 bands x 20 tools: build, full repaint, hover tool to tool, a drop panel
-// opening) join here when the bands exist, under the names the peer uses.
 
 double FreshScenario(const std::string& name) {
   if (name != "first-menu-open") return -1;

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <memory>
 #include <string>
@@ -61,6 +63,31 @@ class Host {
     }
   }
 
+  // Three tool bars of twenty icon buttons, two on the first line and one on the second.
+  void BuildBands() {
+    for (int b = 1; b <= kBandCount; ++b) {
+      if (b == kBandCount) m_Window.addToolBarBreak();
+      QToolBar* bar = m_Window.addToolBar(QString::fromStdString("Band" + std::to_string(b)));
+      for (int t = 1; t <= kToolsPerBand; ++t) bar->addAction(m_Icons[static_cast<std::size_t>(t % kIconCount)], "");
+      m_ToolBars.push_back(bar);
+    }
+    Settle();
+  }
+  // The pointer moves from one neighbouring tool button of the first bar onto the other.
+  void HoverTool(bool bSecond) {
+    QToolBar* bar = m_ToolBars.front();
+    QWidget* from = bar->widgetForAction(bar->actions().at(kHoverTool - (bSecond ? 1 : 0)));
+    QWidget* to = bar->widgetForAction(bar->actions().at(kHoverTool - (bSecond ? 0 : 1)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(from, &leave);
+    QEnterEvent enter(to->rect().center(), to->mapToGlobal(to->rect().center()), to->mapToGlobal(to->rect().center()));
+    QApplication::sendEvent(to, &enter);
+    QMouseEvent move(QEvent::MouseMove, to->rect().center(), to->mapToGlobal(to->rect().center()), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(to, &move);
+    Settle();
+  }
+
   QPoint CaptionPoint(int iMenu) { return Bar().actionGeometry(Bar().actions().at(iMenu - 1)).center(); }
   void Send(QEvent::Type type, QPoint pt) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -85,6 +112,7 @@ class Host {
  private:
   QMainWindow m_Window;
   std::vector<QIcon> m_Icons;
+  std::vector<QToolBar*> m_ToolBars;
 };
 
 void BM_Build8x20(benchmark::State& state) {
@@ -134,6 +162,40 @@ void BM_HoverCaptionToCaption(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HoverCaptionToCaption)->Unit(benchmark::kMicrosecond);
+
+void BM_Bands3x20Build(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto host = std::make_unique<Host>();
+    host->BuildMenus();
+    state.ResumeTiming();
+    host->BuildBands();
+    state.PauseTiming();
+    host.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Bands3x20Build)->Unit(benchmark::kMicrosecond);
+
+void BM_HoverToolToTool(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.BuildBands();
+  bool bSecond = true;
+  for (auto _ : state) {
+    host.HoverTool(bSecond);
+    bSecond = !bSecond;
+  }
+}
+BENCHMARK(BM_HoverToolToTool)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRedrawWithBands(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.BuildBands();
+  for (auto _ : state) host.Window().repaint();
+}
+BENCHMARK(BM_FullRedrawWithBands)->Unit(benchmark::kMicrosecond);
 
 void BM_MenuOpenPaintClose20(benchmark::State& state) {
   Host host;

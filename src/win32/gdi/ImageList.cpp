@@ -177,6 +177,9 @@ BOOL ImageList_DrawEx(HIMAGELIST himl, int index, HDC hdc, int x, int y, int dx,
   const COLORREF blendColor = fg == CLR_DEFAULT ? GetSysColor(COLOR_HIGHLIGHT) : fg;
   const int share = fg == CLR_NONE ? 0 : (style & ILD_BLEND50) ? kSelectedShare : (style & ILD_BLEND25) ? kFocusShare : 0;
   const POINT shift = ToTarget(*dc, x, y);
+  // The target's depth once, not per pixel (finding it means a handle lookup).
+  const bool mono = target->bitsPerPixel == 1;
+  const auto toTarget = [mono](COLORREF c) { return mono ? ToMono(c) : (c & 0x00FFFFFF); };
   ForEachVisible(*dc, RECT{x, y, x + w, y + h}, [&](const RECT& part) {
     for (int ty = part.top; ty < part.bottom; ++ty) {
       for (int tx = part.left; tx < part.right; ++tx) {
@@ -184,14 +187,14 @@ BOOL ImageList_DrawEx(HIMAGELIST himl, int index, HDC hdc, int x, int y, int dx,
         COLORREF& d = target->At(tx, ty);
         const int a = image.alpha[i];
         if (style & ILD_MASK) {
-          d = ToTargetColor(*dc, a >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+          d = toTarget(a >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
           continue;
         }
-        if (a == 0 && background != CLR_NONE) d = ToTargetColor(*dc, background);
+        if (a == 0 && background != CLR_NONE) d = toTarget(background);
         if (a == 0) continue;
         COLORREF c = image.pixels.pixels[i];
         if (share > 0) c = Mix(c, blendColor, share);
-        d = ToTargetColor(*dc, a == kAlphaMax ? c : Mix(d, c, a));
+        d = toTarget(a == kAlphaMax ? c : Mix(d, c, a));
       }
     }
   });
