@@ -1,5 +1,5 @@
 // When the control paints: nothing between BeginUpdate and EndUpdate, exactly once at
-// EndUpdate, on Refresh and on resizing; the face shows the control's background colour.
+// EndUpdate and on Refresh; a change of visual style runs the resize routine.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -51,19 +51,6 @@ TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   count = Inside(*bar).PaintCount();
   bar->Menus()->Item(Variant("File"))->Caption("&Datei");
   EXPECT_EQ(Inside(*bar).PaintCount(), count + 1);
-}
-
-TEST_F(UpdateAndPaintTest, ResizeRaisesReSizeAfterRepainting) {
-  auto bar = AddBar();
-  bar->EndUpdate();
-  RecordingSink sink;
-  bar->Connect(&sink);
-  const long before = Inside(*bar).PaintCount();
-  bar->Extender().SetWidth(4500);
-  EXPECT_TRUE(SameSequence({"ReSize"}, sink.rows));
-  EXPECT_EQ(Inside(*bar).PaintCount(), before + 1);
-  EXPECT_EQ(bar->ScaleWidth(), 300);
-  bar->Disconnect(&sink);
 }
 
 TEST_F(UpdateAndPaintTest, VisualStyleRunsTheResizeRoutineWhenRedrawIsEnabled) {

@@ -70,7 +70,9 @@ TEST_F(MenuBarUpdateTest, ResizingLaysTheCaptionsOutAgainThenRaisesReSize) {
   const int file = TextSize("&File").cx;
   ResizeSink sink(*m_Bar);
   m_Bar->Connect(&sink);
+  const long paints = Inside(*m_Bar).PaintCount();
   m_Bar->Extender().SetWidth(static_cast<float>(300 * Desktop().TwipsPerPixel()));
+  EXPECT_EQ(Inside(*m_Bar).PaintCount(), paints + 1);
   EXPECT_EQ(Record(1).cMCollX, 300 - 15 - file);
   EXPECT_TRUE(SameRows({"ReSize 300x" + std::to_string(barHeight)}, sink.rows));
   m_Bar->Disconnect(&sink);

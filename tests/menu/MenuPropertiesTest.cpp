@@ -56,15 +56,6 @@ TEST_F(MenuProperties, LetsThatChangeTheBarRepaintItWhileRedrawIsEnabled) {
   EXPECT_EQ(actual, expected);
 }
 
-TEST_F(MenuProperties, NothingRepaintsBetweenBeginUpdateAndEndUpdate) {
-  std::shared_ptr<cMenu> menu = AddMenu("File");
-  m_Bar->BeginUpdate();
-  const long before = Inside(*m_Bar).PaintCount();
-  for (const LetCase& c : MenuLets()) c.let(*menu);
-  AddMenu("Edit");
-  EXPECT_EQ(Inside(*m_Bar).PaintCount(), before);
-}
-
 TEST_F(MenuProperties, AddingAMenuRepaintsAddingAnItemDoesNot) {
   long before = Inside(*m_Bar).PaintCount();
   std::shared_ptr<cMenu> menu = AddMenu("File");

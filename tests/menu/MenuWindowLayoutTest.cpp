@@ -160,18 +160,6 @@ TEST(MenuWindowLayout, MenuOfHiddenInfrequentsShowsOnlyTheArrowZone) {
   EXPECT_LE(lHeight, 23 + 4);
 }
 
-TEST(MenuWindowLayout, WindowSizeRules) {
-  EXPECT_EQ(MenuWindowLayout::MarginWidth(0), 24);
-  EXPECT_EQ(MenuWindowLayout::MarginWidth(16), 24);
-  EXPECT_EQ(MenuWindowLayout::MarginWidth(20), 28);
-  EXPECT_EQ(MenuWindowLayout::MarginWidth(32), 40);
-  EXPECT_EQ(MenuWindowLayout::WindowWidth(24, 100, false), 136);
-  EXPECT_EQ(MenuWindowLayout::WindowWidth(24, 100, true), 139);
-  const auto items = Items({Caption(), Caption()});
-  const MenuWindowLayout layout(items, 2, kSpacingZero, kLine, false);
-  EXPECT_EQ(layout.WindowHeight(false, true), layout.WindowHeight(false, false) + 4);
-}
-
 TEST(MenuWindowLayout, HorizontalPositions) {
   EXPECT_EQ(MenuWindowLayout::TextEdge(24, 200, false), 36);
   EXPECT_EQ(MenuWindowLayout::TextEdge(24, 200, true), 164);

@@ -37,74 +37,52 @@ class MenuWindowPlacement : public ::testing::TestWithParam<float> {
   float T(int pixels) const { return static_cast<float>(pixels) * tpp(); }
 };
 
-TEST_P(MenuWindowPlacement, BarDropThatFitsStaysPut) {
-  const auto placed = PlaceMenuWindow(Request(MenuWindowKind::BarDrop, 100, 50, 150, 200));
-  EXPECT_EQ(placed, (tMenuPlacement{T(100), T(50), 0, false, false}));
-}
-
-TEST_P(MenuWindowPlacement, BarDropPastTheRightEdgeMovesInAndShiftsTheJoin) {
-  // Right = 1000 + 150 = 1150 px: 126 px beyond the edge; join offset 126 + 1.
-  const auto placed = PlaceMenuWindow(Request(MenuWindowKind::BarDrop, 1000, 50, 150, 200));
-  EXPECT_EQ(placed, (tMenuPlacement{T(1024 - 150), T(50), 127, false, false}));
-}
-
-TEST_P(MenuWindowPlacement, RightToLeftBarDropHangsLeftOfTheCaptionsRightEnd) {
-  // Asked at the caption's right end, 1020 px near the right screen edge: the menu stays on it.
-  auto request = Request(MenuWindowKind::BarDrop, 1020, 50, 150, 200);
+// Each case in pixels: kind, left, top (width 150, height 200), right to left, shadows, the
+// parent's rectangle for sub-menus, and where the window goes.
+TEST_P(MenuWindowPlacement, EveryEdgeInEveryDirection) {
+  using K = MenuWindowKind;
+  const struct {
+    const char* name;
+    K kind;
+    int left, top;
+    bool rightToLeft;
+    bool shadows;
+    RECT parent;
+    int placedLeft, placedTop, join;
+    bool up, leftwards;
+  } cases[] = {
+      {"bar drop that fits stays put", K::BarDrop, 100, 50, false, true, {}, 100, 50, 0, false, false},
+      // 126 px beyond the right edge: moved in, the join shifted by 126 + 1.
+      {"bar drop past the right edge", K::BarDrop, 1000, 50, false, true, {}, 1024 - 150, 50, 127, false, false},
+      {"right-to-left bar drop hangs left of the caption's end", K::BarDrop, 1020, 50, true, true, {}, 870, 50, 0, false,
+       false},
+      {"right-to-left bar drop past the left edge", K::BarDrop, 143, 50, true, true, {}, 0, 50, -6, false, false},
+      {"bar drop past the bottom opens above the bar", K::BarDrop, 100, 600, false, true, {}, 100, 600 - 200 - 23, 0,
+       true, false},
+      {"sub-menu past the right edge opens left of its parent", K::SubMenu, 950, 100, false, true, {800, 80, 954, 300},
+       804 - 150, 100, 0, false, false},
+      {"pop-up past the right edge is pushed in", K::PopUp, 950, 100, false, true, {}, 1024 - 150, 100, 0, false, false},
+      {"cascade past the bottom moves up", K::PopUp, 100, 700, false, true, {}, 100, 768 - 200, 0, false, false},
+      {"right-to-left opens left of the point", K::PopUp, 400, 100, true, true, {}, 250, 100, 0, false, true},
+      // Without room on the left: right of the parent, less the shadow.
+      {"right-to-left sub-menu without room", K::SubMenu, 100, 100, true, true, {96, 80, 260, 300}, 256, 100, 0, false,
+       false},
+      {"... without shadows", K::SubMenu, 100, 100, true, false, {96, 80, 260, 300}, 260, 100, 0, false, false},
+      {"right-to-left pop-up without room", K::PopUp, 100, 100, true, true, {}, 1024 - 150, 100, 0, false, false},
+  };
+  for (const auto& c : cases) {
+    auto request = Request(c.kind, c.left, c.top, 150, 200);
+    request.bRightToLeft = c.rightToLeft;
+    request.bShadows = c.shadows;
+    request.rcParent = c.parent;
+    EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{T(c.placedLeft), T(c.placedTop), c.join, c.up, c.leftwards}))
+        << c.name;
+  }
+  // A left edge that is not a whole pixel: the join's quotient truncates towards zero.
+  auto request = Request(K::BarDrop, 143, 50, 150, 200);
   request.bRightToLeft = true;
-  EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{T(870), T(50), 0, false, false}));
-}
-
-TEST_P(MenuWindowPlacement, RightToLeftBarDropPastTheLeftEdge) {
-  auto request = Request(MenuWindowKind::BarDrop, 143, 50, 150, 200);
-  request.bRightToLeft = true;
-  // 143 - 150 = -7 px; in twips divided by twips per pixel is -7; plus 1.
-  EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{0, T(50), -6, false, false}));
-  request.Left = T(143) - 1;  // not a whole pixel: the quotient truncates towards zero
+  request.Left = T(143) - 1;
   EXPECT_EQ(PlaceMenuWindow(request).lJoinOffset, -6);
-}
-
-TEST_P(MenuWindowPlacement, BarDropPastTheBottomOpensAboveTheBar) {
-  // Top 600 + 200 > 768: Top = 600 - 200 - 23 px.
-  const auto placed = PlaceMenuWindow(Request(MenuWindowKind::BarDrop, 100, 600, 150, 200));
-  EXPECT_EQ(placed, (tMenuPlacement{T(100), T(377), 0, true, false}));
-}
-
-TEST_P(MenuWindowPlacement, SubMenuPastTheRightEdgeOpensLeftOfItsParent) {
-  auto request = Request(MenuWindowKind::SubMenu, 950, 100, 150, 200);
-  request.rcParent = RECT{800, 80, 954, 300};
-  const auto placed = PlaceMenuWindow(request);
-  EXPECT_EQ(placed, (tMenuPlacement{T(804) - T(150), T(100), 0, false, false}));
-}
-
-TEST_P(MenuWindowPlacement, PopUpPastTheRightEdgeIsPushedIn) {
-  const auto placed = PlaceMenuWindow(Request(MenuWindowKind::PopUp, 950, 100, 150, 200));
-  EXPECT_EQ(placed, (tMenuPlacement{T(1024 - 150), T(100), 0, false, false}));
-}
-
-TEST_P(MenuWindowPlacement, CascadePastTheBottomMovesUp) {
-  const auto placed = PlaceMenuWindow(Request(MenuWindowKind::PopUp, 100, 700, 150, 200));
-  EXPECT_EQ(placed, (tMenuPlacement{T(100), T(768 - 200), 0, false, false}));
-}
-
-TEST_P(MenuWindowPlacement, RightToLeftOpensLeftOfThePoint) {
-  auto request = Request(MenuWindowKind::PopUp, 400, 100, 150, 200);
-  request.bRightToLeft = true;
-  EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{T(250), T(100), 0, false, true}));
-}
-
-TEST_P(MenuWindowPlacement, RightToLeftWithoutRoom) {
-  auto subMenu = Request(MenuWindowKind::SubMenu, 100, 100, 150, 200);
-  subMenu.bRightToLeft = true;
-  subMenu.rcParent = RECT{96, 80, 260, 300};
-  // To the right of the parent, less the shadow.
-  EXPECT_EQ(PlaceMenuWindow(subMenu), (tMenuPlacement{T(256), T(100), 0, false, false}));
-  subMenu.bShadows = false;
-  EXPECT_EQ(PlaceMenuWindow(subMenu), (tMenuPlacement{T(260), T(100), 0, false, false}));
-
-  auto popUp = Request(MenuWindowKind::PopUp, 100, 100, 150, 200);
-  popUp.bRightToLeft = true;
-  EXPECT_EQ(PlaceMenuWindow(popUp), (tMenuPlacement{T(1024 - 150), T(100), 0, false, false}));
 }
 
 INSTANTIATE_TEST_SUITE_P(TwipsPerPixel, MenuWindowPlacement, ::testing::Values(15.0F, 12.0F),
