@@ -2,6 +2,8 @@
 // activation or being hidden, and HideAllMenus.
 #include "TrackingTest.h"
 
+#include <functional>
+
 #include "core/MirelMenuBar20Internals.h"
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
@@ -11,14 +13,35 @@ namespace {
 
 constexpr POINT kOnTheForm{300, 300};
 
-TEST_F(TrackingTest, AClickOnTheHostFormClosesAllMenus) {
-  ClickCaption(kFile);
-  MoveTo(RowPoint(Newest(), 4));
-  ASSERT_EQ(OpenMenuKeys(), "File,RecentMenu");
-  ClickAt(kOnTheForm);
-  EXPECT_EQ(OpenMenuKeys(), "");
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
-  ExpectAllClosedAndNothingLeaked();
+// Each closes the menu and the sub-menu opened from it with one MenuOnClose, and gives back
+// the mouse.
+TEST_F(TrackingTest, AClickOnTheFormHidingItAnotherApplicationOrHideAllMenusCloseEverything) {
+  const struct {
+    const char* what;
+    std::function<void()> close;
+  } cases[] = {
+      {"a click on the host form", [this] { ClickAt(kOnTheForm); }},
+      {"another application activated", [] { win32::TheDesktop().SetApplicationActive(false); }},
+      {"the host form hidden", [this] { ShowWindow(m_Form->hWnd(), SW_HIDE); }},
+      {"HideAllMenus", [this] { m_Bar->HideAllMenus(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ShowWindow(m_Form->hWnd(), SW_SHOW);
+    Desktop().SetApplicationActive(true);
+    SetActiveWindow(m_Form->hWnd());
+    Mark();
+    ClickCaption(kFile);
+    MoveTo(RowPoint(Newest(), 4));
+    ASSERT_EQ(OpenMenuKeys(), "File,RecentMenu");
+    c.close();
+    EXPECT_EQ(OpenMenuKeys(), "");
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
+    ExpectAllClosedAndNothingLeaked();
+  }
+  Desktop().SetApplicationActive(true);
+  EXPECT_EQ(GetActiveWindow(), m_Form->hWnd());
 }
 
 // A press in any child window of the form reaches the form first as WM_MOUSEACTIVATE: a
@@ -35,18 +58,6 @@ TEST_F(TrackingTest, AClickInAChildWindowOfTheFormClosesAllMenus) {
   EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File", "0 MenuOnDrop 3 View",
                         "0 MenuOnClose 3 View"},
                        Rows()));
-  ExpectAllClosedAndNothingLeaked();
-}
-
-TEST_F(TrackingTest, AnotherApplicationTakingTheActivationClosesAllMenus) {
-  ClickCaption(kFile);
-  MoveTo(RowPoint(Newest(), 4));
-  Desktop().SetApplicationActive(false);
-  EXPECT_EQ(OpenMenuKeys(), "");
-  EXPECT_EQ(GetCapture(), nullptr);
-  Desktop().SetApplicationActive(true);
-  EXPECT_EQ(GetActiveWindow(), m_Form->hWnd());
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
   ExpectAllClosedAndNothingLeaked();
 }
 
@@ -93,24 +104,6 @@ TEST_F(TrackingTest, ActivationPassingBetweenTheFormAndAMenuWindowLeavesTheMenus
   EXPECT_EQ(OpenMenuKeys(), "File");
   EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File"}, Rows()));
   m_Bar->HideAllMenus();
-  ExpectAllClosedAndNothingLeaked();
-}
-
-TEST_F(TrackingTest, HidingTheHostFormClosesEveryMenuWindow) {
-  ClickCaption(kFile);
-  ShowWindow(m_Form->hWnd(), SW_HIDE);
-  EXPECT_EQ(OpenMenuKeys(), "");
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
-  ExpectAllClosedAndNothingLeaked();
-}
-
-TEST_F(TrackingTest, HideAllMenusClosesTheMenuAndItsSubMenuWithOneClose) {
-  ClickCaption(kFile);
-  MoveTo(RowPoint(Newest(), 5));
-  ASSERT_EQ(OpenMenuKeys(), "File,MoreMenu");
-  m_Bar->HideAllMenus();
-  EXPECT_EQ(OpenMenuKeys(), "");
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File"}, Rows()));
   ExpectAllClosedAndNothingLeaked();
 }
 

@@ -1,6 +1,5 @@
 // The drop-down menu window as a host and a user meet it: what it carries while loaded, that
-// it leaves nothing behind, that it never takes activation, its size, and its pixels — the
-// check mark, the highlight and the shadow blended from what the screen held.
+// it leaves nothing behind, that it never takes activation, its size and its place.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -88,24 +87,6 @@ TEST_F(frmMenuTest, UnloadClosesTheOpenChildFirstAndLeavesNothing) {
   EXPECT_FALSE(IsWindow(hParent));
   EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
-}
-
-TEST_F(frmMenuTest, HideAllMenusLeavesNothing) {
-  AddFileMenu();
-  m_Bar->HideAllMenus();  // settles the bar's own state first
-  const auto countsBefore = win32::SnapshotLiveObjects();
-  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
-  HWND hWnd = Drop(1);
-  m_Bar->HideAllMenus();
-  EXPECT_FALSE(IsWindow(hWnd));
-  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore);
-  EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
-}
-
-TEST_F(frmMenuTest, JoinsTheOpenListWhenItFirstPaints) {
-  AddFileMenu();
-  HWND hWnd = Drop(1);
-  EXPECT_EQ(Inside(*m_Bar).OpenMenuWindows(), std::vector<HWND>{hWnd});
 }
 
 TEST_F(frmMenuTest, NeverTakesActivation) {
