@@ -68,7 +68,11 @@ TEST(MenuWindowLayout, SpacingZeroGivesHalfGapFourAndFirstTopSix) {
   EXPECT_EQ(MenuWindowLayout::FirstTop(11), 8);
 }
 
+// A separator first or last takes H - 2.
 TEST(MenuWindowLayout, RowsAreHPlusSevenAndSeparatorsTwo) {
+  const auto ends = Items({Separator(), Caption(), Separator()});
+  EXPECT_TRUE(SameRows({"1: separator y=6", "2: row y=8 band 4..28", "3: separator y=31"},
+                       RowTable(MenuWindowLayout(ends, 3, kSpacingZero, kLine, false))));
   const auto items = Items({Caption(), Caption(), Separator(), SubMenu(), Separator(), Caption()});
   const MenuWindowLayout layout(items, 6, kSpacingZero, kLine, false);
   EXPECT_TRUE(SameRows(
@@ -81,12 +85,6 @@ TEST(MenuWindowLayout, RowsAreHPlusSevenAndSeparatorsTwo) {
           "6: row y=79 band 75..99",
       },
       RowTable(layout)));
-}
-
-TEST(MenuWindowLayout, SeparatorFirstOrLastTakesHMinusTwo) {
-  const auto items = Items({Separator(), Caption(), Separator()});
-  const MenuWindowLayout layout(items, 3, kSpacingZero, kLine, false);
-  EXPECT_TRUE(SameRows({"1: separator y=6", "2: row y=8 band 4..28", "3: separator y=31"}, RowTable(layout)));
 }
 
 TEST(MenuWindowLayout, InvisibleAndHiddenInfrequentItemsTakeNoSpace) {
@@ -129,13 +127,6 @@ TEST(MenuWindowLayout, SeparatorLineIsOnlyItsExactY) {
   EXPECT_FALSE(layout.IsOnSeparatorLine(26));
   EXPECT_FALSE(layout.IsOnSeparatorLine(29));
   EXPECT_EQ(layout.HitTest(25), 1);
-}
-
-TEST(MenuWindowLayout, ExpandArrowZoneIsTheBottomTwentyThreePixels) {
-  constexpr int kHeight = 100;
-  EXPECT_FALSE(MenuWindowLayout::InExpandArrowZone(77, kHeight));
-  EXPECT_TRUE(MenuWindowLayout::InExpandArrowZone(78, kHeight));
-  EXPECT_TRUE(MenuWindowLayout::InExpandArrowZone(99, kHeight));
 }
 
 TEST(MenuWindowLayout, ArrowZoneStartsBelowTheLastRowWithAndWithoutShadows) {
