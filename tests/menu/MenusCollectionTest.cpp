@@ -52,14 +52,6 @@ TEST_F(MenusCollection, RejectedKeysReportTheirErrorAndAddNothing) {
   }
 }
 
-TEST_F(MenusCollection, KeysAreComparedExactly) {
-  AddMenu("File");
-  EXPECT_EQ(Menus()->Item("file"), nullptr);
-  EXPECT_FALSE(Menus()->Exists("file"));
-  EXPECT_FALSE(Menus()->Exists("File "));
-  EXPECT_TRUE(Menus()->Exists("File"));
-}
-
 TEST_F(MenusCollection, NumericIndexesArePositionsAndMustBeInRange) {
   AddMenu("File");
   AddMenu("Edit");
@@ -74,20 +66,19 @@ TEST_F(MenusCollection, NumericIndexesArePositionsAndMustBeInRange) {
   EXPECT_EQ(Menus()->Count(), 2);
 }
 
-TEST_F(MenusCollection, ExistsNeverFails) {
+// Keys compare exactly; Exists never fails; an unknown key is nothing and removes nothing.
+TEST_F(MenusCollection, LookupsByKeyOrPositionNeverFailExistsOrAnUnknownKey) {
   AddMenu("File");
   bool exists = true;
   EXPECT_EQ(ErrorOf([&] { exists = Menus()->Exists(0); }), kNoError);
   EXPECT_FALSE(exists);
   EXPECT_FALSE(Menus()->Exists(2));
-  EXPECT_FALSE(Menus()->Exists("Nope"));
+  EXPECT_FALSE(Menus()->Exists("file"));
+  EXPECT_FALSE(Menus()->Exists("File "));
+  EXPECT_TRUE(Menus()->Exists("File"));
   EXPECT_TRUE(Menus()->Exists(1));
   EXPECT_TRUE(Menus()->Exists("1"));
-}
-
-TEST_F(MenusCollection, UnknownKeyIsNothingAndRemovesNothing) {
-  AddMenu("File");
-  EXPECT_EQ(Menus()->Item("Help"), nullptr);
+  EXPECT_EQ(Menus()->Item("file"), nullptr);
   EXPECT_EQ(ErrorOf([&] { Menus()->Remove("Help"); }), kNoError);
   EXPECT_EQ(Menus()->Count(), 1);
 }
