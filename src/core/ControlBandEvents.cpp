@@ -31,7 +31,8 @@ std::optional<ControlBands::tBandName> ControlBands::NameOf(const MirelReBar& ba
 void ControlBands::ChevronMouse(const MirelReBar& band, bool bUp, const tBandMouse& mouse, float lLeft, float lBottom) {
   const auto name = NameOf(band);
   if (!name) return;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
     if (bUp) {
       sink.DisplayMoreToolsMouseUp(iBand, sBand, mouse.Button, mouse.Shift, mouse.X, mouse.Y, lLeft, lBottom);
@@ -44,7 +45,8 @@ void ControlBands::ChevronMouse(const MirelReBar& band, bool bUp, const tBandMou
 void ControlBands::ToolMouse(const MirelReBar& band, eToolMouse what, int t, const tBandMouse& mouse) {
   const auto name = NameOf(band);
   if (!name) return;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   const auto iTool = static_cast<std::int16_t>(t);
   const std::string sTool = band.Tool(t).cTIKey;
   m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
@@ -65,7 +67,8 @@ void ControlBands::ToolMouse(const MirelReBar& band, eToolMouse what, int t, con
 void ControlBands::ToolClick(const MirelReBar& band, int t) {
   const auto name = NameOf(band);
   if (!name) return;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   const std::string sTool = band.Tool(t).cTIKey;
   m_Control.m_Sinks.Raise(
       [&](__MirelMenuBar20& sink) { sink.ToolButtonClick(iBand, sBand, static_cast<std::int16_t>(t), sTool); });
@@ -74,7 +77,8 @@ void ControlBands::ToolClick(const MirelReBar& band, int t) {
 void ControlBands::ToolGroupChange(const MirelReBar& band, int t, int iOldTool, std::int16_t iGroupID) {
   const auto name = NameOf(band);
   if (!name) return;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   const std::string sTool = band.Tool(t).cTIKey;
   const bool bOld = iOldTool > 0;
   const auto iOld = bOld ? static_cast<std::int16_t>(iOldTool) : kNoOldTool;
@@ -87,7 +91,8 @@ void ControlBands::ToolGroupChange(const MirelReBar& band, int t, int iOldTool, 
 void ControlBands::ToolToggleChange(const MirelReBar& band, int t, bool bState) {
   const auto name = NameOf(band);
   if (!name) return;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   const std::string sTool = band.Tool(t).cTIKey;
   m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
     sink.ToolButtonToggleStateChange(iBand, sBand, static_cast<std::int16_t>(t), sTool, ToVariantBool(bState));
@@ -162,7 +167,8 @@ void ControlBands::ClearPressedTools() {
 bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
   const auto name = NameOf(band);
   if (!name) return false;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   const auto iTool = static_cast<std::int16_t>(t);
   const tToolItemInfo tool = band.Tool(t);
   Variant answer;
@@ -209,7 +215,8 @@ void ControlBands::MenusClosed() {
   band.DropDownClosed();
   const auto name = NameOf(band);
   if (!name || drop.t > band.ToolCount()) return;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   const std::string sTool = band.Tool(drop.t).cTIKey;
   m_Control.m_Sinks.Raise(
       [&](__MirelMenuBar20& sink) { sink.OnDropClose(iBand, sBand, static_cast<std::int16_t>(drop.t), sTool); });
