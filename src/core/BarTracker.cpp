@@ -240,11 +240,7 @@ void BarTracker::DropAdjacentBarMenu(int iStep) {
   DropBarMenu(iTarget);
 }
 
-void BarTracker::PopUp(int iMenu, float X, float Y) {
-  m_bPopUpMode = true;
-  OpenPopUpMenu(iMenu, X, Y);
-  m_bPopUpMode = false;
-}
+void BarTracker::PopUp(int iMenu, float X, float Y) { OpenPopUpMenu(iMenu, X, Y); }
 
 void BarTracker::OpenPopUpMenu(int iMenu, float X, float Y) {
   if (std::exchange(m_bAltMode, false)) {  // a pop-up takes the keyboard from the captions

@@ -35,8 +35,6 @@ class BarTracker final : public IMenuWindowOwner {
   bool MenuDropped() const { return m_bDropped; }
   bool AltMode() const { return m_bAltMode; }
   bool AutoDropWindowOpen() const { return m_bAutoDropWindow; }
-  // Set while PopUpMenu opens a menu.
-  bool PopUpMode() const { return m_bPopUpMode; }
 
   // Painting states set directly, for pictures of the bar.
   void SetHoverIndex(int iMenu) { m_iHoverIndex = iMenu; }
@@ -99,7 +97,6 @@ class BarTracker final : public IMenuWindowOwner {
   bool m_bDropped = false;
   bool m_bAutoDropWindow = false;
   bool m_bAltMode = false;
-  bool m_bPopUpMode = false;
   std::int16_t m_iLastKey = -1;
   bool m_bSuppressDropEvents = false;
   Timer m_tmrDrag;

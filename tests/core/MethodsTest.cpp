@@ -1,11 +1,10 @@
 // The control's methods as a host calls them: SetImageList's argument kinds, the about box,
-// PopUpMenu's checks, HideAllMenus and ClearAll.
+// and ClearAll.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
 #include "container/ImageList.h"
 #include "core/MirelMenuBar20Internals.h"
-#include "menu/frmMenu.h"
 #include "support/ImageLists.h"
 #include "win32/objcount.h"
 
@@ -91,35 +90,6 @@ TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControl) {
   about = GetForegroundWindow();
   TheForm().RemoveControl(*bar);
   EXPECT_FALSE(IsWindow(about));
-}
-
-TEST_F(MethodsTest, PopUpMenuOpensOnlyAKnownKeyInPopUpMode) {
-  auto bar = AddBar();
-  AddMenu("File", "File");
-  AddMenu("Edit", "Edit");
-  bar->PopUpMenu("edit", 10, 20);
-  EXPECT_TRUE(Inside(*bar).OpenMenuWindows().empty());
-  bar->PopUpMenu("Edit", 1500, 3000);
-  const std::vector<HWND> open = Inside(*bar).OpenMenuWindows();
-  ASSERT_EQ(open.size(), 1u);
-  EXPECT_EQ(frmMenu::FromWindow(open[0])->MenuIndex(), 2);
-  EXPECT_FALSE(frmMenu::FromWindow(open[0])->IsBarMenu());
-  EXPECT_FALSE(Inside(*bar).Tracker().PopUpMode());
-  bar->HideAllMenus();
-}
-
-TEST_F(MethodsTest, PopUpMenuWhileAMenuIsOpenClosesTheMenusInstead) {
-  auto bar = AddBar();
-  AddMenu("File", "File");
-  bar->PopUpMenu("File", 0, 0);
-  const std::vector<HWND> open = Inside(*bar).OpenMenuWindows();
-  ASSERT_EQ(open.size(), 1u);
-  bar->PopUpMenu("File", 0, 0);
-  EXPECT_FALSE(IsWindow(open[0]));
-  EXPECT_TRUE(Inside(*bar).OpenMenuWindows().empty());
-  bar->PopUpMenu("File", 0, 0);
-  EXPECT_EQ(Inside(*bar).OpenMenuWindows().size(), 1u);
-  bar->HideAllMenus();
 }
 
 TEST_F(MethodsTest, ClearAllErasesTheMenusAndRepaintsOnceButDoesNothingWhenEmpty) {

@@ -279,6 +279,7 @@ TEST_F(TrackingTest, PopUpMenuOpensAtAScreenPointInTwipsAndWhileAMenuIsOpenOnlyC
 
 TEST_F(TrackingTest, PopUpMenuWithAnUnknownKeyOpensNothing) {
   m_Bar->PopUpMenu("Nothing", 0, 0);
+  m_Bar->PopUpMenu("edit", 0, 0);  // keys compare exactly
   EXPECT_EQ(OpenMenuKeys(), "");
   EXPECT_TRUE(Rows().empty());
   ExpectAllClosedAndNothingLeaked();
