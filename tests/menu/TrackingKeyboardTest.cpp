@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace tracking_test {
 namespace {
@@ -16,37 +17,41 @@ std::string KeyClickPoint(const frmMenu& form, int twips) {
   return std::to_string(rcMenu.left * twips) + " " + std::to_string(rcMenu.top * twips);
 }
 
-TEST_F(TrackingTest, EnterOnTheHighlightedItemIsAKeyClickWithButtonZero) {
-  ClickCaption(kFile);
-  Desktop().KeyPress(VK_DOWN);
-  Desktop().KeyPress(VK_DOWN);
-  EXPECT_EQ(Newest().HighlightedRow(), 2);
-  const std::string at = KeyClickPoint(Newest(), Twips());
-  Desktop().KeyPress(VK_RETURN);
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 1 File",
-                        "0 MenuItemMouseUp 1 File 2 Open 0 0 " + at,
-                        "0 MenuOnClose 1 File",
-                        "0 MenuItemClick 1 File 2 Open"},
-                       Rows()));
-  ExpectAllClosedAndNothingLeaked();
-}
-
-TEST_F(TrackingTest, AltThenAMnemonicDropsTheMenuAndDownEnterClicksItsFirstItem) {
-  Desktop().KeyPress(VK_MENU);
-  EXPECT_TRUE(Inside(*m_Bar).Tracker().AltMode());
-  Desktop().KeyPress('E');
-  EXPECT_EQ(OpenMenuKeys(), "Edit");
-  EXPECT_TRUE(Inside(*m_Bar).Tracker().KeyboardOpened());
-  Desktop().KeyPress(VK_DOWN);
-  const std::string at = KeyClickPoint(Newest(), Twips());
-  Desktop().KeyPress(VK_RETURN);
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 2 Edit",
-                        "0 MenuItemMouseUp 2 Edit 1 Undo 0 0 " + at,
-                        "0 MenuOnClose 2 Edit",
-                        "0 MenuItemClick 2 Edit 1 Undo"},
-                       Rows()));
-  EXPECT_FALSE(Inside(*m_Bar).Tracker().AltMode());
-  ExpectAllClosedAndNothingLeaked();
+// Enter on the highlighted item, Alt and a caption mnemonic then Down and Enter, and an item
+// mnemonic in an open menu each click the item with button 0.
+TEST_F(TrackingTest, KeyClicksRaiseUpCloseAndClickInOrder) {
+  const struct {
+    const char* what;
+    std::function<void()> open;
+    std::vector<int> keys;
+    const char* menu;
+    const char* item;
+  } cases[] = {
+      {"Down, Down, Enter", [this] { ClickCaption(kFile); }, {VK_DOWN, VK_DOWN, VK_RETURN}, "1 File", "2 Open"},
+      {"Alt, E, Down, Enter",
+       [this] {
+         Desktop().KeyPress(VK_MENU);
+         EXPECT_TRUE(Inside(*m_Bar).Tracker().AltMode());
+         Desktop().KeyPress('E');
+         EXPECT_TRUE(Inside(*m_Bar).Tracker().KeyboardOpened());
+       },
+       {VK_DOWN, VK_RETURN}, "2 Edit", "1 Undo"},
+      {"item mnemonic", [this] { ClickCaption(kEdit); }, {'T'}, "2 Edit", "2 Cut"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Mark();
+    c.open();
+    const std::string at = KeyClickPoint(Newest(), Twips());
+    for (int key : c.keys) Desktop().KeyPress(key);
+    const std::string menu = c.menu;
+    const std::string item = c.item;
+    EXPECT_TRUE(SameRows({"0 MenuOnDrop " + menu, "0 MenuItemMouseUp " + menu + " " + item + " 0 0 " + at,
+                          "0 MenuOnClose " + menu, "0 MenuItemClick " + menu + " " + item},
+                         Rows()));
+    EXPECT_FALSE(Inside(*m_Bar).Tracker().AltMode());
+    ExpectAllClosedAndNothingLeaked();
+  }
 }
 
 TEST_F(TrackingTest, AMnemonicPressedWithAltHeldDropsItsMenu) {
@@ -87,18 +92,6 @@ TEST_F(TrackingTest, WhatLeavesAltModeAndALetterThenDropsNothing) {
     EXPECT_EQ(OpenMenuKeys(), "") << name;
   }
   EXPECT_TRUE(Rows().empty());
-  ExpectAllClosedAndNothingLeaked();
-}
-
-TEST_F(TrackingTest, AnItemMnemonicInAnOpenMenuClicksTheItem) {
-  ClickCaption(kEdit);
-  const std::string at = KeyClickPoint(Newest(), Twips());
-  Desktop().KeyPress('T');
-  EXPECT_TRUE(SameRows({"0 MenuOnDrop 2 Edit",
-                        "0 MenuItemMouseUp 2 Edit 2 Cut 0 0 " + at,
-                        "0 MenuOnClose 2 Edit",
-                        "0 MenuItemClick 2 Edit 2 Cut"},
-                       Rows()));
   ExpectAllClosedAndNothingLeaked();
 }
 
