@@ -103,8 +103,9 @@ void DemoCommands::ToolButtonGroupIDChange(std::int16_t /*BandIndex*/, std::stri
                                            std::int16_t /*NewToolIndex*/, std::string NewToolID,
                                            std::int16_t /*OldToolIndex*/, std::string /*OldToolID*/,
                                            std::int16_t /*GroupID*/) {
-  for (const auto& [key, align] : kAlignments) {
-    if (NewToolID == key && m_Hooks.reformat) m_Hooks.reformat([&](TextFormat& format) { format.align = align; });
+  for (const auto& alignment : kAlignments) {
+    const UINT align = alignment.second;
+    if (NewToolID == alignment.first && m_Hooks.reformat) m_Hooks.reformat([align](TextFormat& format) { format.align = align; });
   }
 }
 
