@@ -21,14 +21,6 @@ bool IsDropDown(const tToolItemInfo& tool) {
   return tool.cTIStyle == teIconDropDown || tool.cTIStyle == teColorDropDown || tool.cTIStyle == teMenuDropDown;
 }
 
-std::int16_t ShiftFromKeyFlags(WPARAM keyFlags) {
-  std::int16_t shift = 0;
-  if (keyFlags & MK_SHIFT) shift |= vbShiftMask;
-  if (keyFlags & MK_CONTROL) shift |= vbCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= vbAltMask;
-  return shift;
-}
-
 }  // namespace
 
 BandInteraction::BandInteraction(MirelReBar& band)

@@ -1,4 +1,4 @@
-// The runtime's Button argument from the key flags of a mouse message.
+// The runtime's Button and Shift arguments from the key flags of a mouse message.
 #pragma once
 #include <cstdint>
 
@@ -12,4 +12,13 @@ inline std::int16_t ButtonsFromKeyFlags(WPARAM keyFlags) {
   if (keyFlags & MK_RBUTTON) buttons |= vbRightButton;
   if (keyFlags & MK_MBUTTON) buttons |= vbMiddleButton;
   return buttons;
+}
+
+// The Shift argument: Shift and Ctrl from the key flags, Alt from the keyboard.
+inline std::int16_t ShiftFromKeyFlags(WPARAM keyFlags) {
+  std::int16_t shift = 0;
+  if (keyFlags & MK_SHIFT) shift |= vbShiftMask;
+  if (keyFlags & MK_CONTROL) shift |= vbCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= vbAltMask;
+  return shift;
 }

@@ -163,7 +163,7 @@ void ControlBands::ClearPressedTools() {
 // ---- drop-downs ----
 
 // Asks the host which drop-down (or, for a menu tool, which menu) the tool opens; the answer
-// is a position (1..count) or a key. Unresolved answers are reported through ErrorMessage.
+// is a position (1..count) or a key. A colour tool opens its colour picker whatever the answer.
 bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
   const auto name = NameOf(band);
   if (!name) return false;
@@ -174,9 +174,26 @@ bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
   Variant answer;
   m_Control.m_Sinks.Raise(
       [&](__MirelMenuBar20& sink) { sink.DropDownActivate(iBand, sBand, iTool, tool.cTIKey, answer); });
-  if (band.Retired() || !m_Control.Running()) return false;
-  if (tool.cTIStyle != teMenuDropDown) return false;  // drop panels open in their own window
+  if (band.Retired() || !m_Control.Running() || t > band.ToolCount()) return false;
+  switch (tool.cTIStyle) {
+    case teMenuDropDown:
+      return OpenMenuDrop(band, t, answer);
+    case teColorDropDown:
+      return OpenColorPanel(band, t);
+    default:
+      return false;
+  }
+}
 
+void ControlBands::ReportUnresolvedDrop(const Variant& answer, std::int16_t iTool, const std::string& sToolKey) {
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+    sink.ErrorMessage(kLookupError, answer, Variant::Integer(iTool), Variant(sToolKey));
+  });
+}
+
+bool ControlBands::OpenMenuDrop(MirelReBar& band, int t, const Variant& answer) {
+  const auto iTool = static_cast<std::int16_t>(t);
+  const tToolItemInfo tool = band.Tool(t);
   const MenuTable& menus = m_Control.m_Menus;
   int iMenu = 0;
   if (IsNumeric(answer) && !answer.IsEmpty()) {
@@ -186,11 +203,10 @@ bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
     iMenu = menus.FindMenu(CStr(answer));
   }
   if (iMenu == 0) {
-    m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
-      sink.ErrorMessage(kLookupError, answer, Variant::Integer(iTool), Variant(tool.cTIKey));
-    });
+    ReportUnresolvedDrop(answer, iTool, tool.cTIKey);
     return false;
   }
+  CloseDropPanels();
   // Below the tool, its left edge on the band's bottom edge.
   POINT below{tool.cTILeft, band.Height()};
   ClientToScreen(band.hWnd(), &below);
@@ -198,12 +214,16 @@ bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
                       static_cast<float>(below.y) * m_Control.m_sngTwipsPerPixelY);
   if (band.Retired() || m_Control.m_Popups.Empty()) return false;
   m_MenuDrop = tMenuDrop{band.Index(), t};
+  const auto name = NameOf(band);
+  if (!name) return false;
+  const auto& [iBand, sBand] = *name;
   m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.OnDropDown(iBand, sBand, iTool, tool.cTIKey); });
   return true;
 }
 
 void ControlBands::CloseDropDown(MirelReBar& band) {
   if (m_MenuDrop.iIndex == band.Index()) m_Control.HideAllMenus();
+  if (MirelDrop* drop = DropHost(band.Index())) drop->subHidePanel();
 }
 
 void ControlBands::MenusClosed() {
@@ -212,7 +232,8 @@ void ControlBands::MenusClosed() {
   if (drop.iIndex == 0 || it == m_Surfaces.end()) return;
   MirelReBar& band = *it->second;
   const auto hold = EnterDispatch();
-  band.DropDownClosed();
+  // Another drop-down of the band may be opening already.
+  if (band.State().iOpenDropTool == drop.t) band.DropDownClosed();
   const auto name = NameOf(band);
   if (!name || drop.t > band.ToolCount()) return;
   const std::int16_t iBand = name->iBand;

@@ -93,15 +93,24 @@ void ControlBands::Retire(std::int16_t iIndex) {
   m_Surfaces.erase(it);
   if (m_Drag.iIndex == iIndex) EndBandDrag(*surface);
   if (m_MenuDrop.iIndex == iIndex) m_MenuDrop = tMenuDrop{};
+  std::unique_ptr<MirelDrop> drop;
+  if (const auto found = m_Drops.find(iIndex); found != m_Drops.end()) {
+    drop = std::move(found->second);
+    m_Drops.erase(found);
+    drop->subHidePanel();
+  }
   if (m_iDispatching == 0) return;  // destroyed here
   surface->Retire();
   m_Retired.push_back(std::move(surface));
+  if (drop) m_RetiredDrops.push_back(std::move(drop));
 }
 
 std::shared_ptr<void> ControlBands::EnterDispatch() {
   ++m_iDispatching;
   return std::shared_ptr<void>(nullptr, [this, keep = m_Control.KeepAlive()](void*) {
-    if (--m_iDispatching == 0) m_Retired.clear();
+    if (--m_iDispatching > 0) return;
+    m_RetiredDrops.clear();
+    m_Retired.clear();
   });
 }
 

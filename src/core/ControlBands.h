@@ -1,7 +1,8 @@
 // The control's side of its bands: the band table, one band surface (MirelReBar) per band
-// keyed by its number, the back-end operations the band and tool proxies call, the pushes of
-// the control's settings to every band, and the band layout pass. It is the owner every band
-// surface reaches through IBandOwner.
+// keyed by its number with its drop host (MirelDrop), the back-end operations the band and
+// tool proxies call, the pushes of the control's settings to every band, and the band layout
+// pass. It is the owner every band surface reaches through IBandOwner and every drop host
+// through IDropOwner.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -13,6 +14,8 @@
 #include "bands/BandTable.h"
 #include "bands/IBandOwner.h"
 #include "bands/MirelReBar.h"
+#include "drop/IDropOwner.h"
+#include "drop/MirelDrop.h"
 #include "render/modThemes.h"
 
 class MirelMenuBar20;
@@ -29,7 +32,7 @@ struct tToolPlace {
   int t = 0;
 };
 
-class ControlBands final : public IBandOwner {
+class ControlBands final : public IBandOwner, public IDropOwner {
  public:
   explicit ControlBands(MirelMenuBar20& control) : m_Control(control) {}
   ~ControlBands() override;
@@ -116,6 +119,18 @@ class ControlBands final : public IBandOwner {
   // The menus closed: a menu opened from a tool tells its tool.
   void MenusClosed();
 
+  // ---- drop panels ----
+  // A menu opens: every drop panel closes.
+  void CloseDropPanels();
+  // The drop host of band number iIndex, or null before its first panel.
+  MirelDrop* DropHost(std::int16_t iIndex) const;
+
+  // ---- IDropOwner ----
+  void GetPredefinedColorStrings(std::vector<std::string>& sStrings) override;
+  void DropClosed(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey) override;
+  void DropColorSelect(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, OLE_COLOR lColor) override;
+  void DropCustomColor(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, bool bClosed) override;
+
  private:
   bool UpdatesEnabled() const;
   void RunLayout();
@@ -128,6 +143,19 @@ class ControlBands final : public IBandOwner {
     std::string sBand;
   };
   std::optional<tBandName> NameOf(const MirelReBar& band) const;
+  // The surface of band number iIndex still in use, or null.
+  MirelReBar* SurfaceOf(std::int16_t iIndex) const;
+  // Reports a DropDownActivate answer that names nothing through ErrorMessage.
+  void ReportUnresolvedDrop(const Variant& answer, std::int16_t iTool, const std::string& sToolKey);
+  bool OpenMenuDrop(MirelReBar& band, int t, const Variant& answer);
+  bool OpenColorPanel(MirelReBar& band, int t);
+  // Shows `setup` (kind, tool and size set) below tool t and raises OnDropDown.
+  bool ShowDropPanel(MirelReBar& band, int t, tDropPanelSetup setup);
+  // The panel's top-left corner: below the tool, kept on the screen.
+  POINT PlaceDropPanel(const MirelReBar& band, const tToolItemInfo& tool, SIZE size) const;
+  MirelDrop& MakeDropHost(const MirelReBar& band);
+  // Tool t of the drop's band, if it still has key sToolKey there (or elsewhere in the band).
+  std::optional<tToolPlace> ToolOfDrop(const MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey) const;
   // One tick of the drag timer.
   void DragStep();
 
@@ -148,6 +176,9 @@ class ControlBands final : public IBandOwner {
   // Band surfaces by band number (cBIIndex).
   std::map<std::int16_t, std::unique_ptr<MirelReBar>> m_Surfaces;
   std::vector<std::unique_ptr<MirelReBar>> m_Retired;
+  // Drop hosts by band number, made with a band's first panel.
+  std::map<std::int16_t, std::unique_ptr<MirelDrop>> m_Drops;
+  std::vector<std::unique_ptr<MirelDrop>> m_RetiredDrops;
   int m_iDispatching = 0;
   tBandDrag m_Drag;
   tMenuDrop m_MenuDrop;

@@ -17,6 +17,8 @@ int ToPixels(float twips, float twipsPerPixel) { return static_cast<int>(std::lr
 }  // namespace
 
 HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
+  // A menu opening closes the drop panel that shows.
+  if (request.hWndParentMenu == nullptr) m_Bands.CloseDropPanels();
   const tMenuInfo& menu = m_Menus.Menu(request.iMenu);
   const tImageListSlot& icons = ImageListSlot(imlMenuItems);
 

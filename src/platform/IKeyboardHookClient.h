@@ -1,6 +1,6 @@
 // What the thread keyboard hook calls on its clients: the menu-bar controls (kind 0), the
-// band surfaces (kind 1) and the menu windows (kind 2). A client sets bHandled to swallow the
-// key; the focus window then never sees it.
+// band surfaces (kind 1), the menu windows (kind 2) and the drop panel (kind 3). A client
+// sets bHandled to swallow the key; the focus window then never sees it.
 #pragma once
 #include <cstdint>
 

@@ -73,6 +73,7 @@ const char* ObjectPropertyName(eHookClientKind eKind) {
     case hckMenuBar: return "MirelMenuBar20:ObjectPtr";
     case hckReBar: return "MirelReBar:ObjectPtr";
     case hckMenuWindow: return "MirelMenuForm:ObjectPtr";
+    case hckDropPanel: return "DropPanel:ObjectPtr";
   }
   return "";
 }

@@ -1,5 +1,5 @@
 // The thread keyboard hook shared by every menu-bar control, band surface and menu window of
-// the thread. Clients register with their window handle and kind; the hook finds each client's
+// the thread (and the open drop panel). Clients register with their window handle and kind; the hook finds each client's
 // object through the kind's window property on every key, so a client whose window or
 // property is gone is simply skipped. The hook is installed with the first registration and
 // removed with the last.
@@ -15,7 +15,8 @@ namespace mHooks {
 enum eHookClientKind : std::int16_t {
   hckMenuBar = 0,    // MirelMenuBar20, property "MirelMenuBar20:ObjectPtr"
   hckReBar = 1,      // MirelReBar, property "MirelReBar:ObjectPtr"
-  hckMenuWindow = 2  // frmMenu, property "MirelMenuForm:ObjectPtr"
+  hckMenuWindow = 2,  // frmMenu, property "MirelMenuForm:ObjectPtr"
+  hckDropPanel = 3    // DropPanel, property "DropPanel:ObjectPtr"
 };
 
 // The window property through which clients of a kind are found.

@@ -79,4 +79,10 @@ void DrawMarlettDropArrow(HDC hdc, POINT at, bool bEnabled) {
   TextOutA(hdc, at.x, at.y, kArrowGlyph, 1);
 }
 
+void FillPanelHotBox(HDC hdc, const RECT& inner, const Palette& palette) {
+  constexpr int kReach = 2;
+  FillBandBox(hdc, inner.left - kReach, inner.top - kReach, inner.right + kReach, inner.bottom + kReach,
+              palette.PanelHighlightFill);
+}
+
 }  // namespace styles

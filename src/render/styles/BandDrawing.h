@@ -46,4 +46,8 @@ void DrawToolFrameBorder(HDC hdc, const RECT& frame, int dividerX, COLORREF colo
 // Marlett's down arrow with its top-left at `at`: black, or grey text when disabled.
 void DrawMarlettDropArrow(HDC hdc, POINT at, bool bEnabled);
 
+// The drop panel's hot cell of tsMSNet and tsMSIE: a box reaching two pixels beyond `inner`
+// on every side, filled with the panel's highlight.
+void FillPanelHotBox(HDC hdc, const RECT& inner, const Palette& palette);
+
 }  // namespace styles

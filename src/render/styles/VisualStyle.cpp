@@ -2,6 +2,7 @@
 #include "container/AutomationError.h"
 #include "render/styles/IBarStyle.h"
 #include "render/styles/IMenuStyle.h"
+#include "render/styles/IPanelStyle.h"
 #include "render/styles/IToolStyle.h"
 #include "render/styles/PerTheme.h"
 #include "render/styles/tsMS2003.h"
@@ -35,6 +36,8 @@ const IBarStyle& BarStyle(ctsVisualStyleConstants style) { return StyleFor<IBarS
 const IMenuStyle& MenuStyle(ctsVisualStyleConstants style) { return StyleFor<IMenuStyle>(style); }
 
 const IToolStyle& ToolStyle(ctsVisualStyleConstants style) { return StyleFor<IToolStyle>(style); }
+
+const IPanelStyle& PanelStyle(ctsVisualStyleConstants style) { return StyleFor<IPanelStyle>(style); }
 
 int ThemeIndex(ctsThemes theme) {
   if (theme < 0 || theme >= kThemeCount) RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);

@@ -257,4 +257,21 @@ void tsMS2003::DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette
   DrawMarlettDropArrow(hdc, at, bEnabled);
 }
 
+// A warm vertical gradient, one row per pixel from just below the box's top edge to its
+// bottom edge: red stays full, green and blue fall by these totals over the rows.
+void tsMS2003::DrawPanelHotCell(HDC hdc, const RECT& inner, const Palette& /*palette*/) const {
+  constexpr int kReach = 2;
+  constexpr double kGreenFall = 34;
+  constexpr double kBlueFall = 55;
+  const int height = inner.bottom - inner.top + 2 * kReach;
+  double green = kHoverGreenTop;
+  double blue = kHoverBlueTop;
+  for (int y = inner.top - kReach + 1; y <= inner.bottom + kReach; ++y) {
+    const tRGB colour{kHoverRed, green, blue};
+    FillBandBox(hdc, inner.left - kReach, y, inner.right + kReach - 1, y, ComposeRGB(colour));
+    green -= kGreenFall / height;
+    blue -= kBlueFall / height;
+  }
+}
+
 }  // namespace styles

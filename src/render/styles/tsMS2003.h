@@ -4,11 +4,12 @@
 #pragma once
 #include "render/styles/IBarStyle.h"
 #include "render/styles/IMenuStyle.h"
+#include "render/styles/IPanelStyle.h"
 #include "render/styles/IToolStyle.h"
 
 namespace styles {
 
-class tsMS2003 final : public IBarStyle, public IMenuStyle, public IToolStyle {
+class tsMS2003 final : public IBarStyle, public IMenuStyle, public IToolStyle, public IPanelStyle {
  public:
   void DrawBarBackground(HDC hdc, const RECT& area, int barHeight, const Palette& palette,
                          ArtworkCache& artwork) const override;
@@ -29,6 +30,7 @@ class tsMS2003 final : public IBarStyle, public IMenuStyle, public IToolStyle {
   void DrawToolFrame(HDC hdc, const RECT& frame, const tToolFrameState& state, const Palette& palette,
                      ArtworkCache& artwork) const override;
   void DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& palette) const override;
+  void DrawPanelHotCell(HDC hdc, const RECT& inner, const Palette& palette) const override;
 };
 
 }  // namespace styles

@@ -224,4 +224,8 @@ void tsMSIE::DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& 
   DrawMarlettDropArrow(hdc, at, bEnabled);
 }
 
+void tsMSIE::DrawPanelHotCell(HDC hdc, const RECT& inner, const Palette& palette) const {
+  FillPanelHotBox(hdc, inner, palette);
+}
+
 }  // namespace styles

@@ -3,11 +3,12 @@
 #pragma once
 #include "render/styles/IBarStyle.h"
 #include "render/styles/IMenuStyle.h"
+#include "render/styles/IPanelStyle.h"
 #include "render/styles/IToolStyle.h"
 
 namespace styles {
 
-class tsMSIE final : public IBarStyle, public IMenuStyle, public IToolStyle {
+class tsMSIE final : public IBarStyle, public IMenuStyle, public IToolStyle, public IPanelStyle {
  public:
   void DrawBarBackground(HDC hdc, const RECT& area, int barHeight, const Palette& palette,
                          ArtworkCache& artwork) const override;
@@ -28,6 +29,7 @@ class tsMSIE final : public IBarStyle, public IMenuStyle, public IToolStyle {
   void DrawToolFrame(HDC hdc, const RECT& frame, const tToolFrameState& state, const Palette& palette,
                      ArtworkCache& artwork) const override;
   void DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette& palette) const override;
+  void DrawPanelHotCell(HDC hdc, const RECT& inner, const Palette& palette) const override;
 };
 
 }  // namespace styles

@@ -122,4 +122,8 @@ void tsMSNet::DrawToolDropArrow(HDC hdc, POINT at, bool bEnabled, const Palette&
   DrawMarlettDropArrow(hdc, at, bEnabled);
 }
 
+void tsMSNet::DrawPanelHotCell(HDC hdc, const RECT& inner, const Palette& palette) const {
+  FillPanelHotBox(hdc, inner, palette);
+}
+
 }  // namespace styles

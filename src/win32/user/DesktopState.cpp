@@ -1,9 +1,11 @@
-#include <cstddef>
-#include <cstddef>
 #include "win32/user/DesktopState.h"
+
+#include <cstddef>
 
 #include "win32/gdi.h"
 #include "win32/objcount.h"
+#include "win32/user.h"
+#include "win32/user/TextConversion.h"
 
 namespace win32::userimpl {
 
@@ -16,6 +18,8 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
   desktop->style = WS_VISIBLE;
   desktop->rect = RECT{0, 0, options.width, options.height};
   state.windows.emplace(kDesktopHandleValue, std::move(desktop));
+  // The system's own "Static" class: a plain window that paints nothing of its own.
+  state.classes.emplace(Lower(kStaticClassName), ClassRecord{.name = kStaticClassName, .proc = DefWindowProcA});
   auto clock = std::make_unique<VirtualClock>();
   state.virtualClock = clock.get();
   state.clock = std::move(clock);

@@ -19,6 +19,7 @@ inline constexpr std::uintptr_t kDesktopHandleValue = 0x10;
 inline constexpr std::uintptr_t kFirstWindowHandleValue = 0x100;
 inline constexpr std::uintptr_t kFirstHookHandleValue = 0x1000;
 inline constexpr char kDesktopClassName[] = "#32769";
+inline constexpr char kStaticClassName[] = "Static";
 
 struct TimerRecord {
   HWND hwnd = nullptr;

@@ -1,0 +1,85 @@
+// Painting the colour picker: the frame, the page tabs, the palette page with its swatches,
+// the cell under the mouse (in the visual style's hot-cell look) and the "More Colors" strip.
+#include <string>
+
+#include "drop/DropPanel.h"
+#include "render/MUnicodeSupport.h"
+#include "render/modDrawHelpers.h"
+#include "render/modFontConv.h"
+#include "render/styles/IPanelStyle.h"
+
+namespace {
+
+constexpr OLE_COLOR kPanelBack = kOleSystemColorFlag | COLOR_WINDOW;
+constexpr OLE_COLOR kTabBack = kOleSystemColorFlag | COLOR_BTNFACE;
+constexpr COLORREF kSwatchFrame = RGB(128, 128, 128);
+constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;  // 37
+constexpr int kButtonInset = 2;
+
+void Fill(HDC hdc, const RECT& rc, OLE_COLOR colour) {
+  DrawSolidRect(hdc, rc.left, rc.top, rc.right, rc.bottom, colour, kSolidRectFill);
+}
+
+void Frame(HDC hdc, const RECT& rc, OLE_COLOR colour) {
+  DrawSolidRect(hdc, rc.left, rc.top, rc.right, rc.bottom, colour, kSolidRectFrame);
+}
+
+RECT Offset(RECT rc, POINT by) {
+  OffsetRect(&rc, by.x, by.y);
+  return rc;
+}
+
+void CentredText(HDC hdc, const std::string& sText, const RECT& rc, OLE_COLOR foreColor) {
+  SetBkMode(hdc, TRANSPARENT);
+  SetTextColor(hdc, TranslateOleColor(foreColor));
+  DrawTextAuto(hdc, sText, rc.left, rc.right, rc.top, rc.bottom, kCentredLine);
+}
+
+}  // namespace
+
+void DropPanel::PaintColorPicker(HDC hdc) const {
+  namespace layout = DropPanelLayout;
+  const styles::Palette& palette = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme);
+  const RECT client{0, 0, m_Setup.size.cx, m_Setup.size.cy};
+  Fill(hdc, client, kPanelBack);
+  Frame(hdc, client, palette.MenuBorder);
+  const SelectedFont font(hdc, m_Setup.oFont.get());
+
+  const std::string sCaptions[] = {m_Setup.sLocalPalette.empty() ? kPaletteText : m_Setup.sLocalPalette,
+                                   m_Setup.sLocalSystem.empty() ? kSystemText : m_Setup.sLocalSystem};
+  for (int i = 0; i < layout::kTabCount; ++i) {
+    const RECT tab = layout::TabRect(i, m_Setup.size.cx);
+    const bool bSelected = i == m_ePage;
+    Fill(hdc, tab, bSelected ? palette.PanelHighlightFill : kTabBack);
+    Frame(hdc, tab, palette.MenuBorder);
+    CentredText(hdc, sCaptions[i], tab, m_Setup.lForeColor);
+  }
+  if (m_ePage != kPalettePage) return;
+
+  const RECT page = layout::PageRect();
+  const POINT origin{page.left, page.top};
+  for (int c = 0; c < kPaletteColumns; ++c) {
+    for (int r = 0; r < kPaletteRows; ++r) {
+      const layout::tCell cell{c, r};
+      RECT swatch = Offset(layout::CellRect(cell), origin);
+      InflateRect(&swatch, -layout::kSwatchInset, -layout::kSwatchInset);
+      if (m_Current == cell) {
+        styles::PanelStyle(m_Setup.eStyle).DrawPanelHotCell(hdc, swatch, palette);
+        RECT outline = swatch;
+        InflateRect(&outline, 2, 2);
+        Frame(hdc, outline, palette.PanelHighlightOutline);
+      }
+      Fill(hdc, swatch, Colors(c, r));
+      Frame(hdc, swatch, kSwatchFrame);
+    }
+  }
+  RECT button = Offset(layout::ButtonRect(), origin);
+  InflateRect(&button, -kButtonInset, 0);
+  if (m_bDialogOpen) {
+    Fill(hdc, button, palette.PressedFill);
+  } else if (m_bButtonHot) {
+    Fill(hdc, button, palette.PanelHighlightFill);
+  }
+  Frame(hdc, button, m_bButtonHot || m_bDialogOpen ? palette.PanelHighlightOutline : palette.MenuBorder);
+  CentredText(hdc, MoreColorsText(), button, m_Setup.lForeColor);
+}

@@ -1,0 +1,184 @@
+// The colour picker as users meet it: opened from a colour drop-down, a palette pick, the
+// system's colour dialog behind "More Colors", the ways it closes, sliding between drop-downs;
+// every public event recorded in order, nothing left behind.
+#include <gtest/gtest.h>
+
+#include "drop/DropPanelsOnForm.h"
+
+namespace {
+
+constexpr COLORREF kPaletteRed = 0x0000FF;   // palette cell (1, 2)
+constexpr COLORREF kDialogLeftOfWhite = 0x400040;  // the basic colour left of white in the dialog
+
+const std::vector<std::string> kOpened = {"DropDownActivate 1 Fmt 1 Fore", "OnDropDown 1 Fmt 1 Fore"};
+
+std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<std::string>& more) {
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
+}
+
+class ColorPanel : public DropPanelsOnForm {};
+
+TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) {
+  const HWND active = GetActiveWindow();
+  OpenPanel(kFore);
+  ASSERT_TRUE(PanelShown());
+  const HWND popup = Drop()->PopupWindow();
+  char sClass[16] = {};
+  GetClassNameA(popup, sClass, sizeof sClass);
+  EXPECT_STREQ(sClass, "Static");
+  EXPECT_EQ(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
+  EXPECT_EQ(GetActiveWindow(), active);
+  // Just below the tool.
+  RECT rcPopup{}, rcBand{};
+  GetWindowRect(popup, &rcPopup);
+  GetWindowRect(Surface(1).hWnd(), &rcBand);
+  EXPECT_EQ(rcPopup.top, rcBand.bottom);
+  EXPECT_EQ(rcPopup.left, rcBand.left + Surface(1).Tool(kFore).cTILeft);
+  // 48 predefined colours and two white custom rows, as the screen shows them.
+  const DropPanel& panel = Drop()->Panel();
+  const tPalette start = PredefinedPalette();
+  HDC screen = GetDC(nullptr);
+  for (int c = 0; c < kPaletteColumns; ++c) {
+    for (int r = 0; r < kPaletteRows; ++r) {
+      EXPECT_EQ(panel.Colors(c, r), start[c][r]);
+      const POINT pt = CellPoint(c, r);
+      EXPECT_EQ(GetPixel(screen, pt.x, pt.y), r < kPredefinedRows ? start[c][r] : RGB(255, 255, 255)) << c << "," << r;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_TRUE(mirel_test::SameSequence(kOpened, Rows()));
+}
+
+TEST_F(ColorPanel, APalettePickClosesThePanelThenReportsTheColourWhichTheColourBarShows) {
+  OpenPanel(kFore);
+  MoveTo(CellPoint(1, 1));
+  ClickAt(CellPoint(1, 2));
+  EXPECT_FALSE(PanelShown());
+  EXPECT_TRUE(mirel_test::SameSequence(
+      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore " + std::to_string(kPaletteRed)}), Rows()));
+  EXPECT_EQ(Bands()->Item(Variant(1))->Tools()->Item(Variant(kFore))->DisplayColor(), kPaletteRed);
+  const RECT icon = Surface(1).Pass().tools[kFore].rcIcon;
+  EXPECT_EQ(GetPixel(Surface(1).SurfaceDC(), icon.left + 1, icon.bottom), kPaletteRed);
+}
+
+TEST_F(ColorPanel, ArrowKeysWalkThePaletteAndEnterPicks) {
+  OpenPanel(kFore);
+  // The first arrow starts at the top-left cell.
+  for (int vk : {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN}) Desktop().KeyPress(vk);
+  EXPECT_TRUE(mirel_test::SameSequence(
+      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore " + std::to_string(PredefinedPalette()[2][1])}),
+      Rows()));
+}
+
+struct tDialogCase {
+  const char* name;
+  std::vector<int> keys;  // what the user does in the dialog
+  std::vector<std::string> rows;
+  bool bStillOpen;
+  COLORREF cellAfter;  // custom cell (3, 7)
+};
+
+class MoreColors : public DropPanelsOnForm, public testing::WithParamInterface<tDialogCase> {};
+
+TEST_P(MoreColors, DrivesTheColourDialogForTheCurrentCell) {
+  const tDialogCase& c = GetParam();
+  OpenPanel(kFore);
+  MoveTo(CellPoint(3, 7));
+  Desktop().QueueModalKeys(c.keys);
+  ClickAt(MoreColorsPoint());
+  EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, c.rows), Rows()));
+  EXPECT_EQ(PanelShown(), c.bStillOpen);
+  EXPECT_EQ(Drop()->Panel().Colors(3, 7), c.cellAfter);
+  // The cell keeps its colour for the panel's next opening.
+  if (!c.bStillOpen) OpenPanel(kFore);
+  EXPECT_EQ(Drop()->Panel().Colors(3, 7), c.cellAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drop, MoreColors,
+    testing::Values(tDialogCase{"Ok",
+                                {VK_LEFT, VK_RETURN},
+                                {"OnCustomColor 1 Fmt 1 Fore", "OnCustomColorClose 1 Fmt 1 Fore", "OnDropClose 1 Fmt 1 Fore",
+                                 "ColorSelect 1 Fmt 1 Fore " + std::to_string(kDialogLeftOfWhite)},
+                                false,
+                                kDialogLeftOfWhite},
+                    tDialogCase{"Cancel",
+                                {VK_LEFT, VK_ESCAPE},
+                                {"OnCustomColor 1 Fmt 1 Fore", "OnCustomColorClose 1 Fmt 1 Fore"},
+                                true,
+                                RGB(255, 255, 255)}),
+    [](const testing::TestParamInfo<tDialogCase>& info) { return info.param.name; });
+
+// Each way of closing the panel, then a second close that must report nothing.
+struct tCloseCase {
+  const char* name;
+  std::function<void(DropPanelsOnForm&)> close;
+};
+
+class ClosingOnce : public DropPanelsOnForm, public testing::WithParamInterface<tCloseCase> {
+ public:
+  using DropPanelsOnForm::ClickAt;
+  using DropPanelsOnForm::Drop;
+  using DropPanelsOnForm::CaptionPoint;
+  POINT FormPoint() { return BandPoint(Surface(1).Width() - 20, Surface(1).Height() + 150); }
+};
+
+TEST_P(ClosingOnce, ReportsTheClosingOnce) {
+  AddMenu("File");
+  m_Bar->Refresh();
+  OpenPanel(kFore);
+  ASSERT_TRUE(PanelShown());
+  GetParam().close(*this);
+  EXPECT_FALSE(PanelShown());
+  Desktop().KeyPress(VK_ESCAPE);
+  Drop()->subHidePanel();
+  EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, {"OnDropClose 1 Fmt 1 Fore"}), Rows()));
+  EXPECT_EQ(Surface(1).State().iOpenDropTool, kNoTool);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drop, ClosingOnce,
+    testing::Values(tCloseCase{"Escape", [](DropPanelsOnForm&) { win32::TheDesktop().KeyPress(VK_ESCAPE); }},
+                    tCloseCase{"PressElsewhere",
+                               [](DropPanelsOnForm& f) {
+                                 auto& self = static_cast<ClosingOnce&>(f);
+                                 self.ClickAt(self.FormPoint());
+                               }},
+                    tCloseCase{"MenuOpening",
+                               [](DropPanelsOnForm& f) {
+                                 auto& self = static_cast<ClosingOnce&>(f);
+                                 self.ClickAt(self.CaptionPoint(1));
+                               }},
+                    tCloseCase{"Deactivation",
+                               [](DropPanelsOnForm&) {
+                                 HWND other = mirel_test::CreateTestWindow("other", RECT{600, 400, 700, 500});
+                                 SetActiveWindow(other);
+                                 DestroyWindow(other);
+                               }},
+                    tCloseCase{"HidingTwice", [](DropPanelsOnForm& f) {
+                                 auto& self = static_cast<ClosingOnce&>(f);
+                                 self.Drop()->subHidePanel();
+                                 self.Drop()->subHidePanel();
+                               }}),
+    [](const testing::TestParamInfo<tCloseCase>& info) { return info.param.name; });
+
+TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowLasts) {
+  OpenPanel(kFore);
+  MoveTo(ToolPoint(kBack));  // leaving the open drop-down closes it at once
+  EXPECT_FALSE(PanelShown());
+  Desktop().AdvanceTime(BandInteraction::kOverTimerInterval + 10);
+  EXPECT_TRUE(PanelShown());
+  EXPECT_EQ(Drop()->ToolIndex(), kBack);
+  MoveTo(ToolPoint(kPlain));
+  Desktop().AdvanceTime(BandInteraction::kAutoDropTimerInterval + 10);
+  MoveTo(ToolPoint(kFore));
+  Desktop().AdvanceTime(BandInteraction::kOverTimerInterval + 10);
+  EXPECT_FALSE(PanelShown());
+  EXPECT_TRUE(mirel_test::SameSequence(
+      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "DropDownActivate 1 Fmt 2 Back", "OnDropDown 1 Fmt 2 Back",
+                     "OnDropClose 1 Fmt 2 Back"}),
+      Rows()));
+}
+
+}  // namespace
