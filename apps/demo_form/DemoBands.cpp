@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::int16_t kAlignmentGroup = 1;
 constexpr OLE_COLOR kDarkRed = 0x000000C0;
+constexpr OLE_COLOR kHighlightYellow = 0x0080FFFF;
 const ToolAddArgs kSeparator{.Style = teSeperator};
 
 void AddTools(cTools& tools, std::initializer_list<ToolAddArgs> list) {
@@ -56,11 +57,14 @@ void BuildFormatting(cBands& bands, const DemoIcons& icons, const std::shared_pt
       aligned("Center", "actions/format-justify-center", "Centre"),
       aligned("Right", "actions/format-justify-right", "Align right"),
       kSeparator,
-      {.Key = "FontColor", .Icon = icons.Item("apps/accessories-character-map"), .Style = teColorDropDown,
-       .ToolTipText = "Font colour"},
+      {.Key = demo_keys::kFontColorTool, .Icon = icons.Item("apps/accessories-character-map"),
+       .Style = teColorDropDown, .ToolTipText = "Font colour"},
+      {.Key = demo_keys::kHighlightTool, .Icon = icons.Item("apps/accessories-text-editor"),
+       .Style = teColorDropDown, .ToolTipText = "Highlight"},
   });
   tools->Item("Left")->State(true);
-  tools->Item("FontColor")->DisplayColor(kDarkRed);
+  tools->Item(demo_keys::kFontColorTool)->DisplayColor(kDarkRed);
+  tools->Item(demo_keys::kHighlightTool)->DisplayColor(kHighlightYellow);
 }
 
 void BuildDrawing(cBands& bands, const DemoIcons& icons) {

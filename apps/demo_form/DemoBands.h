@@ -1,6 +1,7 @@
 // The demo's tool bands, built through the control's public object model under its menu bar:
 // a standard band (file and edit buttons with tips, an Insert menu drop-down), a formatting band (font-name label, the
-// hosted size box, bold/italic/underline toggles, an alignment group, a colour drop-down) on
+// hosted size box, bold/italic/underline toggles, an alignment group, text and highlight colour
+// drop-downs) on
 // the first line, and a drawing band whose captions stand beside its icons on the second.
 #pragma once
 #include <memory>
@@ -15,6 +16,9 @@ inline constexpr char kFormattingBand[] = "Formatting";
 inline constexpr char kDrawingBand[] = "Drawing";
 // The standard band's menu drop-down tool.
 inline constexpr char kInsertTool[] = "Insert";
+// The formatting band's colour drop-downs: the text colour and the highlight behind it.
+inline constexpr char kFontColorTool[] = "FontColor";
+inline constexpr char kHighlightTool[] = "Highlight";
 inline constexpr char kToolCaptions[] = "ToolCaptions";
 inline constexpr char kBandSizeMenu[] = "BandSizeMenu";
 // Items of the band-size menu, in ctsBandSizeConstants order up to bs32x32.

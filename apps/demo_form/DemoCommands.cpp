@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "container/Ole.h"
+#include "demo_form/DemoBands.h"
 #include "demo_form/DemoMenus.h"
 
 namespace {
@@ -112,4 +114,16 @@ void DemoCommands::ToolButtonGroupIDChange(std::int16_t /*BandIndex*/, std::stri
 void DemoCommands::DropDownActivate(std::int16_t /*BandIndex*/, std::string /*BandID*/, std::int16_t /*ToolIndex*/,
                                     std::string ToolKey, Variant& DropDownPanel) {
   if (ToolKey == demo_keys::kInsertTool) DropDownPanel = Variant(demo_keys::kInsertToolMenu);
+}
+
+// The colour picked (a system colour too) colours the document's text or the highlight behind it.
+void DemoCommands::ColorSelect(std::int16_t /*BandIndex*/, std::string /*BandID*/, std::int16_t /*ToolIndex*/,
+                               std::string ToolKey, std::int32_t ColorVal) {
+  if (!m_Hooks.reformat) return;
+  COLORREF colour = 0;
+  if (OleTranslateColor(static_cast<OLE_COLOR>(ColorVal), nullptr, &colour) != S_OK) return;
+  m_Hooks.reformat([&](TextFormat& format) {
+    if (ToolKey == demo_keys::kFontColorTool) format.color = colour;
+    if (ToolKey == demo_keys::kHighlightTool) format.highlight = colour;
+  });
 }

@@ -1,7 +1,8 @@
 // What the demo does when a menu item or a tool is chosen: switches the visual style, the
 // theme, the reading order, the tool captions and the band size, checks the chosen item of a
 // group, flips check-mark items, shows the about box and closes the form; the formatting
-// band's toggles and alignment group format the document, the Insert tool's menu adds to it.
+// band's toggles, alignment group and colour drop-downs format the document, the Insert
+// tool's menu adds to it.
 // It also lays the form out again whenever the bar resizes.
 #pragma once
 #include <functional>
@@ -31,6 +32,8 @@ class DemoCommands final : public __MirelMenuBar20 {
                                std::int16_t GroupID) override;
   void DropDownActivate(std::int16_t BandIndex, std::string BandID, std::int16_t ToolIndex, std::string ToolKey,
                         Variant& DropDownPanel) override;
+  void ColorSelect(std::int16_t BandIndex, std::string BandID, std::int16_t ToolIndex, std::string ToolKey,
+                   std::int32_t ColorVal) override;
 
  private:
   bool SwitchStyle(const std::string& itemKey);

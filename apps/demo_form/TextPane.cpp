@@ -34,8 +34,20 @@ int LineHeight(HDC hdc) {
   return size.cy + kLineGap;
 }
 
-void DrawLine(HDC hdc, const std::string& text, int left, int top, int right, int height, UINT align = DT_LEFT) {
+void DrawLine(HDC hdc, const std::string& text, int left, int top, int right, int height, UINT align = DT_LEFT,
+              COLORREF highlight = CLR_INVALID) {
   RECT rect{left, top, right, top + height};
+  if (highlight != CLR_INVALID && !text.empty()) {
+    RECT behind = rect;
+    DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &behind, kLineFormat | align | DT_CALCRECT);
+    const int width = behind.right - behind.left;
+    behind.left = align == DT_RIGHT ? right - width : align == DT_CENTER ? (left + right - width) / 2 : left;
+    behind.right = behind.left + width;
+    behind.bottom = top + height;
+    HBRUSH brush = CreateSolidBrush(highlight);
+    FillRect(hdc, &behind, brush);
+    DeleteObject(brush);
+  }
   DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rect, kLineFormat | align);
 }
 
@@ -118,7 +130,7 @@ void TextPane::Paint() {
   std::size_t first = 0;
   if (m_Look.newestLast && m_Lines.size() > static_cast<std::size_t>(fitting)) first = m_Lines.size() - fitting;
   for (std::size_t i = first; i < m_Lines.size() && top + height <= client.bottom; ++i, top += height) {
-    DrawLine(hdc, m_Lines[i], left, top, right, height, m_Format.align);
+    DrawLine(hdc, m_Lines[i], left, top, right, height, m_Format.align, m_Format.highlight);
   }
   SelectObject(hdc, old);
   DeleteObject(regular);

@@ -22,7 +22,8 @@ struct TextFormat {
   bool italic = false;
   bool underline = false;
   UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
-  COLORREF color = CLR_INVALID;  // the look's text colour
+  COLORREF color = CLR_INVALID;      // the look's text colour
+  COLORREF highlight = CLR_INVALID;  // behind the text; none
 };
 
 class TextPane {

@@ -1,7 +1,8 @@
 // Renders the demo form headless in every visual style and colour theme, with the File menu
 // dropped and its Recent Files sub-menu cascaded by injected mouse input, to
 // <folder>/<style>-<theme>.png, plus one contact sheet of all nine (<folder>/contact-sheet.png),
-// and the form untouched at 120 dpi, its tool bands in full, to <folder>/<style>-<theme>-120dpi.png.
+// the form untouched at 120 dpi, its tool bands in full, to <folder>/<style>-<theme>-120dpi.png,
+// and the formatting band's colour picker open to <folder>/<style>-<theme>-colors.png.
 //   mirel_gallery [folder]      (default: out/gallery)
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include "core/MirelMenuBar20Internals.h"
 #include "demo_form/DemoAim.h"
+#include "demo_form/DemoBands.h"
 #include "demo_form/DemoForm.h"
 #include "demo_form/DemoMenus.h"
 #include "win32/desktop.h"
@@ -25,6 +27,9 @@ constexpr int kFileMenu = 1;
 constexpr int kRecentFilesItem = 6;
 constexpr int kFirstRecentFile = 2;
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
+// From the arrow of the colour tool to a colour of the open picker's palette.
+constexpr int kPickerCellX = 40;
+constexpr int kPickerCellY = 75;
 // The contact sheet shows the top-left part of each shot, scaled down.
 constexpr int kSheetCropWidth = 600;
 constexpr int kSheetCropHeight = 330;
@@ -59,12 +64,25 @@ void OpenFileAndRecentFiles(DemoForm& form) {
   desktop.MouseMove(file.x, file.y);
 }
 
-win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, int dpi) {
+// The font colour's picker dropped by a click on its arrow, the pointer resting on a colour.
+void OpenColorPicker(DemoForm& form) {
+  win32::Desktop& desktop = win32::TheDesktop();
+  const POINT arrow = ToolArrowPoint(form.Bar(), demo_keys::kFormattingBand, demo_keys::kFontColorTool);
+  desktop.MouseMove(arrow.x, arrow.y);
+  desktop.Click();
+  desktop.MouseMove(arrow.x + kPickerCellX, arrow.y + kPickerCellY);
+}
+
+enum class eShot { Menus, Bands, ColorPicker };
+
+win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, eShot what) {
+  const int dpi = what == eShot::Bands ? kLargeDpi : win32::kDefaultDpi;
   win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, dpi});
   DemoForm form(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight, .visualStyle = style, .theme = theme},
                 nullptr);
   win32::TheDesktop().DoEvents();
-  if (dpi == win32::kDefaultDpi) OpenFileAndRecentFiles(form);
+  if (what == eShot::Menus) OpenFileAndRecentFiles(form);
+  if (what == eShot::ColorPicker) OpenColorPicker(form);
   return win32::TheDesktop().Screen();
 }
 
@@ -136,8 +154,9 @@ int main(int argc, char** argv) {
       const auto eStyle = static_cast<ctsVisualStyleConstants>(style);
       const auto eTheme = static_cast<ctsThemes>(theme);
       const std::string name = std::string(kStyleNames[style]) + "-" + kThemeNames[theme];
-      if (!Write(Shot(eStyle, eTheme, kLargeDpi), folder / (name + "-120dpi.png"))) return kExitFailed;
-      const win32::Surface shot = Shot(eStyle, eTheme, win32::kDefaultDpi);
+      if (!Write(Shot(eStyle, eTheme, eShot::Bands), folder / (name + "-120dpi.png"))) return kExitFailed;
+      if (!Write(Shot(eStyle, eTheme, eShot::ColorPicker), folder / (name + "-colors.png"))) return kExitFailed;
+      const win32::Surface shot = Shot(eStyle, eTheme, eShot::Menus);
       if (!Write(shot, folder / (name + ".png"))) return kExitFailed;
       const int left = kSheetGap + (cell % kSheetColumns) * (cellWidth + kSheetGap);
       const int top = kSheetGap + (cell / kSheetColumns) * rowHeight;

@@ -15,6 +15,7 @@ constexpr OLE_COLOR kTabBack = kOleSystemColorFlag | COLOR_BTNFACE;
 constexpr COLORREF kSwatchFrame = RGB(128, 128, 128);
 constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;  // 37
 constexpr int kButtonInset = 2;
+constexpr int kHotBoxReach = 2;  // a style's hot box reaches this far beyond its inner box
 
 void Fill(HDC hdc, const RECT& rc, OLE_COLOR colour) {
   DrawSolidRect(hdc, rc.left, rc.top, rc.right, rc.bottom, colour, kSolidRectFill);
@@ -64,10 +65,11 @@ void DropPanel::PaintColorPicker(HDC hdc) const {
       RECT swatch = Offset(layout::CellRect(cell), origin);
       InflateRect(&swatch, -layout::kSwatchInset, -layout::kSwatchInset);
       if (m_Current == cell) {
-        styles::PanelStyle(m_Setup.eStyle).DrawPanelHotCell(hdc, swatch, palette);
-        RECT outline = swatch;
-        InflateRect(&outline, 2, 2);
-        Frame(hdc, outline, palette.PanelHighlightOutline);
+        // The hot box fills the whole cell around the swatch.
+        RECT inner = swatch;
+        InflateRect(&inner, kHotBoxReach - layout::kSwatchInset, kHotBoxReach - layout::kSwatchInset);
+        styles::PanelStyle(m_Setup.eStyle).DrawPanelHotCell(hdc, inner, palette);
+        Frame(hdc, Offset(layout::CellRect(cell), origin), palette.PanelHighlightOutline);
       }
       Fill(hdc, swatch, Colors(c, r));
       Frame(hdc, swatch, kSwatchFrame);
