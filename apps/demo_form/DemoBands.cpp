@@ -67,6 +67,19 @@ void BuildFormatting(cBands& bands, const DemoIcons& icons, const std::shared_pt
   tools->Item(demo_keys::kHighlightTool)->DisplayColor(kHighlightYellow);
 }
 
+// Four symbols a row, two rows, drawn from the tools' image list.
+void BuildSymbols(MirelMenuBar20& bar, const DemoIcons& icons) {
+  constexpr std::int16_t kRows = 2;
+  constexpr std::int16_t kColumns = 4;
+  auto symbols = bar.DropDowns()->Add({.Key = Variant(demo_keys::kSymbolsDropDown), .iRows = kRows,
+                                       .iColumns = kColumns,
+                                       .oImageList = Variant(std::static_pointer_cast<AutomationObject>(icons.ItemImages()))});
+  if (!symbols) return;
+  for (const DemoSymbol& symbol : kDemoSymbols) {
+    symbols->Tools()->Add({.Key = symbol.key, .Enabled = true, .Icon = icons.Item(symbol.icon), .ToolTipText = symbol.tip});
+  }
+}
+
 void BuildDrawing(cBands& bands, const DemoIcons& icons) {
   auto band = bands.Add({.Key = demo_keys::kDrawingBand, .lLineIndex = 2, .lLinePosition = 1, .lWidth = 400});
   band->DisplayCaptions(true);
@@ -79,7 +92,8 @@ void BuildDrawing(cBands& bands, const DemoIcons& icons) {
       drawn("Picture", "Picture", "mimetypes/image-x-generic"),
       drawn("TextBox", "Text Box", "apps/accessories-text-editor"),
       kSeparator,
-      drawn("Symbol", "Symbol", "apps/accessories-character-map"),
+      {.Key = demo_keys::kSymbolTool, .Caption = "Symbol", .CaptionAlignment = tsRight,
+       .Icon = icons.Item("apps/accessories-character-map"), .Style = teIconDropDown, .ToolTipText = "Symbol"},
       drawn("Date", "Date", "apps/office-calendar"),
   });
 }
@@ -94,6 +108,7 @@ void BuildDemoBands(MirelMenuBar20& bar, const DemoIcons& icons, const std::shar
   BuildStandard(*bands, icons);
   BuildFormatting(*bands, icons, sizeBox);
   BuildDrawing(*bands, icons);
+  BuildSymbols(bar, icons);
 }
 
 void ShowToolCaptions(MirelMenuBar20& bar, bool bShow) {

@@ -114,6 +114,15 @@ void DemoCommands::ToolButtonGroupIDChange(std::int16_t /*BandIndex*/, std::stri
 void DemoCommands::DropDownActivate(std::int16_t /*BandIndex*/, std::string /*BandID*/, std::int16_t /*ToolIndex*/,
                                     std::string ToolKey, Variant& DropDownPanel) {
   if (ToolKey == demo_keys::kInsertTool) DropDownPanel = Variant(demo_keys::kInsertToolMenu);
+  if (ToolKey == demo_keys::kSymbolTool) DropDownPanel = Variant(demo_keys::kSymbolsDropDown);
+}
+
+void DemoCommands::DropIconClick(std::int16_t /*BandIndex*/, std::string /*BandID*/, std::int16_t /*ToolIndex*/,
+                                 std::string ToolKey, std::int16_t /*IconIndex*/, std::string IconKey) {
+  if (ToolKey != demo_keys::kSymbolTool || !m_Hooks.insert) return;
+  for (const DemoSymbol& symbol : kDemoSymbols) {
+    if (IconKey == symbol.key) m_Hooks.insert(symbol.text);
+  }
 }
 
 // The colour picked (a system colour too) colours the document's text or the highlight behind it.

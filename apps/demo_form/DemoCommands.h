@@ -2,7 +2,7 @@
 // theme, the reading order, the tool captions and the band size, checks the chosen item of a
 // group, flips check-mark items, shows the about box and closes the form; the formatting
 // band's toggles, alignment group and colour drop-downs format the document, the Insert
-// tool's menu adds to it.
+// tool's menu and the Symbol tool's grid add to it.
 // It also lays the form out again whenever the bar resizes.
 #pragma once
 #include <functional>
@@ -32,6 +32,8 @@ class DemoCommands final : public __MirelMenuBar20 {
                                std::int16_t GroupID) override;
   void DropDownActivate(std::int16_t BandIndex, std::string BandID, std::int16_t ToolIndex, std::string ToolKey,
                         Variant& DropDownPanel) override;
+  void DropIconClick(std::int16_t BandIndex, std::string BandID, std::int16_t ToolIndex, std::string ToolKey,
+                     std::int16_t IconIndex, std::string IconKey) override;
   void ColorSelect(std::int16_t BandIndex, std::string BandID, std::int16_t ToolIndex, std::string ToolKey,
                    std::int32_t ColorVal) override;
 

@@ -2,7 +2,8 @@
 // dropped and its Recent Files sub-menu cascaded by injected mouse input, to
 // <folder>/<style>-<theme>.png, plus one contact sheet of all nine (<folder>/contact-sheet.png),
 // the form untouched at 120 dpi, its tool bands in full, to <folder>/<style>-<theme>-120dpi.png,
-// and the formatting band's colour picker open to <folder>/<style>-<theme>-colors.png.
+// the formatting band's colour picker open to <folder>/<style>-<theme>-colors.png and the
+// drawing band's symbol grid open to <folder>/<style>-<theme>-icons.png.
 //   mirel_gallery [folder]      (default: out/gallery)
 #include <cstdio>
 #include <filesystem>
@@ -27,9 +28,10 @@ constexpr int kFileMenu = 1;
 constexpr int kRecentFilesItem = 6;
 constexpr int kFirstRecentFile = 2;
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
-// From the arrow of the colour tool to a colour of the open picker's palette.
-constexpr int kPickerCellX = 40;
-constexpr int kPickerCellY = 75;
+// From the arrow of a drop-down tool to a colour of the open picker's palette, to a symbol of
+// the open grid.
+constexpr POINT kPickerCell{40, 75};
+constexpr POINT kGridCell{30, 40};
 // The contact sheet shows the top-left part of each shot, scaled down.
 constexpr int kSheetCropWidth = 600;
 constexpr int kSheetCropHeight = 330;
@@ -64,16 +66,16 @@ void OpenFileAndRecentFiles(DemoForm& form) {
   desktop.MouseMove(file.x, file.y);
 }
 
-// The font colour's picker dropped by a click on its arrow, the pointer resting on a colour.
-void OpenColorPicker(DemoForm& form) {
+// A drop-down dropped by a click on its arrow, the pointer then resting (dx, dy) from the arrow.
+void OpenDropDown(DemoForm& form, const char* sBand, const char* sTool, POINT rest) {
   win32::Desktop& desktop = win32::TheDesktop();
-  const POINT arrow = ToolArrowPoint(form.Bar(), demo_keys::kFormattingBand, demo_keys::kFontColorTool);
+  const POINT arrow = ToolArrowPoint(form.Bar(), sBand, sTool);
   desktop.MouseMove(arrow.x, arrow.y);
   desktop.Click();
-  desktop.MouseMove(arrow.x + kPickerCellX, arrow.y + kPickerCellY);
+  desktop.MouseMove(arrow.x + rest.x, arrow.y + rest.y);
 }
 
-enum class eShot { Menus, Bands, ColorPicker };
+enum class eShot { Menus, Bands, ColorPicker, IconGrid };
 
 win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, eShot what) {
   const int dpi = what == eShot::Bands ? kLargeDpi : win32::kDefaultDpi;
@@ -82,7 +84,10 @@ win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, eShot what) 
                 nullptr);
   win32::TheDesktop().DoEvents();
   if (what == eShot::Menus) OpenFileAndRecentFiles(form);
-  if (what == eShot::ColorPicker) OpenColorPicker(form);
+  if (what == eShot::ColorPicker) {
+    OpenDropDown(form, demo_keys::kFormattingBand, demo_keys::kFontColorTool, kPickerCell);
+  }
+  if (what == eShot::IconGrid) OpenDropDown(form, demo_keys::kDrawingBand, demo_keys::kSymbolTool, kGridCell);
   return win32::TheDesktop().Screen();
 }
 
@@ -156,6 +161,7 @@ int main(int argc, char** argv) {
       const std::string name = std::string(kStyleNames[style]) + "-" + kThemeNames[theme];
       if (!Write(Shot(eStyle, eTheme, eShot::Bands), folder / (name + "-120dpi.png"))) return kExitFailed;
       if (!Write(Shot(eStyle, eTheme, eShot::ColorPicker), folder / (name + "-colors.png"))) return kExitFailed;
+      if (!Write(Shot(eStyle, eTheme, eShot::IconGrid), folder / (name + "-icons.png"))) return kExitFailed;
       const win32::Surface shot = Shot(eStyle, eTheme, eShot::Menus);
       if (!Write(shot, folder / (name + ".png"))) return kExitFailed;
       const int left = kSheetGap + (cell % kSheetColumns) * (cellWidth + kSheetGap);

@@ -180,9 +180,19 @@ bool ControlBands::OpenDropDown(MirelReBar& band, int t) {
       return OpenMenuDrop(band, t, answer);
     case teColorDropDown:
       return OpenColorPanel(band, t);
+    case teIconDropDown:
+      return OpenIconPanel(band, t, answer);
     default:
       return false;
   }
+}
+
+template <class FindKey>
+int ControlBands::ResolveDropAnswer(const Variant& answer, int count, FindKey findKey) {
+  if (answer.IsEmpty()) return 0;
+  if (!IsNumeric(answer)) return findKey(CStr(answer));
+  const double number = CDbl(answer);
+  return number >= 1 && number <= count ? static_cast<int>(number) : 0;
 }
 
 void ControlBands::ReportUnresolvedDrop(const Variant& answer, std::int16_t iTool, const std::string& sToolKey) {
@@ -195,13 +205,8 @@ bool ControlBands::OpenMenuDrop(MirelReBar& band, int t, const Variant& answer) 
   const auto iTool = static_cast<std::int16_t>(t);
   const tToolItemInfo tool = band.Tool(t);
   const MenuTable& menus = m_Control.m_Menus;
-  int iMenu = 0;
-  if (IsNumeric(answer) && !answer.IsEmpty()) {
-    const double number = CDbl(answer);
-    if (number >= 1 && number <= menus.Count()) iMenu = static_cast<int>(number);
-  } else if (!answer.IsEmpty()) {
-    iMenu = menus.FindMenu(CStr(answer));
-  }
+  const int iMenu =
+      ResolveDropAnswer(answer, menus.Count(), [&](const std::string& sKey) { return menus.FindMenu(sKey); });
   if (iMenu == 0) {
     ReportUnresolvedDrop(answer, iTool, tool.cTIKey);
     return false;
@@ -216,9 +221,28 @@ bool ControlBands::OpenMenuDrop(MirelReBar& band, int t, const Variant& answer) 
   m_MenuDrop = tMenuDrop{band.Index(), t};
   const auto name = NameOf(band);
   if (!name) return false;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.OnDropDown(iBand, sBand, iTool, tool.cTIKey); });
   return true;
+}
+
+bool ControlBands::OpenIconPanel(MirelReBar& band, int t, const Variant& answer) {
+  const ControlDropDowns& dropDowns = m_Control.m_DropDowns;
+  const int n = ResolveDropAnswer(answer, dropDowns.Count(),
+                                  [&](const std::string& sKey) { return dropDowns.Table().FindDropDown(sKey); });
+  if (n == 0) {
+    ReportUnresolvedDrop(answer, static_cast<std::int16_t>(t), band.Tool(t).cTIKey);
+    return false;
+  }
+  tDropPanelSetup setup;
+  setup.iKind = dpkIconGrid;
+  setup.DropDown = dropDowns.Record(n);
+  setup.Icons = dropDowns.ImageList(n);
+  setup.cell = DropPanelLayout::IconCellSize(setup.DropDown.cDIIconSizeX, setup.DropDown.cDIIconSizeY);
+  setup.size = DropPanelLayout::IconGridPanelSize(std::max<int>(0, setup.DropDown.cDIColumns),
+                                                  std::max<int>(0, setup.DropDown.cDIRows), setup.cell);
+  return ShowDropPanel(band, t, std::move(setup));
 }
 
 void ControlBands::CloseDropDown(MirelReBar& band) {

@@ -130,6 +130,11 @@ class ControlBands final : public IBandOwner, public IDropOwner {
   void DropClosed(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey) override;
   void DropColorSelect(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, OLE_COLOR lColor) override;
   void DropCustomColor(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, bool bClosed) override;
+  void DropIconClick(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
+                     const std::string& sIconKey) override;
+  void DropIconMouseMove(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
+                         const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
+                         float Y) override;
 
  private:
   bool UpdatesEnabled() const;
@@ -145,10 +150,18 @@ class ControlBands final : public IBandOwner, public IDropOwner {
   std::optional<tBandName> NameOf(const MirelReBar& band) const;
   // The surface of band number iIndex still in use, or null.
   MirelReBar* SurfaceOf(std::int16_t iIndex) const;
+  // The element a DropDownActivate answer names: a number in 1..count, or a key findKey knows;
+  // 0 for none.
+  template <class FindKey>
+  static int ResolveDropAnswer(const Variant& answer, int count, FindKey findKey);
+  template <class Raise>
+  void RaiseDropEvent(const MirelDrop& drop, Raise raise);
   // Reports a DropDownActivate answer that names nothing through ErrorMessage.
   void ReportUnresolvedDrop(const Variant& answer, std::int16_t iTool, const std::string& sToolKey);
   bool OpenMenuDrop(MirelReBar& band, int t, const Variant& answer);
   bool OpenColorPanel(MirelReBar& band, int t);
+  // The icon grid of the drop-down the answer names.
+  bool OpenIconPanel(MirelReBar& band, int t, const Variant& answer);
   // Shows `setup` (kind, tool and size set) below tool t and raises OnDropDown.
   bool ShowDropPanel(MirelReBar& band, int t, tDropPanelSetup setup);
   // The panel's top-left corner: below the tool, kept on the screen.

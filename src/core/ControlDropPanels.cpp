@@ -1,6 +1,6 @@
 // The drop panels of the bands: each band's drop host, made with its first panel; the colour
-// picker opened below a colour tool; the panels' results raised as the control's events with
-// the band's position and key; the colour last picked shown by the tool's colour bar.
+// picker or the icon grid opened below its tool; the panels' results raised as the control's
+// events with the band's position and key; the colour last picked shown by the tool's colour bar.
 #include <algorithm>
 
 #include "core/ControlBands.h"
@@ -53,7 +53,8 @@ bool ControlBands::ShowDropPanel(MirelReBar& band, int t, tDropPanelSetup setup)
   const tToolItemInfo tool = band.Tool(t);
   const auto name = NameOf(band);
   if (!name) return false;
-  const auto& [iBand, sBand] = *name;
+  const std::int16_t iBand = name->iBand;
+  const std::string& sBand = name->sBand;
   setup.iTool = static_cast<std::int16_t>(t);
   setup.sToolKey = tool.cTIKey;
   setup.iBand = iBand;
@@ -61,11 +62,14 @@ bool ControlBands::ShowDropPanel(MirelReBar& band, int t, tDropPanelSetup setup)
   setup.lColor = tool.cTIDisplayColor;
   setup.oFont = m_Control.m_oDefaultMenuItemFont;
   setup.lForeColor = m_Control.m_lDefaultMenuForeColor;
-  setup.sLocalMoreColors = band.LocalMoreColors();
-  setup.sLocalPalette = band.LocalPalette();
-  setup.sLocalSystem = band.LocalSystem();
+  // The control's texts as they are now, also when the host set them after adding the band.
+  setup.sLocalMoreColors = m_Control.LocalMoreColors();
+  setup.sLocalPalette = m_Control.LocalPalette();
+  setup.sLocalSystem = m_Control.LocalSystem();
   setup.eTheme = band.Theme();
   setup.eStyle = band.VisualStyle();
+  setup.lToolTipPreTime = band.fToolTipPreTimer();
+  setup.lToolTipPostTime = band.fToolTipPostTimer();
   const auto hold = EnterDispatch();
   drop.subShowPanel(std::move(setup), m_Control.m_hWndTop);
   if (band.Retired() || !drop.Shown()) return false;
@@ -87,6 +91,17 @@ POINT ControlBands::PlaceDropPanel(const MirelReBar& band, const tToolItemInfo& 
 }
 
 // ---- the drop hosts' reports ----
+
+// Raises an event of drop's band, naming the band by its position and key; nothing when the
+// band is gone.
+template <class Raise>
+void ControlBands::RaiseDropEvent(const MirelDrop& drop, Raise raise) {
+  const MirelReBar* band = SurfaceOf(drop.BandIndex());
+  if (band == nullptr) return;
+  const auto name = NameOf(*band);
+  if (!name) return;
+  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) { raise(sink, name->iBand, name->sBand); });
+}
 
 void ControlBands::GetPredefinedColorStrings(std::vector<std::string>& sStrings) {
   m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.GetPredefinedColorStrings(sStrings); });
@@ -111,10 +126,9 @@ void ControlBands::DropClosed(MirelDrop& drop, std::int16_t iTool, const std::st
   const auto hold = EnterDispatch();
   // Another drop-down of the band may be opening already.
   if (band->State().iOpenDropTool == iTool) band->DropDownClosed();
-  const auto name = NameOf(*band);
-  if (!name) return;
-  const auto& [iBand, sBand] = *name;
-  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) { sink.OnDropClose(iBand, sBand, iTool, sToolKey); });
+  RaiseDropEvent(drop, [&](__MirelMenuBar20& sink, std::int16_t iBand, const std::string& sBand) {
+    sink.OnDropClose(iBand, sBand, iTool, sToolKey);
+  });
 }
 
 void ControlBands::DropColorSelect(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, OLE_COLOR lColor) {
@@ -125,25 +139,33 @@ void ControlBands::DropColorSelect(MirelDrop& drop, std::int16_t iTool, const st
   MirelReBar& band = Surface(place->p);
   band.UpdateToolItemInfo(place->t, m_Table.Tool(place->p, place->t));
   band.Paint();
-  const auto name = NameOf(band);
-  if (!name) return;
-  const auto& [iBand, sBand] = *name;
   const auto lColorVal = static_cast<std::int32_t>(lColor);
-  m_Control.m_Sinks.Raise(
-      [&](__MirelMenuBar20& sink) { sink.ColorSelect(iBand, sBand, iTool, sToolKey, lColorVal); });
+  RaiseDropEvent(drop, [&](__MirelMenuBar20& sink, std::int16_t iBand, const std::string& sBand) {
+    sink.ColorSelect(iBand, sBand, iTool, sToolKey, lColorVal);
+  });
 }
 
 void ControlBands::DropCustomColor(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, bool bClosed) {
-  MirelReBar* band = SurfaceOf(drop.BandIndex());
-  if (band == nullptr) return;
-  const auto name = NameOf(*band);
-  if (!name) return;
-  const auto& [iBand, sBand] = *name;
-  m_Control.m_Sinks.Raise([&](__MirelMenuBar20& sink) {
+  RaiseDropEvent(drop, [&](__MirelMenuBar20& sink, std::int16_t iBand, const std::string& sBand) {
     if (bClosed) {
       sink.OnCustomColorClose(iBand, sBand, iTool, sToolKey);
     } else {
       sink.OnCustomColor(iBand, sBand, iTool, sToolKey);
     }
+  });
+}
+
+void ControlBands::DropIconClick(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
+                                 const std::string& sIconKey) {
+  RaiseDropEvent(drop, [&](__MirelMenuBar20& sink, std::int16_t iBand, const std::string& sBand) {
+    sink.DropIconClick(iBand, sBand, iTool, sToolKey, iIcon, sIconKey);
+  });
+}
+
+void ControlBands::DropIconMouseMove(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey,
+                                     std::int16_t iIcon, const std::string& sIconKey, std::int16_t Button,
+                                     std::int16_t Shift, float X, float Y) {
+  RaiseDropEvent(drop, [&](__MirelMenuBar20& sink, std::int16_t iBand, const std::string& sBand) {
+    sink.DropIconMouseMove(iBand, sBand, iTool, sToolKey, iIcon, sIconKey, Button, Shift, X, Y);
   });
 }

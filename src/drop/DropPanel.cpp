@@ -17,15 +17,20 @@ constexpr std::int32_t kMoreColorsFlags = CC_FULLOPEN | CC_ANYCOLOR;
 }  // namespace
 
 DropPanel::DropPanel(HWND hWndParent, IDropPanelEvents& events) : m_Events(events) {
-  EnsureWindowClass(kClassName, &WindowProc);
+  EnsureWindowClass<&WindowProc>(kClassName);
   m_hWnd = CreateWindowExA(0, kClassName, "", WS_CHILD, 0, 0, 1, 1, hWndParent, nullptr, nullptr, nullptr);
   SetPropA(m_hWnd, kObjectPtrProp, this);
+  m_VScroll = std::make_unique<MirelVScroll>(m_hWnd, DropPanelLayout::ScrollBarRect(), static_cast<IVScrollOwner&>(*this));
+  const RECT list = DropPanelLayout::ListRect();
+  m_List.SetDropHwnd(m_hWnd);
+  m_List.Move(list.left, list.top, list.right - list.left, list.bottom - list.top);
+  ShowSystemPage(false);
 }
 
 DropPanel::~DropPanel() {
   ResetPanel();
-  RemovePropA(m_hWnd, kObjectPtrProp);
-  DestroyWindow(m_hWnd);
+  m_VScroll.reset();
+  DestroyOwnWindow(m_hWnd, kObjectPtrProp, this);
 }
 
 bool DropPanel::IsHwnd(HWND hWnd) const { return hWnd != nullptr && (hWnd == m_hWnd || IsChild(m_hWnd, hWnd)); }
@@ -36,20 +41,31 @@ std::string DropPanel::MoreColorsText() const {
   return m_Setup.sLocalMoreColors.empty() ? kMoreColorsText : m_Setup.sLocalMoreColors;
 }
 
+std::string DropPanel::TabCaption(ePage ePage) const {
+  const std::string& sLocal = ePage == kPalettePage ? m_Setup.sLocalPalette : m_Setup.sLocalSystem;
+  if (!sLocal.empty()) return sLocal;
+  return ePage == kPalettePage ? kPaletteText : kSystemText;
+}
+
 // ---- preparing and closing ----
 
 void DropPanel::Prepare(tDropPanelSetup setup) {
   m_Setup = std::move(setup);
   m_Current.reset();
   m_bButtonHot = false;
+  m_iHotIcon = m_iPressedIcon = 0;
+  m_ToolTips.SetPreDelay(static_cast<std::int16_t>(m_Setup.lToolTipPreTime));
+  m_ToolTips.SetPostDelay(static_cast<std::int16_t>(m_Setup.lToolTipPostTime));
   if (m_Setup.iKind == dpkColorPicker) {
     std::vector<std::string> sStrings = m_SystemNames;
     m_Events.PredefinedColorStrings(sStrings);
     sStrings.resize(kSystemColorCount);
     m_SystemNames = std::move(sStrings);
+    PrepareSystemPage();
   }
   MoveWindow(m_hWnd, 0, 0, m_Setup.size.cx, m_Setup.size.cy, FALSE);
   m_Surface.ChangeSize(std::max<LONG>(1, m_Setup.size.cx), std::max<LONG>(1, m_Setup.size.cy));
+  ShowSystemPage(m_Setup.iKind == dpkColorPicker && m_ePage == kSystemPage);
   Render();
 }
 
@@ -63,8 +79,10 @@ void DropPanel::ResetPanel() {
   if (std::exchange(m_bKeys, false)) mHooks::RemoveHookClient(m_hWnd);
   if (std::exchange(m_bLeavePoll, false)) KillTimer(m_hWnd, MouseLeavePoll::kTimerId);
   if (GetCapture() == m_hWnd) ReleaseCapture();
+  m_ToolTips.ResetTips();
   m_Current.reset();
   m_bButtonHot = false;
+  m_iHotIcon = m_iPressedIcon = 0;
 }
 
 void DropPanel::SetPage(ePage ePage) {
@@ -72,6 +90,7 @@ void DropPanel::SetPage(ePage ePage) {
   m_ePage = ePage;
   m_Current.reset();
   m_bButtonHot = false;
+  ShowSystemPage(m_ePage == kSystemPage);
   Render();
 }
 
@@ -86,15 +105,25 @@ void DropPanel::StartLeavePoll() {
 void DropPanel::OnLeavePollTick() {
   if (!MouseLeavePoll::StopIfLeft(m_hWnd)) return;
   m_bLeavePoll = false;
-  if (!m_Current && !m_bButtonHot) return;
+  m_ToolTips.ResetTips();
+  if (!m_Current && !m_bButtonHot && m_iHotIcon == 0) return;
   m_Current.reset();
   m_bButtonHot = false;
+  m_iHotIcon = 0;
   Render();
 }
 
-void DropPanel::MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, POINT pt) {
+void DropPanel::MouseMove(std::int16_t Button, std::int16_t Shift, POINT pt) {
   StartLeavePoll();
-  if (m_Setup.iKind != dpkColorPicker || m_ePage != kPalettePage) return;
+  if (m_Setup.iKind == dpkIconGrid) {
+    IconMouseMove(Button, Shift, pt);
+    return;
+  }
+  if (m_Setup.iKind != dpkColorPicker) return;
+  if (m_ePage == kSystemPage) {
+    if (OnList(pt)) m_List.HitTest(eListMouse::Move, Button, Shift, ToList(pt).x, ToList(pt).y);
+    return;
+  }
   const POINT page = DropPanelLayout::ToPage(pt);
   const RECT rcPage = DropPanelLayout::PageRect();
   const bool bOnPage = PtInRect(&rcPage, pt) != FALSE;
@@ -108,17 +137,35 @@ void DropPanel::MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, POINT
   Render();
 }
 
-void DropPanel::MouseDown(std::int16_t /*Button*/, std::int16_t /*Shift*/, POINT pt) {
+void DropPanel::MouseDown(std::int16_t Button, std::int16_t Shift, POINT pt) {
   m_Events.PanelPressed();
   SetCapture(m_hWnd);  // the release comes back here wherever it happens
+  if (m_Setup.iKind == dpkIconGrid) {
+    IconMouseDown(pt);
+    return;
+  }
   if (m_Setup.iKind != dpkColorPicker) return;
-  if (const auto tab = DropPanelLayout::TabAt(pt, m_Setup.size.cx)) SetPage(static_cast<ePage>(*tab));
+  if (const auto tab = DropPanelLayout::TabAt(pt, m_Setup.size.cx)) {
+    SetPage(static_cast<ePage>(*tab));
+  } else if (m_ePage == kSystemPage && OnList(pt)) {
+    m_List.HitTest(eListMouse::Down, Button, Shift, ToList(pt).x, ToList(pt).y);
+  }
 }
 
-void DropPanel::excr_MouseUp(std::int16_t /*Button*/, std::int16_t /*Shift*/, POINT pt) {
+void DropPanel::excr_MouseUp(std::int16_t Button, std::int16_t Shift, POINT pt) {
   const auto hold = m_Events.KeepAlive();
   if (GetCapture() == m_hWnd) ReleaseCapture();
-  if (m_Setup.iKind != dpkColorPicker || m_ePage != kPalettePage) return;
+  if (m_Setup.iKind == dpkIconGrid) {
+    IconMouseUp(pt);
+    return;
+  }
+  if (m_Setup.iKind != dpkColorPicker) return;
+  if (m_ePage == kSystemPage) {
+    if (!OnList(pt)) return;
+    m_List.HitTest(eListMouse::Up, Button, Shift, ToList(pt).x, ToList(pt).y);
+    PickSystemColor();
+    return;
+  }
   const RECT rcPage = DropPanelLayout::PageRect();
   if (PtInRect(&rcPage, pt) == FALSE) return;
   const POINT page = DropPanelLayout::ToPage(pt);
@@ -162,22 +209,46 @@ void DropPanel::HookKey(std::int16_t iVirtKey, bool bKeyUp, bool /*bAlt*/, bool 
   excr_KeyDown(iVirtKey, bShift ? vbShiftMask : 0);
 }
 
-void DropPanel::excr_KeyDown(std::int16_t iKeyCode, std::int16_t /*Shift*/) {
+// Esc closes every panel; Tab turns the colour picker's page; the arrows walk the palette or
+// the grid, or move the system list's selection; Enter picks.
+void DropPanel::excr_KeyDown(std::int16_t iKeyCode, std::int16_t Shift) {
   const auto hold = m_Events.KeepAlive();
-  switch (iKeyCode) {
-    case VK_ESCAPE:
-      m_Events.PanelCancelled();
-      return;
-    case VK_LEFT: MoveCurrent(-1, 0); return;
-    case VK_RIGHT: MoveCurrent(1, 0); return;
-    case VK_UP: MoveCurrent(0, -1); return;
-    case VK_DOWN: MoveCurrent(0, 1); return;
-    case VK_RETURN:
-    case VK_SPACE:
-      if (m_Setup.iKind == dpkColorPicker && m_ePage == kPalettePage) PickCurrent();
-      return;
-    default:
-      return;
+  if (iKeyCode == VK_ESCAPE) {
+    m_Events.PanelCancelled();
+    return;
+  }
+  const bool bPick = iKeyCode == VK_RETURN || iKeyCode == VK_SPACE;
+  if (m_Setup.iKind == dpkIconGrid) {
+    const int columns = m_Setup.DropDown.cDIColumns;
+    switch (iKeyCode) {
+      case VK_LEFT: MoveHotIcon(-1); return;
+      case VK_RIGHT: MoveHotIcon(1); return;
+      case VK_UP: MoveHotIcon(-columns); return;
+      case VK_DOWN: MoveHotIcon(columns); return;
+      default:
+        if (bPick && IconEnabled(m_iHotIcon)) m_Events.IconClicked(m_iHotIcon, Icon(m_iHotIcon).cDTIKey);
+        return;
+    }
+  }
+  if (m_Setup.iKind != dpkColorPicker) return;
+  if (iKeyCode == VK_TAB) {
+    SetPage(m_ePage == kPalettePage ? kSystemPage : kPalettePage);
+  } else if (m_ePage == kSystemPage) {
+    if (bPick) {
+      PickSystemColor();
+    } else {
+      m_List.KeyTest(eListKey::KeyDown, iKeyCode, Shift);
+    }
+  } else {
+    switch (iKeyCode) {
+      case VK_LEFT: MoveCurrent(-1, 0); return;
+      case VK_RIGHT: MoveCurrent(1, 0); return;
+      case VK_UP: MoveCurrent(0, -1); return;
+      case VK_DOWN: MoveCurrent(0, 1); return;
+      default:
+        if (bPick) PickCurrent();
+        return;
+    }
   }
 }
 
@@ -203,13 +274,16 @@ void DropPanel::SetCurrent(std::optional<DropPanelLayout::tCell> cell) {
 void DropPanel::Render() {
   if (m_Surface.hdc() == nullptr) return;
   if (m_Setup.iKind == dpkColorPicker) PaintColorPicker(m_Surface.hdc());
+  if (m_Setup.iKind == dpkIconGrid) PaintIconGrid(m_Surface.hdc());
   Present();
 }
 
+// The face, then the windowless list over it.
 void DropPanel::Present() {
   if (!IsWindowVisible(m_hWnd)) return;
   const ScopedDC window(m_hWnd);
   BitBlt(window.hdc(), 0, 0, m_Setup.size.cx, m_Setup.size.cy, m_Surface.hdc(), 0, 0, SRCCOPY);
+  m_List.Render();
 }
 
 LRESULT DropPanel::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
@@ -226,6 +300,7 @@ LRESULT DropPanel::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam
       HDC hdc = BeginPaint(hWnd, &ps);
       BitBlt(hdc, 0, 0, panel->m_Setup.size.cx, panel->m_Setup.size.cy, panel->m_Surface.hdc(), 0, 0, SRCCOPY);
       EndPaint(hWnd, &ps);
+      panel->m_List.Render();
       return 0;
     }
     case WM_MOUSEMOVE:

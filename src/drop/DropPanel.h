@@ -1,7 +1,8 @@
 // DropPanel: the panel a drop-down tool opens, a child window that its host (MirelDrop) moves
 // into a pop-up while it shows. It is a colour picker (a palette page with the 48 predefined
 // colours and two custom rows, a "More Colors" button driving the system's colour dialog, and
-// a system-colour page) or an icon grid built from a drop-down record. It answers the mouse
+// a system-colour page: a windowless list with its scroll bar) or an icon grid built from a
+// drop-down record, the cell under the mouse drawn hot in the visual style's look. It answers the mouse
 // itself; keys reach it through the keyboard hook while it shows (its focus sink, excr); what
 // the user picks goes to its host. It keeps the palette's custom cells and the names of the
 // system colours for its whole life.
@@ -12,11 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "common/ImageListSlot.h"
 #include "container/Ole.h"
+#include "container/Timer.h"
+#include "drop/CWlessListBox.h"
 #include "drop/CommonDialog.h"
 #include "drop/DropColors.h"
 #include "drop/DropPanelLayout.h"
+#include "drop/DropRecords.h"
+#include "drop/IListBoxOwner.h"
+#include "drop/IVScrollOwner.h"
+#include "drop/MirelVScroll.h"
 #include "platform/IKeyboardHookClient.h"
+#include "render/ToolTipTimer.h"
 #include "render/cMemDC.h"
 #include "render/modThemes.h"
 #include "win32/windows.h"
@@ -41,6 +50,12 @@ struct tDropPanelSetup {
   std::string sLocalSystem;
   ctsThemes eTheme = XPBlue;
   ctsVisualStyleConstants eStyle = tsMS2003;
+  std::int32_t lToolTipPreTime = 0;  // the icons' tip delays, milliseconds
+  std::int32_t lToolTipPostTime = 0;
+  // The icon grid: a copy of the drop-down, its image list and the cell size.
+  tDropDownItemInfo DropDown;
+  tImageListSlot Icons;
+  SIZE cell{};
 };
 
 // What the panel tells its host.
@@ -50,6 +65,10 @@ class IDropPanelEvents {
   // Keeps the host alive while the panel's code runs on after a report.
   virtual std::shared_ptr<void> KeepAlive() = 0;
   virtual void ColorChosen(OLE_COLOR lColor) = 0;
+  virtual void IconClicked(int iIcon, const std::string& sIconKey) = 0;
+  // The mouse over icon iIcon: the runtime's Button and Shift, the point in screen twips.
+  virtual void IconMouseMove(int iIcon, const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
+                             float Y) = 0;
   virtual void ColorDialogOpened() = 0;
   virtual void ColorDialogClosed() = 0;
   // A button went down on the grid or a page, before the panel does anything with it.
@@ -58,9 +77,12 @@ class IDropPanelEvents {
   virtual void PanelCancelled() = 0;
   // The host may rename the system colours (28 names, in their order).
   virtual void PredefinedColorStrings(std::vector<std::string>& sStrings) = 0;
+  // The control's one tip window, for the icons' tips.
+  virtual bool ShowIconTip(const std::string& sText) = 0;
+  virtual void HideIconTip() = 0;
 };
 
-class DropPanel final : public IKeyboardHookClient {
+class DropPanel final : public IKeyboardHookClient, private IListBoxOwner, private IVScrollOwner {
  public:
   static constexpr const char* kClassName = "DropPanel";
   static constexpr const char* kObjectPtrProp = "DropPanel:ObjectPtr";
@@ -94,8 +116,15 @@ class DropPanel final : public IKeyboardHookClient {
   ePage Page() const { return m_ePage; }
   void SetPage(ePage ePage);
   std::optional<DropPanelLayout::tCell> CurrentCell() const { return m_Current; }
+  const CWlessListBox& SystemList() const { return m_List; }
+  const MirelVScroll& VScroll() const { return *m_VScroll; }
+  // The icon under the mouse or chosen by the arrows, and the one a button went down on.
+  int HotIcon() const { return m_iHotIcon; }
+  int PressedIcon() const { return m_iPressedIcon; }
   bool DialogOpen() const { return m_bDialogOpen; }
   std::string MoreColorsText() const;
+  // The caption of a page's tab: the local text when the host gave one.
+  std::string TabCaption(ePage ePage) const;
   HDC hdc() const { return m_Surface.hdc(); }
   // Translates an OLE colour (a system colour's index too) into the colour drawn.
   static COLORREF TranslateColor(OLE_COLOR lColor);
@@ -120,7 +149,38 @@ class DropPanel final : public IKeyboardHookClient {
   void MoveCurrent(int dc, int dr);
   void SetCurrent(std::optional<DropPanelLayout::tCell> cell);
   void PaintColorPicker(HDC hdc) const;
+  void PaintIconGrid(HDC hdc) const;
   void Present();
+
+  // The system page: the list of system colours and its scroll bar.
+  void PrepareSystemPage();
+  void ShowSystemPage(bool bShow);
+  void PickSystemColor();
+  bool OnList(POINT pt) const;
+  // A panel point relative to the list's top-left corner.
+  static POINT ToList(POINT pt);
+  void ListClick() override {}
+  void ListKeyDown(std::int16_t /*iKeyCode*/, std::int16_t /*iShift*/) override {}
+  void ListKeyPress(std::int16_t /*iKeyAscii*/) override {}
+  void ListKeyUp(std::int16_t /*iKeyCode*/, std::int16_t /*iShift*/) override {}
+  void ListMouseDown(std::int16_t /*iButton*/, std::int16_t /*iShift*/, float /*x*/, float /*y*/) override {}
+  void ListMouseMove(std::int16_t /*iButton*/, std::int16_t /*iShift*/, float /*x*/, float /*y*/) override {}
+  void ListMouseUp(std::int16_t /*iButton*/, std::int16_t /*iShift*/, float /*x*/, float /*y*/) override {}
+  void ListTopIndexChanged(std::int32_t lTopIndex) override;
+  void VScrollChange(MirelVScroll& scroll) override;
+  void VScrollScroll(MirelVScroll& scroll) override;
+  void VScrollEnd(MirelVScroll& /*scroll*/) override {}
+
+  // The icon grid.
+  POINT ToGrid(POINT pt) const;
+  int IconAt(POINT pt) const;
+  const tDropToolItemInfo& Icon(int iIcon) const;
+  bool IconEnabled(int iIcon) const;
+  void IconMouseMove(std::int16_t Button, std::int16_t Shift, POINT pt);
+  void IconMouseDown(POINT pt);
+  void IconMouseUp(POINT pt);
+  void MoveHotIcon(int iStep);
+  void SetHotIcon(int iIcon);
 
   HWND m_hWnd = nullptr;
   IDropPanelEvents& m_Events;
@@ -135,4 +195,14 @@ class DropPanel final : public IKeyboardHookClient {
   bool m_bDialogOpen = false;
   bool m_bLeavePoll = false;
   bool m_bKeys = false;
+  CWlessListBox m_List{static_cast<IListBoxOwner&>(*this)};
+  std::unique_ptr<MirelVScroll> m_VScroll;
+  int m_iHotIcon = 0;
+  int m_iPressedIcon = 0;
+  Timer m_ToolTipPreTimer;
+  Timer m_ToolTipPostTimer;
+  Timer m_TipDisplayTimer;
+  ToolTipTimer m_ToolTips{m_ToolTipPreTimer, m_ToolTipPostTimer, m_TipDisplayTimer,
+                          [this](const std::string& sText) { return m_Events.ShowIconTip(sText); },
+                          [this] { m_Events.HideIconTip(); }};
 };

@@ -10,7 +10,7 @@
 namespace DropPanelLayout {
 
 // ---- colour picker ----
-inline constexpr int kTabCount = 1;  // "Palette"
+inline constexpr int kTabCount = 2;  // "Palette", "System"
 inline constexpr int kTabTop = 3;
 inline constexpr int kTabHeight = 18;
 inline constexpr int kPageLeft = 4;

@@ -1,11 +1,14 @@
-// Painting the colour picker: the frame, the page tabs, the palette page with its swatches,
-// the cell under the mouse (in the visual style's hot-cell look) and the "More Colors" strip.
+// Painting the panels: the colour picker's frame, page tabs, palette page with its swatches,
+// the cell under the mouse (in the visual style's hot-cell look) and the "More Colors" strip;
+// the icon grid's cells with their icons, the hot and the pressed cell.
+#include <algorithm>
 #include <string>
 
 #include "drop/DropPanel.h"
 #include "render/MUnicodeSupport.h"
 #include "render/modDrawHelpers.h"
 #include "render/modFontConv.h"
+#include "render/modImageList.h"
 #include "render/styles/IPanelStyle.h"
 
 namespace {
@@ -46,16 +49,14 @@ void DropPanel::PaintColorPicker(HDC hdc) const {
   Frame(hdc, client, palette.MenuBorder);
   const SelectedFont font(hdc, m_Setup.oFont.get());
 
-  const std::string sCaptions[] = {m_Setup.sLocalPalette.empty() ? kPaletteText : m_Setup.sLocalPalette,
-                                   m_Setup.sLocalSystem.empty() ? kSystemText : m_Setup.sLocalSystem};
   for (int i = 0; i < layout::kTabCount; ++i) {
     const RECT tab = layout::TabRect(i, m_Setup.size.cx);
     const bool bSelected = i == m_ePage;
     Fill(hdc, tab, bSelected ? palette.PanelHighlightFill : kTabBack);
     Frame(hdc, tab, palette.MenuBorder);
-    CentredText(hdc, sCaptions[i], tab, m_Setup.lForeColor);
+    CentredText(hdc, TabCaption(static_cast<ePage>(i)), tab, m_Setup.lForeColor);
   }
-  if (m_ePage != kPalettePage) return;
+  if (m_ePage != kPalettePage) return;  // the list and its scroll bar paint themselves
 
   const RECT page = layout::PageRect();
   const POINT origin{page.left, page.top};
@@ -84,4 +85,38 @@ void DropPanel::PaintColorPicker(HDC hdc) const {
   }
   Frame(hdc, button, m_bButtonHot || m_bDialogOpen ? palette.PanelHighlightOutline : palette.MenuBorder);
   CentredText(hdc, MoreColorsText(), button, m_Setup.lForeColor);
+}
+
+void DropPanel::PaintIconGrid(HDC hdc) const {
+  namespace layout = DropPanelLayout;
+  const styles::Palette& palette = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme);
+  const RECT client{0, 0, m_Setup.size.cx, m_Setup.size.cy};
+  Fill(hdc, client, kPanelBack);
+  Frame(hdc, client, palette.MenuBorder);
+  const tDropDownItemInfo& dropDown = m_Setup.DropDown;
+  if (dropDown.cDIColumns < 1) return;
+  const int count = std::min<int>(dropDown.cDIToolCount, dropDown.cDIColumns * dropDown.cDIRows);
+  for (int t = 1; t <= count; ++t) {
+    const tDropToolItemInfo& icon = Icon(t);
+    RECT inner = layout::HotCellInner((t - 1) % dropDown.cDIColumns, (t - 1) / dropDown.cDIColumns, m_Setup.cell);
+    OffsetRect(&inner, layout::kGridOrigin.x, layout::kGridOrigin.y);
+    // The box two pixels around the icon, both of its far edges drawn.
+    const RECT box{inner.left - kHotBoxReach, inner.top - kHotBoxReach, inner.right + kHotBoxReach + 1,
+                   inner.bottom + kHotBoxReach + 1};
+    const bool bEnabled = IsTrue(icon.cDTIEnabled);
+    const bool bPressed = t == m_iPressedIcon;
+    const bool bHot = t == m_iHotIcon && bEnabled;
+    if (bPressed) {
+      Fill(hdc, box, palette.PressedFill);
+    } else if (bHot) {
+      styles::PanelStyle(m_Setup.eStyle).DrawPanelHotCell(hdc, inner, palette);
+    }
+    std::int16_t index = icon.cDTIIconIndex;
+    if (!bEnabled && icon.cDTIIconDisabledIndex != kNoDropIcon) index = icon.cDTIIconDisabledIndex;
+    if ((bHot || bPressed) && icon.cDTIIconHoverIndex != kNoDropIcon) index = icon.cDTIIconHoverIndex;
+    if (index != 0 && index != kNoDropIcon) {
+      DrawListImage(m_Setup.Icons.oImageList, hdc, m_Setup.Icons.hImageList, index, inner.left, inner.top, false, false);
+    }
+    if (bHot || bPressed) Frame(hdc, box, palette.PanelHighlightOutline);
+  }
 }

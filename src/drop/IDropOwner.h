@@ -1,6 +1,6 @@
 // What a drop host (MirelDrop) needs from the control that owns it: the host's names for the
-// system colours, and the panel's results, which the control raises as its public events with
-// the band's number and key.
+// system colours, the one tip window, and the panel's results, which the control raises as its
+// public events with the band's number and key.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -24,4 +24,13 @@ class IDropOwner {
   virtual void DropColorSelect(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, OLE_COLOR lColor) = 0;
   // The colour dialog opened (bClosed false) or closed.
   virtual void DropCustomColor(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, bool bClosed) = 0;
+  virtual void DropIconClick(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
+                             const std::string& sIconKey) = 0;
+  // The mouse over an icon: the runtime's Button and Shift, the point in screen twips.
+  virtual void DropIconMouseMove(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
+                                 const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
+                                 float Y) = 0;
+  // The owner's one tip window at the pointer; false when nothing shows.
+  virtual bool ShowToolTip(const std::string& sText) = 0;
+  virtual void HideToolTip() = 0;
 };

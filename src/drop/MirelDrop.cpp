@@ -14,12 +14,12 @@ constexpr LPARAM kNcKeepFrame = 1;
 }  // namespace
 
 HWND MirelDrop::CreateHostWindow(HWND hWndParent) {
-  EnsureWindowClass(kClassName, &DefWindowProcA);
+  EnsureWindowClass<&DefWindowProcA>(kClassName);
   return CreateWindowExA(0, kClassName, "", WS_CHILD, 0, 0, 0, 0, hWndParent, nullptr, nullptr, nullptr);
 }
 
 MirelDrop::MirelDrop(HWND hWndParent, std::int16_t iBandIndex, IDropOwner& owner, PopupStack& popups)
-    : m_Host{CreateHostWindow(hWndParent)},
+    : m_Host{CreateHostWindow(hWndParent), this},
       m_iBandIndex(iBandIndex),
       m_Owner(owner),
       m_Popups(popups),
@@ -31,8 +31,9 @@ MirelDrop::MirelDrop(HWND hWndParent, std::int16_t iBandIndex, IDropOwner& owner
 MirelDrop::~MirelDrop() {
   HidePopup();
   RemovePropA(m_Panel.hWnd(), kObjectPtrProp);
-  RemovePropA(m_Host.hWnd, kObjectPtrProp);
 }
+
+MirelDrop::tHostWindow::~tHostWindow() { DestroyOwnWindow(hWnd, kObjectPtrProp, pOwner); }
 
 void MirelDrop::subShowPanel(tDropPanelSetup setup, HWND hWndOwner) {
   if (Shown()) subHidePanel();
@@ -88,6 +89,22 @@ void MirelDrop::ColorChosen(OLE_COLOR lColor) {
   m_lDisplayColor = TranslateOleColor(lColor);
   KeepOwnerActive();
   m_Owner.DropColorSelect(*this, iTool, sToolKey, lColor);
+}
+
+// The panel closes before the pick is reported.
+void MirelDrop::IconClicked(int iIcon, const std::string& sIconKey) {
+  const auto hold = m_Owner.EnterDispatch();
+  const std::int16_t iTool = m_iTool;
+  const std::string sToolKey = m_sToolKey;
+  const std::string sIcon = sIconKey;
+  subHidePanel();
+  m_Owner.DropIconClick(*this, iTool, sToolKey, static_cast<std::int16_t>(iIcon), sIcon);
+}
+
+void MirelDrop::IconMouseMove(int iIcon, const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
+                              float Y) {
+  m_Owner.DropIconMouseMove(*this, m_iTool, m_sToolKey, static_cast<std::int16_t>(iIcon), sIconKey, Button, Shift, X,
+                            Y);
 }
 
 void MirelDrop::ColorDialogOpened() {

@@ -53,6 +53,11 @@ class MirelDrop final : public IPopup, private IDropPanelEvents {
   // IDropPanelEvents
   std::shared_ptr<void> KeepAlive() override { return m_Owner.EnterDispatch(); }
   void ColorChosen(OLE_COLOR lColor) override;
+  void IconClicked(int iIcon, const std::string& sIconKey) override;
+  void IconMouseMove(int iIcon, const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
+                     float Y) override;
+  bool ShowIconTip(const std::string& sText) override { return m_Owner.ShowToolTip(sText); }
+  void HideIconTip() override { m_Owner.HideToolTip(); }
   void ColorDialogOpened() override;
   void ColorDialogClosed() override;
   void PanelPressed() override;
@@ -69,7 +74,8 @@ class MirelDrop final : public IPopup, private IDropPanelEvents {
   // The host window, destroyed after the panel inside it.
   struct tHostWindow {
     HWND hWnd;
-    ~tHostWindow() { DestroyWindow(hWnd); }
+    const MirelDrop* pOwner;
+    ~tHostWindow();
   };
   tHostWindow m_Host;
   std::int16_t m_iBandIndex = 0;

@@ -1,6 +1,7 @@
-// A run-time bar with one band "Fmt" holding two colour drop-downs (1 Fore, 2 Back) and a plain
-// tool (3 Plain), every drop event the control raises recorded as a row, and the points a user
-// aims at on the band and on the open panel.
+// A run-time bar with one band "Fmt" holding two colour drop-downs (1 Fore, 2 Back), a plain
+// tool (3 Plain) and an icon drop-down (4 Symbols) that opens the drop-down "Symbols" (2 rows of
+// 3 cells: S1, S2 with a tip, S3 disabled, S4), every drop event the control raises recorded as
+// a row, and the points a user aims at on the band and on the open panel.
 #pragma once
 #include <functional>
 #include <string>
@@ -33,6 +34,10 @@ class DropEventLog : public __MirelMenuBar20 {
   void OnCustomColorClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
     Add("OnCustomColorClose", b, bk, t, tk);
   }
+  void DropIconMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t i,
+                         std::string ik, std::int16_t, std::int16_t, float, float) override {
+    Add("DropIconMouseMove", b, bk, t, tk, std::to_string(i) + " " + ik);
+  }
   void DropIconClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t i,
                      std::string ik) override {
     Add("DropIconClick", b, bk, t, tk, std::to_string(i) + " " + ik);
@@ -54,7 +59,7 @@ class DropEventLog : public __MirelMenuBar20 {
 
 class DropPanelsOnForm : public BandsOnForm {
  protected:
-  static constexpr int kFore = 1, kBack = 2, kPlain = 3;
+  static constexpr int kFore = 1, kBack = 2, kPlain = 3, kSymbols = 4;
 
   void SetUp() override {
     BandsOnForm::SetUp();
@@ -63,6 +68,15 @@ class DropPanelsOnForm : public BandsOnForm {
     tools->Add({.Key = "Fore", .Icon = 1, .Style = teColorDropDown});
     tools->Add({.Key = "Back", .Icon = 2, .Style = teColorDropDown});
     tools->Add({.Key = "Plain", .Icon = 1});
+    tools->Add({.Key = "Symbols", .Icon = 2, .Style = teIconDropDown});
+    auto symbols = m_Bar->DropDowns()->Add(
+        {.Key = Variant("Symbols"), .iRows = 2, .iColumns = 3, .oImageList = Variant::Long(HandleToLong(m_hIcons))});
+    auto icons = symbols->Tools();
+    icons->Add({.Key = "S1", .Enabled = true, .Icon = 1});
+    icons->Add({.Key = "S2", .Enabled = true, .Icon = 2, .ToolTipText = "Second"});
+    icons->Add({.Key = "S3", .Enabled = false, .Icon = 1});
+    icons->Add({.Key = "S4", .Enabled = true, .Icon = 2});
+    m_Log.answerDropDown = [](Variant& panel) { panel = Variant("Symbols"); };
     m_Bar->EndUpdate();
     m_Bar->Connect(&m_Log);
   }
@@ -86,6 +100,14 @@ class DropPanelsOnForm : public BandsOnForm {
   POINT ArrowPoint(int t) {
     const tToolItemInfo& tool = Surface(1).Tool(t);
     return BandPoint(tool.cTILeft + tool.cTIWidth - 4, Surface(1).Height() / 2);
+  }
+  // The middle of icon cell t of the open grid.
+  POINT IconPoint(int t) {
+    const SIZE cell = Drop()->Panel().Setup().cell;
+    const int columns = Drop()->Panel().Setup().DropDown.cDIColumns;
+    const RECT inner = DropPanelLayout::HotCellInner((t - 1) % columns, (t - 1) / columns, cell);
+    return PanelPoint({DropPanelLayout::kGridOrigin.x + (inner.left + inner.right) / 2,
+                       DropPanelLayout::kGridOrigin.y + (inner.top + inner.bottom) / 2});
   }
   MirelDrop* Drop() { return Inside(*m_Bar).BandData().DropHost(Surface(1).Index()); }
   bool PanelShown() { return Drop() != nullptr && Drop()->Shown(); }

@@ -21,6 +21,7 @@
 #include "core/MirelMenuBar20Internals.h"
 #include "demo_form/DemoAim.h"
 #include "demo_form/DemoForm.h"
+#include "drop/MirelDrop.h"
 #include "win32/desktop.h"
 
 namespace {
@@ -456,7 +457,8 @@ TEST_F(DemoWindowTest, TheToolBandsShowUnderTheMenuBar) {
 }
 
 // The bands in the real window: a toggle formats the document, the Insert tool drops its menu
-// and an item from it reaches the document, the drawing band is dragged up to the first line.
+// and an item from it reaches the document, a colour picked in the font colour's picker and a
+// symbol from the symbol grid reach it too, the drawing band is dragged up to the first line.
 TEST_F(DemoWindowTest, ToolsFormatInsertAndBandsMoveBetweenLines) {
   // The middle of a tool, or a point `fromRight` pixels inside its right edge, on the screen.
   const auto tool = [&](const char* band, const char* key, int fromRight) {
@@ -482,6 +484,30 @@ TEST_F(DemoWindowTest, ToolsFormatInsertAndBandsMoveBetweenLines) {
   ASSERT_TRUE(WaitForLines(1, "OnDropClose 1 Standard 11 Insert"));
   const int insertMenu = Bar().Menus()->Item("InsertToolMenu")->Index();
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick " + std::to_string(insertMenu) + " InsertToolMenu 2 InsTable"));
+
+  // The font colour's picker: a palette colour reaches the document; the symbol grid inserts.
+  const auto panelPoint = [&](const char* band, POINT client) {
+    const MirelDrop* drop = Inside(Bar()).BandData().DropHost(Bar().Bands()->Item(band)->Index());
+    RECT rc{};
+    if (drop != nullptr) GetWindowRect(drop->PopupWindow(), &rc);
+    return POINT{rc.left + client.x, rc.top + client.y};
+  };
+  MoveTo(tool("Formatting", "FontColor", 3));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "OnDropDown 2 Formatting 12 FontColor"));
+  const RECT red = DropPanelLayout::CellRect({1, 2});
+  const RECT page = DropPanelLayout::PageRect();
+  MoveTo(panelPoint("Formatting", {page.left + (red.left + red.right) / 2, page.top + (red.top + red.bottom) / 2}));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "ColorSelect 2 Formatting 12 FontColor 255"));
+  MoveTo(tool("Drawing", "Symbol", 3));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "OnDropDown 3 Drawing 5 Symbol"));
+  const RECT first = DropPanelLayout::HotCellInner(0, 0, Inside(Bar()).BandData().DropHost(
+                                                             Bar().Bands()->Item("Drawing")->Index())->Panel().Setup().cell);
+  MoveTo(panelPoint("Drawing", {DropPanelLayout::kGridOrigin.x + first.left + 2, DropPanelLayout::kGridOrigin.y + first.top + 2}));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(1, "DropIconClick 3 Drawing 5 Symbol 1 Copyright"));
 
   // Dragged by its gripper to the first line, after the formatting band.
   const auto drawing = Bar().Bands()->Item("Drawing");

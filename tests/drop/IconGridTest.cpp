@@ -1,0 +1,75 @@
+// The icon grid as users meet it: opened from an icon drop-down with the host's answer, the hot
+// cell in each visual style, a pick closing the grid before DropIconClick, the arrows and Enter,
+// a disabled icon, an answer that names no drop-down; every event recorded in order.
+#include <gtest/gtest.h>
+
+#include "drop/DropPanelsOnForm.h"
+#include "render/styles/Palette.h"
+
+namespace {
+
+const std::vector<std::string> kOpened = {"DropDownActivate 1 Fmt 4 Symbols", "OnDropDown 1 Fmt 4 Symbols"};
+
+std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<std::string>& more) {
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
+}
+
+class IconGrid : public DropPanelsOnForm {};
+
+TEST_F(IconGrid, APickClosesTheGridThenReportsTheIcon) {
+  OpenPanel(kSymbols);
+  ASSERT_TRUE(PanelShown());
+  MoveTo(IconPoint(2));
+  ClickAt(IconPoint(2));
+  EXPECT_FALSE(PanelShown());
+  EXPECT_TRUE(mirel_test::SameSequence(
+      Then(kOpened, {"DropIconMouseMove 1 Fmt 4 Symbols 2 S2", "DropIconMouseMove 1 Fmt 4 Symbols 2 S2",
+                     "OnDropClose 1 Fmt 4 Symbols", "DropIconClick 1 Fmt 4 Symbols 2 S2"}),
+      Rows()));
+}
+
+TEST_F(IconGrid, ADisabledIconIsNotPickedAndTheArrowsWalkTheGrid) {
+  OpenPanel(kSymbols);
+  ClickAt(IconPoint(3));
+  EXPECT_TRUE(PanelShown());
+  EXPECT_EQ(Drop()->Panel().PressedIcon(), 0);
+  // From the icon under the mouse; the walk stops at the last icon.
+  for (int vk : {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_DOWN}) Desktop().KeyPress(vk);
+  EXPECT_EQ(Drop()->Panel().HotIcon(), 4);
+  Desktop().KeyPress(VK_RETURN);
+  EXPECT_TRUE(mirel_test::SameSequence(
+      Then(kOpened, {"DropIconMouseMove 1 Fmt 4 Symbols 3 S3", "OnDropClose 1 Fmt 4 Symbols",
+                     "DropIconClick 1 Fmt 4 Symbols 4 S4"}),
+      Rows()));
+}
+
+TEST_F(IconGrid, AnAnswerThatNamesNoDropDownIsReportedAndOpensNothing) {
+  m_Log.answerDropDown = [](Variant& panel) { panel = Variant::Integer(7); };
+  OpenPanel(kSymbols);
+  EXPECT_FALSE(PanelShown());
+  EXPECT_EQ(Surface(1).State().iOpenDropTool, kNoTool);
+  EXPECT_TRUE(mirel_test::SameSequence({"DropDownActivate 1 Fmt 4 Symbols", "ErrorMessage 10 7 4 Symbols"}, Rows()));
+}
+
+// The hot cell's box two pixels around the icon: the style's fill (tsMS2003: its gradient, whose
+// first row is RGB(255, 242, 200)) inside the panel's highlight outline.
+class HotCell : public DropPanelsOnForm, public testing::WithParamInterface<ctsVisualStyleConstants> {};
+
+TEST_P(HotCell, ShowsTheStylesBoxInsideTheOutline) {
+  m_Bar->SetVisualStyle(GetParam());
+  OpenPanel(kSymbols);
+  MoveTo(IconPoint(1));
+  const styles::Palette& palette = styles::PaletteFor(GetParam(), m_Bar->Theme());
+  const SIZE cell = Drop()->Panel().Setup().cell;
+  RECT inner = DropPanelLayout::HotCellInner(0, 0, cell);
+  OffsetRect(&inner, DropPanelLayout::kGridOrigin.x, DropPanelLayout::kGridOrigin.y);
+  const POINT corner = PanelPoint({inner.left - 2, inner.top - 2});
+  const POINT inside = PanelPoint({inner.left - 1, inner.top - 1});
+  EXPECT_EQ(ScreenPixel(corner.x, corner.y), palette.PanelHighlightOutline);
+  EXPECT_EQ(ScreenPixel(inside.x, inside.y), GetParam() == tsMS2003 ? RGB(255, 242, 200) : palette.PanelHighlightFill);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drop, HotCell, testing::Values(tsMS2003, tsMSNet, tsMSIE));
+
+}  // namespace
