@@ -1,5 +1,6 @@
 #include "demo_form/DemoForm.h"
 
+#include "container/AutomationError.h"
 #include "container/Screen.h"
 #include "demo_form/DemoMenus.h"
 
@@ -70,9 +71,11 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
 
   const float twipsX = TwipsPerPixelX();
   const float twipsY = TwipsPerPixelY();
-  m_Bar = m_Form.AddControl<MirelMenuBar20>(ControlPlacement{.name = kControlName,
-                                                             .width = static_cast<float>(options.width) * twipsX,
-                                                             .height = kInitialBarHeight * twipsY});
+  const ControlPlacement placement{.name = kControlName,
+                                   .width = static_cast<float>(options.width) * twipsX,
+                                   .height = kInitialBarHeight * twipsY};
+  m_Bar = options.saved != nullptr ? m_Form.LoadControl<MirelMenuBar20>(placement, *options.saved)
+                                   : m_Form.AddControl<MirelMenuBar20>(placement);
   m_Bar->Connect(&m_EventLine);
   m_Commands = std::make_unique<DemoCommands>(
       *m_Bar, DemoCommandHooks{.close = [this] { PostMessageA(m_Form.hWnd(), WM_CLOSE, 0, 0); },
@@ -91,8 +94,10 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
   m_SizeBox->SetText(kSizeBoxText);
 
   m_Bar->BeginUpdate();
-  m_Bar->SetVisualStyle(options.visualStyle);
-  m_Bar->SetTheme(options.theme);
+  if (options.saved == nullptr) {
+    m_Bar->SetVisualStyle(options.visualStyle);
+    m_Bar->SetTheme(options.theme);
+  }
   ctsMBImageListTypeConstants itemSlot = imlMenuItems;
   Variant itemImages(std::static_pointer_cast<AutomationObject>(m_Icons.ItemImages()));
   m_Bar->SetImageList(itemSlot, itemImages);
@@ -101,6 +106,7 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
   m_Bar->SetImageList(headerSlot, headerImages);
   BuildDemoMenus(*m_Bar, m_Icons);
   BuildDemoBands(*m_Bar, m_Icons, m_SizeBox);
+  if (options.saved != nullptr) RestoreBandPlaces(*options.saved);
   m_Form.Show();
   m_Bar->EndUpdate();
   LayoutPanes();
@@ -108,6 +114,38 @@ DemoForm::DemoForm(const DemoFormOptions& options, std::function<void(const std:
 
 DemoForm::~DemoForm() {
   m_Form.Unload();
+}
+
+namespace {
+
+// Band places are the demo's own entries in the settings file, beside the control's.
+std::string BandPlaceKey(const std::string& bandKey, const char* what) { return "DemoBand." + bandKey + "." + what; }
+
+}  // namespace
+
+void DemoForm::SaveSettings(PropertyBag& bag) {
+  m_Form.SaveControl(*m_Bar, bag);
+  const auto bands = m_Bar->Bands();
+  for (int p = 1; p <= bands->Count(); ++p) {
+    const auto band = bands->Item(Variant::Long(p));
+    bag.WriteProperty(BandPlaceKey(band->Key(), "Line"), Variant::Integer(band->LineIndex()));
+    bag.WriteProperty(BandPlaceKey(band->Key(), "Position"), Variant::Integer(band->LinePosition()));
+  }
+}
+
+void DemoForm::RestoreBandPlaces(PropertyBag& saved) {
+  const auto bands = m_Bar->Bands();
+  for (int p = 1; p <= bands->Count(); ++p) {
+    const auto band = bands->Item(Variant::Long(p));
+    const Variant line = saved.ReadProperty(BandPlaceKey(band->Key(), "Line"), Variant::Integer(band->LineIndex()));
+    const Variant position =
+        saved.ReadProperty(BandPlaceKey(band->Key(), "Position"), Variant::Integer(band->LinePosition()));
+    try {
+      band->LineIndex(CInt(line));
+      band->LinePosition(CInt(position));
+    } catch (const AutomationError&) {  // a place no band can take: the band stays where it was built
+    }
+  }
 }
 
 void DemoForm::LayoutPanes() {

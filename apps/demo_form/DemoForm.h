@@ -22,6 +22,8 @@ struct DemoFormOptions {
   std::string iconFolder = kTangoIconFolder;
   ctsVisualStyleConstants visualStyle = tsMS2003;
   ctsThemes theme = XPBlue;
+  // Settings saved by an earlier run (SaveSettings): they replace style and theme above.
+  PropertyBag* saved = nullptr;
 };
 
 class DemoForm {
@@ -34,12 +36,16 @@ class DemoForm {
 
   HWND hWnd() const { return m_Form.hWnd(); }
   MirelMenuBar20& Bar() { return *m_Bar; }
+  // Writes the control's settings and where each band lies (after dragging) into `bag`.
+  void SaveSettings(PropertyBag& bag);
 
  private:
   static LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void LayoutPanes();
   void ShowEvent(const std::string& line);
   void ShowContextMenu(POINT screenPt);
+  // Puts each band on the line and at the position `saved` holds for it.
+  void RestoreBandPlaces(PropertyBag& saved);
 
   std::function<void(const std::string&)> m_OnEvent;
   DemoIcons m_Icons;

@@ -181,7 +181,7 @@ void BuildSecondaryMenus(MirelMenuBar20& bar, const DemoIcons& icons) {
       {.Caption = "&Internet Explorer", .Key = kStyleItems[tsMSIE]},
   });
   Group(*style, demo_groups::kStyle, {kStyleItems[tsMS2003], kStyleItems[tsMSNet], kStyleItems[tsMSIE]},
-        kStyleItems[bar.VisualStyle()]);
+        kStyleItems[DrawnVisualStyle(bar.VisualStyle())]);
   auto theme = AddSecondaryMenu(bar, kThemeMenu, "Theme");
   AddItems(*theme, {
       {.Caption = "&Blue", .Key = kThemeItems[XPBlue]},
@@ -189,7 +189,7 @@ void BuildSecondaryMenus(MirelMenuBar20& bar, const DemoIcons& icons) {
       {.Caption = "&Olive", .Key = kThemeItems[XPOlive]},
   });
   Group(*theme, demo_groups::kTheme, {kThemeItems[XPBlue], kThemeItems[XPSilver], kThemeItems[XPOlive]},
-        kThemeItems[bar.Theme()]);
+        kThemeItems[DrawnTheme(bar.Theme())]);
   auto bandSize = AddSecondaryMenu(bar, kBandSizeMenu, "Band Size");
   AddItems(*bandSize, {
       {.Caption = "&Small (16 x 16)", .Key = kBandSizeItems[bs16x16]},

@@ -94,8 +94,12 @@ class DemoWindowTest : public ::testing::Test {
     std::filesystem::create_directories(m_Output);
     m_X = std::make_unique<XSession>(kScreenWidth, kScreenHeight);
     ASSERT_TRUE(m_X->Ready()) << "the X server did not start";
+    // A fresh settings file: the demo starts from the defaults the replica has.
+    const std::filesystem::path settings = m_Output / "settings.json";
+    std::filesystem::remove(settings);
     m_Demo = std::make_unique<ChildProcess>(
-        std::vector<std::string>{MIREL_DEMO_PROGRAM, "--size", std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight), "--dpi", "96"},
+        std::vector<std::string>{MIREL_DEMO_PROGRAM, "--size", std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight),
+                                 "--dpi", "96", "--settings", settings.string()},
         m_X->Environment(), (m_Output / "events.txt").string());
     ASSERT_TRUE(m_Demo->Started());
     ASSERT_TRUE(m_X->Xdotool({"search", "--sync", "--name", kWindowTitle}).has_value()) << "no demo window";
