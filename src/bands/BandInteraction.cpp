@@ -117,6 +117,7 @@ void BandInteraction::MouseMove(WPARAM keyFlags, POINT pt) {
   }
   if (!Enabled() || m_Band.ToolCount() == 0 || m_bOpening) return;
   state.ptLastMouse = pt;
+  const bool bWasInside = state.bInside;
   state.bInside = Inside(pt);
   if (!state.bInside) {
     state.iHotTool = kNoTool;
@@ -169,6 +170,8 @@ void BandInteraction::MouseMove(WPARAM keyFlags, POINT pt) {
     // sliding between drop-downs stays possible.
     if (iCandidate != kNoTool && !m_AutoDropTimer.Enabled()) m_ToolTips.RequestTip(m_Band.Tool(iCandidate).cTIToolTipText);
     if (iCandidate == state.iHotTool) return;
+    const int iOldHot = state.iHotTool;
+    const int iOldNext = state.iNextDropTool;
     state.iHotTool = static_cast<std::int16_t>(iCandidate);
     const bool bDropDown = iCandidate != kNoTool && IsDropDown(m_Band.Tool(iCandidate));
     if (bDropDown && state.bSwitchWindow && iCandidate != state.iOpenDropTool) {
@@ -177,7 +180,13 @@ void BandInteraction::MouseMove(WPARAM keyFlags, POINT pt) {
     } else {
       state.iNextDropTool = kNoTool;
     }
-    Repaint();
+    // Moving from tool to tool changes those tools' frames only; entering the band changes
+    // every checked tool's look too.
+    if (bWasInside) {
+      m_Band.PaintTools({iOldHot, iCandidate, iOldNext});
+    } else {
+      Repaint();
+    }
     return;
   }
   m_ToolTips.CancelTip();

@@ -217,6 +217,31 @@ void MirelReBar::PlaceHostedControls() {
 
 void MirelReBar::Paint() {
   if (m_pOwner == nullptr || m_Surface.hdc() == nullptr) return;
+  PaintSurface();
+  CopyToWindow(RECT{0, 0, m_Surface.Width(), m_Surface.Height()});
+}
+
+void MirelReBar::PaintTools(std::initializer_list<int> tools) {
+  if (m_pOwner == nullptr || m_Surface.hdc() == nullptr) return;
+  // A tool's frame stays within half the spacing around it.
+  const int half = m_iToolSpacing / 2;
+  RECT columns{};
+  for (const int t : tools) {
+    if (t < kFirstTool || t > ToolCount()) continue;
+    const tToolItemInfo& tool = m_Tools[static_cast<size_t>(t)];
+    const RECT column{tool.cTILeft - half, 0, tool.cTILeft + tool.cTIWidth + half + 1, m_Surface.Height()};
+    UnionRect(&columns, &columns, &column);
+  }
+  if (IsRectEmpty(&columns)) return;
+  HDC hdc = m_Surface.hdc();
+  const int saved = SaveDC(hdc);
+  IntersectClipRect(hdc, columns.left, columns.top, columns.right, columns.bottom);
+  PaintSurface();
+  RestoreDC(hdc, saved);
+  CopyToWindow(columns);
+}
+
+void MirelReBar::PaintSurface() {
   tBandLook look;
   look.eStyle = m_eVisualStyle;
   look.eTheme = m_eTheme;
@@ -227,13 +252,13 @@ void MirelReBar::Paint() {
   look.pCaptionFont = m_pOwner->CaptionFont();
   BandPainter painter(*m_pOwner, m_Artwork);
   painter.Paint(m_Surface.hdc(), look, m_Tools, m_Pass, m_State);
-  CopyToWindow();
 }
 
-void MirelReBar::CopyToWindow() {
+void MirelReBar::CopyToWindow(const RECT& rc) {
   if (!IsWindowVisible(m_hWnd)) return;
   const ScopedDC window(m_hWnd);
-  BitBlt(window.hdc(), 0, 0, m_Surface.Width(), m_Surface.Height(), m_Surface.hdc(), 0, 0, SRCCOPY);
+  BitBlt(window.hdc(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, m_Surface.hdc(), rc.left, rc.top,
+         SRCCOPY);
 }
 
 void MirelReBar::EndUpdate() {

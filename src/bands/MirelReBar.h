@@ -5,6 +5,7 @@
 // into an off-screen surface and copies that to its window in one transfer.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,8 @@ class MirelReBar {
   void Refresh();
   // Paints from the last tool pass (state changes need no new measure).
   void Paint();
+  // Paints only the columns of the given tools (positions; others are skipped).
+  void PaintTools(std::initializer_list<int> tools);
   // Holds updates: refreshes asked for meanwhile wait for EndUpdate or ResumeUpdate.
   void BeginUpdate() { m_bUpdatesHeld = true; }
   // Resumes updates and refreshes.
@@ -137,7 +140,9 @@ class MirelReBar {
   void PlaceHostedControls();
   // Gives a hosted window back to the parent it had before it joined the band.
   static void ReleaseHostedControl(const tToolItemInfo& tool);
-  void CopyToWindow();
+  // Paints the band into the surface, within the surface's clip.
+  void PaintSurface();
+  void CopyToWindow(const RECT& rc);
   RECT WindowRectInParent() const;
 
   HWND m_hWnd = nullptr;

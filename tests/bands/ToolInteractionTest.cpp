@@ -179,6 +179,25 @@ TEST_F(ToolInteraction, RestingOnAToolShowsItsHotFrameAndTipUntilTheMouseLeaves)
   EXPECT_EQ(tips(), 0u);
 }
 
+// Moving between tools repaints only their columns; the band then looks as a whole repaint
+// would draw it.
+TEST_F(ToolInteraction, MovingFromToolToToolLeavesTheBandAsAWholeRepaintDrawsIt) {
+  for (const ctsVisualStyleConstants style : {tsMS2003, tsMSNet, tsMSIE}) {
+    m_Bar->SetVisualStyle(style);
+    Bands()->Item(Variant(1))->Tools()->Item(Variant(kToggle))->State(true);
+    for (const int t : {kPlain, kToggle, kLeft, kRight, kPlain}) MoveTo(ToolPoint(1, t));
+    const auto picture = [&] {
+      std::vector<COLORREF> pixels;
+      for (int y = 0; y < Surface(1).Height(); ++y)
+        for (int x = 0; x < Surface(1).Width(); ++x) pixels.push_back(Desktop().WindowPixel(Surface(1).hWnd(), x, y));
+      return pixels;
+    };
+    const std::vector<COLORREF> partial = picture();
+    Surface(1).Paint();
+    EXPECT_TRUE(partial == picture()) << "style " << style;
+  }
+}
+
 TEST_F(ToolInteraction, PressesThatEndElsewhereClickNothing) {
   // Pressed on Plain, released on Toggle: Plain's release, no click; released outside: nothing.
   Press(ToolPoint(1, kPlain));
