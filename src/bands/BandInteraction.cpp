@@ -15,7 +15,6 @@ constexpr int kChevronWidth = 16;   // the chevron area at the right edge
 constexpr int kArrowPart = 12;      // a drop-down tool's last pixels open it
 constexpr int kDropClickCut = 14;   // a drop-down's click stops this far before its widened right edge
 constexpr int kChevronLeftInset = 11;
-const char* const kNoOldToolKey = "NONE";
 
 bool IsDropDown(const tToolItemInfo& tool) {
   return tool.cTIStyle == teIconDropDown || tool.cTIStyle == teColorDropDown || tool.cTIStyle == teMenuDropDown;
@@ -94,11 +93,20 @@ bool BandInteraction::Inside(POINT pt) const { return pt.x >= 0 && pt.y >= 0 && 
 
 bool BandInteraction::Enabled() const { return m_pOwner != nullptr && m_Band.Enabled() && m_Band.CtrlEnabled(); }
 
+BandInteraction::tTwipsPoint BandInteraction::ScreenTwips(POINT pt) const {
+  ClientToScreen(m_Band.hWnd(), &pt);
+  return tTwipsPoint{static_cast<float>(pt.x) * TwipsPerPixelX(), static_cast<float>(pt.y) * TwipsPerPixelY()};
+}
+
 tBandMouse BandInteraction::MouseArgs(std::int16_t iButton, WPARAM keyFlags, POINT pt) const {
-  POINT screen = pt;
-  ClientToScreen(m_Band.hWnd(), &screen);
-  return tBandMouse{iButton, ShiftFromKeyFlags(keyFlags), static_cast<float>(screen.x) * TwipsPerPixelX(),
-                    static_cast<float>(screen.y) * TwipsPerPixelY()};
+  const tTwipsPoint at = ScreenTwips(pt);
+  return tBandMouse{iButton, ShiftFromKeyFlags(keyFlags), at.x, at.y};
+}
+
+// The host shows its list of hidden tools at the chevron's bottom-left corner.
+void BandInteraction::ReportChevron(bool bUp, const tBandMouse& mouse) {
+  const tTwipsPoint corner = ScreenTwips(POINT{m_Band.Width() - kChevronLeftInset, m_Band.Height()});
+  m_pOwner->ChevronMouse(m_Band, bUp, mouse, corner.x, corner.y);
 }
 
 void BandInteraction::Repaint() { m_Band.Paint(); }
@@ -218,10 +226,7 @@ void BandInteraction::MouseDown(std::int16_t iButton, WPARAM keyFlags, POINT pt)
   SetCapture(m_Band.hWnd());
   const tBandMouse mouse = MouseArgs(iButton, keyFlags, pt);
   if (OverChevron(pt.x)) {
-    POINT corner{m_Band.Width() - kChevronLeftInset, m_Band.Height()};
-    ClientToScreen(m_Band.hWnd(), &corner);
-    m_pOwner->ChevronMouse(m_Band, false, mouse, static_cast<float>(corner.x) * TwipsPerPixelX(),
-                           static_cast<float>(corner.y) * TwipsPerPixelY());
+    ReportChevron(false, mouse);
     return;
   }
   m_pOwner->BandPressed(m_Band);
@@ -278,10 +283,7 @@ void BandInteraction::MouseUp(std::int16_t iButton, WPARAM keyFlags, POINT pt) {
   }
   const tBandMouse mouse = MouseArgs(iButton, keyFlags, pt);
   if (OverChevron(pt.x) && Inside(pt)) {
-    POINT corner{m_Band.Width() - kChevronLeftInset, m_Band.Height()};
-    ClientToScreen(m_Band.hWnd(), &corner);
-    m_pOwner->ChevronMouse(m_Band, true, mouse, static_cast<float>(corner.x) * TwipsPerPixelX(),
-                           static_cast<float>(corner.y) * TwipsPerPixelY());
+    ReportChevron(true, mouse);
     return;
   }
   if (!Inside(pt)) {

@@ -55,7 +55,14 @@ class BandInteraction {
   bool InArrowPart(int t, int x) const;
   bool Inside(POINT pt) const;
   bool Enabled() const;
+  // A band pixel on the screen, in twips.
+  struct tTwipsPoint {
+    float x;
+    float y;
+  };
+  tTwipsPoint ScreenTwips(POINT pt) const;
   tBandMouse MouseArgs(std::int16_t iButton, WPARAM keyFlags, POINT pt) const;
+  void ReportChevron(bool bUp, const tBandMouse& mouse);
 
   void PressTool(int t, const tBandMouse& mouse, int x);
   // Sets tool t's state in the mirror and hands it to the owner's record.
