@@ -9,6 +9,7 @@
 
 #include "support/Errors.h"
 #include "support/TempFiles.h"
+#include "support/Values.h"
 #include "container/RuntimeErrors.h"
 #include "container/FilePropertyBag.h"
 #include "container/StdFont.h"
@@ -18,6 +19,7 @@ namespace {
 using mirel_test::ErrorFrom;
 using mirel_test::ErrorOf;
 using mirel_test::TempPath;
+using mirel_test::Values;
 
 TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
   const auto ambient = StdFont::Create("MS Sans Serif", 8.25);
@@ -41,11 +43,12 @@ TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
 TEST(PropertyBag, ReadsDefaultsForAbsentNames) {
   MemoryPropertyBag bag;
   bag.WriteProperty("MenuItemSpacing", Variant::Integer(3), Variant::Integer(2));
-  EXPECT_EQ(CInt(bag.ReadProperty("MenuItemSpacing", Variant::Integer(2))), 3);
-  EXPECT_EQ(CLng(bag.ReadProperty("CustomBandHeight", Variant::Long(0))), 0);
+  EXPECT_EQ(Values(CInt(bag.ReadProperty("MenuItemSpacing", Variant::Integer(2))),
+                   CLng(bag.ReadProperty("CustomBandHeight", Variant::Long(0)))),
+            "3 0");
   const auto error = ErrorFrom([&] { bag.ReadProperty("Nothing here"); });
-  EXPECT_EQ(error.number, runtime_error_number::DataValueNotFound);
-  EXPECT_EQ(error.description, "Data value named 'Nothing here' not found");
+  EXPECT_EQ(Values(error.number, error.description),
+            Values(runtime_error_number::DataValueNotFound, "Data value named 'Nothing here' not found"));
 }
 
 TEST(PropertyBag, FileRoundTripKeepsOrderTypesAndFonts) {
@@ -74,19 +77,14 @@ TEST(PropertyBag, FileRoundTripKeepsOrderTypesAndFonts) {
   for (const auto& [name, value] : loaded.Entries()) types.push_back(TypeName(value));
   const std::vector<std::string> expectedTypes = {"Boolean", "Long", "Integer", "String", "Double", "Single", "Font"};
   EXPECT_EQ(types, expectedTypes);
-  EXPECT_EQ(CVBool(loaded.ReadProperty("ApplyCandyEffects", Variant(false))), VARIANT_TRUE);
-  EXPECT_EQ(static_cast<std::uint32_t>(CLng(loaded.ReadProperty("BorderColor"))), 0x80000011u);
-  EXPECT_EQ(CInt(loaded.ReadProperty("ToolSpacing")), 0);
-  EXPECT_EQ(CStr(loaded.ReadProperty("CPMoreColors")), "Plus de couleurs…");
-  EXPECT_EQ(CDbl(loaded.ReadProperty("Ratio")), 0.1);
+  EXPECT_EQ(Values(CVBool(loaded.ReadProperty("ApplyCandyEffects", Variant(false))),
+                   static_cast<std::uint32_t>(CLng(loaded.ReadProperty("BorderColor"))), CInt(loaded.ReadProperty("ToolSpacing")),
+                   CStr(loaded.ReadProperty("CPMoreColors")), CDbl(loaded.ReadProperty("Ratio")) == 0.1),
+            Values(VARIANT_TRUE, 0x80000011u, 0, "Plus de couleurs…", true));
   const auto font = loaded.ReadProperty("ToolTipFont").ObjectAs<StdFont>();
   ASSERT_TRUE(font);
-  EXPECT_EQ(font->Name(), "Tahoma");
-  EXPECT_EQ(font->SizeCurrency(), 97500);
-  EXPECT_TRUE(font->Bold());
-  EXPECT_EQ(font->Weight(), StdFont::kWeightBold);
-  EXPECT_TRUE(font->Italic());
-  EXPECT_EQ(font->Charset(), 2);
+  EXPECT_EQ(Values(font->Name(), font->SizeCurrency(), font->Bold(), font->Weight(), font->Italic(), font->Charset()),
+            Values("Tahoma", 97500, true, StdFont::kWeightBold, true, 2));
   std::filesystem::remove(path);
 }
 
@@ -149,8 +147,7 @@ TEST(PropertyBag, DamagedFileNamesItsLastKeyAndLeavesTheBagAsItWas) {
   EXPECT_EQ(error.number, runtime_error_number::TypeMismatch);
   EXPECT_NE(error.description.find("'" + path + "' is damaged at key 'VisualStyle'"), std::string::npos)
       << error.description;
-  EXPECT_EQ(CLng(bag.ReadProperty("Theme")), 2);
-  EXPECT_FALSE(bag.Contains("VisualStyle"));
+  EXPECT_EQ(Values(CLng(bag.ReadProperty("Theme")), bag.Contains("VisualStyle")), "2 0");
   std::filesystem::remove(path);
 }
 
@@ -169,8 +166,7 @@ TEST(PropertyBag, TextThatIsNotUtf8IsSavedAndReadBackExactly) {
 
 TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
   StdFont font;
-  EXPECT_EQ(font.Name(), "MS Sans Serif");
-  EXPECT_EQ(font.Size(), 8.25);
+  EXPECT_EQ(Values(font.Name(), font.Size()), "MS Sans Serif 8.25");
   font.SetSize(10.123456);
   EXPECT_EQ(font.SizeCurrency(), 101235);
   font.SetBold(true);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/Errors.h"
+#include "support/Values.h"
 #include "container/RuntimeErrors.h"
 #include "container/Variant.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using mirel_test::ErrorFrom;
 using mirel_test::ErrorOf;
+using mirel_test::Values;
 
 struct Thing : AutomationObject {
   std::string TypeName() const override { return "Thing"; }
@@ -39,38 +41,26 @@ TEST(Variant, NumericStringTest) {
 }
 
 TEST(Variant, IntegerConversionsRoundHalfToEvenAndOverflow) {
-  EXPECT_EQ(CInt(Variant(2.5)), 2);
-  EXPECT_EQ(CInt(Variant(3.5)), 4);
-  EXPECT_EQ(CInt(Variant(-2.5)), -2);
-  EXPECT_EQ(CInt(Variant(" 3")), 3);
-  EXPECT_EQ(CInt(Variant("-2e3")), -2000);
-  EXPECT_EQ(CInt(Variant(true)), -1);
-  EXPECT_EQ(CInt(Variant()), 0);
-  EXPECT_EQ(CInt(Variant("&HFFFF")), -1);
-  EXPECT_EQ(CLng(Variant("&HFFFF")), -1);
-  EXPECT_EQ(CLng(Variant("&H10000")), 65536);
-  EXPECT_EQ(CLng(Variant(40000)), 40000);
-  EXPECT_EQ(CLng(Variant(1.5)), 2);
-  EXPECT_EQ(ErrorOf([] { CInt(Variant(40000)); }), runtime_error_number::Overflow);
-  EXPECT_EQ(ErrorOf([] { CInt(Variant(32767.5)); }), runtime_error_number::Overflow);
-  EXPECT_EQ(ErrorOf([] { CLng(Variant(3e9)); }), runtime_error_number::Overflow);
-  EXPECT_EQ(ErrorOf([] { CSng(Variant(1e300)); }), runtime_error_number::Overflow);
-  EXPECT_EQ(ErrorOf([] { CInt(Variant("File")); }), runtime_error_number::TypeMismatch);
-  EXPECT_EQ(ErrorOf([] { CLng(Variant("")); }), runtime_error_number::TypeMismatch);
-  EXPECT_EQ(ErrorOf([] { CDbl(Variant(std::make_shared<Thing>())); }), runtime_error_number::TypeMismatch);
-  EXPECT_EQ(ErrorOf([] { CInt(Variant::Missing()); }), runtime_error_number::TypeMismatch);
-  EXPECT_EQ(ErrorOf([] { CInt(Variant::Null()); }), runtime_error_number::InvalidUseOfNull);
+  EXPECT_EQ(Values(CInt(Variant(2.5)), CInt(Variant(3.5)), CInt(Variant(-2.5)), CInt(Variant(" 3")), CInt(Variant("-2e3")),
+                   CInt(Variant(true)), CInt(Variant()), CInt(Variant("&HFFFF"))),
+            "2 4 -2 3 -2000 -1 0 -1");
+  EXPECT_EQ(Values(CLng(Variant("&HFFFF")), CLng(Variant("&H10000")), CLng(Variant(40000)), CLng(Variant(1.5))), "-1 65536 40000 2");
+  using namespace runtime_error_number;
+  EXPECT_EQ(Values(ErrorOf([] { CInt(Variant(40000)); }), ErrorOf([] { CInt(Variant(32767.5)); }),
+                   ErrorOf([] { CLng(Variant(3e9)); }), ErrorOf([] { CSng(Variant(1e300)); })),
+            Values(Overflow, Overflow, Overflow, Overflow));
+  EXPECT_EQ(Values(ErrorOf([] { CInt(Variant("File")); }), ErrorOf([] { CLng(Variant("")); }),
+                   ErrorOf([] { CDbl(Variant(std::make_shared<Thing>())); }), ErrorOf([] { CInt(Variant::Missing()); }),
+                   ErrorOf([] { CInt(Variant::Null()); })),
+            Values(TypeMismatch, TypeMismatch, TypeMismatch, TypeMismatch, InvalidUseOfNull));
 }
 
 TEST(Variant, SixteenBitStoreOverflows) {
-  EXPECT_EQ(StoreInt16(32767), 32767);
-  EXPECT_EQ(StoreInt16(-32768), -32768);
-  EXPECT_EQ(ErrorOf([] { StoreInt16(-32769); }), runtime_error_number::Overflow);
-  EXPECT_EQ(ErrorOf([] { StoreInt32(0x80000000LL); }), runtime_error_number::Overflow);
+  EXPECT_EQ(Values(StoreInt16(32767), StoreInt16(-32768)), "32767 -32768");
+  EXPECT_EQ(Values(ErrorOf([] { StoreInt16(-32769); }), ErrorOf([] { StoreInt32(0x80000000LL); })),
+            Values(runtime_error_number::Overflow, runtime_error_number::Overflow));
   const auto error = ErrorFrom([] { StoreInt16(40000); });
-  EXPECT_EQ(error.number, runtime_error_number::Overflow);
-  EXPECT_EQ(error.description, "Overflow");
-  EXPECT_EQ(error.source, "VBRuntime");
+  EXPECT_EQ(Values(error.number, error.description, error.source), Values(runtime_error_number::Overflow, "Overflow", "VBRuntime"));
 }
 
 TEST(Variant, StringFormsAsTheRuntimePrintsThem) {
@@ -87,15 +77,10 @@ TEST(Variant, StringFormsAsTheRuntimePrintsThem) {
 }
 
 TEST(Variant, BooleanConversions) {
-  EXPECT_TRUE(CBool(Variant(2)));
-  EXPECT_FALSE(CBool(Variant(0.0)));
-  EXPECT_TRUE(CBool(Variant("true")));
-  EXPECT_FALSE(CBool(Variant("FALSE")));
-  EXPECT_TRUE(CBool(Variant("-1")));
-  EXPECT_FALSE(CBool(Variant("0")));
-  EXPECT_FALSE(CBool(Variant()));
-  EXPECT_EQ(CVBool(Variant(true)), VARIANT_TRUE);
-  EXPECT_EQ(CVBool(Variant(5)), -1);
+  EXPECT_EQ(Values(CBool(Variant(2)), CBool(Variant(0.0)), CBool(Variant("true")), CBool(Variant("FALSE")),
+                   CBool(Variant("-1")), CBool(Variant("0")), CBool(Variant())),
+            "1 0 1 0 1 0 0");
+  EXPECT_EQ(Values(CVBool(Variant(true)), CVBool(Variant(5))), Values(VARIANT_TRUE, -1));
   EXPECT_EQ(ErrorOf([] { CBool(Variant("yes")); }), runtime_error_number::TypeMismatch);
 }
 
@@ -119,9 +104,8 @@ TEST(Variant, KindsAndTypeNames) {
     EXPECT_EQ(VarType(value), type) << name;
     EXPECT_EQ(TypeName(value), name);
   }
-  EXPECT_TRUE(IsMissing(Variant::Missing()));
-  EXPECT_FALSE(IsMissing(Variant("")));  // given empty is not omitted
-  EXPECT_TRUE(IsObject(Variant::Nothing()));
+  // Given empty is not omitted.
+  EXPECT_EQ(Values(IsMissing(Variant::Missing()), IsMissing(Variant("")), IsObject(Variant::Nothing())), "1 0 1");
   EXPECT_EQ(Variant(thing).ObjectAs<Thing>(), thing);
 }
 
@@ -129,9 +113,7 @@ TEST(Variant, ArraysKeepBoundsAndRaiseSubscriptErrors) {
   std::vector<Variant> names;
   for (int i = 0; i <= 256; ++i) names.emplace_back(std::to_string(i));
   const Variant table = Variant::Array(names);
-  EXPECT_EQ(table.LBound(), 0);
-  EXPECT_EQ(table.UBound(), 256);
-  EXPECT_EQ(CStr(table.Element(256)), "256");
+  EXPECT_EQ(Values(table.LBound(), table.UBound(), CStr(table.Element(256))), "0 256 256");
   EXPECT_EQ(ErrorOf([&] { table.Element(257); }), runtime_error_number::SubscriptOutOfRange);
   const Variant based = Variant::Array({Variant(1), Variant(2)}, 1);
   EXPECT_EQ(based.UBound(), 2);
@@ -140,14 +122,12 @@ TEST(Variant, ArraysKeepBoundsAndRaiseSubscriptErrors) {
 }
 
 TEST(Variant, EqualityAcrossNumericWidths) {
-  EXPECT_TRUE(VariantEquals(Variant::Integer(6), Variant::Long(6)));
-  EXPECT_TRUE(VariantEquals(Variant(true), Variant(-1)));
-  EXPECT_TRUE(VariantEquals(Variant(""), Variant()));
-  EXPECT_FALSE(VariantEquals(Variant("6"), Variant(6)));
-  EXPECT_FALSE(VariantEquals(Variant::Null(), Variant::Null()));
   const auto thing = std::make_shared<Thing>();
-  EXPECT_TRUE(VariantEquals(Variant(thing), Variant(thing)));
-  EXPECT_FALSE(VariantEquals(Variant(thing), Variant(std::make_shared<Thing>())));
+  EXPECT_EQ(Values(VariantEquals(Variant::Integer(6), Variant::Long(6)), VariantEquals(Variant(true), Variant(-1)),
+                   VariantEquals(Variant(""), Variant()), VariantEquals(Variant("6"), Variant(6)),
+                   VariantEquals(Variant::Null(), Variant::Null()), VariantEquals(Variant(thing), Variant(thing)),
+                   VariantEquals(Variant(thing), Variant(std::make_shared<Thing>()))),
+            "1 1 1 0 0 1 0");
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The demo in a real window on a private X server, driven by xdotool as a user drives it:
-// a click on a caption, a slide along the bar, a rest on an item until its sub-menu opens,
-// a click in the sub-menu, Alt + a mnemonic + Enter, the context menu, File > Exit, the Tools
-// menus that switch style, theme and reading order, and hot keys. The demo prints one line
-// per event; the lines must come in order. Screenshots must show the menu windows with their
-// shadows, the highlighted row and the bar exactly as the same form renders them headless
-// (a replica driven with the same input in this process).
+// clicks and slides along the bar, a rest on an item until its sub-menu opens, Alt + a
+// mnemonic + Enter, clicks elsewhere and another window closing menus, hot keys, the context
+// menu, File > Exit, the Tools menus that switch style, theme and reading order, and the tool
+// bands. The demo prints one line per event; the lines must come in order. Screenshots must
+// show the menus with their shadows, the highlighted row, the bar and the bands exactly as
+// the same form renders them headless (a replica driven with the same input in this process).
+// Each test starts the demo once, so each covers as much as one session can.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -255,7 +256,7 @@ RECT WindowRectOf(HWND hWnd) {
   return rc;
 }
 
-TEST_F(DemoWindowTest, MouseAndKeyboardDriveTheMenusAndTheEventsComeInOrder) {
+TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEventsComeInOrder) {
   // A click drops File; sliding along the bar hot-tracks to Edit and back.
   MoveTo(CaptionPoint(Bar(), kFileMenu));
   Click(kLeftButton);
@@ -307,6 +308,48 @@ TEST_F(DemoWindowTest, MouseAndKeyboardDriveTheMenusAndTheEventsComeInOrder) {
   Key("Return", VK_RETURN);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 2 Edit 1 Undo"));
 
+  // Menus close on a click in the document and when another X window takes the keyboard, and
+  // the bar never keeps the keyboard from the document.
+  MoveTo(CaptionPoint(Bar(), kFileMenu));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(3, "MenuOnDrop 1 File"));
+  MoveTo(kDocumentPoint);
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(3, "MenuOnClose 1 File")) << "a click in the document left the menu open";
+  EXPECT_TRUE(Inside(Bar()).OpenMenuWindows().empty());
+
+  MoveTo(CaptionPoint(Bar(), kEditMenu));
+  Click(kLeftButton);
+  ASSERT_TRUE(WaitForLines(3, "MenuOnDrop 2 Edit"));
+  const auto demoWindow = m_X->Xdotool({"search", "--name", kWindowTitle});
+  ASSERT_TRUE(demoWindow);
+  {
+    // A small window of another program in the screen's corner, gone again afterwards.
+    ChildProcess other({"display", "-title", kOtherWindowTitle, "-resize", "16x16", "-geometry", "+1000+744", "logo:"},
+                       m_X->Environment());
+    const auto otherWindow = m_X->Xdotool({"search", "--sync", "--name", kOtherWindowTitle});
+    ASSERT_TRUE(otherWindow) << "no other window";
+    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*otherWindow)});
+    win32::TheDesktop().SetApplicationActive(false);
+    ASSERT_TRUE(WaitForLines(3, "MenuOnClose 2 Edit")) << "the menu stayed open when another window took the focus";
+    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*demoWindow)});
+    win32::TheDesktop().SetApplicationActive(true);
+  }
+
+  MoveTo(kDocumentPoint);
+  Click(kLeftButton);
+  ChooseFromBar(kEditMenu, kUndoItem);
+  ASSERT_TRUE(WaitForLines(2, "MenuItemClick 2 Edit 1 Undo"));
+  Key("a", 'A');
+  EXPECT_TRUE(WaitForLines(1, "Typed a")) << "typed text did not reach the document";
+  // Hot keys choose their items with no menu open.
+  Key("s", 'S', true);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 3 Save"));
+  Key("F5", kVkF5);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 3 View 11 Refresh"));
+  Key("n", 'N', true);
+  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 1 New"));
+
   EXPECT_TRUE(SameEvents({
       "MenuOnDrop 1 File",
       "MenuOnClose 1 File",
@@ -321,6 +364,18 @@ TEST_F(DemoWindowTest, MouseAndKeyboardDriveTheMenusAndTheEventsComeInOrder) {
       "MenuItemMouseUp 2 Edit 1 Undo",
       "MenuOnClose 2 Edit",
       "MenuItemClick 2 Edit 1 Undo",
+      "MenuOnDrop 1 File",
+      "MenuOnClose 1 File",
+      "MenuOnDrop 2 Edit",
+      "MenuOnClose 2 Edit",
+      "MenuOnDrop 2 Edit",
+      "MenuItemMouseDown 2 Edit 1 Undo",
+      "MenuItemMouseUp 2 Edit 1 Undo",
+      "MenuOnClose 2 Edit",
+      "MenuItemClick 2 Edit 1 Undo",
+      "MenuItemClick 1 File 3 Save",
+      "MenuItemClick 3 View 11 Refresh",
+      "MenuItemClick 1 File 1 New",
   }));
 }
 
@@ -349,43 +404,6 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   ASSERT_TRUE(status.has_value()) << "the demo did not end";
   EXPECT_EQ(*status, 0) << "the demo reported objects left alive";
   EXPECT_EQ(MenuEvents().back(), "MenuItemClick 1 File 12 Exit");
-}
-
-// Menus close on a click in the document and when another X window takes the keyboard, and
-// the bar never keeps the keyboard from the document.
-TEST_F(DemoWindowTest, ClicksElsewhereAndAnotherWindowCloseMenusAndTypingReachesTheDocument) {
-  MoveTo(CaptionPoint(Bar(), kFileMenu));
-  Click(kLeftButton);
-  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
-  MoveTo(kDocumentPoint);
-  Click(kLeftButton);
-  ASSERT_TRUE(WaitForLines(1, "MenuOnClose 1 File")) << "a click in the document left the menu open";
-  EXPECT_TRUE(Inside(Bar()).OpenMenuWindows().empty());
-
-  MoveTo(CaptionPoint(Bar(), kEditMenu));
-  Click(kLeftButton);
-  ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 2 Edit"));
-  const auto demoWindow = m_X->Xdotool({"search", "--name", kWindowTitle});
-  ASSERT_TRUE(demoWindow);
-  {
-    // A small window of another program in the screen's corner, gone again afterwards.
-    ChildProcess other({"display", "-title", kOtherWindowTitle, "-resize", "16x16", "-geometry", "+1000+744", "logo:"},
-                       m_X->Environment());
-    const auto otherWindow = m_X->Xdotool({"search", "--sync", "--name", kOtherWindowTitle});
-    ASSERT_TRUE(otherWindow) << "no other window";
-    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*otherWindow)});
-    win32::TheDesktop().SetApplicationActive(false);
-    ASSERT_TRUE(WaitForLines(1, "MenuOnClose 2 Edit")) << "the menu stayed open when another window took the focus";
-    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*demoWindow)});
-    win32::TheDesktop().SetApplicationActive(true);
-  }
-
-  MoveTo(kDocumentPoint);
-  Click(kLeftButton);
-  ChooseFromBar(kEditMenu, kUndoItem);
-  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 2 Edit 1 Undo"));
-  Key("a", 'A');
-  EXPECT_TRUE(WaitForLines(1, "Typed a")) << "typed text did not reach the document";
 }
 
 TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
@@ -432,23 +450,12 @@ TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
   }));
 }
 
-TEST_F(DemoWindowTest, HotKeysChooseTheirItemsWithNoMenuOpen) {
-  Key("s", 'S', true);
-  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 3 Save"));
-  Key("F5", kVkF5);
-  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 3 View 11 Refresh"));
-  Key("n", 'N', true);
-  ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 1 New"));
-  EXPECT_TRUE(SameEvents({
-      "MenuItemClick 1 File 3 Save",
-      "MenuItemClick 3 View 11 Refresh",
-      "MenuItemClick 1 File 1 New",
-  }));
-}
-
 }  // namespace
 
-TEST_F(DemoWindowTest, TheToolBandsShowUnderTheMenuBar) {
+// The bands in the real window: a toggle formats the document, the Insert tool drops its menu
+// and an item from it reaches the document, a colour picked in the font colour's picker and a
+// symbol from the symbol grid reach it too, the drawing band is dragged up to the first line.
+TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetweenLines) {
   const auto bands = Bar().Bands();
   ASSERT_EQ(bands->Count(), 3);
   const auto standard = bands->Item("Standard");
@@ -458,12 +465,7 @@ TEST_F(DemoWindowTest, TheToolBandsShowUnderTheMenuBar) {
   int mismatches = 0;
   ScreenMatching(BarRect(), "bands", mismatches);
   EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
-}
 
-// The bands in the real window: a toggle formats the document, the Insert tool drops its menu
-// and an item from it reaches the document, a colour picked in the font colour's picker and a
-// symbol from the symbol grid reach it too, the drawing band is dragged up to the first line.
-TEST_F(DemoWindowTest, ToolsFormatInsertAndBandsMoveBetweenLines) {
   // The middle of a tool, or a point `fromRight` pixels inside its right edge, on the screen.
   const auto tool = [&](const char* band, const char* key, int fromRight) {
     const auto b = Bar().Bands()->Item(band);
@@ -514,7 +516,6 @@ TEST_F(DemoWindowTest, ToolsFormatInsertAndBandsMoveBetweenLines) {
   ASSERT_TRUE(WaitForLines(1, "DropIconClick 3 Drawing 5 Symbol 1 Copyright"));
 
   // Dragged by its gripper to the first line, after the formatting band.
-  const auto drawing = Bar().Bands()->Item("Drawing");
   POINT grip{2, 10};
   ClientToScreen(Inside(Bar()).BandData().Surface(drawing->Index()).hWnd(), &grip);
   MoveTo(grip);
@@ -525,7 +526,6 @@ TEST_F(DemoWindowTest, ToolsFormatInsertAndBandsMoveBetweenLines) {
   win32::TheDesktop().MouseUp(win32::MouseButton::Left);
   m_X->ButtonUp(kLeftButton);
   EXPECT_EQ(drawing->LineIndex(), 1);
-  int mismatches = 0;
   ScreenMatching(BarRect(), "bands-after-drag", mismatches);
   EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
 }

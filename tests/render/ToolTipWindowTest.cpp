@@ -3,6 +3,8 @@
 // screen it covers darkened step by step, it sits top-most below the pointer, never takes
 // activation or the focus, and leaves nothing behind when removed.
 #include <algorithm>
+#include <map>
+#include <set>
 #include <memory>
 #include <string>
 
@@ -12,8 +14,11 @@
 #include "render/frmToolTip.h"
 #include "support/HeadlessTest.h"
 #include "support/TextExtent.h"
+#include "support/Values.h"
 
 namespace {
+
+using mirel_test::Values;
 
 constexpr COLORREF kBack = RGB(255, 255, 225);
 constexpr COLORREF kFore = RGB(0, 0, 160);
@@ -31,12 +36,7 @@ constexpr char kLongText[] = "Opens a document that was saved before and shows i
 // The colour the patterned backdrop has at a screen point.
 COLORREF Checker(int x, int y) { return ((x / kCheckerCell + y / kCheckerCell) % 2) == 0 ? kCheckerA : kCheckerB; }
 
-// Each channel darkened by (255 - factor), not below 0.
-COLORREF Darkened(COLORREF colour, int factor) {
-  const auto channel = [factor](int value) { return std::max(0, value - (255 - factor)); };
-  return RGB(channel(GetRValue(colour)), channel(GetGValue(colour)), channel(GetBValue(colour)));
-}
-constexpr int kPlainFactors[] = {142, 171, 212, 241};
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
 
 class ToolTipWindowTest : public mirel_test::HeadlessTest {
  protected:
@@ -132,13 +132,12 @@ TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenAndShad
     ShowTip(look, c.text);
     const SIZE text = TextExtent(look, c.text);
     const RECT rect = TipRect();
-    EXPECT_EQ(rect.right - rect.left, text.cx + 16);
-    EXPECT_EQ(rect.bottom - rect.top, text.cy + 2 + (c.shadows ? 3 : 0));
     EXPECT_LE(InkBounds().bottom - InkBounds().top, text.cy) << "one line of text";
     // With shadows the border leaves the 3 right columns and 4 bottom rows to the shadow.
     const RECT border = tip_->BorderRect();
-    EXPECT_EQ(border.right, rect.right - rect.left - (c.shadows ? 3 : 0));
-    EXPECT_EQ(border.bottom, rect.bottom - rect.top - (c.shadows ? 4 : 0));
+    EXPECT_EQ(Values(rect.right - rect.left, rect.bottom - rect.top, border.right, border.bottom),
+              Values(text.cx + 16, text.cy + 2 + (c.shadows ? 3 : 0), text.cx + 16 - (c.shadows ? 3 : 0),
+                     text.cy + 2 - (c.shadows ? 1 : 0)));
   }
 }
 
@@ -147,33 +146,22 @@ TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) 
   ShowTip(look, kLongText);
   const SIZE line = TextExtent(look, kLongText);
   const RECT rect = TipRect();
-  EXPECT_EQ(rect.right - rect.left, kMaxWidth + 16);
   const LONG textHeight = rect.bottom - rect.top - 2;
-  EXPECT_GE(textHeight, 3 * line.cy) << "several lines";
-  EXPECT_EQ(textHeight % line.cy, 0) << "whole lines";
+  // As wide as the maximum, several whole lines high, the ink inside the text rectangle.
   const RECT ink = InkBounds();
-  EXPECT_LE(ink.right - ink.left, kMaxWidth);
-  EXPECT_GE(ink.left, tip_->TextRect().left);
-  EXPECT_LE(ink.right, tip_->TextRect().right);
-  EXPECT_GT(ink.bottom - ink.top, 2 * line.cy);
+  EXPECT_EQ(Values(rect.right - rect.left, textHeight >= 3 * line.cy, textHeight % line.cy, ink.right - ink.left <= kMaxWidth,
+                   ink.left >= tip_->TextRect().left, ink.right <= tip_->TextRect().right, ink.bottom - ink.top > 2 * line.cy),
+            Values(kMaxWidth + 16, true, 0, true, true, true, true));
 }
 
 TEST_F(ToolTipWindowTest, DrawsBackBorderAndTextInTheirColours) {
   ShowTip(Look(false), kShortText);
   const RECT rect = TipRect();
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  int border = 0;
-  for (int x = 0; x < width; ++x) {
-    border += Desktop().WindowPixel(tip_->hWnd(), x, 0) == kBorder ? 1 : 0;
-    border += Desktop().WindowPixel(tip_->hWnd(), x, height - 1) == kBorder ? 1 : 0;
-  }
-  for (int y = 1; y < height - 1; ++y) {
-    border += Desktop().WindowPixel(tip_->hWnd(), 0, y) == kBorder ? 1 : 0;
-    border += Desktop().WindowPixel(tip_->hWnd(), width - 1, y) == kBorder ? 1 : 0;
-  }
-  EXPECT_EQ(border, 2 * width + 2 * (height - 2));
-  EXPECT_EQ(Desktop().WindowPixel(tip_->hWnd(), 1, 1), kBack);
+  const RECT inside{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+  // The border colour exactly on the outer frame, the back colour inside it.
+  EXPECT_EQ(CountScreenPixels(rect, kBorder) - CountScreenPixels(inside, kBorder),
+            2 * (rect.right - rect.left) + 2 * (rect.bottom - rect.top - 2));
+  EXPECT_EQ(Values(CountScreenPixels(inside, kBorder), Desktop().WindowPixel(tip_->hWnd(), 1, 1)), Values(0, kBack));
   EXPECT_GT(CountScreenPixels(rect, kFore), 0) << "the text in the fore colour";
 }
 
@@ -184,41 +172,45 @@ TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStep) {
   const RECT rect = TipRect();
   const RECT border = tip_->BorderRect();
   const int width = rect.right - rect.left;
-  int mismatches = 0;
-  const auto expect = [&](int x, int y, COLORREF expected) {
-    if (ScreenPixel(rect.left + x, rect.top + y) == expected) return;
-    if (++mismatches <= 5) ADD_FAILURE() << "shadow pixel (" << x << ", " << y << ")";
+  // Right band: three columns inside the window; bottom band: four rows, drawn last, so it
+  // owns the corner. The first three rows or columns of a band show the screen unchanged; every
+  // other pixel is the screen beneath darkened by its step alone, darkest next to the tip.
+  std::map<std::pair<int, COLORREF>, std::set<COLORREF>> shades;  // (step, beneath) -> seen
+  int wrong = 0;
+  const auto probe = [&](int x, int y, int step, bool clear) {
+    const COLORREF beneath = Checker(rect.left + x, rect.top + y);
+    const COLORREF seen = ScreenPixel(rect.left + x, rect.top + y);
+    if (!clear) shades[{step, beneath}].insert(seen);
+    const bool darker = GetRValue(seen) <= GetRValue(beneath) && GetGValue(seen) <= GetGValue(beneath) &&
+                        GetBValue(seen) <= GetBValue(beneath) && seen != beneath;
+    if ((clear ? seen != beneath : !darker) && ++wrong <= 5) ADD_FAILURE() << "shadow pixel (" << x << ", " << y << ")";
   };
-  // Right band: three columns inside the window (the fourth step lies outside it).
   for (int step = 0; border.right + step < width; ++step) {
-    for (int y = 0; y < border.bottom; ++y) {
-      const COLORREF under = Checker(rect.left + border.right + step, rect.top + y);
-      expect(border.right + step, y, y < 3 ? under : Darkened(under, kPlainFactors[step]));
-    }
+    for (int y = 0; y < border.bottom; ++y) probe(border.right + step, y, step, y < 3);
   }
-  // Bottom band: four rows, drawn last, so it owns the corner.
   for (int step = 0; step < 4; ++step) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF under = Checker(rect.left + x, rect.top + border.bottom + step);
-      expect(x, border.bottom + step, x < 3 ? under : Darkened(under, kPlainFactors[step]));
+    for (int x = 0; x < width; ++x) probe(x, border.bottom + step, step, x < 3);
+  }
+  EXPECT_EQ(wrong, 0);
+  for (const auto& [key, seen] : shades) {
+    EXPECT_EQ(seen.size(), 1u) << "step " << key.first << " over " << key.second;
+    const auto lighter = shades.find({key.first + 1, key.second});
+    if (lighter != shades.end()) {
+      EXPECT_LT(Brightness(*seen.begin()), Brightness(*lighter->second.begin()));
     }
   }
-  EXPECT_EQ(mismatches, 0);
-  EXPECT_EQ(ScreenPixel(rect.left + border.right - 1, rect.top + 5), kBorder);
-  EXPECT_EQ(ScreenPixel(rect.left + 5, rect.top + border.bottom - 1), kBorder);
+  EXPECT_EQ(shades.size(), 8u) << "four steps over both colours of the pattern";
+  EXPECT_EQ(Values(ScreenPixel(rect.left + border.right - 1, rect.top + 5), ScreenPixel(rect.left + 5, rect.top + border.bottom - 1)),
+            Values(kBorder, kBorder));
 }
 
 TEST_F(ToolTipWindowTest, SitsBelowThePointerAndAboveItAtTheScreenBottom) {
   ShowTip(Look(false), kShortText);
-  RECT rect = TipRect();
-  EXPECT_EQ(rect.left, kPointerX);
-  EXPECT_EQ(rect.top, kPointerY + frmToolTip::kPointerClearance);
-
+  EXPECT_EQ(Values(TipRect().left, TipRect().top), Values(kPointerX, kPointerY + frmToolTip::kPointerClearance));
   tip_ = std::make_unique<frmToolTip>(nullptr, Look(false), kShortText);
   tip_->Show(1020, 760, false);
-  rect = TipRect();
-  EXPECT_EQ(rect.bottom, 760) << "above the pointer";
-  EXPECT_EQ(rect.right, 1024) << "pushed in from the right edge";
+  // Above the pointer, pushed in from the right edge.
+  EXPECT_EQ(Values(TipRect().bottom, TipRect().right), "760 1024");
 }
 
 TEST_F(ToolTipWindowTest, IsTopMostAndNeverTakesActivationOrFocus) {

@@ -6,6 +6,7 @@
 
 #include "support/MessageLog.h"
 #include "support/Pixels.h"
+#include "support/Values.h"
 
 namespace {
 
@@ -70,15 +71,13 @@ TEST(GdiBlit, MaskFromTopLeftColourGivesATransparentBlit) {
   HGDIOBJ oldMask = SelectObject(maskDc, mask);
   SetBkColor(picture.dc(), picture.At(0, 0));
   BitBlt(maskDc, 0, 0, 3, 3, picture.dc(), 0, 0, SRCCOPY);
-  EXPECT_EQ(GetPixel(maskDc, 0, 0), kWhite);
-  EXPECT_EQ(GetPixel(maskDc, 1, 1), kBlack);
+  EXPECT_EQ(Values(GetPixel(maskDc, 0, 0), GetPixel(maskDc, 1, 1)), Values(kWhite, kBlack));
 
   // Clear the picture where the mask is set; mono -> colour maps 1 to the background colour.
   SetBkColor(picture.dc(), kWhite);
   SetTextColor(picture.dc(), kBlack);
   BitBlt(picture.dc(), 0, 0, 3, 3, maskDc, 0, 0, 0x00220326);
-  EXPECT_EQ(picture.At(0, 0), kBlack);
-  EXPECT_EQ(picture.At(1, 1), kBlue);
+  EXPECT_EQ(Values(picture.At(0, 0), picture.At(1, 1)), Values(kBlack, kBlue));
 
   SetBkColor(dest.dc(), kWhite);
   SetTextColor(dest.dc(), kBlack);
@@ -101,8 +100,7 @@ TEST(GdiBlit, MonochromeSourceTakesTheDestinationTextAndBackgroundColours) {
   SetTextColor(dest.dc(), kRed);
   SetBkColor(dest.dc(), kBlue);
   BitBlt(dest.dc(), 0, 0, 2, 1, monoDc, 0, 0, SRCCOPY);
-  EXPECT_EQ(dest.At(0, 0), kBlue);
-  EXPECT_EQ(dest.At(1, 0), kRed);
+  EXPECT_EQ(Values(dest.At(0, 0), dest.At(1, 0)), Values(kBlue, kRed));
   SelectObject(monoDc, old);
   DeleteObject(mono);
   DeleteDC(monoDc);
@@ -136,8 +134,7 @@ TEST(GdiBlit, BlitsStopAtTheTargetEdgeAndTheClip) {
   HDC dc = win32::CreateSurfaceDC(&surface, POINT{3, 2}, RECT{3, 2, 6, 5});
   FillDC(dc, RECT{0, 0, 10, 10}, kRed);
   EXPECT_EQ(GetPixel(dc, 0, 0), kRed);
-  const COLORREF probes[] = {surface.At(3, 2), surface.At(5, 4), surface.At(6, 4), surface.At(2, 2)};
-  EXPECT_EQ(std::vector<COLORREF>(std::begin(probes), std::end(probes)), (std::vector<COLORREF>{kRed, kRed, kWhite, kWhite}));
+  EXPECT_EQ(Values(surface.At(3, 2), surface.At(5, 4), surface.At(6, 4), surface.At(2, 2)), Values(kRed, kRed, kWhite, kWhite));
   DeleteDC(dc);
 }
 

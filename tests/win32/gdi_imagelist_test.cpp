@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/Pixels.h"
+#include "support/Values.h"
 #include "win32/commctrl.h"
 #include "win32/objcount.h"
 
@@ -37,11 +38,9 @@ TEST(GdiImageList, AddMaskedDrawsTransparentlyAndReportsItsImages) {
   HBITMAP strip = MakeStrip();
   EXPECT_EQ(ImageList_AddMasked(list, strip, kMagenta), 0);
   DeleteObject(strip);
-  EXPECT_EQ(ImageList_GetImageCount(list), 2);
   RECT r{};
   ASSERT_TRUE(ImageList_GetImageRect(list, 1, &r));
-  EXPECT_EQ(r.right - r.left, kIcon);
-  EXPECT_EQ(r.bottom - r.top, kIcon);
+  EXPECT_EQ(Values(ImageList_GetImageCount(list), r.right - r.left, r.bottom - r.top), Values(2, kIcon, kIcon));
 
   {
     Canvas c(10, 6, kGreen);
@@ -51,8 +50,7 @@ TEST(GdiImageList, AddMaskedDrawsTransparentlyAndReportsItsImages) {
 
     // With a background colour the masked pixels take it unless drawn transparently.
     ImageList_DrawEx(list, 0, c.dc(), 0, 0, 0, 0, kWhite, CLR_DEFAULT, ILD_NORMAL);
-    EXPECT_EQ(c.At(0, 0), kWhite);
-    EXPECT_EQ(c.At(1, 1), kRed);
+    EXPECT_EQ(Values(c.At(0, 0), c.At(1, 1)), Values(kWhite, kRed));
   }
   ImageList_Destroy(list);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
@@ -90,8 +88,7 @@ TEST(GdiImageList, AlphaImagesFromPngBlendOverTheBackground) {
   Canvas c(2, 1, kWhite);
   ImageList_Draw(list, 0, c.dc(), 0, 0, ILD_TRANSPARENT);
   ImageList_Draw(list, 1, c.dc(), 1, 0, ILD_TRANSPARENT);
-  EXPECT_EQ(c.At(0, 0), kRed);
-  EXPECT_EQ(c.At(1, 0), RGB(204, 204, 255));  // 20% blue over white
+  EXPECT_EQ(Values(c.At(0, 0), c.At(1, 0)), Values(kRed, RGB(204, 204, 255)));  // 20% blue over white
   ImageList_Remove(list, -1);
   EXPECT_EQ(ImageList_GetImageCount(list), 0);
   ImageList_Destroy(list);
@@ -106,9 +103,7 @@ TEST(GdiPng, WriteThenReadKeepsEveryPixelAndAlphaIsKeptApart) {
   ASSERT_TRUE(win32::WritePng(s, path));
   win32::Surface back;
   ASSERT_TRUE(win32::ReadPng(path, back));
-  EXPECT_EQ(back.width, 3);
-  EXPECT_EQ(back.height, 2);
-  EXPECT_EQ(back.pixels, s.pixels);
+  EXPECT_TRUE(SamePixels(back, s));
 
   std::ifstream in(path, std::ios::binary);
   const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -6,6 +6,7 @@
 
 #include "support/MessageLog.h"
 #include "support/Pixels.h"
+#include "support/Values.h"
 #include "win32/objcount.h"
 
 namespace {
@@ -80,29 +81,27 @@ TEST(GdiDrawing, EachPrimitiveCoversExactlyItsPixels) {
 TEST(GdiDrawing, EllipseStaysInsideItsBoundingRect) {
   Canvas c(20, 20);
   Ellipse(c.dc(), 2, 3, 14, 11);
-  EXPECT_EQ(RectText(c.InkBox()), "2,3-14,11");
-  EXPECT_EQ(c.At(2, 3), kWhite);  // corners stay clear
+  EXPECT_EQ(Values(RectText(c.InkBox()), c.At(2, 3)), Values("2,3-14,11", kWhite));  // corners stay clear
 }
 
 TEST(GdiRegions, CombineAndClip) {
   HRGN a = CreateRectRgn(0, 0, 10, 10);
   HRGN b = CreateRectRgn(5, 5, 15, 15);
   HRGN r = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(CombineRgn(r, a, b, RGN_AND), SIMPLEREGION);
-  RECT box{};
-  GetRgnBox(r, &box);
-  const RECT overlap{5, 5, 10, 10};
-  EXPECT_TRUE(EqualRect(&box, &overlap));
-  EXPECT_EQ(CombineRgn(r, a, b, RGN_OR), COMPLEXREGION);
-  EXPECT_TRUE(PtInRegion(r, 12, 12));
-  EXPECT_FALSE(PtInRegion(r, 12, 2));
-  EXPECT_EQ(CombineRgn(r, a, b, RGN_DIFF), COMPLEXREGION);
-  EXPECT_FALSE(PtInRegion(r, 7, 7));
-  EXPECT_TRUE(PtInRegion(r, 7, 2));
-  EXPECT_EQ(CombineRgn(r, a, b, RGN_XOR), COMPLEXREGION);
-  EXPECT_FALSE(PtInRegion(r, 7, 7));
-  EXPECT_TRUE(PtInRegion(r, 12, 7));
-  EXPECT_EQ(CombineRgn(r, a, a, RGN_DIFF), NULLREGION);
+  // Each combination: its kind, its box, and whether (12,12), (12,2), (7,7), (7,2), (12,7) lie in it.
+  const auto combined = [&](HRGN first, int mode) {
+    const int kind = CombineRgn(r, first, b, mode);
+    RECT box{};
+    GetRgnBox(r, &box);
+    std::string in;
+    for (POINT p : {POINT{12, 12}, POINT{12, 2}, POINT{7, 7}, POINT{7, 2}, POINT{12, 7}}) in += PtInRegion(r, p.x, p.y) ? '#' : '.';
+    return Values(kind, RectText(box), in);
+  };
+  EXPECT_EQ(combined(a, RGN_AND), Values(SIMPLEREGION, "5,5-10,10", "..#.."));
+  EXPECT_EQ(combined(a, RGN_OR), Values(COMPLEXREGION, "0,0-15,15", "#.###"));
+  EXPECT_EQ(combined(a, RGN_DIFF), Values(COMPLEXREGION, "0,0-10,10", "...#."));
+  EXPECT_EQ(combined(a, RGN_XOR), Values(COMPLEXREGION, "0,0-15,15", "#..##"));
+  EXPECT_EQ(combined(b, RGN_DIFF), Values(NULLREGION, "0,0-0,0", "....."));
 
   // A region selected into a DC clips drawing.
   Canvas c(20, 20);
@@ -111,37 +110,28 @@ TEST(GdiRegions, CombineAndClip) {
   c.Fill(RECT{0, 0, 20, 20}, kRed);
   EXPECT_EQ(c.At(7, 7), CLR_INVALID);  // GetPixel outside the clip fails, as in Win32
   SelectClipRgn(c.dc(), nullptr);
-  EXPECT_EQ(c.At(2, 2), kRed);
-  EXPECT_EQ(c.At(7, 7), kWhite);
-  EXPECT_EQ(c.At(12, 12), kWhite);
+  EXPECT_EQ(Values(c.At(2, 2), c.At(7, 7), c.At(12, 12)), Values(kRed, kWhite, kWhite));
   IntersectClipRect(c.dc(), 15, 15, 17, 17);
   c.Fill(RECT{0, 0, 20, 20}, kBlue);
   SelectClipRgn(c.dc(), nullptr);
-  EXPECT_EQ(c.At(14, 14), kWhite);
-  EXPECT_EQ(c.At(16, 16), kBlue);
-  EXPECT_EQ(c.At(17, 17), kWhite);
+  EXPECT_EQ(Values(c.At(14, 14), c.At(16, 16), c.At(17, 17)), Values(kWhite, kBlue, kWhite));
   for (HRGN h : {a, b, r}) DeleteObject(h);
 }
 
 TEST(GdiObjects, CompatibleBitmapIsMonochromeOnlyForAFreshMemoryDc) {
   HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  BITMAP bm{};
+  const auto format = [](HGDIOBJ bitmap) {
+    BITMAP bm{};
+    GetObjectA(bitmap, sizeof(bm), &bm);
+    return std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight) + "x" + std::to_string(bm.bmBitsPixel);
+  };
   HBITMAP fromMemory = CreateCompatibleBitmap(memory, 4, 4);
-  GetObjectA(fromMemory, sizeof(bm), &bm);
-  EXPECT_EQ(bm.bmBitsPixel, 1);
   HBITMAP fromScreen = CreateCompatibleBitmap(screen, 4, 4);
-  GetObjectA(fromScreen, sizeof(bm), &bm);
-  EXPECT_EQ(bm.bmBitsPixel, 32);
-  EXPECT_EQ(bm.bmWidth, 4);
   HGDIOBJ old = SelectObject(memory, fromScreen);
   HBITMAP fromColourMemory = CreateCompatibleBitmap(memory, 2, 2);
-  GetObjectA(fromColourMemory, sizeof(bm), &bm);
-  EXPECT_EQ(bm.bmBitsPixel, 32);
   // The default bitmap a fresh memory DC holds is 1x1 monochrome.
-  GetObjectA(old, sizeof(bm), &bm);
-  EXPECT_EQ(bm.bmWidth, 1);
-  EXPECT_EQ(bm.bmBitsPixel, 1);
+  EXPECT_EQ(Values(format(fromMemory), format(fromScreen), format(fromColourMemory), format(old)), "4x4x1 4x4x32 2x2x32 1x1x1");
   EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), win32::TheDisplay().dpiY);
   EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
   SelectObject(memory, old);
@@ -170,20 +160,16 @@ TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldFont = SelectObject(dc, font);
     SelectClipRgn(dc, region);
-    EXPECT_FALSE(DeleteObject(bitmap));
-    EXPECT_FALSE(DeleteObject(brush));
-    EXPECT_FALSE(DeleteObject(font));
-    EXPECT_TRUE(DeleteObject(region));  // the DC keeps its own copy of a clip region
+    // The DC keeps its own copy of a clip region, so only that one may go.
+    EXPECT_EQ(Values(DeleteObject(bitmap), DeleteObject(brush), DeleteObject(font), DeleteObject(region)), "0 0 0 1");
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
     // A bitmap lives in one DC at a time.
     HDC other = CreateCompatibleDC(screen);
     EXPECT_EQ(SelectObject(other, bitmap), nullptr);
     DeleteDC(other);
 
-    EXPECT_EQ(SelectObject(dc, oldBitmap), bitmap);
-    EXPECT_EQ(SelectObject(dc, oldBrush), brush);
-    EXPECT_EQ(SelectObject(dc, oldPen), pen);
-    EXPECT_EQ(SelectObject(dc, oldFont), font);
+    EXPECT_EQ(Values(SelectObject(dc, oldBitmap), SelectObject(dc, oldBrush), SelectObject(dc, oldPen), SelectObject(dc, oldFont)),
+              Values(bitmap, brush, pen, font));
     for (HGDIOBJ o : {bitmap, brush, pen, font}) EXPECT_TRUE(DeleteObject(o));
     EXPECT_FALSE(DeleteObject(bitmap));  // already gone
     EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));  // stock objects survive
@@ -200,24 +186,21 @@ TEST(GdiObjects, SaveAndRestoreDc) {
   SetTextColor(c.dc(), kBlue);
   SetBkMode(c.dc(), TRANSPARENT);
   EXPECT_TRUE(RestoreDC(c.dc(), level));
-  EXPECT_EQ(GetTextColor(c.dc()), kRed);
-  EXPECT_EQ(GetBkMode(c.dc()), OPAQUE);
+  EXPECT_EQ(Values(GetTextColor(c.dc()), GetBkMode(c.dc())), Values(kRed, OPAQUE));
 }
 
 TEST(GdiSysColors, ClassicDefaultsAndDesktopOverrides) {
-  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
-  EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(10, 36, 106));
-  EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(255, 255, 225));
-  EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), RGB(128, 128, 128));
-  EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), RGB(64, 64, 64));
+  // The classic Windows scheme.
+  EXPECT_EQ(Values(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_INFOBK),
+                   GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_3DDKSHADOW)),
+            Values(RGB(212, 208, 200), RGB(10, 36, 106), RGB(255, 255, 225), RGB(128, 128, 128), RGB(64, 64, 64)));
   win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
   Canvas c(2, 2);
   RECT r{0, 0, 1, 2};
   FillRect(c.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
   r = RECT{1, 0, 2, 2};  // a system colour index plus one works as a brush
   FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_HIGHLIGHT + 1)));
-  EXPECT_EQ(c.At(0, 0), RGB(1, 2, 3));
-  EXPECT_EQ(c.At(1, 1), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(Values(c.At(0, 0), c.At(1, 1)), Values(RGB(1, 2, 3), GetSysColor(COLOR_HIGHLIGHT)));
   win32::ResetSysColors();
   EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 #include "win32/png_io.h"
 
 namespace mirel_test {
@@ -44,32 +45,22 @@ TEST_F(ColorDialog, QueuedKeysMoveTheSelectionAndAccept) {
             countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
 }
 
-TEST_F(ColorDialog, NothingQueuedCancelsInsteadOfHanging) {
-  cc_.rgbResult = kCustomTeal;
-  EXPECT_FALSE(ChooseColorA(&cc_));
-  EXPECT_EQ(CommDlgExtendedError(), 0u);
-  EXPECT_EQ(cc_.rgbResult, kCustomTeal);
-  Desktop().QueueModalKeys({VK_RIGHT, VK_ESCAPE});
-  EXPECT_FALSE(ChooseColorA(&cc_));
-}
-
-TEST_F(ColorDialog, InitialColourFoundAmongCustomColoursIsAcceptedUnchanged) {
+// Each answer: what ChooseColorA returned, the colour it left, and the extended error.
+TEST_F(ColorDialog, AnswersForNothingQueuedEscapeInitialColoursAndAWrongSize) {
   custom_[3] = kCustomTeal;
-  cc_.Flags |= CC_RGBINIT;
-  cc_.rgbResult = kCustomTeal;
-  Desktop().QueueModalKeys({VK_RETURN});
-  EXPECT_TRUE(ChooseColorA(&cc_));
-  EXPECT_EQ(cc_.rgbResult, kCustomTeal);
-  cc_.Flags &= ~CC_RGBINIT;
-  Desktop().QueueModalKeys({VK_RETURN});
-  EXPECT_TRUE(ChooseColorA(&cc_));
-  EXPECT_EQ(cc_.rgbResult, kFirstBasic);
-}
-
-TEST_F(ColorDialog, WrongStructureSizeFailsWithItsError) {
-  cc_.lStructSize = 4;
-  EXPECT_FALSE(ChooseColorA(&cc_));
-  EXPECT_EQ(CommDlgExtendedError(), CDERR_STRUCTSIZE);
+  const auto choose = [this](std::vector<int> keys, DWORD flags, DWORD size = sizeof(CHOOSECOLORA)) {
+    cc_.lStructSize = size;
+    cc_.Flags = CC_ANYCOLOR | flags;
+    cc_.rgbResult = kCustomTeal;
+    Desktop().QueueModalKeys(keys);
+    const BOOL chosen = ChooseColorA(&cc_);
+    return Values(chosen, cc_.rgbResult, CommDlgExtendedError());
+  };
+  EXPECT_EQ(choose({}, 0), Values(0, kCustomTeal, 0)) << "nothing queued cancels instead of hanging";
+  EXPECT_EQ(choose({VK_RIGHT, VK_ESCAPE}, 0), Values(0, kCustomTeal, 0));
+  EXPECT_EQ(choose({VK_RETURN}, CC_RGBINIT), Values(1, kCustomTeal, 0)) << "found among the custom colours";
+  EXPECT_EQ(choose({VK_RETURN}, 0), Values(1, kFirstBasic, 0));
+  EXPECT_EQ(choose({}, 0, 4), Values(0, kCustomTeal, CDERR_STRUCTSIZE));
 }
 
 TEST_F(ColorDialog, FullyOpenDialogShowsOverItsOwner) {

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "support/HeadlessTest.h"
+#include "support/Pixels.h"
+#include "support/Values.h"
 
 namespace mirel_test {
 namespace {
@@ -10,7 +12,6 @@ namespace {
 constexpr COLORREF kRed = RGB(0xD0, 0x20, 0x20);
 constexpr COLORREF kBlue = RGB(0x20, 0x40, 0xD0);
 constexpr COLORREF kGreen = RGB(0x20, 0xA0, 0x40);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr RECT kBackRect{20, 20, 180, 140};
 constexpr RECT kFrontRect{100, 80, 260, 200};
 
@@ -47,17 +48,15 @@ TEST_F(Compositing, TwoOverlappingWindowsShowInZOrderOverTheDesktop) {
   SetWindowPos(back, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   EXPECT_EQ(ScreenPixel(150, 100), kRed);
   ShowWindow(back, SW_HIDE);
-  EXPECT_EQ(ScreenPixel(30, 30), win32::kDefaultDesktopColor);
-  EXPECT_EQ(ScreenPixel(150, 100), kBlue);
+  EXPECT_EQ(Values(ScreenPixel(30, 30), ScreenPixel(150, 100)), Values(win32::kDefaultDesktopColor, kBlue));
 }
 
 TEST_F(Compositing, RegionShapesTheWindowOnTheScreen) {
   Solid("back", kBackRect, kRed);
   HWND front = Solid("front", kFrontRect, kBlue);
   SetWindowRgn(front, CreateRectRgn(0, 0, 40, 40), TRUE);
-  EXPECT_EQ(ScreenPixel(110, 90), kBlue);
-  EXPECT_EQ(ScreenPixel(150, 130), kRed);
-  EXPECT_EQ(ScreenPixel(250, 190), win32::kDefaultDesktopColor);
+  EXPECT_EQ(Values(ScreenPixel(110, 90), ScreenPixel(150, 130), ScreenPixel(250, 190)),
+            Values(kBlue, kRed, win32::kDefaultDesktopColor));
 }
 
 TEST_F(Compositing, ChildPaintingIsClippedToItsRegionAndToItsParent) {
@@ -66,13 +65,12 @@ TEST_F(Compositing, ChildPaintingIsClippedToItsRegionAndToItsParent) {
   SetWindowRgn(child, CreateRectRgn(0, 0, 20, 20), FALSE);
   SetTestHandler(child, PaintSolid(kGreen));
   UpdateWindow(child);
-  EXPECT_EQ(Desktop().WindowPixel(front, 15, 15), kGreen);
-  EXPECT_EQ(Desktop().WindowPixel(front, 50, 50), kBlue);
+  EXPECT_EQ(Values(Desktop().WindowPixel(front, 15, 15), Desktop().WindowPixel(front, 50, 50)), Values(kGreen, kBlue));
   EXPECT_EQ(WindowFromPoint(POINT{kFrontRect.left + 50, kFrontRect.top + 50}), front);
   Solid("overhanging", RECT{140, 100, 220, 160}, kGreen, kTestChildStyle, front);
-  EXPECT_EQ(ScreenPixel(kFrontRect.left + 150, kFrontRect.top + 110), kGreen);
-  EXPECT_EQ(ScreenPixel(kFrontRect.right + 5, kFrontRect.top + 110), win32::kDefaultDesktopColor);
-  EXPECT_EQ(Desktop().WindowPixel(front, 90, 10), kBlue);
+  EXPECT_EQ(Values(ScreenPixel(kFrontRect.left + 150, kFrontRect.top + 110), ScreenPixel(kFrontRect.right + 5, kFrontRect.top + 110),
+                   Desktop().WindowPixel(front, 90, 10)),
+            Values(kGreen, win32::kDefaultDesktopColor, kBlue));
 }
 
 TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
@@ -92,34 +90,29 @@ TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
 
 TEST_F(Compositing, ScreenFollowsTheConfiguredSizeAndDpi) {
   ResetDesktop(win32::DesktopOptions{800, 600, 120});
-  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
-  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 600);
-  EXPECT_EQ(Desktop().TwipsPerPixel(), 12);
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_EQ(work.right, 800);
+  EXPECT_EQ(Values(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Desktop().TwipsPerPixel(), work.right),
+            "800 600 12 800");
   EXPECT_LT(work.bottom, 600);
 }
 
 // The real window uploads only what the desktop records as changed: composited areas and
 // drawing on the screen itself, each reported once.
 TEST_F(Compositing, ScreenDamageIsWhatChangedSinceLastTaken) {
-  auto taken = [this] {
-    const RECT r = Desktop().TakeScreenDamage();
-    return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
-  };
-  EXPECT_EQ(taken(), (std::vector<LONG>{0, 0, 320, 240}));
-  EXPECT_EQ(taken(), (std::vector<LONG>{0, 0, 0, 0}));
+  auto taken = [this] { return RectText(Desktop().TakeScreenDamage()); };
+  EXPECT_EQ(taken(), "0,0-320,240");
+  EXPECT_EQ(taken(), "0,0-0,0");
   HWND back = Solid("back", kBackRect, kRed);
-  EXPECT_EQ(taken(), (std::vector<LONG>{kBackRect.left, kBackRect.top, kBackRect.right, kBackRect.bottom}));
+  EXPECT_EQ(taken(), RectText(kBackRect));
   HDC hdc = GetDC(back);
   SetPixelV(hdc, 3, 4, kBlack);
   ReleaseDC(back, hdc);
-  EXPECT_EQ(taken(), (std::vector<LONG>{23, 24, 24, 25}));
+  EXPECT_EQ(taken(), "23,24-24,25");
   HDC screen = GetDC(nullptr);
   SetPixelV(screen, 5, 6, kBlack);
   ReleaseDC(nullptr, screen);
-  EXPECT_EQ(taken(), (std::vector<LONG>{5, 6, 6, 7}));
+  EXPECT_EQ(taken(), "5,6-6,7");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Mouse routing as users meet it: hit testing through z-order and regions, capture,
 // activation on click, double clicks.
-#include "support/HeadlessTest.h"
+#include "Steps.h"
 
 namespace mirel_test {
 namespace {
@@ -31,26 +31,25 @@ TEST_F(MouseInput, WindowFromPointHonoursTopMostOrderVisibilityChildrenAndRegion
   HWND child = CreateTestWindow("child", RECT{10, 10, 60, 60}, kTestChildStyle, 0, normal);
   HWND hidden = CreateTestWindow("hidden", RECT{0, 0, 400, 400}, WS_POPUP, WS_EX_TOPMOST);
 
-  struct Probe {
-    POINT pt;
-    HWND expected;
+  // The windows under (150,150), (50,50), (80,80), (350,350) and (250,250).
+  const auto under = [] {
+    std::string names;
+    for (POINT p : {POINT{150, 150}, POINT{50, 50}, POINT{80, 80}, POINT{350, 350}, POINT{250, 250}}) {
+      const HWND hwnd = WindowFromPoint(p);
+      names += (hwnd == GetDesktopWindow() ? "desktop" : NameOf(hwnd)) + " ";
+    }
+    return names;
   };
-  const Probe probes[] = {
-      {{150, 150}, topmost}, {{50, 50}, child}, {{80, 80}, normal}, {{350, 350}, GetDesktopWindow()}};
-  for (const Probe& p : probes) EXPECT_EQ(WindowFromPoint(p.pt), p.expected) << p.pt.x << "," << p.pt.y;
+  EXPECT_EQ(under(), "topmost child normal desktop topmost ");
   EXPECT_TRUE(IsWindow(hidden));
-
   // A region cuts the top-most window down to its lower-right quarter.
   SetWindowRgn(topmost, CreateRectRgn(100, 100, 200, 200), TRUE);
-  EXPECT_EQ(WindowFromPoint(POINT{150, 150}), normal);
-  EXPECT_EQ(WindowFromPoint(POINT{250, 250}), topmost);
-
-  // Made top-most, the other window goes above.
+  EXPECT_EQ(under(), "normal child normal desktop topmost ");
+  // Made top-most, the other window goes above; a disabled child is passed over.
   SetWindowPos(normal, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowRgn(topmost, nullptr, TRUE);
-  EXPECT_EQ(WindowFromPoint(POINT{150, 150}), normal);
   EnableWindow(child, FALSE);
-  EXPECT_EQ(WindowFromPoint(POINT{50, 50}), normal);
+  EXPECT_EQ(under(), "normal normal normal desktop topmost ");
 }
 
 TEST_F(MouseInput, CaptureTakesEveryMouseMessageInItsOwnClientCoordinates) {

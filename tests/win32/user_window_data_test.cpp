@@ -1,5 +1,6 @@
 // Window data as a control uses it: subclassing chains, styles, properties, text, relations.
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace mirel_test {
 namespace {
@@ -70,22 +71,18 @@ TEST_F(WindowData, TextAndClassNameInBothWidths) {
 TEST_F(WindowData, ParentsOwnersAndCoordinates) {
   HWND popup = CreateTestWindow("popup", RECT{200, 200, 260, 260}, kTestPopupStyle, 0, hwnd_);
   HWND child = CreateTestWindow("child", RECT{10, 20, 50, 60}, kTestChildStyle, 0, hwnd_);
-  EXPECT_EQ(GetParent(popup), hwnd_);  // the owner, for a pop-up
-  EXPECT_EQ(GetParent(hwnd_), nullptr);
-  EXPECT_EQ(GetParent(child), hwnd_);
-  EXPECT_EQ(GetAncestor(child, GA_ROOT), hwnd_);
+  // A pop-up's parent is its owner.
+  EXPECT_EQ(Values(GetParent(popup), GetParent(hwnd_), GetParent(child), GetAncestor(child, GA_ROOT)),
+            Values(hwnd_, HWND{}, hwnd_, hwnd_));
   POINT pt{0, 0};
   ClientToScreen(child, &pt);
-  EXPECT_EQ(pt.x, 10);
-  EXPECT_EQ(pt.y, 20);
   POINT mapped{5, 5};
   MapWindowPoints(child, popup, &mapped, 1);
-  EXPECT_EQ(mapped.x, 10 + 5 - 200);
+  EXPECT_EQ(Values(pt.x, pt.y, mapped.x, mapped.y), Values(10, 20, 10 + 5 - 200, 20 + 5 - 200));
   SetParent(child, popup);
-  EXPECT_EQ(GetParent(child), popup);
   RECT r{};
   GetWindowRect(child, &r);
-  EXPECT_EQ(r.left, 210);
+  EXPECT_EQ(Values(GetParent(child), r.left), Values(popup, 210));
 }
 
 }  // namespace
