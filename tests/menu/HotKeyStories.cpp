@@ -1,0 +1,225 @@
+// Hot keys typed into a focused document: a plain hot key names one key of the key-name
+// table; with Ctrl held only Ctrl combinations count, named by the first character after
+// their last "+", with Shift and Alt asked for by name. The first visible, enabled item that
+// matches fires and its key is swallowed; other keys reach the document.
+#include "MenuStory.h"
+#include "container/MdiForm.h"
+
+namespace menu_story {
+namespace {
+
+constexpr int kF5 = VK_F1 + 4;
+constexpr int kF6 = VK_F1 + 5;
+constexpr RECT kKeyWindowRect{10, 60, 210, 160};
+
+Step Enable(const char* menu, const char* item, bool on) {
+  return Call([=](MenusOnForm& t) {
+    if (item != nullptr) t.Item(menu, item)->Enabled(on);
+    else t.Bar().Menus()->Item(Variant(menu))->Enabled(on);
+  });
+}
+Step Visible(const char* menu, const char* item, bool on) {
+  return Call([=](MenusOnForm& t) {
+    if (item != nullptr) t.Item(menu, item)->Visible(on);
+    else t.Bar().Menus()->Item(Variant(menu))->Visible(on);
+  });
+}
+std::vector<Step> TypeAll() {
+  return {Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE)};
+}
+template <typename... Parts>
+std::vector<Step> Steps(Parts... parts) {
+  std::vector<Step> steps;
+  (steps.insert(steps.end(), parts.begin(), parts.end()), ...);
+  return steps;
+}
+
+const Story kHotKeys[] = {
+    {"FiresOnEveryAutoRepeatAndLetsOtherKeysPass",
+     {SetHotKey("Edit", "Cut", "F5"), FocusDocument(), KeyDown(kF5), KeyDown(kF5), KeyDown(kF5), KeyUp(kF5), Key(kF6)},
+     {"0 MenuItemClick 2 Edit 2 Cut", "0 MenuItemClick 2 Edit 2 Cut", "0 MenuItemClick 2 Edit 2 Cut",
+      "0 doc WM_KEYUP F5", "0 doc WM_KEYDOWN F6", "0 doc WM_KEYUP F6"}},
+    // A plain hot key does not ask about its menu's own state.
+    {"FirstVisibleEnabledItemInMenuOrderFires",
+     {SetHotKey("File", "New", "F5"), Enable("File", "New", false), SetHotKey("File", "Open", "F5"),
+      Visible("File", "Open", false), SetHotKey("Edit", "Undo", "F5"), SetHotKey("View", "Toolbar", "F5"),
+      FocusDocument(), Key(kF5), Enable("File", "New", true), Key(kF5), Enable("File", nullptr, false), Key(kF5)},
+     {"0 MenuItemClick 2 Edit 1 Undo", "0 doc WM_KEYUP F5", "0 MenuItemClick 1 File 1 New", "0 doc WM_KEYUP F5",
+      "0 MenuItemClick 1 File 1 New", "0 doc WM_KEYUP F5"}},
+    {"KeyHeldWithAltIsNoHotKey",
+     {SetHotKey("Edit", "Cut", "F5"), FocusDocument(), Chord({VK_MENU}, kF5)},
+     {"0 doc WM_SYSKEYDOWN F5", "0 doc WM_SYSKEYUP F5"}},
+    // Plain keys, Ctrl combinations and Ctrl+Esc alike.
+    {"KeysCountOnlyWhileTheFormIsActiveAndTheBarEnabled",
+     Steps(std::vector<Step>{SetHotKey("Edit", "Undo", "F5"), SetHotKey("Edit", "Cut", "Ctrl+S"),
+                             Call([](MenusOnForm& t) {
+                               t.m_hWndOther = t.KeyWindow("other", kKeyWindowRect, nullptr);
+                               SetActiveWindow(t.m_hWndOther);
+                               SetFocus(t.m_hWndOther);
+                             })},
+           TypeAll(),
+           std::vector<Step>{Call([](MenusOnForm& t) {
+                               SetActiveWindow(t.HostForm().hWnd());
+                               DestroyWindow(std::exchange(t.m_hWndOther, nullptr));
+                               t.Bar().SetEnabled(VARIANT_FALSE);
+                             }),
+                             FocusDocument()},
+           TypeAll(), std::vector<Step>{Call([](MenusOnForm& t) { t.Bar().SetEnabled(VARIANT_TRUE); })}, TypeAll()),
+     {"0 other WM_KEYDOWN F5", "0 other WM_KEYUP F5", "0 other WM_KEYDOWN S", "0 other WM_KEYUP S",
+      "0 other WM_KEYDOWN Esc", "0 other WM_KEYUP Esc",                                  // another window active
+      "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5", "0 doc WM_KEYDOWN S", "0 doc WM_KEYUP S",
+      "0 doc WM_KEYDOWN Esc", "0 doc WM_KEYUP Esc",                                      // the bar disabled
+      "0 MenuItemClick 2 Edit 1 Undo", "0 doc WM_KEYUP F5", "0 MenuItemClick 2 Edit 2 Cut", "0 doc WM_KEYUP S",
+      "0 doc WM_KEYUP Esc"}},
+    {"WithCtrlEscIsSwallowedEnterAndArrowsPass",
+     {SetHotKey("Edit", "Undo", "Ctrl+S"), FocusDocument(), Chord({VK_CONTROL}, VK_ESCAPE),
+      Chord({VK_CONTROL}, VK_RETURN), Chord({VK_CONTROL}, VK_DOWN), Chord({VK_CONTROL}, VK_LEFT)},
+     {"0 doc WM_KEYUP Esc", "0 doc WM_KEYDOWN Enter", "0 doc WM_KEYUP Enter", "0 doc WM_KEYDOWN Down",
+      "0 doc WM_KEYUP Down", "0 doc WM_KEYDOWN Left", "0 doc WM_KEYUP Left"}},
+    // A disabled or hidden item still claims its Ctrl key, so nothing fires; the items of a
+    // disabled or hidden menu are skipped, so the next menu's item fires.
+    {"DisabledOrHiddenItemsClaimTheirCtrlKeyAndItemsOfDisabledOrHiddenMenusAreSkipped",
+     {SetHotKey("File", "New", "Ctrl+S"), SetHotKey("Edit", "Undo", "Ctrl+S"), FocusDocument(),
+      Enable("File", "New", false), Chord({VK_CONTROL}, 'S'), Enable("File", "New", true),
+      Visible("File", "New", false), Chord({VK_CONTROL}, 'S'), Visible("File", "New", true),
+      Enable("File", nullptr, false), Chord({VK_CONTROL}, 'S'), Enable("File", nullptr, true),
+      Visible("File", nullptr, false), Chord({VK_CONTROL}, 'S'), Visible("File", nullptr, true),
+      Chord({VK_CONTROL}, 'S')},
+     {"0 doc WM_KEYUP S", "0 doc WM_KEYUP S", "0 MenuItemClick 2 Edit 1 Undo", "0 doc WM_KEYUP S",
+      "0 MenuItemClick 2 Edit 1 Undo", "0 doc WM_KEYUP S", "0 MenuItemClick 1 File 1 New", "0 doc WM_KEYUP S"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(HotKeys, MenuStory, ::testing::ValuesIn(kHotKeys), StoryName);
+
+// One hot key typed with one chord, and what comes of it: "fires" (the item's MenuItemClick,
+// the key swallowed), "passes" (no event, the document gets the key) or "swallowed" (neither).
+struct MatchRow {
+  const char* hotKey;
+  std::vector<int> modifiers;
+  int vk;
+  const char* outcome;
+};
+
+void PrintTo(const MatchRow& row, std::ostream* out) { *out << row.hotKey; }
+
+class HotKeyMatching : public MenusOnForm, public ::testing::WithParamInterface<std::vector<MatchRow>> {};
+
+TEST_P(HotKeyMatching, TypedChordsAgainstOneItemsHotKey) {
+  Run(FocusDocument());
+  Sequence expected;
+  Sequence actual;
+  const auto has = [this](const char* part) {
+    return std::ranges::any_of(Rows(), [part](const std::string& row) { return row.find(part) != std::string::npos; });
+  };
+  for (const MatchRow& row : GetParam()) {
+    Item("Edit", "Undo")->HotKey(row.hotKey);
+    Run(Mark());
+    Run(Chord(row.modifiers, row.vk));
+    std::string chord;
+    for (int vk : row.modifiers) chord += vk == VK_CONTROL ? "Ctrl+" : vk == VK_SHIFT ? "Shift+" : "Alt+";
+    const std::string name = "\"" + std::string(row.hotKey) + "\" on " + chord + KeyName(row.vk) + ": ";
+    expected.push_back(name + row.outcome);
+    const bool fired = has("MenuItemClick");
+    const bool passed = has("KEYDOWN");
+    actual.push_back(name + (fired && passed ? "fires and passes" : fired ? "fires" : passed ? "passes" : "swallowed"));
+  }
+  EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
+}
+
+const std::vector<MatchRow> kPlain = {
+    {"F5", {}, kF5, "fires"},
+    {"F5", {VK_SHIFT}, kF5, "fires"},  // Shift is not looked at without Ctrl
+    {"Shift+F5", {}, kF5, "passes"},   // the whole string must be one key name
+    {"Shift+F5", {VK_SHIFT}, kF5, "passes"},
+    {"f5", {}, kF5, "passes"},  // names compare case-sensitively
+    {"Del", {}, VK_DELETE, "fires"},
+    {"N5", {}, VK_NUMPAD0 + 5, "fires"},
+    {"Esc", {}, VK_ESCAPE, "fires"},
+    {"S", {}, 'S', "fires"},
+    {"F5", {VK_CONTROL}, kF5, "passes"},  // with Ctrl only combinations count
+    {"Ctrl+F5", {}, kF5, "passes"},
+};
+const std::vector<MatchRow> kCtrl = {
+    {"Ctrl+S", {VK_CONTROL}, 'S', "fires"},
+    {"Ctrl+S", {VK_CONTROL, VK_SHIFT}, 'S', "passes"},  // Shift held must be named
+    {"Ctrl+Shift+S", {VK_CONTROL, VK_SHIFT}, 'S', "fires"},
+    {"Ctrl+Shift+S", {VK_CONTROL}, 'S', "fires"},  // naming a key not held does no harm
+    {"Shift+Ctrl+S", {VK_CONTROL, VK_SHIFT}, 'S', "fires"},
+    {"Ctrl+Alt+S", {VK_CONTROL, VK_MENU}, 'S', "fires"},
+    {"Ctrl+S", {VK_CONTROL, VK_MENU}, 'S', "passes"},  // Alt held must be named
+    {"Ctrl+Alt+S", {VK_CONTROL}, 'S', "fires"},
+    {"Ctrl+F5", {VK_CONTROL}, 'F', "fires"},  // only the first character counts
+    {"Ctrl+F5", {VK_CONTROL}, kF5, "passes"},
+    // A key counts by the character it types: function keys type none, number-pad keys
+    // their digit or operator (their codes read as characters would be s, v, x, z and c).
+    {"Ctrl+T", {VK_CONTROL}, kF5, "passes"},
+    {"Ctrl+S", {VK_CONTROL}, VK_F1 + 3, "passes"},
+    {"Ctrl+V", {VK_CONTROL}, VK_F1 + 6, "passes"},
+    {"Ctrl+X", {VK_CONTROL}, VK_F1 + 8, "passes"},
+    {"Ctrl+Z", {VK_CONTROL}, VK_F1 + 10, "passes"},
+    {"Ctrl+C", {VK_CONTROL}, VK_NUMPAD0 + 3, "passes"},
+    {"Ctrl+3", {VK_CONTROL}, VK_NUMPAD0 + 3, "fires"},
+    {"Ctrl+*", {VK_CONTROL}, VK_MULTIPLY, "fires"},
+    {"CtrlS", {VK_CONTROL}, 'S', "passes"},   // no "+"
+    {"ctrl+S", {VK_CONTROL}, 'S', "passes"},  // words compare case-sensitively
+    {"Ctrl+s", {VK_CONTROL}, 'S', "fires"},   // the key character is upper-cased
+    {"Ctrl+1", {VK_CONTROL}, '1', "fires"},
+    {"Ctrl+=", {VK_CONTROL}, VK_OEM_PLUS, "fires"},
+    {"Ctrl+", {VK_CONTROL}, 'S', "passes"},
+    {"S", {VK_CONTROL}, 'S', "passes"},
+};
+INSTANTIATE_TEST_SUITE_P(Tables, HotKeyMatching, ::testing::Values(kPlain, kCtrl),
+                         [](const auto& info) { return info.index == 0 ? "Plain" : "Ctrl"; });
+
+TEST_F(MenusOnForm, OnAnMdiChildFormTheFrameMustBeActive) {
+  MdiForm frame;
+  FormOptions options;
+  options.caption = "Child";
+  options.mdiParent = &frame;
+  Form child(options);
+  const auto childBar = child.AddControl<MirelMenuBar20>({.name = "MirelMenuBar201", .width = 6000, .height = 600});
+  child.Show();
+  childBar->EndUpdate();
+  EventRows childEvents(*this, "child ");
+  childBar->Connect(&childEvents);
+  childBar->Menus()->Add({.Key = "View", .Caption = "&View", .Enabled = true})->MenuItems()->Add(
+      {.Caption = "Refresh", .Key = "Refresh", .HotKey = "F5"});
+  const HWND hWndChildDocument = KeyWindow("child doc", kKeyWindowRect, child.hWnd());
+  for (const Step& step : {Call([&](MenusOnForm&) {
+                             SetActiveWindow(frame.hWnd());
+                             SetFocus(hWndChildDocument);
+                           }),
+                           Key(kF5), Call([](MenusOnForm& t) { SetActiveWindow(t.HostForm().hWnd()); }),
+                           FocusDocument(), Key(kF5)})
+    Run(step);
+  EXPECT_TRUE(mirel_test::SameSequence({"0 child MenuItemClick 1 View 1 Refresh", "0 child doc WM_KEYUP F5",
+                                        "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5"},
+                                       Rows()));
+  childBar->Disconnect(&childEvents);
+  child.Unload();
+}
+
+TEST_F(MenusOnForm, RenamedKeyNameTakesEffectInEveryControl) {
+  const auto second = HostForm().AddControl<MirelMenuBar20>(
+      {.name = "MirelMenuBar202", .left = 0, .top = 1500, .width = 6000, .height = 600});
+  second->EndUpdate();
+  EventRows secondEvents(*this, "bar2 ");
+  second->Connect(&secondEvents);
+  const auto view = second->Menus()->Add({.Key = "View", .Caption = "&View", .Enabled = true})->MenuItems();
+  view->Add({.Caption = "Old", .Key = "Old", .HotKey = "F5"});
+  view->Add({.Caption = "Refresh", .Key = "Refresh", .HotKey = "Refresh"});
+  Run(SetHotKey("File", "New", "F5"));
+  Run(FocusDocument());
+  Run(Key(kF5));
+  Bar().SetHotKeyConstant(kF5, "Refresh");
+  EXPECT_EQ(second->HotKeyConstant(kF5), "Refresh");
+  Run(Key(kF5));  // the first bar's "F5" no longer matches, so the key reaches the second bar
+  Bar().SetHotKeyConstant(kF5, "F5");
+  EXPECT_TRUE(mirel_test::SameSequence({"0 MenuItemClick 1 File 1 New", "0 doc WM_KEYUP F5",
+                                        "0 bar2 MenuItemClick 1 View 2 Refresh", "0 doc WM_KEYUP F5"},
+                                       Rows()));
+  second->Disconnect(&secondEvents);
+}
+
+}  // namespace
+}  // namespace menu_story
