@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 #include "container/Form.h"
 #include "container/MdiForm.h"
 #include "win32/objcount.h"
@@ -16,6 +17,7 @@
 namespace {
 
 using mirel_test::SameSequence;
+using mirel_test::Values;
 
 // A control that records its events as text rows.
 class RecordingControl : public UserControl {
@@ -83,26 +85,41 @@ class UserControlTest : public mirel_test::HeadlessTest {
   std::vector<std::string> m_Log;
 };
 
-TEST_F(UserControlTest, NewInstanceLifecycleInOrder) {
+// New, removed, loaded from saved properties, and sized while initialising: each in order.
+TEST_F(UserControlTest, LifecyclesOfNewRemovedAndLoadedInstancesInOrder) {
+  const auto before = win32::SnapshotLiveObjects();
   {
     Form form(FormAt());
     form.Show();
-    form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 450}, m_Log);
+    auto first = form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 450}, m_Log);
+    form.AddControl<RecordingControl>({"Bar2", 0, 450, 1500, 300}, m_Log);
     Desktop().DoEvents();
+    const HWND window = first->hWnd();
+    m_Log.push_back("-- remove Bar1");
+    form.RemoveControl(*first);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(form.Controls().size(), 1u);
+    m_Log.push_back("-- unload");
   }
-  EXPECT_TRUE(SameSequence({"Initialize", "InitProperties", "Resize 200x30", "Show", "Paint", "Hide", "Terminate"},
-                        m_Log));
-}
+  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+  EXPECT_TRUE(SameSequence({"Initialize", "InitProperties", "Resize 200x30", "Show", "Initialize", "InitProperties",
+                            "Resize 100x20", "Show", "Paint", "Paint", "-- remove Bar1", "Hide", "Terminate", "-- unload",
+                            "Hide", "Terminate"},
+                           m_Log));
 
-TEST_F(UserControlTest, SavedInstanceReadsItsPropertiesAndSavesThem) {
+  m_Log.clear();
   MemoryPropertyBag saved;
   saved.WriteProperty("Caption", Variant("File"));
   Form form(FormAt());
   auto control = form.LoadControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, saved, m_Log);
-  EXPECT_TRUE(SameSequence({"Initialize", "ReadProperties Caption=File", "Resize 100x20", "Show"}, m_Log));
   MemoryPropertyBag out;
   form.SaveControl(*control, out);
   EXPECT_EQ(out.Names(), std::vector<std::string>{"Caption"});
+  m_Log.push_back("-- height set while initialising");
+  form.AddControl<RecordingControl>({"Bar2", 0, 0, 3000, 1500}, m_Log, 360.0F);
+  EXPECT_TRUE(SameSequence({"Initialize", "ReadProperties Caption=File", "Resize 100x20", "Show",
+                            "-- height set while initialising", "Initialize", "InitProperties", "Resize 200x24", "Show"},
+                           m_Log));
 }
 
 TEST_F(UserControlTest, ExtenderHeightFollowsTheScreenResolution) {
@@ -117,31 +134,21 @@ TEST_F(UserControlTest, ExtenderHeightFollowsTheScreenResolution) {
     m_Log.clear();
     Form form(FormAt());
     auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 2400, 600}, m_Log);
-    EXPECT_EQ(control->ScaleHeight(), c.placedHeightPx) << c.dpi << " dpi";
-    EXPECT_EQ(control->Extender().Height(), 600.0F);
+    EXPECT_EQ(Values(control->ScaleHeight(), control->Extender().Height()), Values(c.placedHeightPx, 600)) << c.dpi << " dpi";
     control->Extender().SetHeight(360);
-    EXPECT_EQ(control->ScaleHeight(), c.setHeightPx) << c.dpi << " dpi";
-    EXPECT_EQ(control->Extender().Height(), c.readBackTwips);
+    EXPECT_EQ(Values(control->ScaleHeight(), control->Extender().Height()), Values(c.setHeightPx, c.readBackTwips)) << c.dpi;
     EXPECT_EQ(m_Log.back(), "Resize " + std::to_string(control->ScaleWidth()) + "x" + std::to_string(c.setHeightPx));
   }
-}
-
-TEST_F(UserControlTest, HeightSetWhileInitialisingResizesOnceSited) {
-  Form form(FormAt());
-  form.AddControl<RecordingControl>({"Bar1", 0, 0, 3000, 1500}, m_Log, 360.0F);
-  EXPECT_TRUE(SameSequence({"Initialize", "InitProperties", "Resize 200x24", "Show"}, m_Log));
 }
 
 TEST_F(UserControlTest, AmbientPropertiesAndChangeLog) {
   Form designer(FormAt(false));
   auto control = designer.AddControl<RecordingControl>({"MenuBar1", 0, 0, 3000, 450}, m_Log);
-  EXPECT_FALSE(control->Ambient().UserMode());
   EXPECT_EQ(control->Ambient().Font(), designer.Font()) << "the ambient font is shared, not copied";
-  EXPECT_EQ(control->Ambient().Font()->Name(), "MS Sans Serif");
-  EXPECT_EQ(control->Ambient().Font()->Size(), 8.25);
-  EXPECT_EQ(control->Ambient().DisplayName(), "MenuBar1");
-  EXPECT_EQ(control->ContainerHwnd(), designer.hWnd());
-  EXPECT_EQ(GetParent(control->hWnd()), designer.hWnd());
+  EXPECT_EQ(Values(control->Ambient().UserMode(), control->Ambient().Font()->Name(), control->Ambient().Font()->Size(),
+                   control->Ambient().DisplayName()),
+            "0 MS Sans Serif 8.25 MenuBar1");
+  EXPECT_EQ(Values(control->ContainerHwnd(), GetParent(control->hWnd())), Values(designer.hWnd(), designer.hWnd()));
 
   control->PropertyChanged("Theme");
   control->PropertyChanged("CPPalette");
@@ -171,11 +178,11 @@ TEST_F(UserControlTest, EnabledAndBackColor) {
                                                      "mirel_container_form.png").string()));
 }
 
-TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixels) {
+TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixelsAndKeysComeWithTheFocus) {
   Form form(FormAt());
   form.Show();
   // At twips (150, 300) = pixels (10, 20) inside the form.
-  form.AddControl<RecordingControl>({"Bar1", 150, 300, 3000, 450}, m_Log);
+  auto control = form.AddControl<RecordingControl>({"Bar1", 150, 300, 3000, 450}, m_Log);
   Desktop().DoEvents();
   m_Log.clear();
   const int x0 = kFormLeft + 10;
@@ -188,32 +195,17 @@ TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixels) {
   Desktop().MouseMove(x0 + 6, y0 + 8);
   Desktop().Click(win32::MouseButton::Right);
   Desktop().KeyUp(VK_SHIFT);
-  std::vector<std::string> mouse;
-  for (const std::string& row : m_Log) {
-    if (row.rfind("Mouse", 0) == 0) mouse.push_back(row);
-  }
-  EXPECT_TRUE(SameSequence({"MouseMove 0 0 5 7", "MouseDown 1 0 5 7", "MouseMove 1 0 400 9", "MouseUp 1 0 400 9",
-                         "MouseMove 0 1 6 8", "MouseDown 2 1 6 8", "MouseUp 2 1 6 8"},
-                        mouse));
-}
-
-TEST_F(UserControlTest, FocusAndKeys) {
-  Form form(FormAt());
-  form.Show();
-  auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
-  Desktop().DoEvents();
-  Desktop().MouseMove(kFormLeft + 2, kFormTop + 2);
-  Desktop().Click();
-  EXPECT_EQ(GetFocus(), control->hWnd());
-  m_Log.clear();
+  EXPECT_EQ(GetFocus(), control->hWnd()) << "a click gives the control the focus";
   Desktop().KeyDown(VK_CONTROL);
   Desktop().KeyPress('A');
   Desktop().KeyUp(VK_CONTROL);
   Desktop().TypeChar('b');
   SetFocus(form.hWnd());
-  EXPECT_TRUE(SameSequence({"KeyDown 17 2", "KeyDown 65 2", "KeyPress 1", "KeyUp 65 2", "KeyUp 17 0", "KeyDown 66 0",
-                         "KeyPress 98", "KeyUp 66 0", "LostFocus"},
-                        m_Log));
+  EXPECT_TRUE(SameSequence({"MouseMove 0 0 5 7", "GotFocus", "MouseDown 1 0 5 7", "MouseMove 1 0 400 9", "MouseUp 1 0 400 9",
+                            "KeyDown 16 1", "MouseMove 0 1 6 8", "MouseDown 2 1 6 8", "MouseUp 2 1 6 8", "KeyUp 16 0",
+                            "KeyDown 17 2", "KeyDown 65 2", "KeyPress 1", "KeyUp 65 2", "KeyUp 17 0", "KeyDown 66 0",
+                            "KeyPress 98", "KeyUp 66 0", "LostFocus"},
+                           m_Log));
 }
 
 TEST_F(UserControlTest, MdiChildFormSitsInTheFramesClientWindow) {
@@ -222,10 +214,9 @@ TEST_F(UserControlTest, MdiChildFormSitsInTheFramesClientWindow) {
   options.mdiParent = &frame;
   Form child(options);
   auto control = child.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
-  EXPECT_EQ(GetParent(control->hWnd()), child.hWnd());
-  EXPECT_EQ(GetParent(child.hWnd()), frame.ClientHwnd());
-  EXPECT_EQ(GetParent(frame.ClientHwnd()), frame.hWnd());
-  EXPECT_EQ(GetAncestor(control->hWnd(), GA_ROOT), frame.hWnd());
+  EXPECT_EQ(Values(GetParent(control->hWnd()), GetParent(child.hWnd()), GetParent(frame.ClientHwnd()),
+                   GetAncestor(control->hWnd(), GA_ROOT)),
+            Values(child.hWnd(), frame.ClientHwnd(), frame.hWnd(), frame.hWnd()));
 }
 
 // A control whose painting fails, when told to.
@@ -255,24 +246,6 @@ TEST_F(UserControlTest, APaintThatThrowsStillGivesItsDeviceContextBack) {
   }
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), dcsBefore);
   control->bFail = false;
-}
-
-TEST_F(UserControlTest, RemovedControlTerminatesAndLeavesNothingBehind) {
-  const auto before = win32::SnapshotLiveObjects();
-  {
-    Form form(FormAt());
-    form.Show();
-    auto first = form.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
-    form.AddControl<RecordingControl>({"Bar2", 0, 300, 1500, 300}, m_Log);
-    Desktop().DoEvents();
-    const HWND window = first->hWnd();
-    m_Log.clear();
-    form.RemoveControl(*first);
-    EXPECT_TRUE(SameSequence({"Hide", "Terminate"}, m_Log));
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(form.Controls().size(), 1u);
-  }
-  EXPECT_TRUE(before == win32::SnapshotLiveObjects());
 }
 
 }  // namespace

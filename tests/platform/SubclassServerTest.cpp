@@ -114,95 +114,75 @@ TEST_F(SubclassServerTest, MsgResponseDecidesOrderAndResult) {
   }
 }
 
-// Objects see a message in attachment order; one attached twice sees it once but needs two
-// detaches before the window's own procedure is back.
-TEST_F(SubclassServerTest, ObjectsSeeAMessageOnceEachInAttachmentOrderAndEachAttachNeedsADetach) {
+// One window's story, with who saw a WM_USER after each step: objects see it in attachment
+// order and once each; one attached twice needs two detaches; detaching in any order (another
+// window's attachments still there) gives the form its own procedure back; a procedure
+// stacked on top by someone else keeps working and the original returns when it leaves.
+TEST_F(SubclassServerTest, AttachAndDetachInAnyOrderPutTheWindowBackAsItWas) {
   HWND form = Window("form", 10);
+  HWND top = Window("top", 300);
   const LONG original = GetWindowLongA(form, GWL_WNDPROC);
   RecordingSubclass first("first");
   RecordingSubclass second("second");
+  Sequence seen;
+  const auto after = [&](const std::string& step) {
+    seen.push_back("-- " + step);
+    for (const std::string& entry : SendUser(form)) seen.push_back(entry);
+    const LONG proc = GetWindowLongA(form, GWL_WNDPROC);
+    seen.push_back(std::to_string(Server().AttachmentCount()) + " attached, form " +
+                   (proc == original ? "original" : proc == LongFromWndProc(&StackedProc) ? "stacked" : "server's") +
+                   (Server().IsSubclassed(form) ? " subclassed" : "") + ", top " + (Server().IsSubclassed(top) ? "subclassed" : "plain"));
+  };
   Server().AttachWindowMessage(&second, form, WM_USER);
   Server().AttachWindowMessage(&first, form, WM_USER);
   Server().AttachWindowMessage(&first, form, WM_USER);
-  EXPECT_TRUE(SameSequence({"second WM_USER", "first WM_USER", "form WM_USER"}, SendUser(form)));
-
+  Server().AttachWindowMessage(&first, top, WM_ACTIVATE);
+  Server().AttachWindowMessage(&second, top, WM_SHOWWINDOW);
+  after("attached");
   Server().DetachWindowMessage(&second, form, WM_USER);
   Server().DetachWindowMessage(&first, form, WM_USER);
-  EXPECT_TRUE(Server().IsSubclassed(form));
+  after("second and one of first's detached");
   Server().DetachWindowMessage(&first, form, WM_USER);
-  EXPECT_FALSE(Server().IsSubclassed(form));
-  EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), original);
-}
-
-TEST_F(SubclassServerTest, DetachingInAnyOrderRestoresTheOriginalProcedure) {
-  HWND form = Window("form", 10);
-  HWND top = Window("top", 300);
-  const LONG formOriginal = GetWindowLongA(form, GWL_WNDPROC);
-  RecordingSubclass a("a");
-  RecordingSubclass b("b");
-  Server().AttachWindowMessage(&a, form, WM_ACTIVATE);
-  Server().AttachWindowMessage(&b, top, WM_SHOWWINDOW);
-  Server().AttachWindowMessage(&b, form, WM_USER);
-  Server().AttachWindowMessage(&a, top, WM_ACTIVATE);
-  EXPECT_EQ(Server().AttachmentCount(), 4u);
-
-  Server().DetachWindowMessage(&a, form, WM_ACTIVATE);
-  Server().DetachWindowMessage(&a, top, WM_ACTIVATE);
-  EXPECT_TRUE(Server().IsSubclassed(form));
-  Server().DetachWindowMessage(&b, form, WM_USER);
-  Server().DetachWindowMessage(&b, top, WM_SHOWWINDOW);
-
-  EXPECT_EQ(Server().AttachmentCount(), 0u);
-  EXPECT_FALSE(Server().IsSubclassed(form));
-  EXPECT_FALSE(Server().IsSubclassed(top));
-  EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), formOriginal);
-  EXPECT_TRUE(SameSequence({"form WM_USER"}, SendUser(form)));
-}
-
-TEST_F(SubclassServerTest, ProcedureStackedOnTopKeepsWorkingAndTheOriginalReturnsWhenItLeaves) {
-  HWND form = Window("form", 10);
-  const LONG original = GetWindowLongA(form, GWL_WNDPROC);
-  RecordingSubclass watcher("watcher");
-  Server().AttachWindowMessage(&watcher, form, WM_USER);
+  after("first's other detached");
+  Server().DetachWindowMessage(&second, top, WM_SHOWWINDOW);
+  Server().DetachWindowMessage(&first, top, WM_ACTIVATE);
+  after("top's detached");
+  Server().AttachWindowMessage(&first, form, WM_USER);
   g_lStackedNext = SetWindowLongA(form, GWL_WNDPROC, LongFromWndProc(&StackedProc));
-
-  Server().DetachWindowMessage(&watcher, form, WM_USER);
-  EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), LongFromWndProc(&StackedProc));
-  EXPECT_TRUE(SameSequence({"stacked WM_USER", "form WM_USER"}, SendUser(form)));
-
+  Server().DetachWindowMessage(&first, form, WM_USER);
+  after("attached, stacked on, detached");
   SetWindowLongA(form, GWL_WNDPROC, g_lStackedNext);
-  EXPECT_TRUE(SameSequence({"form WM_USER"}, SendUser(form)));
-  EXPECT_EQ(GetWindowLongA(form, GWL_WNDPROC), original);
-  EXPECT_FALSE(Server().IsSubclassed(form));
+  after("unstacked");
+  EXPECT_TRUE(SameSequence({"-- attached", "second WM_USER", "first WM_USER", "form WM_USER",
+                            "5 attached, form server's subclassed, top subclassed", "-- second and one of first's detached",
+                            "first WM_USER", "form WM_USER", "3 attached, form server's subclassed, top subclassed",
+                            "-- first's other detached", "form WM_USER", "2 attached, form original, top subclassed",
+                            "-- top's detached", "form WM_USER", "0 attached, form original, top plain",
+                            "-- attached, stacked on, detached", "stacked WM_USER", "form WM_USER",
+                            "0 attached, form stacked subclassed, top plain", "-- unstacked", "form WM_USER",
+                            "0 attached, form original, top plain"},
+                           seen));
 }
 
-TEST_F(SubclassServerTest, ObjectDetachingDuringAMessageLetsTheWindowFinishIt) {
+// An object detaching while its window is being destroyed lets the window finish; a destroyed
+// window's remaining attachments go with it.
+TEST_F(SubclassServerTest, DestroyedWindowsLeaveNothingEvenWhenAnObjectDetachesDuringTheMessage) {
   HWND form = Window("form", 10);
   RecordingSubclass watcher("watcher");
+  RecordingSubclass other("other");
   watcher.m_OnMessage = [&watcher](HWND hWnd, UINT iMsg) {
     voxSubClsSvr::Instance().DetachWindowMessage(&watcher, hWnd, iMsg);
   };
   Server().AttachWindowMessage(&watcher, form, WM_DESTROY);
+  Server().AttachWindowMessage(&other, form, WM_USER);
+  Server().AttachWindowMessage(&other, form, WM_ACTIVATE);
   m_Log.Clear();
-
   DestroyWindow(form);
-
   EXPECT_TRUE(SameSequence({"watcher WM_DESTROY", "form WM_DESTROY", "form WM_NCDESTROY"},
-                 m_Log.Only({"WM_DESTROY", "WM_NCDESTROY"})));
-  EXPECT_FALSE(Server().IsSubclassed(form));
-}
-
-TEST_F(SubclassServerTest, DestroyedWindowLeavesNothingBehind) {
-  HWND form = Window("form", 10);
-  RecordingSubclass watcher("watcher");
-  Server().AttachWindowMessage(&watcher, form, WM_USER);
-  Server().AttachWindowMessage(&watcher, form, WM_ACTIVATE);
-
-  DestroyWindow(form);
-
+                           m_Log.Only({"WM_DESTROY", "WM_NCDESTROY"})));
   EXPECT_EQ(Server().AttachmentCount(), 0u);
   EXPECT_FALSE(Server().IsSubclassed(form));
-  Server().DetachWindowMessage(&watcher, form, WM_USER);
+  Server().DetachWindowMessage(&other, form, WM_USER);
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include "render/ColorScheme.h"
 #include "render/styles/Palette.h"
 #include "support/Errors.h"
+#include "support/Values.h"
 
 namespace {
+
+using mirel_test::Values;
 
 using mirel_test::ErrorOf;
 
@@ -17,17 +20,16 @@ const styles::Palette& PaletteOf(int style, int theme) {
 }
 
 TEST(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
-  EXPECT_EQ(ErrorOf([] { PaletteOf(3, XPBlue); }), 9);
-  EXPECT_EQ(ErrorOf([] { PaletteOf(tsMSNet, -1); }), 9);
-  EXPECT_EQ(ErrorOf([] { PlainShadowFactor(-1); }), 9);
+  EXPECT_EQ(Values(ErrorOf([] { PaletteOf(3, XPBlue); }), ErrorOf([] { PaletteOf(tsMSNet, -1); }),
+                   ErrorOf([] { PlainShadowFactor(-1); })),
+            "9 9 9");
 }
 
 TEST(ColorArithmetic, SplitAndCompose) {
   const tRGB split = SplitRGB(8453952);
   EXPECT_EQ(split, (tRGB{64, 255, 128}));
   EXPECT_EQ(ComposeRGB(split), 8453952u);
-  EXPECT_EQ(SplitRGB(RGB(255, 255, 255)), (tRGB{255, 255, 255}));
-  EXPECT_EQ(SplitRGB(0), (tRGB{0, 0, 0}));
+  EXPECT_TRUE(SplitRGB(RGB(255, 255, 255)) == (tRGB{255, 255, 255}) && SplitRGB(0) == (tRGB{0, 0, 0}));
   // Channels are rounded before composing; halves go to the even neighbour.
   EXPECT_EQ(ComposeRGB({64.4, 254.6, 127.5}), RGB(64, 255, 128));
   EXPECT_EQ(ComposeRGB({2.5, 3.5, 0.49}), RGB(2, 4, 0));

@@ -10,9 +10,12 @@
 #include "render/modImageList.h"
 #include "support/HeadlessTest.h"
 #include "support/Pixels.h"
+#include "support/Values.h"
 #include "win32/commctrl.h"
 
 namespace {
+
+using mirel_test::Values;
 
 using mirel_test::FillDC;
 using mirel_test::ReadPixels;
@@ -71,12 +74,9 @@ TEST_F(DrawListImageTest, ThroughAHandleIndexZeroAndOneBothDrawTheFirstImage) {
   const win32::Surface two = Drawn(nullptr, list->hImageList(), 2, 3, 4);
   SavePixels(one, "render_list_image_handle");
   EXPECT_TRUE(SamePixels(zero, one));
-  EXPECT_EQ(one.At(4, 5), kFirst);
-  EXPECT_EQ(one.At(3, 4), kGround);  // the clear corner
-  EXPECT_EQ(one.At(8, 9), kFirst);
-  EXPECT_EQ(one.At(9, 9), kGround);
-  EXPECT_EQ(one.At(8, 10), kGround);
-  EXPECT_EQ(two.At(4, 5), kSecond);
+  // The clear corner, the image's last pixel and beyond it; the second image.
+  EXPECT_EQ(Values(one.At(4, 5), one.At(3, 4), one.At(8, 9), one.At(9, 9), one.At(8, 10), two.At(4, 5)),
+            Values(kFirst, kGround, kFirst, kGround, kGround, kSecond));
 }
 
 TEST_F(DrawListImageTest, SelectedAndFocusedDrawBlendedAsTheListsOwnStyles) {
@@ -105,11 +105,9 @@ TEST_F(DrawListImageTest, TheImageListControlDrawsThroughItsOwnDrawAtThePixelsGi
     // With the object kept, the handle argument is not used.
     const win32::Surface drawn = Drawn(control, nullptr, 2, 7, 5);
     SavePixels(drawn, "render_list_image_control_" + std::to_string(dpi));
-    EXPECT_EQ(drawn.At(7, 5), kGround) << dpi << " dpi";
-    EXPECT_EQ(drawn.At(8, 5), kSecond) << dpi << " dpi";
-    EXPECT_EQ(drawn.At(12, 10), kSecond) << dpi << " dpi";
-    EXPECT_EQ(drawn.At(13, 10), kGround) << dpi << " dpi";
-    EXPECT_EQ(drawn.At(6, 6), kGround) << dpi << " dpi";
+    EXPECT_EQ(Values(drawn.At(7, 5), drawn.At(8, 5), drawn.At(12, 10), drawn.At(13, 10), drawn.At(6, 6)),
+              Values(kGround, kSecond, kSecond, kGround, kGround))
+        << dpi << " dpi";
   }
 }
 

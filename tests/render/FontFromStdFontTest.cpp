@@ -9,8 +9,11 @@
 #include "render/cMemDC.h"
 #include "render/modFontConv.h"
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace {
+
+using mirel_test::Values;
 
 using mirel_test::FillDC;
 using mirel_test::ReadPixels;
@@ -117,10 +120,9 @@ TEST_F(FontFromStdFontTest, WeightItalicUnderlineAndStrikeOutCarryOver) {
   const Rendering actual = Render(font);
   SavePixels(actual.pixels, "render_font_tahoma12_bold_italic_underline_strike");
   EXPECT_TRUE(SamePixels(actual.pixels, Render(expected).pixels));
-  EXPECT_EQ(actual.metrics.tmWeight, FW_BOLD);
-  EXPECT_NE(actual.metrics.tmItalic, 0);
-  EXPECT_NE(actual.metrics.tmUnderlined, 0);
-  EXPECT_NE(actual.metrics.tmStruckOut, 0);
+  EXPECT_EQ(Values(actual.metrics.tmWeight, actual.metrics.tmItalic != 0, actual.metrics.tmUnderlined != 0,
+                   actual.metrics.tmStruckOut != 0),
+            Values(FW_BOLD, true, true, true));
   EXPECT_FALSE(SamePixels(actual.pixels, Render(Expected("Tahoma", -16)).pixels));
 }
 

@@ -7,6 +7,7 @@
 #include "render/modDrawHelpers.h"
 #include "render/modPicture.h"
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ using mirel_test::FillDC;
 using mirel_test::ReadPixels;
 using mirel_test::SamePixels;
 using mirel_test::SavePixels;
+using mirel_test::Values;
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kRed = RGB(220, 20, 20);
@@ -70,8 +72,7 @@ TEST_F(PictureTest, AnUnknownResourceLeavesTheSurfaceAsItWas) {
   HDC before = surface.hdc();
   EXPECT_FALSE(LoadBitmapSurface("NO_SUCH_BITMAP", surface));
   EXPECT_FALSE(LoadBitmapSurface("menubar2003_bitmaps", surface));
-  EXPECT_EQ(surface.hdc(), before);
-  EXPECT_EQ(surface.Width(), 7);
+  EXPECT_EQ(Values(surface.hdc(), surface.Width()), Values(before, 7));
 }
 
 TEST_F(PictureTest, PictureSizeInPixelsFollowsTheScreenResolution) {
@@ -80,8 +81,7 @@ TEST_F(PictureTest, PictureSizeInPixelsFollowsTheScreenResolution) {
     win32::Surface pixels;
     pixels.Resize(277, 30);
     const auto picture = StdPicture::FromSurface(pixels);
-    EXPECT_EQ(PictureWidthPx(*picture), 277) << dpi << " dpi";
-    EXPECT_EQ(PictureHeightPx(*picture), 30) << dpi << " dpi";
+    EXPECT_EQ(Values(PictureWidthPx(*picture), PictureHeightPx(*picture)), "277 30") << dpi << " dpi";
   }
 }
 
@@ -93,19 +93,16 @@ TEST_F(PictureTest, BlitPictureCopiesUnstretchedFromTheCornerOrStretchesASourceR
 
   // Unstretched: the source position is ignored, the picture's corner lands at (1, 1).
   BlitPicture(surface.hdc(), *picture, 1, 1, 4, 3, nullptr, false, 2, 2, 1, 1);
-  EXPECT_EQ(GetPixel(surface.hdc(), 1, 1), kKey);
-  EXPECT_EQ(GetPixel(surface.hdc(), 2, 1), kRed);
-  EXPECT_EQ(GetPixel(surface.hdc(), 4, 3), kGreen);
-  EXPECT_EQ(GetPixel(surface.hdc(), 5, 1), kGround);
+  const auto at = [&](int x, int y) { return GetPixel(surface.hdc(), x, y); };
+  EXPECT_EQ(Values(at(1, 1), at(2, 1), at(4, 3), at(5, 1)), Values(kKey, kRed, kGreen, kGround));
 
   // Stretched: the blue pair (1, 1)-(2, 1) doubled into 4 x 2 at (6, 5).
   BlitPicture(surface.hdc(), *picture, 6, 5, 4, 2, nullptr, true, 1, 1, 2, 1);
-  for (int x = 6; x < 10; ++x) {
-    EXPECT_EQ(GetPixel(surface.hdc(), x, 5), kBlue) << x;
-    EXPECT_EQ(GetPixel(surface.hdc(), x, 6), kBlue) << x;
+  std::string blue;  // x 6 to 10, y 5 to 7
+  for (int y = 5; y < 8; ++y) {
+    for (int x = 6; x < 11; ++x) blue += at(x, y) == kBlue ? '#' : '.';
   }
-  EXPECT_EQ(GetPixel(surface.hdc(), 10, 5), kGround);
-  EXPECT_EQ(GetPixel(surface.hdc(), 6, 7), kGround);
+  EXPECT_EQ(blue, "####.####......");
 }
 
 TEST_F(PictureTest, TransparentCopyKeepsTheDestinationWhereThePictureHasItsCornerColour) {
@@ -132,8 +129,7 @@ TEST_F(PictureTest, TransparentCopyKeepsTheDestinationWhereThePictureHasItsCorne
     }
   }
   EXPECT_TRUE(SamePixels(result, expected));
-  EXPECT_EQ(GetTextColor(surface.hdc()), kOddTextColour);
-  EXPECT_EQ(GetBkColor(surface.hdc()), kOddBackColour);
+  EXPECT_EQ(Values(GetTextColor(surface.hdc()), GetBkColor(surface.hdc())), Values(kOddTextColour, kOddBackColour));
 }
 
 TEST_F(PictureTest, PictureCopiesLeaveNoObjectBehind) {
@@ -157,12 +153,10 @@ TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
   DrawSolidRect(surface.hdc(), 1, 1, 4, 4, kRed, kSolidRectFill);
   DrawSolidRect(surface.hdc(), 5, 5, 10, 10, kOleSystemColorFlag | COLOR_HIGHLIGHT, kSolidRectFrame);
   const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-  EXPECT_EQ(GetPixel(surface.hdc(), 1, 1), kRed);
-  EXPECT_EQ(GetPixel(surface.hdc(), 3, 3), kRed);
-  EXPECT_EQ(GetPixel(surface.hdc(), 4, 4), kGround);
-  EXPECT_EQ(GetPixel(surface.hdc(), 5, 5), highlight);
-  EXPECT_EQ(GetPixel(surface.hdc(), 9, 7), highlight);
-  EXPECT_EQ(GetPixel(surface.hdc(), 7, 7), kGround);  // framed, not filled
+  const auto at = [&](int x, int y) { return GetPixel(surface.hdc(), x, y); };
+  // The fill stops before right and bottom; the frame is not filled.
+  EXPECT_EQ(Values(at(1, 1), at(3, 3), at(4, 4), at(5, 5), at(9, 7), at(7, 7)),
+            Values(kRed, kRed, kGround, highlight, highlight, kGround));
   SavePixels(ReadPixels(surface.hdc(), 10, 10), "render_solid_rects");
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Brush),
             countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Brush)]);
@@ -170,10 +164,9 @@ TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
 
 TEST_F(PictureTest, AutomationColoursTranslateOnlyWithTheSystemColourBit) {
   win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
-  EXPECT_EQ(TranslateOleColor(RGB(9, 8, 7)), RGB(9, 8, 7));
-  EXPECT_EQ(TranslateOleColor(0x00FFFFFF), 0x00FFFFFFu);
-  EXPECT_EQ(TranslateOleColor(kOleSystemColorFlag | COLOR_BTNFACE), RGB(1, 2, 3));
-  EXPECT_EQ(TranslateOleColor(kOleSystemColorFlag | COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(Values(TranslateOleColor(RGB(9, 8, 7)), TranslateOleColor(0x00FFFFFF), TranslateOleColor(kOleSystemColorFlag | COLOR_BTNFACE),
+                   TranslateOleColor(kOleSystemColorFlag | COLOR_WINDOWTEXT)),
+            Values(RGB(9, 8, 7), 0x00FFFFFFu, RGB(1, 2, 3), GetSysColor(COLOR_WINDOWTEXT)));
   win32::ResetSysColors();
 }
 

@@ -82,12 +82,9 @@ TEST(ResourceBitmaps, EveryNamedBitmapIsEmbeddedAt24BitsWithItsSize) {
 }
 
 TEST(ResourceBitmaps, NamesAreExactAndCaseSensitive) {
-  EXPECT_NE(FindResourceBitmap("VS_UP(2)"), nullptr);
-  EXPECT_EQ(FindResourceBitmap("VS_UP(3)"), nullptr);
-  EXPECT_EQ(FindResourceBitmap("vs_up(0)"), nullptr);
-  EXPECT_EQ(FindResourceBitmap("VS_UP_0"), nullptr);
-  EXPECT_EQ(FindResourceBitmap("MSIE_BAR"), nullptr);
-  EXPECT_EQ(FindResourceBitmap(""), nullptr);
+  std::string found;
+  for (const char* name : {"VS_UP(2)", "VS_UP(3)", "vs_up(0)", "VS_UP_0", "MSIE_BAR", ""}) found += FindResourceBitmap(name) ? '#' : '.';
+  EXPECT_EQ(found, "#.....");
   EXPECT_EQ(ThemedResourceName("MSIE_PANEL(", 1), "MSIE_PANEL(1)");
 }
 

@@ -2,15 +2,17 @@
 // and the kernel's arithmetic and memory helpers.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <thread>
 
+#include "support/Values.h"
 #include "win32/kernel.h"
 #include "win32/objcount.h"
 #include "win32/uxtheme.h"
 
 namespace {
+
+using mirel_test::Values;
 
 class SystemQueryTest : public ::testing::Test {
  protected:
@@ -18,115 +20,91 @@ class SystemQueryTest : public ::testing::Test {
   void TearDown() override { win32::ResetSystemInfo(); }
 };
 
-std::u16string Wide(const WCHAR* s) { return std::u16string(s); }
+std::string Narrow(const WCHAR* s) {
+  std::string text;
+  for (; *s != 0; ++s) text += static_cast<char>(*s);
+  return text;
+}
 
 TEST_F(SystemQueryTest, VersionReportsTheConfiguredSystem) {
-  win32::SetOsVersion({VER_PLATFORM_WIN32_WINDOWS, 4, 90, 3000, " "});
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-  ASSERT_TRUE(GetVersionExA(&info));
-  EXPECT_EQ(info.dwPlatformId, VER_PLATFORM_WIN32_WINDOWS);
-  EXPECT_EQ(info.dwMajorVersion, 4u);
-  EXPECT_EQ(info.dwMinorVersion, 90u);
-  EXPECT_EQ(info.dwBuildNumber, 3000u);
-
-  win32::ResetSystemInfo();
-  ASSERT_TRUE(GetVersionExA(&info));
-  EXPECT_EQ(info.dwPlatformId, VER_PLATFORM_WIN32_NT);
-  EXPECT_EQ(info.dwMajorVersion, 5u);
-  EXPECT_EQ(info.dwMinorVersion, 1u);
-  EXPECT_STREQ(info.szCSDVersion, "Service Pack 2");
-
+  const auto version = [] {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    const BOOL answered = GetVersionExA(&info);
+    return Values(answered, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber,
+                  std::string(info.szCSDVersion));
+  };
+  EXPECT_EQ(version(), "1 2 5 1 2600 Service Pack 2");
+  win32::SetOsVersion({VER_PLATFORM_WIN32_WINDOWS, 4, 90, 3000, "A"});
+  EXPECT_EQ(version(), Values(1, VER_PLATFORM_WIN32_WINDOWS, 4, 90, 3000, "A"));
   OSVERSIONINFOA wrongSize{};
   wrongSize.dwOSVersionInfoSize = sizeof(wrongSize) - 1;
   EXPECT_FALSE(GetVersionExA(&wrongSize));
 }
 
-TEST_F(SystemQueryTest, ThemeNamesFollowTheConfiguredStyle) {
+TEST_F(SystemQueryTest, ThemeNamesAndHandlesFollowTheConfiguredStyle) {
   win32::SetVisualStyle(win32::LunaStyle("Metallic"));
   WCHAR file[260] = {};
   WCHAR color[260] = {};
   WCHAR size[260] = {};
-  EXPECT_TRUE(IsThemeActive());
-  ASSERT_EQ(GetCurrentThemeName(file, 260, color, 260, size, 260), S_OK);
-  EXPECT_EQ(Wide(file), u"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles");
-  EXPECT_EQ(Wide(color), u"Metallic");
-  EXPECT_EQ(Wide(size), u"NormalSize");
-
   WCHAR shortColor[4] = {};
+  ASSERT_EQ(GetCurrentThemeName(file, 260, color, 260, size, 260), S_OK);
   ASSERT_EQ(GetCurrentThemeName(nullptr, 0, shortColor, 4, nullptr, 0), S_OK);
-  EXPECT_EQ(Wide(shortColor), u"Met");
+  EXPECT_EQ(Values(IsThemeActive(), Narrow(file), Narrow(color), Narrow(size), Narrow(shortColor)),
+            "1 C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles Metallic NormalSize Met");
+
+  // Handles are counted and closed once; an unknown class falls back to the next one listed.
+  const long before = win32::LiveObjects(win32::ObjectKind::Theme);
+  HTHEME explorer = OpenThemeData(nullptr, u"ExplorerBar");
+  HTHEME fallback = OpenThemeData(nullptr, u"NoSuchClass;toolbar");
+  ASSERT_TRUE(explorer != nullptr && fallback != nullptr && explorer != fallback);
+  EXPECT_EQ(OpenThemeData(nullptr, u"NoSuchClass"), nullptr);
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), before + 2);
+  const HRESULT closed = CloseThemeData(explorer);
+  const HRESULT again = CloseThemeData(explorer);
+  EXPECT_EQ(Values(closed, again, CloseThemeData(fallback)), Values(S_OK, E_HANDLE, S_OK));
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), before);
 
   win32::SetVisualStyle(win32::ClassicStyle());
   EXPECT_FALSE(IsThemeActive());
   EXPECT_TRUE(FAILED(GetCurrentThemeName(file, 260, color, 260, nullptr, 0)));
-}
-
-TEST_F(SystemQueryTest, ThemeHandlesAreCountedAndClosedOnce) {
-  const long before = win32::LiveObjects(win32::ObjectKind::Theme);
-  HTHEME explorer = OpenThemeData(nullptr, u"ExplorerBar");
-  HTHEME fallback = OpenThemeData(nullptr, u"NoSuchClass;toolbar");
-  ASSERT_NE(explorer, nullptr);
-  ASSERT_NE(fallback, nullptr);
-  EXPECT_NE(explorer, fallback);
-  EXPECT_EQ(OpenThemeData(nullptr, u"NoSuchClass"), nullptr);
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), before + 2);
-  EXPECT_EQ(CloseThemeData(explorer), S_OK);
-  EXPECT_EQ(CloseThemeData(explorer), E_HANDLE);
-  EXPECT_EQ(CloseThemeData(fallback), S_OK);
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), before);
-
-  win32::SetVisualStyle(win32::ClassicStyle());
   EXPECT_EQ(OpenThemeData(nullptr, u"ExplorerBar"), nullptr);
 }
 
 TEST_F(SystemQueryTest, LocaleInformation) {
-  char buffer[64] = {};
+  const auto info = [](LCID locale, LCTYPE type, int size = 64) {
+    char buffer[64] = {};
+    const int length = GetLocaleInfoA(locale, type, buffer, size);
+    return std::to_string(length) + " " + buffer;
+  };
   EXPECT_EQ(GetUserDefaultLCID(), 0x0409u);
-  EXPECT_EQ(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof(buffer)), 5);
-  EXPECT_STREQ(buffer, "1252");
+  EXPECT_EQ(info(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE), "5 1252");
   EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_SENGLANGUAGE, nullptr, 0), 8);
-
+  EXPECT_EQ(info(0x0409, LOCALE_SENGLANGUAGE, 2), "0 ") << "too small a buffer";
+  EXPECT_EQ(info(0x7777, LOCALE_SENGLANGUAGE), "0 ") << "an unknown locale";
   win32::SetDefaultLocales(0x0419, 0x0407);
-  EXPECT_EQ(GetUserDefaultLCID(), 0x0419u);
-  EXPECT_EQ(GetSystemDefaultLCID(), 0x0407u);
-  EXPECT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, buffer, sizeof(buffer)), 0);
-  EXPECT_STREQ(buffer, "1251");
-  EXPECT_GT(GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME, buffer, sizeof(buffer)), 0);
-  EXPECT_STREQ(buffer, "DEU");
-
-  char tiny[2] = {};
-  EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_SENGLANGUAGE, tiny, sizeof(tiny)), 0);
-  EXPECT_EQ(GetLocaleInfoA(0x7777, LOCALE_SENGLANGUAGE, buffer, sizeof(buffer)), 0);
+  EXPECT_EQ(Values(GetUserDefaultLCID(), GetSystemDefaultLCID()), Values(0x0419u, 0x0407u));
+  EXPECT_EQ(info(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE), "5 1251");
+  EXPECT_EQ(info(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME), "4 DEU");
 }
 
-TEST_F(SystemQueryTest, ThreadIdIsStablePerThreadAndDistinctBetweenThreads) {
+TEST(KernelHelpers, ThreadIdsMulDivStringLengthAndMemoryMove) {
   const DWORD mine = GetCurrentThreadId();
-  EXPECT_EQ(GetCurrentThreadId(), mine);
   DWORD other = 0;
   std::thread([&other] { other = GetCurrentThreadId(); }).join();
-  EXPECT_NE(other, 0u);
-  EXPECT_NE(other, mine);
-}
+  EXPECT_EQ(Values(GetCurrentThreadId() == mine, other != 0, other != mine), "1 1 1");
 
-TEST(KernelHelpers, MulDivRoundsHalfAwayFromZero) {
-  struct Case {
+  // MulDiv rounds half away from zero and answers -1 for a zero divisor or an overflow.
+  const struct {
     int number, numerator, denominator, expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {12, 96, 72, 16}, {12, 120, 72, 20}, {5, 1, 2, 3},   {-5, 1, 2, -3},     {5, -1, 2, -3}, {-5, -1, -2, -3},
       {7, 3, 4, 5},     {1, 1, 0, -1},     {0x40000000, 4, 1, -1}, {2000000000, 3, 3, 2000000000},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected)
-        << c.number << " * " << c.numerator << " / " << c.denominator;
+  for (const auto& c : cases) {
+    EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected) << c.number << " * " << c.numerator << " / " << c.denominator;
   }
-}
-
-TEST(KernelHelpers, StringLengthAndMemoryMove) {
-  EXPECT_EQ(lstrlenA("Menu"), 4);
-  EXPECT_EQ(lstrlenA(""), 0);
-  EXPECT_EQ(lstrlenA(nullptr), 0);
+  EXPECT_EQ(Values(lstrlenA("Menu"), lstrlenA(""), lstrlenA(nullptr)), "4 0 0");
   char overlap[] = "abcdef";
   RtlMoveMemory(overlap + 2, overlap, 4);
   EXPECT_STREQ(overlap, "ababcd");

@@ -6,10 +6,13 @@
 
 #include "render/modThemes.h"
 #include "support/MessageLog.h"
+#include "support/Values.h"
 #include "win32/objcount.h"
 #include "win32/system_info.h"
 
 namespace {
+
+using mirel_test::Values;
 
 constexpr const char* kLowerCaseLunaFile = "C:\\WINDOWS\\Resources\\Themes\\luna\\luna.msstyles";
 constexpr const char* kRoyaleFile = "C:\\WINDOWS\\Resources\\Themes\\Royale\\Royale.msstyles";
@@ -58,13 +61,11 @@ TEST_F(ThemeDetectionTest, LunaColoursMapToThemesCaseSensitively) {
 
 TEST_F(ThemeDetectionTest, ClassicLookOrNoVisualStylesLeavesTheThemeAsRead) {
   win32::SetVisualStyle(win32::ClassicStyle());
-  EXPECT_TRUE(VisualStylesAvailable());
-  EXPECT_EQ(ThemeFromSystem(XPSilver, nullptr), XPSilver);
+  EXPECT_EQ(Values(VisualStylesAvailable(), ThemeFromSystem(XPSilver, nullptr)), Values(true, XPSilver));
   win32::SetOsVersion(win32::Windows2000Version());
   win32::SetVisualStyle(win32::LunaStyle("Metallic"));
   DetectVisualStyles();
-  EXPECT_FALSE(VisualStylesAvailable());
-  EXPECT_EQ(ThemeFromSystem(XPOlive, nullptr), XPOlive);
+  EXPECT_EQ(Values(VisualStylesAvailable(), ThemeFromSystem(XPOlive, nullptr)), Values(false, XPOlive));
 }
 
 TEST_F(ThemeDetectionTest, DetectionClosesTheThemeItOpens) {

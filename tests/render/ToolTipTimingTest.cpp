@@ -10,8 +10,11 @@
 
 #include "core/MirelMenuBar20Internals.h"
 #include "support/BarOnForm.h"
+#include "support/Values.h"
 
 namespace {
+
+using mirel_test::Values;
 
 constexpr std::int32_t kPreTime = 500;
 constexpr std::int32_t kPostTime = 3000;
@@ -170,9 +173,9 @@ TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   Desktop().AdvanceTime(25);
   RECT after{};
   GetWindowRect(Inside(*m_Bar).ToolTipWindow(), &after);
-  EXPECT_EQ(after.left - before.left, 40);
-  EXPECT_EQ(after.top, kPointerY + frmToolTip::kPointerClearance);
-  EXPECT_EQ(GetWindow(Inside(*m_Bar).ToolTipWindow(), GW_OWNER), m_Form->hWnd()) << "owned by the control's form";
+  // Moved with the pointer, below it, owned by the control's form.
+  EXPECT_EQ(Values(after.left - before.left, after.top, GetWindow(Inside(*m_Bar).ToolTipWindow(), GW_OWNER)),
+            Values(40, kPointerY + frmToolTip::kPointerClearance, m_Form->hWnd()));
   EXPECT_FALSE(SaveScreen("tooltip_default_look").empty());
 }
 
@@ -180,8 +183,7 @@ TEST_F(ToolTipTimingTest, ResetRemovesTheTipAndTheNextOneWaitsThePreDelay) {
   Run(700, {{0, OnElement(0)}, {600, OnElement(0, 20)}});
   ASSERT_EQ(VisibleTip(), "Open the file");
   Inside(*m_Bar).ToolTips().ResetTips();  // the window's hover timer found the pointer gone
-  EXPECT_EQ(VisibleTip(), "hidden");
-  EXPECT_FALSE(Inside(*m_Bar).ToolTips().Armed());
+  EXPECT_EQ(Values(VisibleTip(), Inside(*m_Bar).ToolTips().Armed()), "hidden 0");
   start_ = Desktop().Now();
   const mirel_test::Sequence expected{"t=525 Save the file"};
   EXPECT_TRUE(mirel_test::SameSequence(expected, Run(600, {{0, OnElement(1)}, {500, OnElement(1, 20)}})));
@@ -214,8 +216,8 @@ TEST_F(ToolTipTimingTest, ShowHideAndTerminateLeaveNothingBehind) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   EXPECT_FALSE(Inside(*m_Bar).ShowToolTip("", 100, 100, false));
   EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
-  EXPECT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
-  EXPECT_TRUE(Inside(*m_Bar).ShowToolTip("Print preview", 100, 100, true));  // replaces the first
+  const bool shown = Inside(*m_Bar).ShowToolTip("Print", 100, 100, false);
+  EXPECT_EQ(Values(shown, Inside(*m_Bar).ShowToolTip("Print preview", 100, 100, true)), "1 1");  // replaces the first
   Desktop().DoEvents();
   EXPECT_NE(Inside(*m_Bar).ToolTipWindow(), nullptr);
   Inside(*m_Bar).HideToolTip();
@@ -242,10 +244,10 @@ TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
   HWND tip = Inside(*m_Bar).ToolTipWindow();
   RECT rect{};
   GetWindowRect(tip, &rect);
-  EXPECT_EQ(rect.right - rect.left, 116);
-  EXPECT_EQ(ScreenPixel(rect.left, rect.top), RGB(0, 120, 0));
-  EXPECT_EQ(ScreenPixel(rect.right - 1, rect.bottom - 1), RGB(0, 120, 0)) << "no shadow: border to the corner";
-  EXPECT_EQ(ScreenPixel(rect.left + 2, rect.top + 1), RGB(230, 255, 230));
+  // The maximum width plus the margins; no shadow: the border reaches the corner.
+  EXPECT_EQ(Values(rect.right - rect.left, ScreenPixel(rect.left, rect.top), ScreenPixel(rect.right - 1, rect.bottom - 1),
+                   ScreenPixel(rect.left + 2, rect.top + 1)),
+            Values(116, RGB(0, 120, 0), RGB(0, 120, 0), RGB(230, 255, 230)));
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 #include "render/cMemDC.h"
 #include "render/modFontConv.h"
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 #include "win32/kernel.h"
 
 namespace {
+
+using mirel_test::Values;
 
 using mirel_test::FillDC;
 using mirel_test::InkBox;
@@ -103,12 +106,9 @@ TEST_F(UnicodeSupportTest, TheRectangleArgumentsComeLeftRightTopBottom) {
     EXPECT_EQ(DrawTextAuto(dc(), "Edit", 70, 130, 5, 25, kBottomRight), expectedHeight);
     const win32::Surface drawn = Pixels();
     EXPECT_TRUE(SamePixels(drawn, expected)) << "platform " << platform;
+    // Inside the rectangle, right-aligned against x = 130.
     const RECT ink = InkBox(drawn);
-    EXPECT_GE(ink.left, 70);
-    EXPECT_GE(ink.top, 5);
-    EXPECT_LE(ink.right, 130);
-    EXPECT_LE(ink.bottom, 25);
-    EXPECT_GT(ink.right, 120) << "right-aligned against x = 130";
+    EXPECT_EQ(Values(ink.left >= 70, ink.top >= 5, ink.right <= 130, ink.bottom <= 25, ink.right > 120), "1 1 1 1 1");
   }
 }
 
@@ -117,8 +117,7 @@ TEST_F(UnicodeSupportTest, MeasurementsFollowTheSameChoice) {
     RunOn(platform);
     SIZE expected{};
     GetTextExtentPoint32W(dc(), u"Qq", 2, &expected);
-    EXPECT_EQ(MeasureTextHeight(dc()), expected.cy);
-    EXPECT_EQ(MeasureTextHeight(dc(), "Qq"), expected.cy);
+    EXPECT_EQ(Values(MeasureTextHeight(dc()), MeasureTextHeight(dc(), "Qq")), Values(expected.cy, expected.cy));
     GetTextExtentPoint32W(dc(), u"File \u00E9dition", 12, &expected);
     EXPECT_EQ(MeasureTextWidth(dc(), "File \xC3\xA9" "dition"), expected.cx) << "platform " << platform;
     EXPECT_EQ(MeasureTextWidth(dc(), ""), 0);

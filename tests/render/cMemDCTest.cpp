@@ -4,8 +4,11 @@
 
 #include "render/cMemDC.h"
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace {
+
+using mirel_test::Values;
 
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
@@ -16,15 +19,13 @@ class MemDCTest : public mirel_test::HeadlessTest {};
 
 TEST_F(MemDCTest, IsEmptyUntilSizedThenHoldsFullColourPixelsOfTheRequestedSize) {
   cMemDC surface;
-  EXPECT_EQ(surface.hdc(), nullptr);
-  EXPECT_EQ(surface.Width(), 0);
-  EXPECT_EQ(surface.Height(), 0);
+  EXPECT_EQ(Values(surface.hdc() == nullptr, surface.Width(), surface.Height()), "1 0 0");
   surface.ChangeSize(40, 20);
   ASSERT_NE(surface.hdc(), nullptr);
   SetPixelV(surface.hdc(), 39, 19, kMark);
-  EXPECT_EQ(GetPixel(surface.hdc(), 39, 19), kMark);  // not the monochrome default
-  EXPECT_EQ(GetPixel(surface.hdc(), 40, 19), CLR_INVALID);
-  EXPECT_EQ(GetPixel(surface.hdc(), 39, 20), CLR_INVALID);
+  // Full colour, not the monochrome default, and nothing beyond the size.
+  EXPECT_EQ(Values(GetPixel(surface.hdc(), 39, 19), GetPixel(surface.hdc(), 40, 19), GetPixel(surface.hdc(), 39, 20)),
+            Values(kMark, CLR_INVALID, CLR_INVALID));
 }
 
 // Each step starts from a 30 x 12 surface marked at (3, 4) and reports the size afterwards,
