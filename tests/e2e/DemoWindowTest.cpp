@@ -214,23 +214,22 @@ class DemoWindowTest : public ::testing::Test {
     return rc;
   }
 
-  // A screenshot in which `area` of the real window shows what the replica shows there;
-  // the last one taken when that never happens.
-  win32::Surface ScreenMatching(const RECT& area, const std::string& name, int& mismatches) {
+  // Takes screenshots (kept as "<name>.png") until `area` of the real window shows what the
+  // replica shows there, or time runs out; the pixels that still differ (-1: no screenshot).
+  int Mismatches(const RECT& area, const std::string& name, win32::Surface* last = nullptr) {
     const win32::Surface& expected = win32::TheDesktop().Screen();
     const auto deadline = std::chrono::steady_clock::now() + kScreenLimit;
     for (;;) {
       const auto shot = m_X->Screenshot((m_Output / (name + ".png")).string());
-      mismatches = -1;
+      int mismatches = -1;
       if (shot) {
         mismatches = 0;
         for (int y = area.top; y < area.bottom; ++y)
           for (int x = area.left; x < area.right; ++x)
             mismatches += shot->At(m_Origin.x + x, m_Origin.y + y) != expected.At(x, y) ? 1 : 0;
-        if (mismatches == 0 || std::chrono::steady_clock::now() >= deadline) return *shot;
-      } else if (std::chrono::steady_clock::now() >= deadline) {
-        return win32::Surface{};
+        if (last != nullptr) *last = *shot;
       }
+      if (mismatches == 0 || std::chrono::steady_clock::now() >= deadline) return mismatches;
       std::this_thread::sleep_for(kPollStep);
     }
   }
@@ -277,9 +276,8 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   const RECT subMenu = WindowRectOf(cascaded.back());
   RECT both{};
   UnionRect(&both, &fileMenu, &subMenu);
-  int mismatches = 0;
-  const win32::Surface shot = ScreenMatching(both, "file-and-recent-files", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the open menus that differ from the headless rendering";
+  win32::Surface shot;
+  EXPECT_EQ(Mismatches(both, "file-and-recent-files", &shot), 0) << "pixels of the open menus that differ from the headless rendering";
 
   // Both windows carry a shadow over the white document along their bottom edge.
   const win32::Surface& replica = win32::TheDesktop().Screen();
@@ -382,14 +380,12 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
 TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheDemoCleanly) {
   MoveTo(kDocumentPoint);
   Click(kRightButton);
-  int mismatches = 0;
   const std::vector<HWND> popped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(popped.size(), 1U) << "the replica opened no context menu";
   const RECT context = WindowRectOf(popped.back());
   EXPECT_EQ(context.left, kDocumentPoint.x);
   EXPECT_EQ(context.top, kDocumentPoint.y);
-  ScreenMatching(context, "context-menu", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the context menu that differ from the headless rendering";
+  EXPECT_EQ(Mismatches(context, "context-menu"), 0) << "pixels of the context menu that differ from the headless rendering";
   Key("Escape", VK_ESCAPE);
 
   // File > Exit closes the form: the demo ends with nothing left alive (status 0).
@@ -409,28 +405,24 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
 TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
   const HWND styles = CascadeFrom(kToolsMenu, kStyleItem);
   ASSERT_NE(styles, nullptr) << "the replica did not cascade the style menu";
-  int mismatches = 0;
-  ScreenMatching(WindowRectOf(styles), "style-menu", mismatches);
+  Mismatches(WindowRectOf(styles), "style-menu");
   MoveTo(RowPoint(styles, kInternetExplorerItem));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 13 StyleMenu 3 StyleIE"));
-  ScreenMatching(BarRect(), "internet-explorer-bar", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the bar in the new style that differ from the headless rendering";
+  EXPECT_EQ(Mismatches(BarRect(), "internet-explorer-bar"), 0) << "pixels of the bar in the new style that differ from the headless rendering";
 
   const HWND themes = CascadeFrom(kToolsMenu, kThemeItem);
   ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
   // Real time must let the sub-menu open before the pointer goes into it.
-  ScreenMatching(WindowRectOf(themes), "theme-menu", mismatches);
+  Mismatches(WindowRectOf(themes), "theme-menu");
   MoveTo(RowPoint(themes, kOliveItem));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 14 ThemeMenu 3 ThemeOlive"));
-  ScreenMatching(BarRect(), "olive-bar", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the olive bar that differ from the headless rendering";
+  EXPECT_EQ(Mismatches(BarRect(), "olive-bar"), 0) << "pixels of the olive bar that differ from the headless rendering";
 
   ChooseFromBar(kToolsMenu, kRightToLeftItem);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 6 Tools 3 RightToLeft"));
-  ScreenMatching(BarRect(), "right-to-left-bar", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the mirrored bar that differ from the headless rendering";
+  EXPECT_EQ(Mismatches(BarRect(), "right-to-left-bar"), 0) << "pixels of the mirrored bar that differ from the headless rendering";
   EXPECT_TRUE(SameEvents({
       "MenuOnDrop 6 Tools",
       "MenuItemMouseDown 13 StyleMenu 3 StyleIE",
@@ -462,9 +454,7 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   const auto drawing = bands->Item("Drawing");
   EXPECT_EQ(standard->Top(), Inside(Bar()).BarHeight() + 1);
   EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
-  int mismatches = 0;
-  ScreenMatching(BarRect(), "bands", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
+  EXPECT_EQ(Mismatches(BarRect(), "bands"), 0) << "pixels of the bar and its bands that differ from the headless rendering";
 
   // The middle of a tool, or a point `fromRight` pixels inside its right edge, on the screen.
   const auto tool = [&](const char* band, const char* key, int fromRight) {
@@ -526,6 +516,5 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   win32::TheDesktop().MouseUp(win32::MouseButton::Left);
   m_X->ButtonUp(kLeftButton);
   EXPECT_EQ(drawing->LineIndex(), 1);
-  ScreenMatching(BarRect(), "bands-after-drag", mismatches);
-  EXPECT_EQ(mismatches, 0) << "pixels of the bar and its bands that differ from the headless rendering";
+  EXPECT_EQ(Mismatches(BarRect(), "bands-after-drag"), 0) << "pixels of the bar and its bands that differ from the headless rendering";
 }
