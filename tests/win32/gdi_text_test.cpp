@@ -8,6 +8,7 @@
 #include <cmath>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <utility>
 #include <string>
 
@@ -53,18 +54,6 @@ TEXTMETRICA Metrics(HDC dc) {
   return tm;
 }
 
-// Pixels of one canvas shifted by (dx, dy) against another: true when all match.
-bool SameShifted(const Canvas& a, const Canvas& b, int dx, int dy) {
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const int bx = x + dx;
-      const int by = y + dy;
-      const COLORREF other = (bx >= 0 && by >= 0 && bx < b.width() && by < b.height()) ? b.At(bx, by) : kWhite;
-      if (a.At(x, y) != other) return false;
-    }
-  }
-  return true;
-}
 bool SameInk(const Canvas& a, const Canvas& b) { return SamePixels(a.Pixels(), b.Pixels()); }
 
 int Draw(const Canvas& c, const char* text, RECT r, UINT format) {
@@ -142,84 +131,91 @@ TEST(GdiTextOut, OpaqueModeFillsTheCellAndTransparentLeavesIt) {
   EXPECT_GT(t.InkBox().bottom, 0);
 }
 
-TEST(GdiDrawText, AlignmentPlacesTheSameInkAtTheExpectedOffsets) {
+// Pairs of drawings that must look the same: each format against its plain equivalent.
+TEST(GdiDrawText, FormatsDrawAsTheirPlainEquivalents) {
+  TextCanvas probe(10, 10);
+  const TEXTMETRICA tm = Metrics(probe.dc());
+  const SIZE menu = Extent(probe.dc(), "Menu");
+  std::string shown = "Customize Toolbars";  // the longest prefix that fits 60 pixels with dots
+  while (Extent(probe.dc(), (shown + "...").c_str()).cx > 60) shown.pop_back();
+  shown += "...";
+  ASSERT_LT(shown.size(), std::strlen("Customize Toolbars"));
+  using Drawing = std::function<void(HDC)>;
+  const auto text = [](const char* t, RECT r, UINT format) -> Drawing {
+    return [=](HDC dc) mutable { DrawTextA(dc, t, -1, &r, format); };
+  };
   const RECT box{10, 10, 110, 40};
-  const char* text = "Menu";
-  TextCanvas left(130, 50);
-  Draw(left, text, box, DT_SINGLELINE | DT_LEFT | DT_TOP);
-  RECT measured = box;
-  DrawTextA(left.dc(), text, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
-  const int w = measured.right - measured.left;
-  const int h = measured.bottom - measured.top;
-  EXPECT_EQ(Values(w, h), Values(Extent(left.dc(), text).cx, Extent(left.dc(), text).cy));
-  EXPECT_TRUE(left.InkBox().left == 10 || left.InkBox().left == 11) << left.InkBox().left;
-
+  const auto left = [&](LONG dx, LONG dy) { return text("Menu", RECT{box.left + dx, box.top + dy, 130, 50}, kLine); };
+  const RECT line{0, 0, 130, 20};
   const struct {
-    UINT format;
-    int dx;
-    int dy;
+    const char* what;
+    Drawing drawn;
+    Drawing expected;
   } cases[] = {
-      {DT_SINGLELINE | DT_CENTER, (100 - w) / 2, 0},
-      {DT_SINGLELINE | DT_RIGHT, 100 - w, 0},
-      {DT_SINGLELINE | DT_VCENTER, 0, (30 - h) / 2},
-      {DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, 100 - w, 30 - h},
+      {"centred", text("Menu", box, DT_SINGLELINE | DT_CENTER), left((100 - menu.cx) / 2, 0)},
+      {"right", text("Menu", box, DT_SINGLELINE | DT_RIGHT), left(100 - menu.cx, 0)},
+      {"centred vertically", text("Menu", box, DT_SINGLELINE | DT_VCENTER), left(0, (30 - menu.cy) / 2)},
+      {"bottom right", text("Menu", box, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT), left(100 - menu.cx, 30 - menu.cy)},
+      {"hidden prefix", text("&File", line, kLine | DT_HIDEPREFIX), text("File", line, kLine)},
+      {"doubled ampersand", text("Save && Close", line, kLine), text("Save & Close", line, kLine | DT_NOPREFIX)},
+      {"word ellipsis", text("Customize Toolbars", RECT{0, 0, 60, 20}, DT_SINGLELINE | DT_WORD_ELLIPSIS),
+       text(shown.c_str(), line, kLine | DT_NOPREFIX)},
+      // DT_TABSTOP carries the tab length in bits 8..15.
+      {"tab stops of four", text("a\tb", line, DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (4 << 8)),
+       [&](HDC dc) {
+         text("a", line, kLine)(dc);
+         text("b", RECT{4 * tm.tmAveCharWidth, 0, 130, 20}, kLine)(dc);
+       }},
   };
   for (const auto& c : cases) {
-    TextCanvas other(130, 50);
-    Draw(other, text, box, c.format);
-    EXPECT_TRUE(SameShifted(left, other, c.dx, c.dy)) << "format " << c.format;
+    TextCanvas drawn(130, 50);
+    TextCanvas expected(130, 50);
+    c.drawn(drawn.dc());
+    c.expected(expected.dc());
+    EXPECT_TRUE(SameInk(drawn, expected)) << c.what;
   }
 }
 
-TEST(GdiDrawText, AmpersandMarksTheMnemonicAndDoubledShowsOne) {
-  const RECT area{0, 0, 80, 20};
+TEST(GdiDrawText, MeasuresAndAnUnderlinedMnemonic) {
+  TextCanvas c(80, 20);
+  const TEXTMETRICA tm = Metrics(c.dc());
+  const auto measured = [&](const char* t, RECT r, UINT format) {
+    const int height = DrawTextA(c.dc(), t, -1, &r, format | DT_CALCRECT);
+    return Values(RectText(r), height);
+  };
+  // One line as wide and high as its extent; "&" kept with DT_NOPREFIX; tabs of eight
+  // average characters; empty text one line high and no wider.
+  const SIZE menu = Extent(c.dc(), "Menu");
+  EXPECT_EQ(measured("Menu", RECT{10, 10, 110, 40}, DT_SINGLELINE),
+            Values(RectText(RECT{10, 10, 10 + menu.cx, 10 + menu.cy}), menu.cy));
+  EXPECT_EQ(measured("&File", RECT{0, 0, 200, 20}, DT_SINGLELINE | DT_NOPREFIX),
+            Values(RectText(RECT{0, 0, Extent(c.dc(), "&File").cx, tm.tmHeight}), tm.tmHeight));
+  EXPECT_EQ(measured("a\tb", RECT{0, 0, 200, 20}, DT_SINGLELINE | DT_EXPANDTABS),
+            Values(RectText(RECT{0, 0, 8 * tm.tmAveCharWidth + Extent(c.dc(), "b").cx, tm.tmHeight}), tm.tmHeight));
+  RECT empty{5, 5, 50, 50};
+  EXPECT_EQ(DrawTextA(c.dc(), "", 0, &empty, DT_SINGLELINE | DT_CALCRECT), 0);
+  EXPECT_EQ(RectText(empty), RectText(RECT{5, 5, 5, 5 + tm.tmHeight}));
+  EXPECT_EQ(c.InkBox().right, 0) << "measuring draws nothing";
+  Draw(c, "Menu", RECT{10, 2, 80, 20}, DT_SINGLELINE | DT_LEFT | DT_TOP);
+  EXPECT_TRUE(c.InkBox().left == 10 || c.InkBox().left == 11) << c.InkBox().left;
+
+  // "&File" differs from "File" only on the underline row: under "F", one pixel short of its advance.
   TextCanvas plain(80, 20);
-  Draw(plain, "File", area, kLine);
+  Draw(plain, "File", RECT{0, 0, 80, 20}, kLine);
   TextCanvas marked(80, 20);
-  Draw(marked, "&File", area, kLine);
-  const int underlineRow = Metrics(marked.dc()).tmAscent + 1;
-  const LONG fWidth = Extent(marked.dc(), "F").cx;
-  // Only the underline row differs: under "F", one pixel short of its advance.
-  std::string expectedRow(80, '.');
-  std::string actualRow(80, '.');
-  for (int x = 0; x < 80; ++x) {
-    if (x < fWidth - 1) expectedRow[static_cast<size_t>(x)] = '#';
-    if (marked.At(x, underlineRow) != plain.At(x, underlineRow)) actualRow[static_cast<size_t>(x)] = '#';
-  }
-  EXPECT_EQ(actualRow, expectedRow);
+  Draw(marked, "&File", RECT{0, 0, 80, 20}, kLine);
+  const int underlineRow = tm.tmAscent + 1;
+  std::string expectedRows;
+  std::string actualRows;
   for (int y = 0; y < 20; ++y) {
-    if (y == underlineRow) continue;
-    for (int x = 0; x < 80; ++x) ASSERT_EQ(marked.At(x, y), plain.At(x, y)) << x << "," << y;
+    for (int x = 0; x < 80; ++x) {
+      expectedRows += y == underlineRow && x < Extent(c.dc(), "F").cx - 1 ? '#' : '.';
+      actualRows += marked.At(x, y) != plain.At(x, y) ? '#' : '.';
+    }
+    expectedRows += '\n';
+    actualRows += '\n';
   }
-
-  TextCanvas hidden(80, 20);
-  Draw(hidden, "&File", area, kLine | DT_HIDEPREFIX);
-  EXPECT_TRUE(SameInk(hidden, plain));
-
-  TextCanvas doubled(80, 20);
-  Draw(doubled, "Save && Close", area, kLine);
-  TextCanvas literal(80, 20);
-  Draw(literal, "Save & Close", area, kLine | DT_NOPREFIX);
-  EXPECT_TRUE(SameInk(doubled, literal));
-
-  RECT r{0, 0, 200, 20};
-  DrawTextA(literal.dc(), "&File", -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-  EXPECT_EQ(r.right, Extent(literal.dc(), "&File").cx);
-}
-
-TEST(GdiDrawText, WordEllipsisKeepsTheLongestPrefixThatFitsWithDots) {
-  const char* text = "Customize Toolbars";
-  const int limit = 60;
-  TextCanvas c(100, 20);
-  Draw(c, text, RECT{0, 0, limit, 20}, DT_SINGLELINE | DT_WORD_ELLIPSIS);
-  std::string shown = text;
-  while (Extent(c.dc(), (shown + "...").c_str()).cx > limit) shown.pop_back();
-  shown += "...";
-  ASSERT_LT(shown.size(), std::strlen(text));
-  TextCanvas expected(100, 20);
-  Draw(expected, shown.c_str(), RECT{0, 0, 100, 20}, kLine | DT_NOPREFIX);
-  EXPECT_TRUE(SameInk(c, expected)) << "expected " << shown;
-  EXPECT_LE(c.InkBox().right, limit);
+  EXPECT_EQ(actualRows, expectedRows);
 }
 
 TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
@@ -235,24 +231,6 @@ TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
   // Inside the measured rectangle, and its last line used.
   EXPECT_EQ(Values(ink.left >= r.left, ink.right <= r.right, ink.bottom <= r.bottom, ink.bottom > r.bottom - line),
             "1 1 1 1");
-}
-
-TEST(GdiDrawText, TabsExpandToStopsAndEmptyTextMeasuresOneLine) {
-  TextCanvas c(200, 20);
-  const TEXTMETRICA tm = Metrics(c.dc());
-  RECT r{0, 0, 200, 20};
-  DrawTextA(c.dc(), "a\tb", -1, &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
-  EXPECT_EQ(r.right, 8 * tm.tmAveCharWidth + Extent(c.dc(), "b").cx);
-  // DT_TABSTOP carries the tab length in bits 8..15 (so it cannot be combined with DT_CALCRECT).
-  Draw(c, "a\tb", RECT{0, 0, 200, 20}, DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (4 << 8));
-  TextCanvas expected(200, 20);
-  Draw(expected, "a", RECT{0, 0, 200, 20}, kLine);
-  Draw(expected, "b", RECT{4 * tm.tmAveCharWidth, 0, 200, 20}, kLine);
-  EXPECT_TRUE(SameInk(c, expected));
-
-  r = RECT{5, 5, 50, 50};
-  EXPECT_EQ(DrawTextA(c.dc(), "", 0, &r, DT_SINGLELINE | DT_CALCRECT), 0);
-  EXPECT_EQ(RectText(r), RectText(RECT{5, 5, 5, 5 + tm.tmHeight}));
 }
 
 TEST(GdiDrawText, ExplicitLineBreaksStackLinesUnlessSingleLine) {
@@ -340,10 +318,7 @@ TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
   const char* disabled = "&Disabled item (embossed)";
   DrawStateA(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(disabled), 0, 4, 84, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
 
-  ASSERT_TRUE(win32::WritePng(c.Pixels(), "gdi_text_sample.png"));
-  win32::Surface back;
-  ASSERT_TRUE(win32::ReadPng("gdi_text_sample.png", back));
-  EXPECT_TRUE(SamePixels(back, c.Pixels()));
+  EXPECT_FALSE(SavePixels(c.Pixels(), "gdi_text_sample").empty());
 }
 
 }  // namespace
