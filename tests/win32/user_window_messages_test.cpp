@@ -31,6 +31,7 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
   HWND child = nullptr;
   HWND grandchild = nullptr;
   HWND menu = nullptr;
+  HWND popup = nullptr;
   HWND dialog = nullptr;
   const auto doEvents = [this] { Desktop().DoEvents(); };
   EXPECT_TRUE(RunSteps({
@@ -102,13 +103,14 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
         "active main, focus child, capture none"}},
       {"an owned pop-up and a grandchild holding the capture", [&] {
          grandchild = CreateTestWindow("grandchild", RECT{2, 2, 32, 22}, kTestChildStyle, 0, child);
-         CreateTestWindow("popup", kPopupRect, kTestPopupStyle, 0, main);
+         popup = CreateTestWindow("popup", kPopupRect, kTestPopupStyle, 0, main);
          dialog = CreateTestWindow("dialog", kPopupRect, kTestPopupStyle, 0, main);
+         Note("owner " + NameOf(GetWindow(popup, GW_OWNER)));
          SetCapture(grandchild);
          SetTimer(child, 1, 100, nullptr);
          SetPropA(main, "Key", &main);
        },
-       {"active dialog, focus dialog, capture grandchild"}, {"none"}},
+       {"= owner main", "active dialog, focus dialog, capture grandchild"}, {"none"}},
       {"destroying the active pop-up activates its owner", [&] { DestroyWindow(dialog); },
        {"dialog WM_NCACTIVATE", "dialog WM_ACTIVATE", "dialog WM_KILLFOCUS", "main WM_NCACTIVATE", "main WM_ACTIVATE",
         "main WM_SETFOCUS", "active main, focus main, capture grandchild"},
@@ -119,7 +121,7 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
         "active none, focus none, capture none"},
        {"WM_DESTROY", "WM_NCDESTROY", "WM_CAPTURECHANGED"}},
   }));
-  for (HWND h : {main, child, grandchild, dialog}) EXPECT_FALSE(IsWindow(h));
+  for (HWND h : {main, child, grandchild, popup, dialog}) EXPECT_FALSE(IsWindow(h));
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
