@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Recorders.h"
 #include "platform/mHooks.h"
 #include "support/HeadlessTest.h"
 
@@ -14,39 +15,6 @@ namespace {
 constexpr int kKeyF = 'F';
 constexpr int kKeyS = 'S';
 constexpr int kKeyF2 = VK_F1 + 1;
-
-class RecordingKeyClient : public IKeyboardHookClient {
- public:
-  RecordingKeyClient(std::string name, int iSwallowedKey = 0) : m_sName(std::move(name)), m_iSwallowedKey(iSwallowedKey) {}
-
-  void HookCtrlKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override {
-    Record("ctrl-key", iVirtKey, bKeyUp, bAlt, bShift, bHandled);
-  }
-  void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) override {
-    Record("key", iVirtKey, bKeyUp, bAlt, bShift, bHandled);
-  }
-
- private:
-  void Record(const char* what, std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled) {
-    std::string entry = m_sName + " " + what + " " + KeyName(iVirtKey) + (bKeyUp ? " up" : " down");
-    if (bAlt) entry += " alt";
-    if (bShift) entry += " shift";
-    MessageLog::Active()->Add(entry);
-    bHandled = iVirtKey == m_iSwallowedKey;
-  }
-
-  static std::string KeyName(int iVirtKey) {
-    switch (iVirtKey) {
-      case VK_ESCAPE: return "Esc";
-      case VK_DOWN: return "Down";
-      case kKeyF2: return "F2";
-      default: return std::string(1, static_cast<char>(iVirtKey));
-    }
-  }
-
-  std::string m_sName;
-  int m_iSwallowedKey;
-};
 
 class KeyboardHookTest : public HeadlessTest {
  protected:
@@ -62,10 +30,10 @@ class KeyboardHookTest : public HeadlessTest {
   }
 
   // A client window: a hidden window carrying its kind's object property, registered with the hook.
-  HWND Register(RecordingKeyClient& client, mHooks::eHookClientKind eKind) {
+  HWND Register(RecordingObject& client, mHooks::eHookClientKind eKind) {
     HWND hWnd = CreateTestWindow("client", RECT{0, 0, 10, 10}, WS_POPUP);
     SetPropA(hWnd, mHooks::ObjectPropertyName(eKind), &client);
-    mHooks::AddHookClient<RecordingKeyClient>(hWnd, eKind);
+    mHooks::AddHookClient<RecordingObject>(hWnd, eKind);
     m_Clients.push_back(hWnd);
     return hWnd;
   }
@@ -123,9 +91,9 @@ TEST_F(KeyboardHookTest, KeysVisitTheClientsInRegistrationOrderUntilOneHandlesTh
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.story);
-    std::vector<std::unique_ptr<RecordingKeyClient>> clients;
+    std::vector<std::unique_ptr<RecordingObject>> clients;
     for (const Client& client : c.clients) {
-      clients.push_back(std::make_unique<RecordingKeyClient>(client.name, client.swallows));
+      clients.push_back(std::make_unique<RecordingObject>(client.name, client.swallows));
       Register(*clients.back(), client.kind);
     }
     if (c.ctrlHeld) Desktop().KeyDown(VK_CONTROL);
@@ -141,7 +109,7 @@ TEST_F(KeyboardHookTest, KeysVisitTheClientsInRegistrationOrderUntilOneHandlesTh
 }
 
 TEST_F(KeyboardHookTest, KeyUpAltAndShiftReachTheHandlers) {
-  RecordingKeyClient bar("bar");
+  RecordingObject bar("bar");
   Register(bar, mHooks::hckMenuBar);
   Desktop().KeyDown(VK_MENU);
   Desktop().KeyPress(kKeyF2);
@@ -157,9 +125,9 @@ TEST_F(KeyboardHookTest, KeyUpAltAndShiftReachTheHandlers) {
 }
 
 TEST_F(KeyboardHookTest, ClientWhoseWindowOrPropertyIsGoneIsSkipped) {
-  RecordingKeyClient gone("gone");
-  RecordingKeyClient unmarked("unmarked");
-  RecordingKeyClient bar("bar");
+  RecordingObject gone("gone");
+  RecordingObject unmarked("unmarked");
+  RecordingObject bar("bar");
   HWND goneWindow = Register(gone, mHooks::hckMenuWindow);
   HWND unmarkedWindow = Register(unmarked, mHooks::hckReBar);
   Register(bar, mHooks::hckMenuBar);
@@ -172,11 +140,11 @@ TEST_F(KeyboardHookTest, ClientWhoseWindowOrPropertyIsGoneIsSkipped) {
 
 TEST_F(KeyboardHookTest, OneHookForAllClientsRemovedWithTheLast) {
   const long hooksBefore = HooksAtStart();
-  RecordingKeyClient bar("bar");
-  RecordingKeyClient band("band");
+  RecordingObject bar("bar");
+  RecordingObject band("band");
   HWND barWindow = Register(bar, mHooks::hckMenuBar);
   HWND bandWindow = Register(band, mHooks::hckReBar);
-  mHooks::AddHookClient<RecordingKeyClient>(barWindow, mHooks::hckMenuBar);
+  mHooks::AddHookClient<RecordingObject>(barWindow, mHooks::hckMenuBar);
   EXPECT_EQ(mHooks::HookClientCount(), 2u);
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Hook), hooksBefore + 1);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Recorders.h"
 #include "platform/MessageInterception.h"
 #include "platform/voxSubClsSvr.h"
 #include "support/HeadlessTest.h"
@@ -14,25 +15,17 @@ namespace {
 
 constexpr int kKeyF = 'F';
 
+RecordingObject NamingWindows(const std::string& name) {
+  RecordingObject object(name);
+  object.m_bNameWindows = true;
+  return object;
+}
+
 std::string NameOf(HWND hWnd) {
   char name[64] = {};
   GetWindowTextA(hWnd, name, sizeof name);
   return name;
 }
-
-// Stands in for the menu-bar control: sees intercepted messages and hooked keys.
-class FakeControl : public ISubclass, public IKeyboardHookClient {
- public:
-  EMsgResponse MsgResponse() const override { return emrPreprocess; }
-  void MsgResponse(EMsgResponse) override {}
-  LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM, LPARAM) override {
-    MessageLog::Active()->Add("control-object " + NameOf(hWnd) + " " + MessageName(iMsg));
-    return 0;
-  }
-  void HookKey(std::int16_t iVirtKey, bool bKeyUp, bool, bool, bool&) override {
-    if (!bKeyUp) MessageLog::Active()->Add("control-object key " + std::string(1, static_cast<char>(iVirtKey)));
-  }
-};
 
 const std::vector<UINT> kProbeMessages = {WM_DESTROY,     WM_ACTIVATE,       WM_SHOWWINDOW, WM_ACTIVATEAPP,
                                           WM_MOUSEACTIVATE, WM_GETMINMAXINFO, WM_TIMER,     WM_MOUSEMOVE,
@@ -89,7 +82,7 @@ class MessageInterceptionTest : public HeadlessTest {
   }
 
   MessageLog m_Log;  // what the windows and the control object see, for the whole test
-  FakeControl m_Control;
+  RecordingObject m_Control = NamingWindows("control-object");
   size_t m_AttachmentsBefore = 0;
 };
 
@@ -127,7 +120,7 @@ TEST_F(MessageInterceptionTest, ControlIsAKeyboardHookClientWhileIntercepting) {
   interception.Start(m_Control, {.hWndControl = control, .hWndForm = form, .bFormIsMDIChild = false, .hWndTop = form});
   m_Log.Clear();
   Desktop().KeyDown(kKeyF);
-  EXPECT_TRUE(SameSequence({"control-object key F", "form WM_KEYDOWN"}, m_Log.Only({"F", "WM_KEYDOWN"})));
+  EXPECT_TRUE(SameSequence({"control-object key F down", "form WM_KEYDOWN"}, m_Log.Only({"down", "WM_KEYDOWN"})));
   Desktop().KeyUp(kKeyF);
   interception.Stop();
 }

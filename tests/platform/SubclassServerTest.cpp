@@ -4,33 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "Recorders.h"
 #include "platform/voxSubClsSvr.h"
 #include "support/HeadlessTest.h"
 
 namespace mirel_test {
 namespace {
-
-constexpr LRESULT kObjectResult = 42;
-
-class RecordingSubclass : public ISubclass {
- public:
-  explicit RecordingSubclass(std::string name, EMsgResponse eResponse = emrPreprocess)
-      : m_sName(std::move(name)), m_eResponse(eResponse) {}
-
-  EMsgResponse MsgResponse() const override { return m_eResponse; }
-  void MsgResponse(EMsgResponse eResponse) override { m_eResponse = eResponse; }
-  LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM, LPARAM) override {
-    MessageLog::Active()->Add(m_sName + " " + MessageName(iMsg));
-    if (m_OnMessage) m_OnMessage(hWnd, iMsg);
-    return kObjectResult;
-  }
-
-  std::function<void(HWND, UINT)> m_OnMessage;
-
- private:
-  std::string m_sName;
-  EMsgResponse m_eResponse;
-};
 
 // A subclasser that does not go through the server, stacking its procedure on a window.
 LONG g_lStackedNext = 0;
@@ -78,7 +57,7 @@ TEST_F(SubclassServerTest, ClickedFormsAttachedMessageReachesObjectThenFormProce
   for (const auto& c : cases) {
     HWND form = Window("form", 10);
     HWND other = Window("other", 300);
-    RecordingSubclass watcher("watcher");
+    RecordingObject watcher("watcher");
     Server().AttachWindowMessage(&watcher, form, c.attached);
     m_Log.Clear();
     Desktop().MouseMove(100, 100);
@@ -105,7 +84,7 @@ TEST_F(SubclassServerTest, MsgResponseDecidesOrderAndResult) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.eResponse);
-    RecordingSubclass watcher("watcher", c.eResponse);
+    RecordingObject watcher("watcher", 0, c.eResponse);
     Server().AttachWindowMessage(&watcher, form, WM_USER);
     m_Log.Clear();
     EXPECT_EQ(SendMessageA(form, WM_USER, 0, 0), c.result);
@@ -122,8 +101,8 @@ TEST_F(SubclassServerTest, AttachAndDetachInAnyOrderPutTheWindowBackAsItWas) {
   HWND form = Window("form", 10);
   HWND top = Window("top", 300);
   const LONG original = GetWindowLongA(form, GWL_WNDPROC);
-  RecordingSubclass first("first");
-  RecordingSubclass second("second");
+  RecordingObject first("first");
+  RecordingObject second("second");
   Sequence seen;
   const auto after = [&](const std::string& step) {
     seen.push_back("-- " + step);
@@ -168,8 +147,8 @@ TEST_F(SubclassServerTest, AttachAndDetachInAnyOrderPutTheWindowBackAsItWas) {
 // window's remaining attachments go with it.
 TEST_F(SubclassServerTest, DestroyedWindowsLeaveNothingEvenWhenAnObjectDetachesDuringTheMessage) {
   HWND form = Window("form", 10);
-  RecordingSubclass watcher("watcher");
-  RecordingSubclass other("other");
+  RecordingObject watcher("watcher");
+  RecordingObject other("other");
   watcher.m_OnMessage = [&watcher](HWND hWnd, UINT iMsg) {
     voxSubClsSvr::Instance().DetachWindowMessage(&watcher, hWnd, iMsg);
   };
