@@ -2,9 +2,11 @@
 // dropped and its Recent Files sub-menu cascaded by injected mouse input, to
 // <folder>/<style>-<theme>.png, plus one contact sheet of all nine (<folder>/contact-sheet.png),
 // the form untouched at 120 dpi, its tool bands in full, to <folder>/<style>-<theme>-120dpi.png,
-// the formatting band's colour picker open to <folder>/<style>-<theme>-colors.png and the
-// drawing band's symbol grid open to <folder>/<style>-<theme>-icons.png.
+// the formatting band's colour picker open to <folder>/<style>-<theme>-colors.png, the
+// drawing band's symbol grid open to <folder>/<style>-<theme>-icons.png, and both panels with
+// their shadows, at full size, in one sheet of all nine (<folder>/panels-sheet.png).
 //   mirel_gallery [folder]      (default: out/gallery)
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -42,6 +44,10 @@ constexpr int kLabelHeight = 18;  // pixels above each cell for its style and th
 constexpr int kLabelFontHeight = -12;
 constexpr COLORREF kSheetBack = RGB(0x40, 0x40, 0x40);
 constexpr COLORREF kLabelInk = RGB(0xFF, 0xFF, 0xFF);
+// The panel sheet: each open panel with this much of the screen around it, unscaled.
+constexpr int kPanelMargin = 8;
+constexpr int kPanelCellWidth = 320;
+constexpr int kPanelCellHeight = 230;
 constexpr int kExitFailed = 1;
 constexpr int kLargeDpi = 120;
 
@@ -77,7 +83,13 @@ void OpenDropDown(DemoForm& form, const char* sBand, const char* sTool, POINT re
 
 enum class eShot { Menus, Bands, ColorPicker, IconGrid };
 
-win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, eShot what) {
+// The screen, and the rectangle of the pop-up opened last (empty when none is open).
+struct tShot {
+  win32::Surface screen;
+  RECT popup{};
+};
+
+tShot Shot(ctsVisualStyleConstants style, ctsThemes theme, eShot what) {
   const int dpi = what == eShot::Bands ? kLargeDpi : win32::kDefaultDpi;
   win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, dpi});
   DemoForm form(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight, .visualStyle = style, .theme = theme},
@@ -88,7 +100,10 @@ win32::Surface Shot(ctsVisualStyleConstants style, ctsThemes theme, eShot what) 
     OpenDropDown(form, demo_keys::kFormattingBand, demo_keys::kFontColorTool, kPickerCell);
   }
   if (what == eShot::IconGrid) OpenDropDown(form, demo_keys::kDrawingBand, demo_keys::kSymbolTool, kGridCell);
-  return win32::TheDesktop().Screen();
+  tShot shot{win32::TheDesktop().Screen(), {}};
+  const std::vector<HWND> open = Inside(form.Bar()).OpenMenuWindows();
+  if (!open.empty()) GetWindowRect(open.back(), &shot.popup);
+  return shot;
 }
 
 bool Write(const win32::Surface& shot, const std::filesystem::path& file) {
@@ -100,29 +115,41 @@ bool Write(const win32::Surface& shot, const std::filesystem::path& file) {
   return true;
 }
 
-// The crop scaled down by averaging each kSheetScale x kSheetScale block.
-COLORREF BlockAverage(const win32::Surface& shot, int left, int top) {
+// The crop scaled down by averaging each scale x scale block.
+COLORREF BlockAverage(const win32::Surface& shot, int left, int top, int scale) {
   int red = 0;
   int green = 0;
   int blue = 0;
-  for (int y = top; y < top + kSheetScale; ++y) {
-    for (int x = left; x < left + kSheetScale; ++x) {
+  for (int y = top; y < top + scale; ++y) {
+    for (int x = left; x < left + scale; ++x) {
       const COLORREF c = shot.At(x, y);
       red += GetRValue(c);
       green += GetGValue(c);
       blue += GetBValue(c);
     }
   }
-  constexpr int kBlock = kSheetScale * kSheetScale;
-  return RGB(red / kBlock, green / kBlock, blue / kBlock);
+  const int block = scale * scale;
+  return RGB(red / block, green / block, blue / block);
 }
 
-void Paste(win32::Surface& sheet, const win32::Surface& shot, int left, int top) {
-  for (int y = 0; y < kSheetCropHeight / kSheetScale; ++y) {
-    for (int x = 0; x < kSheetCropWidth / kSheetScale; ++x) {
-      sheet.At(left + x, top + y) = BlockAverage(shot, x * kSheetScale, y * kSheetScale);
+// The part `crop` of a shot (kept inside it), scaled down by `scale`, pasted at (left, top).
+void Paste(win32::Surface& sheet, const win32::Surface& shot, RECT crop, int scale, int left, int top) {
+  crop.left = std::max<LONG>(0, crop.left);
+  crop.top = std::max<LONG>(0, crop.top);
+  crop.right = std::min<LONG>(shot.width, crop.right);
+  crop.bottom = std::min<LONG>(shot.height, crop.bottom);
+  for (int y = 0; y < (crop.bottom - crop.top) / scale; ++y) {
+    for (int x = 0; x < (crop.right - crop.left) / scale; ++x) {
+      sheet.At(left + x, top + y) = BlockAverage(shot, crop.left + x * scale, crop.top + y * scale, scale);
     }
   }
+}
+
+// The open panel with kPanelMargin pixels around it, cut to the sheet's cell.
+RECT PanelCrop(const RECT& popup, int width) {
+  return RECT{popup.left - kPanelMargin, popup.top - kPanelMargin,
+              std::min<LONG>(popup.right + kPanelMargin, popup.left - kPanelMargin + width),
+              std::min<LONG>(popup.bottom + kPanelMargin, popup.top - kPanelMargin + kPanelCellHeight)};
 }
 
 void Label(win32::Surface& sheet, const std::string& text, int left, int top, int width) {
@@ -153,22 +180,38 @@ int main(int argc, char** argv) {
   win32::Surface sheet;
   const int rowHeight = kLabelHeight + cellHeight + kSheetGap;
   sheet.Resize(kSheetColumns * (cellWidth + kSheetGap) + kSheetGap, rows * rowHeight + kSheetGap, kSheetBack);
+  win32::Surface panels;
+  const int panelRowHeight = kLabelHeight + kPanelCellHeight + kSheetGap;
+  panels.Resize(kSheetColumns * (kPanelCellWidth + kSheetGap) + kSheetGap, rows * panelRowHeight + kSheetGap,
+                kSheetBack);
   int cell = 0;
   for (int style = tsMS2003; style <= tsMSIE; ++style) {
     for (int theme = XPBlue; theme <= XPOlive; ++theme, ++cell) {
       const auto eStyle = static_cast<ctsVisualStyleConstants>(style);
       const auto eTheme = static_cast<ctsThemes>(theme);
       const std::string name = std::string(kStyleNames[style]) + "-" + kThemeNames[theme];
-      if (!Write(Shot(eStyle, eTheme, eShot::Bands), folder / (name + "-120dpi.png"))) return kExitFailed;
-      if (!Write(Shot(eStyle, eTheme, eShot::ColorPicker), folder / (name + "-colors.png"))) return kExitFailed;
-      if (!Write(Shot(eStyle, eTheme, eShot::IconGrid), folder / (name + "-icons.png"))) return kExitFailed;
-      const win32::Surface shot = Shot(eStyle, eTheme, eShot::Menus);
+      const std::string label = std::string(kStyleNames[style]) + " / " + kThemeNames[theme];
+      if (!Write(Shot(eStyle, eTheme, eShot::Bands).screen, folder / (name + "-120dpi.png"))) return kExitFailed;
+      const tShot colors = Shot(eStyle, eTheme, eShot::ColorPicker);
+      if (!Write(colors.screen, folder / (name + "-colors.png"))) return kExitFailed;
+      const tShot icons = Shot(eStyle, eTheme, eShot::IconGrid);
+      if (!Write(icons.screen, folder / (name + "-icons.png"))) return kExitFailed;
+      const int panelLeft = kSheetGap + (cell % kSheetColumns) * (kPanelCellWidth + kSheetGap);
+      const int panelTop = kSheetGap + (cell / kSheetColumns) * panelRowHeight;
+      Label(panels, label, panelLeft, panelTop, kPanelCellWidth);
+      const RECT colorsCrop = PanelCrop(colors.popup, kPanelCellWidth);
+      Paste(panels, colors.screen, colorsCrop, 1, panelLeft, panelTop + kLabelHeight);
+      const int iconsLeft = panelLeft + (colorsCrop.right - colorsCrop.left);
+      Paste(panels, icons.screen, PanelCrop(icons.popup, kPanelCellWidth - (iconsLeft - panelLeft)), 1, iconsLeft,
+            panelTop + kLabelHeight);
+      const win32::Surface shot = Shot(eStyle, eTheme, eShot::Menus).screen;
       if (!Write(shot, folder / (name + ".png"))) return kExitFailed;
       const int left = kSheetGap + (cell % kSheetColumns) * (cellWidth + kSheetGap);
       const int top = kSheetGap + (cell / kSheetColumns) * rowHeight;
-      Label(sheet, std::string(kStyleNames[style]) + " / " + kThemeNames[theme], left, top, cellWidth);
-      Paste(sheet, shot, left, top + kLabelHeight);
+      Label(sheet, label, left, top, cellWidth);
+      Paste(sheet, shot, RECT{0, 0, kSheetCropWidth, kSheetCropHeight}, kSheetScale, left, top + kLabelHeight);
     }
   }
+  if (!Write(panels, folder / "panels-sheet.png")) return kExitFailed;
   return Write(sheet, folder / "contact-sheet.png") ? 0 : kExitFailed;
 }

@@ -8,7 +8,9 @@
 #include "container/MouseButtons.h"
 #include "container/WindowClass.h"
 #include "platform/mHooks.h"
+#include "render/ShadowStrip.h"
 #include "render/modDrawHelpers.h"
+#include "render/styles/Palette.h"
 
 namespace {
 
@@ -73,6 +75,20 @@ void DropPanel::StartKeys() {
   if (m_bKeys) return;
   m_bKeys = true;
   mHooks::AddHookClient<DropPanel>(m_hWnd, mHooks::hckDropPanel);
+}
+
+// The bottom strip first: the right one, drawn last, owns the corner.
+void DropPanel::DrawShadows() {
+  RECT window{};
+  GetWindowRect(m_hWnd, &window);
+  const ScopedDC screen(nullptr);
+  const POINT origin{window.left, window.top};
+  const RECT body = Body();
+  const auto& factors = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme).ShadowFactors;
+  DrawEdgeShadow(m_Surface.hdc(), screen.hdc(), origin, m_Setup.size, ShadowEdge::Bottom, body.bottom,
+                 DropPanelLayout::kShadowUndarkened, factors);
+  DrawEdgeShadow(m_Surface.hdc(), screen.hdc(), origin, m_Setup.size, ShadowEdge::Right, body.right,
+                 DropPanelLayout::kShadowUndarkened, factors);
 }
 
 void DropPanel::ResetPanel() {
@@ -145,7 +161,7 @@ void DropPanel::MouseDown(std::int16_t Button, std::int16_t Shift, POINT pt) {
     return;
   }
   if (m_Setup.iKind != dpkColorPicker) return;
-  if (const auto tab = DropPanelLayout::TabAt(pt, m_Setup.size.cx)) {
+  if (const auto tab = DropPanelLayout::TabAt(pt, Body().right)) {
     SetPage(static_cast<ePage>(*tab));
   } else if (m_ePage == kSystemPage && OnList(pt)) {
     m_List.HitTest(eListMouse::Down, Button, Shift, ToList(pt).x, ToList(pt).y);

@@ -108,6 +108,9 @@ class DropPanel final : public IKeyboardHookClient, private IListBoxOwner, priva
   void ResetPanel();
   // Keys go to the panel while it shows.
   void StartKeys();
+  // The shadow of the visual style and theme: what the screen holds under the panel's last
+  // columns and rows, darkened. Drawn while the panel is still hidden; it stays until it closes.
+  void DrawShadows();
 
   // ---- what it shows ----
   const tDropPanelSetup& Setup() const { return m_Setup; }
@@ -126,6 +129,8 @@ class DropPanel final : public IKeyboardHookClient, private IListBoxOwner, priva
   // The caption of a page's tab: the local text when the host gave one.
   std::string TabCaption(ePage ePage) const;
   HDC hdc() const { return m_Surface.hdc(); }
+  // The panel without its shadow, in its client pixels.
+  RECT Body() const { return DropPanelLayout::Body(m_Setup.size); }
   // Translates an OLE colour (a system colour's index too) into the colour drawn.
   static COLORREF TranslateColor(OLE_COLOR lColor);
 

@@ -24,11 +24,9 @@ bool DropPanel::IconEnabled(int iIcon) const { return iIcon > 0 && IsTrue(Icon(i
 
 void DropPanel::IconMouseMove(std::int16_t Button, std::int16_t Shift, POINT pt) {
   const int iIcon = IconAt(pt);
+  if (iIcon != m_iHotIcon) m_ToolTips.CancelTip();  // the tip of the cell left goes
   SetHotIcon(iIcon);
-  if (iIcon == 0) {
-    m_ToolTips.CancelTip();
-    return;
-  }
+  if (iIcon == 0) return;
   m_ToolTips.RequestTip(Icon(iIcon).cDTIToolTipText);
   POINT screen = pt;
   ClientToScreen(m_hWnd, &screen);

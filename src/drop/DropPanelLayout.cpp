@@ -2,7 +2,11 @@
 
 namespace DropPanelLayout {
 
-SIZE ColorPickerSize() { return SIZE{kPageLeft * 2 + kPageWidth, kPageTop + kPageHeight + kPageLeft}; }
+SIZE WithShadow(SIZE body) { return SIZE{body.cx + kShadowSize, body.cy + kShadowSize}; }
+
+RECT Body(SIZE panel) { return RECT{0, 0, panel.cx - kShadowSize, panel.cy - kShadowSize}; }
+
+SIZE ColorPickerSize() { return WithShadow(SIZE{kPageLeft * 2 + kPageWidth, kPageTop + kPageHeight + kPageLeft}); }
 
 RECT TabRect(int i, int width) {
   const int inner = width - 2 * kPageLeft;
@@ -55,8 +59,8 @@ SIZE IconCellSize(int iconWidth, int iconHeight) {
 }
 
 SIZE IconGridPanelSize(int columns, int rows, SIZE cell) {
-  return SIZE{columns * cell.cx + kGridRightMargin + kPanelBeyondGrid,
-              rows * cell.cy + kGridRightMargin + kPanelBeyondGrid};
+  return WithShadow(SIZE{columns * cell.cx + kGridRightMargin + kPanelBeyondGrid,
+                        rows * cell.cy + kGridRightMargin + kPanelBeyondGrid});
 }
 
 RECT HotCellInner(int p, int q, SIZE cell) {

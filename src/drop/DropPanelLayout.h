@@ -1,6 +1,7 @@
-// Where things lie on a drop panel, in the panel's client pixels: the colour picker's page
-// tabs, its palette page (cells on an 18-pixel pitch, the "More Colors" strip between the
-// predefined and the custom rows) and its system page; the icon grid's cells.
+// Where things lie on a drop panel, in the panel's client pixels: the body and the shadow
+// along its right and bottom edges; the colour picker's page tabs, its palette page (cells on
+// an 18-pixel pitch, the "More Colors" strip between the predefined and the custom rows) and
+// its system page; the icon grid's cells.
 #pragma once
 #include <optional>
 
@@ -8,6 +9,13 @@
 #include "win32/windows.h"
 
 namespace DropPanelLayout {
+
+// ---- every panel: the shadow, as a menu window's, in the last columns and rows ----
+inline constexpr int kShadowSize = 3;
+inline constexpr int kShadowUndarkened = 3;  // screen pixels copied unchanged at a strip's start
+// The panel around a body of `body` size, and the body of a panel of `panel` size.
+SIZE WithShadow(SIZE body);
+RECT Body(SIZE panel);
 
 // ---- colour picker ----
 inline constexpr int kTabCount = 2;  // "Palette", "System"
@@ -31,9 +39,9 @@ struct tCell {
   bool operator==(const tCell&) const = default;
 };
 
-// The colour picker's size.
+// The colour picker's size, its shadow included.
 SIZE ColorPickerSize();
-// The page tab i (0 palette, 1 system) of a panel `width` wide; the tab under pt, if any.
+// The page tab i (0 palette, 1 system) of a body `width` wide; the tab under pt, if any.
 RECT TabRect(int i, int width);
 std::optional<int> TabAt(POINT pt, int width);
 // The page in panel pixels; a panel point in page pixels.
@@ -56,7 +64,7 @@ inline constexpr int kPanelBeyondGrid = 5;  // the panel is picDrop plus this
 inline constexpr int kGridRightMargin = 5;  // the last cell's box ends this far inside picDrop
 
 SIZE IconCellSize(int iconWidth, int iconHeight);
-// The panel that holds `columns` x `rows` cells of `cell` size.
+// The panel that holds `columns` x `rows` cells of `cell` size, its shadow included.
 SIZE IconGridPanelSize(int columns, int rows, SIZE cell);
 // The icon box of the cell at column p, row q (0-based) in picDrop pixels: x1, y1, x2, y2.
 RECT HotCellInner(int p, int q, SIZE cell);

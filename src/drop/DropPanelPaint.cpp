@@ -1,6 +1,7 @@
-// Painting the panels: the colour picker's frame, page tabs, palette page with its swatches,
-// the cell under the mouse (in the visual style's hot-cell look) and the "More Colors" strip;
-// the icon grid's cells with their icons, the hot and the pressed cell.
+// Painting the panels' bodies (the shadow beside them is drawn once, when they open): the
+// colour picker's frame, page tabs, palette page with its swatches, the cell under the mouse
+// (in the visual style's hot-cell look) and the "More Colors" strip; the icon grid's cells
+// with their icons, the hot and the pressed cell.
 #include <algorithm>
 #include <string>
 
@@ -44,13 +45,13 @@ void CentredText(HDC hdc, const std::string& sText, const RECT& rc, OLE_COLOR fo
 void DropPanel::PaintColorPicker(HDC hdc) const {
   namespace layout = DropPanelLayout;
   const styles::Palette& palette = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme);
-  const RECT client{0, 0, m_Setup.size.cx, m_Setup.size.cy};
-  Fill(hdc, client, kPanelBack);
-  Frame(hdc, client, palette.MenuBorder);
+  const RECT body = Body();
+  Fill(hdc, body, kPanelBack);
+  Frame(hdc, body, palette.MenuBorder);
   const SelectedFont font(hdc, m_Setup.oFont.get());
 
   for (int i = 0; i < layout::kTabCount; ++i) {
-    const RECT tab = layout::TabRect(i, m_Setup.size.cx);
+    const RECT tab = layout::TabRect(i, body.right);
     const bool bSelected = i == m_ePage;
     Fill(hdc, tab, bSelected ? palette.PanelHighlightFill : kTabBack);
     Frame(hdc, tab, palette.MenuBorder);
@@ -90,9 +91,9 @@ void DropPanel::PaintColorPicker(HDC hdc) const {
 void DropPanel::PaintIconGrid(HDC hdc) const {
   namespace layout = DropPanelLayout;
   const styles::Palette& palette = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme);
-  const RECT client{0, 0, m_Setup.size.cx, m_Setup.size.cy};
-  Fill(hdc, client, kPanelBack);
-  Frame(hdc, client, palette.MenuBorder);
+  const RECT body = Body();
+  Fill(hdc, body, kPanelBack);
+  Frame(hdc, body, palette.MenuBorder);
   const tDropDownItemInfo& dropDown = m_Setup.DropDown;
   if (dropDown.cDIColumns < 1) return;
   const int count = std::min<int>(dropDown.cDIToolCount, dropDown.cDIColumns * dropDown.cDIRows);

@@ -47,6 +47,7 @@ void MirelDrop::subShowPanel(tDropPanelSetup setup, HWND hWndOwner) {
   SetParent(m_Panel.hWnd(), m_hWndPopup);
   MoveWindow(m_Panel.hWnd(), 0, 0, size.cx, size.cy, FALSE);
   m_Panel.Prepare(std::move(setup));
+  m_Panel.DrawShadows();  // from the screen under the pop-up before it covers it
   ShowWindow(m_Panel.hWnd(), SW_SHOW);
   ShowWindow(m_hWndPopup, SW_SHOWNOACTIVATE);
   m_Panel.Render();

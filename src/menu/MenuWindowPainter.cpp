@@ -269,17 +269,12 @@ void MenuWindowPainter::PaintShadows(HDC hdc, const RECT& rcWindow) const {
   if (!m_Look.bShadows) return;
   const ScopedDC screen(nullptr);
   const POINT origin{rcWindow.left, rcWindow.top};
-  const auto& factors = Colors().ShadowFactors;
-  // Step i lies i pixels out from the body's edge; the steps beyond the window's last row and
-  // column fall outside it and are clipped away.
-  for (int i = 0; i < kShadowSteps; ++i) {
-    DrawShadowStrip(hdc, screen.hdc(), origin, POINT{0, m_lHeight - kMenuShadowSize + i}, ShadowStripDirection::Row,
-                    m_lWidth + 1, kShadowSkip, factors[static_cast<std::size_t>(i)]);
-  }
-  for (int i = 0; i < kShadowSteps; ++i) {
-    DrawShadowStrip(hdc, screen.hdc(), origin, POINT{m_lWidth - kMenuShadowSize + i, 0}, ShadowStripDirection::Column,
-                    m_lHeight + 1, kShadowSkip, factors[static_cast<std::size_t>(i)]);
-  }
+  const SIZE size{m_lWidth, m_lHeight};
+  // The bottom strip first: the right one, drawn last, owns the corner.
+  DrawEdgeShadow(hdc, screen.hdc(), origin, size, ShadowEdge::Bottom, m_lHeight - kMenuShadowSize, kShadowSkip,
+                 Colors().ShadowFactors);
+  DrawEdgeShadow(hdc, screen.hdc(), origin, size, ShadowEdge::Right, m_lWidth - kMenuShadowSize, kShadowSkip,
+                 Colors().ShadowFactors);
 }
 
 void MenuWindowPainter::PaintJoin(HDC hdc, const tMenuJoin& join) const {

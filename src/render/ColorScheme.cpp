@@ -18,6 +18,8 @@ const tRGB& PlainShadowFactor(int step) {
   return kPlainShadow[static_cast<std::size_t>(step)];
 }
 
+const std::array<tRGB, kShadowSteps>& PlainShadowFactors() { return kPlainShadow; }
+
 COLORREF ShadowBlend(const tRGB& f, COLORREF p) {
   const tRGB pixel = SplitRGB(p);
   auto blend = [](double factor, double channel) { return std::max(0.0, factor + channel - kMaxChannel); };

@@ -58,3 +58,15 @@ void DrawShadowStrip(HDC hTarget, HDC hScreen, POINT windowOrigin, POINT start, 
   DeleteObject(hBits);
   DeleteDC(hStrip);
 }
+
+void DrawEdgeShadow(HDC hTarget, HDC hScreen, POINT windowOrigin, SIZE window, ShadowEdge edge, int bodyEnd,
+                    int copied, const std::array<tRGB, kShadowSteps>& factors) {
+  const bool bRight = edge == ShadowEdge::Right;
+  const int across = bRight ? window.cx : window.cy;
+  for (int step = 0; step < kShadowSteps && bodyEnd + step < across; ++step) {
+    const int at = bodyEnd + step;
+    DrawShadowStrip(hTarget, hScreen, windowOrigin, bRight ? POINT{at, 0} : POINT{0, at},
+                    bRight ? ShadowStripDirection::Column : ShadowStripDirection::Row, bRight ? window.cy : window.cx,
+                    copied, factors[static_cast<std::size_t>(step)]);
+  }
+}

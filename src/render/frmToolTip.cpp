@@ -101,21 +101,12 @@ void frmToolTip::DrawShadows() {
   RECT window{};
   GetWindowRect(m_hWnd, &window);
   const ScopedDC screen(nullptr);
-  HDC hScreen = screen.hdc();
-  HDC hFace = m_Face.hdc();
   const POINT origin{window.left, window.top};
-  for (int step = 0; step < kShadowSteps; ++step) {
-    const LONG x = m_rcBorder.right + step;
-    if (x >= m_lWidth) break;
-    DrawShadowStrip(hFace, hScreen, origin, POINT{x, 0}, ShadowStripDirection::Column, m_lHeight, kShadowUndarkened,
-                    PlainShadowFactor(step));
-  }
-  for (int step = 0; step < kShadowSteps; ++step) {
-    const LONG y = m_rcBorder.bottom + step;
-    if (y >= m_lHeight) break;
-    DrawShadowStrip(hFace, hScreen, origin, POINT{0, y}, ShadowStripDirection::Row, m_lWidth, kShadowUndarkened,
-                    PlainShadowFactor(step));
-  }
+  const SIZE size{m_lWidth, m_lHeight};
+  DrawEdgeShadow(m_Face.hdc(), screen.hdc(), origin, size, ShadowEdge::Right, m_rcBorder.right, kShadowUndarkened,
+                 PlainShadowFactors());
+  DrawEdgeShadow(m_Face.hdc(), screen.hdc(), origin, size, ShadowEdge::Bottom, m_rcBorder.bottom, kShadowUndarkened,
+                 PlainShadowFactors());
 }
 
 LRESULT frmToolTip::OnPaint() {

@@ -1,9 +1,13 @@
 // The icon grid as users meet it: opened from an icon drop-down with the host's answer, the hot
-// cell in each visual style, a pick closing the grid before DropIconClick, the arrows and Enter,
-// a disabled icon, an answer that names no drop-down; every event recorded in order.
+// cell in each visual style, a pick closing the grid before DropIconClick (an icon shows and is
+// picked whatever its Visible says), the arrows and Enter, a disabled icon, an icon's tip after
+// the tip delay, an answer that names no drop-down; every event recorded in order.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "drop/DropPanelsOnForm.h"
+#include "render/frmToolTip.h"
 #include "render/styles/Palette.h"
 
 namespace {
@@ -18,6 +22,8 @@ std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<s
 class IconGrid : public DropPanelsOnForm {};
 
 TEST_F(IconGrid, APickClosesTheGridThenReportsTheIcon) {
+  // Visible is the host's to keep: the grid places every icon, written False or not at all.
+  m_Bar->DropDowns()->Item(Variant("Symbols"))->Tools()->Item(Variant("S2"))->Visible(false);
   OpenPanel(kSymbols);
   ASSERT_TRUE(PanelShown());
   MoveTo(IconPoint(2));
@@ -42,6 +48,40 @@ TEST_F(IconGrid, ADisabledIconIsNotPickedAndTheArrowsWalkTheGrid) {
       Then(kOpened, {"DropIconMouseMove 1 Fmt 4 Symbols 3 S3", "OnDropClose 1 Fmt 4 Symbols",
                      "DropIconClick 1 Fmt 4 Symbols 4 S4"}),
       Rows()));
+}
+
+// Resting on an icon shows its tip once the pre-delay has run and the mouse moves again; each
+// way of leaving the icon takes the tip away.
+TEST_F(IconGrid, AnIconsTipShowsAfterTheDelayAndGoesWhenTheMouseLeavesOrTheGridCloses) {
+  const auto tips = [] { return mirel_test::TopLevelWindowsOfClass(frmToolTip::kClassName); };
+  const struct {
+    const char* way;
+    std::function<void()> leave;
+  } ways[] = {
+      {"onto an icon without a tip", [&] { MoveTo(IconPoint(1)); }},
+      {"off the grid", [&] { MoveTo(BandPoint(2, Surface(1).Height() + 40)); }},
+      {"Esc closes the grid", [&] { Desktop().KeyPress(VK_ESCAPE); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.way);
+    OpenPanel(kSymbols);
+    const POINT tipped = IconPoint(2);
+    MoveTo(tipped);
+    Desktop().AdvanceTime(m_Bar->ToolTipPreTime() - 1);
+    MoveTo({tipped.x + 1, tipped.y});
+    EXPECT_TRUE(tips().empty()) << "before the pre-delay ran out";
+    Desktop().AdvanceTime(1);
+    MoveTo(tipped);  // the move after the pre-delay shows the tip at the next display tick
+    Desktop().AdvanceTime(ToolTipTimer::kTipDisplayInterval);
+    ASSERT_EQ(tips().size(), 1u);
+    char text[32] = {};
+    GetWindowTextA(tips().front(), text, static_cast<int>(sizeof text));
+    EXPECT_STREQ(text, "Second");
+    way.leave();
+    Desktop().AdvanceTime(ToolTipTimer::kTipDisplayInterval + 1);
+    EXPECT_TRUE(tips().empty());
+    if (PanelShown()) Desktop().KeyPress(VK_ESCAPE);
+  }
 }
 
 TEST_F(IconGrid, AnAnswerThatNamesNoDropDownIsReportedAndOpensNothing) {
