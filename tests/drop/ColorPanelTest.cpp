@@ -12,11 +12,6 @@ constexpr COLORREF kDialogLeftOfWhite = 0x400040;  // the basic colour left of w
 
 const std::vector<std::string> kOpened = {"DropDownActivate 1 Fmt 1 Fore", "OnDropDown 1 Fmt 1 Fore"};
 
-std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<std::string>& more) {
-  rows.insert(rows.end(), more.begin(), more.end());
-  return rows;
-}
-
 class ColorPanel : public DropPanelsOnForm {};
 
 TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) {

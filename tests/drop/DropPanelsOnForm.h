@@ -57,6 +57,12 @@ class DropEventLog : public __MirelMenuBar20 {
   }
 };
 
+// The rows `rows` followed by `more`.
+inline std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<std::string>& more) {
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
+}
+
 class DropPanelsOnForm : public BandsOnForm {
  protected:
   static constexpr int kFore = 1, kBack = 2, kPlain = 3, kSymbols = 4;

@@ -14,11 +14,6 @@ namespace {
 
 const std::vector<std::string> kOpened = {"DropDownActivate 1 Fmt 4 Symbols", "OnDropDown 1 Fmt 4 Symbols"};
 
-std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<std::string>& more) {
-  rows.insert(rows.end(), more.begin(), more.end());
-  return rows;
-}
-
 class IconGrid : public DropPanelsOnForm {};
 
 TEST_F(IconGrid, APickClosesTheGridThenReportsTheIcon) {

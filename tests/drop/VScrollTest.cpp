@@ -73,23 +73,30 @@ class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
   Sequence m_Events;
 };
 
-TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMax) {
+TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMaxAndNotWhenDisabled) {
   struct Row {
     double min, max, value, smallChange;
     bool down;
     Sequence events;
+    bool enabled = true;
   };
   const std::vector<Row> rows = {
       {0, 10, 9.5, 1, true, {"Change 10"}},   {0, 10, 0.5, 1, false, {"Change 0"}},
       {-5, 5, 0, 2, true, {"Change 2"}},      {0, 10, 10, 1, true, {}},
       {0, 10, 0, 1, false, {}},               {0, 1, 0.25, 0.5, true, {"Change 0.75"}},
+      {0, 10, 5, 1, true, {}, false},
   };
   for (const Row& r : rows) {
     SetRange(r.min, r.max, r.value, r.smallChange, 1);
+    m_Scroll->SetEnabled(r.enabled);
     m_Events.clear();
     Press(r.down ? DownArrowY() : UpArrowY());
+    Desktop().AdvanceTime(r.enabled ? 0 : 1000);  // nor does holding repeat anything
     Release();
     EXPECT_TRUE(SameSequence(r.events, m_Events)) << "from " << r.value << (r.down ? " down" : " up");
+    if (r.events.empty()) {
+      EXPECT_EQ(m_Scroll->Value(), r.value);
+    }
   }
 }
 
@@ -173,7 +180,7 @@ TEST_F(VScrollTest, DraggingFollowsTheMouseAndClampsToMinAndMaxExactly) {
   EXPECT_EQ(m_Scroll->ThumbRect().top, m_Scroll->TopArrowHeight());
 }
 
-TEST_F(VScrollTest, HotPictureFollowsThePartAndClearsWithin10msOfLeaving) {
+TEST_F(VScrollTest, HotPictureFollowsThePartAndClearsWithin10msOfLeavingButNotDuringADrag) {
   SetRange(0, 10, 10, 1, 5);  // the thumb at the bottom leaves the top of the track bare
   const int trackY = m_Scroll->TopArrowHeight();
   const win32::Surface* back = DecodedResourceBitmap("VS_BACK(0)");
@@ -204,27 +211,14 @@ TEST_F(VScrollTest, HotPictureFollowsThePartAndClearsWithin10msOfLeaving) {
   Desktop().MouseMove(kHostRect.left + 5, kHostRect.top + 5);
   Desktop().AdvanceTime(10);
   check({"left, +10ms", eVScrollPaint::None, false});
-  EXPECT_TRUE(same) << trace.str();
-}
-
-TEST_F(VScrollTest, PressedDragKeepsTheHotStateOutsideUntilRelease) {
   Press(ThumbMiddle());
-  Desktop().MouseMove(kHostRect.left + 5, kHostRect.top + 5);
+  PointAt(ThumbMiddle(), -kScrollRect.left);  // level with the grip, so the thumb stays
   Desktop().AdvanceTime(50);
-  EXPECT_TRUE(m_Scroll->Hot());
-  EXPECT_EQ(m_Scroll->PaintState(), eVScrollPaint::ThumbPressed);
+  check({"dragged outside, +50ms", eVScrollPaint::ThumbPressed, true});
   Release();
   Desktop().AdvanceTime(10);
-  EXPECT_FALSE(m_Scroll->Hot());
-}
-
-TEST_F(VScrollTest, DisabledIgnoresTheMouse) {
-  m_Scroll->SetEnabled(false);
-  Press(DownArrowY());
-  Desktop().AdvanceTime(1000);
-  Release();
-  EXPECT_EQ(m_Scroll->Value(), 0);
-  EXPECT_TRUE(m_Events.empty());
+  check({"released outside, +10ms", eVScrollPaint::None, false});
+  EXPECT_TRUE(same) << trace.str();
 }
 
 }  // namespace
