@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "MenuBarPaintTest.h"
+#include "MenuBarOnForm.h"
 #include "core/MirelMenuBar20Internals.h"
 
-namespace menubar_test {
+namespace menu_test {
 namespace {
 
 constexpr int kMargins = 10;  // 5 above and 5 below the tallest element
 
-class MenuBarLayoutTest : public MenuBarPaintTest {
+class MenuBarLayoutTest : public MenuBarOnForm {
  protected:
   // "caption x=<left> w=<width>" for every menu, and the end of the captions.
   std::vector<std::string> LayoutRows() const {
@@ -32,7 +32,7 @@ class MenuBarLayoutTest : public MenuBarPaintTest {
 TEST_F(MenuBarLayoutTest, BarWithoutVisiblePrimaryMenuHasNoHeight) {
   AddBar();
   m_Bar->Menus()->Add({.Key = "Popup", .Caption = "Popup", .Style = tsSecondaryMenu, .Enabled = true});
-  AddMenu("&Hidden")->Visible(false);
+  AddMenu("Hidden")->Visible(false);
   m_Bar->EndUpdate();
   EXPECT_EQ(Inside(*m_Bar).BarHeight(), 0);
   EXPECT_EQ(m_Bar->Extender().Height(), 0.0f);
@@ -41,14 +41,14 @@ TEST_F(MenuBarLayoutTest, BarWithoutVisiblePrimaryMenuHasNoHeight) {
 
 TEST_F(MenuBarLayoutTest, BarHeightIsTheTallerOfTheMenuFontLineAndTheHeaderIconsPlusMargins) {
   AddBar();
-  AddMenu("&File");
+  AddMenu("File");
   m_Bar->EndUpdate();
   EXPECT_EQ(Inside(*m_Bar).BarHeight(), kMargins + TextSize("Wg").cy);
 
   constexpr int kIconSize = 32;
   AddBar();
-  HIMAGELIST icons = AttachIcons({mirel_test::kWhite}, kIconSize);
-  AddMenu("&File");
+  HIMAGELIST icons = AttachIcons({kWhite}, kIconSize);
+  AddMenu("File");
   m_Bar->EndUpdate();
   ASSERT_GT(kIconSize, TextSize("Wg").cy);
   EXPECT_EQ(Inside(*m_Bar).BarHeight(), kMargins + kIconSize);
@@ -66,48 +66,48 @@ TEST_F(MenuBarLayoutTest, CaptionsRunFromHalfTheSpacingPlus13AndStandTheSpacingA
   std::vector<std::string> expected{Row("&File", 18, file), Row("&Edit", 18 + file + 10, edit),
                                     Row("&View", 18 + file + 10 + edit + 10, view),
                                     "end " + std::to_string(18 + file + 10 + edit + 10 + view)};
-  AddMenu("&File");
-  AddMenu("&Edit");
-  AddMenu("&View");
+  AddMenu("File");
+  AddMenu("Edit");
+  AddMenu("View");
   m_Bar->EndUpdate();
-  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "spacing 6";
+  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "spacing 6";
 
   AddBar();
   m_Bar->SetMenuHeaderSpacing(3);
-  AddMenu("&File");
-  AddMenu("&Edit");
+  AddMenu("File");
+  AddMenu("Edit");
   m_Bar->EndUpdate();
   EXPECT_EQ(Inside(*m_Bar).MenuHeaderSpacingInternal(), 8);
   expected = {Row("&File", 17, file), Row("&Edit", 17 + file + 8, edit), "end " + std::to_string(17 + file + 8 + edit)};
-  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "spacing 3";
+  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "spacing 3";
 
   AddBar(200);
   m_Bar->SetMenuHeaderSpacing(0);
   m_Bar->SetRightToLeft(VARIANT_TRUE);
-  AddMenu("&File");
-  AddMenu("&Edit");
+  AddMenu("File");
+  AddMenu("Edit");
   m_Bar->EndUpdate();
   expected = {Row("&File", 185 - file, file), Row("&Edit", 185 - file - 4 - edit, edit),
               "end " + std::to_string(185 - file - 4 - edit)};
-  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "right to left, spacing 0";
+  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "right to left, spacing 0";
 
   constexpr int kIconSize = 8;
   AddBar();
-  HIMAGELIST icons = AttachIcons({mirel_test::kWhite}, kIconSize);
-  AddIconMenu("&File");
-  AddMenu("&Edit");  // no icon index: no icon space
+  HIMAGELIST icons = AttachIcons({kWhite}, kIconSize);
+  AddIconMenu("File");
+  AddMenu("Edit");  // no icon index: no icon space
   m_Bar->EndUpdate();
   expected = {Row("&File", 18, file + kIconSize + 2), Row("&Edit", 18 + kIconSize + 2 + file + 10, edit),
               "end " + std::to_string(18 + kIconSize + 2 + file + 10 + edit)};
-  EXPECT_TRUE(SameRows(expected, LayoutRows())) << "header icon";
+  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "header icon";
   ImageList_Destroy(icons);
 }
 
 TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) {
   AddBar();
-  AddMenu("&File");
-  AddMenu("&Edit", false);
-  AddMenu("&View");
+  AddMenu("File");
+  AddMenu("Edit", std::nullopt, false);
+  AddMenu("View");
   m_Bar->EndUpdate();
   const tMenuInfo& file = Record(1);
   const tMenuInfo& view = Record(3);
@@ -132,13 +132,13 @@ TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) 
     expected.push_back(std::string(probe.where) + " -> " + std::to_string(probe.expected));
     actual.push_back(std::string(probe.where) + " -> " + std::to_string(Inside(*m_Bar).BarMenuAt(probe.x, probe.y)));
   }
-  EXPECT_TRUE(SameRows(expected, actual));
+  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
 TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
   for (const int dpi : {96, 120}) {
     AddBar(kBarWidthPx, dpi);
-    AddMenu("&File");
+    AddMenu("File");
     m_Bar->EndUpdate();
     EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(Inside(*m_Bar).BarHeight() * (1440 / dpi))) << dpi << " dpi";
     EXPECT_EQ(m_Bar->ScaleHeight(), Inside(*m_Bar).BarHeight()) << dpi << " dpi";
@@ -146,4 +146,4 @@ TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
 }
 
 }  // namespace
-}  // namespace menubar_test
+}  // namespace menu_test

@@ -19,11 +19,6 @@ constexpr int kInsideArrowZone = 10; // pixels above a menu window's bottom edge
 constexpr RECT kDocumentArea{420, 100, 620, 300};  // client pixels of the form
 
 std::string Text(float value) { return std::to_string(static_cast<long>(value)); }
-std::string Menu(std::int16_t MenuIndex, const std::string& MenuID) { return std::to_string(MenuIndex) + " " + MenuID; }
-std::string Item(std::int16_t MenuIndex, const std::string& MenuID, std::int16_t MenuItemIndex,
-                 const std::string& MenuItemID) {
-  return Menu(MenuIndex, MenuID) + " " + std::to_string(MenuItemIndex) + " " + MenuItemID;
-}
 bool IsModifier(WPARAM vk) { return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU; }
 
 const char* KeyMessageName(UINT message) {
@@ -63,44 +58,12 @@ Step FocusDocument() {
   return Call([](MenusOnForm& t) { SetFocus(t.m_hWndDocument); });
 }
 
-void EventRows::MenuMouseMove(std::int16_t MenuIndex, std::string MenuID, std::int16_t Button, std::int16_t Shift,
-                              float X, float Y) {
-  m_Fixture.LogMove(m_sPrefix + "MenuMouseMove " + Menu(MenuIndex, MenuID) + " " + std::to_string(Button) + " " +
-                    std::to_string(Shift) + " " + m_Fixture.Pointer(X, Y));
+std::string EventRows::At(std::int16_t button, std::int16_t shift, float x, float y) {
+  return " " + std::to_string(button) + " " + std::to_string(shift) + " " + m_Fixture.Pointer(x, y);
 }
-void EventRows::MenuOnDrop(std::int16_t MenuIndex, std::string MenuID) {
-  m_Fixture.Log(m_sPrefix + "MenuOnDrop " + Menu(MenuIndex, MenuID));
-  if (onDrop) onDrop();
-}
-void EventRows::MenuOnClose(std::int16_t MenuIndex, std::string MenuID) {
-  m_Fixture.Log(m_sPrefix + "MenuOnClose " + Menu(MenuIndex, MenuID));
-  if (onClose) onClose();
-}
-void EventRows::MenuOnInfrequentOpen(std::int16_t MenuIndex, std::string MenuID) {
-  m_Fixture.Log(m_sPrefix + "MenuOnInfrequentOpen " + Menu(MenuIndex, MenuID));
-}
-void EventRows::MenuOnInfrequentClose(std::int16_t MenuIndex, std::string MenuID) {
-  m_Fixture.Log(m_sPrefix + "MenuOnInfrequentClose " + Menu(MenuIndex, MenuID));
-}
-void EventRows::MenuItemClick(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex,
-                              std::string MenuItemID) {
-  m_Fixture.Log(m_sPrefix + "MenuItemClick " + Item(MenuIndex, MenuID, MenuItemIndex, MenuItemID));
-}
-void EventRows::MenuItemMouseDown(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex,
-                                  std::string MenuItemID, std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  m_Fixture.Log(m_sPrefix + "MenuItemMouseDown " + Item(MenuIndex, MenuID, MenuItemIndex, MenuItemID) + " " +
-                std::to_string(Button) + " " + std::to_string(Shift) + " " + m_Fixture.Pointer(X, Y));
-}
-void EventRows::MenuItemMouseMove(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex,
-                                  std::string MenuItemID, std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  m_Fixture.LogMove(m_sPrefix + "MenuItemMouseMove " + Item(MenuIndex, MenuID, MenuItemIndex, MenuItemID) + " " +
-                    std::to_string(Button) + " " + std::to_string(Shift) + " " + m_Fixture.Pointer(X, Y));
-}
-void EventRows::MenuItemMouseUp(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex,
-                                std::string MenuItemID, std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  m_Fixture.Log(m_sPrefix + "MenuItemMouseUp " + Item(MenuIndex, MenuID, MenuItemIndex, MenuItemID) + " " +
-                std::to_string(Button) + " " + std::to_string(Shift) + " " + m_Fixture.Pointer(X, Y));
-  if (onItemUp) onItemUp();
+void EventRows::Add(const std::string& row, bool move, const std::function<void()>& then) {
+  move ? m_Fixture.LogMove(m_sPrefix + row) : m_Fixture.Log(m_sPrefix + row);
+  if (then) then();
 }
 
 void MenusOnForm::SetUp() {

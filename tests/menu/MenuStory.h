@@ -104,28 +104,35 @@ inline std::string StoryName(const ::testing::TestParamInfo<Story>& info) { retu
 
 // Writes a control's menu events into the fixture's log, each prefixed by `prefix`.
 class EventRows : public __MirelMenuBar20 {
+  using S = std::string;
+  using I = std::int16_t;
+
  public:
-  EventRows(MenusOnForm& fixture, std::string prefix) : m_Fixture(fixture), m_sPrefix(std::move(prefix)) {}
+  EventRows(MenusOnForm& fixture, S prefix) : m_Fixture(fixture), m_sPrefix(std::move(prefix)) {}
   std::function<void()> onDrop, onClose, onItemUp;  // the host's own code inside these events
 
-  void MenuMouseMove(std::int16_t MenuIndex, std::string MenuID, std::int16_t Button, std::int16_t Shift, float X,
-                     float Y) override;
-  void MenuOnDrop(std::int16_t MenuIndex, std::string MenuID) override;
-  void MenuOnClose(std::int16_t MenuIndex, std::string MenuID) override;
-  void MenuOnInfrequentOpen(std::int16_t MenuIndex, std::string MenuID) override;
-  void MenuOnInfrequentClose(std::int16_t MenuIndex, std::string MenuID) override;
-  void MenuItemClick(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex,
-                     std::string MenuItemID) override;
-  void MenuItemMouseDown(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex, std::string MenuItemID,
-                         std::int16_t Button, std::int16_t Shift, float X, float Y) override;
-  void MenuItemMouseMove(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex, std::string MenuItemID,
-                         std::int16_t Button, std::int16_t Shift, float X, float Y) override;
-  void MenuItemMouseUp(std::int16_t MenuIndex, std::string MenuID, std::int16_t MenuItemIndex, std::string MenuItemID,
-                       std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+  void MenuMouseMove(I m, S mk, I b, I s, float x, float y) override { Add("MenuMouseMove " + N(m, mk) + At(b, s, x, y), true); }
+  void MenuOnDrop(I m, S mk) override { Add("MenuOnDrop " + N(m, mk), false, onDrop); }
+  void MenuOnClose(I m, S mk) override { Add("MenuOnClose " + N(m, mk), false, onClose); }
+  void MenuOnInfrequentOpen(I m, S mk) override { Add("MenuOnInfrequentOpen " + N(m, mk)); }
+  void MenuOnInfrequentClose(I m, S mk) override { Add("MenuOnInfrequentClose " + N(m, mk)); }
+  void MenuItemClick(I m, S mk, I i, S ik) override { Add("MenuItemClick " + N(m, mk) + " " + N(i, ik)); }
+  void MenuItemMouseDown(I m, S mk, I i, S ik, I b, I s, float x, float y) override {
+    Add("MenuItemMouseDown " + N(m, mk) + " " + N(i, ik) + At(b, s, x, y));
+  }
+  void MenuItemMouseMove(I m, S mk, I i, S ik, I b, I s, float x, float y) override {
+    Add("MenuItemMouseMove " + N(m, mk) + " " + N(i, ik) + At(b, s, x, y), true);
+  }
+  void MenuItemMouseUp(I m, S mk, I i, S ik, I b, I s, float x, float y) override {
+    Add("MenuItemMouseUp " + N(m, mk) + " " + N(i, ik) + At(b, s, x, y), false, onItemUp);
+  }
 
  private:
+  static S N(I index, const S& key) { return std::to_string(index) + " " + key; }
+  S At(I button, I shift, float x, float y);
+  void Add(const S& row, bool move = false, const std::function<void()>& then = {});
   MenusOnForm& m_Fixture;
-  std::string m_sPrefix;
+  S m_sPrefix;
 };
 
 class MenusOnForm : public mirel_test::BarOnForm {

@@ -5,7 +5,7 @@
 #include <array>
 #include <sstream>
 
-#include "MenuWindowTest.h"
+#include "MenuBarOnForm.h"
 #include "container/ImageList.h"
 #include "core/MirelMenuBar20Internals.h"
 #include "platform/mHooks.h"
@@ -14,11 +14,15 @@
 #include "render/MUnicodeSupport.h"
 #include "render/modFontConv.h"
 
-namespace menu_window_test {
+namespace menu_test {
 namespace {
 
-class frmMenuTest : public MenuWindowTest {
+class frmMenuTest : public MenuBarOnForm {
  protected:
+  void SetUp() override {
+    BarOnForm::SetUp();
+    BarOverBackdrop();
+  }
   RECT WindowRect(HWND hWnd) {
     RECT rc{};
     GetWindowRect(hWnd, &rc);
@@ -152,7 +156,7 @@ class frmMenuPlacementTest : public frmMenuTest, public ::testing::WithParamInte
 TEST_P(frmMenuPlacementTest, BarDropStaysOnTheScreen) {
   const int kScreenWidth = win32::kDefaultScreenWidth;
   const int kScreenHeight = win32::kDefaultScreenHeight;
-  Restart(GetParam(), kScreenWidth - 60);
+  BarOverBackdrop(GetParam(), kScreenWidth - 60);
   AddFileMenu();
   HWND hWnd = Drop(1);
   RECT rc = WindowRect(hWnd);
@@ -160,7 +164,7 @@ TEST_P(frmMenuPlacementTest, BarDropStaysOnTheScreen) {
   EXPECT_EQ(rc.top, kFormTop + Inside(*m_Bar).BarHeight());
   EXPECT_FALSE(Menu(hWnd).OpenedUpwards());
 
-  Restart(GetParam(), kFormLeft, kScreenHeight - 60);
+  BarOverBackdrop(GetParam(), kFormLeft, kScreenHeight - 60);
   AddFileMenu();
   hWnd = Drop(1);
   rc = WindowRect(hWnd);
@@ -171,4 +175,4 @@ TEST_P(frmMenuPlacementTest, BarDropStaysOnTheScreen) {
 INSTANTIATE_TEST_SUITE_P(Dpi, frmMenuPlacementTest, ::testing::Values(96, 120));
 
 }  // namespace
-}  // namespace menu_window_test
+}  // namespace menu_test

@@ -1,0 +1,328 @@
+// The Menus and MenuItems collections and their proxies as a host uses them: keys given and
+// generated, positions and keys as indexes, removal and clearing, the values a new menu or
+// item takes, exclusive check groups, which lets repaint the bar, and the error each misuse
+// reports. Most checks are host calls in order, each with what it returns or raises.
+#include <functional>
+
+#include "MenuBarOnForm.h"
+
+namespace menu_test {
+namespace {
+
+using MenuObjectModel = MenuBarOnForm;
+
+// One host call and what it returns ("ok" for nothing) or the name of the error it raises.
+struct Call {
+  const char* call;
+  std::function<std::string()> run;
+  const char* outcome;
+};
+const std::string kOk = "ok";
+std::string B(bool b) { return b ? "true" : "false"; }
+std::string N(long n) { return std::to_string(n); }
+
+std::string Outcome(const std::function<std::string()>& run) {
+  const std::pair<const char*, RaisedError> known[] = {
+      {"HeaderMissing", kHeaderMissing},
+      {"HeaderMissingOnLet", kHeaderMissingOnLet},
+      {"SubscriptOutOfRange", kSubscriptOutOfRange},
+      {"Overflow", kOverflow},
+      {"KeyInUse cMenus", KeyInUse("cMenus")},
+      {"KeyInUse cMenuItems", KeyInUse("cMenuItems")},
+      {"TypeMismatch cMenus", TypeMismatch("cMenus")},
+      {"TypeMismatch cMenuItems", TypeMismatch("cMenuItems")},
+      {"Unloaded cMenu", Unloaded("cMenu")},
+      {"Unloaded cMenus", Unloaded("cMenus")},
+      {"Unloaded cMenuItems", Unloaded("cMenuItems")},
+  };
+  std::string result;
+  const RaisedError raised = ErrorFrom([&] { result = run(); });
+  if (raised == kNoError) return result;
+  for (const auto& [name, error] : known)
+    if (raised == error) return name;
+  return "raises " + N(raised.number) + " " + raised.source + " \"" + raised.description + "\"";
+}
+
+void ExpectCalls(const std::vector<Call>& calls) {
+  Sequence expected;
+  Sequence actual;
+  for (const Call& c : calls) {
+    expected.push_back(std::string(c.call) + " -> " + c.outcome);
+    actual.push_back(std::string(c.call) + " -> " + Outcome(c.run));
+  }
+  EXPECT_TRUE(SameSequence(expected, actual));
+}
+
+TEST_F(MenuObjectModel, MenusCallsInOrder) {
+  AddMenu("File");
+  AddMenu("Edit");
+  std::shared_ptr<cMenu> second, third, first;
+  const auto keys = [this] {
+    std::string k;
+    for (int i = 1; i <= Menus()->Count(); ++i) k += (i > 1 ? "," : "") + Menus()->Item(i)->Key();
+    return k;
+  };
+  ExpectCalls({
+      {"Item(\"2\").Key", [&] { return Menus()->Item("2")->Key(); }, "Edit"},
+      {"Item(1).Key", [&] { return Menus()->Item(1)->Key(); }, "File"},
+      {"(2.0).Key", [&] { return (*Menus())(Variant(2.0))->Key(); }, "Edit"},
+      {"Item(0)", [&] { return Menus()->Item(0)->Key(); }, "HeaderMissing"},
+      {"Item(3)", [&] { return Menus()->Item(3)->Key(); }, "HeaderMissing"},
+      {"Item(\"-1\")", [&] { return Menus()->Item("-1")->Key(); }, "HeaderMissing"},
+      {"Remove(3)", [&] { return Menus()->Remove(3), kOk; }, "HeaderMissing"},
+      // Keys compare exactly; Exists never fails; an unknown key is nothing and removes nothing.
+      {"Exists 0, 3, file, \"File \", File, 1, \"1\"",
+       [&] {
+         return B(Menus()->Exists(0)) + B(Menus()->Exists(3)) + B(Menus()->Exists("file")) +
+                B(Menus()->Exists("File ")) + B(Menus()->Exists("File")) + B(Menus()->Exists(1)) +
+                B(Menus()->Exists("1"));
+       },
+       "falsefalsefalsefalsetruetruetrue"},
+      {"Item(\"file\")", [&] { return B(Menus()->Item("file") == nullptr); }, "true"},
+      {"Remove(\"Help\")", [&] { return Menus()->Remove("Help"), kOk; }, "ok"},
+      {"Count", [&] { return N(Menus()->Count()); }, "2"},
+      // Removal moves later menus down; proxies keep their position.
+      {"Add View", [&] { return AddMenu("View")->Key(); }, "View"},
+      {"Item(2), Item(3)", [&] { return second = Menus()->Item(2), third = Menus()->Item(3), kOk; }, "ok"},
+      {"Remove(2)", [&] { return Menus()->Remove(2), keys(); }, "File,View"},
+      {"second.Key", [&] { return second->Key(); }, "View"},
+      {"third.Key", [&] { return third->Key(); }, "SubscriptOutOfRange"},
+      {"third.Caption = Gone", [&] { return third->Caption("Gone"), kOk; }, "HeaderMissingOnLet"},
+      // The Key let checks neither duplicates nor numbers; Width reads the laid-out caption.
+      {"Item(1).Key = 42", [&] { return Menus()->Item(1)->Key("42"), Menus()->Item(1)->Key(); }, "42"},
+      {"Item(1).Key = View", [&] { return Menus()->Item(1)->Key("View"), keys(); }, "View,View"},
+      {"Item(1).Width", [&] { return B(Menus()->Item(1)->Width() == Record(1).cMWidth && Record(1).cMWidth > 0); },
+       "true"},
+      // Clear empties the table; keyless adds number the key after the count without checking it is free.
+      {"Clear", [&] { return first = Menus()->Item(1), Menus()->Clear(), N(Menus()->Count()); }, "0"},
+      {"first.Caption", [&] { return first->Caption(); }, "SubscriptOutOfRange"},
+      {"Add One, Two", [&] { return Menus()->Add({.Caption = "One"}), Menus()->Add({.Caption = "Two"}), keys(); },
+       "M1,M2"},
+      {"Remove M1, Add Three", [&] { return Menus()->Remove("M1"), Menus()->Add({.Caption = "Three"}), keys(); },
+       "M2,M2"},
+      {"Item(\"M2\") Caption, Index", [&] { return Menus()->Item("M2")->Caption() + " " + N(Menus()->Item("M2")->Index()); },
+       "Two 1"},
+      // Keys in use and numbers are rejected and add nothing; keys compare exactly.
+      {"Clear, Add File", [&] { return Menus()->Clear(), AddMenu("File")->Key(); }, "File"},
+      {"Add File", [&] { return Menus()->Add({.Key = "File"})->Key(); }, "KeyInUse cMenus"},
+      {"Add 1", [&] { return Menus()->Add({.Key = "1"})->Key(); }, "TypeMismatch cMenus"},
+      {"Add \" -2.5e1 \"", [&] { return Menus()->Add({.Key = " -2.5e1 "})->Key(); }, "TypeMismatch cMenus"},
+      {"Add &H1F", [&] { return Menus()->Add({.Key = "&H1F"})->Key(); }, "TypeMismatch cMenus"},
+      {"Add file", [&] { return Menus()->Add({.Key = "file"})->Key(); }, "file"},
+      {"Add \"\"", [&] { return "[" + Menus()->Add({.Key = ""})->Key() + "]"; }, "[]"},
+      {"Add \"\" again", [&] { return Menus()->Add({.Key = ""})->Key(); }, "KeyInUse cMenus"},
+      {"Count", [&] { return N(Menus()->Count()); }, "3"},
+  });
+}
+
+TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
+  const std::shared_ptr<cMenuItems> file = AddMenu("File")->MenuItems();
+  const std::shared_ptr<cMenuItems> edit = AddMenu("Edit")->MenuItems();
+  std::shared_ptr<cMenuItem> last, icon;
+  const auto keys = [](const cMenuItems& items) {
+    std::string k;
+    for (int i = 1; i <= items.Count(); ++i) k += (i > 1 ? "," : "") + items.Item(i)->Key();
+    return k;
+  };
+  ExpectCalls({
+      // Keyless and empty keys number within each menu; keys are per menu.
+      {"File: New, Open \"\", Save Save", [&] {
+         file->Add({.Caption = "&New"});
+         file->Add({.Caption = "&Open", .Key = ""});
+         file->Add({.Caption = "&Save", .Key = "Save"});
+         return keys(*file);
+       }, "MI1,MI2,Save"},
+      {"Edit: Undo, Save Save", [&] {
+         edit->Add({.Caption = "&Undo"});
+         edit->Add({.Caption = "&Save", .Key = "Save"});
+         return keys(*edit);
+       }, "MI1,Save"},
+      {"File Add Save", [&] { return file->Add({.Key = "Save"})->Key(); }, "KeyInUse cMenuItems"},
+      {"File Add 7", [&] { return file->Add({.Key = "7"})->Key(); }, "TypeMismatch cMenuItems"},
+      {"File Add save", [&] { return file->Add({.Key = "save"})->Key(); }, "save"},
+      // Indexes resolve within the menu.
+      {"File Item(\"Undo\")", [&] { return B(file->Item("Undo") == nullptr); }, "true"},
+      {"Edit (\"1\").Caption", [&] { return (*edit)("1")->Caption(); }, "&Undo"},
+      {"File Item(0)", [&] { return file->Item(0)->Key(); }, "HeaderMissing"},
+      {"File Item(5)", [&] { return file->Item(5)->Key(); }, "HeaderMissing"},
+      {"File Remove(5)", [&] { return file->Remove(5), kOk; }, "HeaderMissing"},
+      {"File Remove(\"Undo\")", [&] { return file->Remove("Undo"), N(file->Count()); }, "4"},
+      // Items beyond the arrays report Subscript out of range.
+      {"last = Item(4), Remove(1)", [&] { return last = file->Item(4), file->Remove(1), keys(*file); }, "MI2,Save,save"},
+      {"last.Caption", [&] { return last->Caption(); }, "SubscriptOutOfRange"},
+      {"last.Caption = X", [&] { return last->Caption("X"), kOk; }, "SubscriptOutOfRange"},
+      {"last.GroupID = 1", [&] { return last->GroupID(1), kOk; }, "SubscriptOutOfRange"},
+      {"Item(1).Caption", [&] { return file->Item(1)->Caption(); }, "&Open"},
+      // Icon indexes outside sixteen bits overflow and store nothing.
+      {"Add icon 1", [&] { return icon = file->Add({.Caption = "&Icon", .Icon = 1}), N(icon->IconIndex()); }, "1"},
+      {"IconIndex = 40000", [&] { return icon->IconIndex(40000), kOk; }, "Overflow"},
+      {"IconDisabledIndex = -32769", [&] { return icon->IconDisabledIndex(-32769), kOk; }, "Overflow"},
+      {"IconHoverIndex = 32768", [&] { return icon->IconHoverIndex(32768), kOk; }, "Overflow"},
+      {"IconIndex", [&] { return N(icon->IconIndex()); }, "1"},
+      {"IconIndex = -32768", [&] { return icon->IconIndex(-32768), N(icon->IconIndex()); }, "-32768"},
+      // Clearing one menu's items leaves the menu and the other menus as they were.
+      {"File Clear", [&] { return file->Clear(), N(file->Count()) + " " + Menus()->Item(1)->Caption() + " " + N(edit->Count()); },
+       "0 &File 2"},
+  });
+}
+
+// One menu or item as Add stored it: an icon stands for the disabled and hover icons unless
+// it is 0; a secondary menu is always enabled; a new item is visible and in no group.
+TEST_F(MenuObjectModel, AddStoresItsArgumentsWithTheIconAndSecondaryMenuRules) {
+  const std::vector<MenuAddArgs> adds = {
+      {.Key = "A", .Icon = 3},
+      {.Key = "B", .Icon = 0},
+      {.Key = "C", .Enabled = true, .Icon = 5, .IconDisabled = 7},
+      {.Key = "D", .Style = tsSecondaryMenu, .Enabled = false, .IconHover = 2},
+      {.Key = "E", .Style = tsPrimaryMenu, .DisplayInfrequents = true},
+  };
+  Sequence actual;
+  for (const MenuAddArgs& args : adds) {
+    const std::shared_ptr<cMenu> m = Menus()->Add(args);
+    actual.push_back(m->Key() + ": style " + N(m->Style()) + " enabled " + B(m->Enabled()) + " icons " + N(m->Icon()) +
+                     " " + N(m->IconDisabled()) + " " + N(m->IconHover()) + " visible " + B(m->Visible()) +
+                     " infrequents shown " + B(m->DisplayInfrequentState()) + " fore " + N(m->ForeColor()) +
+                     " items " + N(m->MenuItems()->Count()) + " data " + B(IsMissing(m->ItemData())));
+  }
+  const auto items = Menus()->Item(1)->MenuItems();
+  for (const MenuItemAddArgs& args : {MenuItemAddArgs{.Caption = "&Recent", .Checked = true, .Enabled = false, .Icon = 3},
+                                      MenuItemAddArgs{.Caption = "&Close", .Icon = 0}}) {
+    const std::shared_ptr<cMenuItem> i = items->Add(args);
+    actual.push_back(i->Caption() + ": checked " + B(i->Checked()) + " enabled " + B(i->Enabled()) + " icons " +
+                     N(i->IconDisabledIndex()) + " " + N(i->IconHoverIndex()) + " visible " + B(i->Visible()) +
+                     " grouped " + B(i->Grouped()) + " group " + N(i->GroupID()));
+  }
+  EXPECT_TRUE(SameSequence(
+      {"A: style 0 enabled false icons 3 3 3 visible true infrequents shown false fore 0 items 0 data true",
+       "B: style 0 enabled false icons 0 -1 -1 visible true infrequents shown false fore 0 items 0 data true",
+       "C: style 0 enabled true icons 5 7 5 visible true infrequents shown false fore 0 items 0 data true",
+       "D: style 1 enabled true icons -1 -1 2 visible true infrequents shown false fore 0 items 0 data true",
+       "E: style 0 enabled false icons -1 -1 -1 visible true infrequents shown false fore 0 items 0 data true",
+       "&Recent: checked true enabled false icons 3 3 visible true grouped false group 0",
+       "&Close: checked false enabled true icons -1 -1 visible true grouped false group 0"},
+      actual));
+}
+
+TEST_F(MenuObjectModel, ItemsTakeTheForeColorDefaultAtTheTimeOfAddingAndStoreEnabledAsMinusOne) {
+  const std::shared_ptr<cMenuItems> items = AddMenu("File")->MenuItems();
+  m_Bar->SetDefaultMenuItemForeColor(0x00112233);
+  const auto first = items->Add({.Caption = "&Open", .Enabled = false});
+  m_Bar->SetDefaultMenuItemForeColor(0x80000008);
+  EXPECT_EQ(items->Add({.Caption = "&Save"})->ForeColor(), 0x80000008u);
+  EXPECT_EQ(first->ForeColor(), 0x00112233u);
+  first->Enabled(true);
+  EXPECT_EQ(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled, VARIANT_TRUE);
+  first->Enabled(false);
+  EXPECT_EQ(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled, VARIANT_FALSE);
+}
+
+// Checking a grouped item unchecks the other grouped items of its group in every menu;
+// unchecking leaves the group alone; group records move with their items and menus, and
+// clearing a menu's items drops them.
+TEST_F(MenuObjectModel, CheckGroupsAcrossMenusAndTheirRecordsThroughRemovalAndClearing) {
+  constexpr std::int16_t kGroup = 7;
+  const auto view = AddMenu("View")->MenuItems();
+  const auto format = AddMenu("Format")->MenuItems();
+  const std::tuple<std::shared_ptr<cMenuItems>, const char*, bool, std::int16_t> setups[] = {
+      {view, "Large", true, kGroup},  {view, "Small", true, kGroup},      {view, "Ruler", false, kGroup},
+      {format, "Bold", true, kGroup}, {format, "Wrap", true, kGroup + 1}, {format, "Grid", false, kGroup}};
+  const auto checked = [&] {
+    std::string c;
+    for (const auto& [items, key, grouped, group] : setups)
+      if (items->Item(key) && items->Item(key)->Checked()) c += std::string(key) + " ";
+    return c;
+  };
+  for (const auto& [items, key, grouped, group] : setups) {
+    const auto item = items->Add({.Caption = key, .Checked = true, .Key = key});
+    item->Grouped(grouped);
+    item->GroupID(group);
+  }
+  view->Item("Small")->Checked(true);
+  EXPECT_EQ(checked(), "Small Ruler Wrap Grid ");
+  view->Item("Small")->Checked(false);
+  EXPECT_EQ(checked(), "Ruler Wrap Grid ");
+
+  format->Remove("Bold");
+  Menus()->Remove("View");
+  const auto moved = Menus()->Item("Format")->MenuItems();
+  const auto wrap = moved->Item("Wrap");
+  EXPECT_EQ(wrap->MenuIndex(), 1);
+  EXPECT_EQ(wrap->Index(), 1);
+  EXPECT_TRUE(wrap->Grouped());
+  EXPECT_EQ(wrap->GroupID(), kGroup + 1);
+  EXPECT_EQ(moved->Add({.Caption = "&Close"})->Key(), "MI3");
+  moved->Clear();
+  EXPECT_FALSE(moved->Add({.Caption = "&Wrap"})->Grouped());
+}
+
+// Which lets repaint the bar and which only store; every let on a menu beyond the count fails
+// and stores nothing, while the first menu still takes every let.
+TEST_F(MenuObjectModel, MenuLetsRepaintOrStoreAndFailBeyondTheCount) {
+  const std::pair<std::function<void(cMenu&)>, const char*> lets[] = {
+      {[](cMenu& m) { m.Caption("&Edit"); }, "Caption repaints"},
+      {[](cMenu& m) { m.DisplayInfrequents(true); }, "DisplayInfrequents stores"},
+      {[](cMenu& m) { m.DisplayInfrequentState(true); }, "DisplayInfrequentState stores"},
+      {[](cMenu& m) { m.Enabled(false); }, "Enabled repaints"},
+      {[](cMenu& m) { m.ForeColor(0xFF); }, "ForeColor repaints"},
+      {[](cMenu& m) { m.FontBold(true); }, "FontBold repaints"},
+      {[](cMenu& m) { m.FontItalic(true); }, "FontItalic repaints"},
+      {[](cMenu& m) { m.FontStrikeThrough(true); }, "FontStrikeThrough repaints"},
+      {[](cMenu& m) { m.FontUnderline(true); }, "FontUnderline repaints"},
+      {[](cMenu& m) { m.HoverForeColor(0xFF00); }, "HoverForeColor stores"},
+      {[](cMenu& m) { m.Icon(4); }, "Icon repaints"},
+      {[](cMenu& m) { m.IconDisabled(4); }, "IconDisabled repaints"},
+      {[](cMenu& m) { m.IconHover(4); }, "IconHover repaints"},
+      {[](cMenu& m) { m.ItemData(Variant("data")); }, "ItemData stores"},
+      {[](cMenu& m) { m.Key("42"); }, "Key stores"},
+      {[](cMenu& m) { m.Style(tsSecondaryMenu); }, "Style stores"},
+      {[](cMenu& m) { m.Tag("tag"); }, "Tag stores"},
+      {[](cMenu& m) { m.Visible(false); }, "Visible repaints"},
+      {[](cMenu& m) { m.ToolTipText("tip"); }, "ToolTipText stores"},
+  };
+  long paints = Inside(*m_Bar).PaintCount();
+  const std::shared_ptr<cMenu> menu = AddMenu("File");
+  EXPECT_GT(Inside(*m_Bar).PaintCount(), paints) << "adding a menu";
+  paints = Inside(*m_Bar).PaintCount();
+  menu->MenuItems()->Add({.Caption = "&Open"});
+  menu->MenuItems()->Item(1)->Caption("&Open...");
+  EXPECT_EQ(Inside(*m_Bar).PaintCount(), paints) << "adding and changing an item";
+  AddMenu("Edit");
+  const std::shared_ptr<cMenu> second = Menus()->Item(2);
+  Menus()->Remove(2);
+  Sequence expected;
+  Sequence actual;
+  for (const auto& [let, name] : lets) {
+    expected.push_back(std::string(name) + ", beyond the count HeaderMissingOnLet");
+    actual.push_back(", beyond the count " + Outcome([&] { return let(*second), kOk; }));
+  }
+  EXPECT_EQ(menu->Caption() + " " + menu->Key(), "&File File") << "a let beyond the count stored";
+  for (std::size_t i = 0; i < std::size(lets); ++i) {
+    const std::string name = lets[i].second;
+    paints = Inside(*m_Bar).PaintCount();
+    lets[i].first(*menu);
+    actual[i] = name.substr(0, name.find(' ')) + (Inside(*m_Bar).PaintCount() > paints ? " repaints" : " stores") + actual[i];
+  }
+  EXPECT_TRUE(SameSequence(expected, actual));
+  EXPECT_EQ(menu->Key(), "42");
+}
+
+TEST_F(MenuObjectModel, ProxiesOfAnUnloadedControlReportIt) {
+  const std::shared_ptr<cMenu> menu = AddMenu("File");
+  const std::shared_ptr<cMenuItems> items = menu->MenuItems();
+  const std::shared_ptr<cMenuItem> item = items->Add({.Caption = "&Open"});
+  const std::shared_ptr<cMenus> menus = Menus();
+  m_Form->Unload();
+  ExpectCalls({
+      {"menu.Caption", [&] { return menu->Caption(); }, "Unloaded cMenu"},
+      {"menu.Caption = X", [&] { return menu->Caption("X"), kOk; }, "Unloaded cMenu"},
+      {"menu.MenuItems", [&] { return menu->MenuItems(), kOk; }, "Unloaded cMenu"},
+      {"menus.Count", [&] { return N(menus->Count()); }, "Unloaded cMenus"},
+      {"menus.Exists(1)", [&] { return B(menus->Exists(1)); }, "Unloaded cMenus"},
+      {"menus.Add Edit", [&] { return menus->Add({.Key = "Edit"})->Key(); }, "Unloaded cMenus"},
+      {"items.Count", [&] { return N(items->Count()); }, "Unloaded cMenuItems"},
+      {"item.Checked = True", [&] { return item->Checked(true), kOk; }, "Unloaded cMenuItems"},
+  });
+}
+
+}  // namespace
+}  // namespace menu_test
