@@ -1,5 +1,5 @@
-// When the control paints: nothing between BeginUpdate and EndUpdate, exactly once at
-// EndUpdate and on Refresh; a change of visual style runs the resize routine.
+// When the control paints: once for each drawing let and on Refresh while redraw is enabled;
+// a change of visual style runs the resize routine.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -10,28 +10,6 @@
 namespace {
 
 using UpdateAndPaintTest = MenuBarTest;
-
-// A run-time instance waits for its first EndUpdate; after that, BeginUpdate stops painting
-// again. Either way EndUpdate paints exactly once.
-TEST_F(UpdateAndPaintTest, NothingPaintsUntilEndUpdateWhichPaintsOnce) {
-  auto bar = AddBar();
-  for (bool first : {true, false}) {
-    SCOPED_TRACE(first ? "first EndUpdate" : "after BeginUpdate");
-    if (!first) bar->BeginUpdate();
-    EXPECT_FALSE(Inside(*bar).RedrawEnabled());
-    const long before = Inside(*bar).PaintCount();
-    bar->SetTheme(first ? XPSilver : XPOlive);
-    bar->SetToolSpacing(first ? 4 : 8);
-    bar->SetRightToLeft(first ? VARIANT_TRUE : VARIANT_FALSE);
-    bar->SetVisualStyle(first ? tsMSIE : tsMSNet);
-    AddMenu(first ? "File" : "Edit", "&File");
-    bar->Menus()->Item(Variant(first ? "File" : "Edit"))->Caption("&Datei");
-    EXPECT_EQ(Inside(*bar).PaintCount(), before);
-    bar->EndUpdate();
-    EXPECT_TRUE(Inside(*bar).RedrawEnabled());
-    EXPECT_EQ(Inside(*bar).PaintCount(), before + 1);
-  }
-}
 
 TEST_F(UpdateAndPaintTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   auto bar = AddBar();

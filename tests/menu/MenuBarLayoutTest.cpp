@@ -1,7 +1,8 @@
 // Geometry of the menu bar as a host sees it: the bar's height from the menu font and the
-// header image list, the caption boxes written into the menu records left-to-right and
-// right-to-left, the header spacing between captions, the hit band of each caption and the
-// control's height in twips.
+// header image list, the caption boxes left-to-right and right-to-left, the header spacing,
+// the hit band of each caption, the control's height in twips; and when the bar lays out and
+// repaints: nothing between BeginUpdate and EndUpdate, once at EndUpdate, again on every
+// resize, which ends with the ReSize event; unloading releases what it drew with.
 #include <string>
 #include <vector>
 
@@ -143,6 +144,99 @@ TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
     EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(Inside(*m_Bar).BarHeight() * (1440 / dpi))) << dpi << " dpi";
     EXPECT_EQ(m_Bar->ScaleHeight(), Inside(*m_Bar).BarHeight()) << dpi << " dpi";
   }
+}
+
+// Records ReSize with the control's size in pixels at that moment.
+class ResizeSink : public __MirelMenuBar20 {
+ public:
+  explicit ResizeSink(const MirelMenuBar20& bar) : m_Bar(bar) {}
+  std::vector<std::string> rows;
+  void ReSize() override {
+    rows.push_back("ReSize " + std::to_string(m_Bar.ScaleWidth()) + "x" + std::to_string(m_Bar.ScaleHeight()));
+  }
+
+ private:
+  const MirelMenuBar20& m_Bar;
+};
+
+// A run-time instance waits for its first EndUpdate; after that, BeginUpdate stops it again.
+// Either way nothing is laid out or painted until EndUpdate, which does both once; the first
+// also fits the control's height to the bar, which resizes it and raises ReSize.
+TEST_F(MenuBarLayoutTest, NothingIsLaidOutOrPaintedUntilEndUpdateWhichDoesBothOnce) {
+  AddBar();
+  ResizeSink sink(*m_Bar);
+  m_Bar->Connect(&sink);
+  for (const bool first : {true, false}) {
+    SCOPED_TRACE(first ? "first EndUpdate" : "after BeginUpdate");
+    if (!first) m_Bar->BeginUpdate();
+    EXPECT_FALSE(Inside(*m_Bar).RedrawEnabled());
+    const long paints = Inside(*m_Bar).PaintCount();
+    const COLORREF face = Pixel(2, 2);
+    m_Bar->SetTheme(first ? XPOlive : XPSilver);
+    m_Bar->SetToolSpacing(first ? 4 : 8);
+    m_Bar->SetRightToLeft(first ? VARIANT_TRUE : VARIANT_FALSE);
+    m_Bar->SetVisualStyle(first ? tsMSIE : tsMSNet);
+    AddMenu(first ? "File" : "Edit")->Caption("&Datei");
+    const int iMenu = first ? 1 : 2;
+    EXPECT_EQ(Inside(*m_Bar).PaintCount(), paints);
+    EXPECT_EQ(Pixel(2, 2), face);
+    EXPECT_EQ(Record(iMenu).cMWidth, 0);
+    if (first) {
+      EXPECT_EQ(Inside(*m_Bar).BarHeight(), 0);
+      EXPECT_EQ(m_Bar->ScaleHeight(), kInitialHeightPx);
+    }
+    m_Bar->EndUpdate();
+    EXPECT_TRUE(Inside(*m_Bar).RedrawEnabled());
+    EXPECT_EQ(Inside(*m_Bar).PaintCount(), paints + 1);
+    EXPECT_NE(Pixel(2, 2), face);
+    EXPECT_GT(Record(iMenu).cMWidth, 0);
+    EXPECT_GT(Inside(*m_Bar).BarHeight(), 0);
+  }
+  EXPECT_TRUE(SameSequence({"ReSize 320x" + std::to_string(Inside(*m_Bar).BarHeight())}, sink.rows));
+  m_Bar->Disconnect(&sink);
+}
+
+TEST_F(MenuBarLayoutTest, ResizingLaysTheCaptionsOutAgainThenRaisesReSize) {
+  AddBar(200);
+  m_Bar->SetMenuHeaderSpacing(0);
+  m_Bar->SetRightToLeft(VARIANT_TRUE);
+  AddMenu("File");
+  m_Bar->EndUpdate();
+  const int barHeight = Inside(*m_Bar).BarHeight();
+  const int file = TextSize("&File").cx;
+  ResizeSink sink(*m_Bar);
+  m_Bar->Connect(&sink);
+  const long paints = Inside(*m_Bar).PaintCount();
+  m_Bar->Extender().SetWidth(static_cast<float>(300 * Desktop().TwipsPerPixel()));
+  EXPECT_EQ(Inside(*m_Bar).PaintCount(), paints + 1);
+  EXPECT_EQ(Record(1).cMCollX, 300 - 15 - file);
+  EXPECT_TRUE(SameSequence({"ReSize 300x" + std::to_string(barHeight)}, sink.rows));
+  m_Bar->Disconnect(&sink);
+}
+
+TEST_F(MenuBarLayoutTest, UnloadingReleasesTheFaceTheArtworkAndTheFonts) {
+  AddBar();
+  for (const ctsVisualStyleConstants style : {tsMS2003, tsMSNet, tsMSIE}) {
+    m_Bar->SetVisualStyle(style);
+    AddMenu("Menu" + std::to_string(style));
+    m_Bar->EndUpdate();
+    Hover(1);
+    Press(1);
+    Desktop().KeyPress(VK_ESCAPE);
+  }
+  m_Form->Unload();
+  using win32::ObjectKind;
+  std::vector<std::string> expected;
+  std::vector<std::string> actual;
+  const std::pair<ObjectKind, const char*> kinds[] = {
+      {ObjectKind::DC, "DCs"},        {ObjectKind::Bitmap, "bitmaps"}, {ObjectKind::Font, "fonts"},
+      {ObjectKind::Brush, "brushes"}, {ObjectKind::Pen, "pens"},       {ObjectKind::ImageList, "image lists"}};
+  for (const auto& [kind, name] : kinds) {
+    const auto index = static_cast<std::size_t>(kind);
+    expected.push_back(std::string(name) + " " + std::to_string(countsAtStart_.counts[index]));
+    actual.push_back(std::string(name) + " " + std::to_string(win32::LiveObjects(kind)));
+  }
+  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
 }  // namespace

@@ -20,15 +20,8 @@ constexpr RECT kDocumentArea{420, 100, 620, 300};  // client pixels of the form
 
 std::string Text(float value) { return std::to_string(static_cast<long>(value)); }
 bool IsModifier(WPARAM vk) { return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU; }
-
-const char* KeyMessageName(UINT message) {
-  switch (message) {
-    case WM_KEYDOWN: return "WM_KEYDOWN";
-    case WM_KEYUP: return "WM_KEYUP";
-    case WM_SYSKEYDOWN: return "WM_SYSKEYDOWN";
-    case WM_SYSKEYUP: return "WM_SYSKEYUP";
-    default: return nullptr;
-  }
+bool IsKeyMessage(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
 }
 
 }  // namespace
@@ -42,9 +35,8 @@ std::string KeyName(int vk) {
   return std::string(1, static_cast<char>(vk));
 }
 
-Step HideAll() {
-  return Call([](MenusOnForm& t) { t.Bar().HideAllMenus(); });
-}
+Step HideAll() { return Call([](MenusOnForm& t) { t.Bar().HideAllMenus(); }); }
+Step FocusDocument() { return Call([](MenusOnForm& t) { SetFocus(t.m_hWndDocument); }); }
 Step PopUp(const char* key, POINT at) {
   return Call([key, at](MenusOnForm& t) {
     t.Bar().PopUpMenu(key, static_cast<float>(at.x * t.Twips()), static_cast<float>(at.y * t.Twips()));
@@ -53,9 +45,6 @@ Step PopUp(const char* key, POINT at) {
 
 Step SetHotKey(const char* menu, const char* item, const char* hotKey) {
   return Call([=](MenusOnForm& t) { t.Item(menu, item)->HotKey(hotKey); });
-}
-Step FocusDocument() {
-  return Call([](MenusOnForm& t) { SetFocus(t.m_hWndDocument); });
 }
 
 std::string EventRows::At(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -150,8 +139,8 @@ HWND MenusOnForm::KeyWindow(const char* name, const RECT& rect, HWND parent) {
   mirel_test::SetTestHandler(hWnd, [this, sName](HWND hWnd, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) SetFocus(hWnd);
     if (message == WM_CHAR && hWnd == m_hWndDocument) m_sDocumentText.push_back(static_cast<char>(wParam));
-    if (const char* sMessage = KeyMessageName(message); sMessage != nullptr && !IsModifier(wParam))
-      Log(sName + " " + sMessage + " " + KeyName(static_cast<int>(wParam)));
+    if (IsKeyMessage(message) && !IsModifier(wParam))
+      Log(sName + " " + mirel_test::MessageName(message) + " " + KeyName(static_cast<int>(wParam)));
     return std::nullopt;
   });
   return hWnd;
@@ -245,44 +234,44 @@ void MenusOnForm::ShowStates(const std::vector<State>& states) {
   const auto yesNo = [](bool b) { return std::string(b ? "yes" : "no"); };
   BarTracker& tracker = Inside(*m_Bar).Tracker();
   for (State state : states) {
-        const bool open = !Inside(*m_Bar).OpenMenuWindows().empty();
-        std::string row;
-        switch (state) {
-          case State::Open: row = "open " + (open ? OpenMenuKeys() : "-"); break;
-          case State::Highlight: row = "highlight " + std::to_string(open ? Newest().HighlightedRow() : kNoMenuRow); break;
-          case State::Tip: row = "tip " + yesNo(Inside(*m_Bar).ToolTipWindow() != nullptr); break;
-          case State::Hover:
-            row = "hover " + std::to_string(tracker.HoverIndex()) + (tracker.MouseOverBar() ? " over" : " away");
-            break;
-          case State::Alt: row = "alt " + yesNo(tracker.AltMode()); break;
-          case State::ByKey: row = "by key " + yesNo(tracker.KeyboardOpened()); break;
-          case State::Dropped: row = "dropped " + std::to_string(tracker.DroppedIndex()); break;
-          case State::MenuAt: {
-            RECT rc{};
-            GetWindowRect(Newest().hWnd(), &rc);
-            row = "menu at " + std::to_string(rc.left) + "," + std::to_string(rc.top);
-            break;
-          }
-          case State::Arrow:
-            row = std::string("arrow ") + (!Newest().ExpandArrowShown() ? "none" : Newest().ExpandArrowHot() ? "hot" : "shown");
-            break;
-          case State::Infrequents: {
-            row = "rows";
-            for (int i = 1; i <= Newest().Layout().Count(); ++i)
-              if (Newest().Layout().Row(i).bShown) row += " " + std::to_string(i);
-            break;
-          }
-          case State::Text: row = "text \"" + m_sDocumentText + "\""; break;
-          case State::Focus: {
-            const HWND active = GetActiveWindow();
-            row = std::string("focus ") + (GetFocus() == m_hWndDocument ? "doc" : "elsewhere") + ", active " +
-                  (active == m_Form->hWnd()                        ? "form"
-                   : m_OtherForm && active == m_OtherForm->hWnd() ? "other form"
-                                                                  : "elsewhere");
-            break;
-          }
-        }
-        m_Log.push_back("= " + row);
+    const bool open = !Inside(*m_Bar).OpenMenuWindows().empty();
+    std::string row;
+    switch (state) {
+      case State::Open: row = "open " + (open ? OpenMenuKeys() : "-"); break;
+      case State::Highlight: row = "highlight " + std::to_string(open ? Newest().HighlightedRow() : kNoMenuRow); break;
+      case State::Tip: row = "tip " + yesNo(Inside(*m_Bar).ToolTipWindow() != nullptr); break;
+      case State::Hover:
+        row = "hover " + std::to_string(tracker.HoverIndex()) + (tracker.MouseOverBar() ? " over" : " away");
+        break;
+      case State::Alt: row = "alt " + yesNo(tracker.AltMode()); break;
+      case State::ByKey: row = "by key " + yesNo(tracker.KeyboardOpened()); break;
+      case State::Dropped: row = "dropped " + std::to_string(tracker.DroppedIndex()); break;
+      case State::MenuAt: {
+        RECT rc{};
+        GetWindowRect(Newest().hWnd(), &rc);
+        row = "menu at " + std::to_string(rc.left) + "," + std::to_string(rc.top);
+        break;
+      }
+      case State::Arrow:
+        row = std::string("arrow ") + (!Newest().ExpandArrowShown() ? "none" : Newest().ExpandArrowHot() ? "hot" : "shown");
+        break;
+      case State::Infrequents: {
+        row = "rows";
+        for (int i = 1; i <= Newest().Layout().Count(); ++i)
+          if (Newest().Layout().Row(i).bShown) row += " " + std::to_string(i);
+        break;
+      }
+      case State::Text: row = "text \"" + m_sDocumentText + "\""; break;
+      case State::Focus: {
+        const HWND active = GetActiveWindow();
+        row = std::string("focus ") + (GetFocus() == m_hWndDocument ? "doc" : "elsewhere") + ", active " +
+              (active == m_Form->hWnd()                        ? "form"
+               : m_OtherForm && active == m_OtherForm->hWnd() ? "other form"
+                                                              : "elsewhere");
+        break;
+      }
+    }
+    m_Log.push_back("= " + row);
   }
 }
 

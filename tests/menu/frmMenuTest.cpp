@@ -30,12 +30,13 @@ class frmMenuTest : public MenuBarOnForm {
   }
 };
 
-TEST_F(frmMenuTest, CarriesPropertyMarkerAndRegistrationsWhileLoaded) {
+TEST_F(frmMenuTest, WhileLoadedCarriesItsMarkerAndRegistrationsAndUnloadingByMessageLeavesNothing) {
   AddFileMenu();
+  const auto countsBefore = win32::SnapshotLiveObjects();
   const std::size_t hooksBefore = mHooks::HookClientCount();
   const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
   HWND hWnd = Drop(1);
-  ASSERT_TRUE(IsWindow(hWnd));
+  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows(), std::vector<HWND>{hWnd});
   EXPECT_EQ(GetPropA(hWnd, "MirelMenuForm:ObjectPtr"), static_cast<void*>(frmMenu::FromWindow(hWnd)));
   std::array<char, 64> text{};
   GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()));
@@ -49,15 +50,7 @@ TEST_F(frmMenuTest, CarriesPropertyMarkerAndRegistrationsWhileLoaded) {
   EXPECT_EQ(mHooks::HookClientCount(), hooksBefore + 1);
   // Its own window: 6, 15, 275, 3806; the control's window: 512, 514.
   EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore + 6);
-}
 
-TEST_F(frmMenuTest, UnloadingByMessageLeavesNothing) {
-  AddFileMenu();
-  const auto countsBefore = win32::SnapshotLiveObjects();
-  const std::size_t hooksBefore = mHooks::HookClientCount();
-  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
-  HWND hWnd = Drop(1);
-  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows(), std::vector<HWND>{hWnd});
   SendMessageA(hWnd, frmMenu::kMsgUnloadMenu, 0, 0);
   Desktop().DoEvents();
   EXPECT_FALSE(IsWindow(hWnd));
@@ -133,14 +126,8 @@ TEST_F(frmMenuTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
   item->HotKey("Ctrl+O");
   const SIZE withHotKey = Menu(Drop(1)).Size();
   m_Bar->HideAllMenus();
-  HDC hdc = CreateCompatibleDC(nullptr);
-  HFONT font = FontFromStdFont(*m_Bar->DefaultMenuItemFont());
-  HGDIOBJ old = SelectObject(hdc, font);
-  const LONG hotKeyWidth = MeasureTextWidth(hdc, "Ctrl+O");
-  const LONG captionWidth = MeasureTextWidth(hdc, "Open");
-  SelectObject(hdc, old);
-  DeleteObject(font);
-  DeleteDC(hdc);
+  const LONG hotKeyWidth = TextExtent(*m_Bar->DefaultMenuItemFont(), "Ctrl+O").cx;
+  const LONG captionWidth = TextExtent(*m_Bar->DefaultMenuItemFont(), "Open").cx;
   EXPECT_EQ(plain.cx, 24 + captionWidth + 12 + 12 + 3);
   EXPECT_EQ(withHotKey.cx, plain.cx + hotKeyWidth + 30);
   EXPECT_EQ(withHotKey.cy, plain.cy);
