@@ -4,73 +4,59 @@
 
 #include "MenuBarFixture.h"
 #include "core/MirelMenuBar20Internals.h"
+#include "support/HostCalls.h"
 
 namespace {
 
 using PropertyLetsTest = MenuBarTest;
+using namespace mirel_test;
 
-constexpr std::int32_t kTimerIntervalError = static_cast<std::int32_t>(0x800461AE);
-
-TEST_F(PropertyLetsTest, SpacingLetsRoundOddValuesUpAndNegativeValuesToZero) {
+// Spacings round odd values up and negative values to zero; the margin stays; the custom
+// band height is at least 25; tip times take 0 to 30000. A value that does not fit raises and
+// changes nothing, and no raising let notifies the container.
+TEST_F(PropertyLetsTest, LetsNormaliseOrRaiseAndChangeNothingWhenTheyRaise) {
   auto bar = AddBar();
-  Sequence expected;
-  Sequence actual;
-  for (const auto& [let, readBack] : std::vector<std::pair<std::int16_t, std::int16_t>>{
-           {3, 4}, {4, 4}, {0, 0}, {-1, 0}, {-5, 0}, {7, 8}}) {
-    bar->SetMenuItemSpacing(let);
-    bar->SetMenuHeaderSpacing(let);
-    bar->SetToolSpacing(let);
-    const std::string row = std::to_string(let) + " -> ";
-    expected.push_back(row + std::to_string(readBack) + " " + std::to_string(readBack) + " " + std::to_string(readBack));
-    actual.push_back(row + std::to_string(bar->MenuItemSpacing()) + " " + std::to_string(bar->MenuHeaderSpacing()) +
-                     " " + std::to_string(bar->ToolSpacing()));
+  MirelMenuBar20& b = *bar;
+  const auto spacings = [&](std::int16_t value) {
+    b.SetMenuItemSpacing(value);
+    b.SetMenuHeaderSpacing(value);
+    b.SetToolSpacing(value);
+    return N(b.MenuItemSpacing()) + " " + N(b.MenuHeaderSpacing()) + " " + N(b.ToolSpacing());
+  };
+  const auto band = [&] { return N(b.CustomBandHeight()) + " " + N(Inside(b).BandSize(bsCustom)); };
+  const auto times = [&] {
+    return N(b.ToolTipPreTime()) + " " + N(Inside(b).ToolTipPreTimer().Interval()) + " " + N(b.ToolTipPostTime()) +
+           " " + N(Inside(b).ToolTipPostTimer().Interval());
+  };
+  std::vector<HostCall> calls = {
+      {"spacings 3", [&] { return spacings(3); }, "4 4 4"},
+      {"spacings 4", [&] { return spacings(4); }, "4 4 4"},
+      {"spacings 0", [&] { return spacings(0); }, "0 0 0"},
+      {"spacings -1", [&] { return spacings(-1); }, "0 0 0"},
+      {"spacings -5", [&] { return spacings(-5); }, "0 0 0"},
+      {"spacings 7", [&] { return spacings(7); }, "8 8 8"},
+      {"MenuItemSpacing 2, 32767", [&] { return b.SetMenuItemSpacing(2), b.SetMenuItemSpacing(32767), kOk; }, "Overflow"},
+      {"MenuItemSpacing", [&] { return N(b.MenuItemSpacing()); }, "2"},
+      {"MenuLeftMargin = 40", [&] { return b.SetMenuLeftMargin(40), N(b.MenuLeftMargin()); }, "24"},
+      {"CustomBandHeight = 10", [&] { return b.SetCustomBandHeight(10), band(); }, "25 25"},
+      {"CustomBandHeight = 40", [&] { return b.SetCustomBandHeight(40), band(); }, "40 40"},
+      {"BandSize(bs48x48)", [&] { return N(Inside(b).BandSize(bs48x48)); }, "53"},
+      {"CustomBandHeight = 40000", [&] { return b.SetCustomBandHeight(40000), kOk; }, "Overflow"},
+      {"CustomBandHeight", band, "40 40"},
+      {"ToolTipPreTime = 30000", [&] { return b.SetToolTipPreTime(30000), times(); }, "30000 30000 3000 3000"},
+      {"ToolTipPreTime = 0", [&] { return b.SetToolTipPreTime(0), times(); }, "0 0 3000 3000"},
+      {"times 2000 4000", [&] {
+         b.SetToolTipPreTime(2000);
+         b.SetToolTipPostTime(4000);
+         return TheForm().ClearPropertyChanges(), times();
+       }, "2000 2000 4000 4000"}};
+  for (const std::int32_t bad : {30001, -1}) {
+    calls.push_back({"ToolTipPreTime = " + N(bad), [&b, bad] { return b.SetToolTipPreTime(bad), kOk; }, "InvalidTimerInterval"});
+    calls.push_back({"ToolTipPostTime = " + N(bad), [&b, bad] { return b.SetToolTipPostTime(bad), kOk; }, "InvalidTimerInterval"});
   }
-  EXPECT_TRUE(SameSequence(expected, actual)) << "let -> MenuItemSpacing MenuHeaderSpacing ToolSpacing";
-  // A spacing that no longer fits sixteen bits once rounded overflows and is not stored.
-  bar->SetMenuItemSpacing(2);
-  EXPECT_EQ(ErrorOf([&] { bar->SetMenuItemSpacing(32767); }), 6);
-  EXPECT_EQ(bar->MenuItemSpacing(), 2);
-}
-
-TEST_F(PropertyLetsTest, MarginStaysAndCustomBandHeightIsAtLeastTwentyFive) {
-  auto bar = AddBar();
-  bar->SetMenuLeftMargin(40);
-  EXPECT_EQ(bar->MenuLeftMargin(), 24);
-  bar->SetCustomBandHeight(10);
-  EXPECT_EQ(bar->CustomBandHeight(), 25);
-  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 25);
-  bar->SetCustomBandHeight(40);
-  EXPECT_EQ(bar->CustomBandHeight(), 40);
-  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 40);
-  EXPECT_EQ(Inside(*bar).BandSize(bs48x48), 53);
-  // The band size table holds 16-bit heights: a larger value overflows and changes nothing.
-  EXPECT_EQ(ErrorOf([&] { bar->SetCustomBandHeight(40000); }), 6);
-  EXPECT_EQ(bar->CustomBandHeight(), 40);
-  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 40);
-}
-
-TEST_F(PropertyLetsTest, ToolTipTimesAcceptZeroToThirtyThousandElseRaiseErrorElevenAndKeepTheOldValue) {
-  auto bar = AddBar();
-  bar->SetToolTipPreTime(30000);
-  EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 30000u);
-  bar->SetToolTipPreTime(0);
-  EXPECT_EQ(bar->ToolTipPreTime(), 0);
-  bar->SetToolTipPreTime(2000);
-  bar->SetToolTipPostTime(4000);
-  TheForm().ClearPropertyChanges();
-  for (std::int32_t bad : {30001, -1}) {
-    for (bool pre : {true, false}) {
-      const auto error = ErrorFrom([&] { pre ? bar->SetToolTipPreTime(bad) : bar->SetToolTipPostTime(bad); });
-      EXPECT_EQ(error.number, kTimerIntervalError) << bad;
-      EXPECT_EQ(error.source, "voxMirelMBar20.MirelMenuBar");
-      EXPECT_EQ(error.description, "Invalid timer interval. Value must be between 0 and 30000 milli-seconds.");
-    }
-  }
-  EXPECT_EQ(bar->ToolTipPreTime(), 2000);
-  EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 2000u);
-  EXPECT_EQ(bar->ToolTipPostTime(), 4000);
-  EXPECT_EQ(Inside(*bar).ToolTipPostTimer().Interval(), 4000u);
-  EXPECT_TRUE(ChangedProperties().empty());
+  calls.push_back({"times", times, "2000 2000 4000 4000"});
+  calls.push_back({"notified", [&] { return N(static_cast<long>(ChangedProperties().size())); }, "0"});
+  EXPECT_TRUE(SameOutcomes(calls));
 }
 
 TEST_F(PropertyLetsTest, HotKeyLetsChangeTheSharedTableAndCheckIndexAndBounds) {

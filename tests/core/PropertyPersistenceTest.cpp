@@ -48,12 +48,17 @@ TEST_F(PropertyPersistenceTest, EveryChangedSettingIsSavedInTableOrder) {
   EXPECT_EQ(bag.ReadProperty("DefaultMenuFont").Object(), font);
 }
 
+// Values load as saved, without the lets' rules (style and theme as 32-bit values), and
+// loading notifies the container of nothing.
 TEST_F(PropertyPersistenceTest, LoadingStoresValuesWithoutTheLetRules) {
   MemoryPropertyBag bag;
   bag.WriteProperty("MenuItemSpacing", Variant::Integer(3));
   bag.WriteProperty("CustomBandHeight", Variant::Long(10));
   bag.WriteProperty("ToolTipPreTime", Variant::Long(40000));
   bag.WriteProperty("CPMoreColors", Variant("Mehr Farben..."));
+  bag.WriteProperty("BackColor", Variant::Long(0x0000FF));
+  bag.WriteProperty("VisualStyle", Variant::Long(40000));
+  bag.WriteProperty("Theme", Variant::Long(-40000));
   auto bar = LoadBar(bag);
   EXPECT_EQ(bar->MenuItemSpacing(), 3);
   EXPECT_EQ(bar->CustomBandHeight(), 25);
@@ -61,7 +66,26 @@ TEST_F(PropertyPersistenceTest, LoadingStoresValuesWithoutTheLetRules) {
   EXPECT_EQ(bar->ToolTipPreTime(), 40000);
   EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 40000u);
   EXPECT_EQ(bar->LocalMoreColors(), "Mehr Farben...");
+  EXPECT_EQ(bar->BackColor(), 0x0000FFu);
+  EXPECT_EQ(static_cast<int>(bar->VisualStyle()), 40000);
+  EXPECT_EQ(static_cast<int>(bar->Theme()), -40000);
   EXPECT_TRUE(ChangedProperties().empty());
+}
+
+// A spacing that overflows ends loading at its key; a value of the wrong kind is a type mismatch.
+TEST_F(PropertyPersistenceTest, LoadingRaisesOverflowAndTypeMismatch) {
+  const std::pair<std::vector<std::pair<const char*, Variant>>, std::int32_t> cases[] = {
+      {{{"ApplyCandyEffects", Variant(true)}, {"MenuItemSpacing", Variant::Integer(32767)},
+        {"AutoSelectTheme", Variant(true)}},
+       6},
+      {{{"ToolTipMaxWidth", Variant("wide")}}, 13},
+      {{{"DefaultMenuFont", Variant(std::make_shared<StdPicture>())}}, 13},  // an object, not a font
+  };
+  for (const auto& [values, error] : cases) {
+    MemoryPropertyBag bag;
+    for (const auto& [key, value] : values) bag.WriteProperty(key, value);
+    EXPECT_EQ(ErrorOf([&] { LoadBar(bag); }), error) << values.front().first;
+  }
 }
 
 TEST_F(PropertyPersistenceTest, EmptyBagGivesNewInstanceValuesExceptToolSpacing) {
@@ -93,13 +117,6 @@ TEST_F(PropertyPersistenceTest, LoadingEndsWithRedrawClearAtRunTimeAndSetAtDesig
   EXPECT_FALSE(Inside(*designTime).Tracker().OverTimer().Enabled());
 }
 
-TEST_F(PropertyPersistenceTest, SavedBackColorBecomesTheContainerBackground) {
-  MemoryPropertyBag bag;
-  bag.WriteProperty("BackColor", Variant::Long(0x0000FF));
-  auto bar = LoadBar(bag);
-  EXPECT_EQ(bar->BackColor(), 0x0000FFu);
-}
-
 TEST_F(PropertyPersistenceTest, AutoSelectThemeTakesTheSystemsLunaColour) {
   win32::SetVisualStyle(win32::LunaStyle("HomeStead"));
   MemoryPropertyBag bag;
@@ -110,33 +127,6 @@ TEST_F(PropertyPersistenceTest, AutoSelectThemeTakesTheSystemsLunaColour) {
   win32::ResetSystemInfo();
 }
 
-TEST_F(PropertyPersistenceTest, SpacingOverflowEndsLoadingAtThatKey) {
-  MemoryPropertyBag bag;
-  bag.WriteProperty("ApplyCandyEffects", Variant(true));
-  bag.WriteProperty("MenuItemSpacing", Variant::Integer(32767));
-  bag.WriteProperty("AutoSelectTheme", Variant(true));
-  EXPECT_EQ(ErrorOf([&] { LoadBar(bag); }), 6);
-}
-
-TEST_F(PropertyPersistenceTest, ValueOfTheWrongKindIsATypeMismatch) {
-  MemoryPropertyBag bag;
-  bag.WriteProperty("ToolTipMaxWidth", Variant("wide"));
-  EXPECT_EQ(ErrorOf([&] { LoadBar(bag); }), 13);
-  MemoryPropertyBag fontBag;
-  fontBag.WriteProperty("DefaultMenuFont", Variant(std::make_shared<StdPicture>()));  // an object, not a font
-  EXPECT_EQ(ErrorOf([&] { LoadBar(fontBag); }), 13);
-}
-
-TEST_F(PropertyPersistenceTest, StyleAndThemeLoadAsThirtyTwoBitValues) {
-  MemoryPropertyBag bag;
-  bag.WriteProperty("VisualStyle", Variant::Long(40000));
-  bag.WriteProperty("Theme", Variant::Long(-40000));
-  auto bar = LoadBar(bag);
-  EXPECT_EQ(static_cast<int>(bar->VisualStyle()), 40000);
-  EXPECT_EQ(static_cast<int>(bar->Theme()), -40000);
-}
-
-// Settings load unchecked; values no let would store still drop, paint, close and unload.
 TEST_F(PropertyPersistenceTest, UncheckedSavedValuesStillDropCloseAndUnloadLeavingNothing) {
   const std::pair<const char*, Variant> cases[] = {
       {"MenuItemSpacing", Variant::Integer(-50)}, {"VisualStyle", Variant::Long(7)}, {"Theme", Variant::Long(9)},

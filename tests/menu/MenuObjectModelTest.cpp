@@ -2,56 +2,13 @@
 // generated, positions and keys as indexes, removal and clearing, the values a new menu or
 // item takes, exclusive check groups, which lets repaint the bar, and the error each misuse
 // reports. Most checks are host calls in order, each with what it returns or raises.
-#include <functional>
-
 #include "MenuBarOnForm.h"
+#include "support/HostCalls.h"
 
 namespace menu_test {
 namespace {
 
 using MenuObjectModel = MenuBarOnForm;
-
-// One host call and what it returns ("ok" for nothing) or the name of the error it raises.
-struct Call {
-  const char* call;
-  std::function<std::string()> run;
-  const char* outcome;
-};
-const std::string kOk = "ok";
-std::string B(bool b) { return b ? "true" : "false"; }
-std::string N(long n) { return std::to_string(n); }
-
-std::string Outcome(const std::function<std::string()>& run) {
-  const std::pair<const char*, RaisedError> known[] = {
-      {"HeaderMissing", kHeaderMissing},
-      {"HeaderMissingOnLet", kHeaderMissingOnLet},
-      {"SubscriptOutOfRange", kSubscriptOutOfRange},
-      {"Overflow", kOverflow},
-      {"KeyInUse cMenus", KeyInUse("cMenus")},
-      {"KeyInUse cMenuItems", KeyInUse("cMenuItems")},
-      {"TypeMismatch cMenus", TypeMismatch("cMenus")},
-      {"TypeMismatch cMenuItems", TypeMismatch("cMenuItems")},
-      {"Unloaded cMenu", Unloaded("cMenu")},
-      {"Unloaded cMenus", Unloaded("cMenus")},
-      {"Unloaded cMenuItems", Unloaded("cMenuItems")},
-  };
-  std::string result;
-  const RaisedError raised = ErrorFrom([&] { result = run(); });
-  if (raised == kNoError) return result;
-  for (const auto& [name, error] : known)
-    if (raised == error) return name;
-  return "raises " + N(raised.number) + " " + raised.source + " \"" + raised.description + "\"";
-}
-
-void ExpectCalls(const std::vector<Call>& calls) {
-  Sequence expected;
-  Sequence actual;
-  for (const Call& c : calls) {
-    expected.push_back(std::string(c.call) + " -> " + c.outcome);
-    actual.push_back(std::string(c.call) + " -> " + Outcome(c.run));
-  }
-  EXPECT_TRUE(SameSequence(expected, actual));
-}
 
 TEST_F(MenuObjectModel, MenusCallsInOrder) {
   AddMenu("File");
@@ -62,7 +19,7 @@ TEST_F(MenuObjectModel, MenusCallsInOrder) {
     for (int i = 1; i <= Menus()->Count(); ++i) k += (i > 1 ? "," : "") + Menus()->Item(i)->Key();
     return k;
   };
-  ExpectCalls({
+  EXPECT_TRUE(SameOutcomes({
       {"Item(\"2\").Key", [&] { return Menus()->Item("2")->Key(); }, "Edit"},
       {"Item(1).Key", [&] { return Menus()->Item(1)->Key(); }, "File"},
       {"(2.0).Key", [&] { return (*Menus())(Variant(2.0))->Key(); }, "Edit"},
@@ -112,7 +69,7 @@ TEST_F(MenuObjectModel, MenusCallsInOrder) {
       {"Add \"\"", [&] { return "[" + Menus()->Add({.Key = ""})->Key() + "]"; }, "[]"},
       {"Add \"\" again", [&] { return Menus()->Add({.Key = ""})->Key(); }, "KeyInUse cMenus"},
       {"Count", [&] { return N(Menus()->Count()); }, "3"},
-  });
+  }));
 }
 
 TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
@@ -124,7 +81,7 @@ TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
     for (int i = 1; i <= items.Count(); ++i) k += (i > 1 ? "," : "") + items.Item(i)->Key();
     return k;
   };
-  ExpectCalls({
+  EXPECT_TRUE(SameOutcomes({
       // Keyless and empty keys number within each menu; keys are per menu.
       {"File: New, Open \"\", Save Save", [&] {
          file->Add({.Caption = "&New"});
@@ -163,7 +120,7 @@ TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
       // Clearing one menu's items leaves the menu and the other menus as they were.
       {"File Clear", [&] { return file->Clear(), N(file->Count()) + " " + Menus()->Item(1)->Caption() + " " + N(edit->Count()); },
        "0 &File 2"},
-  });
+  }));
 }
 
 // One menu or item as Add stored it: an icon stands for the disabled and hover icons unless
@@ -312,7 +269,7 @@ TEST_F(MenuObjectModel, ProxiesOfAnUnloadedControlReportIt) {
   const std::shared_ptr<cMenuItem> item = items->Add({.Caption = "&Open"});
   const std::shared_ptr<cMenus> menus = Menus();
   m_Form->Unload();
-  ExpectCalls({
+  EXPECT_TRUE(SameOutcomes({
       {"menu.Caption", [&] { return menu->Caption(); }, "Unloaded cMenu"},
       {"menu.Caption = X", [&] { return menu->Caption("X"), kOk; }, "Unloaded cMenu"},
       {"menu.MenuItems", [&] { return menu->MenuItems(), kOk; }, "Unloaded cMenu"},
@@ -321,7 +278,7 @@ TEST_F(MenuObjectModel, ProxiesOfAnUnloadedControlReportIt) {
       {"menus.Add Edit", [&] { return menus->Add({.Key = "Edit"})->Key(); }, "Unloaded cMenus"},
       {"items.Count", [&] { return N(items->Count()); }, "Unloaded cMenuItems"},
       {"item.Checked = True", [&] { return item->Checked(true), kOk; }, "Unloaded cMenuItems"},
-  });
+  }));
 }
 
 }  // namespace
