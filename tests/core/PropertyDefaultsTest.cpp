@@ -70,8 +70,10 @@ TEST_F(PropertyDefaultsTest, NewInstanceHasTheTabledDefaults) {
     EXPECT_TRUE(Inside(*bar).Initialised());
     EXPECT_EQ(Inside(*bar).RedrawEnabled(), !userMode);
     EXPECT_EQ(Inside(*bar).PaintCount() > 0, !userMode);
-    EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), userMode ? 1000u : 0u);
-    EXPECT_EQ(Inside(*bar).ToolTipPostTimer().Interval(), userMode ? 3000u : 0u);
+    if (userMode) {
+      EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 1000u);
+      EXPECT_EQ(Inside(*bar).ToolTipPostTimer().Interval(), 3000u);
+    }
     EXPECT_EQ(Inside(*bar).Tracker().OverTimer().Enabled(), userMode);
     EXPECT_FALSE(Inside(*bar).Tracker().AutoDropTimer().Enabled());
     EXPECT_FALSE(Inside(*bar).ToolTipPreTimer().Enabled());
