@@ -58,33 +58,20 @@ std::vector<std::string> RowTable(const MenuWindowLayout& layout) {
 
 inline constexpr auto& SameRows = mirel_test::SameSequence;
 
-TEST(MenuWindowLayout, SpacingZeroGivesHalfGapFourAndFirstTopSix) {
-  EXPECT_EQ(MenuWindowLayout::HalfGap(kSpacingZero), 4);
-  EXPECT_EQ(MenuWindowLayout::FirstTop(kSpacingZero), 6);
-  // MenuItemSpacing 2 and 4 are stored as 9 and 11.
-  EXPECT_EQ(MenuWindowLayout::HalfGap(9), 5);
-  EXPECT_EQ(MenuWindowLayout::FirstTop(9), 7);
-  EXPECT_EQ(MenuWindowLayout::HalfGap(11), 6);
-  EXPECT_EQ(MenuWindowLayout::FirstTop(11), 8);
-}
-
-// A separator first or last takes H - 2.
-TEST(MenuWindowLayout, RowsAreHPlusSevenAndSeparatorsTwo) {
+// Rows are H + 7 apart and separators 2, a separator first or last takes H - 2; the first
+// row's text starts half the gap plus 2 down (MenuItemSpacing 0, 2 and 4 are stored as 7, 9
+// and 11).
+TEST(MenuWindowLayout, RowTablesAtEachSpacing) {
   const auto ends = Items({Separator(), Caption(), Separator()});
+  const auto items = Items({Caption(), Caption(), Separator(), SubMenu(), Separator(), Caption()});
+  const auto two = Items({Caption(), Caption()});
   EXPECT_TRUE(SameRows({"1: separator y=6", "2: row y=8 band 4..28", "3: separator y=31"},
                        RowTable(MenuWindowLayout(ends, 3, kSpacingZero, kLine, false))));
-  const auto items = Items({Caption(), Caption(), Separator(), SubMenu(), Separator(), Caption()});
-  const MenuWindowLayout layout(items, 6, kSpacingZero, kLine, false);
-  EXPECT_TRUE(SameRows(
-      {
-          "1: row y=6 band 2..26",
-          "2: row y=29 band 25..49",
-          "3: separator y=52",
-          "4: row y=54 band 50..74",
-          "5: separator y=77",
-          "6: row y=79 band 75..99",
-      },
-      RowTable(layout)));
+  EXPECT_TRUE(SameRows({"1: row y=6 band 2..26", "2: row y=29 band 25..49", "3: separator y=52",
+                        "4: row y=54 band 50..74", "5: separator y=77", "6: row y=79 band 75..99"},
+                       RowTable(MenuWindowLayout(items, 6, kSpacingZero, kLine, false))));
+  EXPECT_TRUE(SameRows({"1: row y=7 band 2..28", "2: row y=32 band 27..53"}, RowTable(MenuWindowLayout(two, 2, 9, kLine, false))));
+  EXPECT_TRUE(SameRows({"1: row y=8 band 2..30", "2: row y=35 band 29..57"}, RowTable(MenuWindowLayout(two, 2, 11, kLine, false))));
 }
 
 TEST(MenuWindowLayout, InvisibleAndHiddenInfrequentItemsTakeNoSpace) {
