@@ -3,6 +3,8 @@
 // with the control's invariants checked after every step and the live-object counters at
 // the end; and create/build/open/close/destroy cycles whose resident memory must stay flat.
 // The suite runs a short version; MIREL_SOAK_STEPS and MIREL_SOAK_CYCLES set the full run.
+// Also the demo's saved settings: what one run saves (style, theme, where the bands lie after
+// dragging) the next run starts with.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,6 +14,9 @@
 #include <random>
 #include <string>
 
+#include "container/PropertyBag.h"
+#include "core/automation/cBand.h"
+#include "core/automation/cBands.h"
 #include "demo_form/DemoForm.h"
 #include "support/ControlInvariants.h"
 #include "win32/desktop.h"
@@ -197,6 +202,26 @@ TEST(Soak, CreateOpenCloseDestroyCyclesKeepMemoryFlat) {
   if (!UnderAddressSanitizer()) {
     EXPECT_LE(end - warm, kAllowedGrowthKiB);
   }
+}
+
+TEST(DemoSettings, StyleThemeAndBandPlacesComeBackAtTheNextStart) {
+  win32::TheDesktop().Reset(win32::DesktopOptions{1024, 768, win32::kDefaultDpi});
+  MemoryPropertyBag saved;
+  {
+    DemoForm first(DemoFormOptions{.width = 1024, .height = 768}, nullptr);
+    first.Bar().SetVisualStyle(tsMSIE);
+    first.Bar().SetTheme(XPOlive);
+    const auto drawing = first.Bar().Bands()->Item("Drawing");
+    drawing->LineIndex(1);
+    drawing->LinePosition(3);
+    first.SaveSettings(saved);
+  }
+  DemoForm next(DemoFormOptions{.width = 1024, .height = 768, .saved = &saved}, nullptr);
+  EXPECT_EQ(next.Bar().VisualStyle(), tsMSIE);
+  EXPECT_EQ(next.Bar().Theme(), XPOlive);
+  const auto drawing = next.Bar().Bands()->Item("Drawing");
+  EXPECT_EQ(drawing->LineIndex(), 1);
+  EXPECT_EQ(drawing->LinePosition(), 3);
 }
 
 }  // namespace
