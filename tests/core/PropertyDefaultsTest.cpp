@@ -56,7 +56,8 @@ void ExpectNewInstanceDefaults(MirelMenuBar20& bar, const std::shared_ptr<StdFon
   EXPECT_EQ(Inside(bar).DefaultMenuForeColor(), 0u);
   const std::vector<std::int16_t> expectedBandSizes{25, 29, 33, 37, 53, 25};
   std::vector<std::int16_t> bandSizes;
-  for (int size = bs16x16; size <= bsCustom; ++size) bandSizes.push_back(Inside(bar).BandSize(static_cast<ctsBandSizeConstants>(size)));
+  for (int size = bs16x16; size <= bsCustom; ++size)
+    bandSizes.push_back(Inside(bar).BandSize(static_cast<ctsBandSizeConstants>(size)));
   EXPECT_EQ(bandSizes, expectedBandSizes);
 }
 

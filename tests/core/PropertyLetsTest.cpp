@@ -35,7 +35,8 @@ TEST_F(PropertyLetsTest, LetsNormaliseOrRaiseAndChangeNothingWhenTheyRaise) {
       {"spacings -1", [&] { return spacings(-1); }, "0 0 0"},
       {"spacings -5", [&] { return spacings(-5); }, "0 0 0"},
       {"spacings 7", [&] { return spacings(7); }, "8 8 8"},
-      {"MenuItemSpacing 2, 32767", [&] { return b.SetMenuItemSpacing(2), b.SetMenuItemSpacing(32767), kOk; }, "Overflow"},
+      {"MenuItemSpacing 2, 32767", [&] { return b.SetMenuItemSpacing(2), b.SetMenuItemSpacing(32767), kOk; },
+       "Overflow"},
       {"MenuItemSpacing", [&] { return N(b.MenuItemSpacing()); }, "2"},
       {"MenuLeftMargin = 40", [&] { return b.SetMenuLeftMargin(40), N(b.MenuLeftMargin()); }, "24"},
       {"CustomBandHeight = 10", [&] { return b.SetCustomBandHeight(10), band(); }, "25 25"},
@@ -45,14 +46,18 @@ TEST_F(PropertyLetsTest, LetsNormaliseOrRaiseAndChangeNothingWhenTheyRaise) {
       {"CustomBandHeight", band, "40 40"},
       {"ToolTipPreTime = 30000", [&] { return b.SetToolTipPreTime(30000), times(); }, "30000 30000 3000 3000"},
       {"ToolTipPreTime = 0", [&] { return b.SetToolTipPreTime(0), times(); }, "0 0 3000 3000"},
-      {"times 2000 4000", [&] {
+      {"times 2000 4000",
+       [&] {
          b.SetToolTipPreTime(2000);
          b.SetToolTipPostTime(4000);
          return TheForm().ClearPropertyChanges(), times();
-       }, "2000 2000 4000 4000"}};
+       },
+       "2000 2000 4000 4000"}};
   for (const std::int32_t bad : {30001, -1}) {
-    calls.push_back({"ToolTipPreTime = " + N(bad), [&b, bad] { return b.SetToolTipPreTime(bad), kOk; }, "InvalidTimerInterval"});
-    calls.push_back({"ToolTipPostTime = " + N(bad), [&b, bad] { return b.SetToolTipPostTime(bad), kOk; }, "InvalidTimerInterval"});
+    calls.push_back(
+        {"ToolTipPreTime = " + N(bad), [&b, bad] { return b.SetToolTipPreTime(bad), kOk; }, "InvalidTimerInterval"});
+    calls.push_back(
+        {"ToolTipPostTime = " + N(bad), [&b, bad] { return b.SetToolTipPostTime(bad), kOk; }, "InvalidTimerInterval"});
   }
   calls.push_back({"times", times, "2000 2000 4000 4000"});
   calls.push_back({"notified", [&] { return N(static_cast<long>(ChangedProperties().size())); }, "0"});

@@ -9,7 +9,8 @@ namespace {
 
 // The menu and the sub-menu opened from it close with one MenuOnClose.
 Story ClosedBy(const char* name, Step close, std::vector<Step> then = {}, Sequence after = {}) {
-  Story story{name, {Click(Caption(kFile)), Move(Row(4)), Show({State::Open}), std::move(close), Show({State::Open})}, {}};
+  Story story{
+      name, {Click(Caption(kFile)), Move(Row(4)), Show({State::Open}), std::move(close), Show({State::Open})}, {}};
   story.steps.insert(story.steps.end(), then.begin(), then.end());
   story.log = {"0 MenuOnDrop 1 File", "= open File,RecentMenu", "0 MenuOnClose 1 File", "= open -"};
   story.log.insert(story.log.end(), after.begin(), after.end());

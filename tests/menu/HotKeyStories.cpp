@@ -12,18 +12,16 @@ constexpr int kF5 = VK_F1 + 4;
 constexpr int kF6 = VK_F1 + 5;
 constexpr RECT kKeyWindowRect{10, 60, 210, 160};
 
-Step Enable(const char* menu, const char* item, bool on) {
+// Lets Enabled (or Visible) of an item, or of a menu when `item` is null.
+Step Let(const char* menu, const char* item, bool enabled, bool on) {
   return Call([=](MenusOnForm& t) {
-    if (item != nullptr) t.Item(menu, item)->Enabled(on);
-    else t.Bar().Menus()->Item(Variant(menu))->Enabled(on);
+    auto m = t.Bar().Menus()->Item(Variant(menu));
+    if (item != nullptr) enabled ? t.Item(menu, item)->Enabled(on) : t.Item(menu, item)->Visible(on);
+    else enabled ? m->Enabled(on) : m->Visible(on);
   });
 }
-Step Visible(const char* menu, const char* item, bool on) {
-  return Call([=](MenusOnForm& t) {
-    if (item != nullptr) t.Item(menu, item)->Visible(on);
-    else t.Bar().Menus()->Item(Variant(menu))->Visible(on);
-  });
-}
+Step Enable(const char* menu, const char* item, bool on) { return Let(menu, item, true, on); }
+Step Visible(const char* menu, const char* item, bool on) { return Let(menu, item, false, on); }
 std::vector<Step> TypeAll() {
   return {Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE)};
 }

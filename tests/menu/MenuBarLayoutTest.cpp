@@ -141,7 +141,8 @@ TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
     AddBar(kBarWidthPx, dpi);
     AddMenu("File");
     m_Bar->EndUpdate();
-    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(Inside(*m_Bar).BarHeight() * (1440 / dpi))) << dpi << " dpi";
+    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(Inside(*m_Bar).BarHeight() * (1440 / dpi)))
+        << dpi << " dpi";
     EXPECT_EQ(m_Bar->ScaleHeight(), Inside(*m_Bar).BarHeight()) << dpi << " dpi";
   }
 }

@@ -228,8 +228,9 @@ TEST_P(MenuBarStyleLook, HoveredAndPressedCaptionsShowTheirBoxes) {
       seen[p.name] = colour;
       const std::string row = std::string(p.name) + " (" + std::to_string(pt.x) + "," + std::to_string(pt.y) + ")";
       expected.push_back(row + " as it should be");
-      actual.push_back(row + (holds ? " as it should be" : " is " + Hex(colour) + ", background " + Hex(background) +
-                                                                (p.other ? ", " + std::string(p.other) + " " + Hex(other) : "")));
+      actual.push_back(row + (holds ? " as it should be"
+                                    : " is " + Hex(colour) + ", background " + Hex(background) +
+                                          (p.other ? ", " + std::string(p.other) + " " + Hex(other) : "")));
     }
   };
   Hover(kEdit);
@@ -279,7 +280,8 @@ TEST_F(MenuBarLookTest, Office2003HoverIsAWarmGradientDarkeningDownwards) {
   for (int y = 3; y < Height() - 3; ++y) {
     const COLORREF row = Pixel(BoxLeft(kEdit) + 1, y);
     for (int x = BoxLeft(kEdit) + 1; x < BoxRight(kEdit) - 1; ++x)
-      if (Pixel(x, y) != row && GetRValue(Pixel(x, y)) == 255) faults += "row " + std::to_string(y) + " not one colour\n";
+      if (Pixel(x, y) != row && GetRValue(Pixel(x, y)) == 255)
+        faults += "row " + std::to_string(y) + " not one colour\n";
     if (GetRValue(row) != 255) faults += "row " + std::to_string(y) + " " + Hex(row) + " not warm\n";
     if (GetGValue(row) > GetGValue(above) || GetBValue(row) > GetBValue(above))
       faults += "row " + std::to_string(y) + " " + Hex(row) + " lighter than " + Hex(above) + "\n";
@@ -306,7 +308,8 @@ TEST_F(MenuBarLookTest, Office2003PressedCaptionShowsThePressedArtworkOfItsTheme
       for (int y = 0; y < artwork::kPressedPieceHeight; ++y)
         for (int x = left; x < left + artwork::kPressedPieceWidth; ++x) piece.insert(GetPixel(strip.hdc(), x, y));
       for (int y = 3; y < Height() - 2; ++y)  // inside both outlines
-        EXPECT_EQ(piece.count(Pixel(BoxLeft(kFile) + 2, y)), 1U) << theme << (byKey ? " keyboard" : " mouse") << " row " << y;
+        EXPECT_EQ(piece.count(Pixel(BoxLeft(kFile) + 2, y)), 1U)
+            << theme << (byKey ? " keyboard" : " mouse") << " row " << y;
     }
   }
 }

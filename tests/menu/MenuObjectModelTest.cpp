@@ -57,8 +57,8 @@ TEST_F(MenuObjectModel, MenusCallsInOrder) {
        "M1,M2"},
       {"Remove M1, Add Three", [&] { return Menus()->Remove("M1"), Menus()->Add({.Caption = "Three"}), keys(); },
        "M2,M2"},
-      {"Item(\"M2\") Caption, Index", [&] { return Menus()->Item("M2")->Caption() + " " + N(Menus()->Item("M2")->Index()); },
-       "Two 1"},
+      {"Item(\"M2\") Caption, Index",
+       [&] { return Menus()->Item("M2")->Caption() + " " + N(Menus()->Item("M2")->Index()); }, "Two 1"},
       // Keys in use and numbers are rejected and add nothing; keys compare exactly.
       {"Clear, Add File", [&] { return Menus()->Clear(), AddMenu("File")->Key(); }, "File"},
       {"Add File", [&] { return Menus()->Add({.Key = "File"})->Key(); }, "KeyInUse cMenus"},
@@ -83,17 +83,21 @@ TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
   };
   EXPECT_TRUE(SameOutcomes({
       // Keyless and empty keys number within each menu; keys are per menu.
-      {"File: New, Open \"\", Save Save", [&] {
+      {"File: New, Open \"\", Save Save",
+       [&] {
          file->Add({.Caption = "&New"});
          file->Add({.Caption = "&Open", .Key = ""});
          file->Add({.Caption = "&Save", .Key = "Save"});
          return keys(*file);
-       }, "MI1,MI2,Save"},
-      {"Edit: Undo, Save Save", [&] {
+       },
+       "MI1,MI2,Save"},
+      {"Edit: Undo, Save Save",
+       [&] {
          edit->Add({.Caption = "&Undo"});
          edit->Add({.Caption = "&Save", .Key = "Save"});
          return keys(*edit);
-       }, "MI1,Save"},
+       },
+       "MI1,Save"},
       {"File Add Save", [&] { return file->Add({.Key = "Save"})->Key(); }, "KeyInUse cMenuItems"},
       {"File Add 7", [&] { return file->Add({.Key = "7"})->Key(); }, "TypeMismatch cMenuItems"},
       {"File Add save", [&] { return file->Add({.Key = "save"})->Key(); }, "save"},
@@ -105,7 +109,8 @@ TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
       {"File Remove(5)", [&] { return file->Remove(5), kOk; }, "HeaderMissing"},
       {"File Remove(\"Undo\")", [&] { return file->Remove("Undo"), N(file->Count()); }, "4"},
       // Items beyond the arrays report Subscript out of range.
-      {"last = Item(4), Remove(1)", [&] { return last = file->Item(4), file->Remove(1), keys(*file); }, "MI2,Save,save"},
+      {"last = Item(4), Remove(1)", [&] { return last = file->Item(4), file->Remove(1), keys(*file); },
+       "MI2,Save,save"},
       {"last.Caption", [&] { return last->Caption(); }, "SubscriptOutOfRange"},
       {"last.Caption = X", [&] { return last->Caption("X"), kOk; }, "SubscriptOutOfRange"},
       {"last.GroupID = 1", [&] { return last->GroupID(1), kOk; }, "SubscriptOutOfRange"},
@@ -118,7 +123,8 @@ TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
       {"IconIndex", [&] { return N(icon->IconIndex()); }, "1"},
       {"IconIndex = -32768", [&] { return icon->IconIndex(-32768), N(icon->IconIndex()); }, "-32768"},
       // Clearing one menu's items leaves the menu and the other menus as they were.
-      {"File Clear", [&] { return file->Clear(), N(file->Count()) + " " + Menus()->Item(1)->Caption() + " " + N(edit->Count()); },
+      {"File Clear",
+       [&] { return file->Clear(), N(file->Count()) + " " + Menus()->Item(1)->Caption() + " " + N(edit->Count()); },
        "0 &File 2"},
   }));
 }
@@ -142,8 +148,9 @@ TEST_F(MenuObjectModel, AddStoresItsArgumentsWithTheIconAndSecondaryMenuRules) {
                      " items " + N(m->MenuItems()->Count()) + " data " + B(IsMissing(m->ItemData())));
   }
   const auto items = Menus()->Item(1)->MenuItems();
-  for (const MenuItemAddArgs& args : {MenuItemAddArgs{.Caption = "&Recent", .Checked = true, .Enabled = false, .Icon = 3},
-                                      MenuItemAddArgs{.Caption = "&Close", .Icon = 0}}) {
+  for (const MenuItemAddArgs& args :
+       {MenuItemAddArgs{.Caption = "&Recent", .Checked = true, .Enabled = false, .Icon = 3},
+        MenuItemAddArgs{.Caption = "&Close", .Icon = 0}}) {
     const std::shared_ptr<cMenuItem> i = items->Add(args);
     actual.push_back(i->Caption() + ": checked " + B(i->Checked()) + " enabled " + B(i->Enabled()) + " icons " +
                      N(i->IconDisabledIndex()) + " " + N(i->IconHoverIndex()) + " visible " + B(i->Visible()) +
@@ -257,7 +264,8 @@ TEST_F(MenuObjectModel, MenuLetsRepaintOrStoreAndFailBeyondTheCount) {
     const std::string name = lets[i].second;
     paints = Inside(*m_Bar).PaintCount();
     lets[i].first(*menu);
-    actual[i] = name.substr(0, name.find(' ')) + (Inside(*m_Bar).PaintCount() > paints ? " repaints" : " stores") + actual[i];
+    actual[i] =
+        name.substr(0, name.find(' ')) + (Inside(*m_Bar).PaintCount() > paints ? " repaints" : " stores") + actual[i];
   }
   EXPECT_TRUE(SameSequence(expected, actual));
   EXPECT_EQ(menu->Key(), "42");

@@ -112,7 +112,9 @@ void MenusOnForm::TearDown() {
   BarOnForm::TearDown();
 }
 
-void MenusOnForm::Log(const std::string& row) { m_Log.push_back(std::to_string(Desktop().Now() - m_dwStart) + " " + row); }
+void MenusOnForm::Log(const std::string& row) {
+  m_Log.push_back(std::to_string(Desktop().Now() - m_dwStart) + " " + row);
+}
 void MenusOnForm::LogMove(const std::string& row) {
   if (m_bWithMoves) Log(row);
 }
@@ -136,13 +138,14 @@ HWND MenusOnForm::KeyWindow(const char* name, const RECT& rect, HWND parent) {
   HWND hWnd = mirel_test::CreateTestWindow(
       name, rect, parent != nullptr ? mirel_test::kTestChildStyle : mirel_test::kTestPopupStyle, 0, parent);
   const std::string sName = name;
-  mirel_test::SetTestHandler(hWnd, [this, sName](HWND hWnd, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) SetFocus(hWnd);
-    if (message == WM_CHAR && hWnd == m_hWndDocument) m_sDocumentText.push_back(static_cast<char>(wParam));
-    if (IsKeyMessage(message) && !IsModifier(wParam))
-      Log(sName + " " + mirel_test::MessageName(message) + " " + KeyName(static_cast<int>(wParam)));
-    return std::nullopt;
-  });
+  mirel_test::SetTestHandler(
+      hWnd, [this, sName](HWND hWnd, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) SetFocus(hWnd);
+        if (message == WM_CHAR && hWnd == m_hWndDocument) m_sDocumentText.push_back(static_cast<char>(wParam));
+        if (IsKeyMessage(message) && !IsModifier(wParam))
+          Log(sName + " " + mirel_test::MessageName(message) + " " + KeyName(static_cast<int>(wParam)));
+        return std::nullopt;
+      });
   return hWnd;
 }
 
@@ -253,7 +256,9 @@ void MenusOnForm::ShowStates(const std::vector<State>& states) {
         break;
       }
       case State::Arrow:
-        row = std::string("arrow ") + (!Newest().ExpandArrowShown() ? "none" : Newest().ExpandArrowHot() ? "hot" : "shown");
+        row = std::string("arrow ") + (!Newest().ExpandArrowShown() ? "none"
+                                       : Newest().ExpandArrowHot()  ? "hot"
+                                                                    : "shown");
         break;
       case State::Infrequents: {
         row = "rows";

@@ -75,7 +75,9 @@ inline Step Click(Where at) { return {Do::Click, at}; }
 inline Step Press(Where at) { return {Do::Press, at}; }  // left button down there
 inline Step Release() { return {Do::Release}; }
 // Presses a key `times` times, showing `show` after each press.
-inline Step Key(int vk, int times = 1, std::vector<State> show = {}) { return {Do::Key, {}, vk, {}, std::move(show), times}; }
+inline Step Key(int vk, int times = 1, std::vector<State> show = {}) {
+  return {Do::Key, {}, vk, {}, std::move(show), times};
+}
 inline Step KeyDown(int vk) { return {Do::KeyDown, {}, vk}; }
 inline Step KeyUp(int vk) { return {Do::KeyUp, {}, vk}; }
 inline Step Chord(std::vector<int> modifiers, int vk) {  // modifiers held around one key press
@@ -111,7 +113,9 @@ class EventRows : public __MirelMenuBar20 {
   EventRows(MenusOnForm& fixture, S prefix) : m_Fixture(fixture), m_sPrefix(std::move(prefix)) {}
   std::function<void()> onDrop, onClose, onItemUp;  // the host's own code inside these events
 
-  void MenuMouseMove(I m, S mk, I b, I s, float x, float y) override { Add("MenuMouseMove " + N(m, mk) + At(b, s, x, y), true); }
+  void MenuMouseMove(I m, S mk, I b, I s, float x, float y) override {
+    Add("MenuMouseMove " + N(m, mk) + At(b, s, x, y), true);
+  }
   void MenuOnDrop(I m, S mk) override { Add("MenuOnDrop " + N(m, mk), false, onDrop); }
   void MenuOnClose(I m, S mk) override { Add("MenuOnClose " + N(m, mk), false, onClose); }
   void MenuOnInfrequentOpen(I m, S mk) override { Add("MenuOnInfrequentOpen " + N(m, mk)); }

@@ -70,8 +70,10 @@ TEST(MenuWindowLayout, RowTablesAtEachSpacing) {
   EXPECT_TRUE(SameRows({"1: row y=6 band 2..26", "2: row y=29 band 25..49", "3: separator y=52",
                         "4: row y=54 band 50..74", "5: separator y=77", "6: row y=79 band 75..99"},
                        RowTable(MenuWindowLayout(items, 6, kSpacingZero, kLine, false))));
-  EXPECT_TRUE(SameRows({"1: row y=7 band 2..28", "2: row y=32 band 27..53"}, RowTable(MenuWindowLayout(two, 2, 9, kLine, false))));
-  EXPECT_TRUE(SameRows({"1: row y=8 band 2..30", "2: row y=35 band 29..57"}, RowTable(MenuWindowLayout(two, 2, 11, kLine, false))));
+  EXPECT_TRUE(SameRows({"1: row y=7 band 2..28", "2: row y=32 band 27..53"},
+                       RowTable(MenuWindowLayout(two, 2, 9, kLine, false))));
+  EXPECT_TRUE(SameRows({"1: row y=8 band 2..30", "2: row y=35 band 29..57"},
+                       RowTable(MenuWindowLayout(two, 2, 11, kLine, false))));
 }
 
 TEST(MenuWindowLayout, InvisibleAndHiddenInfrequentItemsTakeNoSpace) {

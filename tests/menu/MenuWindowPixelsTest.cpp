@@ -69,7 +69,8 @@ class MenuWindowPixelsTest : public MenuBarOnForm {
   // Where the join under the pressed caption ends, in the window's own pixels.
   int JoinRight() {
     const tMenuInfo& menu = Record(1);
-    const RECT pressed = MenuBarLayout::PressedBox(menu, Inside(*m_Bar).MenuHeaderSpacingInternal(), Inside(*m_Bar).BarHeight());
+    const RECT pressed =
+        MenuBarLayout::PressedBox(menu, Inside(*m_Bar).MenuHeaderSpacingInternal(), Inside(*m_Bar).BarHeight());
     return pressed.right - (menu.cMCollX - 2);
   }
 };
@@ -271,7 +272,8 @@ TEST_F(MenuWindowPixelsTest, ASubMenuArrowKeepsAClearGapFromTheWidestCaption) {
   }
   ASSERT_GE(inkColumns.size(), 2u);
   int widestGap = 0;
-  for (std::size_t k = 1; k < inkColumns.size(); ++k) widestGap = std::max(widestGap, inkColumns[k] - inkColumns[k - 1] - 1);
+  for (std::size_t k = 1; k < inkColumns.size(); ++k)
+    widestGap = std::max(widestGap, inkColumns[k] - inkColumns[k - 1] - 1);
   EXPECT_GE(widestGap, kClearGap) << "the arrow touches the caption";
 }
 
