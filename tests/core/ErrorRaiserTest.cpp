@@ -51,11 +51,4 @@ TEST(ErrorRaiserTest, CodesMapToTheirNumbersAndDescriptions) {
   EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
 }
 
-TEST(ErrorRaiserTest, ImageListErrorCarriesItsOwnSourcePrefix) {
-  const auto raised = ErrorFrom([] { RaiseImageListError(kImageListSourceSetImageList); });
-  EXPECT_EQ(raised.number, static_cast<std::int32_t>(0x80040419));
-  EXPECT_EQ(raised.source, "MirelSuiteMenuBar.voxMirelMBar20");
-  EXPECT_EQ(raised.description, "ImageList property expects MirelImageList object or Long hImageList handle.");
-}
-
 }  // namespace

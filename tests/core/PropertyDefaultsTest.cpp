@@ -1,5 +1,5 @@
 // What a host finds on a new instance: property defaults at design time and at run time,
-// the state the rest of the control relies on, and the window property proxies use.
+// the state the rest of the control relies on, and the shared key-name table.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -79,14 +79,6 @@ TEST_F(PropertyDefaultsTest, NewInstanceHasTheTabledDefaults) {
     EXPECT_FALSE(Inside(*bar).Tracker().AutoDropTimer().Enabled());
     EXPECT_FALSE(Inside(*bar).ToolTipPreTimer().Enabled());
   }
-}
-
-TEST_F(PropertyDefaultsTest, WindowCarriesTheObjectPointerAndTheHostTopWindowIsTheForm) {
-  auto bar = AddBar();
-  ASSERT_NE(bar->hWnd(), nullptr);
-  EXPECT_EQ(MirelMenuBar20Internals::FromWindow(bar->hWnd()), bar.get());
-  EXPECT_EQ(GetPropA(bar->hWnd(), "MirelMenuBar20:ObjectPtr"), bar.get());
-  EXPECT_EQ(Inside(*bar).HostTopWindow(), TheForm().hWnd());
 }
 
 TEST_F(PropertyDefaultsTest, NtPlatformFlagFollowsTheReportedSystem) {
