@@ -145,15 +145,14 @@ TEST_F(MenuBarLookTest, HeaderSpacingWidensTheHoverBoxByHalfOnEachSide) {
 
 // ---- every style and theme ----
 
-// Where on the face a probe reads, for caption iMenu's box, and what it must look like: the
-// bar's background in the same row just left of the box, unlike it, white, or the same as
-// (or unlike) an earlier probe.
-enum class At { BoxTopLeft, BoxTop, BelowBoxTop, BoxLeft, InsideLeft, Interior, BoxLowEdge, BoxBottom, BoxBottomLeft,
-                BoxRight, GripperDot };
-enum class Is { Background, NotBackground, White, Same, Unlike };
+// Where on the face a probe reads, from caption iMenu's box: x from the box's left edge (from
+// its right edge when negative), y from the top (from the bottom when negative, the middle row
+// when 0); and what it must look like: the bar's background in the same row just left of the
+// box, unlike it, white, or the same as (or unlike) an earlier probe.
+enum class Is { NotBackground, White, Same, Unlike };
 struct Probe {
   bool pressed;  // File's menu opened by a click; otherwise Edit under the mouse
-  At where;
+  int x, y;
   const char* name;
   Is is;
   const char* other = nullptr;
@@ -161,49 +160,33 @@ struct Probe {
 
 const std::vector<Probe> kStyleProbes[] = {
     {// Office 2003: one outline round the hover box with a white line inside its top
-     {false, At::BoxTop, "hover outline", Is::NotBackground},
-     {false, At::BoxLeft, "hover outline left", Is::Same, "hover outline"},
-     {false, At::BoxRight, "hover outline right", Is::Same, "hover outline"},
-     {false, At::BoxLowEdge, "hover outline low", Is::Same, "hover outline"},
-     {false, At::BelowBoxTop, "hover inner top", Is::White},
-     {true, At::BoxLeft, "pressed outline", Is::NotBackground},
-     {true, At::BoxBottom, "pressed outline bottom", Is::Same, "pressed outline"},
-     {true, At::InsideLeft, "pressed inner", Is::Unlike, "pressed outline"},
-     {true, At::GripperDot, "gripper", Is::NotBackground}},
+     {false, 1, 1, "hover outline", Is::NotBackground},
+     {false, 0, 0, "hover outline left", Is::Same, "hover outline"},
+     {false, -1, 0, "hover outline right", Is::Same, "hover outline"},
+     {false, 1, -3, "hover outline low", Is::Same, "hover outline"},
+     {false, 1, 2, "hover inner top", Is::White},
+     {true, 0, 0, "pressed outline", Is::NotBackground},
+     {true, 2, -1, "pressed outline bottom", Is::Same, "pressed outline"},
+     {true, 1, 0, "pressed inner", Is::Unlike, "pressed outline"}},
     {// Office XP: an outlined fill under the mouse, a framed light box when pressed
-     {false, At::BoxLeft, "hover outline", Is::NotBackground},
-     {false, At::InsideLeft, "hover fill", Is::NotBackground},
-     {false, At::InsideLeft, "hover fill ", Is::Unlike, "hover outline"},
-     {false, At::BoxLowEdge, "hover outline low", Is::Same, "hover outline"},
-     {true, At::BoxLeft, "pressed outline", Is::NotBackground},
-     {true, At::InsideLeft, "pressed inner", Is::Unlike, "pressed outline"},
-     {true, At::Interior, "pressed fill", Is::Unlike, "pressed inner"},
-     {true, At::BoxBottom, "pressed outline bottom", Is::Same, "pressed outline"}},
+     {false, 0, 0, "hover outline", Is::NotBackground},
+     {false, 1, 0, "hover fill", Is::NotBackground},
+     {false, 1, 0, "hover fill ", Is::Unlike, "hover outline"},
+     {false, 1, -3, "hover outline low", Is::Same, "hover outline"},
+     {true, 0, 0, "pressed outline", Is::NotBackground},
+     {true, 1, 0, "pressed inner", Is::Unlike, "pressed outline"},
+     {true, 2, 0, "pressed fill", Is::Unlike, "pressed inner"},
+     {true, 2, -1, "pressed outline bottom", Is::Same, "pressed outline"}},
     {// Explorer: one flat fill, the same hovered and pressed
-     {false, At::BoxTopLeft, "hover fill", Is::NotBackground},
-     {true, At::BoxBottomLeft, "pressed fill", Is::Same, "hover fill"}},
+     {false, 0, 1, "hover fill", Is::NotBackground},
+     {true, 0, -1, "pressed fill", Is::Same, "hover fill"}},
 };
 
 class MenuBarStyleLook : public MenuBarLookTest, public ::testing::WithParamInterface<StyleTheme> {
  protected:
   void StyledBar() { MenuBarLookTest::StyledBar(GetParam().style, GetParam().theme); }
-  POINT Where(At at, int iMenu) const {
-    const int middle = Height() / 2;
-    const int left = BoxLeft(iMenu);
-    switch (at) {
-      case At::BoxTopLeft: return {left, 1};
-      case At::BoxTop: return {left + 1, 1};
-      case At::BelowBoxTop: return {left + 1, 2};
-      case At::BoxLeft: return {left, middle};
-      case At::InsideLeft: return {left + 1, middle};
-      case At::Interior: return {left + 2, middle};
-      case At::BoxLowEdge: return {left + 1, Height() - 3};
-      case At::BoxBottom: return {left + 2, Height() - 1};
-      case At::BoxBottomLeft: return {left, Height() - 1};
-      case At::BoxRight: return {BoxRight(iMenu) - 1, middle};
-      case At::GripperDot: return {7, 9};
-    }
-    return {};
+  POINT Where(int x, int y, int iMenu) const {
+    return {x >= 0 ? BoxLeft(iMenu) + x : BoxRight(iMenu) + x, y > 0 ? y : y < 0 ? Height() + y : Height() / 2};
   }
 };
 
@@ -216,12 +199,11 @@ TEST_P(MenuBarStyleLook, HoveredAndPressedCaptionsShowTheirBoxes) {
     for (const Probe& p : kStyleProbes[GetParam().style]) {
       if (p.pressed != pressed) continue;
       const int iMenu = pressed ? kFile : kEdit;
-      const POINT pt = Where(p.where, iMenu);
+      const POINT pt = Where(p.x, p.y, iMenu);
       const COLORREF colour = Pixel(pt.x, pt.y);
       const COLORREF background = Pixel(BoxLeft(iMenu) - 1, pt.y);
       const COLORREF other = p.other != nullptr ? seen.at(p.other) : CLR_INVALID;
-      const bool holds = p.is == Is::Background ? colour == background
-                         : p.is == Is::NotBackground ? colour != background
+      const bool holds = p.is == Is::NotBackground ? colour != background
                          : p.is == Is::White ? colour == kWhite
                          : p.is == Is::Same ? colour == other
                                             : colour != other;
@@ -247,25 +229,22 @@ INSTANTIATE_TEST_SUITE_P(All, MenuBarStyleLook, AllStyleThemes(), StyleThemeName
 // Each theme gives a style colours of its own, and Explorer's captions write in the colour
 // that reads on their fill: white on blue and olive, black on silver.
 TEST_F(MenuBarLookTest, EachThemeColoursTheBoxesItsOwnWay) {
-  const struct {
-    ctsVisualStyleConstants style;
-    bool pressed;
-    At where;
-  } probes[] = {{tsMS2003, true, At::BoxLeft}, {tsMSNet, false, At::InsideLeft}, {tsMSIE, false, At::BoxTopLeft}};
+  // The pressed outline, the hover fill, the hover fill.
+  const std::tuple<ctsVisualStyleConstants, bool, int, int> probes[] = {
+      {tsMS2003, true, 0, 0}, {tsMSNet, false, 1, 0}, {tsMSIE, false, 0, 1}};
   const COLORREF ieText[] = {kWhite, kBlack, kWhite};
-  for (const auto& probe : probes) {
+  for (const auto& [style, pressed, x, y] : probes) {
     std::set<COLORREF> colours;
     for (const ctsThemes theme : {XPBlue, XPSilver, XPOlive}) {
-      StyledBar(probe.style, theme);
-      probe.pressed ? Press(kFile) : Hover(kEdit);
-      const int x = BoxLeft(probe.pressed ? kFile : kEdit) + (probe.where == At::InsideLeft ? 1 : 0);
-      colours.insert(Pixel(x, probe.where == At::BoxTopLeft ? 1 : Height() / 2));
-      if (probe.style != tsMSIE) continue;
+      StyledBar(style, theme);
+      pressed ? Press(kFile) : Hover(kEdit);
+      colours.insert(Pixel(BoxLeft(pressed ? kFile : kEdit) + x, y > 0 ? y : Height() / 2));
+      if (style != tsMSIE) continue;
       EXPECT_GT(CountPixels(CaptionBox(kEdit), ieText[theme]), 0) << "hovered, theme " << theme;
       Press(kFile);
       EXPECT_GT(CountPixels(CaptionBox(kFile), ieText[theme]), 0) << "pressed, theme " << theme;
     }
-    EXPECT_EQ(colours.size(), 3U) << "style " << probe.style;
+    EXPECT_EQ(colours.size(), 3U) << "style " << style;
   }
 }
 
