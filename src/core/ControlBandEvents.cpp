@@ -116,6 +116,10 @@ bool ControlBands::ShowToolTip(const std::string& sText) {
   return m_Control.ShowToolTip(sText, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, false);
 }
 
+bool ControlBands::ShowDropToolTip(const std::string& sText) {
+  return m_Control.ShowToolTip(sText, MirelMenuBar20::kMousePosition, MirelMenuBar20::kMousePosition, true);
+}
+
 void ControlBands::HideToolTip() { m_Control.HideToolTip(); }
 
 void ControlBands::AltToolClick(int p, int t) {

@@ -135,6 +135,7 @@ class ControlBands final : public IBandOwner, public IDropOwner {
   void DropIconMouseMove(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
                          const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
                          float Y) override;
+  bool ShowDropToolTip(const std::string& sText) override;
 
  private:
   bool UpdatesEnabled() const;

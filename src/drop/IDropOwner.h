@@ -30,7 +30,8 @@ class IDropOwner {
   virtual void DropIconMouseMove(MirelDrop& drop, std::int16_t iTool, const std::string& sToolKey, std::int16_t iIcon,
                                  const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
                                  float Y) = 0;
-  // The owner's one tip window at the pointer; false when nothing shows.
-  virtual bool ShowToolTip(const std::string& sText) = 0;
+  // The owner's one tip window at the pointer, over the panel without changing the order of
+  // the windows; false when nothing shows.
+  virtual bool ShowDropToolTip(const std::string& sText) = 0;
   virtual void HideToolTip() = 0;
 };

@@ -56,7 +56,7 @@ class MirelDrop final : public IPopup, private IDropPanelEvents {
   void IconClicked(int iIcon, const std::string& sIconKey) override;
   void IconMouseMove(int iIcon, const std::string& sIconKey, std::int16_t Button, std::int16_t Shift, float X,
                      float Y) override;
-  bool ShowIconTip(const std::string& sText) override { return m_Owner.ShowToolTip(sText); }
+  bool ShowIconTip(const std::string& sText) override { return m_Owner.ShowDropToolTip(sText); }
   void HideIconTip() override { m_Owner.HideToolTip(); }
   void ColorDialogOpened() override;
   void ColorDialogClosed() override;
