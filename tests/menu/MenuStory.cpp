@@ -299,16 +299,9 @@ void MenusOnForm::ExpectAllClosedAndNothingLeaked() {
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(Inside(*m_Bar).Tracker().DroppedIndex(), kNoBarMenu);
   EXPECT_FALSE(Inside(*m_Bar).Tracker().MenuDropped());
-  const win32::LiveObjectCounts counts = win32::SnapshotLiveObjects();
-  static constexpr const char* kKinds[] = {"windows", "DCs",         "bitmaps", "fonts", "brushes", "pens",
-                                           "regions", "image lists", "timers",  "hooks", "themes"};
-  Sequence expected;
-  Sequence actual;
-  for (std::size_t k = 0; k < counts.counts.size(); ++k) {
-    expected.push_back(std::string(kKinds[k]) + " " + std::to_string(m_CountsAtStart.counts[k]));
-    actual.push_back(std::string(kKinds[k]) + " " + std::to_string(counts.counts[k]));
-  }
-  EXPECT_TRUE(mirel_test::SameSequence(expected, actual)) << "live objects";
+  EXPECT_TRUE(mirel_test::SameSequence(mirel_test::CountRows(m_CountsAtStart),
+                                       mirel_test::CountRows(win32::SnapshotLiveObjects())))
+      << "live objects";
 }
 
 TEST_P(MenuStory, Plays) { Play(GetParam().steps, GetParam().log); }

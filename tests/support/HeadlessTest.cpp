@@ -8,6 +8,14 @@ namespace {
 constexpr char kOutputFolder[] = "test-output";
 }
 
+Sequence CountRows(const win32::LiveObjectCounts& counts) {
+  static constexpr const char* kKinds[] = {"windows", "DCs",         "bitmaps", "fonts", "brushes", "pens",
+                                           "regions", "image lists", "timers",  "hooks", "themes"};
+  Sequence rows;
+  for (std::size_t k = 0; k < counts.counts.size(); ++k) rows.push_back(kKinds[k] + (" " + std::to_string(counts.counts[k])));
+  return rows;
+}
+
 void HeadlessTest::SetUp() { ResetDesktop(win32::DesktopOptions{}); }
 
 void HeadlessTest::ResetDesktop(const win32::DesktopOptions& options) {

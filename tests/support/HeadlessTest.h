@@ -33,6 +33,9 @@ class HeadlessTest : public ::testing::Test {
   win32::LiveObjectCounts countsAtStart_;
 };
 
+// "<kind> <count>" for each live-object counter, so that two snapshots compare as a table.
+Sequence CountRows(const win32::LiveObjectCounts& counts);
+
 // A handler that fills the client area with one colour on WM_PAINT.
 TestHandler PaintSolid(COLORREF color);
 
