@@ -34,29 +34,23 @@ class MenuWindowPixelsTest : public MenuBarOnForm {
     Menu(hWnd).SetHighlightedRow(kNoMenuRow);
     return look;
   }
+  // The bounding box of the pixels of `colour` inside `area` (empty when there are none).
+  RECT Extent(HWND hWnd, const RECT& area, COLORREF colour) {
+    RECT box{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        if (Pixel(hWnd, x, y) == colour)
+          box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                     std::max<LONG>(box.bottom, y + 1)};
+    return box;
+  }
   // The mark's pixels inside item i's check box (outlined as a highlight is) as a map, '#'
   // for the mark colour, with where the map sits in the box.
   std::string CheckMark(HWND hWnd, int i, COLORREF mark, COLORREF outline) {
-    const RECT box = Box(hWnd, i);
-    const int middle = (box.top + box.bottom) / 2;
-    RECT cell{-1, -1, -1, -1};
-    for (int x = 0; x < Menu(hWnd).Size().cx / 2; ++x) {
-      if (Pixel(hWnd, x, middle) != outline) continue;
-      if (cell.left < 0) cell.left = x;
-      cell.right = x + 1;
-    }
-    for (int y = box.top - 2; y < box.bottom + 2; ++y) {
-      if (cell.left < 0 || Pixel(hWnd, cell.left, y) != outline) continue;
-      if (cell.top < 0) cell.top = y;
-      cell.bottom = y + 1;
-    }
-    if (cell.left < 0) return "no check box";
-    RECT ink{cell.right, cell.bottom, cell.left, cell.top};
-    for (int y = cell.top; y < cell.bottom; ++y)
-      for (int x = cell.left; x < cell.right; ++x)
-        if (Pixel(hWnd, x, y) == mark)
-          ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
-                     std::max<LONG>(ink.bottom, y + 1)};
+    const RECT row = Box(hWnd, i);
+    const RECT cell = Extent(hWnd, RECT{0, row.top - 2, Menu(hWnd).Size().cx / 2, row.bottom + 2}, outline);
+    if (cell.left >= cell.right) return "no check box";
+    const RECT ink = Extent(hWnd, cell, mark);
     std::string map = "at " + std::to_string(ink.left - cell.left) + "," + std::to_string(ink.top - cell.top) +
                       " in a " + std::to_string(cell.right - cell.left) + "x" + std::to_string(cell.bottom - cell.top) +
                       " box\n";
