@@ -16,13 +16,11 @@ using mirel_test::ErrorOf;
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
 
+// Records the ReSize events a control raises.
 class RecordingSink : public __MirelMenuBar20 {
  public:
   std::vector<std::string> rows;
   void ReSize() override { rows.emplace_back("ReSize"); }
-  void MenuOnClose(std::int16_t MenuIndex, std::string MenuID) override {
-    rows.push_back("MenuOnClose " + std::to_string(MenuIndex) + " " + MenuID);
-  }
 };
 
 class MenuBarTest : public mirel_test::BarOnForm {
