@@ -21,52 +21,77 @@ DWORD ToBits(COLORREF c) {
          GetBValue(c);
 }
 
+// Whole-number factors (every palette's) darken each channel with integer arithmetic, which
+// gives the same channels as the general blend without a floating-point round trip per pixel.
+class StepDarkening {
+ public:
+  explicit StepDarkening(const tRGB& factor)
+      : m_Factor(factor),
+        m_bWhole(IsWhole(factor.Red) && IsWhole(factor.Green) && IsWhole(factor.Blue)),
+        m_Red(static_cast<int>(factor.Red)),
+        m_Green(static_cast<int>(factor.Green)),
+        m_Blue(static_cast<int>(factor.Blue)) {}
+
+  DWORD operator()(DWORD bits) const {
+    if (!m_bWhole) return ToBits(ShadowBlend(m_Factor, FromBits(bits)));
+    return static_cast<DWORD>(Darken(m_Red, bits >> kDibRedShift)) << kDibRedShift |
+           static_cast<DWORD>(Darken(m_Green, bits >> kDibGreenShift)) << kDibGreenShift | Darken(m_Blue, bits);
+  }
+
+ private:
+  static bool IsWhole(double v) { return v >= 0 && v <= kChannelMask && v == static_cast<int>(v); }
+  static DWORD Darken(int factor, DWORD channel) {
+    return static_cast<DWORD>(std::max(0, factor + static_cast<int>(channel & kChannelMask) - kChannelMask));
+  }
+
+  tRGB m_Factor;
+  bool m_bWhole;
+  int m_Red;
+  int m_Green;
+  int m_Blue;
+};
+
 }  // namespace
 
-// The strip goes through a one-pixel-thin bitmap: the screen under it is copied in one blit,
-// darkened in one pass over its bits and copied to the target in one blit.
-void DrawShadowStrip(HDC hTarget, HDC hScreen, POINT windowOrigin, POINT start, ShadowStripDirection direction,
-                     int length, int copied, const tRGB& factor) {
-  const bool bRow = direction == ShadowStripDirection::Row;
-  // Only the part over the screen can be read; the rest of the strip is left alone.
-  const int lAlong = bRow ? windowOrigin.x + start.x : windowOrigin.y + start.y;
-  const int lAcross = bRow ? windowOrigin.y + start.y : windowOrigin.x + start.x;
-  if (lAcross < 0 || lAcross >= GetDeviceCaps(hScreen, bRow ? VERTRES : HORZRES)) return;
-  const int lFirst = std::max(0, -lAlong);
-  const int lLast = std::min(length, GetDeviceCaps(hScreen, bRow ? HORZRES : VERTRES) - lAlong);
-  if (lFirst >= lLast) return;
-  const int lCount = lLast - lFirst;
-  const int w = bRow ? lCount : 1;
-  const int h = bRow ? 1 : lCount;
-  const int x = start.x + (bRow ? lFirst : 0);
-  const int y = start.y + (bRow ? 0 : lFirst);
-
-  HDC hStrip = CreateCompatibleDC(hScreen);
-  HBITMAP hBits = CreateCompatibleBitmap(hScreen, w, h);
-  HGDIOBJ hOld = SelectObject(hStrip, hBits);
-  BitBlt(hStrip, 0, 0, w, h, hScreen, windowOrigin.x + x, windowOrigin.y + y, SRCCOPY);
-  std::vector<DWORD> bits(static_cast<std::size_t>(lCount));
-  const LONG lBytes = static_cast<LONG>(bits.size() * sizeof(DWORD));
-  GetBitmapBits(hBits, lBytes, bits.data());
-  for (int n = std::max(lFirst, copied); n < lLast; ++n) {
-    DWORD& pixel = bits[static_cast<std::size_t>(n - lFirst)];
-    pixel = ToBits(ShadowBlend(factor, FromBits(pixel)));
-  }
-  SetBitmapBits(hBits, static_cast<DWORD>(lBytes), bits.data());
-  BitBlt(hTarget, x, y, w, h, hStrip, 0, 0, SRCCOPY);
-  SelectObject(hStrip, hOld);
-  DeleteObject(hBits);
-  DeleteDC(hStrip);
-}
-
+// The edge's steps go through one bitmap: the screen under them is copied in one blit,
+// darkened in one pass over its bits, step by step, and copied to the target in one blit.
 void DrawEdgeShadow(HDC hTarget, HDC hScreen, POINT windowOrigin, SIZE window, ShadowEdge edge, int bodyEnd,
                     int copied, const std::array<tRGB, kShadowSteps>& factors) {
   const bool bRight = edge == ShadowEdge::Right;
-  const int across = bRight ? window.cx : window.cy;
-  for (int step = 0; step < kShadowSteps && bodyEnd + step < across; ++step) {
-    const int at = bodyEnd + step;
-    DrawShadowStrip(hTarget, hScreen, windowOrigin, bRight ? POINT{at, 0} : POINT{0, at},
-                    bRight ? ShadowStripDirection::Column : ShadowStripDirection::Row, bRight ? window.cy : window.cx,
-                    copied, factors[static_cast<std::size_t>(step)]);
+  const int length = bRight ? window.cy : window.cx;
+  const int steps = std::min(kShadowSteps, (bRight ? window.cx : window.cy) - bodyEnd);
+  // Only the part over the screen can be read; the rest of the shadow is left alone.
+  const int lAlong = bRight ? windowOrigin.y : windowOrigin.x;
+  const int lAcross = (bRight ? windowOrigin.x : windowOrigin.y) + bodyEnd;
+  const int kFirst = std::max(0, -lAcross);
+  const int kLast = std::min(steps, GetDeviceCaps(hScreen, bRight ? HORZRES : VERTRES) - lAcross);
+  const int lFirst = std::max(0, -lAlong);
+  const int lLast = std::min(length, GetDeviceCaps(hScreen, bRight ? VERTRES : HORZRES) - lAlong);
+  if (kFirst >= kLast || lFirst >= lLast) return;
+  const int w = bRight ? kLast - kFirst : lLast - lFirst;
+  const int h = bRight ? lLast - lFirst : kLast - kFirst;
+  const int x = bRight ? bodyEnd + kFirst : lFirst;
+  const int y = bRight ? lFirst : bodyEnd + kFirst;
+
+  HDC hBand = CreateCompatibleDC(hScreen);
+  HBITMAP hBits = CreateCompatibleBitmap(hScreen, w, h);
+  HGDIOBJ hOld = SelectObject(hBand, hBits);
+  BitBlt(hBand, 0, 0, w, h, hScreen, windowOrigin.x + x, windowOrigin.y + y, SRCCOPY);
+  std::vector<DWORD> bits(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  const LONG lBytes = static_cast<LONG>(bits.size() * sizeof(DWORD));
+  GetBitmapBits(hBits, lBytes, bits.data());
+  for (int k = kFirst; k < kLast; ++k) {
+    const StepDarkening darken(factors[static_cast<std::size_t>(k)]);
+    for (int n = std::max(lFirst, copied); n < lLast; ++n) {
+      const int column = bRight ? k - kFirst : n - lFirst;
+      const int row = bRight ? n - lFirst : k - kFirst;
+      DWORD& pixel = bits[static_cast<std::size_t>(row * w + column)];
+      pixel = darken(pixel);
+    }
   }
+  SetBitmapBits(hBits, static_cast<DWORD>(lBytes), bits.data());
+  BitBlt(hTarget, x, y, w, h, hBand, 0, 0, SRCCOPY);
+  SelectObject(hBand, hOld);
+  DeleteObject(hBits);
+  DeleteDC(hBand);
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cwchar>
 #include <vector>
 
 #include "win32/types.h"
@@ -21,11 +22,24 @@ struct Surface {
   void Resize(int w, int h, COLORREF fill = 0) {
     width = w;
     height = h;
-    pixels.assign(static_cast<std::size_t>(w > 0 && h > 0 ? w * h : 0), fill);
+    // Zeroing value-initialised pixels compiles to one memset; any other colour is filled row
+    // by row with the vector fill below.
+    pixels.clear();
+    pixels.resize(static_cast<std::size_t>(w > 0 && h > 0 ? w * h : 0));
+    if (fill != 0) {
+      for (int y = 0; y < height; ++y) FillRow(0, y, width, fill);
+    }
   }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   COLORREF& At(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
   COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+  // Sets `count` pixels of row y from x on. The C library's wide fill stores 32-bit values
+  // with vector instructions; a plain loop of 32-bit stores is several times slower on the
+  // large fills every window erase makes.
+  void FillRow(int x, int y, int count, COLORREF color) {
+    static_assert(sizeof(wchar_t) == sizeof(COLORREF));
+    std::wmemset(reinterpret_cast<wchar_t*>(&At(x, y)), static_cast<wchar_t>(color), static_cast<std::size_t>(count));
+  }
 };
 
 // The one display: its screen surface and resolution. USER's desktop sets size and DPI.

@@ -54,7 +54,7 @@ void ComposeArea(const RECT& screenRect) {
   if (covering == tops.end()) {
     const COLORREF background = State().desktopColor;
     for (int y = area.top; y < area.bottom; ++y) {
-      std::fill_n(&screen.At(area.left, y), area.right - area.left, background);
+      screen.FillRow(area.left, y, area.right - area.left, background);
     }
     CountPixelsWritten(area);
   }

@@ -131,7 +131,7 @@ void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
   if (!pattern) {
     const COLORREF solid = ToTargetColor(dc, b->color);
     ForEachVisible(dc, rect, [&](const RECT& part) {
-      for (int y = part.top; y < part.bottom; ++y) std::fill_n(&target->At(part.left, y), part.right - part.left, solid);
+      for (int y = part.top; y < part.bottom; ++y) target->FillRow(part.left, y, part.right - part.left, solid);
     });
     return;
   }
