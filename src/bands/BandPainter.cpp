@@ -34,10 +34,15 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
   PaintBackground(hdc, look, s, state);
   SetBkMode(hdc, TRANSPARENT);
   const int count = static_cast<int>(pass.tools.size()) - 1;
+  // A repaint of a few tools clips to their columns: the others are not drawn at all.
+  const auto bVisible = [&](const tToolItemInfo& tool) {
+    const RECT column = ToolColumn(tool, look.S, s.rcBand.bottom);
+    return RectVisible(hdc, &column) != FALSE;
+  };
   for (int t = kFirstTool; t <= count; ++t) {
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];
     const tToolItemInfo& tool = tools[static_cast<size_t>(t)];
-    if (!g.bMeasured || !g.bDrawn) continue;
+    if (!g.bMeasured || !g.bDrawn || !bVisible(tool)) continue;
     if (tool.cTIStyle == teSeperator) {
       s.style.DrawToolSeparator(hdc, tool.cTILeft, s.rcBand, s.palette);
     } else {
@@ -47,7 +52,7 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
   for (int t = kFirstTool; t <= count; ++t) {
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];
     const tToolItemInfo& tool = tools[static_cast<size_t>(t)];
-    if (!g.bMeasured || !g.bDrawn || !IsButtonStyle(tool.cTIStyle)) continue;
+    if (!g.bMeasured || !g.bDrawn || !IsButtonStyle(tool.cTIStyle) || !bVisible(tool)) continue;
     if (!g.bDisabled) {
       if (const auto frame = ToolFrameFor(state, t, tool)) PaintFrame(hdc, look, s, tool, g, *frame);
     }
@@ -58,13 +63,18 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
   }
 }
 
+RECT BandPainter::ToolColumn(const tToolItemInfo& tool, int S, int height) {
+  return RECT{tool.cTILeft - S / 2, 0, tool.cTILeft + tool.cTIWidth + S / 2 + 1, height};
+}
+
 void BandPainter::PaintBackground(HDC hdc, const tBandLook& look, const tStyle& s, const tBandToolState& state) const {
   const RECT chevron{s.rcBand.right - artwork::kRebarChevronWidth, s.rcBand.top, s.rcBand.right, s.rcBand.bottom};
   if (look.bTransparent) {
     m_Owner.PaintBehind(hdc, look.rcInOwner);
   } else {
     s.style.DrawBandBackground(hdc, s.rcBand, s.palette, m_Artwork);
-    if (look.bDisplayMoreTools) s.style.DrawBandChevron(hdc, chevron, styles::eChevron::Normal, s.palette, m_Artwork);
+    if (look.bDisplayMoreTools && RectVisible(hdc, &chevron) != FALSE)
+      s.style.DrawBandChevron(hdc, chevron, styles::eChevron::Normal, s.palette, m_Artwork);
     s.style.DrawBandGripper(hdc, s.rcBand, s.palette);
   }
   if (look.bDisplayMoreTools && state.bOverChevron) {

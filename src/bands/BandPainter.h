@@ -30,6 +30,9 @@ class BandPainter {
 
   void Paint(HDC hdc, const tBandLook& look, const std::vector<tToolItemInfo>& tools, const tToolPass& pass,
              const tBandToolState& state) const;
+  // The band pixels a tool's face, frame and drop arrow can touch: its width and half the
+  // spacing S on each side, top to bottom of a band `height` pixels high.
+  static RECT ToolColumn(const tToolItemInfo& tool, int S, int height);
 
  private:
   struct tStyle {

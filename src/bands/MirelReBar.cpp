@@ -223,13 +223,10 @@ void MirelReBar::Paint() {
 
 void MirelReBar::PaintTools(std::initializer_list<int> tools) {
   if (m_pOwner == nullptr || m_Surface.hdc() == nullptr) return;
-  // A tool's frame stays within half the spacing around it.
-  const int half = m_iToolSpacing / 2;
   RECT columns{};
   for (const int t : tools) {
     if (t < kFirstTool || t > ToolCount()) continue;
-    const tToolItemInfo& tool = m_Tools[static_cast<size_t>(t)];
-    const RECT column{tool.cTILeft - half, 0, tool.cTILeft + tool.cTIWidth + half + 1, m_Surface.Height()};
+    const RECT column = BandPainter::ToolColumn(m_Tools[static_cast<size_t>(t)], m_iToolSpacing, m_Surface.Height());
     UnionRect(&columns, &columns, &column);
   }
   if (IsRectEmpty(&columns)) return;

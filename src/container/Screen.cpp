@@ -1,15 +1,8 @@
 #include "container/Screen.h"
 
-#include "win32/gdi.h"
+#include "win32/user.h"
 
-namespace {
-float TwipsPerPixel(int capability) {
-  HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-  const int dpi = GetDeviceCaps(display, capability);
-  DeleteDC(display);
-  return kTwipsPerInch / static_cast<float>(dpi);
-}
-}  // namespace
-
-float TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-float TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+// The system resolution, which the display's device context also reports, without making one:
+// conversions run for every icon drawn.
+float TwipsPerPixelX() { return kTwipsPerInch / static_cast<float>(GetDpiForSystem()); }
+float TwipsPerPixelY() { return kTwipsPerInch / static_cast<float>(GetDpiForSystem()); }

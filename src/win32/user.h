@@ -420,6 +420,8 @@ inline constexpr int SM_CYMENUCHECK = 72;
 inline constexpr int SM_CXVIRTUALSCREEN = 78;
 inline constexpr int SM_CYVIRTUALSCREEN = 79;
 int GetSystemMetrics(int index);
+// The desktop's resolution in dots per inch, the same across and down.
+UINT GetDpiForSystem();
 
 inline constexpr UINT SPI_GETWORKAREA = 0x0030;
 inline constexpr UINT SPI_GETDEFAULTINPUTLANG = 0x0059;

@@ -26,6 +26,8 @@ int ScreenHeight() { return win32::TheDisplay().screen.height; }
 
 }  // namespace
 
+UINT GetDpiForSystem() { return static_cast<UINT>(win32::TheDisplay().dpiX); }
+
 int GetSystemMetrics(int index) {
   switch (index) {
     case SM_CXSCREEN:
