@@ -174,8 +174,10 @@ void BarTracker::TrackMouseMove(WPARAM wParam, LPARAM lParam) {
     m_bAutoDropWindow = true;
     m_bDropped = false;
     m_iDroppedIndex = kNoBarMenu;
+    m_Bar.Refresh();
+    return;
   }
-  m_Bar.Refresh();
+  m_Bar.RefreshCaptions(iOldHover, m_iHoverIndex);
 }
 
 void BarTracker::OverTimerTick() {

@@ -250,8 +250,14 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   // The paint routine: the finished face reaches the window in one block transfer, with the
   // hovered and the pressed caption drawn over it.
   void PaintFace();
-  // The face copied to the window as it is (the base image).
+  // The same for the bar pixels in `area` only: the rest of the window is left as it is.
+  void PaintFace(const RECT& area);
+  // Repaints only what captions iFirst and iSecond cover (kNoBarMenu for none): a hover
+  // moving from one caption to the next changes nothing else.
+  void RefreshCaptions(int iFirst, int iSecond);
+  // The face copied to the window as it is (the base image), whole or the pixels in `area`.
   void BlitFace();
+  void BlitFace(const RECT& area);
   // Paints caption iMenu pressed on the control window (its menu has just dropped).
   void PaintBarCaptionPressed(int iMenu);
   // Height of the caption strip in pixels; 0 without a visible primary menu.

@@ -89,19 +89,29 @@ void MirelMenuBar20::RedrawBarBase() {
 void MirelMenuBar20::Paint() { PaintFace(); }
 
 void MirelMenuBar20::BlitFace() {
+  if (m_Face) BlitFace(RECT{0, 0, m_Face->Width(), m_Face->Height()});
+}
+
+void MirelMenuBar20::BlitFace(const RECT& area) {
   if (m_hWndMB == nullptr || !m_Face || m_Face->hdc() == nullptr) return;
   const ScopedDC window(m_hWndMB);
-  BitBlt(window.hdc(), 0, 0, m_Face->Width(), m_Face->Height(), m_Face->hdc(), 0, 0, SRCCOPY);
+  BitBlt(window.hdc(), area.left, area.top, area.right - area.left, area.bottom - area.top, m_Face->hdc(), area.left,
+         area.top, SRCCOPY);
   ++m_lPaintCount;
 }
 
 void MirelMenuBar20::PaintFace() {
-  BlitFace();
+  if (m_Face) PaintFace(RECT{0, 0, m_Face->Width(), m_Face->Height()});
+}
+
+void MirelMenuBar20::PaintFace(const RECT& area) {
+  BlitFace(area);
   if (m_hWndMB == nullptr || m_BarLayout.captions.empty()) return;
   const tBarLook look = BarLook();
   const MenuBarPainter painter(m_Artwork);
   const ScopedDC window(m_hWndMB);
   HDC hdc = window.hdc();
+  IntersectClipRect(hdc, area.left, area.top, area.right, area.bottom);
   for (const tBarCaption& caption : m_BarLayout.captions) {
     const tMenuInfo& menu = m_Menus.Menu(caption.iMenu);
     if (caption.iMenu == m_Tracker.DroppedIndex()) {
@@ -111,6 +121,23 @@ void MirelMenuBar20::PaintFace() {
       painter.PaintHighlight(hdc, m_BarLayout, m_Menus, look, caption.iMenu, styles::eBarCaption::Hover);
     }
   }
+}
+
+void MirelMenuBar20::RefreshCaptions(int iFirst, int iSecond) {
+  if (!m_Face) return;
+  RECT area{};
+  for (const int iMenu : {iFirst, iSecond}) {
+    if (m_BarLayout.Find(iMenu) == nullptr) continue;
+    const tMenuInfo& menu = m_Menus.Menu(iMenu);
+    const RECT hover = MenuBarLayout::HoverBox(menu, m_iMenuHeaderSpacing, m_BarLayout.lBarHeight);
+    const RECT pressed = MenuBarLayout::PressedBox(menu, m_iMenuHeaderSpacing, m_BarLayout.lBarHeight);
+    UnionRect(&area, &area, &hover);
+    UnionRect(&area, &area, &pressed);
+  }
+  // Whole columns of the face: what a caption draws stays within its boxes' width.
+  area.top = 0;
+  area.bottom = m_Face->Height();
+  if (area.right > area.left) PaintFace(area);
 }
 
 void MirelMenuBar20::PaintBarCaptionPressed(int iMenu) {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 #include <utility>
 
 #include "win32/gdi/GdiObjects.h"
+#include "win32/gdi/HandleTable.h"
 #include "win32/gdi/Regions.h"
 #include "win32/objcount.h"
 
@@ -27,8 +27,8 @@ constexpr int kLumaGreen = 587;
 constexpr int kLumaBlue = 114;
 constexpr int kLumaMidpoint = 128 * 1000;
 
-std::unordered_map<std::uintptr_t, DeviceContext>& DcTable() {
-  static std::unordered_map<std::uintptr_t, DeviceContext> table;
+HandleTable<DeviceContext>& DcTable() {
+  static HandleTable<DeviceContext> table;
   return table;
 }
 
@@ -43,7 +43,7 @@ HDC AddDC(DeviceContext dc) {
   dc.attr.palette = GetStockObject(DEFAULT_PALETTE);
   if (dc.kind == DcKind::Memory) dc.attr.bitmap = DefaultBitmap();
   const std::uintptr_t value = NextHandleValue();
-  DcTable().emplace(value, std::move(dc));
+  DcTable().Add(value, std::move(dc));
   CountCreated(ObjectKind::DC);
   return reinterpret_cast<HDC>(value);
 }
@@ -57,8 +57,7 @@ RECT TargetBounds(const DeviceContext& dc, const Surface& target) {
 }  // namespace
 
 DeviceContext* FindDC(HDC hdc) {
-  auto it = DcTable().find(reinterpret_cast<std::uintptr_t>(hdc));
-  return it == DcTable().end() ? nullptr : &it->second;
+  return DcTable().Find(reinterpret_cast<std::uintptr_t>(hdc));
 }
 
 Surface* TargetOf(const DeviceContext& dc) {
@@ -224,7 +223,7 @@ BOOL DeleteDC(HDC hdc) {
     RECT& damage = win32::TheDisplay().damage;
     UnionRect(&damage, &damage, &dc->touched);
   }
-  DcTable().erase(reinterpret_cast<std::uintptr_t>(hdc));
+  DcTable().Erase(reinterpret_cast<std::uintptr_t>(hdc));
   win32::CountDestroyed(win32::ObjectKind::DC);
   return TRUE;
 }

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
-#include <unordered_map>
 
 #include "win32/gdi/DeviceContext.h"
+#include "win32/gdi/HandleTable.h"
 #include "win32/objcount.h"
 
 namespace win32::gdi {
@@ -70,8 +70,8 @@ void ReadBits(const win32::Surface& s, BYTE* bytes, int rows) {
 }
 
 std::uintptr_t g_nextHandle = kFirstHandle;
-std::unordered_map<std::uintptr_t, ObjectEntry>& Table() {
-  static std::unordered_map<std::uintptr_t, ObjectEntry> table;
+HandleTable<ObjectEntry>& Table() {
+  static HandleTable<ObjectEntry> table;
   return table;
 }
 
@@ -138,13 +138,12 @@ std::uintptr_t NextHandleValue() { return g_nextHandle++; }
 HGDIOBJ AddObject(GdiObject object, bool stock) {
   const std::uintptr_t value = NextHandleValue();
   if (!stock) CountObject(object, true);
-  Table().emplace(value, ObjectEntry{std::move(object), stock, 0});
+  Table().Add(value, ObjectEntry{std::move(object), stock, 0});
   return reinterpret_cast<HGDIOBJ>(value);
 }
 
 ObjectEntry* FindObject(HGDIOBJ handle) {
-  auto it = Table().find(reinterpret_cast<std::uintptr_t>(handle));
-  return it == Table().end() ? nullptr : &it->second;
+  return Table().Find(reinterpret_cast<std::uintptr_t>(handle));
 }
 
 HBITMAP DefaultBitmap() {
@@ -172,7 +171,7 @@ BOOL DeleteObject(HGDIOBJ object) {
   if (entry->stock) return TRUE;
   if (entry->selectCount > 0) return FALSE;
   CountObject(entry->object, false);
-  Table().erase(reinterpret_cast<std::uintptr_t>(object));
+  Table().Erase(reinterpret_cast<std::uintptr_t>(object));
   return TRUE;
 }
 
