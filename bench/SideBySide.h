@@ -28,6 +28,8 @@ inline constexpr int kHoverFrom = 3;  // hover moves between the captions of men
 inline constexpr int kBandCount = 3;
 inline constexpr int kToolsPerBand = 20;
 inline constexpr int kHoverTool = 5;
+// The cascading scenario: a menu whose first item opens a sub-menu of kItemsPerMenu items.
+inline constexpr char kCascadeMenu[] = "Cascade";
 inline constexpr char kFreshProcessFlag[] = "--fresh-process-scenario";
 
 // Seconds one call of `work` takes.

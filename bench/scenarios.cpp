@@ -73,6 +73,7 @@ constexpr int kIconSize = 16;
 constexpr int kIconCount = 4;
 constexpr COLORREF kIconColour = RGB(40, 160, 90);
 constexpr int kEmptyBarInset = 10;
+constexpr int kArrowInset = 4;  // a point on a drop-down tool's arrow part, from its right edge
 constexpr DWORD kSettleMs = 50;  // the bar's timers after a menu closed
 
 // A run-time form of 1024 x 768 pixels at the screen's corner with one menu bar across it.
@@ -118,6 +119,20 @@ class Host {
                  .Key = bKeyed ? item : std::string()});
     }
   }
+
+  // A last menu whose first item opens a secondary menu of twenty items.
+  void AddCascade() {
+    const std::string sub = std::string(kCascadeMenu) + "Sub";
+    m_Bar->BeginUpdate();
+    const auto list = m_Bar->Menus()->Add({.Key = kCascadeMenu, .Caption = kCascadeMenu, .Enabled = true})->MenuItems();
+    list->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = sub, .Key = "More"});
+    const auto items = m_Bar->Menus()->Add({.Key = sub, .Caption = sub, .Style = tsSecondaryMenu, .Enabled = true})->MenuItems();
+    for (int i = 1; i <= kItemsPerMenu; ++i) {
+      items->Add({.Caption = "&Sub" + std::to_string(i), .Icon = static_cast<std::int16_t>(1 + i % kIconCount)});
+    }
+    m_Bar->EndUpdate();
+  }
+  std::size_t OpenMenuCount() const { return Inside(*m_Bar).OpenMenuWindows().size(); }
 
   POINT CaptionPoint(int iMenu) {
     RECT rcBar{};
@@ -167,6 +182,26 @@ class Host {
     m_Bar->EndUpdate();
     win32::TheDesktop().DoEvents();
   }
+  // A band of one colour drop-down on a line of its own, below the others.
+  void AddColourBand() {
+    m_Bar->BeginUpdate();
+    m_Bar->Bands()
+        ->Add({.lLineIndex = kBandCount, .lLinePosition = 1, .lWidth = kWindowWidth / 2})
+        ->Tools()
+        ->Add({.Icon = 1, .Style = teColorDropDown});
+    m_Bar->EndUpdate();
+    win32::TheDesktop().DoEvents();
+  }
+  // A press on the colour drop-down's arrow.
+  void ClickColourArrow() {
+    const MirelReBar& band = Inside(*m_Bar).BandData().Surface(kBandCount + 1);
+    const tToolItemInfo& tool = band.Tool(1);
+    POINT pt{tool.cTILeft + tool.cTIWidth - kArrowInset, band.Height() / 2};
+    ClientToScreen(band.hWnd(), &pt);
+    win32::TheDesktop().MouseMove(pt.x, pt.y);
+    win32::TheDesktop().Click();
+  }
+  bool PopupOpen() const { return !Inside(*m_Bar).Popups().Windows().empty(); }
   // Hover moves between two neighbouring tools of the first band.
   void HoverTool(bool bSecond) {
     const MirelReBar& band = Inside(*m_Bar).BandData().Surface(1);
@@ -336,6 +371,36 @@ void BM_KeyedItemsBuild(benchmark::State& state) {
                                                                            benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_KeyedItemsBuild)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// With the cascade menu open and its sub-menu item highlighted, Right opens the sub-menu
+// and Left closes it again, as a keyboard user steps in and out.
+void BM_CascadeOpenClose(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.AddCascade();
+  host.ClickCaption(kMenuCount + 1);
+  win32::TheDesktop().KeyPress(VK_DOWN);
+  for (auto _ : state) {
+    win32::TheDesktop().KeyPress(VK_RIGHT);
+    if (host.OpenMenuCount() != 2) state.SkipWithError("the sub-menu did not open");
+    win32::TheDesktop().KeyPress(VK_LEFT);
+  }
+}
+BENCHMARK(BM_CascadeOpenClose)->Unit(benchmark::kMicrosecond);
+
+// The colour panel of a tool opens under it and closes with Esc.
+void BM_ColourPanelOpenClose(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.BuildBands();
+  host.AddColourBand();
+  for (auto _ : state) {
+    host.ClickColourArrow();
+    if (!host.PopupOpen()) state.SkipWithError("the panel did not open");
+    win32::TheDesktop().KeyPress(VK_ESCAPE);
+  }
+}
+BENCHMARK(BM_ColourPanelOpenClose)->Unit(benchmark::kMicrosecond);
 
 void BM_FirstMenuOpenInProcess(benchmark::State& state) { RunInFreshProcess(state, "first-menu-open"); }
 BENCHMARK(BM_FirstMenuOpenInProcess)->UseManualTime()->Iterations(10)->Unit(benchmark::kMicrosecond);

@@ -37,6 +37,8 @@ awk '
     if (parts[1] == "BM_FullRedraw1024x768") return "whole 1024x768 window redraw"
     if (parts[1] == "BM_HoverCaptionToCaption") return "hover, caption to caption"
     if (parts[1] == "BM_MenuOpenPaintClose20") return "20-item menu open + paint + close"
+    if (parts[1] == "BM_ColourPanelOpenClose") return "colour panel of a tool, open + close"
+    if (parts[1] == "BM_CascadeOpenClose") return "cascading: 20-item sub-menu open + close (keys)"
     if (parts[1] == "BM_FirstMenuOpenInProcess") return "first menu open in the process"
     if (parts[1] == "BM_MenuFirstPopup") return "one menu of " parts[2] " items, first popup"
     if (parts[1] == "BM_KeyedItemsBuild") return parts[2] " items each with a key, build"

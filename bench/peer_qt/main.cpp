@@ -3,14 +3,18 @@
 // actions, each with an icon and a name — driven by mouse events sent to the menu bar.
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 
 #include <memory>
 #include <string>
@@ -25,6 +29,9 @@ using namespace side_by_side;
 constexpr int kIconSize = 16;
 constexpr int kIconCount = 4;
 const QColor kIconColour(40, 160, 90);
+constexpr int kPaletteCells = 64;  // 48 palette colours and two rows of 8 custom cells
+constexpr int kPaletteColumns = 8;
+constexpr int kCellSize = 13;
 
 void Settle() { QApplication::processEvents(); }
 
@@ -88,6 +95,54 @@ class Host {
     Settle();
   }
 
+  // A last menu whose first action opens a sub-menu of twenty actions.
+  void AddCascade() {
+    QMenu* menu = Bar().addMenu(kCascadeMenu);
+    QMenu* sub = menu->addMenu("&More");
+    for (int i = 1; i <= kItemsPerMenu; ++i) {
+      sub->addAction(m_Icons[static_cast<std::size_t>(i % kIconCount)], QString("&Sub%1").arg(i));
+    }
+    Settle();
+  }
+  void Key(int key) {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(popup, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(popup, &release);
+    Settle();
+  }
+
+  // A tool bar of one colour button on a line of its own, its pop-up a grid of 48 colour
+  // cells, two rows of custom cells and a "More Colors" button, as the control's panel.
+  void AddColourBand() {
+    m_Window.addToolBarBreak();
+    QToolBar* bar = m_Window.addToolBar("Colour");
+    m_ColourButton = new QToolButton(bar);
+    m_ColourButton->setIcon(m_Icons.front());
+    bar->addWidget(m_ColourButton);
+    m_ColourMenu = new QMenu(m_ColourButton);
+    auto* grid = new QWidget(m_ColourMenu);
+    auto* layout = new QGridLayout(grid);
+    layout->setSpacing(2);
+    for (int cell = 0; cell < kPaletteCells; ++cell) {
+      auto* swatch = new QToolButton(grid);
+      swatch->setFixedSize(kCellSize, kCellSize);
+      swatch->setStyleSheet(QString("background: #%1").arg(cell * 0x050403, 6, 16, QChar('0')));
+      layout->addWidget(swatch, cell / kPaletteColumns, cell % kPaletteColumns);
+    }
+    layout->addWidget(new QPushButton("More Colors...", grid), kPaletteCells / kPaletteColumns, 0, 1, kPaletteColumns);
+    auto* action = new QWidgetAction(m_ColourMenu);
+    action->setDefaultWidget(grid);
+    m_ColourMenu->addAction(action);
+    Settle();
+  }
+  void OpenColourMenu() {
+    m_ColourMenu->popup(m_ColourButton->mapToGlobal(m_ColourButton->rect().bottomLeft()));
+    Settle();
+  }
+
   QPoint CaptionPoint(int iMenu) { return Bar().actionGeometry(Bar().actions().at(iMenu - 1)).center(); }
   void Send(QEvent::Type type, QPoint pt) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -113,6 +168,8 @@ class Host {
   QMainWindow m_Window;
   std::vector<QIcon> m_Icons;
   std::vector<QToolBar*> m_ToolBars;
+  QToolButton* m_ColourButton = nullptr;
+  QMenu* m_ColourMenu = nullptr;
 };
 
 void BM_Build8x20(benchmark::State& state) {
@@ -244,6 +301,37 @@ void BM_KeyedItemsBuild(benchmark::State& state) {
                                                                            benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_KeyedItemsBuild)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// With the cascade menu open and its sub-menu action active, Right opens the sub-menu and
+// Left closes it again.
+void BM_CascadeOpenClose(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.AddCascade();
+  host.ClickCaption(kMenuCount + 1);
+  host.Key(Qt::Key_Down);
+  QMenu* top = host.OpenMenu();
+  for (auto _ : state) {
+    host.Key(Qt::Key_Right);
+    if (host.OpenMenu() == top) state.SkipWithError("the sub-menu did not open");
+    host.Key(Qt::Key_Left);
+  }
+}
+BENCHMARK(BM_CascadeOpenClose)->Unit(benchmark::kMicrosecond);
+
+// The colour pop-up of a tool opens under it and closes.
+void BM_ColourPanelOpenClose(benchmark::State& state) {
+  Host host;
+  host.BuildMenus();
+  host.BuildBands();
+  host.AddColourBand();
+  for (auto _ : state) {
+    host.OpenColourMenu();
+    if (host.OpenMenu() == nullptr) state.SkipWithError("the pop-up did not open");
+    host.CloseMenu();
+  }
+}
+BENCHMARK(BM_ColourPanelOpenClose)->Unit(benchmark::kMicrosecond);
 
 void BM_FirstMenuOpenInProcess(benchmark::State& state) { RunInFreshProcess(state, "first-menu-open"); }
 BENCHMARK(BM_FirstMenuOpenInProcess)->UseManualTime()->Iterations(10)->Unit(benchmark::kMicrosecond);

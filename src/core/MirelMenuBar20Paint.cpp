@@ -111,7 +111,8 @@ void MirelMenuBar20::PaintFace(const RECT& area) {
   const MenuBarPainter painter(m_Artwork);
   const ScopedDC window(m_hWndMB);
   HDC hdc = window.hdc();
-  IntersectClipRect(hdc, area.left, area.top, area.right, area.bottom);
+  const RECT whole{0, 0, m_Face->Width(), m_Face->Height()};
+  if (EqualRect(&area, &whole) == FALSE) IntersectClipRect(hdc, area.left, area.top, area.right, area.bottom);
   for (const tBarCaption& caption : m_BarLayout.captions) {
     const tMenuInfo& menu = m_Menus.Menu(caption.iMenu);
     if (caption.iMenu == m_Tracker.DroppedIndex()) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "container/AutomationError.h"
+
 namespace {
 
 constexpr double kMaxChannel = 255;
@@ -11,7 +13,10 @@ constexpr std::array<tRGB, kShadowSteps> kPlainShadow = {{{142, 142, 142}, {171,
 
 }  // namespace
 
-std::span<const tRGB, kShadowSteps> PlainShadowFactors() { return kPlainShadow; }
+const tRGB& PlainShadowFactor(int step) {
+  if (step < 0 || step >= kShadowSteps) RaiseRuntimeError(runtime_error_number::SubscriptOutOfRange);
+  return kPlainShadow[static_cast<std::size_t>(step)];
+}
 
 const std::array<tRGB, kShadowSteps>& PlainShadowFactors() { return kPlainShadow; }
 

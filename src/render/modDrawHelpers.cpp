@@ -7,11 +7,13 @@ COLORREF TranslateOleColor(OLE_COLOR colour) {
 
 void DrawSolidRect(HDC destDC, int left, int top, int right, int bottom, OLE_COLOR colour, int fill) {
   const RECT area{left, top, right, bottom};
-  HBRUSH brush = CreateSolidBrush(TranslateOleColor(colour));
+  // The DC's own brush colour: no brush is made and deleted for every rectangle.
+  const COLORREF previous = SetDCBrushColor(destDC, TranslateOleColor(colour));
+  const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
   if (fill == kSolidRectFill) {
     FillRect(destDC, &area, brush);
   } else {
     FrameRect(destDC, &area, brush);
   }
-  DeleteObject(brush);
+  SetDCBrushColor(destDC, previous);
 }

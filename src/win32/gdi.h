@@ -29,6 +29,8 @@ inline constexpr int NULL_PEN = 8;
 inline constexpr int SYSTEM_FONT = 13;
 inline constexpr int DEFAULT_PALETTE = 15;
 inline constexpr int DEFAULT_GUI_FONT = 17;
+// A solid brush whose colour is each DC's own (SetDCBrushColor): fills without making a brush.
+inline constexpr int DC_BRUSH = 18;
 
 // ---- Object types (GetCurrentObject) ------------------------------------------------------
 inline constexpr UINT OBJ_PEN = 1;
@@ -286,6 +288,7 @@ int OffsetRgn(HRGN hrgn, int dx, int dy);
 COLORREF SetTextColor(HDC hdc, COLORREF color);
 COLORREF GetTextColor(HDC hdc);
 COLORREF SetBkColor(HDC hdc, COLORREF color);
+COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
 COLORREF GetBkColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);

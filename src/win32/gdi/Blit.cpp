@@ -41,7 +41,7 @@ COLORREF ApplyRop(BYTE rop, COLORREF p, COLORREF s, COLORREF d) {
 // The colour a pattern brush puts at a target pixel.
 COLORREF PatternAt(const DeviceContext& dc, const BrushObject* brush, int x, int y) {
   if (!brush || brush->hollow) return 0;
-  if (!brush->pattern || brush->pattern->width == 0 || brush->pattern->height == 0) return ToTargetColor(dc, brush->color);
+  if (!brush->pattern || brush->pattern->width == 0 || brush->pattern->height == 0) return ToTargetColor(dc, SolidColour(dc, *brush));
   const Surface& p = *brush->pattern;
   const int px = ((x - dc.origin.x) % p.width + p.width) % p.width;
   const int py = ((y - dc.origin.y) % p.height + p.height) % p.height;

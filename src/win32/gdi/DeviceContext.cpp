@@ -118,6 +118,10 @@ COLORREF ToMono(COLORREF color) {
   return luma >= kLumaMidpoint ? RGB(255, 255, 255) : RGB(0, 0, 0);
 }
 
+COLORREF SolidColour(const DeviceContext& dc, const BrushObject& brush) {
+  return brush.dcColour ? dc.attr.dcBrushColor : brush.color;
+}
+
 COLORREF ToTargetColor(const DeviceContext& dc, COLORREF color) {
   return IsMonochrome(dc) ? ToMono(color) : (color & 0x00FFFFFF);
 }
@@ -128,7 +132,7 @@ void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
   if (!b || b->hollow || !target) return;
   const Surface* pattern = b->pattern && b->pattern->width > 0 && b->pattern->height > 0 ? b->pattern.get() : nullptr;
   if (!pattern) {
-    const COLORREF solid = ToTargetColor(dc, b->color);
+    const COLORREF solid = ToTargetColor(dc, SolidColour(dc, *b));
     ForEachVisible(dc, rect, [&](const RECT& part) {
       for (int y = part.top; y < part.bottom; ++y) target->FillRow(part.left, y, part.right - part.left, solid);
     });
@@ -356,6 +360,11 @@ COLORREF SetBkColor(HDC hdc, COLORREF color) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc) return CLR_INVALID;
   return std::exchange(dc->attr.bkColor, color);
+}
+COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc) return CLR_INVALID;
+  return std::exchange(dc->attr.dcBrushColor, color);
 }
 COLORREF GetBkColor(HDC hdc) {
   DeviceContext* dc = FindDC(hdc);

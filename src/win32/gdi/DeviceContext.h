@@ -8,6 +8,8 @@
 
 namespace win32::gdi {
 
+struct BrushObject;
+
 enum class DcKind { Display, Memory, Surface };
 
 struct DcAttributes {
@@ -18,6 +20,7 @@ struct DcAttributes {
   HPALETTE palette = nullptr;
   COLORREF textColor = RGB(0, 0, 0);
   COLORREF bkColor = RGB(255, 255, 255);
+  COLORREF dcBrushColor = RGB(255, 255, 255);
   int bkMode = OPAQUE;
   UINT textAlign = TA_LEFT | TA_TOP;
   POINT position{0, 0};
@@ -54,6 +57,8 @@ bool IsVisible(const DeviceContext& dc, POINT targetPixel);
 
 // Colour as stored on the DC's target: monochrome targets get black or white.
 COLORREF ToTargetColor(const DeviceContext& dc, COLORREF color);
+// A solid brush's colour when used on dc (the DC brush takes the DC's colour).
+COLORREF SolidColour(const DeviceContext& dc, const BrushObject& brush);
 COLORREF ToMono(COLORREF color);
 
 // Solid colour fill of a logical rectangle with a brush (pattern brushes tile).

@@ -124,7 +124,8 @@ BOOL DrawStateImpl(HDC hdc, HBRUSH brush, const Image& image, int x, int y, int 
     PaintMask(hdc, mask, x, y, GetSysColor(COLOR_3DSHADOW), false);
   } else if (state & DSS_MONO) {
     const BrushObject* b = Find<BrushObject>(brush);
-    PaintMask(hdc, mask, x, y, b ? b->color : GetTextColor(hdc), false);
+    const DeviceContext* dc = FindDC(hdc);
+    PaintMask(hdc, mask, x, y, b && dc ? SolidColour(*dc, *b) : GetTextColor(hdc), false);
   } else {
     Render(hdc, image, x, y, cx, cy, flags);
     PaintMask(hdc, mask, x, y, GetSysColor(COLOR_HIGHLIGHT), true);

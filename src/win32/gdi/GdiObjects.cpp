@@ -14,7 +14,7 @@ namespace {
 
 // Handle values start above zero and never repeat, so a stale handle is simply unknown.
 constexpr std::uintptr_t kFirstHandle = 0x100;
-constexpr int kStockCount = DEFAULT_GUI_FONT + 1;
+constexpr int kStockCount = DC_BRUSH + 1;
 constexpr BYTE kLightGray = 192;
 constexpr BYTE kGray = 128;
 constexpr BYTE kDarkGray = 64;
@@ -126,6 +126,9 @@ const std::array<HGDIOBJ, kStockCount>& StockObjects() {
     s[SYSTEM_FONT] = MakeStockFont(u"MS Sans Serif", kSystemFontHeight, FW_BOLD);
     s[DEFAULT_PALETTE] = AddObject(PaletteObject{}, true);
     s[DEFAULT_GUI_FONT] = MakeStockFont(u"MS Sans Serif", kDefaultGuiFontHeight, FW_NORMAL);
+    BrushObject dcBrush;
+    dcBrush.dcColour = true;
+    s[DC_BRUSH] = AddObject(dcBrush, true);
     return s;
   }();
   return stock;

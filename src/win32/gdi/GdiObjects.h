@@ -16,6 +16,7 @@ struct BitmapObject {
 };
 struct BrushObject {
   bool hollow = false;
+  bool dcColour = false;  // the DC_BRUSH stock brush: the colour is the DC's
   COLORREF color = 0;
   std::shared_ptr<const Surface> pattern;  // tiled from the DC origin when set
 };
