@@ -60,48 +60,42 @@ TEST_F(MenuBarLayoutTest, BarHeightIsTheTallerOfTheMenuFontLineAndTheHeaderIcons
 // (MenuHeaderSpacing 6 is 10 inside, 3 is 8, 0 is 4); right to left they start from the
 // right edge; a header icon widens its box by its width and 2.
 TEST_F(MenuBarLayoutTest, CaptionsRunFromHalfTheSpacingPlus13AndStandTheSpacingApart) {
-  AddBar();
-  const int file = Width("&File");
-  const int edit = Width("&Edit");
-  const int view = Width("&View");
-  std::vector<std::string> expected{Row("&File", 18, file), Row("&Edit", 18 + file + 10, edit),
-                                    Row("&View", 18 + file + 10 + edit + 10, view),
-                                    "end " + std::to_string(18 + file + 10 + edit + 10 + view)};
-  AddMenu("File");
-  AddMenu("Edit");
-  AddMenu("View");
-  m_Bar->EndUpdate();
-  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "spacing 6";
-
-  AddBar();
-  m_Bar->SetMenuHeaderSpacing(3);
-  AddMenu("File");
-  AddMenu("Edit");
-  m_Bar->EndUpdate();
-  EXPECT_EQ(Inside(*m_Bar).MenuHeaderSpacingInternal(), 8);
-  expected = {Row("&File", 17, file), Row("&Edit", 17 + file + 8, edit), "end " + std::to_string(17 + file + 8 + edit)};
-  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "spacing 3";
-
-  AddBar(200);
-  m_Bar->SetMenuHeaderSpacing(0);
-  m_Bar->SetRightToLeft(VARIANT_TRUE);
-  AddMenu("File");
-  AddMenu("Edit");
-  m_Bar->EndUpdate();
-  expected = {Row("&File", 185 - file, file), Row("&Edit", 185 - file - 4 - edit, edit),
-              "end " + std::to_string(185 - file - 4 - edit)};
-  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "right to left, spacing 0";
-
   constexpr int kIconSize = 8;
-  AddBar();
-  HIMAGELIST icons = AttachIcons({kWhite}, kIconSize);
-  AddIconMenu("File");
-  AddMenu("Edit");  // no icon index: no icon space
-  m_Bar->EndUpdate();
-  expected = {Row("&File", 18, file + kIconSize + 2), Row("&Edit", 18 + kIconSize + 2 + file + 10, edit),
-              "end " + std::to_string(18 + kIconSize + 2 + file + 10 + edit)};
-  EXPECT_TRUE(SameSequence(expected, LayoutRows())) << "header icon";
-  ImageList_Destroy(icons);
+  const struct {
+    const char* name;
+    int spacing;
+    bool rightToLeft;
+    bool iconOnFirst;
+    std::vector<std::string> menus;
+    int inset;  // from the start edge to the first caption
+    int gap;
+  } scenarios[] = {
+      {"spacing 6", 6, false, false, {"File", "Edit", "View"}, 18, 10},
+      {"spacing 3", 3, false, false, {"File", "Edit"}, 17, 8},
+      {"right to left, spacing 0", 0, true, false, {"File", "Edit"}, 15, 4},
+      {"header icon on File only", 6, false, true, {"File", "Edit"}, 18, 10},
+  };
+  for (const auto& s : scenarios) {
+    AddBar(200);
+    m_Bar->SetMenuHeaderSpacing(s.spacing);
+    m_Bar->SetRightToLeft(s.rightToLeft ? VARIANT_TRUE : VARIANT_FALSE);
+    HIMAGELIST icons = s.iconOnFirst ? AttachIcons({kWhite}, kIconSize) : nullptr;
+    Sequence expected;
+    int edge = s.inset;  // where the next caption starts, from the start edge
+    for (const std::string& menu : s.menus) {
+      const bool icon = s.iconOnFirst && &menu == &s.menus.front();
+      if (icon) AddIconMenu(menu);
+      else AddMenu(menu);  // no icon index: no icon space
+      const int width = Width(("&" + menu).c_str()) + (icon ? kIconSize + 2 : 0);
+      expected.push_back(Row("&" + menu, s.rightToLeft ? 200 - edge - width : edge, width));
+      edge += width + s.gap;
+    }
+    edge -= s.gap;
+    expected.push_back("end " + std::to_string(s.rightToLeft ? 200 - edge : edge));
+    m_Bar->EndUpdate();
+    EXPECT_TRUE(SameSequence(expected, LayoutRows())) << s.name;
+    if (icons != nullptr) ImageList_Destroy(icons);
+  }
 }
 
 TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) {
