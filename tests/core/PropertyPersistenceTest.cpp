@@ -60,15 +60,11 @@ TEST_F(PropertyPersistenceTest, LoadingStoresValuesWithoutTheLetRules) {
   bag.WriteProperty("VisualStyle", Variant::Long(40000));
   bag.WriteProperty("Theme", Variant::Long(-40000));
   auto bar = LoadBar(bag);
-  EXPECT_EQ(bar->MenuItemSpacing(), 3);
-  EXPECT_EQ(bar->CustomBandHeight(), 25);
-  EXPECT_EQ(Inside(*bar).BandSize(bsCustom), 25);
-  EXPECT_EQ(bar->ToolTipPreTime(), 40000);
+  // The custom band height 10 is raised to the smallest band, ToolSpacing takes its load default.
+  const Sequence loaded{"MenuItemSpacing 3 10", "ToolSpacing 6 12", "CustomBandHeight 25", "ToolTipPreTime 40000",
+                        "LocalMoreColors Mehr Farben...", "BackColor ff", "VisualStyle 40000", "Theme -40000"};
+  EXPECT_TRUE(SameSequence(NewInstanceSettingsWith(loaded), SettingRows(*bar)));
   EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 40000u);
-  EXPECT_EQ(bar->LocalMoreColors(), "Mehr Farben...");
-  EXPECT_EQ(bar->BackColor(), 0x0000FFu);
-  EXPECT_EQ(static_cast<int>(bar->VisualStyle()), 40000);
-  EXPECT_EQ(static_cast<int>(bar->Theme()), -40000);
   EXPECT_TRUE(ChangedProperties().empty());
 }
 
@@ -90,19 +86,7 @@ TEST_F(PropertyPersistenceTest, LoadingRaisesOverflowAndTypeMismatch) {
 
 TEST_F(PropertyPersistenceTest, EmptyBagGivesNewInstanceValuesExceptToolSpacing) {
   MemoryPropertyBag empty;
-  auto bar = LoadBar(empty);
-  EXPECT_EQ(bar->ToolSpacing(), 6);
-  EXPECT_EQ(bar->CustomBandHeight(), 25);
-  EXPECT_EQ(bar->MenuHeaderSpacing(), 6);
-  EXPECT_EQ(bar->MenuItemSpacing(), 2);
-  EXPECT_EQ(bar->ToolTipPostTime(), 3000);
-  EXPECT_EQ(bar->ToolTipMaxWidth(), 300);
-  EXPECT_EQ(bar->DisabledMenuForeColor(), 0x80000011u);
-  EXPECT_EQ(bar->BackColor(), 0xFFFFFFu);
-  EXPECT_EQ(Inside(*bar).BorderColor(), 0x80000003u);
-  EXPECT_EQ(bar->LocalPalette(), "Palette");
-  EXPECT_EQ(bar->DefaultMenuFont(), TheForm().Font());
-  EXPECT_EQ(bar->Enabled(), VARIANT_TRUE);
+  EXPECT_TRUE(SameSequence(NewInstanceSettingsWith({"ToolSpacing 6 12"}), SettingRows(*LoadBar(empty))));
 }
 
 TEST_F(PropertyPersistenceTest, LoadingEndsWithRedrawClearAtRunTimeAndSetAtDesignTime) {
