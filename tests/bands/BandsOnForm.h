@@ -1,15 +1,20 @@
 // A run-time menu bar with bands, placed on a form the way a host places it, and the pieces
-// band tests share: a plain hosted control, the surface behind a band, and a table row form
-// of the band geometry.
+// band tests share: a plain hosted control, the surface behind a band, the event log and the
+// points a user aims at.
 #pragma once
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "bands/MirelReBar.h"
 #include "core/MirelMenuBar20Internals.h"
 #include "support/BarOnForm.h"
+#include "support/ControlInvariants.h"
 #include "support/ImageLists.h"
+#include "win32/desktop.h"
+#include "win32/objcount.h"
 
 // A host's own control (a text box, say) that a teControl tool hosts.
 class HostedBox : public UserControl {
@@ -54,4 +59,142 @@ class BandsOnForm : public mirel_test::BarOnForm {
   }
 
   HIMAGELIST m_hIcons = nullptr;
+};
+
+// Every band and drop event the control raises as a row "<event> <band> <bandKey> <tool> <toolKey> <args...>",
+// in order; moves over tools only when asked.
+class BandEventLog : public __MirelMenuBar20 {
+ public:
+  bool bWithMoves = false;
+  std::vector<std::string> rows;
+  std::function<void(Variant&)> answerDropDown;
+  std::function<void()> onClick;
+  std::function<void(std::vector<std::string>&)> renameColors;
+
+  void ToolButtonClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
+    Add("Click", b, bk, t, tk);
+    if (onClick) onClick();
+  }
+  void ToolButtonMouseDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
+                           std::int16_t, float, float) override {
+    Add("Down", b, bk, t, tk, std::to_string(button));
+  }
+  void ToolButtonMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t, std::int16_t,
+                           float, float) override {
+    if (bWithMoves) Add("Move", b, bk, t, tk);
+  }
+  void ToolButtonMouseUp(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
+                         std::int16_t, float, float) override {
+    Add("Up", b, bk, t, tk, std::to_string(button));
+  }
+  void ToolButtonGroupIDChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t old,
+                               std::string oldKey, std::int16_t group) override {
+    Add("Group", b, bk, t, tk, std::to_string(old) + " " + oldKey + " " + std::to_string(group));
+  }
+  void ToolButtonToggleStateChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk,
+                                   VARIANT_BOOL state) override {
+    Add("Toggle", b, bk, t, tk, state != VARIANT_FALSE ? "True" : "False");
+  }
+  void DisplayMoreToolsMouseDown(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
+                                 float lLeft, float lBottom) override {
+    Add("ChevronDown", b, bk, button, Twips(X, Y, lLeft, lBottom));
+  }
+  void DisplayMoreToolsMouseUp(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
+                               float lLeft, float lBottom) override {
+    Add("ChevronUp", b, bk, button, Twips(X, Y, lLeft, lBottom));
+  }
+  void DropDownActivate(std::int16_t b, std::string bk, std::int16_t t, std::string tk, Variant& panel) override {
+    Add("DropDownActivate", b, bk, t, tk);
+    if (answerDropDown) answerDropDown(panel);
+  }
+  void OnDropDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override { Add("OnDropDown", b, bk, t, tk); }
+  void OnDropClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override { Add("OnDropClose", b, bk, t, tk); }
+  void ColorSelect(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int32_t colour) override {
+    Add("ColorSelect", b, bk, t, tk, std::to_string(colour));
+  }
+  void OnCustomColor(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
+    Add("OnCustomColor", b, bk, t, tk);
+  }
+  void OnCustomColorClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
+    Add("OnCustomColorClose", b, bk, t, tk);
+  }
+  void DropIconMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t i,
+                         std::string ik, std::int16_t, std::int16_t, float, float) override {
+    Add("DropIconMouseMove", b, bk, t, tk, std::to_string(i) + " " + ik);
+  }
+  void DropIconClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t i,
+                     std::string ik) override {
+    Add("DropIconClick", b, bk, t, tk, std::to_string(i) + " " + ik);
+  }
+  void GetPredefinedColorStrings(std::vector<std::string>& names) override {
+    if (renameColors) renameColors(names);
+  }
+  void MenuItemClick(std::int16_t m, std::string mk, std::int16_t i, std::string ik) override {
+    rows.push_back("MenuItemClick " + std::to_string(m) + " " + mk + " " + std::to_string(i) + " " + ik);
+  }
+  void ErrorMessage(std::int16_t id, Variant p1, Variant p2, Variant p3) override {
+    rows.push_back("ErrorMessage " + std::to_string(id) + " " + CStr(p1) + " " + CStr(p2) + " " + CStr(p3));
+  }
+
+ private:
+  static std::string Twips(float X, float Y, float lLeft, float lBottom) {
+    std::ostringstream out;
+    out << X << " " << Y << " " << lLeft << " " << lBottom;
+    return out.str();
+  }
+  void Add(const std::string& what, std::int16_t b, const std::string& bk, std::int16_t t, const std::string& tk,
+           const std::string& extra = "") {
+    rows.push_back(what + " " + std::to_string(b) + " " + bk + " " + std::to_string(t) + " " + tk +
+                   (extra.empty() ? "" : " " + extra));
+  }
+};
+
+// The rows `rows` followed by `more`.
+inline std::vector<std::string> Then(std::vector<std::string> rows, const std::vector<std::string>& more) {
+  rows.insert(rows.end(), more.begin(), more.end());
+  return rows;
+}
+
+// Bands in use: the finished bar's events logged, the points a user aims at, and on tear-down
+// no button held, no broken invariant, no window or GDI object left.
+class BandsInUse : public BandsOnForm {
+ protected:
+  void StartLogging() {
+    m_Bar->EndUpdate();
+    m_Bar->Connect(&m_Log);
+  }
+  void TearDown() override {
+    Desktop().MouseUp(win32::MouseButton::Left);
+    m_Bar->Disconnect(&m_Log);
+    EXPECT_TRUE(mirel_test::BrokenInvariants(*m_Bar).empty());
+    BandsOnForm::TearDown();
+    EXPECT_EQ(win32::SnapshotLiveObjects(), win32::LiveObjectCounts{});
+  }
+
+  // Screen point of band p's client pixel (x, y), and the middle of tool t of band p.
+  POINT BandPoint(int p, int x, int y) {
+    POINT pt{x, y};
+    ClientToScreen(Surface(p).hWnd(), &pt);
+    return pt;
+  }
+  POINT ToolPoint(int p, int t, int dx = 0) {
+    const tToolItemInfo& tool = Surface(p).Tool(t);
+    return BandPoint(p, tool.cTILeft + tool.cTIWidth / 2 + dx, Surface(p).Height() / 2);
+  }
+  void MoveTo(POINT pt) { Desktop().MouseMove(pt.x, pt.y); }
+  void Press(POINT pt) {
+    MoveTo(pt);
+    Desktop().MouseDown(win32::MouseButton::Left);
+  }
+  void Release(POINT pt) {
+    MoveTo(pt);
+    Desktop().MouseUp(win32::MouseButton::Left);
+  }
+  void ClickAt(POINT pt) {
+    Press(pt);
+    Desktop().MouseUp(win32::MouseButton::Left);
+  }
+  const std::vector<std::string>& Rows() const { return m_Log.rows; }
+
+  BandEventLog m_Log;
 };

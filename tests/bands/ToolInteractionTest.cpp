@@ -2,94 +2,22 @@
 // event the control raises recorded as a row, in order, and the geometry the events report.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
 #include "bands/BandsOnForm.h"
 #include "menu/frmMenu.h"
 #include "render/frmToolTip.h"
-#include "support/ControlInvariants.h"
-#include "win32/desktop.h"
-#include "win32/objcount.h"
 
 namespace {
 
-// Every band event as a row "<event> <band> <bandKey> <args...>"; moves only when asked.
-class ToolEventLog : public __MirelMenuBar20 {
- public:
-  bool bWithMoves = false;
-  std::vector<std::string> rows;
-  std::function<void(Variant&)> answerDropDown;
-  std::function<void()> onClick;
-
-  void ToolButtonClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
-    Add("Click", b, bk, t, tk);
-    if (onClick) onClick();
-  }
-  void ToolButtonMouseDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
-                           std::int16_t, float, float) override {
-    Add("Down", b, bk, t, tk, std::to_string(button));
-  }
-  void ToolButtonMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t, std::int16_t,
-                           float, float) override {
-    if (bWithMoves) Add("Move", b, bk, t, tk);
-  }
-  void ToolButtonMouseUp(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
-                         std::int16_t, float, float) override {
-    Add("Up", b, bk, t, tk, std::to_string(button));
-  }
-  void ToolButtonGroupIDChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t old,
-                               std::string oldKey, std::int16_t group) override {
-    Add("Group", b, bk, t, tk, std::to_string(old) + " " + oldKey + " " + std::to_string(group));
-  }
-  void ToolButtonToggleStateChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk,
-                                   VARIANT_BOOL state) override {
-    Add("Toggle", b, bk, t, tk, state != VARIANT_FALSE ? "True" : "False");
-  }
-  void DisplayMoreToolsMouseDown(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
-                                 float lLeft, float lBottom) override {
-    Add("ChevronDown", b, bk, button, Twips(X, Y, lLeft, lBottom));
-  }
-  void DisplayMoreToolsMouseUp(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
-                               float lLeft, float lBottom) override {
-    Add("ChevronUp", b, bk, button, Twips(X, Y, lLeft, lBottom));
-  }
-  void DropDownActivate(std::int16_t b, std::string bk, std::int16_t t, std::string tk, Variant& panel) override {
-    Add("DropDownActivate", b, bk, t, tk);
-    if (answerDropDown) answerDropDown(panel);
-  }
-  void OnDropDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override { Add("OnDropDown", b, bk, t, tk); }
-  void OnDropClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
-    Add("OnDropClose", b, bk, t, tk);
-  }
-  void MenuItemClick(std::int16_t m, std::string mk, std::int16_t i, std::string ik) override {
-    rows.push_back("MenuItemClick " + std::to_string(m) + " " + mk + " " + std::to_string(i) + " " + ik);
-  }
-  void ErrorMessage(std::int16_t id, Variant p1, Variant p2, Variant p3) override {
-    rows.push_back("ErrorMessage " + std::to_string(id) + " " + CStr(p1) + " " + CStr(p2) + " " + CStr(p3));
-  }
-
- private:
-  static std::string Twips(float X, float Y, float lLeft, float lBottom) {
-    std::ostringstream out;
-    out << X << " " << Y << " " << lLeft << " " << lBottom;
-    return out.str();
-  }
-  void Add(const std::string& what, std::int16_t b, const std::string& bk, std::int16_t t, const std::string& tk,
-           const std::string& extra = "") {
-    rows.push_back(what + " " + std::to_string(b) + " " + bk + " " + std::to_string(t) + " " + tk +
-                   (extra.empty() ? "" : " " + extra));
-  }
-};
-
 // Band "Std" (line 1) holds: 1 Plain (hot key F7), 2 Toggle (caption "&Wrap"), 3 Left and 4 Right (group 7), 5 Off (disabled),
 // 6 Insert (a menu drop-down); band "Fmt" (line 1, position 2) holds 1 Fmt.
-class ToolInteraction : public BandsOnForm {
+class ToolInteraction : public BandsInUse {
  protected:
   static constexpr int kPlain = 1, kToggle = 2, kLeft = 3, kRight = 4, kOff = 5, kMenuTool = 6;
 
   void SetUp() override {
-    BandsOnForm::SetUp();
+    BandsInUse::SetUp();
     SetToolIcons(16, {RGB(200, 0, 0), RGB(0, 150, 0), RGB(0, 0, 200)});
     auto insert = m_Bar->Menus()->Add({.Key = "InsertMenu", .Caption = "Insert", .Style = tsSecondaryMenu});
     insert->MenuItems()->Add({.Caption = "&Picture", .Key = "Picture"});
@@ -103,43 +31,8 @@ class ToolInteraction : public BandsOnForm {
     tools->Add({.Key = "Off", .Enabled = false, .Icon = 2});
     tools->Add({.Key = "Insert", .Icon = 3, .Style = teMenuDropDown});
     Bands()->Add({.Key = "Fmt", .lLineIndex = 1, .lLinePosition = 2, .lWidth = 200})->Tools()->Add({.Key = "Fmt", .Icon = 1});
-    m_Bar->EndUpdate();
-    m_Bar->Connect(&m_Log);
+    StartLogging();
   }
-  void TearDown() override {
-    Desktop().MouseUp(win32::MouseButton::Left);
-    m_Bar->Disconnect(&m_Log);
-    EXPECT_TRUE(mirel_test::BrokenInvariants(*m_Bar).empty());
-    BandsOnForm::TearDown();
-    EXPECT_EQ(win32::SnapshotLiveObjects(), win32::LiveObjectCounts{});  // no window or GDI object left
-  }
-
-  // Screen point of band p's client pixel (x, y), and the middle of tool t of band p.
-  POINT BandPoint(int p, int x, int y) {
-    POINT pt{x, y};
-    ClientToScreen(Surface(p).hWnd(), &pt);
-    return pt;
-  }
-  POINT ToolPoint(int p, int t, int dx = 0) {
-    const tToolItemInfo& tool = Surface(p).Tool(t);
-    return BandPoint(p, tool.cTILeft + tool.cTIWidth / 2 + dx, Surface(p).Height() / 2);
-  }
-  void MoveTo(POINT pt) { Desktop().MouseMove(pt.x, pt.y); }
-  void Press(POINT pt) {
-    MoveTo(pt);
-    Desktop().MouseDown(win32::MouseButton::Left);
-  }
-  void Release(POINT pt) {
-    MoveTo(pt);
-    Desktop().MouseUp(win32::MouseButton::Left);
-  }
-  void ClickAt(POINT pt) {
-    Press(pt);
-    Release(pt);
-  }
-  const std::vector<std::string>& Rows() const { return m_Log.rows; }
-
-  ToolEventLog m_Log;
 };
 
 TEST_F(ToolInteraction, ClicksRaiseTheirEventsInOrderAndChangeTheStates) {

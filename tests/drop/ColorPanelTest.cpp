@@ -116,7 +116,7 @@ class ClosingOnce : public DropPanelsOnForm, public testing::WithParamInterface<
   using DropPanelsOnForm::ClickAt;
   using DropPanelsOnForm::Drop;
   using DropPanelsOnForm::CaptionPoint;
-  POINT FormPoint() { return BandPoint(Surface(1).Width() - 20, Surface(1).Height() + 150); }
+  POINT FormPoint() { return BandPoint(1, Surface(1).Width() - 20, Surface(1).Height() + 150); }
 };
 
 TEST_P(ClosingOnce, ReportsTheClosingOnce) {
@@ -160,14 +160,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowLasts) {
   OpenPanel(kFore);
-  MoveTo(ToolPoint(kBack));  // leaving the open drop-down closes it at once
+  MoveTo(ToolPoint(1, kBack));  // leaving the open drop-down closes it at once
   EXPECT_FALSE(PanelShown());
   Desktop().AdvanceTime(BandInteraction::kOverTimerInterval + 10);
   EXPECT_TRUE(PanelShown());
   EXPECT_EQ(Drop()->ToolIndex(), kBack);
-  MoveTo(ToolPoint(kPlain));
+  MoveTo(ToolPoint(1, kPlain));
   Desktop().AdvanceTime(BandInteraction::kAutoDropTimerInterval + 10);
-  MoveTo(ToolPoint(kFore));
+  MoveTo(ToolPoint(1, kFore));
   Desktop().AdvanceTime(BandInteraction::kOverTimerInterval + 10);
   EXPECT_FALSE(PanelShown());
   EXPECT_TRUE(mirel_test::SameSequence(

@@ -54,7 +54,7 @@ TEST_F(IconGrid, AnIconsTipShowsAfterTheDelayAndGoesWhenTheMouseLeavesOrTheGridC
     std::function<void()> leave;
   } ways[] = {
       {"onto an icon without a tip", [&] { MoveTo(IconPoint(1)); }},
-      {"off the grid", [&] { MoveTo(BandPoint(2, Surface(1).Height() + 40)); }},
+      {"off the grid", [&] { MoveTo(BandPoint(1, 2, Surface(1).Height() + 40)); }},
       {"Esc closes the grid", [&] { Desktop().KeyPress(VK_ESCAPE); }},
   };
   for (const auto& way : ways) {

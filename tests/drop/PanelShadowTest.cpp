@@ -32,7 +32,7 @@ class PanelShadow : public DropPanelsOnForm, public testing::WithParamInterface<
   // bottom edge down, where the panels open.
   void ShowCheckerBelowTheBand() {
     HWND hWndForm = m_Form->hWnd();
-    POINT top = BandPoint(0, Surface(1).Height());
+    POINT top = BandPoint(1, 0, Surface(1).Height());
     ScreenToClient(hWndForm, &top);
     RECT area{};
     GetClientRect(hWndForm, &area);
