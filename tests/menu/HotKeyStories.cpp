@@ -32,6 +32,20 @@ std::vector<Step> Steps(Parts... parts) {
   return steps;
 }
 
+// Another bar on `form` with a View menu of (caption, hot key) items; its events logged under `prefix`.
+struct OtherBar : EventRows {
+  OtherBar(MenusOnForm& fixture, Form& form, const ControlPlacement& placement, const char* prefix,
+           std::initializer_list<std::pair<const char*, const char*>> items)
+      : EventRows(fixture, prefix), bar(form.AddControl<MirelMenuBar20>(placement)) {
+    bar->EndUpdate();
+    bar->Connect(this);
+    const auto view = bar->Menus()->Add({.Key = "View", .Caption = "&View", .Enabled = true})->MenuItems();
+    for (const auto& [caption, hotKey] : items) view->Add({.Caption = caption, .Key = caption, .HotKey = hotKey});
+  }
+  ~OtherBar() override { bar->Disconnect(this); }
+  std::shared_ptr<MirelMenuBar20> bar;
+};
+
 const Story kHotKeys[] = {
     {"FiresOnEveryAutoRepeatAndLetsOtherKeysPass",
      {SetHotKey("Edit", "Cut", "F5"), FocusDocument(), KeyDown(kF5), KeyDown(kF5), KeyDown(kF5), KeyUp(kF5), Key(kF6)},
@@ -175,13 +189,9 @@ TEST_F(MenusOnForm, OnAnMdiChildFormTheFrameMustBeActive) {
   options.caption = "Child";
   options.mdiParent = &frame;
   Form child(options);
-  const auto childBar = child.AddControl<MirelMenuBar20>({.name = "MirelMenuBar201", .width = 6000, .height = 600});
   child.Show();
-  childBar->EndUpdate();
-  EventRows childEvents(*this, "child ");
-  childBar->Connect(&childEvents);
-  childBar->Menus()->Add({.Key = "View", .Caption = "&View", .Enabled = true})->MenuItems()->Add(
-      {.Caption = "Refresh", .Key = "Refresh", .HotKey = "F5"});
+  OtherBar childBar(*this, child, {.name = "MirelMenuBar201", .width = 6000, .height = 600}, "child ",
+                    {{"Refresh", "F5"}});
   const HWND hWndChildDocument = KeyWindow("child doc", kKeyWindowRect, child.hWnd());
   for (const Step& step : {Call([&](MenusOnForm&) {
                              SetActiveWindow(frame.hWnd());
@@ -193,30 +203,21 @@ TEST_F(MenusOnForm, OnAnMdiChildFormTheFrameMustBeActive) {
   EXPECT_TRUE(mirel_test::SameSequence({"0 child MenuItemClick 1 View 1 Refresh", "0 child doc WM_KEYUP F5",
                                         "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5"},
                                        Rows()));
-  childBar->Disconnect(&childEvents);
-  child.Unload();
 }
 
 TEST_F(MenusOnForm, RenamedKeyNameTakesEffectInEveryControl) {
-  const auto second = HostForm().AddControl<MirelMenuBar20>(
-      {.name = "MirelMenuBar202", .left = 0, .top = 1500, .width = 6000, .height = 600});
-  second->EndUpdate();
-  EventRows secondEvents(*this, "bar2 ");
-  second->Connect(&secondEvents);
-  const auto view = second->Menus()->Add({.Key = "View", .Caption = "&View", .Enabled = true})->MenuItems();
-  view->Add({.Caption = "Old", .Key = "Old", .HotKey = "F5"});
-  view->Add({.Caption = "Refresh", .Key = "Refresh", .HotKey = "Refresh"});
+  OtherBar second(*this, HostForm(), {.name = "MirelMenuBar202", .left = 0, .top = 1500, .width = 6000, .height = 600},
+                  "bar2 ", {{"Old", "F5"}, {"Refresh", "Refresh"}});
   Run(SetHotKey("File", "New", "F5"));
   Run(FocusDocument());
   Run(Key(kF5));
   Bar().SetHotKeyConstant(kF5, "Refresh");
-  EXPECT_EQ(second->HotKeyConstant(kF5), "Refresh");
+  EXPECT_EQ(second.bar->HotKeyConstant(kF5), "Refresh");
   Run(Key(kF5));  // the first bar's "F5" no longer matches, so the key reaches the second bar
   Bar().SetHotKeyConstant(kF5, "F5");
   EXPECT_TRUE(mirel_test::SameSequence({"0 MenuItemClick 1 File 1 New", "0 doc WM_KEYUP F5",
                                         "0 bar2 MenuItemClick 1 View 2 Refresh", "0 doc WM_KEYUP F5"},
                                        Rows()));
-  second->Disconnect(&secondEvents);
 }
 
 }  // namespace
