@@ -22,6 +22,7 @@ namespace {
 // that twips per pixel stays a whole number.
 constexpr std::array<int, 4> kDpiSteps{96, 120, 144, 192};
 constexpr int kBytesPerPixel = 4;
+constexpr int kBitsPerPixel = 32;
 constexpr POINT kOffScreen{-1, -1};
 constexpr char kVideoDriverVariable[] = "SDL_VIDEODRIVER";
 constexpr std::array<std::string_view, 2> kInvisibleDrivers{"offscreen", "dummy"};
@@ -88,11 +89,10 @@ SdlDesktopWindow::SdlDesktopWindow(const SdlWindowOptions& options) {
   m_Window.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   options.width, options.height, SDL_WINDOW_SHOWN));
   if (!m_Window) Fail("SDL_CreateWindow");
-  m_Renderer.reset(SDL_CreateRenderer(m_Window.get(), -1, 0));
-  if (!m_Renderer) Fail("SDL_CreateRenderer");
-  m_Texture.reset(SDL_CreateTexture(m_Renderer.get(), kScreenPixelFormat, SDL_TEXTUREACCESS_STREAMING, options.width,
-                                    options.height));
-  if (!m_Texture) Fail("SDL_CreateTexture");
+  // The screen is drawn in software: the window's own surface shows it without a GPU
+  // renderer, whose driver stack alone would take several times the control's memory.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_GetWindowSurface(m_Window.get()) == nullptr) Fail("SDL_GetWindowSurface");
 
   Desktop& desktop = TheDesktop();
   desktop.Reset(DesktopOptions{options.width, options.height, dpi});
@@ -109,10 +109,16 @@ void SdlDesktopWindow::Present(bool bWholeScreen) {
   RECT changed = whole;
   if (!bWholeScreen && !IntersectRect(&changed, &damage, &whole)) return;
   const SDL_Rect area{changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top};
-  const COLORREF* first = screen.pixels.data() + static_cast<std::size_t>(area.y) * screen.width + area.x;
-  SDL_UpdateTexture(m_Texture.get(), &area, first, screen.width * kBytesPerPixel);
-  SDL_RenderCopy(m_Renderer.get(), m_Texture.get(), nullptr, nullptr);
-  SDL_RenderPresent(m_Renderer.get());
+  SDL_Surface* target = SDL_GetWindowSurface(m_Window.get());
+  // SDL reads the pixels only: the screen surface is wrapped, not copied.
+  const std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> source(
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<COLORREF*>(screen.pixels.data()), screen.width, screen.height,
+                                         kBitsPerPixel, screen.width * kBytesPerPixel, kScreenPixelFormat),
+      SDL_FreeSurface);
+  if (target == nullptr || !source) return;
+  SDL_Rect copied = area;
+  SDL_BlitSurface(source.get(), &area, target, &copied);
+  SDL_UpdateWindowSurfaceRects(m_Window.get(), &area, 1);
 }
 
 // Called by the desktop's GetMessageA whenever no message is pending.

@@ -60,8 +60,6 @@ class SdlDesktopWindow {
   };
   Video m_Video;
   std::unique_ptr<SDL_Window, void (*)(SDL_Window*)> m_Window{nullptr, SDL_DestroyWindow};
-  std::unique_ptr<SDL_Renderer, void (*)(SDL_Renderer*)> m_Renderer{nullptr, SDL_DestroyRenderer};
-  std::unique_ptr<SDL_Texture, void (*)(SDL_Texture*)> m_Texture{nullptr, SDL_DestroyTexture};
   std::set<int> m_HeldKeys;
   POINT m_Pointer{-1, -1};
   bool m_NoMoreInput = false;
