@@ -1,5 +1,5 @@
 // A byte stream decoded into what a host and a user do: adds, removes, item look-ups, gets
-// and lets on menus and items (through fresh and stale proxies, with keys, numeric-looking
+// and lets on menus and items, bands, tools and drop-downs (through fresh and stale proxies, with keys, numeric-looking
 // strings, indexes and values of every kind), ClearAll, BeginUpdate/EndUpdate, PopUpMenu,
 // HideAllMenus, control lets, and mouse, key and clock input in between. After every step
 // the only errors are those the rules give for that call, and the control's invariants hold.
@@ -32,6 +32,10 @@ const std::int32_t kHeaderMissing = NumberOf(ErrorCode::HeaderMissing);
 const std::int32_t kKeyInUse = NumberOf(ErrorCode::KeyInUse);
 const std::int32_t kKeyTypeMismatch = NumberOf(ErrorCode::TypeMismatch);
 const std::int32_t kBadTimerInterval = NumberOf(ErrorCode::InvalidTimerInterval);
+const std::int32_t kInvalidIndex = NumberOf(ErrorCode::InvalidIndex);
+const std::int32_t kInvalidStyle = NumberOf(ErrorCode::InvalidStyle);
+const std::int32_t kInvalidRows = NumberOf(ErrorCode::InvalidRows);
+const std::int32_t kInvalidColumns = NumberOf(ErrorCode::InvalidColumns);
 constexpr std::int32_t kOverflow = runtime_error_number::Overflow;
 constexpr std::int32_t kTypeMismatch = runtime_error_number::TypeMismatch;
 constexpr std::int32_t kSubscript = runtime_error_number::SubscriptOutOfRange;
@@ -41,6 +45,8 @@ constexpr std::size_t kMaxProxies = 8;
 constexpr int kMaxTextLength = 24;
 constexpr int kIndexSlack = 3;  // indexes this far beyond the counts are tried too
 constexpr DWORD kMaxClockStep = 3000;
+constexpr int kToolsTried = 8;       // tool indexes are tried up to this (plus the slack)
+constexpr int kMaxBandWidth = 1200;
 
 const char* const kKeys[] = {"File", "Edit", "View", "M1", "M2", "MI1", "Sub", "1", "0", "-1", "2.5",
                              "1e3", "&H1F", " 2 ", "", "file", "Edit "};
@@ -78,13 +84,10 @@ class Session {
       default: return Variant(Key());
     }
   }
-  std::shared_ptr<cMenu> AnyMenu() {
-    if (m_Menus.empty()) return nullptr;
-    return m_Menus[m_In.ConsumeIntegralInRange<std::size_t>(0, m_Menus.size() - 1)];
-  }
-  std::shared_ptr<cMenuItem> AnyItem() {
-    if (m_Items.empty()) return nullptr;
-    return m_Items[m_In.ConsumeIntegralInRange<std::size_t>(0, m_Items.size() - 1)];
+  template <class T>
+  std::shared_ptr<T> AnyOf(const std::vector<std::shared_ptr<T>>& pool) {
+    if (pool.empty()) return nullptr;
+    return pool[m_In.ConsumeIntegralInRange<std::size_t>(0, pool.size() - 1)];
   }
   template <class T>
   static void Keep(std::vector<std::shared_ptr<T>>& pool, std::shared_ptr<T> proxy) {
@@ -96,7 +99,7 @@ class Session {
 
   void Step() {
     MirelMenuBar20& bar = *m_Bar;
-    switch (m_In.ConsumeIntegralInRange(0, 15)) {
+    switch (m_In.ConsumeIntegralInRange(0, 16)) {
       case 0: AddMenu(); break;
       case 1: {
         const Variant index = IndexValue(MenuCount());
@@ -141,7 +144,108 @@ class Session {
         Allowing({}, "advancing the clock", [&] { win32::TheDesktop().AdvanceTime(ms); });
         break;
       }
+      case 15: BandStep(); break;
       default: Allowing({}, "Refresh", [&] { bar.Refresh(); }); break;
+    }
+  }
+
+  std::int16_t NearLine() { return m_In.ConsumeIntegralInRange<std::int16_t>(-2, 6); }
+
+  // Bands, their tools and the drop-downs: every error these calls may raise for bad input is
+  // allowed; what must never happen is a crash, a leak or a broken table.
+  void BandStep() {
+    MirelMenuBar20& bar = *m_Bar;
+    const std::initializer_list<std::int32_t> errors = {kHeaderMissing, kKeyInUse,  kKeyTypeMismatch, kInvalidIndex,
+                                                        kInvalidStyle,  kInvalidRows, kInvalidColumns, kTypeMismatch,
+                                                        kOverflow,      kSubscript,   kNull};
+    const auto band = AnyOf(m_Bands);
+    const auto tool = AnyOf(m_Tools);
+    switch (m_In.ConsumeIntegralInRange(0, 9)) {
+      case 0: {
+        BandAddArgs args;
+        if (m_In.ConsumeBool()) args.Key = Key();
+        args.lLineIndex = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 4);
+        args.lLinePosition = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 4);
+        args.lWidth = m_In.ConsumeIntegralInRange(-kIndexSlack, kMaxBandWidth);
+        args.bEnabled = m_In.ConsumeBool();
+        args.bVisible = m_In.ConsumeBool();
+        Allowing(errors, "Bands.Add", [&] { Keep(m_Bands, bar.Bands()->Add(args)); });
+        break;
+      }
+      case 1: {
+        const Variant index = IndexValue(bar.Bands()->Count());
+        if (m_In.ConsumeBool()) {
+          Allowing(errors, "Bands.Remove", [&] { bar.Bands()->Remove(index); });
+        } else {
+          Allowing(errors, "Bands.Item", [&] { Keep(m_Bands, bar.Bands()->Item(index)); });
+        }
+        break;
+      }
+      case 2: {
+        if (!band) return;
+        ToolAddArgs args;
+        if (m_In.ConsumeBool()) args.Key = Key();
+        args.Caption = m_In.ConsumeRandomLengthString(kMaxTextLength);
+        args.Style = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 9);
+        args.Icon = m_In.ConsumeIntegralInRange<std::int16_t>(-2, 3);
+        args.Toggle = m_In.ConsumeBool();
+        args.Grouped = m_In.ConsumeBool();
+        args.GroupID = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 3);
+        Allowing(errors, "Tools.Add", [&] { Keep(m_Tools, band->Tools()->Add(args)); });
+        break;
+      }
+      case 3: {
+        if (!band) return;
+        const Variant index = IndexValue(kToolsTried);
+        if (m_In.ConsumeBool()) {
+          Allowing(errors, "Tools.Remove", [&] { band->Tools()->Remove(index); });
+        } else {
+          Allowing(errors, "Tools.Item", [&] { Keep(m_Tools, band->Tools()->Item(index)); });
+        }
+        break;
+      }
+      case 4: {
+        if (!band) return;
+        switch (m_In.ConsumeIntegralInRange(0, 5)) {
+          case 0: Allowing(errors, "cBand.Visible", [&] { band->Visible(m_In.ConsumeBool()); }); break;
+          case 1: Allowing(errors, "cBand.Enabled", [&] { band->Enabled(m_In.ConsumeBool()); }); break;
+          // Lines far down and very wide bands are valid but make surfaces of that size:
+          // both are tried within a screen's reach.
+          case 2: Allowing(errors, "cBand.LineIndex", [&] { band->LineIndex(NearLine()); }); break;
+          case 3: Allowing(errors, "cBand.LinePosition", [&] { band->LinePosition(NearLine()); }); break;
+          case 4: Allowing(errors, "cBand.Width", [&] { band->Width(m_In.ConsumeIntegralInRange(-kIndexSlack, kMaxBandWidth)); }); break;
+          default: Allowing(errors, "cBand.DisplayCaptions", [&] { band->DisplayCaptions(m_In.ConsumeBool()); }); break;
+        }
+        break;
+      }
+      case 5: {
+        if (!tool) return;
+        switch (m_In.ConsumeIntegralInRange(0, 5)) {
+          case 0: Allowing(errors, "cTool.Caption", [&] { tool->Caption(m_In.ConsumeRandomLengthString(kMaxTextLength)); }); break;
+          case 1: Allowing(errors, "cTool.Enabled", [&] { tool->Enabled(m_In.ConsumeBool()); }); break;
+          case 2: Allowing(errors, "cTool.State", [&] { tool->State(m_In.ConsumeBool()); }); break;
+          case 3: Allowing(errors, "cTool.Style", [&] { tool->Style(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+          case 4: Allowing(errors, "cTool.Icon", [&] { tool->Icon(m_In.ConsumeIntegral<std::int16_t>()); }); break;
+          default: Allowing(errors, "cTool.Visible", [&] { tool->Visible(m_In.ConsumeBool()); }); break;
+        }
+        break;
+      }
+      case 6: {
+        DropDownAddArgs args;
+        if (m_In.ConsumeBool()) args.Key = Variant(Key());
+        args.iRows = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 5);
+        args.iColumns = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 5);
+        if (m_In.ConsumeBool()) args.oImageList = Variant::Long(m_In.ConsumeIntegral<std::int32_t>());
+        Allowing(errors, "DropDowns.Add", [&] { (void)bar.DropDowns()->Add(args); });
+        break;
+      }
+      case 7: {
+        const Variant index = IndexValue(bar.DropDowns()->Count());
+        Allowing(errors, "DropDowns.Remove", [&] { bar.DropDowns()->Remove(index); });
+        break;
+      }
+      case 8: Allowing({}, "Bands.Clear", [&] { bar.Bands()->Clear(); }); break;
+      default: Allowing({}, "DropDowns.Clear", [&] { bar.DropDowns()->Clear(); }); break;
     }
   }
 
@@ -157,7 +261,7 @@ class Session {
   }
 
   void MenuLet() {
-    const auto menu = AnyMenu();
+    const auto menu = AnyOf(m_Menus);
     if (!menu) return;
     // Lets check the stored index first; gets read beyond the table as the runtime does.
     const std::initializer_list<std::int32_t> letErrors = {kHeaderMissing, kSubscript};
@@ -176,7 +280,7 @@ class Session {
   }
 
   void AddItem() {
-    const auto menu = AnyMenu();
+    const auto menu = AnyOf(m_Menus);
     if (!menu) return;
     MenuItemAddArgs args;
     args.Style = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 4);
@@ -193,7 +297,7 @@ class Session {
   }
 
   void RemoveItem() {
-    const auto menu = AnyMenu();
+    const auto menu = AnyOf(m_Menus);
     if (!menu) return;
     const bool remove = m_In.ConsumeBool();
     const Variant index = IndexValue(m_In.ConsumeIntegralInRange(0, 8));
@@ -208,7 +312,7 @@ class Session {
   }
 
   void ItemLet() {
-    const auto item = AnyItem();
+    const auto item = AnyOf(m_Items);
     if (!item) return;
     const std::initializer_list<std::int32_t> errors = {kSubscript, kOverflow};
     switch (m_In.ConsumeIntegralInRange(0, 10)) {
@@ -274,6 +378,8 @@ class Session {
   MirelMenuBar20* m_Bar = nullptr;
   std::vector<std::shared_ptr<cMenu>> m_Menus;
   std::vector<std::shared_ptr<cMenuItem>> m_Items;
+  std::vector<std::shared_ptr<cBand>> m_Bands;
+  std::vector<std::shared_ptr<cTool>> m_Tools;
   int m_iStep = 0;
 };
 

@@ -339,6 +339,7 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   float m_sngTwipsPerPixelY = 0;
   bool m_bRedrawEnabled = false;
   bool m_bInitialised = false;
+  bool m_bSettingHeight = false;  // the bar is asking its container for a new height
   std::array<std::int16_t, kBandSizeCount> m_aBandSizes{};
   std::array<tImageListSlot, kImageListSlotCount> m_aImageLists{};
   std::int16_t m_iMenuLeftMargin = kMenuLeftMargin;

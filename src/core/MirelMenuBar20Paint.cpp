@@ -5,6 +5,8 @@
 //
 // The layout also places the band surfaces on their lines below the bar; their lines join
 // the control's height.
+#include <algorithm>
+
 #include "common/ScopedDC.h"
 #include "core/MirelMenuBar20.h"
 #include "menu/MenuBarPainter.h"
@@ -51,9 +53,15 @@ void MirelMenuBar20::LayoutAndRepaintBar() {
   RedrawBarBase();
   int heightPx = m_BarLayout.lBarHeight;
   if (Ambient().UserMode()) heightPx = m_Bands.PlaceBands(m_BarLayout.lBarHeight, DefaultBandHeight());
+  // Bands on lines numbered below 1 lie above the bar; a window is never less than 0 high.
+  heightPx = std::max(heightPx, 0);
   const float heightTwips = static_cast<float>(heightPx) * m_sngTwipsPerPixelY;
-  if (Extender().Height() != heightTwips) {
+  // The resize the new height causes lays out again; when the container cannot give the
+  // height asked for, that inner layout keeps the height it got instead of asking forever.
+  if (Extender().Height() != heightTwips && !m_bSettingHeight) {
+    m_bSettingHeight = true;
     Extender().SetHeight(heightTwips);
+    m_bSettingHeight = false;
     // Once initialised, the resize this causes has laid out and painted the face at its new size.
     if (m_bInitialised) return;
   }

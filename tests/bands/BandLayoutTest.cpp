@@ -55,6 +55,11 @@ TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
   m_Bar->EndUpdate();
   EXPECT_EQ(1, AddBand(1, 1)->Top());
   EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
+  // A band added on line -1 without a bar lies wholly above the control: the control ends
+  // 0 high, asking its container once.
+  Bands()->Remove(1);
+  AddBand(-1, 1);
+  EXPECT_EQ(0.0f, m_Bar->Extender().Height());
 }
 
 TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {
