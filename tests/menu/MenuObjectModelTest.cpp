@@ -255,8 +255,10 @@ TEST_F(MenuObjectModel, MenuLetsRepaintOrStoreAndFailBeyondTheCount) {
   Menus()->Remove(2);
   Sequence expected;
   Sequence actual;
-  for (const auto& [let, name] : lets) {
-    expected.push_back(std::string(name) + ", beyond the count HeaderMissingOnLet");
+  for (const auto& entry : lets) {
+    // Named copies: a lambda may not capture a structured binding (C++20 compilers differ).
+    const auto& let = entry.first;
+    expected.push_back(std::string(entry.second) + ", beyond the count HeaderMissingOnLet");
     actual.push_back(", beyond the count " + Outcome([&] { return let(*second), kOk; }));
   }
   EXPECT_EQ(menu->Caption() + " " + menu->Key(), "&File File") << "a let beyond the count stored";
