@@ -30,6 +30,10 @@
 #include "render/modThemes.h"
 #include "win32/windows.h"
 
+namespace styles {
+struct Palette;
+}
+
 class StdFont;
 
 enum eDropPanelKind : std::int16_t { dpkNone = 0, dpkIconGrid = 1, dpkColorPicker = 2 };
@@ -153,6 +157,8 @@ class DropPanel final : public IKeyboardHookClient, private IListBoxOwner, priva
   void PickCurrent();
   void MoveCurrent(int dc, int dr);
   void SetCurrent(std::optional<DropPanelLayout::tCell> cell);
+  // The panel's background and border; answers the palette the rest is drawn with.
+  const styles::Palette& PaintBody(HDC hdc) const;
   void PaintColorPicker(HDC hdc) const;
   void PaintIconGrid(HDC hdc) const;
   void Present();

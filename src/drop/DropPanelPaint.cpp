@@ -42,12 +42,18 @@ void CentredText(HDC hdc, const std::string& sText, const RECT& rc, OLE_COLOR fo
 
 }  // namespace
 
-void DropPanel::PaintColorPicker(HDC hdc) const {
-  namespace layout = DropPanelLayout;
+const styles::Palette& DropPanel::PaintBody(HDC hdc) const {
   const styles::Palette& palette = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme);
   const RECT body = Body();
   Fill(hdc, body, kPanelBack);
   Frame(hdc, body, palette.MenuBorder);
+  return palette;
+}
+
+void DropPanel::PaintColorPicker(HDC hdc) const {
+  namespace layout = DropPanelLayout;
+  const styles::Palette& palette = PaintBody(hdc);
+  const RECT body = Body();
   const SelectedFont font(hdc, m_Setup.oFont.get());
 
   for (int i = 0; i < layout::kTabCount; ++i) {
@@ -90,10 +96,7 @@ void DropPanel::PaintColorPicker(HDC hdc) const {
 
 void DropPanel::PaintIconGrid(HDC hdc) const {
   namespace layout = DropPanelLayout;
-  const styles::Palette& palette = styles::PaletteFor(m_Setup.eStyle, m_Setup.eTheme);
-  const RECT body = Body();
-  Fill(hdc, body, kPanelBack);
-  Frame(hdc, body, palette.MenuBorder);
+  const styles::Palette& palette = PaintBody(hdc);
   const tDropDownItemInfo& dropDown = m_Setup.DropDown;
   if (dropDown.cDIColumns < 1) return;
   const int count = std::min<int>(dropDown.cDIToolCount, dropDown.cDIColumns * dropDown.cDIRows);
