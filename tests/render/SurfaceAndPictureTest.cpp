@@ -3,7 +3,7 @@
 // copies; solid rectangles and automation colours; attached images drawn the way every
 // painter draws them (through a bare image-list handle, an image-list object that only lends
 // its handle, or the host's "ImageList" control drawn through its own Draw at twips); all read
-// back pixel by pixel.
+// back pixel by pixel, and every object released afterwards.
 #include <functional>
 #include <memory>
 
@@ -11,12 +11,12 @@
 #include "container/ImageList.h"
 #include "container/StdPicture.h"
 #include "render/ResourceBitmaps.h"
-#include "support/Pixels.h"
 #include "render/cMemDC.h"
 #include "render/modDrawHelpers.h"
 #include "render/modImageList.h"
 #include "render/modPicture.h"
 #include "support/HeadlessTest.h"
+#include "support/Pixels.h"
 #include "support/Values.h"
 #include "win32/commctrl.h"
 
@@ -26,8 +26,8 @@ using mirel_test::FillDC;
 using mirel_test::ReadPixels;
 using mirel_test::SamePixels;
 using mirel_test::SameSequence;
-using mirel_test::Sequence;
 using mirel_test::SavePixels;
+using mirel_test::Sequence;
 using mirel_test::Values;
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
@@ -35,18 +35,14 @@ constexpr COLORREF kRed = RGB(220, 20, 20);
 constexpr COLORREF kBlue = RGB(20, 40, 210);
 constexpr COLORREF kGreen = RGB(10, 180, 60);
 constexpr COLORREF kGround = RGB(240, 230, 200);
-constexpr COLORREF kOddTextColour = RGB(12, 34, 56);
-constexpr COLORREF kOddBackColour = RGB(78, 90, 12);
+constexpr COLORREF kMark = RGB(200, 30, 90);
 
-class PictureTest : public mirel_test::HeadlessTest {};
+// Every test ends with the object counts it started with.
+class PictureTest : public mirel_test::HeadlessTest {
+ protected:
+  void TearDown() override { EXPECT_EQ(mirel_test::CountRows(win32::SnapshotLiveObjects()), mirel_test::CountRows(countsAtStart_)); }
+};
 using MemDCTest = PictureTest;
-
-win32::Surface DecodedResource(const char* name) {
-  const EmbeddedPng* png = FindResourceBitmap(name);
-  win32::Surface pixels;
-  if (png) win32::ReadPngFromMemory(png->data, png->size, pixels);
-  return pixels;
-}
 
 // A 4 x 3 picture on the key colour (its top-left pixel): red, blue and green strokes.
 constexpr int kGlyphWidth = 4;
@@ -66,37 +62,29 @@ std::shared_ptr<StdPicture> GlyphPicture() {
   return StdPicture::FromSurface(pixels);
 }
 
+// Artwork and pictures keep their own pixels at any resolution; an unknown (or wrongly cased)
+// name leaves the surface as it was.
 TEST_F(PictureTest, ArtworkLoadsWithItsOwnPixelsAtAnyResolution) {
-  for (int dpi : {96, 120}) {
+  for (int dpi : {96, 120, 144}) {
     ResetDesktop({.dpi = dpi});
     for (const char* name : {"MENUBAR2003_BITMAPS", "VS_UP(2)", "MSIE_PANEL(1)"}) {
       cMemDC surface;
       ASSERT_TRUE(LoadBitmapSurface("REBAR2003_BITMAPS", surface));  // loading again replaces the surface
       ASSERT_TRUE(LoadBitmapSurface(name, surface)) << name;
       const win32::Surface loaded = ReadPixels(surface.hdc(), surface.Width(), surface.Height());
-      EXPECT_TRUE(SamePixels(loaded, DecodedResource(name))) << name << " at " << dpi << " dpi";
+      EXPECT_TRUE(SamePixels(loaded, *DecodedResourceBitmap(name))) << name << " at " << dpi << " dpi";
     }
-    EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
+    win32::Surface pixels;
+    pixels.Resize(277, 30);
+    const auto picture = StdPicture::FromSurface(pixels);
+    EXPECT_EQ(Values(PictureWidthPx(*picture), PictureHeightPx(*picture)), "277 30") << dpi << " dpi";
   }
-}
-
-TEST_F(PictureTest, AnUnknownResourceLeavesTheSurfaceAsItWas) {
   cMemDC surface;
   surface.ChangeSize(7, 3);
   HDC before = surface.hdc();
   EXPECT_FALSE(LoadBitmapSurface("NO_SUCH_BITMAP", surface));
   EXPECT_FALSE(LoadBitmapSurface("menubar2003_bitmaps", surface));
   EXPECT_EQ(Values(surface.hdc(), surface.Width()), Values(before, 7));
-}
-
-TEST_F(PictureTest, PictureSizeInPixelsFollowsTheScreenResolution) {
-  for (int dpi : {96, 120, 144}) {
-    ResetDesktop({.dpi = dpi});
-    win32::Surface pixels;
-    pixels.Resize(277, 30);
-    const auto picture = StdPicture::FromSurface(pixels);
-    EXPECT_EQ(Values(PictureWidthPx(*picture), PictureHeightPx(*picture)), "277 30") << dpi << " dpi";
-  }
 }
 
 TEST_F(PictureTest, BlitPictureCopiesUnstretchedFromTheCornerOrStretchesASourceRectangle) {
@@ -126,40 +114,25 @@ TEST_F(PictureTest, TransparentCopyKeepsTheDestinationWhereThePictureHasItsCorne
   // A two-colour ground, so that kept pixels are told apart from any fill.
   FillDC(surface.hdc(), {0, 0, 8, 5}, kGround);
   FillDC(surface.hdc(), {0, 0, 8, 2}, RGB(90, 90, 90));
-  const win32::Surface ground = ReadPixels(surface.hdc(), 8, 5);
+  win32::Surface expected = ReadPixels(surface.hdc(), 8, 5);
   // Colours the caller left in the DC must neither spoil the mask nor be lost.
-  SetTextColor(surface.hdc(), kOddTextColour);
-  SetBkColor(surface.hdc(), kOddBackColour);
+  SetTextColor(surface.hdc(), kMark);
+  SetBkColor(surface.hdc(), kGreen);
 
-  constexpr int kLeft = 2;
-  constexpr int kTop = 1;
-  BlitPictureTransparent(surface.hdc(), *picture, kLeft, kTop, kGlyphWidth, kGlyphHeight);
+  BlitPictureTransparent(surface.hdc(), *picture, 2, 1, kGlyphWidth, kGlyphHeight);
   const win32::Surface result = ReadPixels(surface.hdc(), 8, 5);
   SavePixels(result, "render_transparent_blit");
-  win32::Surface expected = ground;
   for (int y = 0; y < kGlyphHeight; ++y) {
     for (int x = 0; x < kGlyphWidth; ++x) {
-      if (kGlyph[y][x] != kKey) expected.At(kLeft + x, kTop + y) = kGlyph[y][x];
+      if (kGlyph[y][x] != kKey) expected.At(2 + x, 1 + y) = kGlyph[y][x];
     }
   }
   EXPECT_TRUE(SamePixels(result, expected));
-  EXPECT_EQ(Values(GetTextColor(surface.hdc()), GetBkColor(surface.hdc())), Values(kOddTextColour, kOddBackColour));
+  EXPECT_EQ(Values(GetTextColor(surface.hdc()), GetBkColor(surface.hdc())), Values(kMark, kGreen));
 }
 
-TEST_F(PictureTest, PictureCopiesLeaveNoObjectBehind) {
-  {
-    const auto picture = GlyphPicture();
-    cMemDC surface;
-    surface.ChangeSize(8, 5);
-    const auto afterSetUp = win32::SnapshotLiveObjects();
-    BlitPicture(surface.hdc(), *picture, 0, 0, 4, 3);
-    BlitPicture(surface.hdc(), *picture, 0, 0, 8, 5, nullptr, true, 0, 0, 4, 3);
-    BlitPictureTransparent(surface.hdc(), *picture, 1, 1, 4, 3);
-    EXPECT_EQ(win32::SnapshotLiveObjects(), afterSetUp);
-  }
-  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
-}
-
+// The fill stops before right and bottom; the frame is not filled; automation colours
+// translate only with the system-colour bit.
 TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
   cMemDC surface;
   surface.ChangeSize(10, 10);
@@ -168,15 +141,9 @@ TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
   DrawSolidRect(surface.hdc(), 5, 5, 10, 10, kOleSystemColorFlag | COLOR_HIGHLIGHT, kSolidRectFrame);
   const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
   const auto at = [&](int x, int y) { return GetPixel(surface.hdc(), x, y); };
-  // The fill stops before right and bottom; the frame is not filled.
   EXPECT_EQ(Values(at(1, 1), at(3, 3), at(4, 4), at(5, 5), at(9, 7), at(7, 7)),
             Values(kRed, kRed, kGround, highlight, highlight, kGround));
-  SavePixels(ReadPixels(surface.hdc(), 10, 10), "render_solid_rects");
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Brush),
-            countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Brush)]);
-}
 
-TEST_F(PictureTest, AutomationColoursTranslateOnlyWithTheSystemColourBit) {
   win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
   EXPECT_EQ(Values(TranslateOleColor(RGB(9, 8, 7)), TranslateOleColor(0x00FFFFFF), TranslateOleColor(kOleSystemColorFlag | COLOR_BTNFACE),
                    TranslateOleColor(kOleSystemColorFlag | COLOR_WINDOWTEXT)),
@@ -184,22 +151,12 @@ TEST_F(PictureTest, AutomationColoursTranslateOnlyWithTheSystemColourBit) {
   win32::ResetSysColors();
 }
 
-constexpr COLORREF kMark = RGB(200, 30, 90);
-
-TEST_F(MemDCTest, IsEmptyUntilSizedThenHoldsFullColourPixelsOfTheRequestedSize) {
-  cMemDC surface;
-  EXPECT_EQ(Values(surface.hdc() == nullptr, surface.Width(), surface.Height()), "1 0 0");
-  surface.ChangeSize(40, 20);
-  ASSERT_NE(surface.hdc(), nullptr);
-  SetPixelV(surface.hdc(), 39, 19, kMark);
-  // Full colour, not the monochrome default, and nothing beyond the size.
-  EXPECT_EQ(Values(GetPixel(surface.hdc(), 39, 19), GetPixel(surface.hdc(), 40, 19), GetPixel(surface.hdc(), 39, 20)),
-            Values(kMark, CLR_INVALID, CLR_INVALID));
-}
-
 // Each step starts from a 30 x 12 surface marked at (3, 4) and reports the size afterwards,
-// whether the same surface was kept, and the mark (or, when it grew, the new corner).
+// whether the same surface was kept, and the mark (or, when it grew, the new corner). Every
+// pixel of the reported size is there, in full colour, and none beyond it.
 TEST_F(MemDCTest, ResizingKeepsTheSurfaceUnlessItMustChange) {
+  cMemDC unsized;
+  EXPECT_EQ(Values(unsized.hdc() == nullptr, unsized.Width(), unsized.Height()), "1 0 0");
   const struct {
     const char* step;
     std::function<void(cMemDC&)> apply;
@@ -229,9 +186,9 @@ TEST_F(MemDCTest, ResizingKeepsTheSurfaceUnlessItMustChange) {
     } else {
       row += GetPixel(surface.hdc(), w - 1, h - 1) == RGB(0, 0, 0) ? ", grown part black" : ", grown part not black";
     }
-    // Every pixel of the reported size is there, and none beyond it.
     SetPixelV(surface.hdc(), w - 1, h - 1, kMark);
-    if (GetPixel(surface.hdc(), w - 1, h - 1) != kMark || GetPixel(surface.hdc(), w, h - 1) != CLR_INVALID) {
+    if (GetPixel(surface.hdc(), w - 1, h - 1) != kMark || GetPixel(surface.hdc(), w, h - 1) != CLR_INVALID ||
+        GetPixel(surface.hdc(), w - 1, h) != CLR_INVALID) {
       row += ", wrong extent";
     }
     expected.push_back(std::string(c.step) + ": " + c.expected);
@@ -240,39 +197,11 @@ TEST_F(MemDCTest, ResizingKeepsTheSurfaceUnlessItMustChange) {
   EXPECT_TRUE(SameSequence(expected, actual));
 }
 
-TEST_F(MemDCTest, DestroyingSurfacesReleasesEveryObject) {
-  {
-    auto first = std::make_unique<cMemDC>();
-    cMemDC second;
-    first->ChangeSize(64, 32);
-    first->ChangeSize(16, 8);
-    first->SetWidth(80);
-    second.ChangeSize(5, 5);
-    EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC) - countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::DC)], 2);
-    first.reset();
-  }
-  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
-}
-
 constexpr int kImageSize = 6;
 constexpr COLORREF kFirst = RGB(200, 40, 40);
 constexpr COLORREF kSecond = RGB(40, 60, 200);
-constexpr BYTE kOpaque = 255;
-constexpr BYTE kClear = 0;
 constexpr int kCanvasWidth = 40;
 constexpr int kCanvasHeight = 20;
-
-// A solid square with a clear top-left pixel.
-win32::Surface Square(COLORREF colour) {
-  win32::Surface image;
-  image.Resize(kImageSize, kImageSize, colour);
-  return image;
-}
-std::vector<BYTE> ClearCornerAlpha() {
-  std::vector<BYTE> alpha(kImageSize * kImageSize, kOpaque);
-  alpha[0] = kClear;
-  return alpha;
-}
 
 class DrawListImageTest : public mirel_test::HeadlessTest {
  protected:
@@ -289,9 +218,15 @@ class DrawListImageTest : public mirel_test::HeadlessTest {
     DrawListImage(object, canvas_.hdc(), HandleToLong(handle), index, x, y, selected, focused);
     return Pixels();
   }
+  // Two solid squares, each with a clear top-left pixel.
   static std::shared_ptr<ImageList> TwoImages(std::shared_ptr<ImageList> list) {
-    list->Images().AddSurface(Variant::Missing(), Variant::Missing(), Square(kFirst), ClearCornerAlpha());
-    list->Images().AddSurface(Variant::Missing(), Variant::Missing(), Square(kSecond), ClearCornerAlpha());
+    std::vector<BYTE> alpha(kImageSize * kImageSize, 255);
+    alpha[0] = 0;
+    for (COLORREF colour : {kFirst, kSecond}) {
+      win32::Surface image;
+      image.Resize(kImageSize, kImageSize, colour);
+      list->Images().AddSurface(Variant::Missing(), Variant::Missing(), image, alpha);
+    }
     return list;
   }
 
@@ -313,14 +248,14 @@ TEST_F(DrawListImageTest, ThroughAHandleIndexZeroAndOneBothDrawTheFirstImage) {
 TEST_F(DrawListImageTest, SelectedAndFocusedDrawBlendedAsTheListsOwnStyles) {
   const auto list = TwoImages(std::make_shared<MirelImageList>());
   const HIMAGELIST handle = list->hImageList();
-  struct Case {
-    bool selected;
-    bool focused;
+  const struct {
+    bool selected, focused;
     UINT style;
-  };
-  for (const Case c : {Case{false, false, ILD_TRANSPARENT}, Case{true, false, ILD_TRANSPARENT | ILD_SELECTED},
-                       Case{false, true, ILD_TRANSPARENT | ILD_FOCUS},
-                       Case{true, true, ILD_TRANSPARENT | ILD_SELECTED | ILD_FOCUS}}) {
+  } cases[] = {{false, false, ILD_TRANSPARENT},
+               {true, false, ILD_TRANSPARENT | ILD_SELECTED},
+               {false, true, ILD_TRANSPARENT | ILD_FOCUS},
+               {true, true, ILD_TRANSPARENT | ILD_SELECTED | ILD_FOCUS}};
+  for (const auto& c : cases) {
     const win32::Surface ours = Drawn(nullptr, handle, 2, 10, 2, c.selected, c.focused);
     Clear();
     ImageList_Draw(handle, 1, canvas_.hdc(), 10, 2, c.style);
@@ -342,18 +277,9 @@ TEST_F(DrawListImageTest, TheImageListControlDrawsThroughItsOwnDrawAtThePixelsGi
   }
 }
 
-TEST_F(DrawListImageTest, FailingOrMissingSourcesDrawNothing) {
-  Clear();
-  const win32::Surface ground = Pixels();
-  const auto control = TwoImages(std::make_shared<ImageList>());
-  const auto empty = std::make_shared<ImageList>();
-  EXPECT_TRUE(SamePixels(Drawn(control, nullptr, 3, 0, 0), ground));  // no third image
-  EXPECT_TRUE(SamePixels(Drawn(empty, nullptr, 1, 0, 0), ground));
-  EXPECT_TRUE(SamePixels(Drawn(nullptr, nullptr, 1, 0, 0), ground));
-  EXPECT_TRUE(SamePixels(Drawn(std::make_shared<StdPicture>(), control->hImageList(), 1, 0, 0), ground));
-}
-
-TEST_F(DrawListImageTest, DrawsFromTheSlotsTheControlAttaches) {
+// The slots the control attaches (the control itself, an object lending its handle, a bare
+// handle) all draw the same; failing or missing sources draw nothing.
+TEST_F(DrawListImageTest, DrawsFromTheSlotsTheControlAttachesAndNothingFromMissingSources) {
   const auto control = TwoImages(std::make_shared<ImageList>());
   const auto other = TwoImages(std::make_shared<MirelImageList>());
   tImageListSlot fromControl;
@@ -364,7 +290,6 @@ TEST_F(DrawListImageTest, DrawsFromTheSlotsTheControlAttaches) {
   AttachImageList(fromHandle, Variant::Long(HandleToLong(other->hImageList())), "MirelSuiteMenuBar.Test");
   ASSERT_TRUE(fromControl.oImageList);
   ASSERT_FALSE(fromObject.oImageList);
-
   const auto draw = [&](const tImageListSlot& slot) {
     Clear();
     DrawListImage(slot.oImageList, canvas_.hdc(), slot.hImageList, 2, 20, 8, false, false);
@@ -374,6 +299,13 @@ TEST_F(DrawListImageTest, DrawsFromTheSlotsTheControlAttaches) {
   EXPECT_EQ(expected.At(21, 9), kSecond);
   EXPECT_TRUE(SamePixels(draw(fromObject), expected));
   EXPECT_TRUE(SamePixels(draw(fromHandle), expected));
+
+  Clear();
+  const win32::Surface ground = Pixels();
+  EXPECT_TRUE(SamePixels(Drawn(control, nullptr, 3, 0, 0), ground));  // no third image
+  EXPECT_TRUE(SamePixels(Drawn(std::make_shared<ImageList>(), nullptr, 1, 0, 0), ground));
+  EXPECT_TRUE(SamePixels(Drawn(nullptr, nullptr, 1, 0, 0), ground));
+  EXPECT_TRUE(SamePixels(Drawn(std::make_shared<StdPicture>(), control->hImageList(), 1, 0, 0), ground));
 }
 
 }  // namespace

@@ -27,45 +27,6 @@ const std::array<std::string, 3> kElementTips{"Open the file", "Save the file", 
 // In a story's moves: the tips reset (a window's hover timer found the pointer gone) instead.
 constexpr POINT kResetTips{-1, -1};
 
-// A window whose elements carry tips, fed to a tool-tip timing as its mouse moves.
-class TipStrip {
- public:
-  TipStrip(const RECT& area, ToolTipTimer& tips) : m_Tips(tips) {
-    // Like a menu window, the strip never takes activation from the host form.
-    m_hWnd = mirel_test::CreateTestWindow("strip", area, mirel_test::kTestPopupStyle, WS_EX_NOACTIVATE);
-    mirel_test::SetTestHandler(m_hWnd, [this](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
-      if (message == WM_MOUSEMOVE) OnMouseMove(GET_X_LPARAM(lParam) / kElementWidth);
-      return std::nullopt;
-    });
-  }
-  ~TipStrip() {
-    mirel_test::SetTestHandler(m_hWnd, nullptr);
-    DestroyWindow(m_hWnd);
-  }
-  TipStrip(const TipStrip&) = delete;
-  TipStrip& operator=(const TipStrip&) = delete;
-
- private:
-  void OnMouseMove(int element) {
-    if (element != m_iElement) {
-      m_Tips.CancelTip();
-      m_iElement = element;
-    }
-    m_Tips.RequestTip(kElementTips.at(static_cast<std::size_t>(element)));
-  }
-
-  ToolTipTimer& m_Tips;
-  HWND m_hWnd = nullptr;
-  int m_iElement = -1;
-};
-
-// A second tip-showing window with timers of its own, as a band or the drop panel has.
-struct OwnTimers {
-  Timer pre;
-  Timer post;
-  Timer display;
-};
-
 class ToolTipTimingTest : public mirel_test::BarOnForm {
  protected:
   void SetUp() override {
@@ -76,7 +37,7 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
     AddStrip(kStripArea, Inside(*m_Bar).ToolTips());
     start_ = Desktop().Now();
     second_ = std::make_unique<ToolTipTimer>(
-        timers_.pre, timers_.post, timers_.display,
+        pre_, post_, display_,
         [this](const std::string& text) {
           return Inside(*m_Bar).ShowToolTip(text, MirelMenuBar20Internals::kMousePosition, MirelMenuBar20Internals::kMousePosition, true);
         },
@@ -85,15 +46,31 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
     second_->SetPostDelay(static_cast<std::int16_t>(kPostTime));
   }
   void TearDown() override {
-    strips_.clear();
-    second_.reset();
+    RemoveStrips();
     BarOnForm::TearDown();
   }
 
-  TipStrip& AddStrip(const RECT& area, ToolTipTimer& tips) {
-    strips_.push_back(std::make_unique<TipStrip>(area, tips));
+  // A window whose elements carry tips, fed to a tool-tip timing as the control's windows do:
+  // reaching another element cancels the tip, every move requests the element's tip. Like a
+  // menu window, it never takes activation from the host form.
+  void AddStrip(const RECT& area, ToolTipTimer& tips) {
+    strips_.push_back(mirel_test::CreateTestWindow("strip", area, mirel_test::kTestPopupStyle, WS_EX_NOACTIVATE));
+    const auto element = std::make_shared<int>(-1);
+    mirel_test::SetTestHandler(strips_.back(), [&tips, element](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+      if (message != WM_MOUSEMOVE) return std::nullopt;
+      if (GET_X_LPARAM(lParam) / kElementWidth != *element) tips.CancelTip();
+      *element = GET_X_LPARAM(lParam) / kElementWidth;
+      tips.RequestTip(kElementTips.at(static_cast<std::size_t>(*element)));
+      return std::nullopt;
+    });
     Desktop().DoEvents();
-    return *strips_.back();
+  }
+  void RemoveStrips() {
+    for (HWND strip : strips_) {
+      mirel_test::SetTestHandler(strip, nullptr);
+      DestroyWindow(strip);
+    }
+    strips_.clear();
   }
 
   // What the user sees of the tip: its text while shown, "hidden" otherwise.
@@ -128,10 +105,11 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
     return POINT{area.left + element * kElementWidth + offset, (area.top + area.bottom) / 2};
   }
 
-  std::vector<std::unique_ptr<TipStrip>> strips_;
+  std::vector<HWND> strips_;
   DWORD start_ = 0;
-  OwnTimers timers_;
-  std::unique_ptr<ToolTipTimer> second_;  // the second window's timing
+  // A second tip-showing window's timing, with timers of its own, as a band or the drop panel has.
+  Timer pre_, post_, display_;
+  std::unique_ptr<ToolTipTimer> second_;
 };
 
 TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedEndAfterThePostDelayAndAreShared) {
@@ -182,7 +160,7 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedEndAfterThePo
     SCOPED_TRACE(c.story);
     Desktop().MouseMove(0, 0);  // each story starts with the pointer away and no tip armed
     Inside(*m_Bar).ToolTips().ResetTips();
-    strips_.clear();
+    RemoveStrips();
     AddStrip(kStripArea, Inside(*m_Bar).ToolTips());
     AddStrip(kSecondStripArea, *second_);
     start_ = Desktop().Now();
@@ -207,34 +185,19 @@ TEST_F(ToolTipTimingTest, WhileArmedTheTipFollowsThePointer) {
   EXPECT_FALSE(SaveScreen("tooltip_default_look").empty());
 }
 
-TEST_F(ToolTipTimingTest, ShowHideAndTerminateLeaveNothingBehind) {
-  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  EXPECT_FALSE(Inside(*m_Bar).ShowToolTip("", 100, 100, false));
-  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
-  const bool shown = Inside(*m_Bar).ShowToolTip("Print", 100, 100, false);
-  EXPECT_EQ(Values(shown, Inside(*m_Bar).ShowToolTip("Print preview", 100, 100, true)), "1 1");  // replaces the first
-  Desktop().DoEvents();
-  EXPECT_NE(Inside(*m_Bar).ToolTipWindow(), nullptr);
-  Inside(*m_Bar).HideToolTip();
-  Desktop().DoEvents();
-  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
-  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
-
-  // Terminate releases a tip that is still shown.
-  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
-  HWND tip = Inside(*m_Bar).ToolTipWindow();
-  m_Form->Unload();
-  EXPECT_FALSE(IsWindow(tip));
-  m_Form.reset();
-}
-
-TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
+// The control's appearance reaches the tip; a second tip replaces the first; hiding, and
+// terminating the control with a tip shown, leave nothing behind.
+TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTipAndShowHideAndTerminateLeaveNothing) {
   m_Bar->SetToolTipBackColor(RGB(230, 255, 230));
   m_Bar->SetToolTipBorderColor(RGB(0, 120, 0));
   m_Bar->SetToolTipShadows(VARIANT_FALSE);
   m_Bar->SetToolTipWordWrap(VARIANT_TRUE);
   m_Bar->SetToolTipMaxWidth(100);
-  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, false));
+  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
+  EXPECT_FALSE(Inside(*m_Bar).ShowToolTip("", 100, 100, false));
+  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
+  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
+  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, true));
   Desktop().DoEvents();
   HWND tip = Inside(*m_Bar).ToolTipWindow();
   RECT rect{};
@@ -243,6 +206,16 @@ TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTip) {
   EXPECT_EQ(Values(rect.right - rect.left, ScreenPixel(rect.left, rect.top), ScreenPixel(rect.right - 1, rect.bottom - 1),
                    ScreenPixel(rect.left + 2, rect.top + 1)),
             Values(116, RGB(0, 120, 0), RGB(0, 120, 0), RGB(230, 255, 230)));
+  Inside(*m_Bar).HideToolTip();
+  Desktop().DoEvents();
+  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
+  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+
+  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
+  tip = Inside(*m_Bar).ToolTipWindow();
+  m_Form->Unload();
+  EXPECT_FALSE(IsWindow(tip));
+  m_Form.reset();
 }
 
 }  // namespace

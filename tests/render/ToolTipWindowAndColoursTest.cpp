@@ -49,11 +49,6 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
     HeadlessTest::SetUp();
     InitUnicodeSupport();
   }
-  void TearDown() override {
-    tip_.reset();
-    if (backdrop_ != nullptr) DestroyWindow(backdrop_);
-  }
-
   static tToolTipLook Look(bool shadows, bool wordWrap = false) {
     tToolTipLook look;
     look.lBackColor = kBack;
@@ -68,8 +63,7 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
 
   // A window covering the screen with a fine two-colour checker pattern.
   void ShowPatternedBackdrop() {
-    backdrop_ = mirel_test::CreateTestWindow("backdrop", kPatternArea);
-    mirel_test::SetTestHandler(backdrop_, [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    mirel_test::SetTestHandler(mirel_test::CreateTestWindow("backdrop", kPatternArea), [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
       if (message == WM_ERASEBKGND) return TRUE;
       if (message != WM_PAINT) return std::nullopt;
       PAINTSTRUCT ps{};
@@ -96,11 +90,6 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
     return rect;
   }
 
-  // The width and height of `text` in the look's font, as one line.
-  static SIZE TextExtent(const tToolTipLook& look, const std::string& text) {
-    return mirel_test::TextExtent(*look.oFont, text);
-  }
-
   // Columns and rows holding text ink (neither back nor border colour) inside the border.
   RECT InkBounds() {
     const RECT border = tip_->BorderRect();
@@ -117,10 +106,11 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
   }
 
   std::unique_ptr<frmToolTip> tip_;
-  HWND backdrop_ = nullptr;
 };
 
-TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenAndShadowsAddThreeRows) {
+// Each tip: one line as wide as the text plus 16; the border colour exactly on the outer
+// frame, the back colour inside it, the text in the fore colour; shadows add three rows.
+TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenInItsColours) {
   const struct {
     const char* text;
     bool wordWrap;
@@ -135,7 +125,7 @@ TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenAndShad
     SCOPED_TRACE(std::string(c.text) + (c.shadows ? ", with shadows" : ""));
     const tToolTipLook look = Look(c.shadows, c.wordWrap);
     ShowTip(look, c.text);
-    const SIZE text = TextExtent(look, c.text);
+    const SIZE text = mirel_test::TextExtent(*look.oFont, c.text);
     const RECT rect = TipRect();
     EXPECT_LE(InkBounds().bottom - InkBounds().top, text.cy) << "one line of text";
     // With shadows the border leaves the 3 right columns and 4 bottom rows to the shadow.
@@ -143,13 +133,18 @@ TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenAndShad
     EXPECT_EQ(Values(rect.right - rect.left, rect.bottom - rect.top, border.right, border.bottom),
               Values(text.cx + 16, text.cy + 2 + (c.shadows ? 3 : 0), text.cx + 16 - (c.shadows ? 3 : 0),
                      text.cy + 2 - (c.shadows ? 1 : 0)));
+    if (c.shadows) continue;
+    const RECT inside{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    EXPECT_EQ(Values(CountScreenPixels(rect, kBorder) - CountScreenPixels(inside, kBorder), CountScreenPixels(inside, kBorder),
+                     Desktop().WindowPixel(tip_->hWnd(), 1, 1), CountScreenPixels(rect, kFore) > 0),
+              Values(2 * (rect.right - rect.left) + 2 * (rect.bottom - rect.top - 2), 0, kBack, true));
   }
 }
 
 TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) {
   const tToolTipLook look = Look(false, true);
   ShowTip(look, kLongText);
-  const SIZE line = TextExtent(look, kLongText);
+  const SIZE line = mirel_test::TextExtent(*look.oFont, kLongText);
   const RECT rect = TipRect();
   const LONG textHeight = rect.bottom - rect.top - 2;
   // As wide as the maximum, several whole lines high, the ink inside the text rectangle.
@@ -159,19 +154,10 @@ TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) 
             Values(kMaxWidth + 16, true, 0, true, true, true, true));
 }
 
-TEST_F(ToolTipWindowTest, DrawsBackBorderAndTextInTheirColours) {
-  ShowTip(Look(false), kShortText);
-  const RECT rect = TipRect();
-  const RECT inside{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-  // The border colour exactly on the outer frame, the back colour inside it.
-  EXPECT_EQ(CountScreenPixels(rect, kBorder) - CountScreenPixels(inside, kBorder),
-            2 * (rect.right - rect.left) + 2 * (rect.bottom - rect.top - 2));
-  EXPECT_EQ(Values(CountScreenPixels(inside, kBorder), Desktop().WindowPixel(tip_->hWnd(), 1, 1)), Values(0, kBack));
-  EXPECT_GT(CountScreenPixels(rect, kFore), 0) << "the text in the fore colour";
-}
-
-TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStep) {
+// Removed, the tip leaves the screen and the object counts as they were.
+TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStepAndGoesWithTheTip) {
   ShowPatternedBackdrop();
+  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   ShowTip(Look(true), "Gypsy [jig] |qp|");
   EXPECT_FALSE(SaveScreen("tooltip_one_line").empty());
   const RECT rect = TipRect();
@@ -207,20 +193,17 @@ TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStep) {
   EXPECT_EQ(shades.size(), 8u) << "four steps over both colours of the pattern";
   EXPECT_EQ(Values(ScreenPixel(rect.left + border.right - 1, rect.top + 5), ScreenPixel(rect.left + 5, rect.top + border.bottom - 1)),
             Values(kBorder, kBorder));
+  tip_.reset();
+  Desktop().DoEvents();
+  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+  EXPECT_EQ(CountScreenPixels(rect, kBorder), 0);
+  EXPECT_EQ(ScreenPixel(rect.right - 2, rect.bottom - 2), Checker(rect.right - 2, rect.bottom - 2));
 }
 
-TEST_F(ToolTipWindowTest, SitsBelowThePointerAndAboveItAtTheScreenBottom) {
-  ShowTip(Look(false), kShortText);
-  EXPECT_EQ(Values(TipRect().left, TipRect().top), Values(kPointerX, kPointerY + frmToolTip::kPointerClearance));
-  tip_ = std::make_unique<frmToolTip>(nullptr, Look(false), kShortText);
-  tip_->Show(1020, 760, false);
-  // Above the pointer, pushed in from the right edge.
-  EXPECT_EQ(Values(TipRect().bottom, TipRect().right), "760 1024");
-}
-
-TEST_F(ToolTipWindowTest, IsTopMostAndNeverTakesActivationOrFocus) {
-  HWND other = mirel_test::CreateTestWindow("other", RECT{150, 100, 500, 400}, mirel_test::kTestPopupStyle,
-                                            WS_EX_TOPMOST);
+// Below the pointer (above it at the screen's bottom, pushed in from the right edge), above a
+// top-most window, and a click on it activates nothing.
+TEST_F(ToolTipWindowTest, SitsBelowThePointerTopMostAndNeverTakesActivationOrFocus) {
+  mirel_test::CreateTestWindow("other", RECT{150, 100, 500, 400}, mirel_test::kTestPopupStyle, WS_EX_TOPMOST);
   HWND host = mirel_test::CreateTestWindow("host", RECT{100, 100, 600, 500});
   SetActiveWindow(host);
   SetFocus(host);
@@ -229,60 +212,35 @@ TEST_F(ToolTipWindowTest, IsTopMostAndNeverTakesActivationOrFocus) {
     SCOPED_TRACE(keepZOrder ? "keep z-order" : "top-most");
     frmToolTip& tip = ShowTip(Look(true), kShortText, keepZOrder);
     const RECT rect = TipRect();
-    EXPECT_TRUE(IsWindowVisible(tip.hWnd()));
+    EXPECT_EQ(Values(rect.left, rect.top, IsWindowVisible(tip.hWnd())), Values(kPointerX, kPointerY + frmToolTip::kPointerClearance, 1));
     EXPECT_EQ(WindowFromPoint(POINT{rect.left + 4, rect.top + 4}), tip.hWnd()) << "above a top-most window";
-    EXPECT_EQ(GetActiveWindow(), host);
-    EXPECT_EQ(GetFocus(), host);
     Desktop().MouseMove(rect.left + 4, rect.top + 4);
     Desktop().Click();
-    EXPECT_EQ(GetActiveWindow(), host) << "a click on the tip does not activate it";
-    EXPECT_EQ(GetFocus(), host);
+    EXPECT_EQ(Values(GetActiveWindow(), GetFocus()), Values(host, host));
   }
-  tip_.reset();
-  DestroyWindow(host);
-  DestroyWindow(other);
-}
-
-TEST_F(ToolTipWindowTest, RemovingTheTipLeavesNothingBehind) {
-  ShowPatternedBackdrop();
-  const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  ShowTip(Look(true, true), kLongText);
-  EXPECT_FALSE(SaveScreen("tooltip_over_pattern").empty());
-  const RECT rect = TipRect();
-  tip_.reset();
-  Desktop().DoEvents();
-  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
-  EXPECT_EQ(ScreenPixel(rect.left + 10, rect.top + 5), Checker(rect.left + 10, rect.top + 5));
-}
-
-using styles::PaletteFor;
-
-const styles::Palette& PaletteOf(int style, int theme) {
-  return PaletteFor(static_cast<ctsVisualStyleConstants>(style), static_cast<ctsThemes>(theme));
+  tip_ = std::make_unique<frmToolTip>(nullptr, Look(false), kShortText);
+  tip_->Show(1020, 760, false);
+  EXPECT_EQ(Values(TipRect().bottom, TipRect().right), "760 1024");
 }
 
 TEST(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
-  EXPECT_EQ(Values(ErrorOf([] { PaletteOf(3, XPBlue); }), ErrorOf([] { PaletteOf(tsMSNet, -1); }),
+  using styles::PaletteFor;
+  EXPECT_EQ(Values(ErrorOf([] { PaletteFor(static_cast<ctsVisualStyleConstants>(3), XPBlue); }),
+                   ErrorOf([] { PaletteFor(tsMSNet, static_cast<ctsThemes>(-1)); }),
                    ErrorOf([] { PlainShadowFactor(-1); })),
             "9 9 9");
 }
 
-TEST(ColorArithmetic, SplitAndCompose) {
-  const tRGB split = SplitRGB(8453952);
-  EXPECT_EQ(split, (tRGB{64, 255, 128}));
-  EXPECT_EQ(ComposeRGB(split), 8453952u);
+// Channels are rounded before composing, halves to the even neighbour; the shadow blend
+// scales the screen beneath by the step's colour.
+TEST(ColorArithmetic, SplitComposeAndShadowBlend) {
+  EXPECT_EQ(SplitRGB(8453952), (tRGB{64, 255, 128}));
   EXPECT_TRUE(SplitRGB(RGB(255, 255, 255)) == (tRGB{255, 255, 255}) && SplitRGB(0) == (tRGB{0, 0, 0}));
-  // Channels are rounded before composing; halves go to the even neighbour.
-  EXPECT_EQ(ComposeRGB({64.4, 254.6, 127.5}), RGB(64, 255, 128));
-  EXPECT_EQ(ComposeRGB({2.5, 3.5, 0.49}), RGB(2, 4, 0));
-}
-
-TEST(ColorArithmetic, ShadowBlend) {
-  const tRGB darkest{142, 142, 142};
-  EXPECT_EQ(ShadowBlend(darkest, RGB(255, 255, 255)), RGB(142, 142, 142));
-  EXPECT_EQ(ShadowBlend(darkest, RGB(100, 50, 0)), RGB(0, 0, 0));
-  EXPECT_EQ(ShadowBlend({255, 255, 255}, RGB(12, 34, 56)), RGB(12, 34, 56));
-  EXPECT_EQ(ShadowBlend({217, 225, 249}, RGB(200, 100, 50)), RGB(162, 70, 44));
+  EXPECT_EQ(Values(ComposeRGB({64, 255, 128}), ComposeRGB({64.4, 254.6, 127.5}), ComposeRGB({2.5, 3.5, 0.49})),
+            Values(8453952u, RGB(64, 255, 128), RGB(2, 4, 0)));
+  EXPECT_EQ(Values(ShadowBlend({142, 142, 142}, RGB(255, 255, 255)), ShadowBlend({142, 142, 142}, RGB(100, 50, 0)),
+                   ShadowBlend({255, 255, 255}, RGB(12, 34, 56)), ShadowBlend({217, 225, 249}, RGB(200, 100, 50))),
+            Values(RGB(142, 142, 142), RGB(0, 0, 0), RGB(12, 34, 56), RGB(162, 70, 44)));
 }
 
 }  // namespace
