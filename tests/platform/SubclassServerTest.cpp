@@ -28,68 +28,49 @@ class SubclassServerTest : public HeadlessTest {
 
   static voxSubClsSvr& Server() { return voxSubClsSvr::Instance(); }
   static HWND Window(const char* name, int x) { return CreateTestWindow(name, RECT{x, 10, x + 200, 160}); }
-  // Who saw a WM_USER sent to the window, in order.
-  Sequence SendUser(HWND hWnd) {
-    m_Log.Clear();
-    SendMessageA(hWnd, WM_USER, 0, 0);
-    return m_Log.Entries();
-  }
-
   MessageLog m_Log;
 
  private:
   size_t m_AttachmentsBefore = 0;
 };
 
-// A click on a foreign form: only the attached message reaches the object, before the form's
-// own procedure.
-TEST_F(SubclassServerTest, ClickedFormsAttachedMessageReachesObjectThenFormProcedure) {
+// Each row attaches a watcher to a foreign form for one message, with a response, and either
+// clicks the form or sends it the message: only the attached message reaches the watcher,
+// before or after the form's own procedure or instead of it, and the response decides the
+// result.
+TEST_F(SubclassServerTest, AttachedMessagesReachTheObjectAsItsResponseSays) {
   const struct {
     UINT attached;
-    std::vector<std::string> shown;
+    EMsgResponse eResponse;
+    std::vector<std::string> shown;  // empty: a WM_USER sent, every entry shown
     Sequence expected;
+    LRESULT result = 0;
   } cases[] = {
-      {WM_ACTIVATE, {"WM_ACTIVATE"}, {"other WM_ACTIVATE", "watcher WM_ACTIVATE", "form WM_ACTIVATE"}},
-      {WM_LBUTTONDOWN,
-       {"WM_LBUTTONDOWN", "WM_LBUTTONUP"},
+      {WM_ACTIVATE, emrPreprocess, {"WM_ACTIVATE"}, {"other WM_ACTIVATE", "watcher WM_ACTIVATE", "form WM_ACTIVATE"}},
+      {WM_LBUTTONDOWN, emrPreprocess, {"WM_LBUTTONDOWN", "WM_LBUTTONUP"},
        {"watcher WM_LBUTTONDOWN", "form WM_LBUTTONDOWN", "form WM_LBUTTONUP"}},
+      {WM_USER, emrPreprocess, {}, {"watcher WM_USER", "form WM_USER"}},
+      {WM_USER, emrPostProcess, {}, {"form WM_USER", "watcher WM_USER"}, kObjectResult},
+      {WM_USER, emrConsume, {}, {"watcher WM_USER"}, kObjectResult},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(MessageName(c.attached) + " " + std::to_string(c.eResponse));
     HWND form = Window("form", 10);
     HWND other = Window("other", 300);
-    RecordingObject watcher("watcher");
+    RecordingObject watcher("watcher", 0, c.eResponse);
     Server().AttachWindowMessage(&watcher, form, c.attached);
     m_Log.Clear();
-    Desktop().MouseMove(100, 100);
-    Desktop().Click();
-    EXPECT_TRUE(SameSequence(c.expected, m_Log.Only(c.shown)));
+    if (c.shown.empty()) {
+      EXPECT_EQ(SendMessageA(form, WM_USER, 0, 0), c.result);
+    } else {
+      Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // not a double click
+      Desktop().MouseMove(100, 100);
+      Desktop().Click();
+    }
+    EXPECT_TRUE(SameSequence(c.expected, c.shown.empty() ? m_Log.Entries() : m_Log.Only(c.shown)));
     Server().DetachWindowMessage(&watcher, form, c.attached);
     DestroyWindow(form);
     DestroyWindow(other);
-    Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // the next click is not a double click
-  }
-}
-
-TEST_F(SubclassServerTest, MsgResponseDecidesOrderAndResult) {
-  HWND form = Window("form", 10);
-  struct Case {
-    EMsgResponse eResponse;
-    Sequence expected;
-    LRESULT result;
-  };
-  const Case cases[] = {
-      {emrPreprocess, {"watcher WM_USER", "form WM_USER"}, 0},
-      {emrPostProcess, {"form WM_USER", "watcher WM_USER"}, kObjectResult},
-      {emrConsume, {"watcher WM_USER"}, kObjectResult},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.eResponse);
-    RecordingObject watcher("watcher", 0, c.eResponse);
-    Server().AttachWindowMessage(&watcher, form, WM_USER);
-    m_Log.Clear();
-    EXPECT_EQ(SendMessageA(form, WM_USER, 0, 0), c.result);
-    EXPECT_TRUE(SameSequence(c.expected, m_Log.Entries()));
-    Server().DetachWindowMessage(&watcher, form, WM_USER);
   }
 }
 
@@ -106,7 +87,9 @@ TEST_F(SubclassServerTest, AttachAndDetachInAnyOrderPutTheWindowBackAsItWas) {
   Sequence seen;
   const auto after = [&](const std::string& step) {
     seen.push_back("-- " + step);
-    for (const std::string& entry : SendUser(form)) seen.push_back(entry);
+    m_Log.Clear();
+    SendMessageA(form, WM_USER, 0, 0);
+    seen.insert(seen.end(), m_Log.Entries().begin(), m_Log.Entries().end());
     const LONG proc = GetWindowLongA(form, GWL_WNDPROC);
     seen.push_back(std::to_string(Server().AttachmentCount()) + " attached, form " +
                    (proc == original ? "original" : proc == LongFromWndProc(&StackedProc) ? "stacked" : "server's") +

@@ -73,75 +73,61 @@ TEST_F(MouseInput, CaptureTakesEveryMouseMessageInItsOwnClientCoordinates) {
                            mouse_));
 }
 
-TEST_F(MouseInput, ClickActivatesUnlessTheWindowAnswersNoActivate) {
-  HWND main = CreateTestWindow("main", RECT{0, 0, 100, 100});
-  HWND menu = CreateTestWindow("menu", RECT{200, 0, 300, 100}, kTestPopupStyle, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
-  SetTestHandler(menu, [](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
-    if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-    return std::nullopt;
-  });
-  SetActiveWindow(main);
-  MessageLog log;
-  Desktop().MouseMove(250, 50);
-  Desktop().Click();
-  EXPECT_EQ(GetActiveWindow(), main);
-  EXPECT_TRUE(SameSequence({"menu WM_MOUSEACTIVATE", "menu WM_LBUTTONDOWN", "menu WM_LBUTTONUP"},
-                           log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_ACTIVATE"})));
-
-  SetTestHandler(menu, nullptr);
-  Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // a plain click, not a double click
-  log.Clear();
-  Desktop().Click();
-  EXPECT_EQ(GetActiveWindow(), menu);
-  EXPECT_TRUE(SameSequence({"menu WM_MOUSEACTIVATE", "main WM_ACTIVATE", "menu WM_ACTIVATE", "menu WM_LBUTTONDOWN"},
-                           log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_ACTIVATE"})));
-}
-
-TEST_F(MouseInput, APressInAnyWindowButTheActiveOneAsksThatWindowAndItsParentsFirst) {
+// Clicks in steps: another application taking the activation deactivates the window until
+// it gives it back; a press asks the window under it and its parents whether to activate,
+// except in the active window itself or while a window holds the capture; a second press soon
+// after is a double click for classes that ask for it; a window answering MA_NOACTIVATE is
+// clicked without activation.
+TEST_F(MouseInput, ClicksActivateAskingTheWindowAndItsParentsFirst) {
   HWND main = CreateTestWindow("main", RECT{0, 0, 200, 200});
   HWND child = CreateTestWindow("child", RECT{10, 10, 60, 60}, kTestChildStyle, 0, main);
   SetActiveWindow(main);
-  RECT rcChild{};
-  GetWindowRect(child, &rcChild);
-  MessageLog log;
-  Desktop().MouseMove(rcChild.left + 5, rcChild.top + 5);
-  Desktop().Click();
-  Desktop().AdvanceTime(GetDoubleClickTime() + 1);
-  Desktop().MouseMove(rcChild.right + 20, rcChild.bottom + 20);  // the active window itself
-  Desktop().Click();
-  SetCapture(child);
-  Desktop().Click();  // captured: no activation question
-  ReleaseCapture();
-  EXPECT_EQ(GetActiveWindow(), main);
-  EXPECT_TRUE(SameSequence({"child WM_MOUSEACTIVATE", "main WM_MOUSEACTIVATE", "child WM_LBUTTONDOWN",
-                            "main WM_LBUTTONDOWN", "child WM_LBUTTONDOWN"},
-                           log.Only({"WM_MOUSEACTIVATE", "WM_LBUTTONDOWN", "WM_ACTIVATE"})));
-}
-
-TEST_F(MouseInput, AnotherApplicationTakingTheActivationDeactivatesTheWindowUntilItGivesItBack) {
-  HWND main = CreateTestWindow("main", RECT{0, 0, 200, 200});
-  SetActiveWindow(main);
-  MessageLog log;
-  Desktop().SetApplicationActive(false);
-  EXPECT_EQ(GetActiveWindow(), nullptr);
-  Desktop().SetApplicationActive(true);
-  EXPECT_EQ(GetActiveWindow(), main);
-  EXPECT_TRUE(SameSequence({"main WM_NCACTIVATE", "main WM_ACTIVATE", "main WM_ACTIVATEAPP", "main WM_ACTIVATEAPP",
-                            "main WM_NCACTIVATE", "main WM_ACTIVATE"},
-                           log.Only({"WM_ACTIVATE", "WM_ACTIVATEAPP", "WM_NCACTIVATE"})));
-}
-
-TEST_F(MouseInput, SecondPressSoonAfterBecomesADoubleClickForClassesThatAskForIt) {
-  HWND hwnd = CreateTestWindow("target", RECT{0, 0, 100, 100});
-  RecordMouse(hwnd);
-  Desktop().MouseMove(10, 10);
-  Desktop().DoubleClick();
-  Desktop().AdvanceTime(GetDoubleClickTime() + 1);
-  Desktop().Click();
-  EXPECT_TRUE(SameSequence({"target WM_MOUSEMOVE 10,10", "target WM_LBUTTONDOWN 10,10", "target WM_LBUTTONUP 10,10",
-                            "target WM_LBUTTONDBLCLK 10,10", "target WM_LBUTTONUP 10,10",
-                            "target WM_LBUTTONDOWN 10,10", "target WM_LBUTTONUP 10,10"},
-                           mouse_));
+  const auto clickAt = [this](int x, int y) {
+    Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // a plain click, not a double click
+    Desktop().MouseMove(x, y);
+    Desktop().Click();
+  };
+  const std::vector<std::string> kClicks = {"WM_MOUSEACTIVATE", "WM_ACTIVATE", "WM_ACTIVATEAPP", "WM_NCACTIVATE",
+                                            "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_LBUTTONDBLCLK"};
+  const char* mainHolds = "active main, focus main, capture none";
+  HWND menu = nullptr;
+  EXPECT_TRUE(RunSteps({
+      {"another application takes the activation", [&] { Desktop().SetApplicationActive(false); },
+       {"main WM_NCACTIVATE", "main WM_ACTIVATE", "main WM_ACTIVATEAPP", "active none, focus none, capture none"}, kClicks},
+      {"and gives it back", [&] { Desktop().SetApplicationActive(true); },
+       {"main WM_ACTIVATEAPP", "main WM_NCACTIVATE", "main WM_ACTIVATE", mainHolds}, kClicks},
+      {"click the child", [&] { clickAt(15, 15); },
+       {"child WM_MOUSEACTIVATE", "main WM_MOUSEACTIVATE", "child WM_LBUTTONDOWN", "child WM_LBUTTONUP", mainHolds}, kClicks},
+      {"click the active window", [&] { clickAt(100, 100); }, {"main WM_LBUTTONDOWN", "main WM_LBUTTONUP", mainHolds}, kClicks},
+      {"double click", [&] {
+         Desktop().AdvanceTime(GetDoubleClickTime() + 1);
+         Desktop().DoubleClick();
+       },
+       {"main WM_LBUTTONDOWN", "main WM_LBUTTONUP", "main WM_LBUTTONDBLCLK", "main WM_LBUTTONUP", mainHolds}, kClicks},
+      {"click with the child holding the capture", [&] {
+         SetCapture(child);
+         clickAt(100, 100);
+         ReleaseCapture();
+       },
+       {"child WM_LBUTTONDOWN", "child WM_LBUTTONUP", mainHolds}, kClicks},
+      {"click a window answering no-activate", [&] {
+         menu = CreateTestWindow("menu", RECT{300, 0, 400, 100}, WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+         ShowWindow(menu, SW_SHOWNOACTIVATE);
+         SetTestHandler(menu, [](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+           if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+           return std::nullopt;
+         });
+         clickAt(350, 50);
+       },
+       {"menu WM_MOUSEACTIVATE", "menu WM_LBUTTONDOWN", "menu WM_LBUTTONUP", mainHolds}, kClicks},
+      {"click it once it answers as usual", [&] {
+         SetTestHandler(menu, nullptr);
+         clickAt(350, 50);
+       },
+       {"menu WM_MOUSEACTIVATE", "main WM_NCACTIVATE", "main WM_ACTIVATE", "menu WM_NCACTIVATE", "menu WM_ACTIVATE",
+        "menu WM_LBUTTONDOWN", "menu WM_LBUTTONUP", "active menu, focus menu, capture none"},
+       kClicks},
+  }));
   EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
 }
 

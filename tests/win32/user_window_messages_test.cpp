@@ -1,7 +1,7 @@
 // A window's life as a host meets it, in steps: creation, painting, moving, sizing, enabling,
 // focus, children, pop-ups shown without activation, posted chains, quit, and destruction
 // (owned windows first, WM_DESTROY parent first, WM_NCDESTROY child first) with no leaks; and
-// window data as a control uses it: subclassing chains, properties, text, relations.
+// window data as a control uses it: properties, text, relations.
 #include "Steps.h"
 #include "support/Pixels.h"
 #include "support/Values.h"
@@ -127,21 +127,6 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
-TEST_F(WindowMessages, ATipRaisedTopMostShowsWithoutActivationAboveATopMostWindow) {
-  HWND form = CreateTestWindow("form", RECT{0, 0, 300, 200});
-  HWND tip = CreateTestWindow("tip", RECT{40, 40, 90, 60}, WS_POPUP, WS_EX_TOOLWINDOW, form);
-  HWND other = CreateTestWindow("other", RECT{0, 0, 200, 200}, kTestPopupStyle, WS_EX_TOPMOST);
-  SetActiveWindow(form);
-  SetWindowPos(tip, HWND_TOPMOST, 0, 0, 80, 20, SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  EXPECT_TRUE(GetWindowLongA(tip, GWL_EXSTYLE) & static_cast<LONG>(WS_EX_TOPMOST));
-  EXPECT_EQ(GetActiveWindow(), form);
-  EXPECT_EQ(WindowFromPoint(POINT{45, 45}), tip);
-  EXPECT_EQ(WindowFromPoint(POINT{150, 150}), other);
-  RECT r{};
-  GetWindowRect(tip, &r);
-  EXPECT_EQ(RectText(r), "40,40-120,60");
-}
-
 TEST_F(WindowMessages, CreationRefusedModalLoopsAndCloseLeaveNothing) {
   WNDCLASSA wc{};
   wc.lpszClassName = "Refuser";
@@ -186,75 +171,29 @@ TEST_F(WindowMessages, ManyCyclesOfCreatePaintDestroyLeaveEveryCounterWhereItSta
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
-class WindowData : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    hwnd_ = CreateTestWindow("target", RECT{0, 0, 100, 100});
-    outer_ = inner_ = 0;
-  }
-  HWND hwnd_ = nullptr;
-  static LONG inner_;
-  static LONG outer_;
-
-  static LRESULT InnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_USER) MessageLog::Active()->Add("inner subclass");
-    return CallWindowProcA(inner_, hwnd, msg, wParam, lParam);
-  }
-  static LRESULT OuterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_USER) MessageLog::Active()->Add("outer subclass");
-    return CallWindowProcA(outer_, hwnd, msg, wParam, lParam);
-  }
-};
-LONG WindowData::inner_ = 0;
-LONG WindowData::outer_ = 0;
-
-TEST_F(WindowData, SubclassChainRunsNewestFirstAndUnwindsInReverse) {
-  const LONG original = GetWindowLongA(hwnd_, GWL_WNDPROC);
-  inner_ = SetWindowLongA(hwnd_, GWL_WNDPROC, LongFromWndProc(InnerProc));
-  outer_ = SetWindowLongA(hwnd_, GWL_WNDPROC, LongFromWndProc(OuterProc));
-  EXPECT_EQ(inner_, original);
-  EXPECT_EQ(WndProcFromLong(outer_), &InnerProc);
-
-  MessageLog log;
-  SendMessageA(hwnd_, WM_USER, 0, 0);
-  EXPECT_TRUE(SameSequence({"outer subclass", "inner subclass", "target WM_USER"}, log.Entries()));
-
-  // Unhooking the outer subclass restores the inner one.
-  EXPECT_EQ(SetWindowLongA(hwnd_, GWL_WNDPROC, outer_), LongFromWndProc(OuterProc));
-  log.Clear();
-  SendMessageA(hwnd_, WM_USER, 0, 0);
-  EXPECT_TRUE(SameSequence({"inner subclass", "target WM_USER"}, log.Entries()));
-  SetWindowLongA(hwnd_, GWL_WNDPROC, inner_);
-  EXPECT_EQ(GetWindowLongA(hwnd_, GWL_WNDPROC), original);
-}
-
-TEST_F(WindowData, PropertiesAreNamedCaseInsensitivelyAndRemovable) {
+// Window data as a control uses it: properties named case-insensitively, text in both widths
+// (truncated to the buffer), the class name, parents, owners and coordinates.
+TEST_F(WindowMessages, PropertiesTextAndRelations) {
+  HWND hwnd = CreateTestWindow("target", RECT{0, 0, 100, 100});
   int control = 0;
-  EXPECT_TRUE(SetPropA(hwnd_, "MirelMenuBar20:ObjectPtr", &control));
-  EXPECT_EQ(GetPropA(hwnd_, "mirelmenubar20:objectptr"), &control);
-  EXPECT_EQ(RemovePropA(hwnd_, "MirelMenuBar20:ObjectPtr"), &control);
-  EXPECT_EQ(GetPropA(hwnd_, "MirelMenuBar20:ObjectPtr"), nullptr);
-}
+  EXPECT_TRUE(SetPropA(hwnd, "MirelMenuBar20:ObjectPtr", &control));
+  EXPECT_EQ(GetPropA(hwnd, "mirelmenubar20:objectptr"), &control);
+  EXPECT_EQ(RemovePropA(hwnd, "MirelMenuBar20:ObjectPtr"), &control);
+  EXPECT_EQ(GetPropA(hwnd, "MirelMenuBar20:ObjectPtr"), nullptr);
 
-TEST_F(WindowData, TextAndClassNameInBothWidths) {
-  SetWindowTextA(hwnd_, "voxMirelMenuPanel");
+  SetWindowTextA(hwnd, "voxMirelMenuPanel");
   char narrow[32] = {};
-  EXPECT_EQ(GetWindowTextA(hwnd_, narrow, sizeof narrow), 17);
-  EXPECT_STREQ(narrow, "voxMirelMenuPanel");
   WCHAR wide[8] = {};
-  EXPECT_EQ(GetWindowTextW(hwnd_, wide, 8), 7);  // truncated to the buffer
+  EXPECT_EQ(Values(GetWindowTextA(hwnd, narrow, sizeof narrow), narrow, GetWindowTextW(hwnd, wide, 8)), "17 voxMirelMenuPanel 7");
   EXPECT_EQ(std::u16string(wide), u"voxMire");
-  GetClassNameA(hwnd_, narrow, sizeof narrow);
+  GetClassNameA(hwnd, narrow, sizeof narrow);
   EXPECT_STREQ(narrow, kTestWindowClass);
-}
 
-TEST_F(WindowData, ParentsOwnersAndCoordinates) {
-  HWND popup = CreateTestWindow("popup", RECT{200, 200, 260, 260}, kTestPopupStyle, 0, hwnd_);
-  HWND child = CreateTestWindow("child", RECT{10, 20, 50, 60}, kTestChildStyle, 0, hwnd_);
+  HWND popup = CreateTestWindow("popup", RECT{200, 200, 260, 260}, kTestPopupStyle, 0, hwnd);
+  HWND child = CreateTestWindow("child", RECT{10, 20, 50, 60}, kTestChildStyle, 0, hwnd);
   // A pop-up's parent is its owner.
-  EXPECT_EQ(Values(GetParent(popup), GetParent(hwnd_), GetParent(child), GetAncestor(child, GA_ROOT)),
-            Values(hwnd_, HWND{}, hwnd_, hwnd_));
+  EXPECT_EQ(Values(GetParent(popup), GetParent(hwnd), GetParent(child), GetAncestor(child, GA_ROOT)),
+            Values(hwnd, HWND{}, hwnd, hwnd));
   POINT pt{0, 0};
   ClientToScreen(child, &pt);
   POINT mapped{5, 5};
