@@ -9,44 +9,38 @@
 
 namespace {
 
-using mirel_test::ErrorFrom;
-
-constexpr std::int32_t kBase = static_cast<std::int32_t>(0x80040000u);
-
+// Codes outside the table (0, 16, 380, -7) are their own number, without description.
 TEST(ErrorRaiserTest, CodesMapToTheirNumbersAndDescriptions) {
-  struct Row {
+  constexpr std::int32_t kBase = static_cast<std::int32_t>(0x80040000u);
+  constexpr auto kTimer = static_cast<std::int32_t>(0x800461AE);
+  const struct {
     std::int32_t code;
     std::int32_t number;
     const char* description;
-  };
-  const Row table[] = {
+    const char* source = "cMenus";
+  } table[] = {
       {1, 364, "Object has been unloaded."},
       {4, 13, "Type Mismatch."},
       {5, 457, "This key is already associated with an element of this collection."},
       {6, 9, "Subscript out of range."},
       {10, kBase + 25005, "Invalid Index.  Value must be an Integer >= 0."},
-      {11, static_cast<std::int32_t>(0x800461AE),
-       "Invalid timer interval. Value must be between 0 and 30000 milli-seconds."},
-      {12, static_cast<std::int32_t>(0x800461AE), "Invalid style. Value must be between 0 and 7."},
+      {11, kTimer, "Invalid timer interval. Value must be between 0 and 30000 milli-seconds."},
+      {12, kTimer, "Invalid style. Value must be between 0 and 7."},
       {15, static_cast<std::int32_t>(0x800461AF),
        "The ImageList property should be a Long value pointer to an ImageList.  To setup an ImageList object, "
        "use the SetImageList sub."},
+      {0, 0, "", "MirelMenuBar"},
+      {16, 16, "", "MirelMenuBar"},
+      {380, 380, "", "MirelMenuBar"},
+      {-7, -7, "", "MirelMenuBar"},
   };
   mirel_test::Sequence expected;
   mirel_test::Sequence actual;
-  const auto describe = [](std::int32_t code, std::int32_t number, const std::string& source, const std::string& text) {
-    return std::to_string(code) + " -> " + std::to_string(number) + " " + source + " \"" + text + "\"";
-  };
-  for (const Row& row : table) {
-    const auto raised = ErrorFrom([&] { RaiseError(row.code, "cMenus"); });
-    expected.push_back(describe(row.code, row.number, "voxMirelMBar20.cMenus", row.description));
-    actual.push_back(describe(row.code, raised.number, raised.source, raised.description));
-  }
-  // Codes outside the table are their own number, without description.
-  for (std::int32_t code : {0, 16, 380, -7}) {
-    const auto raised = ErrorFrom([&] { RaiseError(code, "MirelMenuBar"); });
-    expected.push_back(describe(code, code, "voxMirelMBar20.MirelMenuBar", ""));
-    actual.push_back(describe(code, raised.number, raised.source, raised.description));
+  for (const auto& row : table) {
+    const auto raised = mirel_test::ErrorFrom([&] { RaiseError(row.code, row.source); });
+    const std::string code = std::to_string(row.code) + " -> ";
+    expected.push_back(code + std::to_string(row.number) + " voxMirelMBar20." + row.source + " " + row.description);
+    actual.push_back(code + std::to_string(raised.number) + " " + raised.source + " " + raised.description);
   }
   EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
 }

@@ -1,9 +1,12 @@
-// Event sinks: every connected sink hears an event, in connection order, and a sink may
-// disconnect itself or another sink while an event is being raised.
+// Event sinks and repaints: every connected sink hears an event in connection order, may
+// disconnect itself or another during it, and an error in ReSize is ignored; drawing lets
+// repaint once each while redraw is enabled.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
 #include "container/AutomationError.h"
+#include "core/MirelMenuBar20Internals.h"
+#include "core/automation/cMenus.h"
 
 namespace {
 
@@ -46,6 +49,7 @@ TEST_F(EventSinkTest, SinksHearAnEventInConnectionOrderAndMayDisconnectThemselve
   bar->Disconnect(&third);
 }
 
+// A resize and a change of visual style both run the resize routine.
 TEST_F(EventSinkTest, AnErrorInReSizeIsIgnoredWhoeverRunsTheResize) {
   auto bar = AddBar();
   bar->EndUpdate();
@@ -60,19 +64,27 @@ TEST_F(EventSinkTest, AnErrorInReSizeIsIgnoredWhoeverRunsTheResize) {
   bar->Disconnect(&failing);
 }
 
-TEST_F(EventSinkTest, DefaultHandlersDoNothing) {
+TEST_F(EventSinkTest, DrawingLetsRepaintOnceEachWhileRedrawIsEnabled) {
   auto bar = AddBar();
   bar->EndUpdate();
-  __MirelMenuBar20 quiet;
-  bar->Connect(&quiet);
-  Variant panel;
-  std::vector<std::string> names{"Red"};
-  quiet.DropDownActivate(1, "Band1", 1, "Tool1", panel);
-  quiet.GetPredefinedColorStrings(names);
-  bar->Extender().SetWidth(3000);
-  EXPECT_TRUE(panel.IsEmpty());
-  EXPECT_EQ(names, std::vector<std::string>{"Red"});
-  bar->Disconnect(&quiet);
+  AddMenu("File");
+  const std::pair<const char*, std::function<void()>> lets[] = {
+      {"Theme", [&] { bar->SetTheme(XPOlive); }},
+      {"RightToLeft", [&] { bar->SetRightToLeft(VARIANT_TRUE); }},
+      {"ToolSpacing", [&] { bar->SetToolSpacing(2); }},
+      {"MenuShadows", [&] { bar->SetMenuShadows(VARIANT_FALSE); }},
+      {"Refresh", [&] { bar->Refresh(); }},
+      {"Caption", [&] { bar->Menus()->Item(Variant("File"))->Caption("&Datei"); }},
+  };
+  Sequence actual;
+  for (const auto& entry : lets) {
+    const long before = Inside(*bar).PaintCount();
+    entry.second();
+    actual.push_back(std::string(entry.first) + " paints " + std::to_string(Inside(*bar).PaintCount() - before));
+  }
+  EXPECT_TRUE(SameSequence({"Theme paints 1", "RightToLeft paints 1", "ToolSpacing paints 1", "MenuShadows paints 0",
+                            "Refresh paints 1", "Caption paints 1"},
+                           actual));
 }
 
 }  // namespace

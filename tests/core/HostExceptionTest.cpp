@@ -38,57 +38,38 @@ class ThrowingHost : public __MirelMenuBar20 {
   }
 };
 
-class HostException : public mirel_test::BarOnForm {
- protected:
-  void SetUp() override {
-    BarOnForm::SetUp();
-    MakeBar({.endUpdate = false});
-    auto file = AddMenu("File");
-    file->MenuItems()->Add({.Caption = "&New", .Key = "New"});
-    file->MenuItems()->Add({.Caption = "&Open", .Key = "Open"});
-    m_Bar->EndUpdate();
-    m_Bar->Connect(&m_Host);
-  }
-  void TearDown() override {
-    m_Bar->Disconnect(&m_Host);
-    BarOnForm::TearDown();
-  }
-
-  ThrowingHost m_Host;
-};
+using HostException = mirel_test::BarOnForm;
 
 TEST_F(HostException, ReachesTheHostUnchangedAndLeavesTheMenusClosed) {
+  MakeBar({.endUpdate = false});
+  auto items = AddMenu("File")->MenuItems();
+  items->Add({.Caption = "&New", .Key = "New"});
+  items->Add({.Caption = "&Open", .Key = "Open"});
+  m_Bar->EndUpdate();
+  ThrowingHost host;
+  m_Bar->Connect(&host);
   const POINT file = CaptionPoint(1);
   const auto dropFile = [&] {
     Desktop().MouseMove(file.x, file.y);
     Desktop().Click(win32::MouseButton::Left);
   };
-  const auto firstRow = [&] {
-    const std::vector<HWND> open = Inside(*m_Bar).OpenMenuWindows();
+  const auto onFirstRow = [&](bool click) {  // in the dropped menu, then a press or a click
+    dropFile();
     RECT rc{};
-    GetWindowRect(open.back(), &rc);
-    return POINT{rc.left + 30, rc.top + 10};
+    GetWindowRect(Inside(*m_Bar).OpenMenuWindows().back(), &rc);
+    Desktop().MouseMove(rc.left + 30, rc.top + 10);
+    click ? Desktop().Click(win32::MouseButton::Left) : Desktop().MouseDown(win32::MouseButton::Left);
   };
   const std::pair<const char*, std::function<void()>> cases[] = {
       {"MenuOnDrop", dropFile},
       {"MenuMouseMove", [&] { Desktop().MouseMove(file.x + 1, file.y); }},
-      {"MenuItemMouseDown", [&] {
-         dropFile();
-         const POINT row = firstRow();
-         Desktop().MouseMove(row.x, row.y);
-         Desktop().MouseDown(win32::MouseButton::Left);
-       }},
-      {"MenuItemClick", [&] {
-         dropFile();
-         const POINT row = firstRow();
-         Desktop().MouseMove(row.x, row.y);
-         Desktop().Click(win32::MouseButton::Left);
-       }},
+      {"MenuItemMouseDown", [&] { onFirstRow(false); }},
+      {"MenuItemClick", [&] { onFirstRow(true); }},
   };
   for (const auto& [event, act] : cases) {
-    m_Host.throwIn = event;
+    host.throwIn = event;
     EXPECT_THROW(act(), HostFault) << event;
-    m_Host.throwIn.clear();
+    host.throwIn.clear();
     Desktop().MouseUp(win32::MouseButton::Left);
     Desktop().DoEvents();
     EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty()) << event;
@@ -102,6 +83,7 @@ TEST_F(HostException, ReachesTheHostUnchangedAndLeavesTheMenusClosed) {
     Desktop().MouseMove(0, 500);
     Desktop().AdvanceTime(kPastDoubleClick);
   }
+  m_Bar->Disconnect(&host);
 }
 
 }  // namespace

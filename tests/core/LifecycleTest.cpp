@@ -13,33 +13,22 @@ namespace {
 
 using LifecycleTest = MenuBarTest;
 
-TEST_F(LifecycleTest, OnlyARunTimeInstanceWatchesItsHostAndRegistersWithTheKeyboardHook) {
-  for (bool userMode : {true, false}) {
+TEST_F(LifecycleTest, OnlyARunTimeInstanceWatchesItsHostAndTerminateStopsThatAndReleasesWhatItHolds) {
+  for (bool userMode : {false, true}) {
     auto bar = AddBar(userMode);
     EXPECT_EQ(voxSubClsSvr::Instance().IsSubclassed(bar->hWnd()), userMode);
     EXPECT_EQ(voxSubClsSvr::Instance().IsSubclassed(TheForm().hWnd()), userMode);
     EXPECT_EQ(mHooks::HookClientCount(), userMode ? 1u : 0u);
     EXPECT_EQ(mHooks::IsHookInstalled(), userMode);
-    DropForm();
   }
-}
-
-TEST_F(LifecycleTest, TerminateRemovesTheWindowPropertyAndStopsWatching) {
-  auto bar = AddBar(true);
+  auto bar = m_Bar;
   HWND hWnd = bar->hWnd();
-  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
-  ASSERT_GT(attachmentsBefore, 0u);
+  AddMenu("File");
   TheForm().RemoveControl(*bar);
   EXPECT_EQ(MirelMenuBar20Internals::FromWindow(hWnd), nullptr);
   EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), 0u);
   EXPECT_EQ(mHooks::HookClientCount(), 0u);
   EXPECT_FALSE(mHooks::IsHookInstalled());
-}
-
-TEST_F(LifecycleTest, TerminateReleasesTheFontsTablesAndTimers) {
-  auto bar = AddBar(true);
-  AddMenu("File");
-  TheForm().RemoveControl(*bar);
   EXPECT_EQ(bar->DefaultMenuFont(), nullptr);
   EXPECT_EQ(bar->ToolTipFont(), nullptr);
   EXPECT_EQ(Inside(*bar).MenuData().Count(), 0);
@@ -48,7 +37,6 @@ TEST_F(LifecycleTest, TerminateReleasesTheFontsTablesAndTimers) {
 
 TEST_F(LifecycleTest, HasFocusFollowsTheKeyboardFocus) {
   auto bar = AddBar(true);
-  EXPECT_EQ(bar->HasFocus(), VARIANT_FALSE);
   SetFocus(bar->hWnd());
   EXPECT_EQ(bar->HasFocus(), VARIANT_TRUE);
   SetFocus(TheForm().hWnd());

@@ -17,13 +17,6 @@ using mirel_test::ErrorOf;
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
 
-// Records the ReSize events a control raises.
-class RecordingSink : public __MirelMenuBar20 {
- public:
-  std::vector<std::string> rows;
-  void ReSize() override { rows.emplace_back("ReSize"); }
-};
-
 class MenuBarTest : public mirel_test::BarOnForm {
  protected:
   // A new instance on a new form at (40, 30), at run time or design time; redraw stays off

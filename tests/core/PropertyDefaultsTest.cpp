@@ -1,5 +1,5 @@
-// What a host finds on a new instance: property defaults at design time and at run time,
-// the state the rest of the control relies on, and the shared key-name table.
+// What a host finds on a new instance and on one loaded from an empty bag, at run time and at
+// design time; the platform flag; the shared key-name table and its lets.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -10,40 +10,48 @@ namespace {
 
 using PropertyDefaultsTest = MenuBarTest;
 
-// The same defaults at run time and at design time; a run-time instance waits for EndUpdate
-// with its hover timer running, one at design time draws at once.
-TEST_F(PropertyDefaultsTest, NewInstanceHasTheTabledDefaults) {
-  for (const bool userMode : {true, false}) {
-    SCOPED_TRACE(userMode ? "run time" : "design time");
-    auto bar = AddBar(userMode);
-    EXPECT_TRUE(SameSequence(NewInstanceSettingsWith({}), SettingRows(*bar)));
-    EXPECT_TRUE(Inside(*bar).Initialised());
-    EXPECT_EQ(Inside(*bar).RedrawEnabled(), !userMode);
-    EXPECT_EQ(Inside(*bar).PaintCount() > 0, !userMode);
-    if (userMode) {
-      EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 1000u);
-      EXPECT_EQ(Inside(*bar).ToolTipPostTimer().Interval(), 3000u);
+// The same values either way but for ToolSpacing, which loads with its load default. A
+// run-time instance waits for EndUpdate with its hover timer running; one at design time
+// draws at once.
+TEST_F(PropertyDefaultsTest, NewAndLoadedInstancesHaveTheTabledDefaults) {
+  for (const bool loaded : {false, true}) {
+    for (const bool userMode : {true, false}) {
+      const std::string name = std::string(loaded ? "loaded" : "new") + (userMode ? " run time" : " design time");
+      MemoryPropertyBag empty;
+      auto bar = AddBar(userMode, loaded ? &empty : nullptr);
+      EXPECT_TRUE(SameSequence(NewInstanceSettingsWith(loaded ? Sequence{"ToolSpacing 6 12"} : Sequence{}),
+                               SettingRows(*bar)))
+          << name;
+      const MirelMenuBar20Internals& in = Inside(*bar);
+      const auto on = [](bool b) { return std::string(b ? " on" : " off"); };
+      EXPECT_EQ(name + ": initialised" + on(in.Initialised()) + ", redraw" + on(in.RedrawEnabled()) + ", painted" +
+                    on(in.PaintCount() > 0) + ", over timer" + on(in.Tracker().OverTimer().Enabled()) +
+                    ", auto drop" + on(in.Tracker().AutoDropTimer().Enabled()) + ", tip timer" +
+                    on(in.ToolTipPreTimer().Enabled()) +
+                    (userMode ? " " + std::to_string(in.ToolTipPreTimer().Interval()) + " " +
+                                    std::to_string(in.ToolTipPostTimer().Interval())
+                              : ""),
+                name + ": initialised on, redraw" + on(!userMode) + ", painted" + on(!userMode) + ", over timer" +
+                    on(userMode) + ", auto drop off, tip timer off" + (userMode ? " 1000 3000" : ""));
     }
-    EXPECT_EQ(Inside(*bar).Tracker().OverTimer().Enabled(), userMode);
-    EXPECT_FALSE(Inside(*bar).Tracker().AutoDropTimer().Enabled());
-    EXPECT_FALSE(Inside(*bar).ToolTipPreTimer().Enabled());
   }
 }
 
 TEST_F(PropertyDefaultsTest, NtPlatformFlagFollowsTheReportedSystem) {
-  win32::SetOsVersion(win32::WindowsXpVersion());
-  AddBar();
-  EXPECT_TRUE(MirelMenuBar20Internals::IsNT());
-  DropForm();
   win32::OsVersion windows98;
   windows98.platformId = VER_PLATFORM_WIN32_WINDOWS;
-  win32::SetOsVersion(windows98);
-  AddBar();
-  EXPECT_FALSE(MirelMenuBar20Internals::IsNT());
+  for (const auto& [version, nt] : {std::pair{win32::WindowsXpVersion(), true}, std::pair{windows98, false}}) {
+    win32::SetOsVersion(version);
+    AddBar();
+    EXPECT_EQ(MirelMenuBar20Internals::IsNT(), nt);
+  }
   win32::ResetSystemInfo();
 }
 
-TEST_F(PropertyDefaultsTest, HotKeyNameTableHoldsTheKeyNamesByVirtualKey) {
+// The table is shared and lives while any control does: a renamed key outlives the control
+// that renamed it while another lives, and a control after the last one starts afresh. The
+// array let takes only a whole 0..256 array.
+TEST_F(PropertyDefaultsTest, KeyNameTableByVirtualKeyItsLetsAndItsLife) {
   auto bar = AddBar();
   const std::vector<std::pair<std::int16_t, std::string>> expected{
       {1, "LButton"}, {8, "Back"},  {13, "Enter"},      {27, "Esc"},  {40, "Dn"},     {44, "SShot"},
@@ -55,6 +63,24 @@ TEST_F(PropertyDefaultsTest, HotKeyNameTableHoldsTheKeyNamesByVirtualKey) {
   EXPECT_EQ(table.LBound(), 0);
   EXPECT_EQ(table.UBound(), 256);
   EXPECT_EQ(CStr(table.Element(116)), "F5");
+  for (std::int16_t outside : {0, 257, -1}) EXPECT_EQ(ErrorOf([&] { bar->HotKeyConstant(outside); }), 9) << outside;
+
+  std::vector<Variant> names(256, Variant("x"));
+  bar->SetHotKeyConstants(Variant::Array(names));  // upper bound 255: ignored
+  bar->SetHotKeyConstants(Variant("A"));           // not an array: ignored
+  EXPECT_EQ(bar->HotKeyConstant(65), "A");
+  names.emplace_back("x");
+  bar->SetHotKeyConstants(Variant::Array(names));  // 0..256: taken whole
+  EXPECT_EQ(bar->HotKeyConstant(65) + bar->HotKeyConstant(256), "xx");
+
+  bar.reset();
+  auto first = AddBar();
+  first->SetHotKeyConstant(116, "Refresh");
+  auto second = TheForm().AddControl<MirelMenuBar20>({.name = "MirelMenuBar202", .width = 3000, .height = 600});
+  TheForm().RemoveControl(*first);
+  EXPECT_EQ(second->HotKeyConstant(116), "Refresh");
+  TheForm().RemoveControl(*second);
+  EXPECT_EQ(AddBar()->HotKeyConstant(116), "F5");
 }
 
 }  // namespace

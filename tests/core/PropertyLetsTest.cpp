@@ -1,5 +1,5 @@
 // Property lets as a host makes them: normalising rules, range errors that change nothing,
-// the hot-key table lets, and the container's property-changed notifications in order.
+// and the container's property-changed notifications in order.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -62,35 +62,6 @@ TEST_F(PropertyLetsTest, LetsNormaliseOrRaiseAndChangeNothingWhenTheyRaise) {
   calls.push_back({"times", times, "2000 2000 4000 4000"});
   calls.push_back({"notified", [&] { return N(static_cast<long>(ChangedProperties().size())); }, "0"});
   EXPECT_TRUE(SameOutcomes(calls));
-}
-
-TEST_F(PropertyLetsTest, HotKeyLetsChangeTheSharedTableAndCheckIndexAndBounds) {
-  auto bar = AddBar();
-  bar->SetHotKeyConstant(116, "Refresh");
-  EXPECT_EQ(bar->HotKeyConstant(116), "Refresh");
-  for (std::int16_t outside : {0, 257, -1}) EXPECT_EQ(ErrorOf([&] { bar->HotKeyConstant(outside); }), 9) << outside;
-
-  std::vector<Variant> names(256, Variant("x"));
-  bar->SetHotKeyConstants(Variant::Array(names));  // upper bound 255: ignored
-  EXPECT_EQ(bar->HotKeyConstant(65), "A");
-  bar->SetHotKeyConstants(Variant("A"));  // not an array: ignored
-  EXPECT_EQ(bar->HotKeyConstant(65), "A");
-  names.emplace_back("x");
-  bar->SetHotKeyConstants(Variant::Array(names));  // 0..256: taken whole
-  EXPECT_EQ(bar->HotKeyConstant(65), "x");
-  EXPECT_EQ(bar->HotKeyConstant(256), "x");
-}
-
-// The shared key-name table lives while any control does: a renamed key outlives the control
-// that renamed it while another lives, and a control after the last one starts afresh.
-TEST_F(PropertyLetsTest, KeyNameTableIsKeptWhileAnyControlLives) {
-  auto first = AddBar();
-  first->SetHotKeyConstant(116, "Refresh");
-  auto second = TheForm().AddControl<MirelMenuBar20>({.name = "MirelMenuBar202", .width = 3000, .height = 600});
-  TheForm().RemoveControl(*first);
-  EXPECT_EQ(second->HotKeyConstant(116), "Refresh");
-  TheForm().RemoveControl(*second);
-  EXPECT_EQ(AddBar()->HotKeyConstant(116), "F5");
 }
 
 TEST_F(PropertyLetsTest, LetsNotifyTheContainerUnderThePersistedNamesInOrder) {

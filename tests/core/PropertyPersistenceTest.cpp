@@ -84,23 +84,6 @@ TEST_F(PropertyPersistenceTest, LoadingRaisesOverflowAndTypeMismatch) {
   }
 }
 
-TEST_F(PropertyPersistenceTest, EmptyBagGivesNewInstanceValuesExceptToolSpacing) {
-  MemoryPropertyBag empty;
-  EXPECT_TRUE(SameSequence(NewInstanceSettingsWith({"ToolSpacing 6 12"}), SettingRows(*LoadBar(empty))));
-}
-
-TEST_F(PropertyPersistenceTest, LoadingEndsWithRedrawClearAtRunTimeAndSetAtDesignTime) {
-  MemoryPropertyBag bag;
-  auto runTime = LoadBar(bag, true);
-  EXPECT_TRUE(Inside(*runTime).Initialised());
-  EXPECT_FALSE(Inside(*runTime).RedrawEnabled());
-  EXPECT_TRUE(Inside(*runTime).Tracker().OverTimer().Enabled());
-  auto designTime = LoadBar(bag, false);
-  EXPECT_TRUE(Inside(*designTime).Initialised());
-  EXPECT_TRUE(Inside(*designTime).RedrawEnabled());
-  EXPECT_FALSE(Inside(*designTime).Tracker().OverTimer().Enabled());
-}
-
 TEST_F(PropertyPersistenceTest, AutoSelectThemeTakesTheSystemsLunaColour) {
   win32::SetVisualStyle(win32::LunaStyle("HomeStead"));
   MemoryPropertyBag bag;
@@ -140,12 +123,8 @@ TEST_F(PropertyPersistenceTest, UnknownVisualStyleAndThemeDrawAsTheDefaults) {
     AddMenu("File");
     bar->EndUpdate();
     std::vector<COLORREF> pixels;
-    RECT rc{};
-    GetClientRect(bar->hWnd(), &rc);
-    for (int y = 0; y < rc.bottom; ++y) {
-      for (int x = 0; x < rc.right; ++x) pixels.push_back(Desktop().WindowPixel(bar->hWnd(), x, y));
-    }
-    DropForm();
+    for (int y = 0; y < bar->ScaleHeight(); ++y)
+      for (int x = 0; x < bar->ScaleWidth(); ++x) pixels.push_back(Desktop().WindowPixel(bar->hWnd(), x, y));
     return pixels;
   };
   MemoryPropertyBag defaults;
