@@ -1,12 +1,16 @@
-// Pixels of an open menu window read back from the screen: the 14-pixel check mark, the
-// highlight box and the expand arrow's, right to left, the join under the pressed caption,
-// infrequent rows, and the shadow strips, which must be the blend of what the screen held
-// under them before the window showed.
+// An open menu window as a host and a user meet it: what it carries while loaded and that it
+// leaves nothing behind, its size and place; and its pixels read back from the screen: the
+// 14-pixel check mark, the highlight box and the expand arrow's, right to left, the join under
+// the pressed caption, infrequent rows, and the shadow strips, which must be the blend of what
+// the screen held under them before the window showed.
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "MenuBarOnForm.h"
 #include "menu/MenuBarLayout.h"
+#include "platform/mHooks.h"
+#include "platform/voxSubClsSvr.h"
 #include "render/ColorScheme.h"
 #include "render/styles/Palette.h"
 #include "support/StyleTheme.h"
@@ -18,11 +22,16 @@ namespace {
 // falls outside the window.
 constexpr int kShadowInset = 3;
 
-class MenuWindowPixelsTest : public MenuBarOnForm {
+class MenuWindowTest : public MenuBarOnForm {
  protected:
   void SetUp() override {
     BarOnForm::SetUp();
     BarOverBackdrop();
+  }
+  static RECT WindowRect(HWND hWnd) {
+    RECT rc{};
+    GetWindowRect(hWnd, &rc);
+    return rc;
   }
   RECT Box(HWND hWnd, int i) { return Menu(hWnd).Layout().HighlightBox(i, Menu(hWnd).Size().cx); }
   // A point inside item i's highlight box, clear of its text.
@@ -69,6 +78,93 @@ class MenuWindowPixelsTest : public MenuBarOnForm {
   }
 };
 
+// A parent menu window unloads its open child first.
+TEST_F(MenuWindowTest, WhileLoadedCarriesItsMarkerAndRegistrationsAndUnloadingLeavesNothing) {
+  AddFileMenu();
+  AddSecondaryMenu("Sub");
+  Menus()->Item(Variant("Sub"))->MenuItems()->Add({.Caption = "Child", .Key = "Child"});
+  const auto countsBefore = win32::SnapshotLiveObjects();
+  const std::size_t hooksBefore = mHooks::HookClientCount();
+  const std::size_t attachmentsBefore = voxSubClsSvr::Instance().AttachmentCount();
+  HWND hWnd = Drop(1);
+  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows(), std::vector<HWND>{hWnd});
+  EXPECT_EQ(GetPropA(hWnd, "MirelMenuForm:ObjectPtr"), static_cast<void*>(frmMenu::FromWindow(hWnd)));
+  std::array<char, 64> text{};
+  GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()));
+  EXPECT_STREQ(text.data(), "voxMirelMenuPanel");
+  EXPECT_TRUE(frmMenu::IsMenuWindow(hWnd));
+  EXPECT_FALSE(frmMenu::IsMenuWindow(m_Form->hWnd()));
+  EXPECT_TRUE(IsWindowVisible(hWnd));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongA(hWnd, GWL_EXSTYLE));
+  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(mHooks::HookClientCount(), hooksBefore + 1);
+  // Its own window: 6, 15, 275, 3806; the control's window: 512, 514.
+  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore + 6);
+  SendMessageA(hWnd, frmMenu::kMsgUnloadMenu, 0, 0);
+  Desktop().DoEvents();
+  EXPECT_FALSE(IsWindow(hWnd));
+  EXPECT_EQ(frmMenu::FromWindow(hWnd), nullptr);
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
+  EXPECT_EQ(mHooks::HookClientCount(), hooksBefore);
+  EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore);
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
+
+  HWND hParent = Drop(1);
+  MirelMenuBar20Internals::tMenuWindowRequest request;
+  request.iMenu = 2;
+  request.X = static_cast<float>(WindowRect(hParent).right - 4) * TwipsPerPixelX();
+  request.Y = static_cast<float>(WindowRect(hParent).top) * TwipsPerPixelY();
+  request.eKind = MenuWindowKind::SubMenu;
+  request.hWndParentMenu = hParent;
+  HWND hChild = Inside(*m_Bar).ShowMenuWindow(request);
+  Desktop().DoEvents();
+  Menu(hParent).SetOpenChildKey("Sub");
+  EXPECT_EQ(Inside(*m_Bar).OpenMenuWindows(), (std::vector<HWND>{hParent, hChild}));
+  Menu(hParent).Unload();
+  EXPECT_FALSE(IsWindow(hChild));
+  EXPECT_FALSE(IsWindow(hParent));
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
+}
+
+TEST_F(MenuWindowTest, MenuLeftMarginFollowsTheLastShownMenu) {
+  AddFileMenu();
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
+  HIMAGELIST icons = SolidImageList(20, {kLime});
+  ctsMBImageListTypeConstants slot = imlMenuItems;
+  Variant handle = Variant::Long(HandleToLong(icons));
+  m_Bar->SetImageList(slot, handle);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
+  Drop(1);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
+  m_Bar->SetMenuLeftMargin(50);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
+  m_Bar->HideAllMenus();
+  ImageList_Destroy(icons);
+}
+
+// The width is margin + caption + 12 + 12 (+ 3 for the shadow); a hot key adds its own width
+// and the 30-pixel column gap that keeps it clear of the caption; shadows add 3 across, 4 down.
+TEST_F(MenuWindowTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
+  auto items = AddMenu("File")->MenuItems();
+  auto item = items->Add({.Caption = "Open", .Key = "Open"});
+  const SIZE plain = Menu(Drop(1)).Size();
+  m_Bar->HideAllMenus();
+  item->HotKey("Ctrl+O");
+  const SIZE withHotKey = Menu(Drop(1)).Size();
+  m_Bar->HideAllMenus();
+  const LONG hotKeyWidth = TextExtent(*m_Bar->DefaultMenuItemFont(), "Ctrl+O").cx;
+  const LONG captionWidth = TextExtent(*m_Bar->DefaultMenuItemFont(), "Open").cx;
+  EXPECT_EQ(plain.cx, 24 + captionWidth + 12 + 12 + 3);
+  EXPECT_EQ(withHotKey.cx, plain.cx + hotKeyWidth + 30);
+  EXPECT_EQ(withHotKey.cy, plain.cy);
+  m_Bar->SetMenuShadows(VARIANT_FALSE);
+  const SIZE flat = Menu(Drop(1)).Size();
+  EXPECT_EQ(flat.cx, withHotKey.cx - 3);
+  EXPECT_EQ(flat.cy, withHotKey.cy - 4);
+}
+
 // A tick of 14 pixels in the item's text colour, grey text when disabled.
 constexpr char kTick[] =
     "at 7,6 in a 21x19 box\n"
@@ -79,7 +175,7 @@ constexpr char kTick[] =
     ".###...\n"
     "..#....\n";
 
-TEST_F(MenuWindowPixelsTest, CheckMarksAreTicksInTheTextColour) {
+TEST_F(MenuWindowTest, CheckMarksAreTicksInTheTextColour) {
   AddFileMenu();
   HWND hWnd = Drop(1);
   const COLORREF outline = HighlightLook(hWnd, 1).first;
@@ -88,26 +184,40 @@ TEST_F(MenuWindowPixelsTest, CheckMarksAreTicksInTheTextColour) {
   SaveWindow(hWnd, "menuwindow_checkmarks");
 }
 
-// The highlight box: outlined at its corners, filled inside, and gone again without a trace.
-TEST_F(MenuWindowPixelsTest, HighlightBoxIsFilledAndOutlinedThenRestored) {
-  AddFileMenu();
-  HWND hWnd = Drop(1);
+// The highlight box is outlined at its corners, filled inside, and goes without a trace. A
+// disabled row is never drawn highlighted; a sub-menu row stays highlighted while its child is
+// open, wherever the mouse goes.
+TEST_F(MenuWindowTest, WhichRowsAreDrawnHighlighted) {
+  AddSecondaryMenu("More");
+  auto items = AddMenu("File")->MenuItems();
+  items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "MoreItem"});
+  items->Add({.Caption = "&Gone", .Enabled = false, .Key = "Gone"});
+  HWND hWnd = Drop(2);
+  frmMenu& form = Menu(hWnd);
   const RECT box = Box(hWnd, 1);
   const COLORREF before = InBox(hWnd, 1);
-  Menu(hWnd).SetHighlightedRow(1);
+  form.SetHighlightedRow(1);
   const COLORREF outline = Pixel(hWnd, box.left, box.top);
+  const COLORREF fill = InBox(hWnd, 1);
   EXPECT_NE(outline, before);
   EXPECT_EQ(Pixel(hWnd, box.right - 1, box.bottom - 1), outline);
-  EXPECT_NE(InBox(hWnd, 1), before);
-  EXPECT_NE(InBox(hWnd, 1), outline);
-  Menu(hWnd).SetHighlightedRow(kNoMenuRow);
+  EXPECT_NE(fill, before);
+  EXPECT_NE(fill, outline);
+  form.SetHighlightedRow(kNoMenuRow);
   EXPECT_EQ(InBox(hWnd, 1), before);
-  EXPECT_EQ(Menu(hWnd).HighlightedRow(), kNoMenuRow);
+  form.SetHighlightedRow(2);
+  EXPECT_NE(InBox(hWnd, 2), fill);
+  EXPECT_FALSE(form.IsRowHighlighted(2));
+  form.SetOpenChildKey("MoreItem");
+  form.SetHighlightedRow(kNoMenuRow);
+  EXPECT_EQ(InBox(hWnd, 1), fill);
+  form.SetOpenChildKey("");
+  EXPECT_EQ(InBox(hWnd, 1), before);
 }
 
 // Right to left the icon column lies at the right, the sub-menu arrow ("3" glyph) 9 pixels
 // from the left edge, and the captions end at width - (margin + 12).
-TEST_F(MenuWindowPixelsTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
+TEST_F(MenuWindowTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
   AddSecondaryMenu("More");
   auto items = AddMenu("File")->MenuItems();
   items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "More"});
@@ -133,7 +243,7 @@ TEST_F(MenuWindowPixelsTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
 }
 
 // A hot expand arrow is boxed like a highlighted row in Office 2003, only outlined in Office XP.
-TEST_F(MenuWindowPixelsTest, AHotExpandArrowIsBoxedAndHiddenInfrequentsTakeNoRow) {
+TEST_F(MenuWindowTest, AHotExpandArrowIsBoxedAndHiddenInfrequentsTakeNoRow) {
   for (const ctsVisualStyleConstants style : {tsMS2003, tsMSNet}) {
     SCOPED_TRACE(style == tsMS2003 ? "Office 2003" : "Office XP");
     m_Bar->HideAllMenus();
@@ -160,29 +270,9 @@ TEST_F(MenuWindowPixelsTest, AHotExpandArrowIsBoxedAndHiddenInfrequentsTakeNoRow
   }
 }
 
-// A disabled row under the mouse is not drawn highlighted; a sub-menu row stays highlighted
-// while its child is open, wherever the mouse goes.
-TEST_F(MenuWindowPixelsTest, WhichRowsAreDrawnHighlighted) {
-  AddSecondaryMenu("More");
-  auto items = AddMenu("File")->MenuItems();
-  items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "MoreItem"});
-  items->Add({.Caption = "&Gone", .Enabled = false, .Key = "Gone"});
-  HWND hWnd = Drop(2);
-  frmMenu& form = Menu(hWnd);
-  const COLORREF fill = HighlightLook(hWnd, 1).second;
-  form.SetHighlightedRow(2);
-  EXPECT_NE(InBox(hWnd, 2), fill);
-  EXPECT_FALSE(form.IsRowHighlighted(2));
-  form.SetOpenChildKey("MoreItem");
-  form.SetHighlightedRow(kNoMenuRow);
-  EXPECT_EQ(InBox(hWnd, 1), fill);
-  form.SetOpenChildKey("");
-  EXPECT_NE(InBox(hWnd, 1), fill);
-}
-
 // Under the pressed caption the frame opens: one colour of its own along the top row, another
 // where the caption's right edge comes down, then the border; each theme its own.
-TEST_F(MenuWindowPixelsTest, JoinUnderThePressedCaption) {
+TEST_F(MenuWindowTest, JoinUnderThePressedCaption) {
   AddFileMenu();
   std::set<COLORREF> inners;
   for (const ctsThemes theme : {XPBlue, XPSilver, XPOlive}) {
@@ -203,36 +293,41 @@ TEST_F(MenuWindowPixelsTest, JoinUnderThePressedCaption) {
   EXPECT_EQ(inners.size(), 3U);
 }
 
-// A bar menu pushed in from the screen's right edge moves its join along with the caption;
-// one opened above the bar draws none.
-TEST_F(MenuWindowPixelsTest, TheJoinFollowsTheCaptionAndIsNotDrawnAbove) {
+// A bar menu past the screen's right edge moves in, its join along with the caption; one past
+// the bottom opens above the bar and draws no join; at each resolution.
+TEST_F(MenuWindowTest, ABarMenuStaysOnTheScreenAndItsJoinFollowsTheCaption) {
   AddFileMenu();
   HWND hWnd = Drop(1);
   const COLORREF inner = Pixel(hWnd, 1, 0);
   const COLORREF edge = Pixel(hWnd, JoinRight() - 1, 0);
-  m_Bar->HideAllMenus();
+  for (const int dpi : {96, 120}) {
+    SCOPED_TRACE(std::to_string(dpi) + " dpi");
+    BarOverBackdrop(dpi, win32::kDefaultScreenWidth - 60);
+    AddFileMenu();
+    const int requestedLeft = BarRect().left + Record(1).cMCollX - 2;
+    hWnd = Drop(1);
+    RECT rc = WindowRect(hWnd);
+    EXPECT_EQ(rc.right, win32::kDefaultScreenWidth);
+    EXPECT_EQ(rc.top, kFormTop + Inside(*m_Bar).BarHeight());
+    EXPECT_FALSE(Menu(hWnd).OpenedUpwards());
+    const int shift = requestedLeft - rc.left;
+    ASSERT_GT(shift, 0);
+    EXPECT_EQ(Pixel(hWnd, shift + 1, 0), inner);
+    EXPECT_EQ(Pixel(hWnd, shift + JoinRight() - 2, 0), inner);
+    EXPECT_EQ(Pixel(hWnd, shift + JoinRight() - 1, 0), edge);
 
-  BarOverBackdrop(win32::kDefaultDpi, win32::kDefaultScreenWidth - 60);
-  AddFileMenu();
-  const int requestedLeft = BarRect().left + Record(1).cMCollX - 2;
-  hWnd = Drop(1);
-  RECT rc{};
-  GetWindowRect(hWnd, &rc);
-  const int shift = requestedLeft - rc.left;
-  ASSERT_GT(shift, 0);
-  EXPECT_EQ(Pixel(hWnd, shift + 1, 0), inner);
-  EXPECT_EQ(Pixel(hWnd, shift + JoinRight() - 2, 0), inner);
-  EXPECT_EQ(Pixel(hWnd, shift + JoinRight() - 1, 0), edge);
-
-  BarOverBackdrop(win32::kDefaultDpi, kFormLeft, win32::kDefaultScreenHeight - 60);
-  AddFileMenu();
-  hWnd = Drop(1);
-  ASSERT_TRUE(Menu(hWnd).OpenedUpwards());
-  EXPECT_EQ(CountWindowPixels(hWnd, RECT{0, 0, Menu(hWnd).Size().cx, Menu(hWnd).Size().cy}, inner), 0);
+    BarOverBackdrop(dpi, kFormLeft, win32::kDefaultScreenHeight - 60);
+    AddFileMenu();
+    hWnd = Drop(1);
+    rc = WindowRect(hWnd);
+    EXPECT_EQ(rc.bottom, win32::kDefaultScreenHeight - 60);
+    ASSERT_TRUE(Menu(hWnd).OpenedUpwards());
+    EXPECT_EQ(CountWindowPixels(hWnd, RECT{0, 0, Menu(hWnd).Size().cx, Menu(hWnd).Size().cy}, inner), 0);
+  }
 }
 
 // Neighbouring infrequent rows share one background of their own, with no stripe between them.
-TEST_F(MenuWindowPixelsTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
+TEST_F(MenuWindowTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
   auto items = AddMenu("View")->MenuItems();
   items->Add({.Caption = "&Open", .Key = "Open"});
   items->Add({.Caption = "&Ruler", .Infrequent = true, .Key = "Ruler"});
@@ -247,7 +342,7 @@ TEST_F(MenuWindowPixelsTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
 }
 
 // The widest caption of a sub-menu item keeps a clear gap before the arrow.
-TEST_F(MenuWindowPixelsTest, ASubMenuArrowKeepsAClearGapFromTheWidestCaption) {
+TEST_F(MenuWindowTest, ASubMenuArrowKeepsAClearGapFromTheWidestCaption) {
   constexpr int kClearGap = 10;
   AddSecondaryMenu("More");
   AddMenu("File")->MenuItems()->Add(
@@ -271,7 +366,7 @@ TEST_F(MenuWindowPixelsTest, ASubMenuArrowKeepsAClearGapFromTheWidestCaption) {
   EXPECT_GE(widestGap, kClearGap) << "the arrow touches the caption";
 }
 
-class MenuShadowTest : public MenuWindowPixelsTest, public ::testing::WithParamInterface<StyleTheme> {};
+class MenuShadowTest : public MenuWindowTest, public ::testing::WithParamInterface<StyleTheme> {};
 
 // Three steps along the bottom and right edges, the first three pixels of each strip left
 // as the screen was.
@@ -279,8 +374,7 @@ TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
   m_Bar->SetVisualStyle(GetParam().style);
   m_Bar->SetTheme(GetParam().theme);
   AddFileMenu();
-  RECT rc{};
-  GetWindowRect(Drop(1), &rc);
+  const RECT rc = WindowRect(Drop(1));
   m_Bar->HideAllMenus();
   Desktop().DoEvents();
   const int W = rc.right - rc.left;
