@@ -41,12 +41,10 @@ TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
   ASSERT_GT(M, 0);
   auto upper = AddBand(1, 1);
   auto lower = AddBand(2, 1);
-  EXPECT_EQ(M + 1, upper->Top());
-  EXPECT_EQ(M + 27, lower->Top());
-  EXPECT_EQ(25, lower->Height());
-  EXPECT_FLOAT_EQ(static_cast<float>(M + 27 + 25) * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
-  auto above = AddBand(0, 2);
-  EXPECT_EQ(M + 1 - 26, above->Top()) << "line 0 lies above the first line";
+  const float twipsY = Inside(*m_Bar).TwipsPerPixelY();
+  EXPECT_EQ(Values(upper->Top(), lower->Top(), lower->Height(), m_Bar->Extender().Height()),
+            Values(M + 1, M + 27, 25, static_cast<float>(M + 27 + 25) * twipsY));
+  EXPECT_EQ(M + 1 - 26, AddBand(0, 2)->Top()) << "line 0 lies above the first line";
   Bands()->Remove(1);
   EXPECT_EQ(M + 1, Bands()->Item(1)->Top()) << "the second line moved up";
 }
@@ -55,8 +53,7 @@ TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
   m_Bar->EndUpdate();
   EXPECT_EQ(1, AddBand(1, 1)->Top());
   EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
-  // A band added on line -1 without a bar lies wholly above the control: the control ends
-  // 0 high, asking its container once.
+  // A band on line -1 without a bar lies wholly above the control: the control ends 0 high.
   Bands()->Remove(1);
   AddBand(-1, 1);
   EXPECT_EQ(0.0f, m_Bar->Extender().Height());
@@ -98,22 +95,16 @@ TEST_F(BandLayoutTest, CaptionsStandOnTheirSideOfTheIcon) {
   for (std::int16_t alignment : {tsTop, tsBottom, tsLeft, tsRight}) {
     tools->Add({.Caption = "Paste", .CaptionAlignment = alignment, .Icon = 1});
   }
-  const tToolPass& pass = Surface(1).Pass();
-  const RECT top[] = {pass.tools[1].rcCaption, pass.tools[1].rcIcon};
-  const RECT bottom[] = {pass.tools[2].rcCaption, pass.tools[2].rcIcon};
-  const RECT left[] = {pass.tools[3].rcCaption, pass.tools[3].rcIcon};
-  const RECT right[] = {pass.tools[4].rcCaption, pass.tools[4].rcIcon};
-  const LONG TW = top[0].right - top[0].left;
+  const auto& t = Surface(1).Pass().tools;  // 1 top, 2 bottom, 3 left, 4 right
+  const LONG TW = t[1].rcCaption.right - t[1].rcCaption.left;
   ASSERT_GT(TW, kIcon);
-  EXPECT_LE(top[0].bottom, top[1].top) << "caption above the icon";
-  EXPECT_LE(bottom[1].bottom, bottom[0].top) << "caption below the icon";
-  EXPECT_EQ(left[0].right + 2, left[1].left) << "caption left of the icon";
-  EXPECT_EQ(right[1].right + 2, right[0].left) << "caption right of the icon";
-  EXPECT_EQ((top[0].left + top[0].right) / 2, (top[1].left + top[1].right) / 2) << "centred on each other";
-  EXPECT_EQ(TW, tools->Item(1)->Width());
-  EXPECT_EQ(TW, tools->Item(2)->Width());
-  EXPECT_EQ(TW + kIcon + 2, tools->Item(3)->Width());
-  EXPECT_EQ(TW + kIcon + 2, tools->Item(4)->Width());
+  EXPECT_LE(t[1].rcCaption.bottom, t[1].rcIcon.top) << "caption above the icon";
+  EXPECT_LE(t[2].rcIcon.bottom, t[2].rcCaption.top) << "caption below the icon";
+  EXPECT_EQ(t[3].rcCaption.right + 2, t[3].rcIcon.left) << "caption left of the icon";
+  EXPECT_EQ(t[4].rcIcon.right + 2, t[4].rcCaption.left) << "caption right of the icon";
+  EXPECT_EQ((t[1].rcCaption.left + t[1].rcCaption.right) / 2, (t[1].rcIcon.left + t[1].rcIcon.right) / 2) << "centred";
+  EXPECT_EQ(Values(tools->Item(1)->Width(), tools->Item(2)->Width(), tools->Item(3)->Width(), tools->Item(4)->Width()),
+            Values(TW, TW, TW + kIcon + 2, TW + kIcon + 2));
   band->DisplayCaptions(false);
   EXPECT_EQ(kIcon + 2, tools->Item(3)->Width()) << "without captions a button is its icon";
 }
@@ -124,11 +115,10 @@ TEST_F(BandLayoutTest, LabelsAndMessagesAreMeasuredByTheirText) {
   auto label = tools->Add({.Caption = "Font:", .Style = teLabel});
   auto message = tools->Add({.Style = teMessage});
   message->Text("Ready");
-  const tToolPass& pass = Surface(1).Pass();
-  EXPECT_EQ(pass.tools[1].rcCaption.right - pass.tools[1].rcCaption.left, label->Width());
+  const auto& t = Surface(1).Pass().tools;
+  EXPECT_EQ(Values(label->Width(), t[2].sText, message->Left()),
+            Values(t[1].rcCaption.right - t[1].rcCaption.left, "Ready", label->Left() + label->Width() + 6));
   EXPECT_GT(message->Width(), 0);
-  EXPECT_EQ("Ready", pass.tools[2].sText);
-  EXPECT_EQ(label->Left() + label->Width() + 6, message->Left());
 }
 
 TEST_F(BandLayoutTest, ToolsPastTheOverflowPointAreHidden) {
@@ -150,12 +140,9 @@ TEST_F(BandLayoutTest, ToolsPastTheOverflowPointAreHidden) {
                            ToolRows(1)));
   band->Width(130);
   EXPECT_TRUE(IsWindowVisible(box->hWnd()));
-  RECT rc{};
-  GetWindowRect(box->hWnd(), &rc);
-  POINT origin{0, 0};
-  ClientToScreen(Surface(1).hWnd(), &origin);
-  EXPECT_EQ(93, rc.left - origin.x);
-  EXPECT_EQ(2, rc.top - origin.y) << "centred on the band's height";
+  POINT at{0, 0};
+  MapWindowPoints(box->hWnd(), Surface(1).hWnd(), &at, 1);
+  EXPECT_EQ(Values(at.x, at.y), "93 2") << "centred on the band's height";
 }
 
 }  // namespace

@@ -24,29 +24,22 @@ std::vector<std::string> BandRows(cBands& bands) {
 TEST_F(BandsOnForm, AddGivesGeneratedKeysAndDefaults) {
   auto first = Bands()->Add();
   auto second = Bands()->Add();
-  EXPECT_EQ("1B", first->Key());
-  EXPECT_EQ("2B", second->Key());
-  EXPECT_EQ(0, first->LineIndex());
-  EXPECT_EQ(0, first->LinePosition());
-  EXPECT_EQ(300, first->Width());
-  EXPECT_TRUE(first->Enabled());
-  EXPECT_TRUE(first->Visible());
-  EXPECT_TRUE(first->DisplayMoreTools());
-
+  EXPECT_EQ(Values(first->Key(), second->Key(), first->LineIndex(), first->LinePosition(), first->Width(),
+                   first->Enabled(), first->Visible(), first->DisplayMoreTools()),
+            "1B 2B 0 0 300 1 1 1");
   auto tools = first->Tools();
-  EXPECT_EQ("1T", tools->Add()->Key());
-  EXPECT_EQ("2T", tools->Add({.Key = ""})->Key());
-  EXPECT_EQ("Open", tools->Add({.Key = "Open"})->Key());
-  EXPECT_EQ("Open", second->Tools()->Add({.Key = "Open"})->Key()) << "tool keys are per band";
-  EXPECT_EQ(3, tools->Count());
-  EXPECT_TRUE(tools->Exists("Open"));
-  EXPECT_FALSE(tools->Exists(4));
-  EXPECT_EQ(3, tools->Item("Open")->Index());
-  EXPECT_EQ(nullptr, tools->Item("Save"));
+  // A braced list runs the additions in order.
+  EXPECT_TRUE(SameSequence({"1T", "2T", "Open", "Open"},
+                           {tools->Add()->Key(), tools->Add({.Key = ""})->Key(), tools->Add({.Key = "Open"})->Key(),
+                            second->Tools()->Add({.Key = "Open"})->Key()}))
+      << "tool keys are per band";
+  EXPECT_EQ(Values(tools->Count(), tools->Exists("Open"), tools->Exists(4), tools->Item("Open")->Index(),
+                   tools->Item("Save") == nullptr),
+            "3 1 0 3 1");
 }
 
 TEST_F(BandsOnForm, ErrorTableLeavesRecordsUnchanged) {
-  using mirel_test::KeyInUse, mirel_test::TypeMismatch, mirel_test::kHeaderMissing;
+  using mirel_test::KeyInUse, mirel_test::TypeMismatch, mirel_test::kHeaderMissing, mirel_test::Unloaded;
   auto band = Bands()->Add({.Key = "Std"});
   auto tools = band->Tools();
   auto tool = tools->Add({.Key = "New"});
@@ -56,12 +49,7 @@ TEST_F(BandsOnForm, ErrorTableLeavesRecordsUnchanged) {
   };
   const mirel_test::RaisedError invalidStyle{mirel_test::kObjectErrorBase + 25006, "voxMirelMBar20.MirelMenuBar",
                                              "Invalid style. Value must be between 0 and 7."};
-  struct Row {
-    const char* what;
-    std::function<void()> call;
-    mirel_test::RaisedError error;
-  };
-  const std::vector<Row> rows = {
+  EXPECT_TRUE(mirel_test::SameErrors({
       {"band numeric key", [&] { Bands()->Add({.Key = "12"}); }, TypeMismatch("cBands")},
       {"band blank-led numeric key", [&] { Bands()->Add({.Key = " 3"}); }, TypeMismatch("cBands")},
       {"band key in use", [&] { Bands()->Add({.Key = "Std"}); }, KeyInUse("cBands")},
@@ -81,30 +69,25 @@ TEST_F(BandsOnForm, ErrorTableLeavesRecordsUnchanged) {
        invalidIndex("cBand")},
       {"stale tool", [&] { std::make_shared<cTool>(m_Bar->hWnd(), 1, 2)->Caption(); }, invalidIndex("cToolItem")},
       {"stale tools", [&] { std::make_shared<cTools>(m_Bar->hWnd(), 3)->Count(); }, invalidIndex("cTools")},
-  };
-  for (const Row& row : rows) EXPECT_EQ(row.error, ErrorFrom(row.call)) << row.what;
+  }));
   EXPECT_TRUE(SameSequence({"Std line 0 pos 0"}, BandRows(*Bands())));
-  EXPECT_EQ(1, tools->Count());
-  EXPECT_EQ(teButton, tool->Style());
-  EXPECT_FALSE(Bands()->Exists(0));
-  EXPECT_FALSE(Bands()->Exists("Fmt"));
-  EXPECT_EQ(nullptr, Bands()->Item("Fmt"));
+  EXPECT_EQ(Values(tools->Count(), tool->Style(), Bands()->Exists(0), Bands()->Exists("Fmt"),
+                   Bands()->Item("Fmt") == nullptr),
+            Values(1, teButton, 0, 0, 1));
   Bands()->Remove("Fmt");
   EXPECT_EQ(1, Bands()->Count()) << "an unknown key removes nothing";
   band->LineIndex(16000);
   tool->Style(teSeperator);
-  EXPECT_EQ(16000, band->LineIndex());
-  EXPECT_EQ(teSeperator, tool->Style());
+  EXPECT_EQ(Values(band->LineIndex(), tool->Style()), Values(16000, teSeperator));
 
   auto bands = Bands();
   DropForm();
-  const std::vector<Row> unloaded = {
-      {"bands", [&] { bands->Count(); }, mirel_test::Unloaded("cBands")},
-      {"band", [&] { band->Caption(); }, mirel_test::Unloaded("cBand")},
-      {"tools", [&] { tools->Count(); }, mirel_test::Unloaded("cTools")},
-      {"tool", [&] { tool->Caption("x"); }, mirel_test::Unloaded("cToolItem")},
-  };
-  for (const Row& row : unloaded) EXPECT_EQ(row.error, ErrorFrom(row.call)) << row.what;
+  EXPECT_TRUE(mirel_test::SameErrors({
+      {"bands", [&] { bands->Count(); }, Unloaded("cBands")},
+      {"band", [&] { band->Caption(); }, Unloaded("cBand")},
+      {"tools", [&] { tools->Count(); }, Unloaded("cTools")},
+      {"tool", [&] { tool->Caption("x"); }, Unloaded("cToolItem")},
+  }));
 }
 
 TEST_F(BandsOnForm, RemovingRenumbersLinesAndPositions) {
@@ -126,15 +109,12 @@ TEST_F(BandsOnForm, BandSurfacesKeepTheirNumbers) {
   EXPECT_EQ(m_Bar->hWnd(), GetParent(hWndSecond));
   EXPECT_EQ(&Surface(2), GetPropA(hWndSecond, MirelReBar::kObjectPtrProp));
   Bands()->Remove(1);
-  EXPECT_EQ(hWndSecond, Surface(1).hWnd()) << "the surviving record stays with its surface";
-  EXPECT_EQ(2, Surface(1).Index());
-  EXPECT_EQ("T1", Surface(1).Tool(1).cTICaption);
+  // The surviving record stays with its surface.
+  EXPECT_EQ(Values(Surface(1).hWnd() == hWndSecond, Surface(1).Index(), Surface(1).Tool(1).cTICaption), "1 2 T1");
   Bands()->Add();
-  EXPECT_EQ(1, Surface(3).Index()) << "3 is taken: the new band gets the free number";
-  EXPECT_EQ(3, Bands()->Count());
+  EXPECT_EQ(Values(Surface(3).Index(), Bands()->Count()), "1 3") << "3 is taken: the new band gets the free number";
   Bands()->Clear();
-  EXPECT_EQ(0, Bands()->Count());
-  EXPECT_FALSE(IsWindow(hWndSecond));
+  EXPECT_EQ(Values(Bands()->Count(), IsWindow(hWndSecond)), "0 0");
 }
 
 TEST_F(BandsOnForm, MirrorFollowsTheToolRecords) {
@@ -143,21 +123,16 @@ TEST_F(BandsOnForm, MirrorFollowsTheToolRecords) {
   for (const char* key : {"A", "B", "C"}) tools->Add({.Key = key, .Caption = key});
   tools->Remove("B");
   ASSERT_EQ(2, Surface(1).ToolCount());
-  EXPECT_EQ("C", Surface(1).Tool(2).cTIKey);
   auto tool = tools->Item("C");
   tool->Tag("mirror only");
   tool->Toggle(true);
   tool->State(true);
-  EXPECT_EQ("mirror only", Surface(1).Tool(2).cTITag);
-  EXPECT_TRUE(tool->State());
+  EXPECT_EQ(Values(Surface(1).Tool(2).cTIKey, Surface(1).Tool(2).cTITag, tool->State()), "C mirror only 1");
   tool->Toggle(false);
   EXPECT_FALSE(tool->State()) << "a tool that stops toggling is no longer pressed";
   tool->LeftOffset(7);
-  EXPECT_EQ(0, tool->LeftOffset());
-  EXPECT_EQ(0, tool->Top());
-  EXPECT_EQ(0, tool->Height());
   tool->ItemData(Variant(12));
-  EXPECT_EQ(VbVarType::Long, tool->ItemData().Type());
+  EXPECT_EQ(Values(tool->LeftOffset(), tool->Top(), tool->Height(), TypeName(tool->ItemData())), "0 0 0 Long");
   tools->Clear();
   EXPECT_EQ(0, Surface(1).ToolCount());
 }
@@ -170,8 +145,8 @@ TEST_F(BandsOnForm, HostedControlMovesIntoTheBand) {
   auto tool = tools->Add({.Style = teControl, .Ctrl = box});
   ASSERT_NE(nullptr, tool);
   EXPECT_EQ(Surface(1).hWnd(), GetParent(box->hWnd()));
-  EXPECT_EQ(HandleToLong(box->hWnd()), Surface(1).Tool(1).cTIHwnd);
-  EXPECT_EQ(HandleToLong(m_Form->hWnd()), Surface(1).Tool(1).cTIParentHwnd);
+  EXPECT_EQ(Values(Surface(1).Tool(1).cTIHwnd, Surface(1).Tool(1).cTIParentHwnd),
+            Values(HandleToLong(box->hWnd()), HandleToLong(m_Form->hWnd())));
   EXPECT_EQ("", tool->FontName()) << "a hosted control keeps its own font";
   tools->Remove(1);
   EXPECT_EQ(m_Form->hWnd(), GetParent(box->hWnd())) << "a removed tool gives the control back";
@@ -187,14 +162,11 @@ TEST_F(BandsOnForm, ControlSettingsReachEveryBand) {
   m_Bar->SetToolTipPreTime(200);
   m_Bar->SetToolTipPostTime(900);
   m_Bar->SetDefaultBandSize(bs32x32);
-  for (int p = 1; p <= 2; ++p) {
-    EXPECT_EQ(XPOlive, Surface(p).Theme());
-    EXPECT_EQ(tsMSIE, Surface(p).VisualStyle());
-    EXPECT_FALSE(Surface(p).CtrlEnabled());
-    EXPECT_EQ(200, Surface(p).fToolTipPreTimer());
-    EXPECT_EQ(900, Surface(p).fToolTipPostTimer());
-    EXPECT_EQ(37, Bands()->Item(p)->Height());
-  }
+  const auto settings = [&](int p) {
+    return Values(Surface(p).Theme(), Surface(p).VisualStyle(), Surface(p).CtrlEnabled(),
+                  Surface(p).fToolTipPreTimer(), Surface(p).fToolTipPostTimer(), Bands()->Item(p)->Height());
+  };
+  for (int p = 1; p <= 2; ++p) EXPECT_EQ(settings(p), Values(XPOlive, tsMSIE, 0, 200, 900, 37)) << p;
   m_Bar->SetCustomBandHeight(40);
   m_Bar->SetDefaultBandSize(bsCustom);
   EXPECT_EQ(40, Bands()->Item(1)->Height());
@@ -208,10 +180,7 @@ TEST_F(BandsOnForm, ControlSettingsReachEveryBand) {
   m_Bar->SetVisualStyle(static_cast<ctsVisualStyleConstants>(7));
   m_Bar->SetTheme(static_cast<ctsThemes>(-1));
   Bands()->Add();
-  for (int p = 1; p <= 4; ++p) {
-    EXPECT_EQ(XPBlue, Surface(p).Theme());
-    EXPECT_EQ(tsMS2003, Surface(p).VisualStyle());
-  }
+  for (int p = 1; p <= 4; ++p) EXPECT_EQ(Values(Surface(p).Theme(), Surface(p).VisualStyle()), Values(XPBlue, tsMS2003));
   EXPECT_EQ(0, ErrorOf([&] { m_Bar->Refresh(); }));
 }
 
@@ -221,10 +190,11 @@ TEST_F(BandsOnForm, HeldUpdatesRefreshChangedBandsOnce) {
   m_Bar->BeginUpdate();
   auto tool = tools->Add({.Caption = "New"});
   tool->Caption("Newer");
+  const auto dirty = [&] { return IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty); };
   EXPECT_EQ(0, Surface(1).Tool(1).cTIWidth) << "nothing is measured while updates are held";
-  EXPECT_TRUE(IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty));
+  EXPECT_TRUE(dirty());
   m_Bar->EndUpdate();
-  EXPECT_FALSE(IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty));
+  EXPECT_FALSE(dirty());
   EXPECT_EQ(13, tool->Left());
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "support/BarOnForm.h"
 #include "support/ControlInvariants.h"
 #include "support/ImageLists.h"
+#include "support/Values.h"
 #include "win32/desktop.h"
 #include "win32/objcount.h"
 
@@ -25,6 +25,7 @@ class HostedBox : public UserControl {
 using mirel_test::ErrorFrom;
 using mirel_test::ErrorOf;
 using mirel_test::SameSequence;
+using mirel_test::Values;
 
 class BandsOnForm : public mirel_test::BarOnForm {
  protected:
@@ -46,15 +47,13 @@ class BandsOnForm : public mirel_test::BarOnForm {
   }
 
   std::shared_ptr<cBands> Bands() { return m_Bar->Bands(); }
-  // Adds a band on line 1 at `position` with `width`.
   std::shared_ptr<cBand> AddBand(std::int16_t line, std::int16_t position, std::int32_t width = 300) {
     return Bands()->Add({.lLineIndex = line, .lLinePosition = position, .lWidth = width});
   }
   MirelReBar& Surface(int p) { return Inside(*m_Bar).BandData().Surface(p); }
   // A hosted control of w x h pixels on the form.
   std::shared_ptr<HostedBox> AddHostedBox(int w, int h) {
-    const float tx = Inside(*m_Bar).TwipsPerPixelX();
-    const float ty = Inside(*m_Bar).TwipsPerPixelY();
+    const float tx = Inside(*m_Bar).TwipsPerPixelX(), ty = Inside(*m_Bar).TwipsPerPixelY();
     return m_Form->AddControl<HostedBox>({"Text1", 0, 0, static_cast<float>(w) * tx, static_cast<float>(h) * ty});
   }
 
@@ -64,88 +63,62 @@ class BandsOnForm : public mirel_test::BarOnForm {
 // Every band and drop event the control raises as a row "<event> <band> <bandKey> <tool> <toolKey> <args...>",
 // in order; moves over tools only when asked.
 class BandEventLog : public __MirelMenuBar20 {
+  using I = std::int16_t;
+  using S = std::string;
+
  public:
   bool bWithMoves = false;
-  std::vector<std::string> rows;
+  std::vector<S> rows;
   std::function<void(Variant&)> answerDropDown;
   std::function<void()> onClick;
-  std::function<void(std::vector<std::string>&)> renameColors;
+  std::function<void(std::vector<S>&)> renameColors;
 
-  void ToolButtonClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
+  void ToolButtonClick(I b, S bk, I t, S tk) override {
     Add("Click", b, bk, t, tk);
     if (onClick) onClick();
   }
-  void ToolButtonMouseDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
-                           std::int16_t, float, float) override {
-    Add("Down", b, bk, t, tk, std::to_string(button));
-  }
-  void ToolButtonMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t, std::int16_t,
-                           float, float) override {
+  void ToolButtonMouseDown(I b, S bk, I t, S tk, I button, I, float, float) override { Add("Down", b, bk, t, tk, button); }
+  void ToolButtonMouseMove(I b, S bk, I t, S tk, I, I, float, float) override {
     if (bWithMoves) Add("Move", b, bk, t, tk);
   }
-  void ToolButtonMouseUp(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t button,
-                         std::int16_t, float, float) override {
-    Add("Up", b, bk, t, tk, std::to_string(button));
+  void ToolButtonMouseUp(I b, S bk, I t, S tk, I button, I, float, float) override { Add("Up", b, bk, t, tk, button); }
+  void ToolButtonGroupIDChange(I b, S bk, I t, S tk, I old, S oldKey, I group) override {
+    Add("Group", b, bk, t, tk, old, oldKey, group);
   }
-  void ToolButtonGroupIDChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t old,
-                               std::string oldKey, std::int16_t group) override {
-    Add("Group", b, bk, t, tk, std::to_string(old) + " " + oldKey + " " + std::to_string(group));
-  }
-  void ToolButtonToggleStateChange(std::int16_t b, std::string bk, std::int16_t t, std::string tk,
-                                   VARIANT_BOOL state) override {
+  void ToolButtonToggleStateChange(I b, S bk, I t, S tk, VARIANT_BOOL state) override {
     Add("Toggle", b, bk, t, tk, state != VARIANT_FALSE ? "True" : "False");
   }
-  void DisplayMoreToolsMouseDown(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
-                                 float lLeft, float lBottom) override {
-    Add("ChevronDown", b, bk, button, Twips(X, Y, lLeft, lBottom));
+  void DisplayMoreToolsMouseDown(I b, S bk, I button, I, float X, float Y, float lLeft, float lBottom) override {
+    Add("ChevronDown", b, bk, button, X, Y, lLeft, lBottom);
   }
-  void DisplayMoreToolsMouseUp(std::int16_t b, std::string bk, std::int16_t button, std::int16_t, float X, float Y,
-                               float lLeft, float lBottom) override {
-    Add("ChevronUp", b, bk, button, Twips(X, Y, lLeft, lBottom));
+  void DisplayMoreToolsMouseUp(I b, S bk, I button, I, float X, float Y, float lLeft, float lBottom) override {
+    Add("ChevronUp", b, bk, button, X, Y, lLeft, lBottom);
   }
-  void DropDownActivate(std::int16_t b, std::string bk, std::int16_t t, std::string tk, Variant& panel) override {
+  void DropDownActivate(I b, S bk, I t, S tk, Variant& panel) override {
     Add("DropDownActivate", b, bk, t, tk);
     if (answerDropDown) answerDropDown(panel);
   }
-  void OnDropDown(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override { Add("OnDropDown", b, bk, t, tk); }
-  void OnDropClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override { Add("OnDropClose", b, bk, t, tk); }
-  void ColorSelect(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int32_t colour) override {
-    Add("ColorSelect", b, bk, t, tk, std::to_string(colour));
+  void OnDropDown(I b, S bk, I t, S tk) override { Add("OnDropDown", b, bk, t, tk); }
+  void OnDropClose(I b, S bk, I t, S tk) override { Add("OnDropClose", b, bk, t, tk); }
+  void ColorSelect(I b, S bk, I t, S tk, std::int32_t colour) override { Add("ColorSelect", b, bk, t, tk, colour); }
+  void OnCustomColor(I b, S bk, I t, S tk) override { Add("OnCustomColor", b, bk, t, tk); }
+  void OnCustomColorClose(I b, S bk, I t, S tk) override { Add("OnCustomColorClose", b, bk, t, tk); }
+  void DropIconMouseMove(I b, S bk, I t, S tk, I i, S ik, I, I, float, float) override {
+    Add("DropIconMouseMove", b, bk, t, tk, i, ik);
   }
-  void OnCustomColor(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
-    Add("OnCustomColor", b, bk, t, tk);
-  }
-  void OnCustomColorClose(std::int16_t b, std::string bk, std::int16_t t, std::string tk) override {
-    Add("OnCustomColorClose", b, bk, t, tk);
-  }
-  void DropIconMouseMove(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t i,
-                         std::string ik, std::int16_t, std::int16_t, float, float) override {
-    Add("DropIconMouseMove", b, bk, t, tk, std::to_string(i) + " " + ik);
-  }
-  void DropIconClick(std::int16_t b, std::string bk, std::int16_t t, std::string tk, std::int16_t i,
-                     std::string ik) override {
-    Add("DropIconClick", b, bk, t, tk, std::to_string(i) + " " + ik);
-  }
-  void GetPredefinedColorStrings(std::vector<std::string>& names) override {
+  void DropIconClick(I b, S bk, I t, S tk, I i, S ik) override { Add("DropIconClick", b, bk, t, tk, i, ik); }
+  void GetPredefinedColorStrings(std::vector<S>& names) override {
     if (renameColors) renameColors(names);
   }
-  void MenuItemClick(std::int16_t m, std::string mk, std::int16_t i, std::string ik) override {
-    rows.push_back("MenuItemClick " + std::to_string(m) + " " + mk + " " + std::to_string(i) + " " + ik);
-  }
-  void ErrorMessage(std::int16_t id, Variant p1, Variant p2, Variant p3) override {
-    rows.push_back("ErrorMessage " + std::to_string(id) + " " + CStr(p1) + " " + CStr(p2) + " " + CStr(p3));
+  void MenuItemClick(I m, S mk, I i, S ik) override { Add("MenuItemClick", m, mk, i, ik); }
+  void ErrorMessage(I id, Variant p1, Variant p2, Variant p3) override {
+    Add("ErrorMessage", id, CStr(p1), CStr(p2), CStr(p3));
   }
 
  private:
-  static std::string Twips(float X, float Y, float lLeft, float lBottom) {
-    std::ostringstream out;
-    out << X << " " << Y << " " << lLeft << " " << lBottom;
-    return out.str();
-  }
-  void Add(const std::string& what, std::int16_t b, const std::string& bk, std::int16_t t, const std::string& tk,
-           const std::string& extra = "") {
-    rows.push_back(what + " " + std::to_string(b) + " " + bk + " " + std::to_string(t) + " " + tk +
-                   (extra.empty() ? "" : " " + extra));
+  template <typename... T>
+  void Add(const T&... fields) {
+    rows.push_back(Values(fields...));
   }
 };
 

@@ -2,8 +2,6 @@
 // event the control raises recorded as a row, in order, and the geometry the events report.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "bands/BandsOnForm.h"
 #include "menu/frmMenu.h"
 #include "render/frmToolTip.h"
@@ -51,12 +49,10 @@ TEST_F(ToolInteraction, ClicksRaiseTheirEventsInOrderAndChangeTheStates) {
                             "Down 1 Std 4 Right 1", "Group 1 Std 4 Right 3 Left 7", "Up 1 Std 4 Right 1", "Click 1 Std 4 Right"},
                            Rows()));
   // The host's records follow the mirror.
-  EXPECT_FALSE(tools->Item(Variant(kToggle))->State());
-  EXPECT_FALSE(tools->Item(Variant(kLeft))->State());
-  EXPECT_TRUE(tools->Item(Variant(kRight))->State());
-  EXPECT_TRUE(Surface(1).GetToolState(kRight));
+  EXPECT_EQ(Values(tools->Item(Variant(kToggle))->State(), tools->Item(Variant(kLeft))->State(),
+                   tools->Item(Variant(kRight))->State(), Surface(1).GetToolState(kRight)),
+            "0 0 1 1");
 }
-
 
 TEST_F(ToolInteraction, RestingOnAToolShowsItsHotFrameAndTipUntilTheMouseLeaves) {
   const auto tips = [] { return mirel_test::TopLevelWindowsOfClass(frmToolTip::kClassName).size(); };
@@ -113,14 +109,12 @@ TEST_F(ToolInteraction, ADisabledToolGetsNoEventsAndNoHotFrame) {
 
 TEST_F(ToolInteraction, TheChevronReportsWhereTheHostShowsTheHiddenTools) {
   const int w = Surface(1).Width();
-  const int h = Surface(1).Height();
-  ClickAt(BandPoint(1, w - 4, 5));
   const POINT at = BandPoint(1, w - 4, 5);
-  const POINT corner = BandPoint(1, w - 11, h);
+  const POINT corner = BandPoint(1, w - 11, Surface(1).Height());
+  ClickAt(at);
   const int tpp = Desktop().TwipsPerPixel();
-  std::ostringstream where;
-  where << at.x * tpp << " " << at.y * tpp << " " << corner.x * tpp << " " << corner.y * tpp;
-  EXPECT_TRUE(SameSequence({"ChevronDown 1 Std 1 " + where.str(), "ChevronUp 1 Std 1 " + where.str()}, Rows()));
+  const std::string where = Values(at.x * tpp, at.y * tpp, corner.x * tpp, corner.y * tpp);
+  EXPECT_TRUE(SameSequence({"ChevronDown 1 Std 1 " + where, "ChevronUp 1 Std 1 " + where}, Rows()));
 }
 
 TEST_F(ToolInteraction, HotKeysAndCaptionMnemonicsReachTheTools) {
@@ -138,11 +132,11 @@ TEST_F(ToolInteraction, KeyboardActivationClicksTogglesAndSelectsInAGroup) {
                             "Click 1 Std 4 Right"},
                            Rows()));
   // A group member alone in the group inverts; one taking over from another is set.
-  EXPECT_FALSE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kRight))->State());
+  const auto tools = Bands()->Item(Variant(1))->Tools();
+  EXPECT_FALSE(tools->Item(Variant(kRight))->State());
   Inside(*m_Bar).BandData().AltToolClick(1, kLeft);
   Inside(*m_Bar).BandData().AltToolClick(1, kRight);
-  EXPECT_TRUE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kRight))->State());
-  EXPECT_FALSE(Bands()->Item(Variant(1))->Tools()->Item(Variant(kLeft))->State());
+  EXPECT_EQ(Values(tools->Item(Variant(kLeft))->State(), tools->Item(Variant(kRight))->State()), "0 1");
 }
 
 TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
@@ -153,8 +147,7 @@ TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
   ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows().size(), 1u);
   RECT rcMenu{};
   GetWindowRect(Inside(*m_Bar).OpenMenuWindows().front(), &rcMenu);
-  EXPECT_EQ(rcMenu.top, BandPoint(1, 0, Surface(1).Height()).y);
-  EXPECT_EQ(Surface(1).State().iOpenDropTool, kMenuTool);
+  EXPECT_EQ(Values(rcMenu.top, Surface(1).State().iOpenDropTool), Values(BandPoint(1, 0, Surface(1).Height()).y, kMenuTool));
   const frmMenu& menu = *frmMenu::FromWindow(Inside(*m_Bar).OpenMenuWindows().front());
   ClickAt(POINT{rcMenu.left + 20, rcMenu.top + menu.Layout().Row(2).lY + 4});
   EXPECT_TRUE(SameSequence({"DropDownActivate 1 Std 6 Insert", "OnDropDown 1 Std 6 Insert", "OnDropClose 1 Std 6 Insert",

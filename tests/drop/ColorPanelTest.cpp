@@ -25,23 +25,17 @@ TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) 
   EXPECT_EQ(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
   EXPECT_EQ(GetActiveWindow(), active);
   // Just below the tool.
-  RECT rcPopup{}, rcBand{};
-  GetWindowRect(popup, &rcPopup);
-  GetWindowRect(Surface(1).hWnd(), &rcBand);
-  EXPECT_EQ(rcPopup.top, rcBand.bottom);
-  EXPECT_EQ(rcPopup.left, rcBand.left + Surface(1).Tool(kFore).cTILeft);
+  const POINT corner = PanelPoint({0, 0}), below = BandPoint(1, Surface(1).Tool(kFore).cTILeft, Surface(1).Height());
+  EXPECT_EQ(Values(corner.x, corner.y), Values(below.x, below.y));
   // 48 predefined colours and two white custom rows, as the screen shows them.
-  const DropPanel& panel = Drop()->Panel();
   const tPalette start = PredefinedPalette();
-  HDC screen = GetDC(nullptr);
   for (int c = 0; c < kPaletteColumns; ++c) {
     for (int r = 0; r < kPaletteRows; ++r) {
-      EXPECT_EQ(panel.Colors(c, r), start[c][r]);
+      EXPECT_EQ(Drop()->Panel().Colors(c, r), start[c][r]);
       const POINT pt = CellPoint(c, r);
-      EXPECT_EQ(GetPixel(screen, pt.x, pt.y), r < kPredefinedRows ? start[c][r] : RGB(255, 255, 255)) << c << "," << r;
+      EXPECT_EQ(ScreenPixel(pt.x, pt.y), r < kPredefinedRows ? start[c][r] : RGB(255, 255, 255)) << c << "," << r;
     }
   }
-  ReleaseDC(nullptr, screen);
   EXPECT_TRUE(mirel_test::SameSequence(kOpened, Rows()));
 }
 
@@ -106,16 +100,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<tDialogCase>& info) { return info.param.name; });
 
 // Each way of closing the panel, then a second close that must report nothing.
+class ClosingOnce;
 struct tCloseCase {
   const char* name;
-  std::function<void(DropPanelsOnForm&)> close;
+  std::function<void(ClosingOnce&)> close;
 };
 
 class ClosingOnce : public DropPanelsOnForm, public testing::WithParamInterface<tCloseCase> {
  public:
-  using DropPanelsOnForm::ClickAt;
-  using DropPanelsOnForm::Drop;
-  using DropPanelsOnForm::CaptionPoint;
+  using DropPanelsOnForm::CaptionPoint, DropPanelsOnForm::ClickAt, DropPanelsOnForm::Drop;
   POINT FormPoint() { return BandPoint(1, Surface(1).Width() - 20, Surface(1).Height() + 150); }
 };
 
@@ -134,27 +127,19 @@ TEST_P(ClosingOnce, ReportsTheClosingOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Drop, ClosingOnce,
-    testing::Values(tCloseCase{"Escape", [](DropPanelsOnForm&) { win32::TheDesktop().KeyPress(VK_ESCAPE); }},
-                    tCloseCase{"PressElsewhere",
-                               [](DropPanelsOnForm& f) {
-                                 auto& self = static_cast<ClosingOnce&>(f);
-                                 self.ClickAt(self.FormPoint());
-                               }},
-                    tCloseCase{"MenuOpening",
-                               [](DropPanelsOnForm& f) {
-                                 auto& self = static_cast<ClosingOnce&>(f);
-                                 self.ClickAt(self.CaptionPoint(1));
-                               }},
+    testing::Values(tCloseCase{"Escape", [](ClosingOnce&) { win32::TheDesktop().KeyPress(VK_ESCAPE); }},
+                    tCloseCase{"PressElsewhere", [](ClosingOnce& f) { f.ClickAt(f.FormPoint()); }},
+                    tCloseCase{"MenuOpening", [](ClosingOnce& f) { f.ClickAt(f.CaptionPoint(1)); }},
                     tCloseCase{"Deactivation",
-                               [](DropPanelsOnForm&) {
+                               [](ClosingOnce&) {
                                  HWND other = mirel_test::CreateTestWindow("other", RECT{600, 400, 700, 500});
                                  SetActiveWindow(other);
                                  DestroyWindow(other);
                                }},
-                    tCloseCase{"HidingTwice", [](DropPanelsOnForm& f) {
-                                 auto& self = static_cast<ClosingOnce&>(f);
-                                 self.Drop()->subHidePanel();
-                                 self.Drop()->subHidePanel();
+                    tCloseCase{"HidingTwice",
+                               [](ClosingOnce& f) {
+                                 f.Drop()->subHidePanel();
+                                 f.Drop()->subHidePanel();
                                }}),
     [](const testing::TestParamInfo<tCloseCase>& info) { return info.param.name; });
 

@@ -7,6 +7,7 @@
 #include "core/MirelMenuBar20Internals.h"
 #include "support/BarOnForm.h"
 #include "support/ImageLists.h"
+#include "support/Values.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ using mirel_test::ImageListOf;
 using mirel_test::RaisedError;
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
+using mirel_test::Values;
 
 RaisedError OfLibrary(std::int32_t number, const std::string& source, const std::string& description) {
   return {number, "voxMirelMBar20." + source, description};
@@ -72,12 +74,7 @@ TEST_F(DropDownsOnForm, ErrorTableLeavesRecordsUnchanged) {
   auto tools = colours->Tools();
   auto red = tools->Add({.Key = "Red", .Enabled = true, .Icon = 1, .Tag = "r", .ToolTipText = "Red"});
   const Sequence before = Records();
-  struct Row {
-    const char* what;
-    std::function<void()> call;
-    RaisedError error;
-  };
-  const std::vector<Row> rows = {
+  EXPECT_TRUE(mirel_test::SameErrors({
       {"numeric key text", [&] { AddDropDown(Variant("12")); }, mirel_test::TypeMismatch("cDropDowns")},
       {"numeric key value", [&] { AddDropDown(Variant::Integer(7)); }, mirel_test::TypeMismatch("cDropDowns")},
       {"key in use", [&] { AddDropDown(Variant("Shapes")); }, mirel_test::KeyInUse("cDropDowns")},
@@ -98,19 +95,17 @@ TEST_F(DropDownsOnForm, ErrorTableLeavesRecordsUnchanged) {
        mirel_test::kSubscriptOutOfRange},
       {"tools of a drop-down beyond the table", [&] { std::make_shared<cDropTools>(m_Bar->hWnd(), 3)->Count(); },
        mirel_test::kSubscriptOutOfRange},
-  };
-  for (const Row& row : rows) EXPECT_EQ(row.error, ErrorFrom(row.call)) << row.what;
+  }));
   EXPECT_TRUE(SameSequence(before, Records()));
 
   auto dropDowns = DropDowns();
   DropForm();
-  const std::vector<Row> unloaded = {
+  EXPECT_TRUE(mirel_test::SameErrors({
       {"collection", [&] { dropDowns->Count(); }, mirel_test::Unloaded("cDropDowns")},
       {"drop-down", [&] { colours->Key(); }, mirel_test::Unloaded("cDropDown")},
       {"icons", [&] { tools->Add(); }, mirel_test::Unloaded("cDropTools")},
       {"icon", [&] { red->Visible(true); }, mirel_test::Unloaded("cDropToolItem")},
-  };
-  for (const Row& row : unloaded) EXPECT_EQ(row.error, ErrorFrom(row.call)) << row.what;
+  }));
   EXPECT_FALSE(dropDowns->Exists(1)) << "Exists suppresses every error";
 }
 
@@ -125,8 +120,7 @@ TEST_F(DropDownsOnForm, KeysItemsAndRemoval) {
   star->Visible(true);
   star->Caption("Star");
   star->CaptionAlignment(2);
-  EXPECT_EQ(2, star->Index());
-  EXPECT_EQ("Star", star->Key());
+  EXPECT_EQ(Values(star->Index(), star->Key()), "2 Star");
   EXPECT_TRUE(SameSequence({"D1 #1 2x3 icons 16x16 dirty:",
                             "D2 #2 2x3 icons 16x16 dirty: DT1(-1,-1,-1 off '' '' '' 0) "
                             "Star(3,-1,4 off shown '' '' 'Star' 2) DT3(-1,-1,-1 off 'third' '' '' 0)",
@@ -150,17 +144,15 @@ TEST_F(DropDownsOnForm, KeysItemsAndRemoval) {
 
   DropDowns()->Remove("D9");
   DropDowns()->Remove(1);
-  EXPECT_EQ(2, DropDowns()->Count());
   auto first = DropDowns()->Item(1);
-  EXPECT_EQ("D2", first->Key()) << "the former second moves to number 1";
-  EXPECT_EQ(3, first->Tools()->Count());
+  EXPECT_EQ(Values(DropDowns()->Count(), first->Key(), first->Tools()->Count()), "2 D2 3")
+      << "the former second moves to number 1";
   EXPECT_EQ("D3", AddDropDown()->Key()) << "the generated key counts from the new count";
   first->Rows(5);
   first->Columns(1);
   tools = first->Tools();
   tools->Remove("DT1");
-  EXPECT_TRUE(tools->Exists("Star"));
-  EXPECT_FALSE(tools->Exists("DT1"));
+  EXPECT_EQ(Values(tools->Exists("Star"), tools->Exists("DT1")), "1 0");
   EXPECT_TRUE(SameSequence({"D2 #2 5x1 icons 16x16 dirty: Star(3,-1,4 off shown '' '' 'Star' 2) "
                             "DT3(-1,-1,-1 off 'third' '' '' 0)",
                             "D3 #3 2x3 icons 16x16 dirty:", "D3 #3 2x3 icons 16x16 dirty:"},
@@ -168,7 +160,7 @@ TEST_F(DropDownsOnForm, KeysItemsAndRemoval) {
       << "records keep the number they were made with; keys generated from the count may repeat";
   tools->Clear();
   EXPECT_EQ(0, tools->Count());
-  EXPECT_EQ("DT1", tools->Add()->Key());
+  EXPECT_EQ("DT1", tools->Add()->Key()) << "keys count from the emptied collection";
 
   DropDowns()->Clear();
   EXPECT_EQ(0, DropDowns()->Count());

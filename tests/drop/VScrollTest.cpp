@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,22 +10,18 @@
 #include "drop/MirelVScroll.h"
 #include "render/ResourceBitmaps.h"
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace {
 
-using mirel_test::Sequence;
 using mirel_test::SameSequence;
+using mirel_test::Sequence;
+using mirel_test::Values;
 
 constexpr RECT kHostRect{100, 100, 300, 300};
 constexpr RECT kScrollRect{20, 10, 37, 160};  // 17 x 150 in the host's client area
 constexpr int kMiddleX = 8;
 constexpr int kHeight = kScrollRect.bottom - kScrollRect.top;
-
-std::string Number(double value) {
-  std::ostringstream out;
-  out << value;
-  return out.str();
-}
 
 class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
  protected:
@@ -41,9 +36,9 @@ class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
     EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_) << "a window or GDI object was left";
   }
 
-  void VScrollChange(MirelVScroll& s) override { m_Events.push_back("Change " + Number(s.Value())); }
-  void VScrollScroll(MirelVScroll& s) override { m_Events.push_back("Scroll " + Number(s.Value())); }
-  void VScrollEnd(MirelVScroll& s) override { m_Events.push_back("ScrollEnd " + Number(s.Value())); }
+  void VScrollChange(MirelVScroll& s) override { m_Events.push_back(Values("Change", s.Value())); }
+  void VScrollScroll(MirelVScroll& s) override { m_Events.push_back(Values("Scroll", s.Value())); }
+  void VScrollEnd(MirelVScroll& s) override { m_Events.push_back(Values("ScrollEnd", s.Value())); }
 
   // The pointer to (x, y) of the scroll bar's client area.
   void PointAt(int y, int x = kMiddleX) {
@@ -53,6 +48,8 @@ class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
     PointAt(y);
     Desktop().MouseDown(win32::MouseButton::Left);
   }
+  int ThumbLength() const { return m_Scroll->ThumbRect().bottom - m_Scroll->ThumbRect().top; }
+  int Track() const { return kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight(); }
   void Release() { Desktop().MouseUp(win32::MouseButton::Left); }
   void SetRange(double min, double max, double value, double smallChange, double largeChange) {
     m_Scroll->SetMin(min);
@@ -101,7 +98,7 @@ TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMaxAndNotWhenDisabled) 
 }
 
 TEST_F(VScrollTest, ThumbIsTheTrackOverThePagesAtLeast240TwipsAndKeptOnAZeroRangeOrPage) {
-  const int track = kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight();
+  const int track = Track();
   const int minimum = static_cast<int>(240 / TwipsPerPixelY());
   struct Row {
     double min, max, largeChange;
@@ -114,8 +111,7 @@ TEST_F(VScrollTest, ThumbIsTheTrackOverThePagesAtLeast240TwipsAndKeptOnAZeroRang
   };
   for (const Row& r : rows) {
     SetRange(r.min, r.max, r.min, 1, r.largeChange);
-    const RECT thumb = m_Scroll->ThumbRect();
-    EXPECT_EQ(thumb.bottom - thumb.top, r.length) << r.min << ".." << r.max << " page " << r.largeChange;
+    EXPECT_EQ(ThumbLength(), r.length) << r.min << ".." << r.max << " page " << r.largeChange;
   }
 }
 
@@ -130,8 +126,7 @@ TEST_F(VScrollTest, HeldArrowStepsAtOnceAfter500msThenEvery50msWhileOverIt) {
       {"press", 0, 1},   {"hold", 499, 1}, {"hold", 1, 2},  {"hold", 49, 2},   {"hold", 1, 3},
       {"hold", 50, 4},   {"hold", 50, 5},  {"off", 200, 5}, {"back", 50, 6},   {"release", 500, 6},
   };
-  std::ostringstream trace;
-  bool same = true;
+  Sequence expected, actual;
   for (const Step& s : steps) {
     const std::string what = s.what;
     if (what == "press") Press(DownArrowY());
@@ -139,10 +134,10 @@ TEST_F(VScrollTest, HeldArrowStepsAtOnceAfter500msThenEvery50msWhileOverIt) {
     if (what == "back") PointAt(DownArrowY());
     if (what == "release") Release();
     Desktop().AdvanceTime(s.advance);
-    trace << what << " +" << s.advance << "ms: " << m_Scroll->Value() << " (expected " << s.value << ")\n";
-    same = same && m_Scroll->Value() == s.value;
+    expected.push_back(Values(what, s.advance, s.value));
+    actual.push_back(Values(what, s.advance, m_Scroll->Value()));
   }
-  EXPECT_TRUE(same) << trace.str();
+  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
 TEST_F(VScrollTest, TrackPressPagesUntilTheThumbCoversThePressPointThenStops) {
@@ -169,8 +164,7 @@ TEST_F(VScrollTest, TrackPressPagesUntilTheThumbCoversThePressPointThenStops) {
 TEST_F(VScrollTest, DraggingFollowsTheMouseAndClampsToMinAndMaxExactly) {
   SetRange(-3, 7, -3, 1, 1);
   const int grab = ThumbMiddle();
-  const int freeTrack = kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight() -
-                        (m_Scroll->ThumbRect().bottom - m_Scroll->ThumbRect().top);
+  const int freeTrack = Track() - ThumbLength();
   Press(grab);
   PointAt(grab + freeTrack / 2);
   PointAt(kHeight + 250);  // far below the control: the capture keeps the drag
@@ -188,37 +182,30 @@ TEST_F(VScrollTest, HotPictureFollowsThePartAndClearsWithin10msOfLeavingButNotDu
   ASSERT_TRUE(back != nullptr && backHot != nullptr);
   ASSERT_NE(back->At(kMiddleX, 0), backHot->At(kMiddleX, 0));
 
-  struct Row {
-    const char* where;
-    eVScrollPaint paint;
-    bool hot;
-  };
-  std::ostringstream trace;
-  bool same = true;
-  auto check = [&](const Row& r) {
-    const COLORREF track = Desktop().WindowPixel(m_Scroll->hWnd(), kMiddleX, trackY);
-    const COLORREF expected = (r.hot ? backHot : back)->At(kMiddleX, 0);
-    trace << r.where << ": paint " << static_cast<int>(m_Scroll->PaintState()) << " hot " << m_Scroll->Hot()
-          << (track == expected ? "" : " (track pixel wrong)") << "\n";
-    same = same && m_Scroll->PaintState() == r.paint && m_Scroll->Hot() == r.hot && track == expected;
+  // "<where> <paint state> <hot> <track pixel>"
+  Sequence expected, actual;
+  const auto check = [&](const char* where, eVScrollPaint paint, bool hot) {
+    expected.push_back(Values(where, static_cast<int>(paint), hot, (hot ? backHot : back)->At(kMiddleX, 0)));
+    actual.push_back(Values(where, static_cast<int>(m_Scroll->PaintState()), m_Scroll->Hot(),
+                            Desktop().WindowPixel(m_Scroll->hWnd(), kMiddleX, trackY)));
   };
   PointAt(ThumbMiddle());
-  check({"thumb", eVScrollPaint::ThumbHot, true});
+  check("thumb", eVScrollPaint::ThumbHot, true);
   PointAt(UpArrowY());
-  check({"up arrow", eVScrollPaint::UpHot, true});
+  check("up arrow", eVScrollPaint::UpHot, true);
   PointAt(trackY + 2);
-  check({"track", eVScrollPaint::None, true});
+  check("track", eVScrollPaint::None, true);
   Desktop().MouseMove(kHostRect.left + 5, kHostRect.top + 5);
   Desktop().AdvanceTime(10);
-  check({"left, +10ms", eVScrollPaint::None, false});
+  check("left, +10ms", eVScrollPaint::None, false);
   Press(ThumbMiddle());
   PointAt(ThumbMiddle(), -kScrollRect.left);  // level with the grip, so the thumb stays
   Desktop().AdvanceTime(50);
-  check({"dragged outside, +50ms", eVScrollPaint::ThumbPressed, true});
+  check("dragged outside, +50ms", eVScrollPaint::ThumbPressed, true);
   Release();
   Desktop().AdvanceTime(10);
-  check({"released outside, +10ms", eVScrollPaint::None, false});
-  EXPECT_TRUE(same) << trace.str();
+  check("released outside, +10ms", eVScrollPaint::None, false);
+  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,11 +13,13 @@
 #include "support/Errors.h"
 #include "support/HeadlessTest.h"
 #include "support/Pixels.h"
+#include "support/Values.h"
 
 namespace {
 
-using mirel_test::Sequence;
 using mirel_test::SameSequence;
+using mirel_test::Sequence;
+using mirel_test::Values;
 
 constexpr RECT kHostRect{100, 100, 400, 300};
 constexpr LONG kListLeft = 10;
@@ -75,11 +76,8 @@ class WlessListBoxTest : public mirel_test::HeadlessTest, public IListBoxOwner, 
   void VScrollEnd(MirelVScroll& /*s*/) override {}
 
   template <class... Args>
-  void Add(const std::string& what, Args... args) {
-    std::ostringstream row;
-    row << what;
-    ((row << " " << args), ...);
-    m_Events.push_back(row.str());
+  void Add(const Args&... fields) {
+    m_Events.push_back(Values(fields...));
   }
   // Where the list's row `row` (0 = the top row) lies in the host's client area.
   LONG RowTop(int row) const { return kListTop + row * m_List->ItemHeight(); }
@@ -149,12 +147,10 @@ TEST_F(WlessListBoxTest, MouseDownSelectsTheRowUnderItAndMouseUpClicks) {
     m_List->HitTest(eListMouse::Up, kLeft, 0, 5, r.y);
     const float y = r.appearance == 1 ? r.y / twipsY : r.y;
     const float x = r.appearance == 1 ? 1.0F / TwipsPerPixelX() : 1.0F;
-    std::ostringstream down, move, up;
-    down << "MouseDown 1 0 " << 4 * x << " " << y;
-    move << "MouseMove 0 0 " << 5 * x << " " << y;
-    up << "MouseUp 1 0 " << 5 * x << " " << y;
     EXPECT_EQ(m_List->ListIndex(), r.expectedIndex) << "top " << r.top << " y " << r.y;
-    EXPECT_TRUE(SameSequence({down.str(), move.str(), up.str(), "Click"}, m_Events));
+    EXPECT_TRUE(SameSequence({Values("MouseDown 1 0", 4 * x, y), Values("MouseMove 0 0", 5 * x, y),
+                              Values("MouseUp 1 0", 5 * x, y), "Click"},
+                             m_Events));
   }
 }
 
@@ -187,15 +183,12 @@ TEST_F(WlessListBoxTest, RowsShowASwatchOfTheirColourAndTheSelectionHighlighted)
       {"unselected row, right end", kListLeft + kListWidth - 3, RowTop(2) + h / 2, RGB(246, 246, 246)},
       {"left of the swatch", kListLeft + 1, RowTop(1) + h / 2, RGB(246, 246, 246)},
   };
-  std::ostringstream wrong;
+  Sequence expected, seen;
   for (const Probe& p : probes) {
-    const COLORREF seen = Desktop().WindowPixel(m_hHost, p.x, p.y);
-    if (seen != p.expected) {
-      wrong << p.what << ": " << mirel_test::ColourText(seen) << ", expected " << mirel_test::ColourText(p.expected)
-            << "\n";
-    }
+    expected.push_back(Values(p.what, mirel_test::ColourText(p.expected)));
+    seen.push_back(Values(p.what, mirel_test::ColourText(Desktop().WindowPixel(m_hHost, p.x, p.y))));
   }
-  EXPECT_TRUE(wrong.str().empty()) << wrong.str();
+  EXPECT_TRUE(SameSequence(expected, seen));
 }
 
 TEST_F(WlessListBoxTest, ScrollsThroughItsScrollBarAndTheScrollBarFollowsTheKeys) {

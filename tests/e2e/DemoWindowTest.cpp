@@ -8,7 +8,6 @@
 // Each test starts the demo once, so each covers as much as one session can.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -17,75 +16,45 @@
 #include <thread>
 #include <vector>
 
-#include "ChildProcess.h"
 #include "XSession.h"
 #include "core/MirelMenuBar20Internals.h"
 #include "demo_form/DemoAim.h"
 #include "demo_form/DemoForm.h"
 #include "drop/MirelDrop.h"
+#include "support/MessageLog.h"
 #include "win32/desktop.h"
 
 namespace {
+
+using mirel_test::SameSequence;
+using mirel_test::Sequence;
 
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr char kWindowTitle[] = "MirelMenuBar20 demo";
 constexpr int kFileMenu = 1;
 constexpr int kEditMenu = 2;
-constexpr int kRecentFilesItem = 6;
-constexpr int kUndoItem = 1;
-constexpr char kOtherWindowTitle[] = "Another application";
-constexpr int kExitItem = 12;
 constexpr int kToolsMenu = 6;
-constexpr int kStyleItem = 1;
-constexpr int kThemeItem = 2;
-constexpr int kInternetExplorerItem = 3;
-constexpr int kRightToLeftItem = 3;
-constexpr int kOliveItem = 3;
-constexpr int kVkF5 = VK_F1 + 4;
-constexpr int kSecondRecentFile = 2;
+constexpr int kRecentFilesItem = 6;
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 3;
 constexpr POINT kDocumentPoint{300, 400};
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
 // Real time passes between two user actions; the replica lets as much pass after each one.
 constexpr DWORD kActionPause = 150;
-constexpr auto kDragSettle = std::chrono::milliseconds(400);
 constexpr std::chrono::milliseconds kEventLimit{8000};
 constexpr std::chrono::milliseconds kScreenLimit{8000};
-constexpr std::chrono::milliseconds kExitLimit{10000};
 constexpr std::chrono::milliseconds kPollStep{50};
-// The event fields that identify what happened: name, menu index and key, item index and key.
-constexpr std::size_t kSummaryFields = 5;
-// Below this sum of red, green and blue a pixel over the white document is in a shadow.
-constexpr int kWhiteSum = 3 * 255;
-constexpr int kShadowInset = 2;  // pixels inside the window's bottom edge: the shadow strip
-constexpr int kShadowProbeX = 12;
 
+// The event fields that identify what happened: name, menu index and key, item index and key.
 std::string Summary(const std::string& line) {
   std::istringstream in(line);
-  std::string field;
-  std::string summary;
-  for (std::size_t i = 0; i < kSummaryFields && in >> field; ++i) summary += (i == 0 ? "" : " ") + field;
+  std::string field, summary;
+  for (int i = 0; i < 5 && in >> field; ++i) summary += (i == 0 ? "" : " ") + field;
   return summary;
 }
 
-std::string FirstWord(const std::string& text) {
-  std::istringstream in(text);
-  std::string word;
-  in >> word;
-  return word;
-}
-
 bool IsMove(const std::string& line) { return line.find("MouseMove") != std::string::npos; }
-
-int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
-
-std::string Table(const std::vector<std::string>& rows) {
-  std::string text;
-  for (const std::string& row : rows) text += "  " + row + "\n";
-  return text;
-}
 
 class DemoWindowTest : public ::testing::Test {
  protected:
@@ -103,10 +72,16 @@ class DemoWindowTest : public ::testing::Test {
                                  "--dpi", "96", "--settings", settings.string()},
         m_X->Environment(), (m_Output / "events.txt").string());
     ASSERT_TRUE(m_Demo->Started());
-    ASSERT_TRUE(m_X->Xdotool({"search", "--sync", "--name", kWindowTitle}).has_value()) << "no demo window";
+    m_DemoWindow = WindowId(kWindowTitle);
+    ASSERT_FALSE(m_DemoWindow.empty()) << "no demo window";
     ASSERT_TRUE(WaitForLines(1, "Ready"));
-    ReadWindowOrigin();
-
+    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", m_DemoWindow});
+    ASSERT_TRUE(geometry);
+    std::istringstream lines(*geometry);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("X=", 0) == 0) m_Origin.x = std::stoi(line.substr(2));
+      if (line.rfind("Y=", 0) == 0) m_Origin.y = std::stoi(line.substr(2));
+    }
     win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
     m_Replica = std::make_unique<DemoForm>(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight}, nullptr);
     win32::TheDesktop().DoEvents();
@@ -118,28 +93,19 @@ class DemoWindowTest : public ::testing::Test {
     m_X.reset();
   }
 
-  void ReadWindowOrigin() {
-    const auto found = m_X->Xdotool({"search", "--name", kWindowTitle});
-    ASSERT_TRUE(found);
-    std::istringstream ids(*found);
+  // The X id of the first window titled `title`, once it exists; empty when it never does.
+  std::string WindowId(const std::string& title) const {
+    std::istringstream ids(m_X->Xdotool({"search", "--sync", "--name", title}).value_or(""));
     std::string id;
     ids >> id;
-    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", id});
-    ASSERT_TRUE(geometry);
-    std::istringstream lines(*geometry);
-    std::string line;
-    while (std::getline(lines, line)) {
-      if (line.rfind("X=", 0) == 0) m_Origin.x = std::stoi(line.substr(2));
-      if (line.rfind("Y=", 0) == 0) m_Origin.y = std::stoi(line.substr(2));
-    }
+    return id;
   }
 
   // Every line the demo printed, in order.
   std::vector<std::string> AllLines() const {
     std::ifstream in(m_Output / "events.txt");
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
 
@@ -168,13 +134,13 @@ class DemoWindowTest : public ::testing::Test {
   void MoveTo(POINT pt) {
     win32::TheDesktop().MouseMove(pt.x, pt.y);
     win32::TheDesktop().AdvanceTime(kActionPause);
-    m_X->MoveTo(m_Origin.x + pt.x, m_Origin.y + pt.y);
+    m_X->Xdotool({"mousemove", std::to_string(m_Origin.x + pt.x), std::to_string(m_Origin.y + pt.y)});
   }
 
   void Click(int button) {
     win32::TheDesktop().Click(button == kRightButton ? win32::MouseButton::Right : win32::MouseButton::Left);
     win32::TheDesktop().AdvanceTime(kActionPause);
-    m_X->Click(button);
+    m_X->Xdotool({"click", std::to_string(button)});
   }
 
   // A key pressed and released, by its X name and its virtual key, optionally with Ctrl.
@@ -183,16 +149,22 @@ class DemoWindowTest : public ::testing::Test {
     win32::TheDesktop().KeyPress(vk);
     if (ctrl) win32::TheDesktop().KeyUp(VK_CONTROL);
     win32::TheDesktop().AdvanceTime(kActionPause);
-    m_X->Keys({ctrl ? "ctrl+" + name : name});
+    m_X->Xdotool({"key", ctrl ? "ctrl+" + name : name});
   }
 
-  // Drops bar menu iMenu with a click and rests on its row iItem until the sub-menu opens.
-  HWND CascadeFrom(int iMenu, int iItem) {
+  // Drops bar menu iMenu with a click; its window, or nothing when the replica dropped none.
+  HWND DropFromBar(int iMenu) {
     MoveTo(CaptionPoint(Bar(), iMenu));
     Click(kLeftButton);
     const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
-    if (dropped.size() != 1) return nullptr;
-    MoveTo(RowPoint(dropped.back(), iItem));
+    return dropped.size() == 1 ? dropped.back() : nullptr;
+  }
+
+  // Drops bar menu iMenu and rests on its row iItem until the sub-menu opens.
+  HWND CascadeFrom(int iMenu, int iItem) {
+    const HWND dropped = DropFromBar(iMenu);
+    if (dropped == nullptr) return nullptr;
+    MoveTo(RowPoint(dropped, iItem));
     win32::TheDesktop().AdvanceTime(kSubMenuDelay);
     const std::vector<HWND> cascaded = Inside(Bar()).OpenMenuWindows();
     return cascaded.size() == 2 ? cascaded.back() : nullptr;
@@ -200,11 +172,9 @@ class DemoWindowTest : public ::testing::Test {
 
   // A click on item iItem of bar menu iMenu.
   void ChooseFromBar(int iMenu, int iItem) {
-    MoveTo(CaptionPoint(Bar(), iMenu));
-    Click(kLeftButton);
-    const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
-    ASSERT_EQ(dropped.size(), 1U);
-    MoveTo(RowPoint(dropped.back(), iItem));
+    const HWND dropped = DropFromBar(iMenu);
+    ASSERT_NE(dropped, nullptr);
+    MoveTo(RowPoint(dropped, iItem));
     Click(kLeftButton);
   }
 
@@ -234,18 +204,13 @@ class DemoWindowTest : public ::testing::Test {
     }
   }
 
-  ::testing::AssertionResult SameEvents(const std::vector<std::string>& expected) const {
-    const std::vector<std::string> actual = MenuEvents();
-    if (actual == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected events:\n" << Table(expected) << "actual events:\n" << Table(actual);
-  }
-
   MirelMenuBar20& Bar() { return m_Replica->Bar(); }
 
   std::filesystem::path m_Output;
   std::unique_ptr<XSession> m_X;
   std::unique_ptr<ChildProcess> m_Demo;
   std::unique_ptr<DemoForm> m_Replica;
+  std::string m_DemoWindow;
   POINT m_Origin{0, 0};
 };
 
@@ -255,10 +220,11 @@ RECT WindowRectOf(HWND hWnd) {
   return rc;
 }
 
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
 TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEventsComeInOrder) {
   // A click drops File; sliding along the bar hot-tracks to Edit and back.
-  MoveTo(CaptionPoint(Bar(), kFileMenu));
-  Click(kLeftButton);
+  DropFromBar(kFileMenu);
   ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
   MoveTo(CaptionPoint(Bar(), kEditMenu));
   ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 2 Edit"));
@@ -279,11 +245,11 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   win32::Surface shot;
   EXPECT_EQ(Mismatches(both, "file-and-recent-files", &shot), 0) << "pixels of the open menus that differ from the headless rendering";
 
-  // Both windows carry a shadow over the white document along their bottom edge.
+  // Both windows carry a shadow over the white document along their bottom edge (2 pixels up).
   const win32::Surface& replica = win32::TheDesktop().Screen();
   for (const RECT& menu : {fileMenu, subMenu}) {
-    const POINT probe{menu.left + kShadowProbeX, menu.bottom - kShadowInset};
-    EXPECT_LT(Brightness(replica.At(probe.x, probe.y)), kWhiteSum) << "no shadow at " << probe.x << "," << probe.y;
+    const POINT probe{menu.left + 12, menu.bottom - 2};
+    EXPECT_LT(Brightness(replica.At(probe.x, probe.y)), 3 * 255) << "no shadow at " << probe.x << "," << probe.y;
     EXPECT_EQ(shot.At(m_Origin.x + probe.x, m_Origin.y + probe.y), replica.At(probe.x, probe.y));
   }
   // The row under the pointer is highlighted: its colour differs from the row below it.
@@ -294,7 +260,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   EXPECT_EQ(highlight, replica.At(hot.x - 1, hot.y));
 
   // A click on the second recent file.
-  MoveTo(RowPoint(cascaded.back(), kSecondRecentFile));
+  MoveTo(RowPoint(cascaded.back(), 2));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 9 RecentMenu 2 Recent2"));
 
@@ -308,73 +274,52 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
 
   // Menus close on a click in the document and when another X window takes the keyboard, and
   // the bar never keeps the keyboard from the document.
-  MoveTo(CaptionPoint(Bar(), kFileMenu));
-  Click(kLeftButton);
+  DropFromBar(kFileMenu);
   ASSERT_TRUE(WaitForLines(3, "MenuOnDrop 1 File"));
   MoveTo(kDocumentPoint);
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(3, "MenuOnClose 1 File")) << "a click in the document left the menu open";
   EXPECT_TRUE(Inside(Bar()).OpenMenuWindows().empty());
 
-  MoveTo(CaptionPoint(Bar(), kEditMenu));
-  Click(kLeftButton);
+  DropFromBar(kEditMenu);
   ASSERT_TRUE(WaitForLines(3, "MenuOnDrop 2 Edit"));
-  const auto demoWindow = m_X->Xdotool({"search", "--name", kWindowTitle});
-  ASSERT_TRUE(demoWindow);
   {
     // A small window of another program in the screen's corner, gone again afterwards.
-    ChildProcess other({"display", "-title", kOtherWindowTitle, "-resize", "16x16", "-geometry", "+1000+744", "logo:"},
+    constexpr char kOther[] = "Another application";
+    ChildProcess other({"display", "-title", kOther, "-resize", "16x16", "-geometry", "+1000+744", "logo:"},
                        m_X->Environment());
-    const auto otherWindow = m_X->Xdotool({"search", "--sync", "--name", kOtherWindowTitle});
-    ASSERT_TRUE(otherWindow) << "no other window";
-    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*otherWindow)});
+    const std::string otherWindow = WindowId(kOther);
+    ASSERT_FALSE(otherWindow.empty()) << "no other window";
+    m_X->Xdotool({"windowfocus", "--sync", otherWindow});
     win32::TheDesktop().SetApplicationActive(false);
     ASSERT_TRUE(WaitForLines(3, "MenuOnClose 2 Edit")) << "the menu stayed open when another window took the focus";
-    m_X->Xdotool({"windowfocus", "--sync", FirstWord(*demoWindow)});
+    m_X->Xdotool({"windowfocus", "--sync", m_DemoWindow});
     win32::TheDesktop().SetApplicationActive(true);
   }
 
   MoveTo(kDocumentPoint);
   Click(kLeftButton);
-  ChooseFromBar(kEditMenu, kUndoItem);
+  ChooseFromBar(kEditMenu, 1);  // Undo
   ASSERT_TRUE(WaitForLines(2, "MenuItemClick 2 Edit 1 Undo"));
   Key("a", 'A');
   EXPECT_TRUE(WaitForLines(1, "Typed a")) << "typed text did not reach the document";
   // Hot keys choose their items with no menu open.
   Key("s", 'S', true);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 3 Save"));
-  Key("F5", kVkF5);
+  Key("F5", VK_F1 + 4);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 3 View 11 Refresh"));
   Key("n", 'N', true);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 1 File 1 New"));
 
-  EXPECT_TRUE(SameEvents({
-      "MenuOnDrop 1 File",
-      "MenuOnClose 1 File",
-      "MenuOnDrop 2 Edit",
-      "MenuOnClose 2 Edit",
-      "MenuOnDrop 1 File",
-      "MenuItemMouseDown 9 RecentMenu 2 Recent2",
-      "MenuItemMouseUp 9 RecentMenu 2 Recent2",
-      "MenuOnClose 1 File",
-      "MenuItemClick 9 RecentMenu 2 Recent2",
-      "MenuOnDrop 2 Edit",
-      "MenuItemMouseUp 2 Edit 1 Undo",
-      "MenuOnClose 2 Edit",
-      "MenuItemClick 2 Edit 1 Undo",
-      "MenuOnDrop 1 File",
-      "MenuOnClose 1 File",
-      "MenuOnDrop 2 Edit",
-      "MenuOnClose 2 Edit",
-      "MenuOnDrop 2 Edit",
-      "MenuItemMouseDown 2 Edit 1 Undo",
-      "MenuItemMouseUp 2 Edit 1 Undo",
-      "MenuOnClose 2 Edit",
-      "MenuItemClick 2 Edit 1 Undo",
-      "MenuItemClick 1 File 3 Save",
-      "MenuItemClick 3 View 11 Refresh",
-      "MenuItemClick 1 File 1 New",
-  }));
+  EXPECT_TRUE(SameSequence(
+      {"MenuOnDrop 1 File", "MenuOnClose 1 File", "MenuOnDrop 2 Edit", "MenuOnClose 2 Edit", "MenuOnDrop 1 File",
+       "MenuItemMouseDown 9 RecentMenu 2 Recent2", "MenuItemMouseUp 9 RecentMenu 2 Recent2", "MenuOnClose 1 File",
+       "MenuItemClick 9 RecentMenu 2 Recent2", "MenuOnDrop 2 Edit", "MenuItemMouseUp 2 Edit 1 Undo", "MenuOnClose 2 Edit",
+       "MenuItemClick 2 Edit 1 Undo", "MenuOnDrop 1 File", "MenuOnClose 1 File", "MenuOnDrop 2 Edit", "MenuOnClose 2 Edit",
+       "MenuOnDrop 2 Edit", "MenuItemMouseDown 2 Edit 1 Undo", "MenuItemMouseUp 2 Edit 1 Undo", "MenuOnClose 2 Edit",
+       "MenuItemClick 2 Edit 1 Undo", "MenuItemClick 1 File 3 Save", "MenuItemClick 3 View 11 Refresh",
+       "MenuItemClick 1 File 1 New"},
+      MenuEvents()));
 }
 
 TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheDemoCleanly) {
@@ -389,60 +334,45 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   Key("Escape", VK_ESCAPE);
 
   // File > Exit closes the form: the demo ends with nothing left alive (status 0).
-  MoveTo(CaptionPoint(Bar(), kFileMenu));
-  Click(kLeftButton);
+  const HWND file = DropFromBar(kFileMenu);
+  ASSERT_NE(file, nullptr);
   ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
-  const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
-  ASSERT_EQ(dropped.size(), 1U);
-  MoveTo(RowPoint(dropped.back(), kExitItem));
+  MoveTo(RowPoint(file, 12));  // Exit
   Click(kLeftButton);
-  const std::optional<int> status = m_Demo->WaitForExit(kExitLimit);
+  const std::optional<int> status = m_Demo->WaitForExit(std::chrono::seconds(10));
   ASSERT_TRUE(status.has_value()) << "the demo did not end";
   EXPECT_EQ(*status, 0) << "the demo reported objects left alive";
   EXPECT_EQ(MenuEvents().back(), "MenuItemClick 1 File 12 Exit");
 }
 
 TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
-  const HWND styles = CascadeFrom(kToolsMenu, kStyleItem);
+  const HWND styles = CascadeFrom(kToolsMenu, 1);  // Style >
   ASSERT_NE(styles, nullptr) << "the replica did not cascade the style menu";
-  Mismatches(WindowRectOf(styles), "style-menu");
-  MoveTo(RowPoint(styles, kInternetExplorerItem));
+  Mismatches(WindowRectOf(styles), "style-menu");  // real time must let the sub-menu open first
+  MoveTo(RowPoint(styles, 3));                     // Internet Explorer
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 13 StyleMenu 3 StyleIE"));
   EXPECT_EQ(Mismatches(BarRect(), "internet-explorer-bar"), 0) << "pixels of the bar in the new style that differ from the headless rendering";
 
-  const HWND themes = CascadeFrom(kToolsMenu, kThemeItem);
+  const HWND themes = CascadeFrom(kToolsMenu, 2);  // Theme >
   ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
-  // Real time must let the sub-menu open before the pointer goes into it.
   Mismatches(WindowRectOf(themes), "theme-menu");
-  MoveTo(RowPoint(themes, kOliveItem));
+  MoveTo(RowPoint(themes, 3));  // Olive
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 14 ThemeMenu 3 ThemeOlive"));
   EXPECT_EQ(Mismatches(BarRect(), "olive-bar"), 0) << "pixels of the olive bar that differ from the headless rendering";
 
-  ChooseFromBar(kToolsMenu, kRightToLeftItem);
+  ChooseFromBar(kToolsMenu, 3);  // Right to left
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 6 Tools 3 RightToLeft"));
   EXPECT_EQ(Mismatches(BarRect(), "right-to-left-bar"), 0) << "pixels of the mirrored bar that differ from the headless rendering";
-  EXPECT_TRUE(SameEvents({
-      "MenuOnDrop 6 Tools",
-      "MenuItemMouseDown 13 StyleMenu 3 StyleIE",
-      "MenuItemMouseUp 13 StyleMenu 3 StyleIE",
-      "MenuOnClose 6 Tools",
-      "MenuItemClick 13 StyleMenu 3 StyleIE",
-      "MenuOnDrop 6 Tools",
-      "MenuItemMouseDown 14 ThemeMenu 3 ThemeOlive",
-      "MenuItemMouseUp 14 ThemeMenu 3 ThemeOlive",
-      "MenuOnClose 6 Tools",
-      "MenuItemClick 14 ThemeMenu 3 ThemeOlive",
-      "MenuOnDrop 6 Tools",
-      "MenuItemMouseDown 6 Tools 3 RightToLeft",
-      "MenuItemMouseUp 6 Tools 3 RightToLeft",
-      "MenuOnClose 6 Tools",
-      "MenuItemClick 6 Tools 3 RightToLeft",
-  }));
+  Sequence expected;
+  for (const char* item : {"13 StyleMenu 3 StyleIE", "14 ThemeMenu 3 ThemeOlive", "6 Tools 3 RightToLeft"}) {
+    const std::string i = item;
+    expected.insert(expected.end(), {"MenuOnDrop 6 Tools", "MenuItemMouseDown " + i, "MenuItemMouseUp " + i,
+                                     "MenuOnClose 6 Tools", "MenuItemClick " + i});
+  }
+  EXPECT_TRUE(SameSequence(expected, MenuEvents()));
 }
-
-}  // namespace
 
 // The bands in the real window: a toggle formats the document, the Insert tool drops its menu
 // and an item from it reaches the document, a colour picked in the font colour's picker and a
@@ -456,21 +386,12 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
   EXPECT_EQ(Mismatches(BarRect(), "bands"), 0) << "pixels of the bar and its bands that differ from the headless rendering";
 
-  // The middle of a tool, or a point `fromRight` pixels inside its right edge, on the screen.
-  const auto tool = [&](const char* band, const char* key, int fromRight) {
-    const auto b = Bar().Bands()->Item(band);
-    const MirelReBar& surface = Inside(Bar()).BandData().Surface(b->Index());
-    const tToolItemInfo& t = surface.Tool(b->Tools()->Item(key)->Index());
-    POINT pt{fromRight > 0 ? t.cTILeft + t.cTIWidth - fromRight : t.cTILeft + t.cTIWidth / 2, surface.Height() / 2};
-    ClientToScreen(surface.hWnd(), &pt);
-    return pt;
-  };
-  MoveTo(tool("Formatting", "Bold", 0));
+  MoveTo(ToolArrowPoint(Bar(), "Formatting", "Bold"));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "ToolButtonClick 2 Formatting 4 Bold"));
-  EXPECT_TRUE(Bar().Bands()->Item("Formatting")->Tools()->Item("Bold")->State());
+  EXPECT_TRUE(bands->Item("Formatting")->Tools()->Item("Bold")->State());
 
-  MoveTo(tool("Standard", "Insert", 3));
+  MoveTo(ToolArrowPoint(Bar(), "Standard", "Insert"));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 1 Standard 11 Insert"));
   const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
@@ -483,12 +404,12 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
 
   // The font colour's picker: a palette colour reaches the document; the symbol grid inserts.
   const auto panelPoint = [&](const char* band, POINT client) {
-    const MirelDrop* drop = Inside(Bar()).BandData().DropHost(Bar().Bands()->Item(band)->Index());
+    const MirelDrop* drop = Inside(Bar()).BandData().DropHost(bands->Item(band)->Index());
     RECT rc{};
     if (drop != nullptr) GetWindowRect(drop->PopupWindow(), &rc);
     return POINT{rc.left + client.x, rc.top + client.y};
   };
-  MoveTo(tool("Formatting", "FontColor", 3));
+  MoveTo(ToolArrowPoint(Bar(), "Formatting", "FontColor"));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 2 Formatting 12 FontColor"));
   const RECT red = DropPanelLayout::CellRect({1, 2});
@@ -496,11 +417,10 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   MoveTo(panelPoint("Formatting", {page.left + (red.left + red.right) / 2, page.top + (red.top + red.bottom) / 2}));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "ColorSelect 2 Formatting 12 FontColor 255"));
-  MoveTo(tool("Drawing", "Symbol", 3));
+  MoveTo(ToolArrowPoint(Bar(), "Drawing", "Symbol"));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 3 Drawing 5 Symbol"));
-  const RECT first = DropPanelLayout::HotCellInner(0, 0, Inside(Bar()).BandData().DropHost(
-                                                             Bar().Bands()->Item("Drawing")->Index())->Panel().Setup().cell);
+  const RECT first = DropPanelLayout::HotCellInner(0, 0, Inside(Bar()).BandData().DropHost(drawing->Index())->Panel().Setup().cell);
   MoveTo(panelPoint("Drawing", {DropPanelLayout::kGridOrigin.x + first.left + 2, DropPanelLayout::kGridOrigin.y + first.top + 2}));
   Click(kLeftButton);
   ASSERT_TRUE(WaitForLines(1, "DropIconClick 3 Drawing 5 Symbol 1 Copyright"));
@@ -510,11 +430,13 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   ClientToScreen(Inside(Bar()).BandData().Surface(drawing->Index()).hWnd(), &grip);
   MoveTo(grip);
   win32::TheDesktop().MouseDown(win32::MouseButton::Left);
-  m_X->ButtonDown(kLeftButton);
+  m_X->Xdotool({"mousedown", "1"});
   MoveTo(POINT{grip.x + 700, grip.y - 30});
-  std::this_thread::sleep_for(kDragSettle);  // the demo's drag timer follows the pointer
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the demo's drag timer follows the pointer
   win32::TheDesktop().MouseUp(win32::MouseButton::Left);
-  m_X->ButtonUp(kLeftButton);
+  m_X->Xdotool({"mouseup", "1"});
   EXPECT_EQ(drawing->LineIndex(), 1);
   EXPECT_EQ(Mismatches(BarRect(), "bands-after-drag"), 0) << "pixels of the bar and its bands that differ from the headless rendering";
 }
+
+}  // namespace

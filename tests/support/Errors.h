@@ -5,8 +5,10 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "container/AutomationError.h"
+#include "support/MessageLog.h"
 
 namespace mirel_test {
 
@@ -31,6 +33,25 @@ inline RaisedError ErrorFrom(const std::function<void()>& call) {
 }
 
 inline std::int32_t ErrorOf(const std::function<void()>& call) { return ErrorFrom(call).number; }
+
+// A call and the error it must raise, for error tables.
+struct ErrorRow {
+  std::string what;
+  std::function<void()> call;
+  RaisedError error;
+};
+// Runs every row's call; the errors raised against those expected, as one table printed in full.
+inline ::testing::AssertionResult SameErrors(const std::vector<ErrorRow>& rows) {
+  const auto text = [](const std::string& what, const RaisedError& e) {
+    return what + ": " + std::to_string(e.number) + " " + e.source + " " + e.description;
+  };
+  Sequence expected, actual;
+  for (const ErrorRow& row : rows) {
+    expected.push_back(text(row.what, row.error));
+    actual.push_back(text(row.what, ErrorFrom(row.call)));
+  }
+  return SameSequence(expected, actual);
+}
 
 // The errors the object model raises, as the host sees them.
 inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
