@@ -1,21 +1,15 @@
 // The runtime's values as hosts meet them: the variant (numeric test, conversions and their
 // errors), fonts, and property bags (defaults omitted on save, defaults on load, the file
 // format round trip).
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <functional>
 #include <fstream>
-#include <string>
-#include <vector>
 
+#include "container/FilePropertyBag.h"
+#include "container/RuntimeErrors.h"
+#include "container/StdFont.h"
 #include "support/Errors.h"
 #include "support/TempFiles.h"
 #include "support/Values.h"
-#include "container/RuntimeErrors.h"
-#include "container/FilePropertyBag.h"
-#include "container/StdFont.h"
-#include "container/Variant.h"
 
 namespace {
 
@@ -23,6 +17,10 @@ using mirel_test::ErrorFrom;
 using mirel_test::ErrorOf;
 using mirel_test::TempPath;
 using mirel_test::Values;
+
+struct Thing : AutomationObject {
+  std::string TypeName() const override { return "Thing"; }
+};
 
 TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
   const auto ambient = StdFont::Create("MS Sans Serif", 8.25);
@@ -39,8 +37,7 @@ TEST(PropertyBag, WritesOnlyValuesThatDifferFromTheirDefault) {
   bag.WriteProperty("MenuHeaderSpacing", Variant::Integer(6), Variant::Integer(6));
   bag.WriteProperty("Enabled", Variant(false), Variant(true));
   bag.WriteProperty("Tag", Variant("no default"));
-  const std::vector<std::string> expected = {"DefaultMenuFont", "CPSystem", "ToolSpacing", "Enabled", "Tag"};
-  EXPECT_EQ(bag.Names(), expected);
+  EXPECT_EQ(bag.Names(), (std::vector<std::string>{"DefaultMenuFont", "CPSystem", "ToolSpacing", "Enabled", "Tag"}));
 }
 
 TEST(PropertyBag, ReadsDefaultsForAbsentNames) {
@@ -73,13 +70,11 @@ TEST(PropertyBag, FileRoundTripKeepsOrderTypesAndFonts) {
     bag.Save();
   }
   const FilePropertyBag loaded(path);
-  const std::vector<std::string> names = {"ApplyCandyEffects", "BorderColor", "ToolSpacing", "CPMoreColors",
-                                          "Ratio",             "Half",        "ToolTipFont"};
-  ASSERT_EQ(loaded.Names(), names);
   std::vector<std::string> types;
-  for (const auto& [name, value] : loaded.Entries()) types.push_back(TypeName(value));
-  const std::vector<std::string> expectedTypes = {"Boolean", "Long", "Integer", "String", "Double", "Single", "Font"};
-  EXPECT_EQ(types, expectedTypes);
+  for (const auto& [name, value] : loaded.Entries()) types.push_back(name + " " + TypeName(value));
+  ASSERT_TRUE(mirel_test::SameSequence({"ApplyCandyEffects Boolean", "BorderColor Long", "ToolSpacing Integer",
+                                        "CPMoreColors String", "Ratio Double", "Half Single", "ToolTipFont Font"},
+                                       types));
   EXPECT_EQ(Values(CVBool(loaded.ReadProperty("ApplyCandyEffects", Variant(false))),
                    static_cast<std::uint32_t>(CLng(loaded.ReadProperty("BorderColor"))), CInt(loaded.ReadProperty("ToolSpacing")),
                    CStr(loaded.ReadProperty("CPMoreColors")), CDbl(loaded.ReadProperty("Ratio")) == 0.1),
@@ -97,19 +92,17 @@ TEST(PropertyBag, FileErrors) {
   EXPECT_EQ(ErrorOf([&] { FilePropertyBag bag(path); }), runtime_error_number::TypeMismatch) << "malformed file";
   std::filesystem::remove(path);
 
-  struct Other : AutomationObject {
-    std::string TypeName() const override { return "Other"; }
-  };
   FilePropertyBag bag(TempPath("other.json"));
-  bag.WriteProperty("Picture", Variant(std::make_shared<Other>()));
+  bag.WriteProperty("Picture", Variant(std::make_shared<Thing>()));
   EXPECT_EQ(ErrorOf([&] { bag.Save(); }), runtime_error_number::TypeMismatch) << "only fonts are saved as objects";
 }
 
-// A file whose one entry is `entry`, under the name "Key".
-std::string WriteOneEntryFile(const std::string& name, const std::string& entry) {
+// A file whose entry "Key" has the type and value `typeAndValue`, after an entry "Before".
+std::string WriteOneEntryFile(const std::string& name, const std::string& typeAndValue) {
   const std::string path = TempPath(name);
   std::ofstream(path) << R"({"format": "MirelPropertyBag", "version": 1, "properties": [)"
-                      << R"({"name": "Before", "type": "Long", "value": 1}, )" << entry << "]}";
+                      << R"({"name": "Before", "type": "Long", "value": 1}, {"name": "Key", "type": )" << typeAndValue
+                      << "}]}";
   return path;
 }
 
@@ -120,14 +113,12 @@ TEST(PropertyBag, FileValuesBeyondTheirTypeRaiseTheRuntimesErrorNamingFileAndKey
     std::int32_t error;
   };
   const Case cases[] = {
-      {R"({"name": "Key", "type": "Integer", "value": 70000})", kOverflow},
-      {R"({"name": "Key", "type": "Integer", "value": 1e10})", kOverflow},
-      {R"({"name": "Key", "type": "Long", "value": 1e20})", kOverflow},
-      {R"({"name": "Key", "type": "Single", "value": 1e300})", kOverflow},
-      {R"({"name": "Key", "type": "Integer", "value": "12"})", runtime_error_number::TypeMismatch},
-      {R"({"name": "Key", "type": "Boolean", "value": 3})", runtime_error_number::TypeMismatch},
-      {R"({"name": "Key", "type": "Font", "value": {"Name": "Tahoma", "Size": 1e30, "Weight": 400,
-          "Italic": false, "Underline": false, "Strikethrough": false, "Charset": 0}})", kOverflow},
+      {R"("Integer", "value": 70000)", kOverflow},          {R"("Integer", "value": 1e10)", kOverflow},
+      {R"("Long", "value": 1e20)", kOverflow},              {R"("Single", "value": 1e300)", kOverflow},
+      {R"("Integer", "value": "12")", runtime_error_number::TypeMismatch},
+      {R"("Boolean", "value": 3)", runtime_error_number::TypeMismatch},
+      {R"("Font", "value": {"Name": "Tahoma", "Size": 1e30, "Weight": 400, "Italic": false, "Underline": false,
+          "Strikethrough": false, "Charset": 0})", kOverflow},
   };
   for (const Case& c : cases) {
     const std::string path = WriteOneEntryFile("range.json", c.entry);
@@ -171,13 +162,12 @@ TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
   StdFont font;
   EXPECT_EQ(Values(font.Name(), font.Size()), "MS Sans Serif 8.25");
   font.SetSize(10.123456);
-  EXPECT_EQ(font.SizeCurrency(), 101235);
   font.SetBold(true);
-  EXPECT_EQ(font.Weight(), 700);
+  EXPECT_EQ(Values(font.SizeCurrency(), font.Weight()), "101235 700");
   font.SetWeight(400);
-  EXPECT_FALSE(font.Bold());
+  const bool at400 = font.Bold();
   font.SetWeight(600);
-  EXPECT_TRUE(font.Bold());
+  EXPECT_EQ(Values(at400, font.Bold()), "0 1");
   EXPECT_EQ(ErrorOf([&] { font.SetSize(0); }), runtime_error_number::InvalidPropertyValue);
   EXPECT_EQ(ErrorOf([&] { font.SetSize(1e30); }), 6) << "beyond the currency range";
   // Shared by reference: a change through one holder is seen by the other.
@@ -188,24 +178,18 @@ TEST(StdFont, SizeIsCurrencyAndBoldFollowsWeight) {
   EXPECT_FALSE(shared->Clone() == shared);
 }
 
-struct Thing : AutomationObject {
-  std::string TypeName() const override { return "Thing"; }
-};
-
 TEST(Variant, NumericStringTest) {
   struct Case {
     Variant value;
     bool numeric;
   };
   const std::vector<Case> cases = {
-      {Variant(12), true},        {Variant(" 3"), true},      {Variant(1.5), true},
-      {Variant("-2e3"), true},    {Variant("12"), true},      {Variant("1.5"), true},
-      {Variant(" +4.25 "), true}, {Variant(".5"), true},      {Variant("&HFF"), true},
-      {Variant(true), true},      {Variant(), true},          {Variant("File"), false},
-      {Variant(""), false},       {Variant("1B"), false},     {Variant("   "), false},
-      {Variant("1e"), false},     {Variant("1.2.3"), false},  {Variant("-"), false},
-      {Variant("M1"), false},     {Variant::Null(), false},   {Variant::Missing(), false},
-      {Variant::Nothing(), false}};
+      {Variant(12), true},      {Variant(" 3"), true},     {Variant(1.5), true},        {Variant("-2e3"), true},
+      {Variant("12"), true},    {Variant("1.5"), true},    {Variant(" +4.25 "), true},  {Variant(".5"), true},
+      {Variant("&HFF"), true},  {Variant(true), true},     {Variant(), true},           {Variant("File"), false},
+      {Variant(""), false},     {Variant("1B"), false},    {Variant("   "), false},     {Variant("1e"), false},
+      {Variant("1.2.3"), false}, {Variant("-"), false},    {Variant("M1"), false},      {Variant::Null(), false},
+      {Variant::Missing(), false}, {Variant::Nothing(), false}};
   for (const Case& c : cases) {
     EXPECT_EQ(IsNumeric(c.value), c.numeric) << "value " << TypeName(c.value)
                                              << (c.value.IsString() ? " \"" + c.value.StringValue() + "\"" : "");
@@ -237,13 +221,10 @@ TEST(Variant, SixteenBitStoreOverflows) {
 
 TEST(Variant, StringFormsAsTheRuntimePrintsThem) {
   const std::vector<std::pair<Variant, std::string>> cases = {
-      {Variant(1.5), "1.5"},          {Variant(true), "True"},
-      {Variant(false), "False"},      {Variant::Integer(-1), "-1"},
-      {Variant::Long(40000), "40000"}, {Variant(0.1), "0.1"},
-      {Variant(1e20), "1E+20"},       {Variant(1.0 / 3), "0.333333333333333"},
-      {Variant(1.5f), "1.5"},         {Variant(0.1f), "0.1"},
-      {Variant(), ""},                {Variant("text"), "text"},
-      {Variant(-0.0), "0"}};
+      {Variant(1.5), "1.5"},    {Variant(true), "True"},        {Variant(false), "False"},   {Variant::Integer(-1), "-1"},
+      {Variant(0.1), "0.1"},    {Variant::Long(40000), "40000"}, {Variant(1e20), "1E+20"},   {Variant(1.5f), "1.5"},
+      {Variant(0.1f), "0.1"},   {Variant(1.0 / 3), "0.333333333333333"},                     {Variant(), ""},
+      {Variant("text"), "text"}, {Variant(-0.0), "0"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(CStr(value), text) << TypeName(value);
   EXPECT_EQ(ErrorOf([] { CStr(Variant::Nothing()); }), runtime_error_number::TypeMismatch);
 }
@@ -259,23 +240,14 @@ TEST(Variant, BooleanConversions) {
 TEST(Variant, KindsAndTypeNames) {
   const auto thing = std::make_shared<Thing>();
   const std::vector<std::tuple<Variant, VbVarType, std::string>> cases = {
-      {Variant(), VbVarType::Empty, "Empty"},
-      {Variant::Null(), VbVarType::Null, "Null"},
-      {Variant(7), VbVarType::Integer, "Integer"},
-      {Variant(70000), VbVarType::Long, "Long"},
-      {Variant::Long(7), VbVarType::Long, "Long"},
-      {Variant(1.5f), VbVarType::Single, "Single"},
-      {Variant(1.5), VbVarType::Double, "Double"},
-      {Variant("a"), VbVarType::String, "String"},
-      {Variant(true), VbVarType::Boolean, "Boolean"},
-      {Variant(thing), VbVarType::Object, "Thing"},
-      {Variant::Nothing(), VbVarType::Object, "Nothing"},
-      {Variant::Missing(), VbVarType::Error, "Error"},
+      {Variant(), VbVarType::Empty, "Empty"},           {Variant::Null(), VbVarType::Null, "Null"},
+      {Variant(7), VbVarType::Integer, "Integer"},      {Variant(70000), VbVarType::Long, "Long"},
+      {Variant::Long(7), VbVarType::Long, "Long"},      {Variant(1.5f), VbVarType::Single, "Single"},
+      {Variant(1.5), VbVarType::Double, "Double"},      {Variant("a"), VbVarType::String, "String"},
+      {Variant(true), VbVarType::Boolean, "Boolean"},   {Variant(thing), VbVarType::Object, "Thing"},
+      {Variant::Nothing(), VbVarType::Object, "Nothing"}, {Variant::Missing(), VbVarType::Error, "Error"},
       {Variant::Array({Variant("a")}), VbVarType::ArrayOfVariant, "Variant()"}};
-  for (const auto& [value, type, name] : cases) {
-    EXPECT_EQ(VarType(value), type) << name;
-    EXPECT_EQ(TypeName(value), name);
-  }
+  for (const auto& [value, type, name] : cases) EXPECT_EQ(Values(static_cast<int>(VarType(value)), TypeName(value)), Values(static_cast<int>(type), name));
   // Given empty is not omitted.
   EXPECT_EQ(Values(IsMissing(Variant::Missing()), IsMissing(Variant("")), IsObject(Variant::Nothing())), "1 0 1");
   EXPECT_EQ(Variant(thing).ObjectAs<Thing>(), thing);

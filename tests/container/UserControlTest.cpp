@@ -1,19 +1,13 @@
 // A user control as its container runs it: lifecycle order, extender sizes in twips,
 // ambient properties, property-changed log, mouse and key events from injected input,
 // MDI parentage, and no leaks.
-#include <cstdio>
-#include <filesystem>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
-#include "support/HeadlessTest.h"
-#include "support/Values.h"
 #include "container/Form.h"
 #include "container/MdiForm.h"
 #include "container/Ole.h"
-#include "win32/objcount.h"
-#include "win32/windows.h"
+#include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace {
 
@@ -38,34 +32,22 @@ class RecordingControl : public UserControl {
     m_Log.push_back("ReadProperties Caption=" + CStr(bag.ReadProperty("Caption", Variant("none"))));
   }
   void WriteProperties(PropertyBag& bag) override { bag.WriteProperty("Caption", Variant("saved"), Variant("")); }
-  void Resize() override {
-    m_Log.push_back("Resize " + std::to_string(ScaleWidth()) + "x" + std::to_string(ScaleHeight()));
-  }
+  void Resize() override { m_Log.push_back("Resize " + std::to_string(ScaleWidth()) + "x" + std::to_string(ScaleHeight())); }
   void Show() override { m_Log.push_back("Show"); }
   void Hide() override { m_Log.push_back("Hide"); }
   void Paint() override { m_Log.push_back("Paint"); }
   void Terminate() override { m_Log.push_back("Terminate"); }
-  void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseDown", b, s, x, y); }
-  void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseMove", b, s, x, y); }
-  void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseUp", b, s, x, y); }
+  void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { m_Log.push_back(Values("MouseDown", b, s, x, y)); }
+  void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { m_Log.push_back(Values("MouseMove", b, s, x, y)); }
+  void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { m_Log.push_back(Values("MouseUp", b, s, x, y)); }
   void DblClick() override { m_Log.push_back("DblClick"); }
-  void KeyDown(std::int16_t key, std::int16_t shift) override { Key("KeyDown", key, shift); }
-  void KeyUp(std::int16_t key, std::int16_t shift) override { Key("KeyUp", key, shift); }
-  void KeyPress(std::int16_t ascii) override { m_Log.push_back("KeyPress " + std::to_string(ascii)); }
+  void KeyDown(std::int16_t key, std::int16_t shift) override { m_Log.push_back(Values("KeyDown", key, shift)); }
+  void KeyUp(std::int16_t key, std::int16_t shift) override { m_Log.push_back(Values("KeyUp", key, shift)); }
+  void KeyPress(std::int16_t ascii) override { m_Log.push_back(Values("KeyPress", ascii)); }
   void GotFocus() override { m_Log.push_back("GotFocus"); }
   void LostFocus() override { m_Log.push_back("LostFocus"); }
 
  private:
-  void Mouse(const char* name, std::int16_t button, std::int16_t shift, float x, float y) {
-    char row[80];
-    std::snprintf(row, sizeof row, "%s %d %d %g %g", name, button, shift, static_cast<double>(x),
-                  static_cast<double>(y));
-    m_Log.emplace_back(row);
-  }
-  void Key(const char* name, std::int16_t key, std::int16_t shift) {
-    m_Log.push_back(std::string(name) + " " + std::to_string(key) + " " + std::to_string(shift));
-  }
-
   std::vector<std::string>& m_Log;
   float m_InitialHeight;
 };
@@ -73,13 +55,7 @@ class RecordingControl : public UserControl {
 constexpr int kFormLeft = 100;
 constexpr int kFormTop = 80;
 
-FormOptions FormAt(bool userMode = true) {
-  FormOptions options;
-  options.left = kFormLeft;
-  options.top = kFormTop;
-  options.userMode = userMode;
-  return options;
-}
+FormOptions FormAt(bool userMode = true) { return {.left = kFormLeft, .top = kFormTop, .userMode = userMode, .font = {}}; }
 
 class UserControlTest : public mirel_test::HeadlessTest {
  protected:
@@ -175,8 +151,6 @@ TEST_F(UserControlTest, EnabledAndBackColor) {
   Desktop().DoEvents();
   EXPECT_EQ(Desktop().ScreenPixel(kFormLeft + 99, kFormTop + 19), RGB(0x12, 0x34, 0x56));
   EXPECT_EQ(Desktop().ScreenPixel(kFormLeft + 100, kFormTop + 20), GetSysColor(COLOR_BTNFACE)) << "the form around it";
-  EXPECT_TRUE(Desktop().SaveWindowPng(form.hWnd(), (std::filesystem::temp_directory_path() /
-                                                     "mirel_container_form.png").string()));
 }
 
 TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixelsAndKeysComeWithTheFocus) {
@@ -211,9 +185,7 @@ TEST_F(UserControlTest, MouseEventsCarryButtonShiftAndPixelsAndKeysComeWithTheFo
 
 TEST_F(UserControlTest, MdiChildFormSitsInTheFramesClientWindow) {
   MdiForm frame;
-  FormOptions options;
-  options.mdiParent = &frame;
-  Form child(options);
+  Form child({.font = {}, .mdiParent = &frame});
   auto control = child.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
   EXPECT_EQ(Values(GetParent(control->hWnd()), GetParent(child.hWnd()), GetParent(frame.ClientHwnd()),
                    GetAncestor(control->hWnd(), GA_ROOT)),
@@ -252,15 +224,13 @@ TEST_F(UserControlTest, APaintThatThrowsStillGivesItsDeviceContextBack) {
 using OleTest = mirel_test::HeadlessTest;
 
 TEST_F(OleTest, OleColoursTranslateSystemIndexes) {
-  COLORREF out = 0;
-  EXPECT_EQ(OleTranslateColor(kOleSystemColorFlag | COLOR_BTNFACE, nullptr, &out), S_OK);
-  EXPECT_EQ(out, GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(OleTranslateColor(0x123456, nullptr, &out), S_OK);
-  EXPECT_EQ(out, 0x123456u);
-  EXPECT_EQ(OleTranslateColor(0x80000040, nullptr, &out), E_INVALIDARG);
-  EXPECT_EQ(OleTranslateColor(0x42000000, nullptr, &out), E_INVALIDARG);
-  EXPECT_EQ(TranslateOleColorOrBlack(0x80000040), 0u);
-  EXPECT_EQ(TranslateOleColorOrBlack(kOleSystemColorFlag | COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
+  COLORREF system = 0, plain = 0, out = 0;
+  EXPECT_EQ(Values(OleTranslateColor(kOleSystemColorFlag | COLOR_BTNFACE, nullptr, &system),
+                   OleTranslateColor(0x123456, nullptr, &plain), OleTranslateColor(0x80000040, nullptr, &out),
+                   OleTranslateColor(0x42000000, nullptr, &out), system, plain),
+            Values(S_OK, S_OK, E_INVALIDARG, E_INVALIDARG, GetSysColor(COLOR_BTNFACE), 0x123456u));
+  EXPECT_EQ(Values(TranslateOleColorOrBlack(0x80000040), TranslateOleColorOrBlack(kOleSystemColorFlag | COLOR_WINDOW)),
+            Values(0u, GetSysColor(COLOR_WINDOW)));
 }
 
 }  // namespace
