@@ -152,86 +152,69 @@ TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
 }
 
 // Each step starts from a 30 x 12 surface marked at (3, 4) and reports the size afterwards,
-// whether the same surface was kept, and the mark (or, when it grew, the new corner). Every
-// pixel of the reported size is there, in full colour, and none beyond it.
+// whether the same surface was kept, the mark, and whether the far corner is black, as a new
+// surface is. Every pixel of the reported size is there, in full colour, and none beyond it.
 TEST_F(MemDCTest, ResizingKeepsTheSurfaceUnlessItMustChange) {
   cMemDC unsized;
   EXPECT_EQ(Values(unsized.hdc() == nullptr, unsized.Width(), unsized.Height()), "1 0 0");
   const struct {
-    const char* step;
     std::function<void(cMemDC&)> apply;
-    bool checkMark;
     const char* expected;
   } cases[] = {
-      {"ChangeSize(30, 12)", [](cMemDC& s) { s.ChangeSize(30, 12); }, true, "30x12 same, mark kept"},
-      {"ChangeSize(10, 5)", [](cMemDC& s) { s.ChangeSize(10, 5); }, true, "10x5 new, mark gone"},
-      {"SetWidth(20)", [](cMemDC& s) { s.SetWidth(20); }, true, "30x12 same, mark kept"},
-      {"SetHeight(12)", [](cMemDC& s) { s.SetHeight(12); }, true, "30x12 same, mark kept"},
-      {"SetWidth(50)", [](cMemDC& s) { s.SetWidth(50); }, false, "50x12 new, grown part black"},
-      {"SetHeight(16)", [](cMemDC& s) { s.SetHeight(16); }, false, "30x16 new, grown part black"},
+      {[](cMemDC& s) { s.ChangeSize(30, 12); }, "30x12 same, mark, black corner"},
+      {[](cMemDC& s) { s.ChangeSize(10, 5); }, "10x5 new, no mark, black corner"},
+      {[](cMemDC& s) { s.SetWidth(20); }, "30x12 same, mark, black corner"},
+      {[](cMemDC& s) { s.SetHeight(12); }, "30x12 same, mark, black corner"},
+      {[](cMemDC& s) { s.SetWidth(50); }, "50x12 new, no mark, black corner"},
+      {[](cMemDC& s) { s.SetHeight(16); }, "30x16 new, no mark, black corner"},
   };
-  Sequence expected;
-  Sequence actual;
   for (const auto& c : cases) {
     cMemDC surface;
     surface.ChangeSize(30, 12);
     HDC before = surface.hdc();
     SetPixelV(before, 3, 4, kMark);
     c.apply(surface);
+    HDC dc = surface.hdc();
     const int w = surface.Width();
     const int h = surface.Height();
-    std::string row = std::to_string(w) + "x" + std::to_string(h) + (surface.hdc() == before ? " same" : " new");
-    if (c.checkMark) {
-      row += GetPixel(surface.hdc(), 3, 4) == kMark ? ", mark kept" : ", mark gone";
-    } else {
-      row += GetPixel(surface.hdc(), w - 1, h - 1) == RGB(0, 0, 0) ? ", grown part black" : ", grown part not black";
-    }
-    SetPixelV(surface.hdc(), w - 1, h - 1, kMark);
-    if (GetPixel(surface.hdc(), w - 1, h - 1) != kMark || GetPixel(surface.hdc(), w, h - 1) != CLR_INVALID ||
-        GetPixel(surface.hdc(), w - 1, h) != CLR_INVALID) {
+    std::string row = std::to_string(w) + "x" + std::to_string(h) + (dc == before ? " same" : " new") +
+                      (GetPixel(dc, 3, 4) == kMark ? ", mark" : ", no mark") +
+                      (GetPixel(dc, w - 1, h - 1) == RGB(0, 0, 0) ? ", black corner" : "");
+    SetPixelV(dc, w - 1, h - 1, kMark);
+    if (GetPixel(dc, w - 1, h - 1) != kMark || GetPixel(dc, w, h - 1) != CLR_INVALID || GetPixel(dc, w - 1, h) != CLR_INVALID) {
       row += ", wrong extent";
     }
-    expected.push_back(std::string(c.step) + ": " + c.expected);
-    actual.push_back(std::string(c.step) + ": " + row);
+    EXPECT_EQ(row, c.expected);
   }
-  EXPECT_TRUE(SameSequence(expected, actual));
 }
 
 constexpr int kImageSize = 6;
 constexpr COLORREF kFirst = RGB(200, 40, 40);
 constexpr COLORREF kSecond = RGB(40, 60, 200);
-constexpr int kCanvasWidth = 40;
-constexpr int kCanvasHeight = 20;
+using DrawListImageTest = PictureTest;
 
-class DrawListImageTest : public mirel_test::HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    canvas_.ChangeSize(kCanvasWidth, kCanvasHeight);
-  }
-  void Clear() { FillDC(canvas_.hdc(), {0, 0, kCanvasWidth, kCanvasHeight}, kGround); }
-  win32::Surface Pixels() { return ReadPixels(canvas_.hdc(), kCanvasWidth, kCanvasHeight); }
-  // The canvas after drawing one image on a clear ground.
-  win32::Surface Drawn(const ObjectRef& object, HIMAGELIST handle, std::int16_t index, int x, int y,
-                       bool selected = false, bool focused = false) {
-    Clear();
-    DrawListImage(object, canvas_.hdc(), HandleToLong(handle), index, x, y, selected, focused);
-    return Pixels();
-  }
-  // Two solid squares, each with a clear top-left pixel.
-  static std::shared_ptr<ImageList> TwoImages(std::shared_ptr<ImageList> list) {
-    std::vector<BYTE> alpha(kImageSize * kImageSize, 255);
-    alpha[0] = 0;
-    for (COLORREF colour : {kFirst, kSecond}) {
-      win32::Surface image;
-      image.Resize(kImageSize, kImageSize, colour);
-      list->Images().AddSurface(Variant::Missing(), Variant::Missing(), image, alpha);
-    }
-    return list;
-  }
+// The 40 x 20 ground after `draw`.
+win32::Surface Drawn(const std::function<void(HDC)>& draw) {
+  mirel_test::Canvas canvas(40, 20, kGround);
+  draw(canvas.dc());
+  return canvas.Pixels();
+}
+win32::Surface Drawn(const ObjectRef& object, HIMAGELIST handle, std::int16_t index, int x, int y, bool selected = false,
+                     bool focused = false) {
+  return Drawn([&](HDC dc) { DrawListImage(object, dc, HandleToLong(handle), index, x, y, selected, focused); });
+}
 
-  cMemDC canvas_;
-};
+// Two solid squares, each with a clear top-left pixel.
+std::shared_ptr<ImageList> TwoImages(std::shared_ptr<ImageList> list) {
+  std::vector<BYTE> alpha(kImageSize * kImageSize, 255);
+  alpha[0] = 0;
+  for (COLORREF colour : {kFirst, kSecond}) {
+    win32::Surface image;
+    image.Resize(kImageSize, kImageSize, colour);
+    list->Images().AddSurface(Variant::Missing(), Variant::Missing(), image, alpha);
+  }
+  return list;
+}
 
 TEST_F(DrawListImageTest, ThroughAHandleIndexZeroAndOneBothDrawTheFirstImage) {
   const auto list = TwoImages(std::make_shared<MirelImageList>());
@@ -256,10 +239,9 @@ TEST_F(DrawListImageTest, SelectedAndFocusedDrawBlendedAsTheListsOwnStyles) {
                {false, true, ILD_TRANSPARENT | ILD_FOCUS},
                {true, true, ILD_TRANSPARENT | ILD_SELECTED | ILD_FOCUS}};
   for (const auto& c : cases) {
-    const win32::Surface ours = Drawn(nullptr, handle, 2, 10, 2, c.selected, c.focused);
-    Clear();
-    ImageList_Draw(handle, 1, canvas_.hdc(), 10, 2, c.style);
-    EXPECT_TRUE(SamePixels(ours, Pixels())) << "selected " << c.selected << ", focused " << c.focused;
+    EXPECT_TRUE(SamePixels(Drawn(nullptr, handle, 2, 10, 2, c.selected, c.focused),
+                           Drawn([&](HDC dc) { ImageList_Draw(handle, 1, dc, 10, 2, c.style); })))
+        << "selected " << c.selected << ", focused " << c.focused;
   }
   EXPECT_NE(Drawn(nullptr, handle, 2, 10, 2, true, false).At(12, 4), kSecond);
 }
@@ -290,18 +272,15 @@ TEST_F(DrawListImageTest, DrawsFromTheSlotsTheControlAttachesAndNothingFromMissi
   AttachImageList(fromHandle, Variant::Long(HandleToLong(other->hImageList())), "MirelSuiteMenuBar.Test");
   ASSERT_TRUE(fromControl.oImageList);
   ASSERT_FALSE(fromObject.oImageList);
-  const auto draw = [&](const tImageListSlot& slot) {
-    Clear();
-    DrawListImage(slot.oImageList, canvas_.hdc(), slot.hImageList, 2, 20, 8, false, false);
-    return Pixels();
+  const auto draw = [](const tImageListSlot& slot) {
+    return Drawn([&](HDC dc) { DrawListImage(slot.oImageList, dc, slot.hImageList, 2, 20, 8, false, false); });
   };
   const win32::Surface expected = draw(fromControl);
   EXPECT_EQ(expected.At(21, 9), kSecond);
   EXPECT_TRUE(SamePixels(draw(fromObject), expected));
   EXPECT_TRUE(SamePixels(draw(fromHandle), expected));
 
-  Clear();
-  const win32::Surface ground = Pixels();
+  const win32::Surface ground = Drawn([](HDC) {});
   EXPECT_TRUE(SamePixels(Drawn(control, nullptr, 3, 0, 0), ground));  // no third image
   EXPECT_TRUE(SamePixels(Drawn(std::make_shared<ImageList>(), nullptr, 1, 0, 0), ground));
   EXPECT_TRUE(SamePixels(Drawn(nullptr, nullptr, 1, 0, 0), ground));

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <vector>
 
 #include "support/MessageLog.h"
@@ -21,12 +20,7 @@ using namespace mirel_test;
 constexpr COLORREF kSource = RGB(0xF0, 0x0F, 0xAA);
 constexpr COLORREF kDest = RGB(0xCC, 0x33, 0x55);
 constexpr COLORREF kPattern = RGB(0x12, 0x34, 0x56);
-
-std::string Hex(const char* name, COLORREF colour) {
-  std::ostringstream out;
-  out << name << " " << std::hex << colour;
-  return out.str();
-}
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
   const struct {
@@ -34,18 +28,13 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
     DWORD rop;
     COLORREF expected;
   } cases[] = {
-      {"SRCCOPY", SRCCOPY, kSource},
-      {"SRCAND", SRCAND, kSource & kDest},
-      {"SRCPAINT", SRCPAINT, kSource | kDest},
-      {"SRCINVERT", SRCINVERT, kSource ^ kDest},
+      {"SRCCOPY", SRCCOPY, kSource},           {"SRCAND", SRCAND, kSource & kDest},
+      {"SRCPAINT", SRCPAINT, kSource | kDest}, {"SRCINVERT", SRCINVERT, kSource ^ kDest},
       {"DSTERASE 0x220326", 0x00220326, kDest & ~kSource & 0xFFFFFF},
       {"NOTSRCCOPY", NOTSRCCOPY, ~kSource & 0xFFFFFF},
-      {"DSTINVERT", DSTINVERT, ~kDest & 0xFFFFFF},
-      {"BLACKNESS", BLACKNESS, 0},
-      {"WHITENESS", WHITENESS, 0xFFFFFF},
-      {"PATCOPY", PATCOPY, kPattern},
-      {"PATINVERT", PATINVERT, kPattern ^ kDest},
-      {"MERGECOPY", MERGECOPY, kPattern & kSource},
+      {"DSTINVERT", DSTINVERT, ~kDest & 0xFFFFFF}, {"BLACKNESS", BLACKNESS, 0},
+      {"WHITENESS", WHITENESS, 0xFFFFFF},       {"PATCOPY", PATCOPY, kPattern},
+      {"PATINVERT", PATINVERT, kPattern ^ kDest}, {"MERGECOPY", MERGECOPY, kPattern & kSource},
   };
   Canvas src(2, 2, kSource);
   Sequence expected;
@@ -53,8 +42,8 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
   for (const auto& c : cases) {
     Canvas dest(2, 2, kDest);
     BitBlt(Selected(dest.dc(), CreateSolidBrush(kPattern)).dc(), 0, 0, 2, 2, src.dc(), 0, 0, c.rop);
-    expected.push_back(Hex(c.name, c.expected));
-    actual.push_back(Hex(c.name, dest.At(1, 1)));
+    expected.push_back(c.name + (" " + ColourText(c.expected)));
+    actual.push_back(c.name + (" " + ColourText(dest.At(1, 1))));
   }
   EXPECT_TRUE(SameSequence(expected, actual));
 
@@ -64,52 +53,40 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
   EXPECT_EQ(c.Rows(kRed), "....\n.##.\n.##.\n....\n");
 }
 
+// A transparent blit built from a mask: colour to monochrome sets the pixels of the source's
+// background colour; monochrome to colour draws 1 in the destination's background colour and
+// 0 in its text colour.
 TEST(GdiBlit, MaskFromTopLeftColourGivesATransparentBlit) {
-  // A picture whose top-left colour is the transparent colour: magenta around a blue cross.
-  Canvas picture(3, 3, RGB(255, 0, 255));
+  // Magenta around a blue cross.
+  Canvas picture(3, 3, kMagenta);
   picture.Fill(RECT{1, 0, 2, 3}, kBlue);
   picture.Fill(RECT{0, 1, 3, 2}, kBlue);
   Canvas dest(3, 3, kGreen);
-
-  // Mono mask: pixels equal to the source background colour become 1 (white).
   HDC maskDc = CreateCompatibleDC(dest.dc());
-  HBITMAP mask = CreateBitmap(3, 3, 1, 1, nullptr);
-  HGDIOBJ oldMask = SelectObject(maskDc, mask);
-  SetBkColor(picture.dc(), picture.At(0, 0));
-  BitBlt(maskDc, 0, 0, 3, 3, picture.dc(), 0, 0, SRCCOPY);
-  EXPECT_EQ(Values(GetPixel(maskDc, 0, 0), GetPixel(maskDc, 1, 1)), Values(kWhite, kBlack));
+  {
+    Selected mask(maskDc, CreateBitmap(3, 3, 1, 1, nullptr));
+    SetBkColor(picture.dc(), picture.At(0, 0));
+    BitBlt(maskDc, 0, 0, 3, 3, picture.dc(), 0, 0, SRCCOPY);
+    EXPECT_EQ(Values(GetPixel(maskDc, 0, 0), GetPixel(maskDc, 1, 1)), Values(kWhite, kBlack));
 
-  // Clear the picture where the mask is set; mono -> colour maps 1 to the background colour.
-  SetBkColor(picture.dc(), kWhite);
-  SetTextColor(picture.dc(), kBlack);
-  BitBlt(picture.dc(), 0, 0, 3, 3, maskDc, 0, 0, 0x00220326);
-  EXPECT_EQ(Values(picture.At(0, 0), picture.At(1, 1)), Values(kBlack, kBlue));
+    Canvas coloured(3, 1);
+    SetTextColor(coloured.dc(), kRed);
+    SetBkColor(coloured.dc(), kBlue);
+    BitBlt(coloured.dc(), 0, 0, 3, 1, maskDc, 0, 0, SRCCOPY);
+    EXPECT_EQ(coloured.Rows(kBlue) + coloured.Rows(kRed), "#.#\n.#.\n");
 
-  SetBkColor(dest.dc(), kWhite);
-  SetTextColor(dest.dc(), kBlack);
-  BitBlt(dest.dc(), 0, 0, 3, 3, maskDc, 0, 0, SRCAND);
-  BitBlt(dest.dc(), 0, 0, 3, 3, picture.dc(), 0, 0, SRCPAINT);
-  EXPECT_EQ(dest.Rows(kBlue), ".#.\n###\n.#.\n");
-  EXPECT_EQ(dest.Rows(kGreen), "#.#\n...\n#.#\n");
-
-  SelectObject(maskDc, oldMask);
-  DeleteObject(mask);
+    // Clear the picture where the mask is set, cut the shape out of the destination, combine.
+    SetBkColor(picture.dc(), kWhite);
+    SetTextColor(picture.dc(), kBlack);
+    BitBlt(picture.dc(), 0, 0, 3, 3, maskDc, 0, 0, 0x00220326);
+    EXPECT_EQ(Values(picture.At(0, 0), picture.At(1, 1)), Values(kBlack, kBlue));
+    SetBkColor(dest.dc(), kWhite);
+    SetTextColor(dest.dc(), kBlack);
+    BitBlt(dest.dc(), 0, 0, 3, 3, maskDc, 0, 0, SRCAND);
+    BitBlt(dest.dc(), 0, 0, 3, 3, picture.dc(), 0, 0, SRCPAINT);
+  }
   DeleteDC(maskDc);
-}
-
-TEST(GdiBlit, MonochromeSourceTakesTheDestinationTextAndBackgroundColours) {
-  HDC monoDc = CreateCompatibleDC(nullptr);
-  const BYTE bits[] = {0x80, 0x00};  // one row: first pixel white, second black
-  HBITMAP mono = CreateBitmap(2, 1, 1, 1, bits);
-  HGDIOBJ old = SelectObject(monoDc, mono);
-  Canvas dest(2, 1);
-  SetTextColor(dest.dc(), kRed);
-  SetBkColor(dest.dc(), kBlue);
-  BitBlt(dest.dc(), 0, 0, 2, 1, monoDc, 0, 0, SRCCOPY);
-  EXPECT_EQ(Values(dest.At(0, 0), dest.At(1, 0)), Values(kBlue, kRed));
-  SelectObject(monoDc, old);
-  DeleteObject(mono);
-  DeleteDC(monoDc);
+  EXPECT_EQ(dest.Rows(kBlue) + dest.Rows(kGreen), ".#.\n###\n.#.\n#.#\n...\n#.#\n");
 }
 
 TEST(GdiBlit, StretchBltDoublesAndMirrors) {
@@ -118,13 +95,11 @@ TEST(GdiBlit, StretchBltDoublesAndMirrors) {
   src.Fill(RECT{1, 1, 2, 2}, kBlue);
   Canvas dest(4, 4);
   StretchBlt(dest.dc(), 0, 0, 4, 4, src.dc(), 0, 0, 2, 2, SRCCOPY);
-  EXPECT_EQ(dest.Rows(kRed), "##..\n##..\n....\n....\n");
-  EXPECT_EQ(dest.Rows(kBlue), "....\n....\n..##\n..##\n");
+  EXPECT_EQ(dest.Rows(kRed) + dest.Rows(kBlue), "##..\n##..\n....\n....\n....\n....\n..##\n..##\n");
   // A negative width ends at (and includes) the origin, mirroring the picture.
   Canvas mirrored(2, 2);
   StretchBlt(mirrored.dc(), 1, 0, -2, 2, src.dc(), 0, 0, 2, 2, SRCCOPY);
-  EXPECT_EQ(mirrored.Rows(kRed), ".#\n..\n");
-  EXPECT_EQ(mirrored.Rows(kBlue), "..\n#.\n");
+  EXPECT_EQ(mirrored.Rows(kRed) + mirrored.Rows(kBlue), ".#\n..\n..\n#.\n");
 }
 
 TEST(GdiBlit, BlitsStopAtTheTargetEdgeAndTheClip) {
@@ -144,67 +119,47 @@ TEST(GdiBlit, BlitsStopAtTheTargetEdgeAndTheClip) {
   DeleteDC(dc);
 }
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
-constexpr int kIcon = 4;
-
-// A strip of two 4x4 images on magenta: a red square in the first, a blue one in the second.
-HBITMAP MakeStrip() {
-  Canvas strip(2 * kIcon, kIcon, kMagenta);
-  strip.Fill(RECT{1, 1, 3, 3}, kRed);
-  strip.Fill(RECT{kIcon + 1, 1, kIcon + 3, 3}, kBlue);
-  HBITMAP copy = CreateBitmap(2 * kIcon, kIcon, 1, 32, nullptr);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, copy);
-  BitBlt(dc, 0, 0, 2 * kIcon, kIcon, strip.dc(), 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return copy;
-}
-
-TEST(GdiImageList, AddMaskedDrawsTransparentlyAndReportsItsImages) {
+// A list of two 4x4 images added from a strip on magenta: a red 2x2 square in the first, a
+// blue one in the second, the rest masked. Drawn selected or focused, the image is blended
+// with the highlight colour by a half or a quarter; the mask still holds.
+TEST(GdiImageList, AddMaskedDrawsTransparentlyBlendsSelectedAndFocusAndReportsItsImages) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  HIMAGELIST list = ImageList_Create(kIcon, kIcon, ILC_COLOR24 | ILC_MASK, 2, 2);
-  HBITMAP strip = MakeStrip();
-  EXPECT_EQ(ImageList_AddMasked(list, strip, kMagenta), 0);
-  DeleteObject(strip);
+  HIMAGELIST list = ImageList_Create(4, 4, ILC_COLOR24 | ILC_MASK, 2, 2);
+  {
+    Canvas strip(8, 4, kMagenta);
+    strip.Fill(RECT{1, 1, 3, 3}, kRed);
+    strip.Fill(RECT{5, 1, 7, 3}, kBlue);
+    HBITMAP copy = CreateBitmap(8, 4, 1, 32, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, copy);
+    BitBlt(dc, 0, 0, 8, 4, strip.dc(), 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    EXPECT_EQ(ImageList_AddMasked(list, copy, kMagenta), 0);
+    DeleteObject(copy);
+  }
   RECT r{};
   ASSERT_TRUE(ImageList_GetImageRect(list, 1, &r));
-  EXPECT_EQ(Values(ImageList_GetImageCount(list), r.right - r.left, r.bottom - r.top), Values(2, kIcon, kIcon));
+  EXPECT_EQ(Values(ImageList_GetImageCount(list), RectText(r)), Values(2, "4,0-8,4"));
 
   {
     Canvas c(10, 6, kGreen);
     ImageList_Draw(list, 1, c.dc(), 2, 1, ILD_TRANSPARENT);
-    EXPECT_EQ(c.Rows(RECT{0, 0, 10, 6}, kBlue), "..........\n..........\n...##.....\n...##.....\n..........\n..........\n");
+    EXPECT_EQ(c.Rows(kBlue), "..........\n..........\n...##.....\n...##.....\n..........\n..........\n");
     EXPECT_EQ(c.At(2, 1), kGreen);
-
     // With a background colour the masked pixels take it unless drawn transparently.
     ImageList_DrawEx(list, 0, c.dc(), 0, 0, 0, 0, kWhite, CLR_DEFAULT, ILD_NORMAL);
     EXPECT_EQ(Values(c.At(0, 0), c.At(1, 1)), Values(kWhite, kRed));
   }
-  ImageList_Destroy(list);
-  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
-}
 
-TEST(GdiImageList, SelectedAndFocusBlendWithTheHighlightColour) {
-  HIMAGELIST list = ImageList_Create(kIcon, kIcon, ILC_COLOR24 | ILC_MASK, 2, 2);
-  HBITMAP strip = MakeStrip();
-  ImageList_AddMasked(list, strip, kMagenta);
-  DeleteObject(strip);
-  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-  auto mix = [](int a, int b, int share) { return static_cast<BYTE>(a + (b - a) * share / 255); };
-  const struct {
-    UINT style;
-    int share;
-  } cases[] = {{ILD_SELECTED, 128}, {ILD_FOCUS, 64}};
-  for (const auto& c : cases) {
-    Canvas canvas(kIcon, kIcon, kGreen);
-    ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_TRANSPARENT | c.style);
-    const COLORREF expected = RGB(mix(255, GetRValue(highlight), c.share), mix(0, GetGValue(highlight), c.share),
-                                  mix(0, GetBValue(highlight), c.share));
-    EXPECT_EQ(canvas.At(1, 1), expected) << c.style;
-    EXPECT_EQ(canvas.At(0, 0), kGreen);  // the mask still holds
+  ASSERT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(10, 36, 106));
+  for (const auto& [style, blended] : {std::pair{ILD_SELECTED, RGB(133, 18, 53)}, std::pair{ILD_FOCUS, RGB(194, 9, 26)}}) {
+    Canvas canvas(4, 4, kGreen);
+    ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_TRANSPARENT | style);
+    EXPECT_EQ(Values(ColourText(canvas.At(1, 1)), canvas.At(0, 0)), Values(ColourText(blended), kGreen)) << style;
   }
   ImageList_Destroy(list);
+  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
 }
 
 TEST(GdiImageList, AlphaImagesFromPngBlendOverTheBackground) {
@@ -223,6 +178,8 @@ TEST(GdiImageList, AlphaImagesFromPngBlendOverTheBackground) {
   ImageList_Destroy(list);
 }
 
+// Written and read back from a file or from memory, every pixel is kept, and a picture
+// without alpha reads as opaque; missing files and garbage do not read.
 TEST(GdiPng, WriteThenReadKeepsEveryPixelAndAlphaIsKeptApart) {
   win32::Surface s;
   s.Resize(3, 2, kWhite);
@@ -231,25 +188,21 @@ TEST(GdiPng, WriteThenReadKeepsEveryPixelAndAlphaIsKeptApart) {
   const std::string path = "gdi_png_roundtrip.png";
   ASSERT_TRUE(win32::WritePng(s, path));
   win32::Surface back;
-  ASSERT_TRUE(win32::ReadPng(path, back));
-  EXPECT_TRUE(SamePixels(back, s));
-
+  win32::Surface fromMemory;
+  win32::Surface colours;
+  std::vector<BYTE> alpha;
   std::ifstream in(path, std::ios::binary);
   const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  win32::Surface fromMemory;
-  ASSERT_TRUE(win32::ReadPngFromMemory(bytes.data(), bytes.size(), fromMemory));
-  EXPECT_EQ(fromMemory.pixels, s.pixels);
-
-  std::vector<BYTE> alpha;
-  win32::Surface colours;
-  ASSERT_TRUE(win32::ReadPngWithAlpha(path, colours, alpha));
-  EXPECT_EQ(alpha, std::vector<BYTE>(6, 255));
+  EXPECT_EQ(Values(win32::ReadPng(path, back), win32::ReadPngFromMemory(bytes.data(), bytes.size(), fromMemory),
+                   win32::ReadPngWithAlpha(path, colours, alpha)),
+            "1 1 1");
   std::remove(path.c_str());
+  EXPECT_TRUE(SamePixels(back, s) && SamePixels(fromMemory, s) && SamePixels(colours, s));
+  EXPECT_EQ(alpha, std::vector<BYTE>(6, 255));
 
-  win32::Surface missing;
-  EXPECT_FALSE(win32::ReadPng("no-such-file.png", missing));
   const unsigned char garbage[] = {1, 2, 3, 4};
-  EXPECT_FALSE(win32::ReadPngFromMemory(garbage, sizeof(garbage), missing));
+  EXPECT_FALSE(win32::ReadPng("no-such-file.png", back));
+  EXPECT_FALSE(win32::ReadPngFromMemory(garbage, sizeof(garbage), back));
 }
 
 }  // namespace

@@ -140,69 +140,63 @@ TEST(GdiObjects, CompatibleBitmapIsMonochromeOnlyForAFreshMemoryDc) {
   DeleteDC(screen);
 }
 
+// Selected objects cannot be deleted (the DC keeps its own copy of a clip region, so that one
+// may go), a bitmap lives in one DC at a time, stock objects survive DeleteObject, SaveDC and
+// RestoreDC bring the attributes back, and the counters return to where they started.
 TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  for (int round = 0; round < 3; ++round) {
-    HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
-    HBRUSH brush = CreateSolidBrush(kRed);
-    HPEN pen = CreatePen(PS_SOLID, 1, kBlue);
-    LOGFONTA lf{};
-    lf.lfHeight = -11;
-    std::char_traits<char>::copy(lf.lfFaceName, "Tahoma", 7);
-    HFONT font = CreateFontIndirectA(&lf);
-    HRGN region = CreateRectRgn(0, 0, 4, 4);
-    EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), before.counts[static_cast<size_t>(win32::ObjectKind::DC)] + 2);
+  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+  HBRUSH brush = CreateSolidBrush(kRed);
+  HPEN pen = CreatePen(PS_SOLID, 1, kBlue);
+  LOGFONTA lf{};
+  lf.lfHeight = -11;
+  HFONT font = CreateFontIndirectA(&lf);
+  HRGN region = CreateRectRgn(0, 0, 4, 4);
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), before.counts[static_cast<size_t>(win32::ObjectKind::DC)] + 2);
 
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SelectClipRgn(dc, region);
-    // The DC keeps its own copy of a clip region, so only that one may go.
-    EXPECT_EQ(Values(DeleteObject(bitmap), DeleteObject(brush), DeleteObject(font), DeleteObject(region)), "0 0 0 1");
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
-    // A bitmap lives in one DC at a time.
-    HDC other = CreateCompatibleDC(screen);
-    EXPECT_EQ(SelectObject(other, bitmap), nullptr);
-    DeleteDC(other);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SelectClipRgn(dc, region);
+  EXPECT_EQ(Values(DeleteObject(bitmap), DeleteObject(brush), DeleteObject(font), DeleteObject(region)), "0 0 0 1");
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+  HDC other = CreateCompatibleDC(screen);
+  EXPECT_EQ(SelectObject(other, bitmap), nullptr);
+  DeleteDC(other);
 
-    EXPECT_EQ(Values(SelectObject(dc, oldBitmap), SelectObject(dc, oldBrush), SelectObject(dc, oldPen), SelectObject(dc, oldFont)),
-              Values(bitmap, brush, pen, font));
-    for (HGDIOBJ o : {bitmap, brush, pen, font}) EXPECT_TRUE(DeleteObject(o));
-    EXPECT_FALSE(DeleteObject(bitmap));  // already gone
-    EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));  // stock objects survive
-    DeleteDC(dc);
-    DeleteDC(screen);
-  }
+  SetTextColor(dc, kRed);
+  const int level = SaveDC(dc);
+  SetTextColor(dc, kBlue);
+  SetBkMode(dc, TRANSPARENT);
+  EXPECT_TRUE(RestoreDC(dc, level));
+  EXPECT_EQ(Values(GetTextColor(dc), GetBkMode(dc)), Values(kRed, OPAQUE));
+
+  EXPECT_EQ(Values(SelectObject(dc, oldBitmap), SelectObject(dc, oldBrush), SelectObject(dc, oldPen), SelectObject(dc, oldFont)),
+            Values(bitmap, brush, pen, font));
+  for (HGDIOBJ o : {bitmap, brush, pen, font}) EXPECT_TRUE(DeleteObject(o));
+  EXPECT_FALSE(DeleteObject(bitmap));  // already gone
+  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));
+  DeleteDC(dc);
+  DeleteDC(screen);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
 }
 
-TEST(GdiObjects, SaveAndRestoreDc) {
-  Canvas c(4, 4);
-  SetTextColor(c.dc(), kRed);
-  const int level = SaveDC(c.dc());
-  SetTextColor(c.dc(), kBlue);
-  SetBkMode(c.dc(), TRANSPARENT);
-  EXPECT_TRUE(RestoreDC(c.dc(), level));
-  EXPECT_EQ(Values(GetTextColor(c.dc()), GetBkMode(c.dc())), Values(kRed, OPAQUE));
-}
-
-TEST(GdiSysColors, ClassicDefaultsAndDesktopOverrides) {
-  // The classic Windows scheme.
-  EXPECT_EQ(Values(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_INFOBK),
-                   GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_3DDKSHADOW)),
-            Values(RGB(212, 208, 200), RGB(10, 36, 106), RGB(255, 255, 225), RGB(128, 128, 128), RGB(64, 64, 64)));
+// System colours can be overridden, also through their brushes and the index-plus-one brush
+// handles, and reset.
+TEST(GdiSysColors, DesktopOverridesReachTheBrushesUntilReset) {
+  const COLORREF classicFace = GetSysColor(COLOR_BTNFACE);
   win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
   Canvas c(2, 2);
   RECT r{0, 0, 1, 2};
   FillRect(c.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
-  r = RECT{1, 0, 2, 2};  // a system colour index plus one works as a brush
+  r = RECT{1, 0, 2, 2};
   FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_HIGHLIGHT + 1)));
   EXPECT_EQ(Values(c.At(0, 0), c.At(1, 1)), Values(RGB(1, 2, 3), GetSysColor(COLOR_HIGHLIGHT)));
   win32::ResetSysColors();
-  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), classicFace);
 }
 
 }  // namespace

@@ -33,20 +33,10 @@ class ColorDialog : public HeadlessTest {
   CHOOSECOLORA cc_{};
 };
 
-TEST_F(ColorDialog, QueuedKeysMoveTheSelectionAndAccept) {
-  MessageLog log;
-  Desktop().QueueModalKeys({VK_RIGHT, VK_DOWN, VK_RETURN});
-  EXPECT_TRUE(ChooseColorA(&cc_));
-  EXPECT_EQ(cc_.rgbResult, kYellow);
-  EXPECT_TRUE(SameSequence({"owner WM_ENABLE", "owner WM_ENABLE"}, log.Only({"WM_ENABLE"})));
-  EXPECT_TRUE(IsWindowEnabled(owner_));
-  EXPECT_EQ(GetActiveWindow(), owner_);
-  EXPECT_EQ(win32::SnapshotLiveObjects().counts[static_cast<size_t>(win32::ObjectKind::Window)],
-            countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
-}
-
-// Each answer: what ChooseColorA returned, the colour it left, and the extended error.
-TEST_F(ColorDialog, AnswersForNothingQueuedEscapeInitialColoursAndAWrongSize) {
+// Each answer: what ChooseColorA returned, the colour it left, and the extended error. The
+// owner is disabled while the dialog runs and active again afterwards; only the dialog's
+// window is gone.
+TEST_F(ColorDialog, AnswersForQueuedKeysNothingQueuedEscapeInitialColoursAndAWrongSize) {
   custom_[3] = kCustomTeal;
   const auto choose = [this](std::vector<int> keys, DWORD flags, DWORD size = sizeof(CHOOSECOLORA)) {
     cc_.lStructSize = size;
@@ -56,6 +46,12 @@ TEST_F(ColorDialog, AnswersForNothingQueuedEscapeInitialColoursAndAWrongSize) {
     const BOOL chosen = ChooseColorA(&cc_);
     return Values(chosen, cc_.rgbResult, CommDlgExtendedError());
   };
+  MessageLog log;
+  EXPECT_EQ(choose({VK_RIGHT, VK_DOWN, VK_RETURN}, 0), Values(1, kYellow, 0));
+  EXPECT_TRUE(SameSequence({"owner WM_ENABLE", "owner WM_ENABLE"}, log.Only({"WM_ENABLE"})));
+  EXPECT_EQ(Values(IsWindowEnabled(owner_), GetActiveWindow() == owner_), "1 1");
+  EXPECT_EQ(win32::SnapshotLiveObjects().counts[static_cast<size_t>(win32::ObjectKind::Window)],
+            countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
   EXPECT_EQ(choose({}, 0), Values(0, kCustomTeal, 0)) << "nothing queued cancels instead of hanging";
   EXPECT_EQ(choose({VK_RIGHT, VK_ESCAPE}, 0), Values(0, kCustomTeal, 0));
   EXPECT_EQ(choose({VK_RETURN}, CC_RGBINIT), Values(1, kCustomTeal, 0)) << "found among the custom colours";
