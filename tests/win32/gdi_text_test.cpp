@@ -1,4 +1,4 @@
-// Text: real font metrics, TextOut, DrawText layout and prefixes, DrawState, a sample PNG.
+// Text: real font metrics, synthetic styles, TextOut, DrawText layout, prefixes and clipping, DrawState.
 #include <gtest/gtest.h>
 
 #include <ft2build.h>
@@ -85,7 +85,7 @@ TEST(GdiTextMetrics, HeightOfWgIsTheFontsOwnCellHeight) {
 }
 
 // Synthetic styles work for every face the layer serves, the bitmap face "MS Sans Serif"
-// included: each style inks the text, differently from the plain face.
+// included: each style inks the text, differently from the plain face; bold is wider.
 TEST(GdiTextMetrics, SyntheticStylesInkScalableAndBitmapFaces) {
   for (const char* face : {"Tahoma", "MS Sans Serif"}) {
     const auto inkOf = [face](LONG weight, BYTE italic, BYTE underline) {
@@ -110,6 +110,11 @@ TEST(GdiTextMetrics, SyntheticStylesInkScalableAndBitmapFaces) {
   TextCanvas normal(10, 10);
   TextCanvas bold(10, 10, kWhite, MakeFont("Tahoma", kEightPoint, FW_BOLD));
   EXPECT_GT(Extent(bold.dc(), "Menu Bar").cx, Extent(normal.dc(), "Menu Bar").cx);
+  // The symbol face: the Marlett down arrow ("6") is a triangle, wider than tall.
+  TextCanvas arrow(20, 20, kWhite, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
+  Draw(arrow, "6", RECT{0, 0, 20, 20}, kLine);
+  const RECT a = arrow.InkBox();
+  EXPECT_TRUE(a.right - a.left > a.bottom - a.top && a.bottom > a.top) << RectText(a);
 }
 
 TEST(GdiTextOut, OpaqueModeFillsTheCellAndTransparentLeavesIt) {
@@ -161,6 +166,18 @@ TEST(GdiDrawText, FormatsDrawAsTheirPlainEquivalents) {
          text("a", line, kLine)(dc);
          text("b", RECT{4 * tm.tmAveCharWidth, 0, 130, 20}, kLine)(dc);
        }},
+      // The mnemonic's underline sits under "F", one pixel short of its advance.
+      {"mnemonic", text("&File", line, kLine),
+       [&](HDC dc) {
+         text("File", line, kLine)(dc);
+         FillDC(dc, RECT{0, tm.tmAscent + 1, Extent(probe.dc(), "F").cx - 1, tm.tmAscent + 2}, kBlack);
+       }},
+      {"clipped", text("Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE),
+       [&](HDC dc) {
+         text("Wide caption", line, kLine)(dc);
+         FillDC(dc, RECT{20, 0, 130, 50}, kWhite);
+       }},
+      {"not clipped", text("Wide caption", RECT{0, 0, 20, 20}, kLine), text("Wide caption", line, kLine)},
   };
   for (const auto& c : cases) {
     TextCanvas drawn(130, 50);
@@ -172,10 +189,10 @@ TEST(GdiDrawText, FormatsDrawAsTheirPlainEquivalents) {
 }
 
 // One line as wide and high as its extent; "&" kept with DT_NOPREFIX; tabs of eight average
-// characters; empty text one line high and no wider; measuring draws nothing. Drawn, text
-// clips to the rectangle unless DT_NOCLIP, and "&File" differs from "File" only by the
-// underline under "F", one pixel short of its advance.
-TEST(GdiDrawText, MeasuresClipsAndUnderlinesTheMnemonic) {
+// characters; empty text one line high and no wider; measuring draws nothing. Word breaks
+// give whole lines, drawn inside the measured rectangle to its last line; explicit breaks
+// stack lines; wide and Windows-1252 text measure the same.
+TEST(GdiDrawText, Measures) {
   TextCanvas c(100, 20);
   const TEXTMETRICA tm = Metrics(c.dc());
   const auto measured = [&](const char* t, RECT r, UINT format) {
@@ -194,41 +211,21 @@ TEST(GdiDrawText, MeasuresClipsAndUnderlinesTheMnemonic) {
   Draw(c, "Menu", RECT{10, 2, 80, 20}, DT_SINGLELINE | DT_LEFT | DT_TOP);
   EXPECT_TRUE(c.InkBox().left == 10 || c.InkBox().left == 11) << c.InkBox().left;
 
-  TextCanvas clipped(100, 20);
-  Draw(clipped, "Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE);
-  EXPECT_LE(clipped.InkBox().right, 20);
-  Draw(clipped, "Wide caption", RECT{0, 0, 20, 20}, DT_SINGLELINE | DT_NOCLIP);
-  EXPECT_GT(clipped.InkBox().right, 20);
-
-  TextCanvas plain(80, 20);
-  Draw(plain, "File", RECT{0, 0, 80, 20}, kLine);
-  plain.Fill(RECT{0, tm.tmAscent + 1, Extent(c.dc(), "F").cx - 1, tm.tmAscent + 2}, kBlack);
-  TextCanvas marked(80, 20);
-  Draw(marked, "&File", RECT{0, 0, 80, 20}, kLine);
-  EXPECT_TRUE(SameInk(marked, plain));
-}
-
-TEST(GdiDrawText, CalcRectWithWordBreakReportsTheWrappedSize) {
-  TextCanvas c(200, 100);
-  const LONG line = Metrics(c.dc()).tmHeight;
+  TextCanvas wrapped(200, 100);
   const char* text = "Show the recent file list on the menu";
   RECT r{5, 5, 85, 5};
-  const int height = DrawTextA(c.dc(), text, -1, &r, DT_WORDBREAK | DT_CALCRECT);
+  const int height = DrawTextA(wrapped.dc(), text, -1, &r, DT_WORDBREAK | DT_CALCRECT);
+  const LONG line = tm.tmHeight;
   EXPECT_EQ(Values(height % line, height / line >= 3, r.bottom, r.right <= 85), Values(0, true, 5 + height, true));
-  EXPECT_EQ(c.InkBox().right, 0);  // measuring draws nothing
-  DrawTextA(c.dc(), text, -1, &r, DT_WORDBREAK);
-  const RECT ink = c.InkBox();
+  EXPECT_EQ(wrapped.InkBox().right, 0);
+  DrawTextA(wrapped.dc(), text, -1, &r, DT_WORDBREAK);
+  const RECT ink = wrapped.InkBox();
   // Inside the measured rectangle, and its last line used.
   EXPECT_EQ(Values(ink.left >= r.left, ink.right <= r.right, ink.bottom <= r.bottom, ink.bottom > r.bottom - line),
             "1 1 1 1");
-}
-
-TEST(GdiDrawText, ExplicitLineBreaksStackLinesUnlessSingleLine) {
-  TextCanvas c(200, 60);
-  const LONG line = Metrics(c.dc()).tmHeight;
-  RECT r{0, 0, 200, 60};
-  EXPECT_EQ(DrawTextA(c.dc(), "One\r\nTwo\nThree", -1, &r, DT_CALCRECT), 3 * line);
-  EXPECT_EQ(r.right, Extent(c.dc(), "Three").cx);
+  RECT lines{0, 0, 200, 60};
+  EXPECT_EQ(DrawTextA(c.dc(), "One\r\nTwo\nThree", -1, &lines, DT_CALCRECT), 3 * line);
+  EXPECT_EQ(lines.right, Extent(c.dc(), "Three").cx);
   RECT w{0, 0, 200, 60};
   EXPECT_EQ(DrawTextW(c.dc(), u"Ünïcödé", -1, &w, DT_SINGLELINE | DT_CALCRECT), line);
   RECT a{0, 0, 200, 60};
@@ -253,6 +250,7 @@ TEST(GdiDrawState, DisabledTextIsEmbossedHighlightBelowRightShadowOnTop) {
       ASSERT_EQ(disabled.At(x, y), expected) << x << "," << y;
     }
   }
+  SavePixels(disabled.Pixels(), "gdi_text_disabled");
 }
 
 TEST(GdiDrawState, MonoBitmapTakesTheBrushColour) {
@@ -271,36 +269,6 @@ TEST(GdiDrawState, MonoBitmapTakesTheBrushColour) {
   EXPECT_EQ(Values(c.At(2, 2), c.At(3, 3)), Values(kWhite, kRed));
   DeleteObject(brush);
   DeleteObject(picture);
-}
-
-// The Marlett down arrow ("6") is a triangle: wider than tall. The sample PNG shows the faces
-// the control draws with, and a disabled item embossed.
-TEST(GdiTextSample, RendersTahomaBoldMsSansSerifAndMarlettArrows) {
-  TextCanvas arrow(20, 20, kWhite, MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET));
-  Draw(arrow, "6", RECT{0, 0, 20, 20}, kLine);
-  const RECT a = arrow.InkBox();
-  EXPECT_GT(a.right - a.left, a.bottom - a.top);
-  EXPECT_GT(a.bottom, a.top);
-
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  TextCanvas c(260, 104, face);
-  SetBkMode(c.dc(), TRANSPARENT);
-  Draw(c, "&File  &Edit  &View  Tahoma 8pt", RECT{4, 4, 256, 20}, kLine);
-  const struct {
-    HFONT font;
-    const char* text;
-  } lines[] = {{MakeFont("Tahoma", kEightPoint, FW_BOLD), "Tahoma 8pt bold: Menu Bar"},
-               {MakeFont("MS Sans Serif", kEightPoint), "MS Sans Serif: Customize..."},
-               {MakeFont("Marlett", -13, FW_NORMAL, SYMBOL_CHARSET), "3456tu"}};
-  LONG top = 22;
-  for (const auto& line : lines) {
-    Selected font(c.dc(), line.font);
-    Draw(c, line.text, RECT{4, top, 256, top + 18}, kLine | DT_NOPREFIX);
-    top += 20;
-  }
-  DrawStateA(c.dc(), nullptr, nullptr, reinterpret_cast<LPARAM>("&Disabled item (embossed)"), 0, 4, 84, 0, 0,
-             DST_PREFIXTEXT | DSS_DISABLED);
-  EXPECT_FALSE(SavePixels(c.Pixels(), "gdi_text_sample").empty());
 }
 
 }  // namespace
