@@ -29,34 +29,26 @@ class Compositing : public HeadlessTest {
   }
 };
 
-TEST_F(Compositing, TwoOverlappingWindowsShowInZOrderOverTheDesktop) {
+// The desktop, the back window, the front window over it, its child, the front window's far
+// corner and the desktop again; raised, the back window covers the front; hidden, it shows
+// the desktop; a region shapes the front window on the screen.
+TEST_F(Compositing, OverlappingWindowsShowInZOrderOverTheDesktopShapedByRegions) {
   HWND back = Solid("back", kBackRect, kRed);
   HWND front = Solid("front", kFrontRect, kBlue);
   Solid("child", RECT{10, 10, 40, 30}, kGreen, kTestChildStyle, front);
-  const std::string path = SaveScreen("two_overlapping_windows");
-  EXPECT_FALSE(path.empty());
-
-  struct Probe {
-    int x, y;
-    COLORREF expected;
-  };
-  const Probe probes[] = {{5, 5, win32::kDefaultDesktopColor}, {30, 30, kRed},  {150, 100, kBlue},
-                          {250, 190, kBlue},                   {115, 95, kGreen}, {300, 220, win32::kDefaultDesktopColor}};
-  for (const Probe& p : probes) EXPECT_EQ(ScreenPixel(p.x, p.y), p.expected) << p.x << "," << p.y;
+  EXPECT_FALSE(SaveScreen("two_overlapping_windows").empty());
+  constexpr COLORREF kDesktop = win32::kDefaultDesktopColor;
+  EXPECT_EQ(Values(ScreenPixel(5, 5), ScreenPixel(30, 30), ScreenPixel(150, 100), ScreenPixel(250, 190), ScreenPixel(115, 95),
+                   ScreenPixel(300, 220)),
+            Values(kDesktop, kRed, kBlue, kBlue, kGreen, kDesktop));
   EXPECT_EQ(CountScreenPixels(kFrontRect, kBlue), 160 * 120 - 30 * 20);
 
   SetWindowPos(back, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   EXPECT_EQ(ScreenPixel(150, 100), kRed);
-  ShowWindow(back, SW_HIDE);
-  EXPECT_EQ(Values(ScreenPixel(30, 30), ScreenPixel(150, 100)), Values(win32::kDefaultDesktopColor, kBlue));
-}
-
-TEST_F(Compositing, RegionShapesTheWindowOnTheScreen) {
-  Solid("back", kBackRect, kRed);
-  HWND front = Solid("front", kFrontRect, kBlue);
   SetWindowRgn(front, CreateRectRgn(0, 0, 40, 40), TRUE);
-  EXPECT_EQ(Values(ScreenPixel(110, 90), ScreenPixel(150, 130), ScreenPixel(250, 190)),
-            Values(kBlue, kRed, win32::kDefaultDesktopColor));
+  ShowWindow(back, SW_HIDE);
+  EXPECT_EQ(Values(ScreenPixel(30, 30), ScreenPixel(105, 85), ScreenPixel(150, 130), ScreenPixel(250, 190)),
+            Values(kDesktop, kBlue, kDesktop, kDesktop));
 }
 
 TEST_F(Compositing, ChildPaintingIsClippedToItsRegionAndToItsParent) {
@@ -73,21 +65,6 @@ TEST_F(Compositing, ChildPaintingIsClippedToItsRegionAndToItsParent) {
             Values(kGreen, win32::kDefaultDesktopColor, kBlue));
 }
 
-TEST_F(Compositing, DirectScreenDrawingStaysUntilAWindowCoversIt) {
-  HWND back = Solid("back", kBackRect, kRed);
-  HDC screen = GetDC(nullptr);
-  SetPixel(screen, 5, 5, kBlack);  // a shadow pixel beside the window
-  EXPECT_EQ(GetPixel(screen, 30, 30), kRed);
-  ReleaseDC(nullptr, screen);
-  InvalidateRect(back, nullptr, TRUE);
-  UpdateWindow(back);
-  EXPECT_EQ(ScreenPixel(5, 5), kBlack);
-  MoveWindow(back, 0, 0, 50, 50, TRUE);
-  UpdateWindow(back);
-  MoveWindow(back, 100, 100, 50, 50, TRUE);
-  EXPECT_EQ(ScreenPixel(5, 5), win32::kDefaultDesktopColor);
-}
-
 TEST_F(Compositing, ScreenFollowsTheConfiguredSizeAndDpi) {
   ResetDesktop(win32::DesktopOptions{800, 600, 120});
   RECT work{};
@@ -98,8 +75,9 @@ TEST_F(Compositing, ScreenFollowsTheConfiguredSizeAndDpi) {
 }
 
 // The real window uploads only what the desktop records as changed: composited areas and
-// drawing on the screen itself, each reported once.
-TEST_F(Compositing, ScreenDamageIsWhatChangedSinceLastTaken) {
+// drawing on the screen itself, each reported once. Drawing on the screen stays through the
+// window's repaints until a window covers it.
+TEST_F(Compositing, DirectScreenDrawingStaysUntilCoveredAndDamageIsWhatChanged) {
   auto taken = [this] { return RectText(Desktop().TakeScreenDamage()); };
   EXPECT_EQ(taken(), "0,0-320,240");
   EXPECT_EQ(taken(), "0,0-0,0");
@@ -110,9 +88,17 @@ TEST_F(Compositing, ScreenDamageIsWhatChangedSinceLastTaken) {
   ReleaseDC(back, hdc);
   EXPECT_EQ(taken(), "23,24-24,25");
   HDC screen = GetDC(nullptr);
-  SetPixelV(screen, 5, 6, kBlack);
+  SetPixel(screen, 5, 5, kBlack);  // a shadow pixel beside the window
+  EXPECT_EQ(GetPixel(screen, 30, 30), kRed);
   ReleaseDC(nullptr, screen);
-  EXPECT_EQ(taken(), "5,6-6,7");
+  EXPECT_EQ(taken(), "5,5-6,6");
+  InvalidateRect(back, nullptr, TRUE);
+  UpdateWindow(back);
+  EXPECT_EQ(ScreenPixel(5, 5), kBlack);
+  MoveWindow(back, 0, 0, 50, 50, TRUE);
+  UpdateWindow(back);
+  MoveWindow(back, 100, 100, 50, 50, TRUE);
+  EXPECT_EQ(ScreenPixel(5, 5), win32::kDefaultDesktopColor);
 }
 
 }  // namespace

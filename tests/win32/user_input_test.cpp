@@ -1,30 +1,14 @@
 // Input as users meet it. Mouse: hit testing through z-order and regions, capture, activation
 // on click, double clicks. Keys: hooks before the focus window, swallowing, lParam bits, layout.
+#include <cstdio>
+
 #include "Steps.h"
 #include "support/Values.h"
 
 namespace mirel_test {
 namespace {
 
-class MouseInput : public HeadlessTest {
- protected:
-  // Keeps only the mouse and capture messages, with the client coordinates of each.
-  void RecordMouse(HWND hwnd) {
-    SetTestHandler(hwnd, [this](HWND h, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
-      if ((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || msg == WM_CAPTURECHANGED) {
-        char caption[32] = {};
-        GetWindowTextA(h, caption, sizeof caption);
-        std::string entry = std::string(caption) + " " + MessageName(msg);
-        if (msg != WM_CAPTURECHANGED) {
-          entry += " " + std::to_string(GET_X_LPARAM(lParam)) + "," + std::to_string(GET_Y_LPARAM(lParam));
-        }
-        mouse_.push_back(entry);
-      }
-      return std::nullopt;
-    });
-  }
-  Sequence mouse_;
-};
+using MouseInput = HeadlessTest;
 
 TEST_F(MouseInput, WindowFromPointHonoursTopMostOrderVisibilityChildrenAndRegions) {
   HWND topmost = CreateTestWindow("topmost", RECT{100, 100, 300, 300}, kTestPopupStyle, WS_EX_TOPMOST);
@@ -54,10 +38,19 @@ TEST_F(MouseInput, WindowFromPointHonoursTopMostOrderVisibilityChildrenAndRegion
 }
 
 TEST_F(MouseInput, CaptureTakesEveryMouseMessageInItsOwnClientCoordinates) {
+  Sequence mouse;
+  const TestHandler record = [&mouse](HWND h, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+    if (msg == WM_CAPTURECHANGED) mouse.push_back(NameOf(h) + " " + MessageName(msg));
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+      mouse.push_back(NameOf(h) + " " + MessageName(msg) + " " + std::to_string(GET_X_LPARAM(lParam)) + "," +
+                      std::to_string(GET_Y_LPARAM(lParam)));
+    }
+    return std::nullopt;
+  };
   HWND left = CreateTestWindow("left", RECT{0, 0, 100, 100});
   HWND right = CreateTestWindow("right", RECT{200, 0, 300, 100});
-  RecordMouse(left);
-  RecordMouse(right);
+  SetTestHandler(left, record);
+  SetTestHandler(right, record);
   Desktop().MouseMove(250, 50);
   Desktop().MouseMove(50, 50);
   Desktop().MouseDown(win32::MouseButton::Left);
@@ -70,7 +63,7 @@ TEST_F(MouseInput, CaptureTakesEveryMouseMessageInItsOwnClientCoordinates) {
   EXPECT_TRUE(SameSequence({"right WM_MOUSEMOVE 50,50", "left WM_MOUSEMOVE 50,50", "left WM_LBUTTONDOWN 50,50",
                             "left WM_MOUSEMOVE 250,60", "left WM_LBUTTONUP 250,60", "left WM_CAPTURECHANGED",
                             "right WM_CAPTURECHANGED", "left WM_MOUSEMOVE 40,40"},
-                           mouse_));
+                           mouse));
 }
 
 // Clicks in steps: another application taking the activation deactivates the window until
@@ -131,85 +124,61 @@ TEST_F(MouseInput, ClicksActivateAskingTheWindowAndItsParentsFirst) {
   EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
 }
 
-constexpr int kKeyF = 'F';
-constexpr int kKeyG = 'G';
-constexpr LPARAM kAltBit = 1 << 29;
-constexpr LPARAM kPreviousBit = 1 << 30;
-constexpr LPARAM kUpBit = static_cast<LPARAM>(1u << 31);
+HHOOK newerHook = nullptr;
+HHOOK olderHook = nullptr;
 
-struct HookCall {
-  int code;
-  WPARAM vk;
-  LPARAM lParam;
-};
-std::vector<HookCall> hookCalls;
-HHOOK swallowHook = nullptr;
-HHOOK passHook = nullptr;
+std::string KeyName(WPARAM vk) { return vk == VK_MENU ? "Alt" : std::string(1, static_cast<char>(vk)); }
 
-// Swallows F, passes everything else on.
-LRESULT SwallowF(int code, WPARAM wParam, LPARAM lParam) {
-  hookCalls.push_back({code, wParam, lParam});
-  MessageLog::Active()->Add("hook " + std::string(1, static_cast<char>(wParam)) + ((lParam & kUpBit) ? " up" : " down"));
-  if (code == HC_ACTION && wParam == kKeyF) return 1;
-  return CallNextHookEx(swallowHook, code, wParam, lParam);
+// The newer hook logs each key with its lParam and swallows F; the older one passes all on.
+LRESULT Newer(int code, WPARAM wParam, LPARAM lParam) {
+  char bits[12];
+  std::snprintf(bits, sizeof bits, "%08lX", static_cast<unsigned long>(lParam));
+  MessageLog::Active()->Add("hook " + KeyName(wParam) + " " + bits);
+  if (code == HC_ACTION && wParam == 'F') return 1;
+  return CallNextHookEx(newerHook, code, wParam, lParam);
 }
-
-LRESULT PassOn(int code, WPARAM wParam, LPARAM lParam) {
-  MessageLog::Active()->Add("older hook " + std::string(1, static_cast<char>(wParam)));
-  return CallNextHookEx(passHook, code, wParam, lParam);
+LRESULT Older(int code, WPARAM wParam, LPARAM lParam) {
+  MessageLog::Active()->Add("older hook " + KeyName(wParam));
+  return CallNextHookEx(olderHook, code, wParam, lParam);
 }
 
 class Keyboard : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    hookCalls.clear();
     focus_ = CreateTestWindow("focus", RECT{0, 0, 100, 100});
     Desktop().DoEvents();
-  }
-  void TearDown() override {
-    for (HHOOK* h : {&swallowHook, &passHook}) {
-      if (*h) UnhookWindowsHookEx(*h);
-      *h = nullptr;
-    }
   }
   HWND focus_ = nullptr;
 };
 
-TEST_F(Keyboard, HookSwallowsAKeySoTheFocusWindowNeverSeesIt) {
-  passHook = SetWindowsHookExA(WH_KEYBOARD, PassOn, nullptr, 0);
-  swallowHook = SetWindowsHookExA(WH_KEYBOARD, SwallowF, nullptr, 0);
+// The newest hook sees each key first; F it swallows, so neither the older hook nor the focus
+// window sees it. lParam carries the repeat count, the scan code (0x22 for G), the Alt bit
+// while Alt is held, the previous state and the transition.
+TEST_F(Keyboard, HooksSeeKeysNewestFirstSwallowThemAndGetTheKeyStateBits) {
+  olderHook = SetWindowsHookExA(WH_KEYBOARD, Older, nullptr, 0);
+  newerHook = SetWindowsHookExA(WH_KEYBOARD, Newer, nullptr, 0);
   ASSERT_EQ(GetFocus(), focus_);
   MessageLog log;
-  Desktop().KeyPress(kKeyF);
-  Desktop().KeyPress(kKeyG);
-  EXPECT_TRUE(SameSequence({"hook F down", "hook F up", "hook G down", "older hook G",
-                            "focus WM_KEYDOWN", "focus WM_CHAR", "hook G up", "older hook G", "focus WM_KEYUP"},
-                           log.Entries()));
-}
-
-TEST_F(Keyboard, HookSeesRepeatScanCodeAltPreviousStateAndTransitionBits) {
-  swallowHook = SetWindowsHookExA(WH_KEYBOARD, SwallowF, nullptr, 0);
-  MessageLog log;
-  Desktop().KeyDown(kKeyG);
-  Desktop().KeyDown(kKeyG, 3);
-  Desktop().KeyUp(kKeyG);
+  Desktop().KeyPress('F');
+  Desktop().KeyDown('G');
+  Desktop().KeyDown('G', 3);
+  Desktop().KeyUp('G');
   Desktop().KeyDown(VK_MENU);
-  Desktop().KeyPress(kKeyG);
+  Desktop().KeyPress('G');
   Desktop().KeyUp(VK_MENU);
-  const UINT scanG = MapVirtualKeyA(kKeyG, MAPVK_VK_TO_VSC);
-  EXPECT_EQ(scanG, 0x22u);
-  ASSERT_EQ(hookCalls.size(), 7u);
-  // Repeat count, scan code, previous state and transition; the Alt bit on Alt itself, on G
-  // with Alt held, and not once Alt is up.
-  EXPECT_EQ(Values(hookCalls[0].lParam, hookCalls[1].lParam, hookCalls[2].lParam),
-            Values(static_cast<LPARAM>(1 | (scanG << 16)), static_cast<LPARAM>(3 | (scanG << 16)) | kPreviousBit,
-                   static_cast<LPARAM>(1 | (scanG << 16)) | kPreviousBit | kUpBit));
-  EXPECT_EQ(Values(hookCalls[3].lParam & kAltBit, hookCalls[4].lParam & kAltBit, hookCalls[6].lParam & kAltBit),
-            Values(kAltBit, kAltBit, 0));
-  EXPECT_EQ(log.Only({"WM_SYSKEYDOWN", "WM_SYSCHAR", "WM_SYSKEYUP"}),
-            (Sequence{"focus WM_SYSKEYDOWN", "focus WM_SYSKEYDOWN", "focus WM_SYSCHAR", "focus WM_SYSKEYUP",
-                      "focus WM_SYSKEYUP"}));
+  UnhookWindowsHookEx(newerHook);
+  UnhookWindowsHookEx(olderHook);
+  EXPECT_EQ(MapVirtualKeyA('G', MAPVK_VK_TO_VSC), 0x22u);
+  EXPECT_TRUE(SameSequence({"hook F 00210001", "hook F C0210001",                                          // swallowed
+                            "hook G 00220001", "older hook G", "focus WM_KEYDOWN", "focus WM_CHAR",         // pressed
+                            "hook G 40220003", "older hook G", "focus WM_KEYDOWN", "focus WM_CHAR",         // repeated
+                            "hook G C0220001", "older hook G", "focus WM_KEYUP",                            // released
+                            "hook Alt 20380001", "older hook Alt", "focus WM_SYSKEYDOWN",                   // Alt
+                            "hook G 20220001", "older hook G", "focus WM_SYSKEYDOWN", "focus WM_SYSCHAR",  // Alt+G
+                            "hook G E0220001", "older hook G", "focus WM_SYSKEYUP",
+                            "hook Alt C0380001", "older hook Alt", "focus WM_SYSKEYUP"},
+                           log.Entries()));
 }
 
 TEST_F(Keyboard, ModifiersToggleAndTypedCharactersArriveThroughTheUsLayout) {
