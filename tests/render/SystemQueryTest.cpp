@@ -35,7 +35,11 @@ std::string Narrow(const WCHAR* s) {
   return text;
 }
 
-TEST_F(SystemQueryTest, VersionReportsTheConfiguredSystem) {
+// The version, the theme's names and handles and the locales follow the configured system.
+// Theme handles are counted and closed once; an unknown class falls back to the next one
+// listed. Locale answers give the characters written, the size needed for no buffer, and 0
+// for a buffer too small or an unknown locale.
+TEST_F(SystemQueryTest, VersionThemeAndLocaleFollowTheConfiguredSystem) {
   const auto version = [] {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);
@@ -49,9 +53,7 @@ TEST_F(SystemQueryTest, VersionReportsTheConfiguredSystem) {
   OSVERSIONINFOA wrongSize{};
   wrongSize.dwOSVersionInfoSize = sizeof(wrongSize) - 1;
   EXPECT_FALSE(GetVersionExA(&wrongSize));
-}
 
-TEST_F(SystemQueryTest, ThemeNamesAndHandlesFollowTheConfiguredStyle) {
   win32::SetVisualStyle(win32::LunaStyle("Metallic"));
   WCHAR file[260] = {};
   WCHAR color[260] = {};
@@ -61,40 +63,32 @@ TEST_F(SystemQueryTest, ThemeNamesAndHandlesFollowTheConfiguredStyle) {
   ASSERT_EQ(GetCurrentThemeName(nullptr, 0, shortColor, 4, nullptr, 0), S_OK);
   EXPECT_EQ(Values(IsThemeActive(), Narrow(file), Narrow(color), Narrow(size), Narrow(shortColor)),
             "1 C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles Metallic NormalSize Met");
-
-  // Handles are counted and closed once; an unknown class falls back to the next one listed.
   const long before = win32::LiveObjects(win32::ObjectKind::Theme);
   HTHEME explorer = OpenThemeData(nullptr, u"ExplorerBar");
   HTHEME fallback = OpenThemeData(nullptr, u"NoSuchClass;toolbar");
   ASSERT_TRUE(explorer != nullptr && fallback != nullptr && explorer != fallback);
-  EXPECT_EQ(OpenThemeData(nullptr, u"NoSuchClass"), nullptr);
-  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), before + 2);
+  EXPECT_EQ(Values(OpenThemeData(nullptr, u"NoSuchClass"), win32::LiveObjects(win32::ObjectKind::Theme)), Values(HTHEME{}, before + 2));
   const HRESULT closed = CloseThemeData(explorer);
   const HRESULT again = CloseThemeData(explorer);
   EXPECT_EQ(Values(closed, again, CloseThemeData(fallback)), Values(S_OK, E_HANDLE, S_OK));
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), before);
-
   win32::SetVisualStyle(win32::ClassicStyle());
-  EXPECT_FALSE(IsThemeActive());
-  EXPECT_TRUE(FAILED(GetCurrentThemeName(file, 260, color, 260, nullptr, 0)));
-  EXPECT_EQ(OpenThemeData(nullptr, u"ExplorerBar"), nullptr);
-}
+  EXPECT_EQ(Values(IsThemeActive(), FAILED(GetCurrentThemeName(file, 260, color, 260, nullptr, 0)), OpenThemeData(nullptr, u"ExplorerBar")),
+            Values(0, true, HTHEME{}));
 
-TEST_F(SystemQueryTest, LocaleInformation) {
   const auto info = [](LCID locale, LCTYPE type, int size = 64) {
     char buffer[64] = {};
     const int length = GetLocaleInfoA(locale, type, buffer, size);
     return std::to_string(length) + " " + buffer;
   };
-  EXPECT_EQ(GetUserDefaultLCID(), 0x0409u);
-  EXPECT_EQ(info(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE), "5 1252");
-  EXPECT_EQ(GetLocaleInfoA(0x0409, LOCALE_SENGLANGUAGE, nullptr, 0), 8);
-  EXPECT_EQ(info(0x0409, LOCALE_SENGLANGUAGE, 2), "0 ") << "too small a buffer";
-  EXPECT_EQ(info(0x7777, LOCALE_SENGLANGUAGE), "0 ") << "an unknown locale";
+  EXPECT_EQ(Values(GetUserDefaultLCID(), info(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE),
+                   GetLocaleInfoA(0x0409, LOCALE_SENGLANGUAGE, nullptr, 0), info(0x0409, LOCALE_SENGLANGUAGE, 2),
+                   info(0x7777, LOCALE_SENGLANGUAGE)),
+            Values(0x0409u, "5 1252", 8, "0 ", "0 "));
   win32::SetDefaultLocales(0x0419, 0x0407);
-  EXPECT_EQ(Values(GetUserDefaultLCID(), GetSystemDefaultLCID()), Values(0x0419u, 0x0407u));
-  EXPECT_EQ(info(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE), "5 1251");
-  EXPECT_EQ(info(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME), "4 DEU");
+  EXPECT_EQ(Values(GetUserDefaultLCID(), GetSystemDefaultLCID(), info(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE),
+                   info(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME)),
+            Values(0x0419u, 0x0407u, "5 1251", "4 DEU"));
 }
 
 TEST(KernelHelpers, ThreadIdsMulDivStringLengthAndMemoryMove) {

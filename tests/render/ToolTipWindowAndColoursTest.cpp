@@ -4,7 +4,6 @@
 // activation or the focus, and leaves nothing behind when removed.
 // Below, the colour arithmetic the painters use (the split and compose, the shadow blend) and
 // the palette lookups out of range; the colours themselves are checked on the painted pixels.
-#include <algorithm>
 #include <map>
 #include <set>
 #include <memory>
@@ -17,6 +16,7 @@
 #include "render/styles/Palette.h"
 #include "support/Errors.h"
 #include "support/HeadlessTest.h"
+#include "support/Pixels.h"
 #include "support/TextExtent.h"
 #include "support/Values.h"
 
@@ -50,15 +50,7 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
     InitUnicodeSupport();
   }
   static tToolTipLook Look(bool shadows, bool wordWrap = false) {
-    tToolTipLook look;
-    look.lBackColor = kBack;
-    look.lForeColor = kFore;
-    look.lBorderColor = kBorder;
-    look.oFont = StdFont::Create("Tahoma", 8.25);
-    look.bShadows = shadows;
-    look.bWordWrap = wordWrap;
-    look.lMaxWidth = kMaxWidth;
-    return look;
+    return {kBack, kFore, kBorder, StdFont::Create("Tahoma", 8.25), shadows, wordWrap, kMaxWidth};
   }
 
   // A window covering the screen with a fine two-colour checker pattern.
@@ -90,18 +82,16 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
     return rect;
   }
 
-  // Columns and rows holding text ink (neither back nor border colour) inside the border.
+  // The box of the text ink inside the border, in window coordinates.
   RECT InkBounds() {
     const RECT border = tip_->BorderRect();
-    RECT ink{border.right, border.bottom, border.left, border.top};
-    for (int y = border.top + 1; y < border.bottom - 1; ++y) {
-      for (int x = border.left + 1; x < border.right - 1; ++x) {
-        const COLORREF pixel = Desktop().WindowPixel(tip_->hWnd(), x, y);
-        if (pixel == kBack || pixel == kBorder) continue;
-        ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
-                   std::max<LONG>(ink.bottom, y + 1)};
-      }
+    win32::Surface inside;
+    inside.Resize(border.right - border.left - 2, border.bottom - border.top - 2);
+    for (int y = 0; y < inside.height; ++y) {
+      for (int x = 0; x < inside.width; ++x) inside.At(x, y) = Desktop().WindowPixel(tip_->hWnd(), border.left + 1 + x, border.top + 1 + y);
     }
+    RECT ink = mirel_test::InkBox(inside, kBack);
+    OffsetRect(&ink, border.left + 1, border.top + 1);
     return ink;
   }
 
