@@ -1,8 +1,6 @@
-// The thread keyboard hook as users meet it: keys typed on the keyboard are offered to the
-// registered menu bars, bands and menu windows before the focus window sees them. And a
-// menu-bar control's interception of its host's windows: which messages of the form, the
-// top-level window and its own window it sees, its keyboard-hook registration, and that
-// stopping leaves no attachment and no hook behind.
+// The thread keyboard hook offers keys to the registered bars, bands and menu windows before
+// the focus window; a menu bar's interception sees its form's, top-level window's and own
+// messages and leaves no attachment and no hook behind.
 #include <algorithm>
 #include <memory>
 #include <string>

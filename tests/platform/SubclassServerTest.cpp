@@ -7,6 +7,7 @@
 #include "Recorders.h"
 #include "platform/voxSubClsSvr.h"
 #include "support/HeadlessTest.h"
+#include "support/Values.h"
 
 namespace mirel_test {
 namespace {
@@ -78,6 +79,7 @@ TEST_F(SubclassServerTest, AttachedMessagesReachTheObjectAsItsResponseSays) {
 // order and once each; one attached twice needs two detaches; detaching in any order (another
 // window's attachments still there) gives the form its own procedure back; a procedure
 // stacked on top by someone else keeps working and the original returns when it leaves.
+// Destroyed, the window takes its attachments with it.
 TEST_F(SubclassServerTest, AttachAndDetachInAnyOrderPutTheWindowBackAsItWas) {
   HWND form = Window("form", 10);
   HWND top = Window("top", 300);
@@ -124,27 +126,18 @@ TEST_F(SubclassServerTest, AttachAndDetachInAnyOrderPutTheWindowBackAsItWas) {
                             "0 attached, form stacked subclassed, top plain", "-- unstacked", "form WM_USER",
                             "0 attached, form original, top plain"},
                            seen));
-}
 
-// An object detaching while its window is being destroyed lets the window finish; a destroyed
-// window's remaining attachments go with it.
-TEST_F(SubclassServerTest, DestroyedWindowsLeaveNothingEvenWhenAnObjectDetachesDuringTheMessage) {
-  HWND form = Window("form", 10);
-  RecordingObject watcher("watcher");
-  RecordingObject other("other");
-  watcher.m_OnMessage = [&watcher](HWND hWnd, UINT iMsg) {
-    voxSubClsSvr::Instance().DetachWindowMessage(&watcher, hWnd, iMsg);
-  };
-  Server().AttachWindowMessage(&watcher, form, WM_DESTROY);
-  Server().AttachWindowMessage(&other, form, WM_USER);
-  Server().AttachWindowMessage(&other, form, WM_ACTIVATE);
+  // An object detaching while its window is being destroyed lets the window finish; the
+  // window's remaining attachments go with it.
+  second.m_OnMessage = [&second](HWND hWnd, UINT iMsg) { voxSubClsSvr::Instance().DetachWindowMessage(&second, hWnd, iMsg); };
+  Server().AttachWindowMessage(&second, form, WM_DESTROY);
+  Server().AttachWindowMessage(&first, form, WM_USER);
+  Server().AttachWindowMessage(&first, form, WM_ACTIVATE);
   m_Log.Clear();
   DestroyWindow(form);
-  EXPECT_TRUE(SameSequence({"watcher WM_DESTROY", "form WM_DESTROY", "form WM_NCDESTROY"},
-                           m_Log.Only({"WM_DESTROY", "WM_NCDESTROY"})));
-  EXPECT_EQ(Server().AttachmentCount(), 0u);
-  EXPECT_FALSE(Server().IsSubclassed(form));
-  Server().DetachWindowMessage(&other, form, WM_USER);
+  EXPECT_TRUE(SameSequence({"second WM_DESTROY", "form WM_DESTROY", "form WM_NCDESTROY"}, m_Log.Only({"WM_DESTROY", "WM_NCDESTROY"})));
+  EXPECT_EQ(Values(Server().AttachmentCount(), Server().IsSubclassed(form)), "0 0");
+  Server().DetachWindowMessage(&first, form, WM_USER);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
-// Surfaces and pictures: the off-screen surface as its owners use it (sizing, growing, keeping,
-// releasing); the built-in artwork loaded into surfaces; opaque, stretched and transparent
-// copies; solid rectangles and automation colours; attached images drawn the way every
-// painter draws them (through a bare image-list handle, an image-list object that only lends
-// its handle, or the host's "ImageList" control drawn through its own Draw at twips); all read
-// back pixel by pixel, and every object released afterwards.
+// Surfaces and pictures as the painters use them: sizing and keeping surfaces, artwork loaded
+// into them, opaque, stretched and transparent copies, solid rectangles, automation colours,
+// and list images drawn through a handle, a lending object or the host's "ImageList" control.
 #include <functional>
 #include <memory>
 

@@ -1,7 +1,5 @@
-// What the control asks the system: version, theme names and handles, locale, thread id,
-// the kernel's arithmetic and memory helpers; and the theme chosen from the system's visual
-// style, as a control loading its properties with AutoSelectTheme meets it, on systems with
-// and without visual styles.
+// What the control asks the system (version, theme names and handles, locale, kernel helpers)
+// and the theme AutoSelectTheme chooses from the visual style, with and without visual styles.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,9 +1,6 @@
-// Text on surfaces. Container fonts become GDI fonts at the desktop's resolution: a converted
-// font must draw exactly as a font made by hand from the expected LOGFONT, and differently from
-// its neighbours, so that the comparison really tells the height and attributes apart. Text
-// goes through the wide or the ANSI entry points, chosen once from the reported platform: on
-// the NT family a caption reaches the screen as written; on the older family it goes through
-// Windows-1252 first, so characters the code page lacks show as "?".
+// Text on surfaces: container fonts drawn exactly as the expected LOGFONT and unlike its
+// neighbours; captions through the wide entry points on the NT family and through
+// Windows-1252 (unknown characters as "?") on the older one.
 #include <cstring>
 #include <functional>
 #include <string>

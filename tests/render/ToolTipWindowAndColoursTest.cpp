@@ -1,9 +1,6 @@
-// The tip window as users see it: its size follows the text (one line, or wrapped at the
-// maximum width), its colours and border come from the appearance, its shadow shows the
-// screen it covers darkened step by step, it sits top-most below the pointer, never takes
-// activation or the focus, and leaves nothing behind when removed.
-// Below, the colour arithmetic the painters use (the split and compose, the shadow blend) and
-// the palette lookups out of range; the colours themselves are checked on the painted pixels.
+// The tip window as users see it: sized to its text, in its look's colours, its shadow the
+// screen beneath darkened step by step, top-most below the pointer without taking activation;
+// and the colour arithmetic and palette lookups the painters use.
 #include <map>
 #include <set>
 #include <memory>

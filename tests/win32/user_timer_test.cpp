@@ -1,6 +1,5 @@
-// Timers on the virtual clock, as one script: WM_TIMER and timer procedures at exact times in
-// due order, restarts, kills, a pending quit holding timers back, and a destroyed window's
-// timers gone.
+// Timers on the virtual clock, as one script: due order, restarts, kills, a pending quit
+// holding timers back, and a destroyed window's timers gone.
 #include "support/HeadlessTest.h"
 
 namespace mirel_test {

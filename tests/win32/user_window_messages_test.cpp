@@ -1,7 +1,5 @@
-// A window's life as a host meets it, in steps: creation, painting, moving, sizing, enabling,
-// focus, children, pop-ups shown without activation, posted chains, quit, and destruction
-// (owned windows first, WM_DESTROY parent first, WM_NCDESTROY child first) with no leaks; and
-// window data as a control uses it: properties, text, relations.
+// A window's life as a host meets it, in steps, from creation to destruction (owned windows
+// first, WM_DESTROY parent first, WM_NCDESTROY child first) with no leaks; window data.
 #include "Steps.h"
 #include "support/Pixels.h"
 #include "support/Values.h"
@@ -15,17 +13,13 @@ constexpr RECT kMainRect{10, 10, 210, 160};
 constexpr RECT kPopupRect{50, 50, 120, 90};
 constexpr char kMainHolds[] = "active main, focus main, capture none";
 
-class WindowMessages : public HeadlessTest {};
+using WindowMessages = HeadlessTest;
 
-std::string ClientSize(HWND hwnd) {
+// The window's rectangle as text: the client area (from 0,0) or the window on the screen.
+std::string Rect(HWND hwnd, BOOL (*get)(HWND, RECT*)) {
   RECT r{};
-  GetClientRect(hwnd, &r);
-  return "client " + std::to_string(r.right) + "x" + std::to_string(r.bottom);
-}
-std::string ScreenOrigin(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return "at " + std::to_string(r.left) + "," + std::to_string(r.top);
+  get(hwnd, &r);
+  return RectText(r);
 }
 
 TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
@@ -46,9 +40,9 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
        {"main WM_WINDOWPOSCHANGING", "main WM_WINDOWPOSCHANGED", "main WM_MOVE", kMainHolds}},
       {"size", [&] {
          SetWindowPos(main, nullptr, 0, 0, 220, 160, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-         Note(ClientSize(main));
+         Note("client " + Rect(main, GetClientRect));
        },
-       {"main WM_WINDOWPOSCHANGING", "main WM_WINDOWPOSCHANGED", "main WM_SIZE", "= client 220x160", kMainHolds}},
+       {"main WM_WINDOWPOSCHANGING", "main WM_WINDOWPOSCHANGED", "main WM_SIZE", "= client 0,0-220,160", kMainHolds}},
       {"sized windows paint again", doEvents, {"main WM_PAINT", "main WM_ERASEBKGND", kMainHolds}},
       {"posted chain, then the paint", [&] {
          SetTestHandler(main, [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
@@ -86,9 +80,9 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
       {"focus back", [&] { SetFocus(main); }, {"main WM_SETFOCUS", kMainHolds}},
       {"create a child", [&] {
          child = CreateTestWindow("child", RECT{5, 5, 105, 65}, kTestChildStyle, 0, main);
-         Note("parent " + NameOf(GetParent(child)) + ", " + ScreenOrigin(child));
+         Note("parent " + NameOf(GetParent(child)) + ", at " + Rect(child, GetWindowRect));
        },
-       {"child WM_NCCREATE", "child WM_CREATE", "child WM_SIZE", "child WM_MOVE", "= parent main, at 25,15",
+       {"child WM_NCCREATE", "child WM_CREATE", "child WM_SIZE", "child WM_MOVE", "= parent main, at 25,15-125,75",
         kMainHolds}},
       {"focus to the child", [&] { SetFocus(child); },
        {"main WM_KILLFOCUS", "child WM_SETFOCUS", "active main, focus child, capture none"}},
