@@ -19,13 +19,7 @@
 
 namespace {
 
-using mirel_test::FillDC;
-using mirel_test::ReadPixels;
-using mirel_test::SamePixels;
-using mirel_test::SameSequence;
-using mirel_test::SavePixels;
-using mirel_test::Sequence;
-using mirel_test::Values;
+using namespace mirel_test;
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr COLORREF kRed = RGB(220, 20, 20);
@@ -35,9 +29,9 @@ constexpr COLORREF kGround = RGB(240, 230, 200);
 constexpr COLORREF kMark = RGB(200, 30, 90);
 
 // Every test ends with the object counts it started with.
-class PictureTest : public mirel_test::HeadlessTest {
+class PictureTest : public HeadlessTest {
  protected:
-  void TearDown() override { EXPECT_EQ(mirel_test::CountRows(win32::SnapshotLiveObjects()), mirel_test::CountRows(countsAtStart_)); }
+  void TearDown() override { EXPECT_EQ(CountRows(win32::SnapshotLiveObjects()), CountRows(countsAtStart_)); }
 };
 using MemDCTest = PictureTest;
 
@@ -192,7 +186,7 @@ using DrawListImageTest = PictureTest;
 
 // The 40 x 20 ground after `draw`.
 win32::Surface Drawn(const std::function<void(HDC)>& draw) {
-  mirel_test::Canvas canvas(40, 20, kGround);
+  Canvas canvas(40, 20, kGround);
   draw(canvas.dc());
   return canvas.Pixels();
 }

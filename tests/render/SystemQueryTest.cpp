@@ -15,7 +15,7 @@
 
 namespace {
 
-using mirel_test::Values;
+using namespace mirel_test;
 
 class SystemQueryTest : public ::testing::Test {
  protected:
@@ -128,15 +128,15 @@ TEST_F(ThemeDetectionTest, LunaColoursMapToThemesCaseSensitively) {
       {royale, "NormalColor", XPOlive, XPOlive}, {"Luna.msstyles", "Metallic", XPBlue, XPBlue},
   };
   const long themesBefore = win32::LiveObjects(win32::ObjectKind::Theme);
-  mirel_test::Sequence expected;
-  mirel_test::Sequence actual;
+  Sequence expected;
+  Sequence actual;
   for (const auto& c : cases) {
     win32::SetVisualStyle({true, c.file, c.color, "NormalSize"});
     const std::string row = c.file + " | " + c.color + " | " + std::to_string(c.current) + " -> ";
     expected.push_back(row + std::to_string(c.expected));
     actual.push_back(row + std::to_string(ThemeFromSystem(c.current, nullptr)));
   }
-  EXPECT_TRUE(mirel_test::SameSequence(expected, actual)) << "file | colour | theme read -> theme chosen";
+  EXPECT_TRUE(SameSequence(expected, actual)) << "file | colour | theme read -> theme chosen";
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Theme), themesBefore);
 }
 

@@ -16,10 +16,7 @@
 
 namespace {
 
-using mirel_test::Canvas;
-using mirel_test::SamePixels;
-using mirel_test::Selected;
-using mirel_test::Values;
+using namespace mirel_test;
 
 constexpr int kCanvasWidth = 140;
 constexpr int kCanvasHeight = 40;
@@ -69,7 +66,7 @@ Rendering Render(const LOGFONTA& logFont) { return Render(CreateFontIndirectA(&l
   return ::testing::AssertionSuccess();
 }
 
-using FontFromStdFontTest = mirel_test::HeadlessTest;
+using FontFromStdFontTest = HeadlessTest;
 
 // Each row: the resolution, the size in points, the font height in pixels. 8.25 pt is exactly
 // 11 px at 96 dpi; 9.375 pt is 12.5 px and 10.125 pt is 13.5 px: halves round to even.
@@ -93,7 +90,7 @@ TEST_F(FontFromStdFontTest, WeightItalicUnderlineAndStrikeOutCarryOver) {
   LOGFONTA expected = Expected("Tahoma", -16, FW_BOLD);
   expected.lfItalic = expected.lfUnderline = expected.lfStrikeOut = 255;
   const Rendering actual = Render(FontFromStdFont(font));
-  mirel_test::SavePixels(actual.pixels, "render_font_tahoma12_bold_italic_underline_strike");
+  SavePixels(actual.pixels, "render_font_tahoma12_bold_italic_underline_strike");
   EXPECT_TRUE(SamePixels(actual.pixels, Render(expected).pixels));
   EXPECT_EQ(Values(actual.metrics.tmWeight, actual.metrics.tmItalic != 0, actual.metrics.tmUnderlined != 0,
                    actual.metrics.tmStruckOut != 0),
@@ -112,7 +109,7 @@ TEST_F(FontFromStdFontTest, ALongFaceNameIsCutAndTheFontIsTheCallersToDelete) {
   EXPECT_EQ(win32::SnapshotLiveObjects(), before);
 }
 
-class UnicodeSupportTest : public mirel_test::HeadlessTest {
+class UnicodeSupportTest : public HeadlessTest {
  protected:
   void TearDown() override {
     win32::ResetSystemInfo();
@@ -131,7 +128,7 @@ TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesHowACaptionIsDrawnAndMeasured
   Selected font(dc, FontFromStdFont(StdFont("Tahoma", 10)));
   SetBkMode(dc, TRANSPARENT);
   const auto drawn = [&](const std::function<void()>& draw) {
-    canvas.Fill(RECT{0, 0, kCanvasWidth, kCanvasHeight}, mirel_test::kWhite);
+    canvas.Fill(RECT{0, 0, kCanvasWidth, kCanvasHeight}, kWhite);
     draw();
     return canvas.Pixels();
   };
@@ -149,7 +146,7 @@ TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesHowACaptionIsDrawnAndMeasured
     EXPECT_EQ(UseWideText(), nt);
     RECT area{4, 2, 134, 28};
     const win32::Surface caption = drawn([&] { DrawTextAuto(dc, "\xC5\x81\xC3\xB3" "d\xC5\xBA \xE2\x82\xAC" "5", 4, 134, 2, 28, kCaptionFormat); });
-    mirel_test::SavePixels(caption, nt ? "render_caption_nt_platform" : "render_caption_ansi_platform");
+    SavePixels(caption, nt ? "render_caption_nt_platform" : "render_caption_ansi_platform");
     EXPECT_EQ(SamePixels(caption, drawn([&] { DrawTextW(dc, u"\u0141\u00F3d\u017A \u20AC5", -1, &area, kCaptionFormat); })), nt);
     EXPECT_EQ(SamePixels(caption, drawn([&] { DrawTextA(dc, "?\xF3" "d? \x80" "5", -1, &area, kCaptionFormat); })), !nt);
 
@@ -162,7 +159,7 @@ TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesHowACaptionIsDrawnAndMeasured
     const win32::Surface bottomRight = drawn([&] { autoHeight = DrawTextAuto(dc, "Edit", 70, 130, 5, 25, kBottomRight); });
     EXPECT_TRUE(SamePixels(bottomRight, expected) && autoHeight == height);
     // Inside the rectangle, right-aligned against x = 130.
-    const RECT ink = mirel_test::InkBox(bottomRight);
+    const RECT ink = InkBox(bottomRight);
     EXPECT_EQ(Values(ink.left >= 70, ink.top >= 5, ink.right <= 130, ink.bottom <= 25, ink.right > 120), "1 1 1 1 1");
 
     SIZE qq{};

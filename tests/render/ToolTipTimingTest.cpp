@@ -13,7 +13,7 @@
 
 namespace {
 
-using mirel_test::Values;
+using namespace mirel_test;
 
 constexpr std::int32_t kPreTime = 500;
 constexpr std::int32_t kPostTime = 3000;
@@ -26,11 +26,11 @@ const std::array<std::string, 3> kElementTips{"Open the file", "Save the file", 
 // In a story's moves: the tips reset (a window's hover timer found the pointer gone) instead.
 constexpr POINT kResetTips{-1, -1};
 
-class ToolTipTimingTest : public mirel_test::BarOnForm {
+class ToolTipTimingTest : public BarOnForm {
  protected:
   void SetUp() override {
     BarOnForm::SetUp();
-    MakeBar({.form = mirel_test::FormAt(20, 20), .endUpdate = false});
+    MakeBar({.form = FormAt(20, 20), .endUpdate = false});
     m_Bar->SetToolTipPreTime(kPreTime);
     m_Bar->SetToolTipPostTime(kPostTime);
     AddStrip(kStripArea, Inside(*m_Bar).ToolTips());
@@ -52,9 +52,9 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
   // reaching another element cancels the tip, every move requests the element's tip. Like a
   // menu window, it never takes activation from the host form.
   void AddStrip(const RECT& area, ToolTipTimer& tips) {
-    strips_.push_back(mirel_test::CreateTestWindow("strip", area, mirel_test::kTestPopupStyle, WS_EX_NOACTIVATE));
+    strips_.push_back(CreateTestWindow("strip", area, kTestPopupStyle, WS_EX_NOACTIVATE));
     const auto element = std::make_shared<int>(-1);
-    mirel_test::SetTestHandler(strips_.back(), [&tips, element](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+    SetTestHandler(strips_.back(), [&tips, element](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
       if (message != WM_MOUSEMOVE) return std::nullopt;
       if (GET_X_LPARAM(lParam) / kElementWidth != *element) tips.CancelTip();
       *element = GET_X_LPARAM(lParam) / kElementWidth;
@@ -65,7 +65,7 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
   }
   void RemoveStrips() {
     for (HWND strip : strips_) {
-      mirel_test::SetTestHandler(strip, nullptr);
+      SetTestHandler(strip, nullptr);
       DestroyWindow(strip);
     }
     strips_.clear();
@@ -82,8 +82,8 @@ class ToolTipTimingTest : public mirel_test::BarOnForm {
 
   // Runs the clock to `until` ms from now, moving the pointer at the given times, and returns
   // every change of the visible tip as "t=<ms> <tip>", then whether the tips are armed.
-  mirel_test::Sequence Run(DWORD until, std::vector<std::pair<DWORD, POINT>> moves) {
-    mirel_test::Sequence changes;
+  Sequence Run(DWORD until, std::vector<std::pair<DWORD, POINT>> moves) {
+    Sequence changes;
     std::string shown = VisibleTip();
     const DWORD start = Desktop().Now();
     for (DWORD t = 0; t <= until; t += kSampleStep) {
@@ -116,7 +116,7 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedEndAfterThePo
     const char* story;
     DWORD until;
     std::vector<std::pair<DWORD, POINT>> moves;
-    mirel_test::Sequence expected;
+    Sequence expected;
   } cases[] = {
       {"first tip waits, the next follows at once, the post-delay ends them",
        8100,
@@ -157,7 +157,7 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedEndAfterThePo
     RemoveStrips();
     AddStrip(kStripArea, Inside(*m_Bar).ToolTips());
     AddStrip(kSecondStripArea, *second_);
-    EXPECT_TRUE(mirel_test::SameSequence(c.expected, Run(c.until, c.moves)));
+    EXPECT_TRUE(SameSequence(c.expected, Run(c.until, c.moves)));
   }
 }
 

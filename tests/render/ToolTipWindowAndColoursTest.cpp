@@ -19,8 +19,7 @@
 
 namespace {
 
-using mirel_test::ErrorOf;
-using mirel_test::Values;
+using namespace mirel_test;
 
 constexpr COLORREF kBack = RGB(255, 255, 225);
 constexpr COLORREF kFore = RGB(0, 0, 160);
@@ -40,7 +39,7 @@ COLORREF Checker(int x, int y) { return ((x / kCheckerCell + y / kCheckerCell) %
 
 int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
 
-class ToolTipWindowTest : public mirel_test::HeadlessTest {
+class ToolTipWindowTest : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
@@ -52,7 +51,7 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
 
   // A window covering the screen with a fine two-colour checker pattern.
   void ShowPatternedBackdrop() {
-    mirel_test::SetTestHandler(mirel_test::CreateTestWindow("backdrop", kPatternArea), [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    SetTestHandler(CreateTestWindow("backdrop", kPatternArea), [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
       if (message == WM_ERASEBKGND) return TRUE;
       if (message != WM_PAINT) return std::nullopt;
       PAINTSTRUCT ps{};
@@ -87,7 +86,7 @@ class ToolTipWindowTest : public mirel_test::HeadlessTest {
     for (int y = 0; y < inside.height; ++y) {
       for (int x = 0; x < inside.width; ++x) inside.At(x, y) = Desktop().WindowPixel(tip_->hWnd(), border.left + 1 + x, border.top + 1 + y);
     }
-    RECT ink = mirel_test::InkBox(inside, kBack);
+    RECT ink = InkBox(inside, kBack);
     OffsetRect(&ink, border.left + 1, border.top + 1);
     return ink;
   }
@@ -112,7 +111,7 @@ TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenInItsCo
     SCOPED_TRACE(std::string(c.text) + (c.shadows ? ", with shadows" : ""));
     const tToolTipLook look = Look(c.shadows, c.wordWrap);
     ShowTip(look, c.text);
-    const SIZE text = mirel_test::TextExtent(*look.oFont, c.text);
+    const SIZE text = TextExtent(*look.oFont, c.text);
     const RECT rect = TipRect();
     EXPECT_LE(InkBounds().bottom - InkBounds().top, text.cy) << "one line of text";
     // With shadows the border leaves the 3 right columns and 4 bottom rows to the shadow.
@@ -131,7 +130,7 @@ TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenInItsCo
 TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) {
   const tToolTipLook look = Look(false, true);
   ShowTip(look, kLongText);
-  const SIZE line = mirel_test::TextExtent(*look.oFont, kLongText);
+  const SIZE line = TextExtent(*look.oFont, kLongText);
   const RECT rect = TipRect();
   const LONG textHeight = rect.bottom - rect.top - 2;
   // As wide as the maximum, several whole lines high, the ink inside the text rectangle.
@@ -190,8 +189,8 @@ TEST_F(ToolTipWindowTest, ShadowIsTheScreenUnderItDarkenedStepByStepAndGoesWithT
 // Below the pointer (above it at the screen's bottom, pushed in from the right edge), above a
 // top-most window, and a click on it activates nothing.
 TEST_F(ToolTipWindowTest, SitsBelowThePointerTopMostAndNeverTakesActivationOrFocus) {
-  mirel_test::CreateTestWindow("other", RECT{150, 100, 500, 400}, mirel_test::kTestPopupStyle, WS_EX_TOPMOST);
-  HWND host = mirel_test::CreateTestWindow("host", RECT{100, 100, 600, 500});
+  CreateTestWindow("other", RECT{150, 100, 500, 400}, kTestPopupStyle, WS_EX_TOPMOST);
+  HWND host = CreateTestWindow("host", RECT{100, 100, 600, 500});
   SetActiveWindow(host);
   SetFocus(host);
   Desktop().DoEvents();
