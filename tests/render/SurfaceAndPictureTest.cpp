@@ -80,38 +80,26 @@ TEST_F(PictureTest, ArtworkLoadsWithItsOwnPixelsAtAnyResolution) {
 
 TEST_F(PictureTest, BlitPictureCopiesUnstretchedFromTheCornerOrStretchesASourceRectangle) {
   const auto picture = GlyphPicture();
-  cMemDC surface;
-  surface.ChangeSize(12, 8);
-  FillDC(surface.hdc(), {0, 0, 12, 8}, kGround);
-
+  Canvas surface(12, 8, kGround);
   // Unstretched: the source position is ignored, the picture's corner lands at (1, 1).
-  BlitPicture(surface.hdc(), *picture, 1, 1, 4, 3, nullptr, false, 2, 2, 1, 1);
-  const auto at = [&](int x, int y) { return GetPixel(surface.hdc(), x, y); };
-  EXPECT_EQ(Values(at(1, 1), at(2, 1), at(4, 3), at(5, 1)), Values(kKey, kRed, kGreen, kGround));
-
+  BlitPicture(surface.dc(), *picture, 1, 1, 4, 3, nullptr, false, 2, 2, 1, 1);
+  EXPECT_EQ(Values(surface.At(1, 1), surface.At(2, 1), surface.At(4, 3), surface.At(5, 1)), Values(kKey, kRed, kGreen, kGround));
   // Stretched: the blue pair (1, 1)-(2, 1) doubled into 4 x 2 at (6, 5).
-  BlitPicture(surface.hdc(), *picture, 6, 5, 4, 2, nullptr, true, 1, 1, 2, 1);
-  std::string blue;  // x 6 to 10, y 5 to 7
-  for (int y = 5; y < 8; ++y) {
-    for (int x = 6; x < 11; ++x) blue += at(x, y) == kBlue ? '#' : '.';
-  }
-  EXPECT_EQ(blue, "####.####......");
+  BlitPicture(surface.dc(), *picture, 6, 5, 4, 2, nullptr, true, 1, 1, 2, 1);
+  EXPECT_EQ(surface.Rows(RECT{6, 5, 11, 8}, kBlue), "####.\n####.\n.....\n");
 }
 
 TEST_F(PictureTest, TransparentCopyKeepsTheDestinationWhereThePictureHasItsCornerColour) {
   const auto picture = GlyphPicture();
-  cMemDC surface;
-  surface.ChangeSize(8, 5);
   // A two-colour ground, so that kept pixels are told apart from any fill.
-  FillDC(surface.hdc(), {0, 0, 8, 5}, kGround);
-  FillDC(surface.hdc(), {0, 0, 8, 2}, RGB(90, 90, 90));
-  win32::Surface expected = ReadPixels(surface.hdc(), 8, 5);
+  Canvas surface(8, 5, kGround);
+  surface.Fill(RECT{0, 0, 8, 2}, RGB(90, 90, 90));
+  win32::Surface expected = surface.Pixels();
   // Colours the caller left in the DC must neither spoil the mask nor be lost.
-  SetTextColor(surface.hdc(), kMark);
-  SetBkColor(surface.hdc(), kGreen);
-
-  BlitPictureTransparent(surface.hdc(), *picture, 2, 1, kGlyphWidth, kGlyphHeight);
-  const win32::Surface result = ReadPixels(surface.hdc(), 8, 5);
+  SetTextColor(surface.dc(), kMark);
+  SetBkColor(surface.dc(), kGreen);
+  BlitPictureTransparent(surface.dc(), *picture, 2, 1, kGlyphWidth, kGlyphHeight);
+  const win32::Surface result = surface.Pixels();
   SavePixels(result, "render_transparent_blit");
   for (int y = 0; y < kGlyphHeight; ++y) {
     for (int x = 0; x < kGlyphWidth; ++x) {
@@ -119,21 +107,18 @@ TEST_F(PictureTest, TransparentCopyKeepsTheDestinationWhereThePictureHasItsCorne
     }
   }
   EXPECT_TRUE(SamePixels(result, expected));
-  EXPECT_EQ(Values(GetTextColor(surface.hdc()), GetBkColor(surface.hdc())), Values(kMark, kGreen));
+  EXPECT_EQ(Values(GetTextColor(surface.dc()), GetBkColor(surface.dc())), Values(kMark, kGreen));
 }
 
 // The fill stops before right and bottom; the frame is not filled; automation colours
 // translate only with the system-colour bit.
 TEST_F(PictureTest, SolidRectanglesFillOrFrameInTranslatedColours) {
-  cMemDC surface;
-  surface.ChangeSize(10, 10);
-  FillDC(surface.hdc(), {0, 0, 10, 10}, kGround);
-  DrawSolidRect(surface.hdc(), 1, 1, 4, 4, kRed, kSolidRectFill);
-  DrawSolidRect(surface.hdc(), 5, 5, 10, 10, kOleSystemColorFlag | COLOR_HIGHLIGHT, kSolidRectFrame);
-  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-  const auto at = [&](int x, int y) { return GetPixel(surface.hdc(), x, y); };
-  EXPECT_EQ(Values(at(1, 1), at(3, 3), at(4, 4), at(5, 5), at(9, 7), at(7, 7)),
-            Values(kRed, kRed, kGround, highlight, highlight, kGround));
+  Canvas surface(10, 10, kGround);
+  DrawSolidRect(surface.dc(), 1, 1, 4, 4, kRed, kSolidRectFill);
+  DrawSolidRect(surface.dc(), 5, 5, 10, 10, kOleSystemColorFlag | COLOR_HIGHLIGHT, kSolidRectFrame);
+  EXPECT_EQ(surface.Rows(kRed) + surface.Rows(GetSysColor(COLOR_HIGHLIGHT)),
+            "..........\n.###......\n.###......\n.###......\n..........\n..........\n..........\n..........\n..........\n..........\n"
+            "..........\n..........\n..........\n..........\n..........\n.....#####\n.....#...#\n.....#...#\n.....#...#\n.....#####\n");
 
   win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
   EXPECT_EQ(Values(TranslateOleColor(RGB(9, 8, 7)), TranslateOleColor(0x00FFFFFF), TranslateOleColor(kOleSystemColorFlag | COLOR_BTNFACE),

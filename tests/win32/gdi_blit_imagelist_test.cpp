@@ -53,40 +53,25 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
   EXPECT_EQ(c.Rows(kRed), "....\n.##.\n.##.\n....\n");
 }
 
-// A transparent blit built from a mask: colour to monochrome sets the pixels of the source's
-// background colour; monochrome to colour draws 1 in the destination's background colour and
-// 0 in its text colour.
-TEST(GdiBlit, MaskFromTopLeftColourGivesATransparentBlit) {
-  // Magenta around a blue cross.
+// Colour to monochrome sets the pixels of the source's background colour; monochrome to
+// colour draws 1 in the destination's background colour and 0 in its text colour. (The whole
+// transparent blit built on these is checked through the picture painters.)
+TEST(GdiBlit, MonochromeConversionsFollowTheBackgroundAndTextColours) {
   Canvas picture(3, 3, kMagenta);
   picture.Fill(RECT{1, 0, 2, 3}, kBlue);
-  picture.Fill(RECT{0, 1, 3, 2}, kBlue);
-  Canvas dest(3, 3, kGreen);
-  HDC maskDc = CreateCompatibleDC(dest.dc());
+  HDC maskDc = CreateCompatibleDC(picture.dc());
   {
     Selected mask(maskDc, CreateBitmap(3, 3, 1, 1, nullptr));
-    SetBkColor(picture.dc(), picture.At(0, 0));
+    SetBkColor(picture.dc(), kMagenta);
     BitBlt(maskDc, 0, 0, 3, 3, picture.dc(), 0, 0, SRCCOPY);
-    EXPECT_EQ(Values(GetPixel(maskDc, 0, 0), GetPixel(maskDc, 1, 1)), Values(kWhite, kBlack));
-
     Canvas coloured(3, 1);
     SetTextColor(coloured.dc(), kRed);
-    SetBkColor(coloured.dc(), kBlue);
+    SetBkColor(coloured.dc(), kGreen);
     BitBlt(coloured.dc(), 0, 0, 3, 1, maskDc, 0, 0, SRCCOPY);
-    EXPECT_EQ(coloured.Rows(kBlue) + coloured.Rows(kRed), "#.#\n.#.\n");
-
-    // Clear the picture where the mask is set, cut the shape out of the destination, combine.
-    SetBkColor(picture.dc(), kWhite);
-    SetTextColor(picture.dc(), kBlack);
-    BitBlt(picture.dc(), 0, 0, 3, 3, maskDc, 0, 0, 0x00220326);
-    EXPECT_EQ(Values(picture.At(0, 0), picture.At(1, 1)), Values(kBlack, kBlue));
-    SetBkColor(dest.dc(), kWhite);
-    SetTextColor(dest.dc(), kBlack);
-    BitBlt(dest.dc(), 0, 0, 3, 3, maskDc, 0, 0, SRCAND);
-    BitBlt(dest.dc(), 0, 0, 3, 3, picture.dc(), 0, 0, SRCPAINT);
+    EXPECT_EQ(Values(GetPixel(maskDc, 0, 0), GetPixel(maskDc, 1, 1)), Values(kWhite, kBlack));
+    EXPECT_EQ(coloured.Rows(kGreen) + coloured.Rows(kRed), "#.#\n.#.\n");
   }
   DeleteDC(maskDc);
-  EXPECT_EQ(dest.Rows(kBlue) + dest.Rows(kGreen), ".#.\n###\n.#.\n#.#\n...\n#.#\n");
 }
 
 TEST(GdiBlit, StretchBltDoublesAndMirrors) {
