@@ -38,43 +38,36 @@ TEST_F(KeyboardHookTest, KeysVisitTheClientsInRegistrationOrderUntilOneHandlesTh
   const struct {
     const char* story;
     std::vector<Client> clients;
-    std::vector<int> held;  // keys held down while typing
-    std::vector<int> typed;
+    std::vector<int> held, typed;  // keys held down while typing, keys typed
     Sequence expected;
   } cases[] = {
       {"an unhandled key reaches every client, then the focus window",
        {{"menu-window", mHooks::hckMenuWindow}, {"bar", mHooks::hckMenuBar}, {"band", mHooks::hckReBar}},
-       {},
-       {VK_DOWN},
+       {}, {VK_DOWN},
        {"menu-window key Down down", "bar key Down down", "band key Down down", "focus WM_KEYDOWN",
         "menu-window key Down up", "bar key Down up", "band key Down up", "focus WM_KEYUP"}},
       {"the first client that handles the key swallows it",
        {{"bar", mHooks::hckMenuBar}, {"menu-window", mHooks::hckMenuWindow, VK_ESCAPE}, {"band", mHooks::hckReBar}},
-       {},
-       {VK_ESCAPE},
+       {}, {VK_ESCAPE},
        {"bar key Esc down", "menu-window key Esc down", "bar key Esc up", "menu-window key Esc up"}},
       {"with Ctrl held only menu bars get the key, for hot keys",
        {{"menu-window", mHooks::hckMenuWindow}, {"first-bar", mHooks::hckMenuBar}, {"band", mHooks::hckReBar},
         {"second-bar", mHooks::hckMenuBar, kKeyS}},
-       {VK_CONTROL},
-       {kKeyS},
+       {VK_CONTROL}, {kKeyS},
        {"first-bar ctrl-key S down", "second-bar ctrl-key S down", "first-bar ctrl-key S up", "second-bar ctrl-key S up"}},
       // The character a letter types is not offered as a key.
       {"a letter is offered once per stroke as its virtual key",
        {{"bar", mHooks::hckMenuBar}},
-       {},
-       {kKeyF},
+       {}, {kKeyF},
        {"bar key F down", "focus WM_KEYDOWN", "focus WM_CHAR", "bar key F up", "focus WM_KEYUP"}},
       {"key up, Alt and Shift reach the handlers",
        {{"bar", mHooks::hckMenuBar}},
-       {VK_SHIFT, VK_MENU},
-       {kKeyF2},
+       {VK_SHIFT, VK_MENU}, {kKeyF2},
        {"bar key F2 down alt shift", "focus WM_SYSKEYDOWN", "bar key F2 up alt shift", "focus WM_SYSKEYUP"}},
       {"a client whose window or property is gone is skipped",
        {{"gone", mHooks::hckMenuWindow, 0, kWindowGone}, {"unmarked", mHooks::hckReBar, 0, kPropertyGone},
         {"bar", mHooks::hckMenuBar}},
-       {},
-       {VK_DOWN},
+       {}, {VK_DOWN},
        {"bar key Down down", "focus WM_KEYDOWN", "bar key Down up", "focus WM_KEYUP"}},
   };
   for (const auto& c : cases) {

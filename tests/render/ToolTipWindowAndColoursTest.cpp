@@ -94,50 +94,43 @@ class ToolTipWindowTest : public HeadlessTest {
   std::unique_ptr<frmToolTip> tip_;
 };
 
-// Each tip: one line as wide as the text plus 16; the border colour exactly on the outer
-// frame, the back colour inside it, the text in the fore colour; shadows add three rows.
-TEST_F(ToolTipWindowTest, UnwrappedTipIsOneLineAsWideAsTheTextPlusSixteenInItsColours) {
+// Each tip: as wide as its text plus 16, or as the maximum when word wrap breaks it into
+// several whole lines; the ink inside the text rectangle; the border colour exactly on the
+// outer frame, the back colour inside it, the text in the fore colour. With shadows the border
+// leaves the 3 right columns and 4 bottom rows to the shadow.
+TEST_F(ToolTipWindowTest, TipIsSizedToItsTextInItsColours) {
   const struct {
     const char* text;
-    bool wordWrap;
-    bool shadows;
+    bool wordWrap, shadows;
+    int lines;
   } cases[] = {
-      {kShortText, false, false},
-      {kLongText, false, false},
-      {"Cut", true, false},  // short enough that word wrap leaves it alone
-      {kShortText, false, true},
+      {kShortText, false, false, 1},
+      {kLongText, false, false, 1},
+      {"Cut", true, false, 1},  // short enough that word wrap leaves it alone
+      {kShortText, false, true, 1},
+      {kLongText, true, false, 4},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.text) + (c.shadows ? ", with shadows" : ""));
+    SCOPED_TRACE(std::string(c.text) + (c.shadows ? ", with shadows" : "") + (c.wordWrap ? ", wrapped" : ""));
     const tToolTipLook look = Look(c.shadows, c.wordWrap);
     ShowTip(look, c.text);
     const SIZE text = TextExtent(*look.oFont, c.text);
+    const LONG width = (c.lines > 1 ? kMaxWidth : text.cx) + 16;
+    const LONG height = c.lines * text.cy + 2;
     const RECT rect = TipRect();
-    EXPECT_LE(InkBounds().bottom - InkBounds().top, text.cy) << "one line of text";
-    // With shadows the border leaves the 3 right columns and 4 bottom rows to the shadow.
     const RECT border = tip_->BorderRect();
+    const RECT ink = InkBounds();
     EXPECT_EQ(Values(rect.right - rect.left, rect.bottom - rect.top, border.right, border.bottom),
-              Values(text.cx + 16, text.cy + 2 + (c.shadows ? 3 : 0), text.cx + 16 - (c.shadows ? 3 : 0),
-                     text.cy + 2 - (c.shadows ? 1 : 0)));
+              Values(width, height + (c.shadows ? 3 : 0), width - (c.shadows ? 3 : 0), height - (c.shadows ? 1 : 0)));
+    EXPECT_EQ(Values(ink.bottom - ink.top > (c.lines - 1) * text.cy, ink.bottom - ink.top <= c.lines * text.cy,
+                     ink.left >= tip_->TextRect().left, ink.right <= tip_->TextRect().right),
+              "1 1 1 1");
     if (c.shadows) continue;
     const RECT inside{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
     EXPECT_EQ(Values(CountScreenPixels(rect, kBorder) - CountScreenPixels(inside, kBorder), CountScreenPixels(inside, kBorder),
                      Desktop().WindowPixel(tip_->hWnd(), 1, 1), CountScreenPixels(rect, kFore) > 0),
               Values(2 * (rect.right - rect.left) + 2 * (rect.bottom - rect.top - 2), 0, kBack, true));
   }
-}
-
-TEST_F(ToolTipWindowTest, WordWrapBreaksLongTextIntoLinesNoWiderThanTheMaximum) {
-  const tToolTipLook look = Look(false, true);
-  ShowTip(look, kLongText);
-  const SIZE line = TextExtent(*look.oFont, kLongText);
-  const RECT rect = TipRect();
-  const LONG textHeight = rect.bottom - rect.top - 2;
-  // As wide as the maximum, several whole lines high, the ink inside the text rectangle.
-  const RECT ink = InkBounds();
-  EXPECT_EQ(Values(rect.right - rect.left, textHeight >= 3 * line.cy, textHeight % line.cy, ink.right - ink.left <= kMaxWidth,
-                   ink.left >= tip_->TextRect().left, ink.right <= tip_->TextRect().right, ink.bottom - ink.top > 2 * line.cy),
-            Values(kMaxWidth + 16, true, 0, true, true, true, true));
 }
 
 // Removed, the tip leaves the screen and the object counts as they were.
