@@ -121,7 +121,7 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
-TEST_F(WindowMessages, CreationRefusedModalLoopsAndCloseLeaveNothing) {
+TEST_F(WindowMessages, CreationRefusedModalLoopsCloseAndManyCyclesLeaveNothing) {
   WNDCLASSA wc{};
   wc.lpszClassName = "Refuser";
   wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
@@ -148,9 +148,9 @@ TEST_F(WindowMessages, CreationRefusedModalLoopsAndCloseLeaveNothing) {
   MSG msg{};
   EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), 0);
   EXPECT_EQ(msg.message, WM_QUIT);
-}
+  DestroyWindow(owner);
 
-TEST_F(WindowMessages, ManyCyclesOfCreatePaintDestroyLeaveEveryCounterWhereItStarted) {
+  // Many cycles of creating, painting and destroying leave every counter where it started.
   constexpr int kCycles = 10000;
   for (int i = 0; i < kCycles; ++i) {
     HWND hwnd = CreateTestWindow("cycle", RECT{0, 0, 8, 8}, kTestPopupStyle, WS_EX_TOPMOST);
