@@ -1,8 +1,6 @@
-// Geometry of the menu bar as a host sees it: the bar's height from the menu font and the
-// header image list, the caption boxes left-to-right and right-to-left, the header spacing,
-// the hit band of each caption, the control's height in twips; and when the bar lays out and
-// repaints: nothing between BeginUpdate and EndUpdate, once at EndUpdate, again on every
-// resize, which ends with the ReSize event; unloading releases what it drew with.
+// Geometry of the menu bar as a host sees it: its height, the caption boxes either way round,
+// the hit band of each caption; when it lays out and repaints; unloading releases what it
+// drew with.
 #include <string>
 #include <vector>
 
@@ -30,30 +28,29 @@ class MenuBarLayoutTest : public MenuBarOnForm {
   int Width(const char* caption) const { return TextSize(caption).cx; }
 };
 
-TEST_F(MenuBarLayoutTest, BarWithoutVisiblePrimaryMenuHasNoHeight) {
-  AddBar();
-  m_Bar->Menus()->Add({.Key = "Popup", .Caption = "Popup", .Style = tsSecondaryMenu, .Enabled = true});
-  AddMenu("Hidden")->Visible(false);
-  m_Bar->EndUpdate();
-  EXPECT_EQ(Inside(*m_Bar).BarHeight(), 0);
-  EXPECT_EQ(m_Bar->Extender().Height(), 0.0f);
-  EXPECT_EQ(Inside(*m_Bar).BarMenuAt(30, 0), kNoBarMenu);
-}
-
+// The bar is as tall as the taller of the menu font's line and the header icons, plus 5 above
+// and 5 below; without a visible primary menu it has no height and no caption to hit. The
+// control's height is the bar's in twips at each resolution.
 TEST_F(MenuBarLayoutTest, BarHeightIsTheTallerOfTheMenuFontLineAndTheHeaderIconsPlusMargins) {
-  AddBar();
-  AddMenu("File");
-  m_Bar->EndUpdate();
-  EXPECT_EQ(Inside(*m_Bar).BarHeight(), kMargins + TextSize("Wg").cy);
-
   constexpr int kIconSize = 32;
-  AddBar();
-  HIMAGELIST icons = AttachIcons({kWhite}, kIconSize);
-  AddMenu("File");
-  m_Bar->EndUpdate();
-  ASSERT_GT(kIconSize, TextSize("Wg").cy);
-  EXPECT_EQ(Inside(*m_Bar).BarHeight(), kMargins + kIconSize);
-  ImageList_Destroy(icons);
+  for (const int dpi : {96, 120}) {
+    for (const int icon : {-1, 0, kIconSize}) {  // no primary menu shown, one without icons, one with
+      SCOPED_TRACE("icon " + std::to_string(icon) + " at " + std::to_string(dpi) + " dpi");
+      AddBar(kBarWidthPx, dpi);
+      HIMAGELIST icons = icon > 0 ? AttachIcons({kWhite}, icon) : nullptr;
+      m_Bar->Menus()->Add({.Key = "Popup", .Caption = "Popup", .Style = tsSecondaryMenu, .Enabled = true});
+      AddMenu("Hidden")->Visible(false);
+      if (icon >= 0) AddMenu("File");
+      m_Bar->EndUpdate();
+      const int height = icon < 0 ? 0 : kMargins + std::max<int>(icon, TextSize("Wg").cy);
+      ASSERT_GT(kIconSize, TextSize("Wg").cy);
+      EXPECT_EQ(Inside(*m_Bar).BarHeight(), height);
+      EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(height * (1440 / dpi)));
+      EXPECT_EQ(m_Bar->ScaleHeight(), height);
+      EXPECT_EQ(Inside(*m_Bar).BarMenuAt(30, 0), height == 0 ? kNoBarMenu : 3);  // File follows Popup, Hidden
+      if (icons != nullptr) ImageList_Destroy(icons);
+    }
+  }
 }
 
 // Captions start half the internal spacing plus 13 in and stand the internal spacing apart
@@ -130,17 +127,6 @@ TEST_F(MenuBarLayoutTest, HitBandReachesHalfTheSpacingBeyondEachEnabledCaption) 
   EXPECT_TRUE(SameSequence(expected, actual));
 }
 
-TEST_F(MenuBarLayoutTest, ControlHeightIsTheBarInTwipsAtEachResolution) {
-  for (const int dpi : {96, 120}) {
-    AddBar(kBarWidthPx, dpi);
-    AddMenu("File");
-    m_Bar->EndUpdate();
-    EXPECT_EQ(m_Bar->Extender().Height(), static_cast<float>(Inside(*m_Bar).BarHeight() * (1440 / dpi)))
-        << dpi << " dpi";
-    EXPECT_EQ(m_Bar->ScaleHeight(), Inside(*m_Bar).BarHeight()) << dpi << " dpi";
-  }
-}
-
 // Records ReSize with the control's size in pixels at that moment.
 class ResizeSink : public __MirelMenuBar20 {
  public:
@@ -156,8 +142,9 @@ class ResizeSink : public __MirelMenuBar20 {
 
 // A run-time instance waits for its first EndUpdate; after that, BeginUpdate stops it again.
 // Either way nothing is laid out or painted until EndUpdate, which does both once; the first
-// also fits the control's height to the bar, which resizes it and raises ReSize.
-TEST_F(MenuBarLayoutTest, NothingIsLaidOutOrPaintedUntilEndUpdateWhichDoesBothOnce) {
+// also fits the control's height to the bar, which resizes it and raises ReSize. A resize
+// lays the captions out again, repaints once, then raises ReSize.
+TEST_F(MenuBarLayoutTest, NothingIsLaidOutOrPaintedUntilEndUpdateWhichDoesBothOnceAsDoesAResize) {
   AddBar();
   ResizeSink sink(*m_Bar);
   m_Bar->Connect(&sink);
@@ -168,8 +155,8 @@ TEST_F(MenuBarLayoutTest, NothingIsLaidOutOrPaintedUntilEndUpdateWhichDoesBothOn
     const long paints = Inside(*m_Bar).PaintCount();
     const COLORREF face = Pixel(2, 2);
     m_Bar->SetTheme(first ? XPOlive : XPSilver);
-    m_Bar->SetToolSpacing(first ? 4 : 8);
-    m_Bar->SetRightToLeft(first ? VARIANT_TRUE : VARIANT_FALSE);
+    m_Bar->SetMenuHeaderSpacing(first ? 4 : 0);
+    m_Bar->SetRightToLeft(first ? VARIANT_FALSE : VARIANT_TRUE);
     m_Bar->SetVisualStyle(first ? tsMSIE : tsMSNet);
     AddMenu(first ? "File" : "Edit")->Caption("&Datei");
     const int iMenu = first ? 1 : 2;
@@ -187,25 +174,12 @@ TEST_F(MenuBarLayoutTest, NothingIsLaidOutOrPaintedUntilEndUpdateWhichDoesBothOn
     EXPECT_GT(Record(iMenu).cMWidth, 0);
     EXPECT_GT(Inside(*m_Bar).BarHeight(), 0);
   }
-  EXPECT_TRUE(SameSequence({"ReSize 320x" + std::to_string(Inside(*m_Bar).BarHeight())}, sink.rows));
-  m_Bar->Disconnect(&sink);
-}
-
-TEST_F(MenuBarLayoutTest, ResizingLaysTheCaptionsOutAgainThenRaisesReSize) {
-  AddBar(200);
-  m_Bar->SetMenuHeaderSpacing(0);
-  m_Bar->SetRightToLeft(VARIANT_TRUE);
-  AddMenu("File");
-  m_Bar->EndUpdate();
-  const int barHeight = Inside(*m_Bar).BarHeight();
-  const int file = TextSize("&File").cx;
-  ResizeSink sink(*m_Bar);
-  m_Bar->Connect(&sink);
   const long paints = Inside(*m_Bar).PaintCount();
   m_Bar->Extender().SetWidth(static_cast<float>(300 * Desktop().TwipsPerPixel()));
   EXPECT_EQ(Inside(*m_Bar).PaintCount(), paints + 1);
-  EXPECT_EQ(Record(1).cMCollX, 300 - 15 - file);
-  EXPECT_TRUE(SameSequence({"ReSize 300x" + std::to_string(barHeight)}, sink.rows));
+  EXPECT_EQ(Record(1).cMCollX, 300 - 15 - Width("&Datei"));  // right to left, spacing 0
+  const std::string height = std::to_string(Inside(*m_Bar).BarHeight());
+  EXPECT_TRUE(SameSequence({"ReSize 320x" + height, "ReSize 300x" + height}, sink.rows));
   m_Bar->Disconnect(&sink);
 }
 

@@ -83,43 +83,33 @@ TEST_F(MenuBarLookTest, CaptionPastTheRightEdgeIsLaidOutButNotDrawn) {
   EXPECT_GT(CountPixels(CaptionBox(kFile), kBlack), 0);
 }
 
-TEST_F(MenuBarLookTest, IconsComeFromTheHeaderListAndTheDisabledIndexWhenDisabled) {
-  AddBar();
-  m_Bar->SetVisualStyle(tsMSNet);
-  HIMAGELIST icons = AttachIcons({kLime, kRed});
-  AddIconMenu("File", true);
-  AddIconMenu("Edit", false);
-  m_Bar->EndUpdate();
-  const int top = static_cast<int>(std::nearbyint(Height() / 2.0 - 4));
-  EXPECT_EQ(CountPixels(RECT{Record(kFile).cMCollX, top, Record(kFile).cMCollX + 8, top + 8}, kLime), 64);
-  EXPECT_EQ(CountPixels(RECT{Record(kEdit).cMCollX, top, Record(kEdit).cMCollX + 8, top + 8}, kRed), 64);
-  ImageList_Destroy(icons);
-}
-
-// Right to left, the text ends at the caption box's right edge (15 in from the bar's) and
+// Header icons come from the header list, the disabled index for a disabled menu. Right to
+// left the text ends at the caption box's right edge (15 in from the bar's, spacing 0) and
 // an icon sits right of its text.
-TEST_F(MenuBarLookTest, RightToLeftTextAndIconsEndFifteenInFromTheRight) {
-  for (const bool withIcon : {false, true}) {
-    SCOPED_TRACE(withIcon ? "with icon" : "text only");
+TEST_F(MenuBarLookTest, HeaderIconsAndTextLeftToRightAndRightToLeft) {
+  for (const bool rightToLeft : {false, true}) {
+    SCOPED_TRACE(rightToLeft ? "right to left" : "left to right");
     AddBar(200);
     m_Bar->SetVisualStyle(tsMSNet);
     m_Bar->SetMenuHeaderSpacing(0);
-    m_Bar->SetRightToLeft(VARIANT_TRUE);
-    HIMAGELIST icons = withIcon ? AttachIcons({kLime}) : nullptr;
-    if (withIcon) AddIconMenu("File", true); else AddMenu("File");
+    m_Bar->SetRightToLeft(rightToLeft ? VARIANT_TRUE : VARIANT_FALSE);
+    HIMAGELIST icons = AttachIcons({kLime, kRed});
+    AddIconMenu("File", true);
+    AddIconMenu("Edit", false);
+    AddMenu("View");
     m_Bar->EndUpdate();
-    const int left = Record(kFile).cMCollX;
-    EXPECT_EQ(CountPixels(RECT{185, 0, 200, Height()}, kBlack), 0);
-    EXPECT_EQ(CountPixels(RECT{0, 0, left, Height()}, kBlack), 0);
-    if (withIcon) {
-      const int top = static_cast<int>(std::nearbyint(Height() / 2.0 - 4));
-      EXPECT_EQ(left, 185 - TextSize("&File").cx - 8 - 2);
-      EXPECT_EQ(CountPixels(RECT{185 - 8, top, 185, top + 8}, kLime), 64);
-      EXPECT_EQ(CountPixels(RECT{0, 0, 185 - 8, Height()}, kLime), 0);
-      ImageList_Destroy(icons);
-    } else {
-      EXPECT_GT(CountPixels(RECT{left, 0, 185, Height()}, kBlack), 0);
+    const int top = static_cast<int>(std::nearbyint(Height() / 2.0 - 4));
+    for (const auto& [iMenu, colour] : {std::pair{kFile, kLime}, std::pair{kEdit, kRed}}) {
+      const int left = rightToLeft ? Record(iMenu).cMCollX + Record(iMenu).cMWidth - 8 : Record(iMenu).cMCollX;
+      EXPECT_EQ(CountPixels(RECT{left, top, left + 8, top + 8}, colour), 64) << iMenu;
     }
+    EXPECT_GT(CountPixels(CaptionBox(3), kBlack), 0);
+    if (rightToLeft) {
+      EXPECT_EQ(Record(kFile).cMCollX, 185 - TextSize("&File").cx - 8 - 2);
+      EXPECT_EQ(CountPixels(RECT{185, 0, 200, Height()}, kBlack), 0);
+      EXPECT_EQ(CountPixels(RECT{0, 0, Record(3).cMCollX, Height()}, kBlack), 0);
+    }
+    ImageList_Destroy(icons);
   }
 }
 
@@ -133,14 +123,12 @@ TEST_F(MenuBarLookTest, HeaderSpacingWidensTheHoverBoxByHalfOnEachSide) {
   m_Bar->EndUpdate();
   Hover(kFile);
   const int middle = Height() / 2;
-  const int left = Record(kFile).cMCollX - 2 - 4;
-  const int right = Record(kFile).cMCollX + Record(kFile).cMWidth + 4;
   const COLORREF background = Pixel(2, middle);
-  EXPECT_TRUE(SameSequence({"background", "box", "box", "background"},
-                           {Pixel(left - 1, middle) == background ? "background" : "box",
-                            Pixel(left, middle) == background ? "background" : "box",
-                            Pixel(right - 1, middle) == background ? "background" : "box",
-                            Pixel(right, middle) == background ? "background" : "box"}));
+  std::string seen;
+  for (const int x : {Record(kFile).cMCollX - 7, Record(kFile).cMCollX - 6,
+                      Record(kFile).cMCollX + Record(kFile).cMWidth + 3, Record(kFile).cMCollX + Record(kFile).cMWidth + 4})
+    seen += Pixel(x, middle) == background ? "background " : "box ";
+  EXPECT_EQ(seen, "background box box background ");
 }
 
 // ---- every style and theme ----

@@ -130,7 +130,8 @@ TEST_F(MenuObjectModel, MenuItemsCallsInOrder) {
 }
 
 // One menu or item as Add stored it: an icon stands for the disabled and hover icons unless
-// it is 0; a secondary menu is always enabled; a new item is visible and in no group.
+// it is 0; a secondary menu is always enabled; a new item is visible, in no group, and takes
+// the fore colour default of the moment it is added; Enabled is stored as -1 or 0.
 TEST_F(MenuObjectModel, AddStoresItsArgumentsWithTheIconAndSecondaryMenuRules) {
   const std::vector<MenuAddArgs> adds = {
       {.Key = "A", .Icon = 3},
@@ -148,13 +149,21 @@ TEST_F(MenuObjectModel, AddStoresItsArgumentsWithTheIconAndSecondaryMenuRules) {
                      " items " + N(m->MenuItems()->Count()) + " data " + B(IsMissing(m->ItemData())));
   }
   const auto items = Menus()->Item(1)->MenuItems();
-  for (const MenuItemAddArgs& args :
-       {MenuItemAddArgs{.Caption = "&Recent", .Checked = true, .Enabled = false, .Icon = 3},
-        MenuItemAddArgs{.Caption = "&Close", .Icon = 0}}) {
-    const std::shared_ptr<cMenuItem> i = items->Add(args);
-    actual.push_back(i->Caption() + ": checked " + B(i->Checked()) + " enabled " + B(i->Enabled()) + " icons " +
-                     N(i->IconDisabledIndex()) + " " + N(i->IconHoverIndex()) + " visible " + B(i->Visible()) +
-                     " grouped " + B(i->Grouped()) + " group " + N(i->GroupID()));
+  m_Bar->SetDefaultMenuItemForeColor(0x00112233);
+  const std::shared_ptr<cMenuItem> recent =
+      items->Add({.Caption = "&Recent", .Checked = true, .Enabled = false, .Icon = 3});
+  m_Bar->SetDefaultMenuItemForeColor(0x80000008);
+  items->Add({.Caption = "&Close", .Icon = 0});
+  for (const int i : {1, 2}) {
+    const std::shared_ptr<cMenuItem> item = items->Item(i);
+    actual.push_back(item->Caption() + ": checked " + B(item->Checked()) + " enabled " + B(item->Enabled()) +
+                     " icons " + N(item->IconDisabledIndex()) + " " + N(item->IconHoverIndex()) + " visible " +
+                     B(item->Visible()) + " grouped " + B(item->Grouped()) + " group " + N(item->GroupID()) +
+                     " fore " + N(static_cast<long>(item->ForeColor())));
+  }
+  for (const bool enabled : {true, false}) {
+    recent->Enabled(enabled);
+    actual.push_back("stored enabled " + N(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled));
   }
   EXPECT_TRUE(SameSequence(
       {"A: style 0 enabled false icons 3 3 3 visible true infrequents shown false fore 0 items 0 data true",
@@ -162,22 +171,10 @@ TEST_F(MenuObjectModel, AddStoresItsArgumentsWithTheIconAndSecondaryMenuRules) {
        "C: style 0 enabled true icons 5 7 5 visible true infrequents shown false fore 0 items 0 data true",
        "D: style 1 enabled true icons -1 -1 2 visible true infrequents shown false fore 0 items 0 data true",
        "E: style 0 enabled false icons -1 -1 -1 visible true infrequents shown false fore 0 items 0 data true",
-       "&Recent: checked true enabled false icons 3 3 visible true grouped false group 0",
-       "&Close: checked false enabled true icons -1 -1 visible true grouped false group 0"},
+       "&Recent: checked true enabled false icons 3 3 visible true grouped false group 0 fore 1122867",
+       "&Close: checked false enabled true icons -1 -1 visible true grouped false group 0 fore 2147483656",
+       "stored enabled -1", "stored enabled 0"},
       actual));
-}
-
-TEST_F(MenuObjectModel, ItemsTakeTheForeColorDefaultAtTheTimeOfAddingAndStoreEnabledAsMinusOne) {
-  const std::shared_ptr<cMenuItems> items = AddMenu("File")->MenuItems();
-  m_Bar->SetDefaultMenuItemForeColor(0x00112233);
-  const auto first = items->Add({.Caption = "&Open", .Enabled = false});
-  m_Bar->SetDefaultMenuItemForeColor(0x80000008);
-  EXPECT_EQ(items->Add({.Caption = "&Save"})->ForeColor(), 0x80000008u);
-  EXPECT_EQ(first->ForeColor(), 0x00112233u);
-  first->Enabled(true);
-  EXPECT_EQ(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled, VARIANT_TRUE);
-  first->Enabled(false);
-  EXPECT_EQ(Inside(*m_Bar).MenuData().Item(1, 1).cMIEnabled, VARIANT_FALSE);
 }
 
 // Checking a grouped item unchecks the other grouped items of its group in every menu;
@@ -255,19 +252,16 @@ TEST_F(MenuObjectModel, MenuLetsRepaintOrStoreAndFailBeyondTheCount) {
   Menus()->Remove(2);
   Sequence expected;
   Sequence actual;
-  for (const auto& entry : lets) {
-    // Named copies: a lambda may not capture a structured binding (C++20 compilers differ).
-    const auto& let = entry.first;
-    expected.push_back(std::string(entry.second) + ", beyond the count HeaderMissingOnLet");
-    actual.push_back(", beyond the count " + Outcome([&] { return let(*second), kOk; }));
-  }
+  for (const auto& entry : lets) expected.push_back(std::string(entry.second) + ", beyond the count HeaderMissingOnLet");
+  Sequence beyond;
+  for (const auto& entry : lets) beyond.push_back(Outcome([&] { return entry.first(*second), kOk; }));
   EXPECT_EQ(menu->Caption() + " " + menu->Key(), "&File File") << "a let beyond the count stored";
   for (std::size_t i = 0; i < std::size(lets); ++i) {
     const std::string name = lets[i].second;
     paints = Inside(*m_Bar).PaintCount();
     lets[i].first(*menu);
-    actual[i] =
-        name.substr(0, name.find(' ')) + (Inside(*m_Bar).PaintCount() > paints ? " repaints" : " stores") + actual[i];
+    actual.push_back(name.substr(0, name.find(' ')) + (Inside(*m_Bar).PaintCount() > paints ? " repaints" : " stores") +
+                     ", beyond the count " + beyond[i]);
   }
   EXPECT_TRUE(SameSequence(expected, actual));
   EXPECT_EQ(menu->Key(), "42");
