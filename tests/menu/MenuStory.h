@@ -81,15 +81,13 @@ inline Step Key(int vk, int times = 1, std::vector<State> show = {}) {
 inline Step KeyDown(int vk) { return {Do::KeyDown, {}, vk}; }
 inline Step KeyUp(int vk) { return {Do::KeyUp, {}, vk}; }
 inline Step Chord(std::vector<int> modifiers, int vk) {  // modifiers held around one key press
-  Step step{Do::Chord, {}, vk};
-  step.modifiers = std::move(modifiers);
-  return step;
+  return {Do::Chord, {}, vk, {}, {}, 1, std::move(modifiers)};
 }
 inline Step Wait(int ms) { return {Do::Wait, {}, ms}; }
 inline Step Call(Action call) { return {Do::Call, {}, 0, std::move(call)}; }
 inline Step Show(std::vector<State> states) { return {Do::Show, {}, 0, {}, std::move(states)}; }
-inline Step Mark() { return {Do::Mark}; }       // the clock starts again and the log empties
-inline Step Moves() { return {Do::Moves}; }     // mouse-move events are logged from here on
+inline Step Mark() { return {Do::Mark}; }    // the clock starts again and the log empties
+inline Step Moves() { return {Do::Moves}; }  // mouse-move events are logged from here on
 Step HideAll();                                  // the host calls HideAllMenus
 Step PopUp(const char* key, POINT at);          // the host calls PopUpMenu at a screen pixel
 Step SetHotKey(const char* menu, const char* item, const char* hotKey);
