@@ -72,7 +72,7 @@ TEST_F(MethodsTest, SetImageListWithAStringAnIntegerOrOutsideTheFourSlotsRaises)
   EXPECT_EQ(ErrorOf([&] { bar->SetImageList(outside, zero); }), 9);
 }
 
-TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControl) {
+TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControlLeavingNothing) {
   auto bar = AddBar();
   const long windowsBefore = win32::LiveObjects(win32::ObjectKind::Window);
   bar->About();
@@ -90,6 +90,9 @@ TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControl) {
   about = GetForegroundWindow();
   TheForm().RemoveControl(*bar);
   EXPECT_FALSE(IsWindow(about));
+  bar.reset();
+  DropForm();
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_) << "nothing left over a whole life";
 }
 
 TEST_F(MethodsTest, ClearAllErasesTheMenusAndRepaintsOnceButDoesNothingWhenEmpty) {

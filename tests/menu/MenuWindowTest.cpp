@@ -128,25 +128,11 @@ TEST_F(MenuWindowTest, WhileLoadedCarriesItsMarkerAndRegistrationsAndUnloadingLe
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
 }
 
-TEST_F(MenuWindowTest, MenuLeftMarginFollowsTheLastShownMenu) {
-  AddFileMenu();
-  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
-  HIMAGELIST icons = SolidImageList(20, {kLime});
-  ctsMBImageListTypeConstants slot = imlMenuItems;
-  Variant handle = Variant::Long(HandleToLong(icons));
-  m_Bar->SetImageList(slot, handle);
-  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
-  Drop(1);
-  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
-  m_Bar->SetMenuLeftMargin(50);
-  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
-  m_Bar->HideAllMenus();
-  ImageList_Destroy(icons);
-}
-
 // The width is margin + caption + 12 + 12 (+ 3 for the shadow); a hot key adds its own width
 // and the 30-pixel column gap that keeps it clear of the caption; shadows add 3 across, 4 down.
-TEST_F(MenuWindowTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
+// The margin is 24, or an item image's width + 8 when wider, and MenuLeftMargin reports the
+// last shown menu's (its let is ignored).
+TEST_F(MenuWindowTest, WindowSizeFollowsTheMarginTheWidestItemAndTheShadows) {
   auto items = AddMenu("File")->MenuItems();
   auto item = items->Add({.Caption = "Open", .Key = "Open"});
   const SIZE plain = Menu(Drop(1)).Size();
@@ -163,6 +149,20 @@ TEST_F(MenuWindowTest, WindowSizeFollowsTheWidestItemAndTheShadows) {
   const SIZE flat = Menu(Drop(1)).Size();
   EXPECT_EQ(flat.cx, withHotKey.cx - 3);
   EXPECT_EQ(flat.cy, withHotKey.cy - 4);
+  m_Bar->HideAllMenus();
+
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
+  HIMAGELIST icons = SolidImageList(20, {kLime});
+  ctsMBImageListTypeConstants slot = imlMenuItems;
+  Variant handle = Variant::Long(HandleToLong(icons));
+  m_Bar->SetImageList(slot, handle);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
+  EXPECT_EQ(Menu(Drop(1)).Size().cx, flat.cx + 4);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
+  m_Bar->SetMenuLeftMargin(50);
+  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
+  m_Bar->HideAllMenus();
+  ImageList_Destroy(icons);
 }
 
 // A tick of 14 pixels in the item's text colour, grey text when disabled.
