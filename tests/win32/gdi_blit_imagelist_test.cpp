@@ -137,12 +137,13 @@ TEST(GdiImageList, AddMaskedDrawsTransparentlyBlendsSelectedAndFocusAndReportsIt
     EXPECT_EQ(Values(c.At(0, 0), c.At(1, 1)), Values(kWhite, kRed));
   }
 
-  ASSERT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(10, 36, 106));
-  for (const auto& [style, blended] : {std::pair{ILD_SELECTED, RGB(133, 18, 53)}, std::pair{ILD_FOCUS, RGB(194, 9, 26)}}) {
+  win32::SetSysColorValue(COLOR_HIGHLIGHT, kBlue);
+  for (const auto& [style, blended] : {std::pair{ILD_SELECTED, RGB(127, 0, 128)}, std::pair{ILD_FOCUS, RGB(191, 0, 64)}}) {
     Canvas canvas(4, 4, kGreen);
     ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_TRANSPARENT | style);
     EXPECT_EQ(Values(ColourText(canvas.At(1, 1)), canvas.At(0, 0)), Values(ColourText(blended), kGreen)) << style;
   }
+  win32::ResetSysColors();
   ImageList_Destroy(list);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
 }
