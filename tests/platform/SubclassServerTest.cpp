@@ -1,7 +1,7 @@
 // The subclassing server as a host's windows meet it: attached objects see the messages of
 // foreign windows while the windows' own procedures keep running, and detaching puts every
 // window back the way it was.
-#include <functional>
+#include <vector>
 #include <string>
 
 #include "Recorders.h"
