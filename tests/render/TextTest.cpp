@@ -82,7 +82,7 @@ TEST_F(FontFromStdFontTest, PointsBecomePixelsAtTheDesktopsResolution) {
   }
 }
 
-TEST_F(FontFromStdFontTest, WeightItalicUnderlineAndStrikeOutCarryOver) {
+TEST_F(FontFromStdFontTest, AttributesCarryOverAndLongFaceNamesAreCut) {
   StdFont font("Tahoma", 12, true);
   font.SetItalic(true);
   font.SetUnderline(true);
@@ -96,11 +96,9 @@ TEST_F(FontFromStdFontTest, WeightItalicUnderlineAndStrikeOutCarryOver) {
                    actual.metrics.tmStruckOut != 0),
             Values(FW_BOLD, true, true, true));
   EXPECT_FALSE(SamePixels(actual.pixels, Render(Expected("Tahoma", -16)).pixels));
-}
 
-// A face name beyond the field is cut and still gives a font: an ordinary object the caller
-// deletes, the desktop's DC released at once.
-TEST_F(FontFromStdFontTest, ALongFaceNameIsCutAndTheFontIsTheCallersToDelete) {
+  // A face name beyond the field is cut and still gives a font: an ordinary object the caller
+  // deletes, the desktop's DC released at once.
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   HFONT converted = FontFromStdFont(StdFont(std::string(40, 'x'), 9));
   ASSERT_NE(converted, nullptr);

@@ -202,17 +202,15 @@ TEST_F(ToolTipWindowTest, SitsBelowThePointerTopMostAndNeverTakesActivationOrFoc
   EXPECT_EQ(Values(TipRect().bottom, TipRect().right), "760 1024");
 }
 
-TEST(ColorSchemeTest, StyleThemeOrStepOutOfRangeIsASubscriptError) {
+// Channels are rounded before composing, halves to the even neighbour; the shadow blend
+// scales the screen beneath by the step's colour; a style, theme or shadow step out of range
+// is a subscript error.
+TEST(ColorArithmetic, SplitComposeShadowBlendAndLookupsOutOfRange) {
   using styles::PaletteFor;
   EXPECT_EQ(Values(ErrorOf([] { PaletteFor(static_cast<ctsVisualStyleConstants>(3), XPBlue); }),
                    ErrorOf([] { PaletteFor(tsMSNet, static_cast<ctsThemes>(-1)); }),
                    ErrorOf([] { PlainShadowFactor(-1); })),
             "9 9 9");
-}
-
-// Channels are rounded before composing, halves to the even neighbour; the shadow blend
-// scales the screen beneath by the step's colour.
-TEST(ColorArithmetic, SplitComposeAndShadowBlend) {
   EXPECT_EQ(SplitRGB(8453952), (tRGB{64, 255, 128}));
   EXPECT_TRUE(SplitRGB(RGB(255, 255, 255)) == (tRGB{255, 255, 255}) && SplitRGB(0) == (tRGB{0, 0, 0}));
   EXPECT_EQ(Values(ComposeRGB({64, 255, 128}), ComposeRGB({64.4, 254.6, 127.5}), ComposeRGB({2.5, 3.5, 0.49})),

@@ -118,30 +118,8 @@ TEST(GdiRegions, CombineAndClip) {
   for (HRGN h : {a, b, r}) DeleteObject(h);
 }
 
-TEST(GdiObjects, CompatibleBitmapIsMonochromeOnlyForAFreshMemoryDc) {
-  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  const auto format = [](HGDIOBJ bitmap) {
-    BITMAP bm{};
-    GetObjectA(bitmap, sizeof(bm), &bm);
-    return std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight) + "x" + std::to_string(bm.bmBitsPixel);
-  };
-  HBITMAP fromMemory = CreateCompatibleBitmap(memory, 4, 4);
-  HBITMAP fromScreen = CreateCompatibleBitmap(screen, 4, 4);
-  HGDIOBJ old = SelectObject(memory, fromScreen);
-  HBITMAP fromColourMemory = CreateCompatibleBitmap(memory, 2, 2);
-  // The default bitmap a fresh memory DC holds is 1x1 monochrome.
-  EXPECT_EQ(Values(format(fromMemory), format(fromScreen), format(fromColourMemory), format(old)), "4x4x1 4x4x32 2x2x32 1x1x1");
-  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), win32::TheDisplay().dpiY);
-  EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
-  SelectObject(memory, old);
-  for (HBITMAP b : {fromMemory, fromScreen, fromColourMemory}) DeleteObject(b);
-  DeleteDC(memory);
-  DeleteDC(screen);
-}
-
-// Selected objects cannot be deleted (the DC keeps its own copy of a clip region, so that one
-// may go), a bitmap lives in one DC at a time, stock objects survive DeleteObject, SaveDC and
+// Compatible bitmaps take the DC's format; selected objects cannot be deleted (the DC keeps
+// its own copy of a clip region, so that one may go), a bitmap lives in one DC at a time, stock objects survive DeleteObject, SaveDC and
 // RestoreDC bring the attributes back, and the counters return to where they started.
 TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
@@ -156,7 +134,19 @@ TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   HRGN region = CreateRectRgn(0, 0, 4, 4);
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), before.counts[static_cast<size_t>(win32::ObjectKind::DC)] + 2);
 
+  // A compatible bitmap is monochrome only for a fresh memory DC, whose default bitmap is 1x1
+  // monochrome; the screen has 32 bits and the display's resolution.
+  const auto format = [](HGDIOBJ b) {
+    BITMAP bm{};
+    GetObjectA(b, sizeof(bm), &bm);
+    return std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight) + "x" + std::to_string(bm.bmBitsPixel);
+  };
+  HBITMAP fromFresh = CreateCompatibleBitmap(dc, 4, 4);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  HBITMAP fromColour = CreateCompatibleBitmap(dc, 2, 2);
+  EXPECT_EQ(Values(format(fromFresh), format(bitmap), format(fromColour), format(oldBitmap)), "4x4x1 8x8x32 2x2x32 1x1x1");
+  EXPECT_EQ(Values(GetDeviceCaps(screen, LOGPIXELSY), GetDeviceCaps(screen, BITSPIXEL)), Values(win32::TheDisplay().dpiY, 32));
+  for (HBITMAP b : {fromFresh, fromColour}) DeleteObject(b);
   HGDIOBJ oldBrush = SelectObject(dc, brush);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldFont = SelectObject(dc, font);
