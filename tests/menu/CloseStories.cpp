@@ -24,15 +24,31 @@ Action Active(bool active) {
 // The classic "unload me" in a handler: the click or key that led there ends quietly.
 Story UnloadIn(const char* name, bool inMenuOnClose, Step choose, Sequence log) {
   Action unload = [inMenuOnClose](MenusOnForm& t) {
-    (inMenuOnClose ? t.m_Events.onClose : t.m_Events.onItemUp) = [&t] { t.HostForm().Unload(); };
+    t.m_Events.on[inMenuOnClose ? "MenuOnClose" : "MenuItemMouseUp"] = [&t] { t.HostForm().Unload(); };
   };
   return {name, {Call(unload), Click(Caption(kEdit)), std::move(choose)}, std::move(log)};
 }
 
 Action RemoveItem(const char* key) {
   return [key](MenusOnForm& t) {
-    t.m_Events.onItemUp = [&t, key] { t.Bar().Menus()->Item(Variant("File"))->MenuItems()->Remove(Variant(key)); };
+    t.m_Events.on["MenuItemMouseUp"] = [&t, key] {
+      t.Bar().Menus()->Item(Variant("File"))->MenuItems()->Remove(Variant(key));
+    };
   };
+}
+
+// A host handler that throws: the exception reaches the host's own call into the message loop
+// unchanged, the menus are left as if closed, and a moment later (no double click) the bar
+// drops its menu again.
+Story ThrowIn(const char* name, const char* event, std::vector<Step> steps, Sequence log) {
+  const Step act = steps.back();
+  steps.back() = Throwing(event, act);
+  for (const Step& step : {Release(), Show({State::Open, State::Sane}), Wait(600), Click(Caption(kFile)),
+                           Show({State::Open}), HideAll()})
+    steps.push_back(step);
+  for (const char* row : {"= open -", "= sane yes", "600 MenuOnDrop 1 File", "= open File", "600 MenuOnClose 1 File"})
+    log.emplace_back(row);
+  return {name, std::move(steps), std::move(log)};
 }
 
 const Story kClose[] = {
@@ -97,7 +113,7 @@ const Story kClose[] = {
      {"= open -", "= dropped -1"}},
     {"ItemsRebuiltInMenuOnDropAreWhatTheMenuShowsAndClicks",
      {Call([](MenusOnForm& t) {
-        t.m_Events.onDrop = [&t] {
+        t.m_Events.on["MenuOnDrop"] = [&t] {
           const auto items = t.Bar().Menus()->Item(Variant("File"))->MenuItems();
           items->Clear();
           items->Add({.Caption = "&Fresh", .Key = "Fresh"});
@@ -129,6 +145,15 @@ const Story kClose[] = {
               "0 MenuOnClose 2 Edit"}),
     UnloadIn("UnloadInMenuItemMouseUpAfterAKey", false, Key('U'),
              {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseUp 2 Edit 1 Undo 0 0 @menu", "0 MenuOnClose 2 Edit"}),
+    ThrowIn("AThrowingMenuOnDropReachesTheHost", "MenuOnDrop", {Click(Caption(kFile))},
+            {"0 MenuOnDrop 1 File", "0 MenuOnDrop threw to the host"}),
+    ThrowIn("AThrowingMenuMouseMoveReachesTheHost", "MenuMouseMove", {Move(Caption(kFile))},
+            {"0 MenuMouseMove threw to the host"}),
+    ThrowIn("AThrowingMenuItemMouseDownReachesTheHost", "MenuItemMouseDown", {Click(Caption(kFile)), Press(Row(1))},
+            {"0 MenuOnDrop 1 File", "0 MenuItemMouseDown 1 File 1 New 1 0 @", "0 MenuItemMouseDown threw to the host"}),
+    ThrowIn("AThrowingMenuItemClickReachesTheHost", "MenuItemClick", {Click(Caption(kFile)), Click(Row(1))},
+            {"0 MenuOnDrop 1 File", "0 MenuItemMouseDown 1 File 1 New 1 0 @", "0 MenuItemMouseUp 1 File 1 New 1 0 @",
+             "0 MenuOnClose 1 File", "0 MenuItemClick 1 File 1 New", "0 MenuItemClick threw to the host"}),
 };
 
 INSTANTIATE_TEST_SUITE_P(Close, MenuStory, ::testing::ValuesIn(kClose), StoryName);

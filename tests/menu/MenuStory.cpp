@@ -1,9 +1,11 @@
 #include "MenuStory.h"
 
 #include <map>
+#include <stdexcept>
 
 #include "platform/mHooks.h"
 #include "platform/voxSubClsSvr.h"
+#include "support/ControlInvariants.h"
 #include "support/MessageLog.h"
 
 namespace menu_story {
@@ -43,6 +45,21 @@ Step PopUp(const char* key, POINT at) {
   });
 }
 
+struct HostFault : std::runtime_error {
+  HostFault() : std::runtime_error("the host's handler failed") {}
+};
+Step Throwing(const char* event, Step step) {
+  return Call([event, inner = std::move(step)](MenusOnForm& t) {
+    t.m_Events.on[event] = [] { throw HostFault(); };
+    try {
+      t.Run(inner);
+    } catch (const HostFault&) {
+      t.Log(std::string(event) + " threw to the host");
+    }
+    t.m_Events.on.erase(event);
+  });
+}
+
 Step SetHotKey(const char* menu, const char* item, const char* hotKey) {
   return Call([=](MenusOnForm& t) { t.Item(menu, item)->HotKey(hotKey); });
 }
@@ -50,9 +67,9 @@ Step SetHotKey(const char* menu, const char* item, const char* hotKey) {
 std::string EventRows::At(std::int16_t button, std::int16_t shift, float x, float y) {
   return " " + std::to_string(button) + " " + std::to_string(shift) + " " + m_Fixture.Pointer(x, y);
 }
-void EventRows::Add(const std::string& row, bool move, const std::function<void()>& then) {
+void EventRows::Add(const std::string& row, bool move) {
   move ? m_Fixture.LogMove(m_sPrefix + row) : m_Fixture.Log(m_sPrefix + row);
-  if (then) then();
+  if (const auto hook = on.find(row.substr(0, row.find(' '))); hook != on.end() && hook->second) hook->second();
 }
 
 void MenusOnForm::SetUp() {
@@ -267,6 +284,9 @@ void MenusOnForm::ShowStates(const std::vector<State>& states) {
         break;
       }
       case State::Text: row = "text \"" + m_sDocumentText + "\""; break;
+      case State::Sane:
+        row = "sane " + yesNo(GetCapture() == nullptr && mirel_test::BrokenInvariants(*m_Bar).empty());
+        break;
       case State::Focus: {
         const HWND active = GetActiveWindow();
         row = std::string("focus ") + (GetFocus() == m_hWndDocument ? "doc" : "elsewhere") + ", active " +

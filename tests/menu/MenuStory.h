@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -58,7 +59,8 @@ inline Where Document() { return {Place::Document}; }
 inline Where Here(int dx = 0, int dy = 0) { return {Place::Here, 0, dx, dy}; }
 
 // What a Show step writes to the log, as "= <name> <value>".
-enum class State { Open, Highlight, Tip, Hover, Alt, ByKey, Dropped, MenuAt, Arrow, Infrequents, Text, Focus };
+// Sane: nothing holds the capture and the control's invariants hold.
+enum class State { Open, Highlight, Tip, Hover, Alt, ByKey, Dropped, MenuAt, Arrow, Infrequents, Text, Focus, Sane };
 
 enum class Do { Move, Click, Press, Release, Key, KeyDown, KeyUp, Chord, Wait, Call, Show, Mark, Moves };
 struct Step {
@@ -92,6 +94,9 @@ Step HideAll();                                  // the host calls HideAllMenus
 Step PopUp(const char* key, POINT at);          // the host calls PopUpMenu at a screen pixel
 Step SetHotKey(const char* menu, const char* item, const char* hotKey);
 Step FocusDocument();
+// Runs `step` with the host's handler of `event` throwing, and logs "<event> threw to the host"
+// when the exception reached the caller of the message loop unchanged.
+Step Throwing(const char* event, Step step);
 
 struct Story {
   const char* name;
@@ -109,13 +114,13 @@ class EventRows : public __MirelMenuBar20 {
 
  public:
   EventRows(MenusOnForm& fixture, S prefix) : m_Fixture(fixture), m_sPrefix(std::move(prefix)) {}
-  std::function<void()> onDrop, onClose, onItemUp;  // the host's own code inside these events
+  std::map<S, std::function<void()>> on;  // the host's own code inside an event, by its name
 
   void MenuMouseMove(I m, S mk, I b, I s, float x, float y) override {
     Add("MenuMouseMove " + N(m, mk) + At(b, s, x, y), true);
   }
-  void MenuOnDrop(I m, S mk) override { Add("MenuOnDrop " + N(m, mk), false, onDrop); }
-  void MenuOnClose(I m, S mk) override { Add("MenuOnClose " + N(m, mk), false, onClose); }
+  void MenuOnDrop(I m, S mk) override { Add("MenuOnDrop " + N(m, mk)); }
+  void MenuOnClose(I m, S mk) override { Add("MenuOnClose " + N(m, mk)); }
   void MenuOnInfrequentOpen(I m, S mk) override { Add("MenuOnInfrequentOpen " + N(m, mk)); }
   void MenuOnInfrequentClose(I m, S mk) override { Add("MenuOnInfrequentClose " + N(m, mk)); }
   void MenuItemClick(I m, S mk, I i, S ik) override { Add("MenuItemClick " + N(m, mk) + " " + N(i, ik)); }
@@ -126,13 +131,13 @@ class EventRows : public __MirelMenuBar20 {
     Add("MenuItemMouseMove " + N(m, mk) + " " + N(i, ik) + At(b, s, x, y), true);
   }
   void MenuItemMouseUp(I m, S mk, I i, S ik, I b, I s, float x, float y) override {
-    Add("MenuItemMouseUp " + N(m, mk) + " " + N(i, ik) + At(b, s, x, y), false, onItemUp);
+    Add("MenuItemMouseUp " + N(m, mk) + " " + N(i, ik) + At(b, s, x, y));
   }
 
  private:
   static S N(I index, const S& key) { return std::to_string(index) + " " + key; }
   S At(I button, I shift, float x, float y);
-  void Add(const S& row, bool move = false, const std::function<void()>& then = {});
+  void Add(const S& row, bool move = false);
   MenusOnForm& m_Fixture;
   S m_sPrefix;
 };
