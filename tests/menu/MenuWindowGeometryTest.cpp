@@ -108,7 +108,7 @@ TEST(MenuWindowLayout, HitTestFindsFirstRowWhoseBandHoldsYAndTheSeparatorLineIsO
 
 // The expand arrow's zone starts 22 above the bottom, with and without shadows; a menu of
 // hidden infrequent items shows only that zone.
-TEST(MenuWindowLayout, ArrowZoneStartsBelowTheLastRow) {
+TEST(MenuWindowLayout, ArrowZoneStartsBelowTheLastRowWithAndWithoutShadows) {
   const MenuWindowLayout layout = Layout({kCaption, Item(tsMenuCaption, true)}, kSpacingZero, true);
   for (bool bShadows : {true, false}) {
     const int lHeight = layout.WindowHeight(true, bShadows);
