@@ -2,7 +2,6 @@
 // picture: gripper dots, separators, the state frames of buttons, a disabled colour bar, and
 // a transparent band.
 #include "BandsOnForm.h"
-#include "core/MirelMenuBar20Internals.h"
 #include "render/styles/Palette.h"
 #include "support/StyleTheme.h"
 
@@ -25,16 +24,13 @@ class BandPaintTest : public BandsOnForm, public ::testing::WithParamInterface<S
   }
   COLORREF Pixel(int x, int y) { return GetPixel(Surface(1).SurfaceDC(), x, y); }
   int H() { return Surface(1).Height(); }
-  // Shows tool t in a state the mouse would leave it in, as the band paints it.
+  // Shows the tools in a state the mouse would leave them in, as the band paints it.
   void PaintWith(const tBandToolState& state) {
     Surface(1).State() = state;
     Surface(1).Paint();
   }
-  // Frame rectangle of tool t: its measured extent widened by half the spacing each side.
-  RECT Frame(int t) {
-    const tToolItemInfo& tool = Surface(1).Tool(t);
-    return RECT{tool.cTILeft - 3, 2, tool.cTILeft + tool.cTIWidth + 3, H() - 3};
-  }
+  // The middle of tool t's frame top: the frame spans the tool's height from row 2.
+  COLORREF FrameTop(int t) { return Pixel(Surface(1).Tool(t).cTILeft + Surface(1).Tool(t).cTIWidth / 2, 2); }
   ctsThemes Theme() const { return GetParam().theme; }
   ctsVisualStyleConstants Style() const { return GetParam().style; }
 
@@ -88,8 +84,6 @@ TEST_P(BandPaintTest, SeparatorsAreThemedLines) {
 TEST_P(BandPaintTest, FramesShowHotPressedAndChecked) {
   m_Tools->Add({.Icon = 1});
   auto toggle = m_Tools->Add({.Icon = 2, .Toggle = true});
-  const RECT rc = Frame(1);
-  const int midX = (rc.left + rc.right) / 2;
   struct Look {
     COLORREF hot;      // the frame's top row inside its border
     COLORREF pressed;
@@ -100,23 +94,22 @@ TEST_P(BandPaintTest, FramesShowHotPressedAndChecked) {
                     : Style() == tsMSNet ? Look{netFill, netFill, netFill}
                                          : Look{RGB(206, 206, 195), RGB(157, 157, 146), RGB(157, 157, 146)};
   // The top row lies inside the border in tsMS2003 and tsMSNet and is the border in tsMSIE.
+  const RECT icon = Surface(1).Pass().tools[1].rcIcon;
   PaintWith({.iHotTool = 1, .bInside = true, .iToolUnderCursor = 1});
-  EXPECT_EQ(look.hot, Pixel(midX, rc.top));
-  EXPECT_EQ(RGB(255, 0, 0), Pixel(Surface(1).Pass().tools[1].rcIcon.left + 4, Surface(1).Pass().tools[1].rcIcon.top + 4))
+  EXPECT_EQ(Values(FrameTop(1), Pixel(icon.left + 4, icon.top + 4)), Values(look.hot, RGB(255, 0, 0)))
       << "the icon stays visible over the frame";
   PaintWith({.iPressedTool = 1, .bInside = true});
-  EXPECT_EQ(look.pressed, Pixel(midX, rc.top));
+  EXPECT_EQ(look.pressed, FrameTop(1));
   if (Style() != tsMSIE) {
-    EXPECT_EQ(styles::PaletteFor(Style(), Theme()).MenuBorder, Pixel(midX, rc.top - 1));
+    const tToolItemInfo& tool = Surface(1).Tool(1);
+    EXPECT_EQ(styles::PaletteFor(Style(), Theme()).MenuBorder, Pixel(tool.cTILeft + tool.cTIWidth / 2, 1));
   }
-
-  // A toggle pressed and then left by the mouse is drawn checked.
+  // A toggle pressed and then left by the mouse is drawn checked, and stays so.
   toggle->State(true);
   PaintWith({.iPressedTool = 2, .bInside = false});
-  const RECT rc2 = Frame(2);
-  EXPECT_EQ(look.checked, Pixel((rc2.left + rc2.right) / 2, rc2.top));
+  EXPECT_EQ(look.checked, FrameTop(2));
   PaintWith({});
-  EXPECT_EQ(look.checked, Pixel((rc2.left + rc2.right) / 2, rc2.top)) << "a set toggle stays checked";
+  EXPECT_EQ(look.checked, FrameTop(2)) << "a set toggle stays checked";
 }
 
 TEST_P(BandPaintTest, DisabledColourBarIsGrey) {

@@ -1,5 +1,7 @@
 // The colour picker as users meet it: opened from a colour drop-down, a palette pick, the
-// system's colour dialog behind "More Colors", the ways it closes, sliding between drop-downs;
+// system's colour dialog behind "More Colors", the ways it closes, sliding between drop-downs,
+// the system page (the 28 system colours under the host's names, renamed through
+// GetPredefinedColorStrings and kept, the local captions, a pick reported as the system colour);
 // every public event recorded in order, nothing left behind.
 #include <gtest/gtest.h>
 
@@ -159,6 +161,57 @@ TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowL
       Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "DropDownActivate 1 Fmt 2 Back", "OnDropDown 1 Fmt 2 Back",
                      "OnDropClose 1 Fmt 2 Back"}),
       Rows()));
+}
+
+class SystemPage : public DropPanelsOnForm {
+ protected:
+  const DropPanel& Panel() { return Drop()->Panel(); }
+  // Opens the colour picker on its system page.
+  void OpenSystemPage() {
+    OpenPanel(kFore);
+    Desktop().KeyPress(VK_TAB);
+  }
+};
+
+TEST_F(SystemPage, ARenamedColourShowsAtThisAndEveryLaterOpening) {
+  m_Log.renameColors = [](std::vector<std::string>& names) {
+    ASSERT_EQ(names.size(), 28u);
+    names[0] = "Rollbalken";
+  };
+  OpenSystemPage();
+  EXPECT_EQ(Panel().SystemList().List(0), "Rollbalken");
+  Desktop().KeyPress(VK_ESCAPE);
+  m_Log.renameColors = nullptr;
+  OpenPanel(kFore);  // on the page it closed on
+  EXPECT_EQ(Values(Panel().Page() == DropPanel::kSystemPage, Panel().SystemList().List(0), Panel().SystemList().List(27)),
+            "1 Rollbalken Hot Items");
+}
+
+TEST_F(SystemPage, ListsTheSystemColoursAndPicksOneAsItsSystemColour) {
+  OpenSystemPage();
+  const CWlessListBox& list = Panel().SystemList();
+  ASSERT_EQ(list.ListCount(), 28);
+  EXPECT_EQ(Values(list.List(24), DropPanel::TranslateColor(list.Color(24))),
+            Values("Button Light Shadow", GetSysColor(COLOR_3DLIGHT)));
+  // Down past the last visible row: the scroll bar follows the list.
+  for (int i = 0; i < 28; ++i) Desktop().KeyPress(VK_DOWN);
+  EXPECT_EQ(Values(list.ListIndex(), Panel().VScroll().Value()), Values(27, list.TopIndex()))
+      << "the first Down selects the first item";
+  EXPECT_GT(list.TopIndex(), 0);
+  Desktop().KeyPress(VK_RETURN);
+  EXPECT_TRUE(mirel_test::SameSequence(
+      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore -2147483622"}), Rows()));
+  EXPECT_EQ(Bands()->Item(Variant(1))->Tools()->Item(Variant(kFore))->DisplayColor(), GetSysColor(COLOR_HOTLIGHT));
+}
+
+TEST_F(SystemPage, TakesTheControlsLocalCaptions) {
+  m_Bar->SetLocalPalette("Farben");
+  m_Bar->SetLocalSystem("System-Farben");
+  m_Bar->SetLocalMoreColors("Weitere Farben...");
+  OpenPanel(kFore);
+  EXPECT_TRUE(mirel_test::SameSequence(
+      {"Farben", "System-Farben", "Weitere Farben..."},
+      {Panel().TabCaption(DropPanel::kPalettePage), Panel().TabCaption(DropPanel::kSystemPage), Panel().MoreColorsText()}));
 }
 
 }  // namespace

@@ -5,14 +5,9 @@
 // once the panel closes.
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
-#include <vector>
-
 #include "drop/DropPanelsOnForm.h"
 #include "render/ColorScheme.h"
 #include "render/styles/Palette.h"
-#include "support/MessageLog.h"
 #include "support/Pixels.h"
 #include "support/StyleTheme.h"
 
@@ -37,30 +32,10 @@ class PanelShadow : public DropPanelsOnForm, public testing::WithParamInterface<
     RECT area{};
     GetClientRect(hWndForm, &area);
     area.top = top.y;
-    m_hBackdrop = mirel_test::CreateTestWindow("backdrop", area, mirel_test::kTestChildStyle, 0, hWndForm);
-    mirel_test::SetTestHandler(m_hBackdrop, [](HWND hWnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-      if (message == WM_ERASEBKGND) return TRUE;
-      if (message != WM_PAINT) return std::nullopt;
-      PAINTSTRUCT ps{};
-      HDC hdc = BeginPaint(hWnd, &ps);
-      POINT origin{0, 0};
-      ClientToScreen(hWnd, &origin);
-      for (int y = ps.rcPaint.top; y < ps.rcPaint.bottom; ++y)
-        for (int x = ps.rcPaint.left; x < ps.rcPaint.right; ++x) SetPixelV(hdc, x, y, Checker(origin.x + x, origin.y + y));
-      EndPaint(hWnd, &ps);
-      return 0;
-    });
+    HWND hWndBackdrop = mirel_test::CreateTestWindow("backdrop", area, mirel_test::kTestChildStyle, 0, hWndForm);
+    mirel_test::SetTestHandler(hWndBackdrop, mirel_test::PaintPattern(Checker));  // goes with the form
     Desktop().DoEvents();
   }
-  void TearDown() override {
-    if (m_hBackdrop != nullptr) {
-      mirel_test::SetTestHandler(m_hBackdrop, nullptr);
-      DestroyWindow(m_hBackdrop);
-    }
-    DropPanelsOnForm::TearDown();
-  }
-
-  HWND m_hBackdrop = nullptr;
 };
 
 TEST_P(PanelShadow, ShowsThePatternUnderThePanelDarkenedAndGoesWithThePanel) {
@@ -74,24 +49,22 @@ TEST_P(PanelShadow, ShowsThePatternUnderThePanelDarkenedAndGoesWithThePanel) {
     ASSERT_TRUE(PanelShown());
     RECT rc{};
     GetWindowRect(Drop()->PopupWindow(), &rc);
-    const int W = rc.right - rc.left;
-    const int H = rc.bottom - rc.top;
-    std::vector<std::string> mismatches;
+    const int W = rc.right - rc.left, H = rc.bottom - rc.top;
+    int mismatches = 0;
+    std::string first;
     const auto check = [&](int x, int y, int step, bool bUndarkened) {
       const COLORREF under = Checker(rc.left + x, rc.top + y);
       const COLORREF expected = bUndarkened ? under : ShadowBlend(palette.ShadowFactors[static_cast<std::size_t>(step)], under);
       const COLORREF actual = ScreenPixel(rc.left + x, rc.top + y);
-      if (actual == expected) return;
-      std::ostringstream row;
-      row << x << ", " << y << ": " << mirel_test::ColourText(expected) << " / " << mirel_test::ColourText(actual);
-      mismatches.push_back(row.str());
+      if (actual != expected && mismatches++ == 0) {
+        first = Values(x, y, mirel_test::ColourText(expected), mirel_test::ColourText(actual));
+      }
     };
     for (int i = 0; i < kStrips; ++i) {
       for (int x = 0; x < W - kStrips; ++x) check(x, H - kStrips + i, i, x < kUndarkened);
       for (int y = 0; y < H; ++y) check(W - kStrips + i, y, i, y < kUndarkened);
     }
-    EXPECT_TRUE(mismatches.empty()) << mismatches.size() << " pixels differ (x, y: expected / actual), first: "
-                                    << (mismatches.empty() ? "" : mismatches.front());
+    EXPECT_EQ(mismatches, 0) << "first (x y expected actual): " << first;
     EXPECT_EQ(ScreenPixel(rc.left + W - kStrips - 1, rc.top + H / 2), palette.MenuBorder) << "the body's right frame";
     EXPECT_EQ(ScreenPixel(rc.left + W / 2, rc.top + H - kStrips - 1), palette.MenuBorder) << "the body's bottom frame";
     SaveScreen("panel_shadow_" + mirel_test::StyleThemeText(GetParam()) + (tool == kFore ? "_colors" : "_icons"));

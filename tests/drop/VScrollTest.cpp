@@ -1,5 +1,6 @@
 // The themed scroll bar as a user meets it: injected mouse input on a host window, the virtual
-// clock for auto-repeat and the leave poll, and the notifications its host receives, in order.
+// clock for auto-repeat and the leave poll, and the notifications its host receives, in order;
+// and its picture in every theme and part state against the artwork it is composed from.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,8 +9,10 @@
 
 #include "container/Screen.h"
 #include "drop/MirelVScroll.h"
+#include "drop/VScrollPainter.h"
 #include "render/ResourceBitmaps.h"
 #include "support/HeadlessTest.h"
+#include "support/Pixels.h"
 #include "support/Values.h"
 
 namespace {
@@ -207,5 +210,55 @@ TEST_F(VScrollTest, HotPictureFollowsThePartAndClearsWithin10msOfLeavingButNotDu
   check("released outside, +10ms", eVScrollPaint::None, false);
   EXPECT_TRUE(SameSequence(expected, actual));
 }
+
+// Every state's picture, written to test-output/vscroll-<theme>.png (one column per state):
+// the row where its piece of the theme's artwork starts shows that piece's first row.
+class VScrollPicture : public mirel_test::HeadlessTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(VScrollPicture, EveryStateShowsItsPieceOfTheThemesArtwork) {
+  constexpr int kWidth = 17, kLength = 120, kArrow = 17, kThumbTop = 40, kThumbLength = 36, kPitch = kWidth + 4;
+  const struct {
+    const char* label;
+    eVScrollPaint paint;
+    bool enabled;
+    const char* piece;  // its first row must appear at row y; "(" ends a themed name
+    int y;
+  } cases[] = {
+      {"normal", eVScrollPaint::None, true, "VS_UP(", 0},
+      {"up hot", eVScrollPaint::UpHot, true, "VS_UPHOT(", 0},
+      {"up pressed", eVScrollPaint::UpPressed, true, "VS_UPPRESS(", 0},
+      {"down hot", eVScrollPaint::DownHot, true, "VS_DOWNHOT(", kLength - kArrow},
+      {"down pressed", eVScrollPaint::DownPressed, true, "VS_DOWNPRESS(", kLength - kArrow},
+      {"thumb hot", eVScrollPaint::ThumbHot, true, "VS_TOPHOT(", kThumbTop},
+      {"thumb pressed", eVScrollPaint::ThumbPressed, true, "VS_TOPPRESS(", kThumbTop},
+      {"thumb", eVScrollPaint::None, true, "VS_TOP(", kThumbTop},
+      {"disabled", eVScrollPaint::None, false, "VS_UPDISABLED", 0},
+  };
+  const int theme = GetParam();
+  Sequence expected, actual;
+  {
+    mirel_test::Canvas canvas(static_cast<int>(std::size(cases)) * kPitch, kLength);
+    styles::ArtworkCache artwork;
+    int column = 0;
+    for (const auto& c : cases) {
+      mirel_test::Canvas one(kWidth, kLength);
+      DrawVScroll(one.dc(), {kWidth, kLength, kArrow, kArrow, kThumbTop, kThumbLength, c.enabled, true, c.paint}, theme,
+                  artwork);
+      BitBlt(canvas.dc(), kPitch * column++, 0, kWidth, kLength, one.dc(), 0, 0, SRCCOPY);
+      const std::string stem = c.piece;
+      const win32::Surface* piece = DecodedResourceBitmap(stem.back() == '(' ? ThemedResourceName(stem, theme) : stem);
+      ASSERT_NE(piece, nullptr) << c.piece;
+      for (int x = 0; x < kWidth; ++x) {
+        expected.push_back(Values(c.label, x, mirel_test::ColourText(piece->At(x, 0))));
+        actual.push_back(Values(c.label, x, mirel_test::ColourText(one.At(x, c.y))));
+      }
+    }
+    mirel_test::SavePixels(canvas.Pixels(), "vscroll-" + std::to_string(theme));
+  }  // the canvases and the artwork go before the count
+  EXPECT_TRUE(SameSequence(expected, actual));
+  EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, VScrollPicture, ::testing::Values(0, 1, 2));
 
 }  // namespace

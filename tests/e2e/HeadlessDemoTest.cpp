@@ -8,18 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <random>
-#include <string>
 
-#include "container/PropertyBag.h"
 #include "core/automation/cBand.h"
 #include "core/automation/cBands.h"
 #include "demo_form/DemoForm.h"
 #include "support/ControlInvariants.h"
-#include "win32/desktop.h"
+#include "support/Values.h"
 #include "win32/objcount.h"
 
 namespace {
@@ -44,15 +41,11 @@ long FromEnvironment(const char* name, long byDefault) {
 // Resident memory of this process in KiB.
 long ResidentKiB() {
   std::ifstream status("/proc/self/status");
-  std::string field;
-  while (status >> field) {
-    if (field == "VmRSS:") {
-      long kib = 0;
-      status >> kib;
-      return kib;
-    }
+  long kib = 0;
+  for (std::string field; status >> field;) {
+    if (field == "VmRSS:" && status >> kib) break;
   }
-  return 0;
+  return kib;
 }
 
 bool UnderAddressSanitizer() {
@@ -117,8 +110,7 @@ class RandomUser {
 // Takes a quit the demo posted (Exit): the host's loop would end there.
 bool TakeQuit() {
   MSG msg{};
-  if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
-  return msg.message == WM_QUIT;
+  return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.message == WM_QUIT;
 }
 
 // The last steps up to `step`, oldest first.
@@ -173,13 +165,7 @@ void OneLifeCycle() {
   recent->MenuItems()->Add({.Caption = "&1 Report.doc"});
   bar->EndUpdate();
   win32::Desktop& desktop = win32::TheDesktop();
-  desktop.KeyPress(VK_MENU);
-  desktop.KeyPress(VK_DOWN);
-  desktop.KeyPress(VK_DOWN);
-  desktop.KeyPress(VK_DOWN);
-  desktop.KeyPress(VK_RIGHT);
-  desktop.KeyPress(VK_ESCAPE);
-  desktop.KeyPress(VK_ESCAPE);
+  for (const int vk : {VK_MENU, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE}) desktop.KeyPress(vk);
   const auto twips = static_cast<float>(desktop.TwipsPerPixel());
   bar->PopUpMenu("File", 200 * twips, 200 * twips);
   bar->HideAllMenus();
@@ -217,11 +203,9 @@ TEST(DemoSettings, StyleThemeAndBandPlacesComeBackAtTheNextStart) {
     first.SaveSettings(saved);
   }
   DemoForm next(DemoFormOptions{.width = 1024, .height = 768, .saved = &saved}, nullptr);
-  EXPECT_EQ(next.Bar().VisualStyle(), tsMSIE);
-  EXPECT_EQ(next.Bar().Theme(), XPOlive);
   const auto drawing = next.Bar().Bands()->Item("Drawing");
-  EXPECT_EQ(drawing->LineIndex(), 1);
-  EXPECT_EQ(drawing->LinePosition(), 3);
+  EXPECT_EQ(mirel_test::Values(next.Bar().VisualStyle(), next.Bar().Theme(), drawing->LineIndex(), drawing->LinePosition()),
+            mirel_test::Values(tsMSIE, XPOlive, 1, 3));
 }
 
 }  // namespace

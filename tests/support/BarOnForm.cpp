@@ -11,15 +11,7 @@ MirelMenuBar20& BarOnForm::MakeBar(const BarSetup& setup) {
   if (setup.backdrop) {
     const RECT screen{0, 0, Desktop().ScreenWidth(), Desktop().ScreenHeight()};
     m_hWndBackdrop = CreateTestWindow("backdrop", screen);
-    SetTestHandler(m_hWndBackdrop, [](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-      if (message != WM_PAINT) return std::nullopt;
-      PAINTSTRUCT ps{};
-      HDC hdc = BeginPaint(hwnd, &ps);
-      for (int y = ps.rcPaint.top; y < ps.rcPaint.bottom; ++y)
-        for (int x = ps.rcPaint.left; x < ps.rcPaint.right; ++x) SetPixelV(hdc, x, y, BackdropColor(x, y));
-      EndPaint(hwnd, &ps);
-      return 0;
-    });
+    SetTestHandler(m_hWndBackdrop, PaintPattern(BackdropColor));
     UpdateWindow(m_hWndBackdrop);
   }
   m_Form = std::make_unique<Form>(setup.form);
@@ -42,7 +34,6 @@ void BarOnForm::DropForm() {
   m_Bar.reset();
   m_Form.reset();
   if (m_hWndBackdrop != nullptr) {
-    SetTestHandler(m_hWndBackdrop, nullptr);
     DestroyWindow(m_hWndBackdrop);
     m_hWndBackdrop = nullptr;
   }

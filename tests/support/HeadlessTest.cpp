@@ -1,12 +1,8 @@
 #include "support/HeadlessTest.h"
 
-#include <filesystem>
+#include "support/Pixels.h"
 
 namespace mirel_test {
-
-namespace {
-constexpr char kOutputFolder[] = "test-output";
-}
 
 Sequence CountRows(const win32::LiveObjectCounts& counts) {
   static constexpr const char* kKinds[] = {"windows", "DCs",         "bitmaps", "fonts", "brushes", "pens",
@@ -24,31 +20,25 @@ void HeadlessTest::ResetDesktop(const win32::DesktopOptions& options) {
   countsAtStart_ = win32::SnapshotLiveObjects();
 }
 
-int HeadlessTest::CountScreenPixels(const RECT& area, COLORREF color) {
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) count += ScreenPixel(x, y) == color ? 1 : 0;
-  }
-  return count;
-}
+int HeadlessTest::CountScreenPixels(const RECT& area, COLORREF color) { return CountWindowPixels(nullptr, area, color); }
 
 int HeadlessTest::CountWindowPixels(HWND hwnd, const RECT& area, COLORREF color) {
   int count = 0;
   for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) count += Desktop().WindowPixel(hwnd, x, y) == color ? 1 : 0;
+    for (int x = area.left; x < area.right; ++x) {
+      count += (hwnd == nullptr ? ScreenPixel(x, y) : Desktop().WindowPixel(hwnd, x, y)) == color ? 1 : 0;
+    }
   }
   return count;
 }
 
 std::string HeadlessTest::SaveScreen(const std::string& name) {
-  std::filesystem::create_directories(kOutputFolder);
-  const std::string path = std::string(kOutputFolder) + "/" + name + ".png";
+  const std::string path = OutputPng(name);
   return Desktop().SaveScreenPng(path) ? path : std::string();
 }
 
 std::string HeadlessTest::SaveWindow(HWND hwnd, const std::string& name) {
-  std::filesystem::create_directories(kOutputFolder);
-  const std::string path = std::string(kOutputFolder) + "/" + name + ".png";
+  const std::string path = OutputPng(name);
   return Desktop().SaveWindowPng(hwnd, path) ? path : std::string();
 }
 
@@ -62,6 +52,21 @@ TestHandler PaintSolid(COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(hdc, &client, brush);
     DeleteObject(brush);
+    EndPaint(hwnd, &ps);
+    return 0;
+  };
+}
+
+TestHandler PaintPattern(std::function<COLORREF(int x, int y)> pattern) {
+  return [pattern](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (message == WM_ERASEBKGND) return TRUE;
+    if (message != WM_PAINT) return std::nullopt;
+    PAINTSTRUCT ps{};
+    HDC hdc = BeginPaint(hwnd, &ps);
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    for (int y = ps.rcPaint.top; y < ps.rcPaint.bottom; ++y)
+      for (int x = ps.rcPaint.left; x < ps.rcPaint.right; ++x) SetPixelV(hdc, x, y, pattern(origin.x + x, origin.y + y));
     EndPaint(hwnd, &ps);
     return 0;
   };

@@ -38,5 +38,8 @@ Sequence CountRows(const win32::LiveObjectCounts& counts);
 
 // A handler that fills the client area with one colour on WM_PAINT.
 TestHandler PaintSolid(COLORREF color);
+// A handler that paints each pixel in the colour `pattern` gives its screen position, leaving
+// no background erase to flicker through.
+TestHandler PaintPattern(std::function<COLORREF(int x, int y)> pattern);
 
 }  // namespace mirel_test

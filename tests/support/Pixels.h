@@ -36,11 +36,15 @@ inline bool SamePixels(const win32::Surface& a, const win32::Surface& b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
-// Writes "<build dir>/test-output/<name>.png"; returns the path.
+// "<build dir>/test-output/<name>.png", its folder made.
+inline std::string OutputPng(const std::string& name) {
+  std::filesystem::create_directories("test-output");
+  return "test-output/" + name + ".png";
+}
+
+// Writes OutputPng(name); returns the path.
 inline std::string SavePixels(const win32::Surface& pixels, const std::string& name) {
-  const std::filesystem::path folder = "test-output";
-  std::filesystem::create_directories(folder);
-  const std::string path = (folder / (name + ".png")).string();
+  const std::string path = OutputPng(name);
   return win32::WritePng(pixels, path) ? path : std::string();
 }
 
