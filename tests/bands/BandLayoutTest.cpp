@@ -2,7 +2,6 @@
 // the menu bar, the control's height, where each tool starts and how wide it is by style and
 // caption alignment, and the point from which tools no longer fit.
 #include "BandsOnForm.h"
-#include "core/MirelMenuBar20Internals.h"
 
 namespace {
 

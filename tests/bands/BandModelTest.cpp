@@ -1,10 +1,8 @@
 // The band and tool collections as a host meets them: keys, counts, the error table,
 // renumbering on removal, band surfaces and their mirrors, hosted controls, and the settings
 // the control hands to its bands.
-#include <functional>
 
 #include "BandsOnForm.h"
-#include "core/MirelMenuBar20Internals.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 // Tools as users meet them: the mouse and the keyboard on band surfaces, with every public
 // event the control raises recorded as a row, in order, and the geometry the events report.
-#include <gtest/gtest.h>
 
 #include "bands/BandsOnForm.h"
 #include "menu/frmMenu.h"

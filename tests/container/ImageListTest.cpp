@@ -2,19 +2,17 @@
 // coordinates through ListImages(i).Draw, keys and positions, and the objects that are or
 // are not image lists.
 #include <filesystem>
-#include <string>
 
+#include "container/ImageList.h"
+#include "container/RuntimeErrors.h"
+#include "container/StdPicture.h"
 #include "support/Errors.h"
 #include "support/HeadlessTest.h"
 #include "support/Pixels.h"
 #include "support/TempFiles.h"
 #include "support/Values.h"
-#include "container/RuntimeErrors.h"
-#include "container/ImageList.h"
-#include "container/StdPicture.h"
 #include "win32/commctrl.h"
 #include "win32/png_io.h"
-#include "win32/windows.h"
 
 namespace {
 
@@ -29,20 +27,18 @@ using namespace mirel_test;
 win32::Surface HalfAndHalf() {
   win32::Surface s;
   s.Resize(kImageSize, kImageSize, kRed);
-  for (int y = 0; y < kImageSize; ++y) {
+  for (int y = 0; y < kImageSize; ++y)
     for (int x = kImageSize / 2; x < kImageSize; ++x) s.At(x, y) = kBlue;
-  }
   return s;
 }
 
-class ImageListTest : public HeadlessTest {
- protected:
-  std::string WriteHalfAndHalf() {
-    const std::string path = TempPath("half.png");
-    EXPECT_TRUE(win32::WritePng(HalfAndHalf(), path));
-    return path;
-  }
-};
+std::string WriteHalfAndHalf() {
+  const std::string path = TempPath("half.png");
+  EXPECT_TRUE(win32::WritePng(HalfAndHalf(), path));
+  return path;
+}
+
+using ImageListTest = HeadlessTest;
 
 TEST_F(ImageListTest, LoadsAPngAndTakesItsSize) {
   ImageList list;
@@ -103,15 +99,11 @@ TEST_F(ImageListTest, ImageListObjectsAndOtherObjectsAreToldApart) {
   struct NotAList : AutomationObject {
     std::string TypeName() const override { return "TextBox"; }
   };
-  const std::vector<std::pair<ObjectRef, std::string>> objects = {
-      {std::make_shared<ImageList>(), "ImageList"},
-      {std::make_shared<MirelImageList>(), "MirelImageList"},
-      {std::make_shared<NotAList>(), "TextBox"}};
   std::vector<std::string> seen;
-  for (const auto& [object, name] : objects) {
-    const Variant v(object);
-    const bool source = dynamic_cast<IImageListSource*>(v.Object().get()) != nullptr;
-    seen.push_back(TypeName(v) + (source ? " source" : " other"));
+  for (const ObjectRef& object : std::vector<ObjectRef>{std::make_shared<ImageList>(), std::make_shared<MirelImageList>(),
+                                                        std::make_shared<NotAList>()}) {
+    const bool source = dynamic_cast<IImageListSource*>(object.get()) != nullptr;
+    seen.push_back(TypeName(Variant(object)) + (source ? " source" : " other"));
   }
   EXPECT_TRUE(SameSequence({"ImageList source", "MirelImageList source", "TextBox other"}, seen));
 }

@@ -1,16 +1,12 @@
 // The Timer component on the virtual clock, as one script: created disabled, ticks at exact
 // times, restart = disable + enable, interval 0 stops, a new interval restarts, timers in due
 // order, a handler may stop its own timer; and only a host's exception leaves a tick.
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "container/HostExceptions.h"
 #include "container/RuntimeErrors.h"
 #include "container/Timer.h"
 #include "support/Errors.h"
 #include "support/HeadlessTest.h"
-#include "win32/objcount.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 // the system page (the 28 system colours under the host's names, renamed through
 // GetPredefinedColorStrings and kept, the local captions, a pick reported as the system colour);
 // every public event recorded in order, nothing left behind.
-#include <gtest/gtest.h>
 
 #include "drop/DropPanelsOnForm.h"
 

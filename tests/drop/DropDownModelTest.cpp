@@ -1,10 +1,6 @@
 // The drop-down collections as a host meets them: keys, counts, removal, the error table and
 // the image lists a drop-down accepts.
-#include <functional>
-#include <string>
-#include <vector>
 
-#include "core/MirelMenuBar20Internals.h"
 #include "support/BarOnForm.h"
 #include "support/ImageLists.h"
 #include "support/Values.h"

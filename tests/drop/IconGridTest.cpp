@@ -2,9 +2,6 @@
 // cell in each visual style, a pick closing the grid before DropIconClick (an icon shows and is
 // picked whatever its Visible says), the arrows and Enter, a disabled icon, an icon's tip after
 // the tip delay, an answer that names no drop-down; every event recorded in order.
-#include <gtest/gtest.h>
-
-#include <functional>
 
 #include "drop/DropPanelsOnForm.h"
 #include "render/frmToolTip.h"

@@ -3,7 +3,6 @@
 // style's and theme's factors (the first three pixels of each strip undarkened, the right strip
 // owning the corner), the body's frame stays whole beside it, and the pattern is back as it was
 // once the panel closes.
-#include <gtest/gtest.h>
 
 #include "drop/DropPanelsOnForm.h"
 #include "render/ColorScheme.h"

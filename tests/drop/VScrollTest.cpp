@@ -1,11 +1,6 @@
 // The themed scroll bar as a user meets it: injected mouse input on a host window, the virtual
 // clock for auto-repeat and the leave poll, and the notifications its host receives, in order;
 // and its picture in every theme and part state against the artwork it is composed from.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "container/Screen.h"
 #include "drop/MirelVScroll.h"

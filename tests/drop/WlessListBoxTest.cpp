@@ -1,11 +1,6 @@
 // The windowless list box as its host drives it: keys and mouse input forwarded with the
 // notifications it answers, in order; its rows read back as pixels; and scrolling through a
 // themed scroll bar wired the way a drop panel wires it.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "container/Screen.h"
 #include "drop/CWlessListBox.h"

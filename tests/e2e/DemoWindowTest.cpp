@@ -6,15 +6,11 @@
 // show the menus with their shadows, the highlighted row, the bar and the bands exactly as
 // the same form renders them headless (a replica driven with the same input in this process).
 // Each test starts the demo once, so each covers as much as one session can.
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "XSession.h"
 #include "core/MirelMenuBar20Internals.h"
@@ -186,7 +182,7 @@ class DemoWindowTest : public ::testing::Test {
 
   // Takes screenshots (kept as "<name>.png") until `area` of the real window shows what the
   // replica shows there, or time runs out; the pixels that still differ (-1: no screenshot).
-  int Mismatches(const RECT& area, const std::string& name, win32::Surface* last = nullptr) {
+  int Mismatches(const RECT& area, const std::string& name) {
     const win32::Surface& expected = win32::TheDesktop().Screen();
     const auto deadline = std::chrono::steady_clock::now() + kScreenLimit;
     for (;;) {
@@ -197,7 +193,6 @@ class DemoWindowTest : public ::testing::Test {
         for (int y = area.top; y < area.bottom; ++y)
           for (int x = area.left; x < area.right; ++x)
             mismatches += shot->At(m_Origin.x + x, m_Origin.y + y) != expected.At(x, y) ? 1 : 0;
-        if (last != nullptr) *last = *shot;
       }
       if (mismatches == 0 || std::chrono::steady_clock::now() >= deadline) return mismatches;
       std::this_thread::sleep_for(kPollStep);
@@ -220,8 +215,6 @@ RECT WindowRectOf(HWND hWnd) {
   return rc;
 }
 
-int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
-
 TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEventsComeInOrder) {
   // A click drops File; sliding along the bar hot-tracks to Edit and back.
   DropFromBar(kFileMenu);
@@ -242,22 +235,9 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   const RECT subMenu = WindowRectOf(cascaded.back());
   RECT both{};
   UnionRect(&both, &fileMenu, &subMenu);
-  win32::Surface shot;
-  EXPECT_EQ(Mismatches(both, "file-and-recent-files", &shot), 0) << "pixels of the open menus that differ from the headless rendering";
-
-  // Both windows carry a shadow over the white document along their bottom edge (2 pixels up).
-  const win32::Surface& replica = win32::TheDesktop().Screen();
-  for (const RECT& menu : {fileMenu, subMenu}) {
-    const POINT probe{menu.left + 12, menu.bottom - 2};
-    EXPECT_LT(Brightness(replica.At(probe.x, probe.y)), 3 * 255) << "no shadow at " << probe.x << "," << probe.y;
-    EXPECT_EQ(shot.At(m_Origin.x + probe.x, m_Origin.y + probe.y), replica.At(probe.x, probe.y));
-  }
-  // The row under the pointer is highlighted: its colour differs from the row below it.
-  const POINT hot = RowPoint(cascaded.front(), kRecentFilesItem);
-  const POINT cold = RowPoint(cascaded.front(), kRecentFilesItem + 2);
-  const COLORREF highlight = shot.At(m_Origin.x + hot.x - 1, m_Origin.y + hot.y);
-  EXPECT_NE(highlight, shot.At(m_Origin.x + cold.x - 1, m_Origin.y + cold.y));
-  EXPECT_EQ(highlight, replica.At(hot.x - 1, hot.y));
+  // Equal pixels include each window's shadow over the white document and the highlighted row,
+  // which the headless menu tests check in the replica.
+  EXPECT_EQ(Mismatches(both, "file-and-recent-files"), 0) << "pixels of the open menus that differ from the headless rendering";
 
   // A click on the second recent file.
   MoveTo(RowPoint(cascaded.back(), 2));

@@ -5,6 +5,7 @@
 // The suite runs a short version; MIREL_SOAK_STEPS and MIREL_SOAK_CYCLES set the full run.
 // Also the demo's saved settings: what one run saves (style, theme, where the bands lie after
 // dragging) the next run starts with.
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -17,6 +18,7 @@
 #include "demo_form/DemoForm.h"
 #include "support/ControlInvariants.h"
 #include "support/Values.h"
+#include "win32/desktop.h"
 #include "win32/objcount.h"
 
 namespace {

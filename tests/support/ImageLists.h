@@ -9,28 +9,17 @@
 #include "common/ImageListSlot.h"
 #include "container/ImageList.h"
 #include "win32/commctrl.h"
-#include "win32/gdi.h"
 #include "win32/surface.h"
 
 namespace mirel_test {
 
 inline HIMAGELIST SolidImageList(int size, const std::vector<COLORREF>& colours) {
   HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR24, static_cast<int>(colours.size()), 0);
-  HDC screen = GetDC(nullptr);
-  HDC paint = CreateCompatibleDC(screen);
-  for (const COLORREF colour : colours) {
-    HBITMAP picture = CreateCompatibleBitmap(screen, size, size);
-    HGDIOBJ old = SelectObject(paint, picture);
-    const RECT all{0, 0, size, size};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(paint, &all, brush);
-    DeleteObject(brush);
-    SelectObject(paint, old);
-    ImageList_Add(icons, picture, nullptr);
-    DeleteObject(picture);
-  }
-  DeleteDC(paint);
-  ReleaseDC(nullptr, screen);
+  win32::Surface strip;
+  strip.Resize(size * static_cast<int>(colours.size()), size);
+  for (int x = 0; x < strip.width; ++x)
+    for (int y = 0; y < size; ++y) strip.At(x, y) = colours[static_cast<std::size_t>(x / size)];
+  win32::ImageList_AddSurface(icons, strip, {});
   return icons;
 }
 
