@@ -32,13 +32,14 @@ class DropPanelsOnForm : public BandsInUse {
     const tToolItemInfo& tool = Surface(1).Tool(t);
     return BandPoint(1, tool.cTILeft + tool.cTIWidth - 4, Surface(1).Height() / 2);
   }
+  static POINT Middle(const RECT& r, POINT offset = {0, 0}) {
+    return {offset.x + (r.left + r.right) / 2, offset.y + (r.top + r.bottom) / 2};
+  }
   // The middle of icon cell t of the open grid.
   POINT IconPoint(int t) {
-    const SIZE cell = Drop()->Panel().Setup().cell;
     const int columns = Drop()->Panel().Setup().DropDown.cDIColumns;
-    const RECT inner = DropPanelLayout::HotCellInner((t - 1) % columns, (t - 1) / columns, cell);
-    return PanelPoint({DropPanelLayout::kGridOrigin.x + (inner.left + inner.right) / 2,
-                       DropPanelLayout::kGridOrigin.y + (inner.top + inner.bottom) / 2});
+    return PanelPoint(Middle(DropPanelLayout::HotCellInner((t - 1) % columns, (t - 1) / columns, Drop()->Panel().Setup().cell),
+                             DropPanelLayout::kGridOrigin));
   }
   MirelDrop* Drop() { return Inside(*m_Bar).BandData().DropHost(Surface(1).Index()); }
   bool PanelShown() { return Drop() != nullptr && Drop()->Shown(); }
@@ -49,16 +50,9 @@ class DropPanelsOnForm : public BandsInUse {
     return POINT{rc.left + client.x, rc.top + client.y};
   }
   // The middle of palette cell (c, r) and of the "More Colors" strip.
-  POINT CellPoint(int c, int r) {
-    const RECT cell = DropPanelLayout::CellRect({c, r});
-    const RECT page = DropPanelLayout::PageRect();
-    return PanelPoint({page.left + (cell.left + cell.right) / 2, page.top + (cell.top + cell.bottom) / 2});
-  }
-  POINT MoreColorsPoint() {
-    const RECT button = DropPanelLayout::ButtonRect();
-    const RECT page = DropPanelLayout::PageRect();
-    return PanelPoint({page.left + (button.left + button.right) / 2, page.top + (button.top + button.bottom) / 2});
-  }
+  POINT CellPoint(int c, int r) { return PanelPoint(Middle(DropPanelLayout::CellRect({c, r}), PageOrigin())); }
+  POINT MoreColorsPoint() { return PanelPoint(Middle(DropPanelLayout::ButtonRect(), PageOrigin())); }
+  static POINT PageOrigin() { return {DropPanelLayout::PageRect().left, DropPanelLayout::PageRect().top}; }
 
   void OpenPanel(int t) { ClickAt(ArrowPoint(t)); }
 };
