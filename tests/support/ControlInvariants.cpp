@@ -12,10 +12,7 @@ namespace {
 
 constexpr int kClassNameSize = 64;
 
-bool AnyButtonDown() {
-  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
-  return (GetAsyncKeyState(VK_LBUTTON) & kDown) != 0 || (GetAsyncKeyState(VK_RBUTTON) & kDown) != 0;
-}
+bool AnyButtonDown() { return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON)) & static_cast<SHORT>(0x8000); }
 
 void CheckTables(const MenuTable& table, std::vector<std::string>& broken) {
   for (int m = 1; m <= table.Count(); ++m) {
@@ -30,9 +27,8 @@ void CheckTables(const MenuTable& table, std::vector<std::string>& broken) {
 }
 
 void CheckBarIndex(const char* name, int index, int count, std::vector<std::string>& broken) {
-  if (index != kNoBarMenu && (index < 1 || index > count)) {
+  if (index != kNoBarMenu && (index < 1 || index > count))
     broken.push_back(std::string(name) + " index " + std::to_string(index) + " outside 1.." + std::to_string(count));
-  }
 }
 
 void CheckOpenMenus(MirelMenuBar20& bar, std::vector<std::string>& broken) {
