@@ -215,14 +215,32 @@ TEST_F(MenuWindowTest, WhichRowsAreDrawnHighlighted) {
   EXPECT_EQ(InBox(hWnd, 1), before);
 }
 
-// Right to left the icon column lies at the right, the sub-menu arrow ("3" glyph) 9 pixels
-// from the left edge, and the captions end at width - (margin + 12).
-TEST_F(MenuWindowTest, RightToLeftMirrorsTheColumnTextAndSubMenuArrow) {
+// The widest caption of a sub-menu item keeps a clear gap before the arrow. Right to left the
+// icon column lies at the right, the sub-menu arrow ("3" glyph) 9 pixels from the left edge,
+// and the captions end at width - (margin + 12).
+TEST_F(MenuWindowTest, SubMenuArrowKeepsClearOfTheCaptionAndRightToLeftMirrorsTheRow) {
+  constexpr int kClearGap = 10;
   AddSecondaryMenu("More");
   auto items = AddMenu("File")->MenuItems();
-  items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "More"});
+  items->Add({.Style = tsSubMenu, .Caption = "Recent Documents", .SubMenuName = "More", .Key = "More"});
   items->Add({.Caption = "&Open", .Key = "Open"});
   HWND hWnd = Drop(2);
+  const frmMenu& form = Menu(hWnd);
+  const int textLeft = MenuWindowLayout::TextEdge(m_Bar->MenuLeftMargin(), form.Size().cx, false);
+  std::vector<int> inkColumns;
+  for (int x = textLeft; x < form.Size().cx - 4; ++x) {
+    for (int y = form.Layout().Row(1).lY; y < form.Layout().Row(1).lY + form.Layout().LineHeight(); ++y) {
+      if (Pixel(hWnd, x, y) == Pixel(hWnd, textLeft - 2, y)) continue;
+      inkColumns.push_back(x);
+      break;
+    }
+  }
+  ASSERT_GE(inkColumns.size(), 2u);
+  int widestGap = 0;
+  for (std::size_t k = 1; k < inkColumns.size(); ++k)
+    widestGap = std::max(widestGap, inkColumns[k] - inkColumns[k - 1] - 1);
+  EXPECT_GE(widestGap, kClearGap) << "the arrow touches the caption";
+
   const int y = Box(hWnd, 2).top + 2;
   std::set<COLORREF> column;
   for (int x = 2; x < 24; ++x) column.insert(Pixel(hWnd, x, y));
@@ -339,31 +357,6 @@ TEST_F(MenuWindowTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
   EXPECT_NE(fill, Pixel(hWnd, x, (form.Layout().Row(1).lBandTop + form.Layout().Row(1).lBandBottom) / 2));
   for (int y = form.Layout().Row(2).lBandTop; y < form.Layout().Row(3).lBandBottom; ++y)
     EXPECT_EQ(Pixel(hWnd, x, y), fill) << "y " << y;
-}
-
-// The widest caption of a sub-menu item keeps a clear gap before the arrow.
-TEST_F(MenuWindowTest, ASubMenuArrowKeepsAClearGapFromTheWidestCaption) {
-  constexpr int kClearGap = 10;
-  AddSecondaryMenu("More");
-  AddMenu("File")->MenuItems()->Add(
-      {.Style = tsSubMenu, .Caption = "Recent Documents", .SubMenuName = "More", .Key = "Recent"});
-  HWND hWnd = Drop(2);
-  const frmMenu& form = Menu(hWnd);
-  const tMenuRow& row = form.Layout().Row(1);
-  const int textLeft = MenuWindowLayout::TextEdge(m_Bar->MenuLeftMargin(), form.Size().cx, false);
-  std::vector<int> inkColumns;
-  for (int x = textLeft; x < form.Size().cx - 4; ++x) {
-    for (int y = row.lY; y < row.lY + form.Layout().LineHeight(); ++y) {
-      if (Pixel(hWnd, x, y) == Pixel(hWnd, textLeft - 2, y)) continue;
-      inkColumns.push_back(x);
-      break;
-    }
-  }
-  ASSERT_GE(inkColumns.size(), 2u);
-  int widestGap = 0;
-  for (std::size_t k = 1; k < inkColumns.size(); ++k)
-    widestGap = std::max(widestGap, inkColumns[k] - inkColumns[k - 1] - 1);
-  EXPECT_GE(widestGap, kClearGap) << "the arrow touches the caption";
 }
 
 class MenuShadowTest : public MenuWindowTest, public ::testing::WithParamInterface<StyleTheme> {};
