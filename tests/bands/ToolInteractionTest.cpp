@@ -162,28 +162,26 @@ TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
 }
 
 TEST_F(ToolInteraction, DraggingABandByItsGripperMovesItAcrossLinesWithoutLeavingAnEmptyLine) {
+  // Line and position of bands 1 and 2.
   const auto lines = [&] {
-    std::string text;
-    for (int p = 1; p <= 2; ++p) {
-      const tBandInfo& band = Inside(*m_Bar).BandData().Table().Band(p);
-      text += std::to_string(band.cBILineIndex) + "/" + std::to_string(band.cBILinePosition) + " ";
-    }
-    return text;
+    const BandTable& table = Inside(*m_Bar).BandData().Table();
+    return Values(table.Band(1).cBILineIndex, table.Band(1).cBILinePosition, table.Band(2).cBILineIndex,
+                  table.Band(2).cBILinePosition);
   };
   const POINT grip = BandPoint(2, 2, 10);
   MoveTo(grip);
   Desktop().MouseDown(win32::MouseButton::Left);
   MoveTo(POINT{grip.x, grip.y + Surface(2).Height() + 10});
   Desktop().AdvanceTime(30);
-  EXPECT_EQ(lines(), "1/1 2/1 ");
+  EXPECT_EQ(lines(), "1 1 2 1");
   MoveTo(grip);
   Desktop().AdvanceTime(30);
-  EXPECT_EQ(lines(), "1/1 1/2 ");
+  EXPECT_EQ(lines(), "1 1 1 2");
   // Along the line: past the middle of the band on its left, it takes its place.
   MoveTo(BandPoint(1, 20, 10));
   Desktop().AdvanceTime(30);
   Desktop().MouseUp(win32::MouseButton::Left);
-  EXPECT_EQ(lines(), "1/2 1/1 ");
+  EXPECT_EQ(lines(), "1 2 1 1");
   EXPECT_LT(Surface(2).Left(), Surface(1).Left());
   Desktop().AdvanceTime(100);
   EXPECT_FALSE(Inside(*m_Bar).Tracker().tmrDrag().Enabled());

@@ -1,8 +1,6 @@
-// The colour picker as users meet it: opened from a colour drop-down, a palette pick, the
-// system's colour dialog behind "More Colors", the ways it closes, sliding between drop-downs,
-// the system page (the 28 system colours under the host's names, renamed through
-// GetPredefinedColorStrings and kept, the local captions, a pick reported as the system colour);
-// every public event recorded in order, nothing left behind.
+// The colour picker as users meet it: a palette pick, the colour dialog behind "More Colors", the
+// ways it closes, sliding between drop-downs, the system page (the host's names for the 28 system
+// colours, the local captions, a pick reported as the system colour); every event in order.
 
 #include "drop/DropPanelsOnForm.h"
 

@@ -1,7 +1,6 @@
-// The icon grid as users meet it: opened from an icon drop-down with the host's answer, the hot
-// cell in each visual style, a pick closing the grid before DropIconClick (an icon shows and is
-// picked whatever its Visible says), the arrows and Enter, a disabled icon, an icon's tip after
-// the tip delay, an answer that names no drop-down; every event recorded in order.
+// The icon grid as users meet it: the hot cell in each style, a pick closing the grid before
+// DropIconClick (whatever the icon's Visible says), the arrows and Enter, a disabled icon, an
+// icon's tip after the delay, an answer that names no drop-down; every event in order.
 
 #include "drop/DropPanelsOnForm.h"
 #include "render/frmToolTip.h"

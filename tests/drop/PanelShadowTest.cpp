@@ -1,8 +1,7 @@
-// The drop panels' shadow as users see it, over a fine checker pattern below the band: the
-// panel's last three rows and columns show the pattern darkened step by step in the visual
-// style's and theme's factors (the first three pixels of each strip undarkened, the right strip
-// owning the corner), the body's frame stays whole beside it, and the pattern is back as it was
-// once the panel closes.
+// The drop panels' shadow over a checker pattern below the band: the panel's last three rows and
+// columns show it darkened step by step in the style's and theme's factors (each strip's first
+// three pixels undarkened, the right strip owning the corner) beside the body's whole frame, and
+// the pattern comes back when the panel closes.
 
 #include "drop/DropPanelsOnForm.h"
 #include "render/ColorScheme.h"

@@ -1,11 +1,8 @@
-// The demo in a real window on a private X server, driven by xdotool as a user drives it:
-// clicks and slides along the bar, a rest on an item until its sub-menu opens, Alt + a
-// mnemonic + Enter, clicks elsewhere and another window closing menus, hot keys, the context
-// menu, File > Exit, the Tools menus that switch style, theme and reading order, and the tool
-// bands. The demo prints one line per event; the lines must come in order. Screenshots must
-// show the menus with their shadows, the highlighted row, the bar and the bands exactly as
-// the same form renders them headless (a replica driven with the same input in this process).
-// Each test starts the demo once, so each covers as much as one session can.
+// The demo in a real window on a private X server, driven by xdotool as a user drives it: the
+// bar, sub-menus, keys, clicks elsewhere and another window, hot keys, the context menu, File >
+// Exit, the Tools menus, the tool bands. The demo prints one line per event, which must come in
+// order; screenshots must show what the same form renders headless (a replica driven with the
+// same input in this process). Each test starts the demo once and covers what one session can.
 
 #include <filesystem>
 #include <fstream>
