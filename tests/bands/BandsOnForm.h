@@ -29,10 +29,7 @@ using mirel_test::Values;
 
 class BandsOnForm : public mirel_test::BarOnForm {
  protected:
-  void SetUp() override {
-    BarOnForm::SetUp();
-    MakeBar({.endUpdate = false});
-  }
+  void SetUp() override { BarOnForm::SetUp(); MakeBar({.endUpdate = false}); }
   void TearDown() override {
     BarOnForm::TearDown();
     if (m_hIcons) ImageList_Destroy(m_hIcons);
@@ -132,10 +129,7 @@ inline std::vector<std::string> Then(std::vector<std::string> rows, const std::v
 // no button held, no broken invariant, no window or GDI object left.
 class BandsInUse : public BandsOnForm {
  protected:
-  void StartLogging() {
-    m_Bar->EndUpdate();
-    m_Bar->Connect(&m_Log);
-  }
+  void StartLogging() { m_Bar->EndUpdate(); m_Bar->Connect(&m_Log); }
   void TearDown() override {
     Desktop().MouseUp(win32::MouseButton::Left);
     m_Bar->Disconnect(&m_Log);
@@ -155,18 +149,9 @@ class BandsInUse : public BandsOnForm {
     return BandPoint(p, tool.cTILeft + tool.cTIWidth / 2 + dx, Surface(p).Height() / 2);
   }
   void MoveTo(POINT pt) { Desktop().MouseMove(pt.x, pt.y); }
-  void Press(POINT pt) {
-    MoveTo(pt);
-    Desktop().MouseDown(win32::MouseButton::Left);
-  }
-  void Release(POINT pt) {
-    MoveTo(pt);
-    Desktop().MouseUp(win32::MouseButton::Left);
-  }
-  void ClickAt(POINT pt) {
-    Press(pt);
-    Desktop().MouseUp(win32::MouseButton::Left);
-  }
+  void Press(POINT pt) { MoveTo(pt); Desktop().MouseDown(win32::MouseButton::Left); }
+  void Release(POINT pt) { MoveTo(pt); Desktop().MouseUp(win32::MouseButton::Left); }
+  void ClickAt(POINT pt) { Press(pt); Desktop().MouseUp(win32::MouseButton::Left); }
   const std::vector<std::string>& Rows() const { return m_Log.rows; }
 
   BandEventLog m_Log;

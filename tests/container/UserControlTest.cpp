@@ -21,6 +21,7 @@ class RecordingControl : public UserControl {
       : m_Log(log), m_InitialHeight(initialHeight) {}
   std::string TypeName() const override { return "RecordingControl"; }
   using UserControl::PropertyChanged;
+  bool bFailPaint = false;
 
  protected:
   void Initialize() override { m_Log.push_back("Initialize"); }
@@ -35,7 +36,10 @@ class RecordingControl : public UserControl {
   void Resize() override { m_Log.push_back("Resize " + std::to_string(ScaleWidth()) + "x" + std::to_string(ScaleHeight())); }
   void Show() override { m_Log.push_back("Show"); }
   void Hide() override { m_Log.push_back("Hide"); }
-  void Paint() override { m_Log.push_back("Paint"); }
+  void Paint() override {
+    m_Log.push_back("Paint");
+    if (bFailPaint) throw std::runtime_error("paint failed");
+  }
   void Terminate() override { m_Log.push_back("Terminate"); }
   void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { m_Log.push_back(Values("MouseDown", b, s, x, y)); }
   void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { m_Log.push_back(Values("MouseMove", b, s, x, y)); }
@@ -192,25 +196,13 @@ TEST_F(UserControlTest, MdiChildFormSitsInTheFramesClientWindow) {
             Values(child.hWnd(), frame.ClientHwnd(), frame.hWnd(), frame.hWnd()));
 }
 
-// A control whose painting fails, when told to.
-class FailingPaintControl : public UserControl {
- public:
-  bool bFail = false;
-  std::string TypeName() const override { return "FailingPaintControl"; }
-
- protected:
-  void Paint() override {
-    if (bFail) throw std::runtime_error("paint failed");
-  }
-};
-
 TEST_F(UserControlTest, APaintThatThrowsStillGivesItsDeviceContextBack) {
   Form form(FormAt());
   form.Show();
-  auto control = form.AddControl<FailingPaintControl>({"Bar1", 0, 0, 1500, 300});
+  auto control = form.AddControl<RecordingControl>({"Bar1", 0, 0, 1500, 300}, m_Log);
   Desktop().DoEvents();
   const long dcsBefore = win32::LiveObjects(win32::ObjectKind::DC);
-  control->bFail = true;
+  control->bFailPaint = true;
   InvalidateRect(control->hWnd(), nullptr, FALSE);
   try {
     UpdateWindow(control->hWnd());
@@ -218,7 +210,7 @@ TEST_F(UserControlTest, APaintThatThrowsStillGivesItsDeviceContextBack) {
     // Whether the failure reaches this far is the window procedure's business; the DC is not.
   }
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), dcsBefore);
-  control->bFail = false;
+  control->bFailPaint = false;
 }
 
 using OleTest = mirel_test::HeadlessTest;

@@ -135,11 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  SetActiveWindow(other);
                                  DestroyWindow(other);
                                }},
-                    tCloseCase{"HidingTwice",
-                               [](ClosingOnce& f) {
-                                 f.Drop()->subHidePanel();
-                                 f.Drop()->subHidePanel();
-                               }}),
+                    tCloseCase{"HidingTwice", [](ClosingOnce& f) { f.Drop()->subHidePanel(); f.Drop()->subHidePanel(); }}),
     [](const testing::TestParamInfo<tCloseCase>& info) { return info.param.name; });
 
 TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowLasts) {

@@ -26,10 +26,7 @@ const RaisedError kInvalidRows = OfLibrary(mirel_test::kObjectErrorBase + 25006,
 
 class DropDownsOnForm : public mirel_test::BarOnForm {
  protected:
-  void SetUp() override {
-    BarOnForm::SetUp();
-    MakeBar();
-  }
+  void SetUp() override { BarOnForm::SetUp(); MakeBar(); }
 
   std::shared_ptr<cDropDowns> DropDowns() { return m_Bar->DropDowns(); }
   // A drop-down showing the fixture's 16 x 16 list.
@@ -185,18 +182,15 @@ TEST_F(DropDownsOnForm, ImageListsAcceptedByAdd) {
       {"the image-list control", Variant(control), control->hImageList(), "D2 24x22, handle=list object=yes 24x22"},
       {"another image-list object", Variant(other), other->hImageList(), "D3 20x18, handle=list object=no 20x18"},
   };
-  Sequence expected;
-  Sequence actual;
+  Sequence expected, actual;
+  const ControlDropDowns& data = Inside(*m_Bar).DropDownData();
   for (const auto& c : cases) {
     const auto count = DropDowns()->Count();
     std::shared_ptr<cDropDown> added;
     const RaisedError error = ErrorFrom([&] { added = DropDowns()->Add({.oImageList = c.list}); });
-    std::string result = added ? "" : "nothing";
-    if (added) {
-      const tDropDownItemInfo record = Inside(*m_Bar).DropDownData().Record(added->Key());
-      result = record.cDIKey + " " + std::to_string(record.cDIIconSizeX) + "x" + std::to_string(record.cDIIconSizeY) +
-               ", " + mirel_test::DescribeSlot(Inside(*m_Bar).DropDownData().ImageList(added->Index()), c.handle);
-    }
+    const tDropDownItemInfo record = added ? data.Record(added->Key()) : tDropDownItemInfo{};
+    std::string result = !added ? "nothing" : record.cDIKey + " " + std::to_string(record.cDIIconSizeX) + "x" +
+        std::to_string(record.cDIIconSizeY) + ", " + mirel_test::DescribeSlot(data.ImageList(added->Index()), c.handle);
     if (error.number != 0) result += " error " + std::to_string(error.number);
     if (DropDowns()->Count() != count + (added ? 1 : 0)) result += " count changed";
     expected.push_back(std::string(c.what) + ": " + c.expected);
@@ -205,11 +199,10 @@ TEST_F(DropDownsOnForm, ImageListsAcceptedByAdd) {
   EXPECT_TRUE(SameSequence(expected, actual));
 
   DropDowns()->Remove(1);
-  EXPECT_EQ(HandleToLong(control->hImageList()), Inside(*m_Bar).DropDownData().ImageList(1).hImageList)
+  EXPECT_EQ(HandleToLong(control->hImageList()), data.ImageList(1).hImageList)
       << "a drop-down keeps its image list when it moves down";
-  EXPECT_EQ("", Inside(*m_Bar).DropDownData().Record("D9").cDIKey) << "an unknown key reads an empty record";
-  EXPECT_EQ(0, Inside(*m_Bar).DropDownData().Record(3).cDIIconSizeX)
-      << "a number beyond the table reads an empty record";
+  EXPECT_EQ("", data.Record("D9").cDIKey) << "an unknown key reads an empty record";
+  EXPECT_EQ(0, data.Record(3).cDIIconSizeX) << "a number beyond the table reads an empty record";
 }
 
 }  // namespace

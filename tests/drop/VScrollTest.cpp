@@ -42,10 +42,7 @@ class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
   void PointAt(int y, int x = kMiddleX) {
     Desktop().MouseMove(kHostRect.left + kScrollRect.left + x, kHostRect.top + kScrollRect.top + y);
   }
-  void Press(int y) {
-    PointAt(y);
-    Desktop().MouseDown(win32::MouseButton::Left);
-  }
+  void Press(int y) { PointAt(y); Desktop().MouseDown(win32::MouseButton::Left); }
   int ThumbLength() const { return m_Scroll->ThumbRect().bottom - m_Scroll->ThumbRect().top; }
   int Track() const { return kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight(); }
   void Release() { Desktop().MouseUp(win32::MouseButton::Left); }

@@ -64,16 +64,14 @@ class WlessListBoxTest : public mirel_test::HeadlessTest, public IListBoxOwner, 
   void ListMouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Add("MouseUp", b, s, x, y); }
   void ListTopIndexChanged(std::int32_t top) override {
     Add("Top", top);
-    if (m_Scroll) m_Scroll->SetValue(top);
+    if (m_Scroll) m_Scroll->SetValue(top);  // as a drop panel wires them
   }
   void VScrollChange(MirelVScroll& s) override { m_List->vsbChange(s.Value()); }
   void VScrollScroll(MirelVScroll& s) override { m_List->vsbChange(s.Value()); }
   void VScrollEnd(MirelVScroll& /*s*/) override {}
 
   template <class... Args>
-  void Add(const Args&... fields) {
-    m_Events.push_back(Values(fields...));
-  }
+  void Add(const Args&... fields) { m_Events.push_back(Values(fields...)); }
   // Where the list's row `row` (0 = the top row) lies in the host's client area.
   LONG RowTop(int row) const { return kListTop + row * m_List->ItemHeight(); }
   void Start(std::int32_t listIndex, std::int32_t topIndex) {
