@@ -31,11 +31,7 @@ inline COLORREF BackdropColor(int x, int y) { return RGB((x * 3) % 256, (y * 5) 
 
 // A run-time form at (left, top) in screen pixels, otherwise the defaults.
 inline FormOptions FormAt(int left, int top, bool userMode = true) {
-  FormOptions options;
-  options.left = left;
-  options.top = top;
-  options.userMode = userMode;
-  return options;
+  return {.left = left, .top = top, .userMode = userMode, .font = {}};
 }
 
 class BarOnForm : public HeadlessTest {
