@@ -46,7 +46,7 @@ constexpr int kMaxTextLength = 24;
 constexpr int kIndexSlack = 3;  // indexes this far beyond the counts are tried too
 constexpr DWORD kMaxClockStep = 3000;
 constexpr int kToolsTried = 8;       // tool indexes are tried up to this (plus the slack)
-constexpr int kMaxBandWidth = 1200;
+constexpr int kScreenReach = 1200;  // widths a screen shows; larger ones are tried too, less often
 
 const char* const kKeys[] = {"File", "Edit", "View", "M1", "M2", "MI1", "Sub", "1", "0", "-1", "2.5",
                              "1e3", "&H1F", " 2 ", "", "file", "Edit "};
@@ -149,7 +149,14 @@ class Session {
     }
   }
 
-  std::int16_t NearLine() { return m_In.ConsumeIntegralInRange<std::int16_t>(-2, 6); }
+  // Mostly values a screen can show, sometimes anything the type holds: a band as wide or a
+  // line as far down as the type allows must fail its bitmaps cleanly, not exhaust memory.
+  std::int16_t Line() {
+    return m_In.ConsumeBool() ? m_In.ConsumeIntegralInRange<std::int16_t>(-2, 6) : m_In.ConsumeIntegral<std::int16_t>();
+  }
+  std::int32_t BandWidth() {
+    return m_In.ConsumeBool() ? m_In.ConsumeIntegralInRange(-kIndexSlack, kScreenReach) : m_In.ConsumeIntegral<std::int32_t>();
+  }
 
   // Bands, their tools and the drop-downs: every error these calls may raise for bad input is
   // allowed; what must never happen is a crash, a leak or a broken table.
@@ -164,9 +171,9 @@ class Session {
       case 0: {
         BandAddArgs args;
         if (m_In.ConsumeBool()) args.Key = Key();
-        args.lLineIndex = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 4);
-        args.lLinePosition = m_In.ConsumeIntegralInRange<std::int16_t>(-1, 4);
-        args.lWidth = m_In.ConsumeIntegralInRange(-kIndexSlack, kMaxBandWidth);
+        args.lLineIndex = Line();
+        args.lLinePosition = Line();
+        args.lWidth = BandWidth();
         args.bEnabled = m_In.ConsumeBool();
         args.bVisible = m_In.ConsumeBool();
         Allowing(errors, "Bands.Add", [&] { Keep(m_Bands, bar.Bands()->Add(args)); });
@@ -211,9 +218,9 @@ class Session {
           case 1: Allowing(errors, "cBand.Enabled", [&] { band->Enabled(m_In.ConsumeBool()); }); break;
           // Lines far down and very wide bands are valid but make surfaces of that size:
           // both are tried within a screen's reach.
-          case 2: Allowing(errors, "cBand.LineIndex", [&] { band->LineIndex(NearLine()); }); break;
-          case 3: Allowing(errors, "cBand.LinePosition", [&] { band->LinePosition(NearLine()); }); break;
-          case 4: Allowing(errors, "cBand.Width", [&] { band->Width(m_In.ConsumeIntegralInRange(-kIndexSlack, kMaxBandWidth)); }); break;
+          case 2: Allowing(errors, "cBand.LineIndex", [&] { band->LineIndex(Line()); }); break;
+          case 3: Allowing(errors, "cBand.LinePosition", [&] { band->LinePosition(Line()); }); break;
+          case 4: Allowing(errors, "cBand.Width", [&] { band->Width(BandWidth()); }); break;
           default: Allowing(errors, "cBand.DisplayCaptions", [&] { band->DisplayCaptions(m_In.ConsumeBool()); }); break;
         }
         break;

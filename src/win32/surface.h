@@ -25,14 +25,17 @@ struct Surface {
     // Zeroing value-initialised pixels compiles to one memset; any other colour is filled row
     // by row with the vector fill below.
     pixels.clear();
-    pixels.resize(static_cast<std::size_t>(w > 0 && h > 0 ? w * h : 0));
+    pixels.resize(w > 0 && h > 0 ? static_cast<std::size_t>(w) * static_cast<std::size_t>(h) : 0);
     if (fill != 0) {
       for (int y = 0; y < height; ++y) FillRow(0, y, width, fill);
     }
   }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-  COLORREF& At(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
-  COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+  COLORREF& At(int x, int y) { return pixels[Offset(x, y)]; }
+  COLORREF At(int x, int y) const { return pixels[Offset(x, y)]; }
+  std::size_t Offset(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+  }
   // Sets `count` pixels of row y from x on. The C library's wide fill stores 32-bit values
   // with vector instructions; a plain loop of 32-bit stores is several times slower on the
   // large fills every window erase makes.

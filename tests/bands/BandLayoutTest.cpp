@@ -1,6 +1,8 @@
 // Geometry of the bands and their tools as a host sees it: band places on their lines below
 // the menu bar, the control's height, where each tool starts and how wide it is by style and
 // caption alignment, and the point from which tools no longer fit.
+#include <limits>
+
 #include "BandsOnForm.h"
 
 namespace {
@@ -56,6 +58,25 @@ TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
   Bands()->Remove(1);
   AddBand(-1, 1);
   EXPECT_EQ(0.0f, m_Bar->Extender().Height());
+}
+
+// A band as wide as a Long allows and one on the last line an Integer allows are laid out
+// like any other; the bitmaps such sizes would need are refused, and the control goes on
+// painting its bar and opening its menus.
+TEST_F(BandLayoutTest, BandsBeyondAnyScreenLeaveTheControlWorking) {
+  AddMenu("File")->MenuItems()->Add({.Caption = "&Open"});
+  m_Bar->EndUpdate();
+  const int M = Inside(*m_Bar).BarHeight();
+  auto wide = AddBand(1, 1, std::numeric_limits<std::int32_t>::max());
+  auto far = AddBand(std::numeric_limits<std::int16_t>::max(), 1);
+  EXPECT_EQ(M + 1, wide->Top());
+  EXPECT_GT(far->Top(), wide->Top());
+  const POINT file = CaptionPoint(1);
+  Desktop().MouseMove(file.x, file.y);
+  Desktop().MouseDown(win32::MouseButton::Left);
+  EXPECT_EQ(1u, Inside(*m_Bar).OpenMenuWindows().size());
+  Desktop().MouseUp(win32::MouseButton::Left);
+  Desktop().KeyPress(VK_ESCAPE);
 }
 
 TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {

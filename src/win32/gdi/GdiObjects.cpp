@@ -24,6 +24,9 @@ constexpr UINT kMono = 1;
 constexpr UINT kTrueColour = 32;
 constexpr UINT kBitsPerByte = 8;
 constexpr UINT kRowAlignBytes = 2;  // bitmap rows are WORD aligned
+// GDI fails a bitmap it cannot allocate. Here every bitmap holds 32-bit pixels, so a bitmap
+// above this many pixels (128 MB) is refused the same way instead of exhausting memory.
+constexpr std::uint64_t kLargestBitmapPixels = std::uint64_t{1} << 25;
 constexpr int kDibRedShift = 16;
 constexpr int kDibGreenShift = 8;
 
@@ -182,6 +185,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
   if (width < 0 || height < 0 || planes != 1 || (bitsPerPixel != kMono && bitsPerPixel != kTrueColour)) {
     return nullptr;
   }
+  if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kLargestBitmapPixels) return nullptr;
   BitmapObject bitmap;
   bitmap.surface->bitsPerPixel = static_cast<int>(bitsPerPixel);
   bitmap.surface->Resize(width, height, 0);

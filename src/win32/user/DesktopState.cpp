@@ -1,5 +1,6 @@
 #include "win32/user/DesktopState.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "win32/gdi.h"
@@ -99,6 +100,16 @@ POINT OriginInTopLevel(const WindowRecord* w) {
 RECT ScreenRect(const WindowRecord* w) {
   const POINT o = ScreenOrigin(w);
   return RECT{o.x, o.y, o.x + w->Width(), o.y + w->Height()};
+}
+
+RECT PlacedRect(int x, int y, int cx, int cy) {
+  // Device coordinates are 27-bit on the NT line; positions and sizes beyond are held at the edge.
+  constexpr int kLargestCoordinate = (1 << 27) - 1;
+  x = std::clamp(x, -kLargestCoordinate, kLargestCoordinate);
+  y = std::clamp(y, -kLargestCoordinate, kLargestCoordinate);
+  cx = std::clamp(cx, 0, kLargestCoordinate);
+  cy = std::clamp(cy, 0, kLargestCoordinate);
+  return RECT{x, y, x + cx, y + cy};
 }
 
 bool IsReallyVisible(const WindowRecord* w) {

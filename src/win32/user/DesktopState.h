@@ -97,6 +97,9 @@ POINT OriginInTopLevel(const WindowRecord* w);  // client (0, 0) in its top-leve
 // The surface of top-level window w, made (white) on first use.
 Surface& SurfaceOf(WindowRecord* w);
 RECT ScreenRect(const WindowRecord* w);
+// A window's rectangle in its parent from a position and size, held within the coordinate
+// range GDI accepts so that sums of positions and sizes never overflow.
+RECT PlacedRect(int x, int y, int cx, int cy);
 bool IsReallyVisible(const WindowRecord* w);    // it and all its parents are visible
 DWORD Now();
 

@@ -69,7 +69,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   const bool sized = pos.cx != w->Width() || pos.cy != w->Height();
   if (!moved) pos.flags |= SWP_NOMOVE;
   if (!sized) pos.flags |= SWP_NOSIZE;
-  w->rect = RECT{pos.x, pos.y, pos.x + std::max(0, pos.cx), pos.y + std::max(0, pos.cy)};
+  w->rect = PlacedRect(pos.x, pos.y, pos.cx, pos.cy);
   if (moved || sized) FitSurface(w);
   if (!(flags & SWP_NOZORDER)) ApplyZOrder(w, insertAfter);
   if (flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;

@@ -66,9 +66,9 @@ HWND Create(DWORD exStyle, const std::string& className, const std::string& name
   }
   x = OrDefault(x, 0);
   y = OrDefault(y, 0);
-  width = std::max(0, OrDefault(width, kDefaultWindowSize));
-  height = std::max(0, OrDefault(height, kDefaultWindowSize));
-  w->rect = RECT{x, y, x + width, y + height};
+  w->rect = PlacedRect(x, y, OrDefault(width, kDefaultWindowSize), OrDefault(height, kDefaultWindowSize));
+  width = w->Width();
+  height = w->Height();
   state.windows.emplace(reinterpret_cast<std::uintptr_t>(w->hwnd), std::move(record));
   LinkToParent(w, HWND_TOP);
   win32::CountCreated(win32::ObjectKind::Window);
