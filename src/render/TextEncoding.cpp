@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <functional>
@@ -15,6 +16,7 @@ constexpr char16_t kReplacementCharacter = u'\uFFFD';
 constexpr char kAnsiDefaultChar = '?';
 constexpr std::size_t kWideUnitBytes = sizeof(char16_t);
 constexpr std::size_t kOutputChunk = 256;
+constexpr unsigned kFirstNonAscii = 0x80;
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 
 // One glibc converter per direction, opened on first use and kept for the process (the
@@ -56,9 +58,19 @@ class Converter {
   iconv_t m_Handle;
 };
 
+// Most captions are plain ASCII, which reads the same in UTF-8, UTF-16 and Windows-1252:
+// such text is widened or narrowed unit by unit without the converter.
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < kFirstNonAscii; });
+}
+bool IsAscii(std::u16string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < kFirstNonAscii; });
+}
+
 }  // namespace
 
 std::u16string Utf8ToWide(std::string_view text) {
+  if (IsAscii(text)) return std::u16string(text.begin(), text.end());
   static Converter converter(kWideEncoding, kUtf8Encoding);
   const std::string bytes = converter.Run(text, 1, [](std::string& out) {
     out.append(reinterpret_cast<const char*>(&kReplacementCharacter), kWideUnitBytes);
@@ -69,6 +81,7 @@ std::u16string Utf8ToWide(std::string_view text) {
 }
 
 std::string WideToAnsi(std::u16string_view text) {
+  if (IsAscii(text)) return std::string(text.begin(), text.end());
   static Converter converter(kAnsiEncoding, kWideEncoding);
   const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * kWideUnitBytes);
   return converter.Run(bytes, kWideUnitBytes, [](std::string& out) { out.push_back(kAnsiDefaultChar); });

@@ -56,6 +56,7 @@ Line StripPrefixes(std::u16string_view raw, UINT format) {
     line.text = raw;
     return line;
   }
+  line.text.reserve(raw.size());
   for (size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == kPrefix && i + 1 < raw.size()) {
       ++i;
@@ -187,13 +188,15 @@ int DrawTextImpl(HDC hdc, std::u16string_view text, RECT* rect, UINT format, DRA
   const int left = rect->left + opt.leftMargin;
   const int limit = std::max(0, rect->right - opt.rightMargin - left);
 
+  // Left-aligned text drawn without ellipses never needs its lines' widths.
+  const bool widthsUsed = format & (DT_CALCRECT | DT_CENTER | DT_RIGHT | kEllipsisFlags);
   std::vector<Line> lines;
   for (std::u16string_view raw : SplitLines(text, format)) {
     Line line = StripPrefixes(raw, format);
     if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE)) {
       WrapLine(face, std::move(line), limit, opt, lines);
     } else {
-      line.width = Measure(face, line.text, opt);
+      if (widthsUsed) line.width = Measure(face, line.text, opt);
       lines.push_back(std::move(line));
     }
   }

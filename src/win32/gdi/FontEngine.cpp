@@ -25,7 +25,6 @@ constexpr FT_Fixed kItalicShear = 0x3333;  // 0.2 in 16.16: the usual synthetic 
 constexpr FT_Fixed kFixedOne = 0x10000;
 constexpr int kMaxCoverage = 255;
 constexpr char32_t kSymbolPrivateBase = 0xF000;  // symbol fonts map their codes here
-constexpr char32_t kReplacement = 0xFFFD;
 // A bitmap-only face lists cell heights; Windows maps an em request to the cell about a
 // quarter taller (8 points: em 11 -> the 13-pixel cell).
 constexpr double kBitmapCellPerEm = 1.25;
@@ -44,8 +43,7 @@ FT_Library Library() {
 // UTF-8 for fontconfig (its bit-layout constants are those of the encoding itself).
 std::string Utf8(const WCHAR* face) {
   std::string out;
-  for (const std::u32string cps = ToCodePoints(std::u16string_view(face, std::char_traits<char16_t>::length(face)));
-       char32_t c : cps) {
+  ForEachCodePoint(std::u16string_view(face, std::char_traits<char16_t>::length(face)), [&out](char32_t c) {
     if (c < 0x80) {
       out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -61,7 +59,7 @@ std::string Utf8(const WCHAR* face) {
       out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       out += static_cast<char>(0x80 | (c & 0x3F));
     }
-  }
+  });
   return out;
 }
 
@@ -144,28 +142,6 @@ FaceKey KeyOf(const LOGFONTW& lf) {
 }
 
 }  // namespace
-
-std::u32string ToCodePoints(std::u16string_view text) {
-  constexpr char16_t kHighFirst = 0xD800;
-  constexpr char16_t kLowFirst = 0xDC00;
-  constexpr char16_t kLowLast = 0xDFFF;
-  constexpr char32_t kSupplementaryBase = 0x10000;
-  constexpr int kSurrogateBits = 10;
-  std::u32string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c >= kHighFirst && c < kLowFirst && i + 1 < text.size() && text[i + 1] >= kLowFirst && text[i + 1] <= kLowLast) {
-      out += kSupplementaryBase + ((static_cast<char32_t>(c - kHighFirst) << kSurrogateBits) | (text[i + 1] - kLowFirst));
-      ++i;
-    } else if (c >= kHighFirst && c <= kLowLast) {
-      out += kReplacement;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
 
 FontFace& FontFace::For(const LOGFONTW& logFont) {
   static std::map<FaceKey, std::unique_ptr<FontFace>> faces;
@@ -299,9 +275,13 @@ unsigned FontFace::GlyphIndex(char32_t codePoint) const {
 }
 
 const Glyph& FontFace::GlyphFor(char32_t codePoint) {
+  const bool latin = codePoint < latinGlyphs_.size();
+  if (latin && latinGlyphs_[codePoint]) return *latinGlyphs_[codePoint];
   auto it = glyphs_.find(codePoint);
   if (it != glyphs_.end()) return it->second;
   Glyph& g = glyphs_[codePoint];
+  // Map nodes never move: the table keeps pointing at the glyph, filled in below.
+  if (latin) latinGlyphs_[codePoint] = &g;
   if (!face_) return g;
   FT_Int32 flags = FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL;
   // The transform applies to outlines only; a bitmap-only face leans its bitmaps instead.
@@ -335,7 +315,7 @@ const Glyph& FontFace::GlyphFor(char32_t codePoint) {
 
 int FontFace::MeasureWidth(std::u16string_view text) {
   int width = 0;
-  for (char32_t c : ToCodePoints(text)) width += GlyphFor(c).advance;
+  ForEachCodePoint(text, [&](char32_t c) { width += GlyphFor(c).advance; });
   return width;
 }
 

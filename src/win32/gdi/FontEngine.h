@@ -1,5 +1,6 @@
 // Fonts through fontconfig and FreeType: face lookup, Windows-style metrics, glyph cache.
 #pragma once
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -63,9 +64,30 @@ class FontFace {
   int emPixels_ = 0;
   FontMetrics metrics_;
   std::map<char32_t, Glyph> glyphs_;
+  // Text is mostly Latin: those glyphs are found without searching the map.
+  std::array<const Glyph*, 256> latinGlyphs_{};
 };
 
-// Splits UTF-16 into code points (unpaired surrogates become U+FFFD).
-std::u32string ToCodePoints(std::u16string_view text);
+// Calls `visit` with each code point of UTF-16 text (unpaired surrogates become U+FFFD).
+template <class Visit>
+void ForEachCodePoint(std::u16string_view text, Visit visit) {
+  constexpr char16_t kHighFirst = 0xD800;
+  constexpr char16_t kLowFirst = 0xDC00;
+  constexpr char16_t kLowLast = 0xDFFF;
+  constexpr char32_t kSupplementaryBase = 0x10000;
+  constexpr char32_t kReplacement = 0xFFFD;
+  constexpr int kSurrogateBits = 10;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c >= kHighFirst && c < kLowFirst && i + 1 < text.size() && text[i + 1] >= kLowFirst && text[i + 1] <= kLowLast) {
+      visit(kSupplementaryBase + ((static_cast<char32_t>(c - kHighFirst) << kSurrogateBits) | (text[i + 1] - kLowFirst)));
+      ++i;
+    } else if (c >= kHighFirst && c <= kLowLast) {
+      visit(kReplacement);
+    } else {
+      visit(static_cast<char32_t>(c));
+    }
+  }
+}
 
 }  // namespace win32::gdi

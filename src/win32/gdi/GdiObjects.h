@@ -25,8 +25,11 @@ struct PenObject {
   int width = 1;
   COLORREF color = 0;
 };
+class FontFace;
 struct FontObject {
   LOGFONTW logFont{};
+  // The realised face, found on first use (faces live for the process).
+  mutable FontFace* face = nullptr;
 };
 // A region is a set of non-overlapping rectangles.
 struct RegionObject {

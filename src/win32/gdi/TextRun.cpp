@@ -15,6 +15,7 @@ COLORREF Blend(COLORREF under, COLORREF over, int coverage) {
 }
 
 void DrawGlyph(const DeviceContext& dc, Surface& target, const Glyph& g, int penX, int baseline) {
+  if (g.width == 0 || g.height == 0) return;  // a space
   const bool mono = target.bitsPerPixel == 1;
   const COLORREF color = ToTargetColor(dc, dc.attr.textColor);
   const RECT box{penX + g.left, baseline - g.top, penX + g.left + g.width, baseline - g.top + g.height};
@@ -50,7 +51,8 @@ void FillSolid(const DeviceContext& dc, const RECT& rect, COLORREF color) {
 FontFace& FaceOf(const DeviceContext& dc) {
   const FontObject* font = Find<FontObject>(dc.attr.font);
   if (!font) font = Find<FontObject>(GetStockObject(SYSTEM_FONT));
-  return FontFace::For(font->logFont);
+  if (!font->face) font->face = &FontFace::For(font->logFont);
+  return *font->face;
 }
 
 void DrawTextRun(const DeviceContext& dc, int x, int top, std::u16string_view text) {
@@ -58,15 +60,18 @@ void DrawTextRun(const DeviceContext& dc, int x, int top, std::u16string_view te
   if (!target) return;
   FontFace& face = FaceOf(dc);
   const FontMetrics& m = face.Metrics();
-  const int width = face.MeasureWidth(text);
-  if (dc.attr.bkMode == OPAQUE) FillSolid(dc, RECT{x, top, x + width, top + m.height}, dc.attr.bkColor);
+  if (dc.attr.bkMode == OPAQUE) {
+    FillSolid(dc, RECT{x, top, x + face.MeasureWidth(text), top + m.height}, dc.attr.bkColor);
+  }
   const int baseline = top + m.ascent;
   int pen = x;
-  for (char32_t c : ToCodePoints(text)) {
+  ForEachCodePoint(text, [&](char32_t c) {
     const Glyph& g = face.GlyphFor(c);
     DrawGlyph(dc, *target, g, pen, baseline);
     pen += g.advance;
-  }
+  });
+  // The pen ends where the run does.
+  const int width = pen - x;
   const LOGFONTW& lf = face.LogFont();
   if (lf.lfUnderline) {
     const int y = baseline + m.underlinePosition;
