@@ -133,12 +133,12 @@ void BarTracker::TrackMouseMove(WPARAM wParam, LPARAM lParam) {
     return;
   }
   const int iOldHover = m_iHoverIndex;
+  const int iOldSelected = std::exchange(m_iSelectedIndex, kNoBarMenu);
   m_iHoverIndex = kNoBarMenu;
-  m_iSelectedIndex = kNoBarMenu;
   const int lCaptionsEnd = m_Bar.BarCaptionsEnd();
   const bool bPastCaptions = IsTrue(m_Bar.m_bRightToLeft) ? x < lCaptionsEnd : x > lCaptionsEnd;
   if (bPastCaptions) {
-    if (!m_bDropped) m_Bar.BlitFace();
+    if (!m_bDropped) m_Bar.ClearCaptions({iOldHover, iOldSelected});
     if (iButton != 0) m_Bar.HideToolTip();
   } else {
     m_iHoverIndex = m_Bar.BarMenuAt(x, y);
@@ -364,7 +364,8 @@ void BarTracker::CloseAllMenus() {
 void BarTracker::CloseMenuWindows() {
   m_Bar.m_Popups.CloseAll();
   m_bAltMode = false;
-  m_Bar.BlitFace();
+  // Only the dropped caption and a keyboard or mouse highlight are drawn over the face.
+  m_Bar.ClearCaptions({m_iDroppedIndex, m_iHoverIndex, m_iSelectedIndex});
   // Taken first: a handler that closes the menus again raises no second MenuOnClose.
   const int iDropped = std::exchange(m_iDroppedIndex, kNoBarMenu);
   if (m_bSuppressDropEvents || iDropped == kNoBarMenu) return;

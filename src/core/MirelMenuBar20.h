@@ -6,6 +6,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -258,6 +259,10 @@ class MirelMenuBar20 : public UserControl, public ISubclass, public IKeyboardHoo
   // The face copied to the window as it is (the base image), whole or the pixels in `area`.
   void BlitFace();
   void BlitFace(const RECT& area);
+  // The base image back over the captions of `menus` only, taking off their highlights.
+  void ClearCaptions(std::initializer_list<int> menus);
+  // The face columns the captions of `menus` draw in (empty when none is on the bar).
+  RECT CaptionColumns(std::initializer_list<int> menus) const;
   // Paints caption iMenu pressed on the control window (its menu has just dropped).
   void PaintBarCaptionPressed(int iMenu);
   // Height of the caption strip in pixels; 0 without a visible primary menu.

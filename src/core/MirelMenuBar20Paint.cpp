@@ -133,9 +133,19 @@ void MirelMenuBar20::PaintFace(const RECT& area) {
 }
 
 void MirelMenuBar20::RefreshCaptions(int iFirst, int iSecond) {
-  if (!m_Face) return;
+  const RECT area = CaptionColumns({iFirst, iSecond});
+  if (area.right > area.left) PaintFace(area);
+}
+
+void MirelMenuBar20::ClearCaptions(std::initializer_list<int> menus) {
+  const RECT area = CaptionColumns(menus);
+  if (area.right > area.left) BlitFace(area);
+}
+
+RECT MirelMenuBar20::CaptionColumns(std::initializer_list<int> menus) const {
   RECT area{};
-  for (const int iMenu : {iFirst, iSecond}) {
+  if (!m_Face) return area;
+  for (const int iMenu : menus) {
     if (m_BarLayout.Find(iMenu) == nullptr) continue;
     const tMenuInfo& menu = m_Menus.Menu(iMenu);
     const RECT hover = MenuBarLayout::HoverBox(menu, m_iMenuHeaderSpacing, m_BarLayout.lBarHeight);
@@ -146,7 +156,7 @@ void MirelMenuBar20::RefreshCaptions(int iFirst, int iSecond) {
   // Whole columns of the face: what a caption draws stays within its boxes' width.
   area.top = 0;
   area.bottom = m_Face->Height();
-  if (area.right > area.left) PaintFace(area);
+  return area;
 }
 
 void MirelMenuBar20::PaintBarCaptionPressed(int iMenu) {

@@ -369,6 +369,8 @@ class MenuBarStyleLook : public MenuBarLookTest, public ::testing::WithParamInte
 
 TEST_P(MenuBarStyleLook, HoveredAndPressedCaptionsShowTheirBoxes) {
   StyledBar();
+  Leave();
+  const std::vector<COLORREF> untouched = Face();
   std::map<std::string, COLORREF> seen;
   Sequence expected;
   Sequence actual;
@@ -399,6 +401,12 @@ TEST_P(MenuBarStyleLook, HoveredAndPressedCaptionsShowTheirBoxes) {
   read(true);
   EXPECT_TRUE(SameSequence(expected, actual));
   SaveWindow(m_Bar->hWnd(), "menubar_" + StyleThemeText(GetParam()));
+  // A menu opened from the keyboard and closed by the host leaves no box on the bar.
+  Leave();
+  PressByKey('F');
+  ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows().size(), 1U);
+  m_Bar->HideAllMenus();
+  EXPECT_TRUE(untouched == Face()) << "a caption box stayed after the menu closed";
 }
 
 INSTANTIATE_TEST_SUITE_P(All, MenuBarStyleLook, AllStyleThemes(), StyleThemeName);
