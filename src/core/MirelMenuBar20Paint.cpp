@@ -6,6 +6,7 @@
 // The layout also places the band surfaces on their lines below the bar; their lines join
 // the control's height.
 #include <algorithm>
+#include <optional>
 
 #include "common/ScopedDC.h"
 #include "core/MirelMenuBar20.h"
@@ -84,12 +85,18 @@ tBarLayoutInput MirelMenuBar20::BarLayoutInput() const {
 }
 
 void MirelMenuBar20::RedrawBarBase() {
-  if (!m_Face || m_Face->hdc() == nullptr) return;
+  if (!m_Face) return;
   HDC hdc = m_Face->hdc();
   {
-    const SelectedFont font(hdc, m_oDefaultMenuFont.get());
-    m_BarLayout = MenuBarLayout::Compute(m_Menus, BarLayoutInput(), hdc);
+    // The layout follows the tables even when the face could not be allocated (a control
+    // taller than any bitmap): the captions are then measured on the control's window.
+    std::optional<ScopedDC> window;
+    if (hdc == nullptr) window.emplace(m_hWndMB);
+    HDC measureDC = window ? window->hdc() : hdc;
+    const SelectedFont font(measureDC, m_oDefaultMenuFont.get());
+    m_BarLayout = MenuBarLayout::Compute(m_Menus, BarLayoutInput(), measureDC);
   }
+  if (hdc == nullptr) return;
   const MenuBarPainter painter(m_Artwork);
   painter.PaintBase(hdc, m_Face->Width(), m_Face->Height(), m_Menus, m_BarLayout, BarLook());
 }

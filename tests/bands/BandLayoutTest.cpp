@@ -77,6 +77,18 @@ TEST_F(BandLayoutTest, BandsBeyondAnyScreenLeaveTheControlWorking) {
   EXPECT_EQ(1u, Inside(*m_Bar).OpenMenuWindows().size());
   Desktop().MouseUp(win32::MouseButton::Left);
   Desktop().KeyPress(VK_ESCAPE);
+  // No face can be allocated that tall, yet the bar follows its tables: the cleared menu
+  // neither paints nor opens, and a new one opens where it is laid out.
+  m_Bar->Menus()->Clear();
+  EXPECT_EQ(0, ErrorOf([&] { m_Bar->Refresh(); }));
+  Desktop().MouseDown(win32::MouseButton::Left);
+  Desktop().MouseUp(win32::MouseButton::Left);
+  EXPECT_TRUE(Inside(*m_Bar).OpenMenuWindows().empty());
+  AddMenu("Edit")->MenuItems()->Add({.Caption = "&Undo"});
+  Desktop().MouseDown(win32::MouseButton::Left);
+  EXPECT_EQ(1u, Inside(*m_Bar).OpenMenuWindows().size());
+  Desktop().MouseUp(win32::MouseButton::Left);
+  Desktop().KeyPress(VK_ESCAPE);
 }
 
 TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {
