@@ -146,14 +146,15 @@ const Story kHotKeys[] = {
         SetActiveWindow(t.m_hWndOther);
         SetFocus(t.m_hWndOther);
       }),
-      Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE), Call([](MenusOnForm& t) {
+      Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE),  // another window active
+      Call([](MenusOnForm& t) {
         SetActiveWindow(t.HostForm().hWnd());
         DestroyWindow(std::exchange(t.m_hWndOther, nullptr));
         t.Bar().SetEnabled(VARIANT_FALSE);
       }),
-      FocusDocument(), Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE),
-      Call([](MenusOnForm& t) { t.Bar().SetEnabled(VARIANT_TRUE); }), Key(kF5), Chord({VK_CONTROL}, 'S'),
-      Chord({VK_CONTROL}, VK_ESCAPE)},
+      FocusDocument(), Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE),  // the bar disabled
+      Call([](MenusOnForm& t) { t.Bar().SetEnabled(VARIANT_TRUE); }),
+      Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE)},
      {"0 other WM_KEYDOWN F5", "0 other WM_KEYUP F5", "0 other WM_KEYDOWN S", "0 other WM_KEYUP S",
       "0 other WM_KEYDOWN Esc", "0 other WM_KEYUP Esc",                                  // another window active
       "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5", "0 doc WM_KEYDOWN S", "0 doc WM_KEYUP S",
@@ -261,13 +262,12 @@ TEST_F(MenusOnForm, OnAnMdiChildFormTheFrameMustBeActive) {
   OtherBar childBar(*this, child, {.name = "MirelMenuBar201", .width = 6000, .height = 600}, "child ",
                     {{"Refresh", "F5"}});
   const HWND hWndChildDocument = KeyWindow("child doc", kKeyWindowRect, child.hWnd());
-  for (const Step& step : {Call([&](MenusOnForm&) {
-                             SetActiveWindow(frame.hWnd());
-                             SetFocus(hWndChildDocument);
-                           }),
-                           Key(kF5), Call([](MenusOnForm& t) { SetActiveWindow(t.HostForm().hWnd()); }),
-                           FocusDocument(), Key(kF5)})
-    Run(step);
+  SetActiveWindow(frame.hWnd());
+  SetFocus(hWndChildDocument);
+  Run(Key(kF5));
+  SetActiveWindow(HostForm().hWnd());
+  Run(FocusDocument());
+  Run(Key(kF5));
   EXPECT_TRUE(mirel_test::SameSequence({"0 child MenuItemClick 1 View 1 Refresh", "0 child doc WM_KEYUP F5",
                                         "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5"},
                                        Rows()));
