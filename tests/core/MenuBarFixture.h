@@ -12,10 +12,7 @@
 #include "support/Errors.h"
 #include "support/BarOnForm.h"
 
-using mirel_test::ErrorFrom;
-using mirel_test::ErrorOf;
-using mirel_test::SameSequence;
-using mirel_test::Sequence;
+using namespace mirel_test;
 
 class MenuBarTest : public mirel_test::BarOnForm {
  protected:
@@ -25,8 +22,9 @@ class MenuBarTest : public mirel_test::BarOnForm {
     MakeBar({.form = mirel_test::FormAt(40, 30, userMode), .endUpdate = false, .saved = saved});
     return m_Bar;
   }
-  // An instance loaded from saved settings.
+  // An instance loaded from saved settings, and a new run-time one after its first EndUpdate.
   std::shared_ptr<MirelMenuBar20> LoadBar(PropertyBag& saved, bool userMode = true) { return AddBar(userMode, &saved); }
+  std::shared_ptr<MirelMenuBar20> UpdatedBar() { return AddBar(), m_Bar->EndUpdate(), m_Bar; }
 
   Form& TheForm() { return *m_Form; }
 
@@ -77,9 +75,7 @@ class MenuBarTest : public mirel_test::BarOnForm {
       out << " " << std::hex << colour;
       return out.str();
     };
-    const auto font = [this](const std::shared_ptr<StdFont>& f) {
-      return std::string(f == m_Form->Font() ? " form font" : " other font");
-    };
+    const auto font = [this](const auto& f) { return std::string(f == m_Form->Font() ? " form font" : " other font"); };
     std::string bandSizes = "BandSizes";
     for (int size = bs16x16; size <= bsCustom; ++size)
       bandSizes += n(in.BandSize(static_cast<ctsBandSizeConstants>(size)));

@@ -23,16 +23,16 @@ TEST_F(PropertyDefaultsTest, NewAndLoadedInstancesHaveTheTabledDefaults) {
                                SettingRows(*bar)))
           << name;
       const MirelMenuBar20Internals& in = Inside(*bar);
-      const auto on = [](bool b) { return std::string(b ? " on" : " off"); };
-      EXPECT_EQ(name + ": initialised" + on(in.Initialised()) + ", redraw" + on(in.RedrawEnabled()) + ", painted" +
-                    on(in.PaintCount() > 0) + ", over timer" + on(in.Tracker().OverTimer().Enabled()) +
-                    ", auto drop" + on(in.Tracker().AutoDropTimer().Enabled()) + ", tip timer" +
-                    on(in.ToolTipPreTimer().Enabled()) +
-                    (userMode ? " " + std::to_string(in.ToolTipPreTimer().Interval()) + " " +
-                                    std::to_string(in.ToolTipPostTimer().Interval())
-                              : ""),
-                name + ": initialised on, redraw" + on(!userMode) + ", painted" + on(!userMode) + ", over timer" +
-                    on(userMode) + ", auto drop off, tip timer off" + (userMode ? " 1000 3000" : ""));
+      EXPECT_TRUE(in.Initialised()) << name;
+      EXPECT_EQ(in.RedrawEnabled(), !userMode) << name;
+      EXPECT_EQ(in.PaintCount() > 0, !userMode) << name;
+      EXPECT_EQ(in.Tracker().OverTimer().Enabled(), userMode) << name;
+      EXPECT_FALSE(in.Tracker().AutoDropTimer().Enabled()) << name;
+      EXPECT_FALSE(in.ToolTipPreTimer().Enabled()) << name;
+      if (userMode) {
+        EXPECT_EQ(in.ToolTipPreTimer().Interval(), 1000u) << name;
+        EXPECT_EQ(in.ToolTipPostTimer().Interval(), 3000u) << name;
+      }
     }
   }
 }

@@ -73,10 +73,8 @@ const Story kClose[] = {
       "= focus doc, active form", "0 doc WM_KEYDOWN A", "0 doc WM_KEYUP A", "= text \"a\""}},
     {"TheHostFormLosingActivationClosesAllMenus",
      {Call([](MenusOnForm& t) {
-        FormOptions other = mirel_test::FormAt(720, 100);
-        other.caption = "Other";
-        other.width = other.height = 200;
-        t.m_OtherForm = std::make_unique<Form>(other);
+        t.m_OtherForm = std::make_unique<Form>(
+            FormOptions{.caption = "Other", .left = 720, .top = 100, .width = 200, .height = 200, .font = {}});
         t.m_OtherForm->Show();
         SetActiveWindow(t.HostForm().hWnd());
       }),

@@ -109,15 +109,6 @@ Step Let(const char* menu, const char* item, bool enabled, bool on) {
 }
 Step Enable(const char* menu, const char* item, bool on) { return Let(menu, item, true, on); }
 Step Visible(const char* menu, const char* item, bool on) { return Let(menu, item, false, on); }
-std::vector<Step> TypeAll() {
-  return {Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE)};
-}
-template <typename... Parts>
-std::vector<Step> Steps(Parts... parts) {
-  std::vector<Step> steps;
-  (steps.insert(steps.end(), parts.begin(), parts.end()), ...);
-  return steps;
-}
 
 // Another bar on `form` with a View menu of (caption, hot key) items; its events logged under `prefix`.
 struct OtherBar : EventRows {
@@ -150,20 +141,20 @@ const Story kHotKeys[] = {
      {"0 doc WM_SYSKEYDOWN F5", "0 doc WM_SYSKEYUP F5"}},
     // Plain keys, Ctrl combinations and Ctrl+Esc alike.
     {"KeysCountOnlyWhileTheFormIsActiveAndTheBarEnabled",
-     Steps(std::vector<Step>{SetHotKey("Edit", "Undo", "F5"), SetHotKey("Edit", "Cut", "Ctrl+S"),
-                             Call([](MenusOnForm& t) {
-                               t.m_hWndOther = t.KeyWindow("other", kKeyWindowRect, nullptr);
-                               SetActiveWindow(t.m_hWndOther);
-                               SetFocus(t.m_hWndOther);
-                             })},
-           TypeAll(),
-           std::vector<Step>{Call([](MenusOnForm& t) {
-                               SetActiveWindow(t.HostForm().hWnd());
-                               DestroyWindow(std::exchange(t.m_hWndOther, nullptr));
-                               t.Bar().SetEnabled(VARIANT_FALSE);
-                             }),
-                             FocusDocument()},
-           TypeAll(), std::vector<Step>{Call([](MenusOnForm& t) { t.Bar().SetEnabled(VARIANT_TRUE); })}, TypeAll()),
+     {SetHotKey("Edit", "Undo", "F5"), SetHotKey("Edit", "Cut", "Ctrl+S"), Call([](MenusOnForm& t) {
+        t.m_hWndOther = t.KeyWindow("other", kKeyWindowRect, nullptr);
+        SetActiveWindow(t.m_hWndOther);
+        SetFocus(t.m_hWndOther);
+      }),
+      Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE),  // another window active
+      Call([](MenusOnForm& t) {
+        SetActiveWindow(t.HostForm().hWnd());
+        DestroyWindow(std::exchange(t.m_hWndOther, nullptr));
+        t.Bar().SetEnabled(VARIANT_FALSE);
+      }),
+      FocusDocument(), Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE),  // the bar disabled
+      Call([](MenusOnForm& t) { t.Bar().SetEnabled(VARIANT_TRUE); }),
+      Key(kF5), Chord({VK_CONTROL}, 'S'), Chord({VK_CONTROL}, VK_ESCAPE)},
      {"0 other WM_KEYDOWN F5", "0 other WM_KEYUP F5", "0 other WM_KEYDOWN S", "0 other WM_KEYUP S",
       "0 other WM_KEYDOWN Esc", "0 other WM_KEYUP Esc",                                  // another window active
       "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5", "0 doc WM_KEYDOWN S", "0 doc WM_KEYUP S",
@@ -205,8 +196,6 @@ class HotKeyMatching : public MenusOnForm, public ::testing::WithParamInterface<
 
 TEST_P(HotKeyMatching, TypedChordsAgainstOneItemsHotKey) {
   Run(FocusDocument());
-  Sequence expected;
-  Sequence actual;
   const auto has = [this](const char* part) {
     return std::ranges::any_of(Rows(), [part](const std::string& row) { return row.find(part) != std::string::npos; });
   };
@@ -216,13 +205,12 @@ TEST_P(HotKeyMatching, TypedChordsAgainstOneItemsHotKey) {
     Run(Chord(row.modifiers, row.vk));
     std::string chord;
     for (int vk : row.modifiers) chord += vk == VK_CONTROL ? "Ctrl+" : vk == VK_SHIFT ? "Shift+" : "Alt+";
-    const std::string name = "\"" + std::string(row.hotKey) + "\" on " + chord + KeyName(row.vk) + ": ";
-    expected.push_back(name + row.outcome);
     const bool fired = has("MenuItemClick");
     const bool passed = has("KEYDOWN");
-    actual.push_back(name + (fired && passed ? "fires and passes" : fired ? "fires" : passed ? "passes" : "swallowed"));
+    EXPECT_EQ(fired && passed ? "fires and passes" : fired ? "fires" : passed ? "passes" : "swallowed",
+              std::string(row.outcome))
+        << '"' << row.hotKey << "\" on " << chord << KeyName(row.vk);
   }
-  EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
 }
 
 const std::vector<MatchRow> kPlain = {
@@ -250,12 +238,9 @@ const std::vector<MatchRow> kCtrl = {
     {"Ctrl+F5", {VK_CONTROL}, 'F', "fires"},  // only the first character counts
     {"Ctrl+F5", {VK_CONTROL}, kF5, "passes"},
     // A key counts by the character it types: function keys type none, number-pad keys
-    // their digit or operator (their codes read as characters would be s, v, x, z and c).
+    // their digit or operator (their codes read as characters would be t, s and c).
     {"Ctrl+T", {VK_CONTROL}, kF5, "passes"},
     {"Ctrl+S", {VK_CONTROL}, VK_F1 + 3, "passes"},
-    {"Ctrl+V", {VK_CONTROL}, VK_F1 + 6, "passes"},
-    {"Ctrl+X", {VK_CONTROL}, VK_F1 + 8, "passes"},
-    {"Ctrl+Z", {VK_CONTROL}, VK_F1 + 10, "passes"},
     {"Ctrl+C", {VK_CONTROL}, VK_NUMPAD0 + 3, "passes"},
     {"Ctrl+3", {VK_CONTROL}, VK_NUMPAD0 + 3, "fires"},
     {"Ctrl+*", {VK_CONTROL}, VK_MULTIPLY, "fires"},
@@ -272,21 +257,17 @@ INSTANTIATE_TEST_SUITE_P(Tables, HotKeyMatching, ::testing::Values(kPlain, kCtrl
 
 TEST_F(MenusOnForm, OnAnMdiChildFormTheFrameMustBeActive) {
   MdiForm frame;
-  FormOptions options;
-  options.caption = "Child";
-  options.mdiParent = &frame;
-  Form child(options);
+  Form child({.caption = "Child", .font = {}, .mdiParent = &frame});
   child.Show();
   OtherBar childBar(*this, child, {.name = "MirelMenuBar201", .width = 6000, .height = 600}, "child ",
                     {{"Refresh", "F5"}});
   const HWND hWndChildDocument = KeyWindow("child doc", kKeyWindowRect, child.hWnd());
-  for (const Step& step : {Call([&](MenusOnForm&) {
-                             SetActiveWindow(frame.hWnd());
-                             SetFocus(hWndChildDocument);
-                           }),
-                           Key(kF5), Call([](MenusOnForm& t) { SetActiveWindow(t.HostForm().hWnd()); }),
-                           FocusDocument(), Key(kF5)})
-    Run(step);
+  SetActiveWindow(frame.hWnd());
+  SetFocus(hWndChildDocument);
+  Run(Key(kF5));
+  SetActiveWindow(HostForm().hWnd());
+  Run(FocusDocument());
+  Run(Key(kF5));
   EXPECT_TRUE(mirel_test::SameSequence({"0 child MenuItemClick 1 View 1 Refresh", "0 child doc WM_KEYUP F5",
                                         "0 doc WM_KEYDOWN F5", "0 doc WM_KEYUP F5"},
                                        Rows()));
@@ -295,11 +276,8 @@ TEST_F(MenusOnForm, OnAnMdiChildFormTheFrameMustBeActive) {
 TEST_F(MenusOnForm, RenamedKeyNameTakesEffectInEveryControl) {
   OtherBar second(*this, HostForm(), {.name = "MirelMenuBar202", .left = 0, .top = 1500, .width = 6000, .height = 600},
                   "bar2 ", {{"Old", "F5"}, {"Refresh", "Refresh"}});
-  Run(SetHotKey("File", "New", "F5"));
-  Run(FocusDocument());
-  Run(Key(kF5));
+  for (const Step& step : {SetHotKey("File", "New", "F5"), FocusDocument(), Key(kF5)}) Run(step);
   Bar().SetHotKeyConstant(kF5, "Refresh");
-  EXPECT_EQ(second.bar->HotKeyConstant(kF5), "Refresh");
   Run(Key(kF5));  // the first bar's "F5" no longer matches, so the key reaches the second bar
   Bar().SetHotKeyConstant(kF5, "F5");
   EXPECT_TRUE(mirel_test::SameSequence({"0 MenuItemClick 1 File 1 New", "0 doc WM_KEYUP F5",

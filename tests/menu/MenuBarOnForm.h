@@ -1,7 +1,5 @@
-// A menu-bar control on a run-time form as a host places it, with what the menu tests look
-// at: the bar's face read back and put into its hovered and pressed looks by mouse and keys,
-// text measured in its menu font, header icons, and menu windows dropped the way the bar
-// drops them over a patterned backdrop.
+// A menu-bar control on a run-time form, with what the menu tests look at: its face, hovered
+// and pressed by mouse and keys, its fonts and icons, and menu windows dropped as the bar does.
 #pragma once
 #include <memory>
 #include <string>
@@ -50,11 +48,8 @@ class MenuBarOnForm : public BarOnForm {
   }
   // A bar as wide as its 500 x 40 form at (left, top), over the gradient backdrop.
   void BarOverBackdrop(int dpi = win32::kDefaultDpi, int left = kFormLeft, int top = kFormTop) {
-    FormOptions form = FormAt(left, top);
-    form.width = kFormWidth;
-    form.height = 40;
     MakeBar({.desktop = win32::DesktopOptions{.dpi = dpi},
-             .form = form,
+             .form = {.left = left, .top = top, .width = kFormWidth, .height = 40, .font = {}},
              .barWidthTwips = static_cast<float>(kFormWidth) * (1440.0F / static_cast<float>(dpi)),
              .barHeightTwips = 600,
              .backdrop = true});
@@ -70,26 +65,29 @@ class MenuBarOnForm : public BarOnForm {
   void AddSecondaryMenu(const std::string& key) {
     Menus()->Add({.Key = key, .Caption = key, .Style = tsSecondaryMenu, .Enabled = true});
   }
-  // Drops menu iMenu below its caption as the bar does, without pressing the caption.
-  HWND Drop(int iMenu) {
+  // Drops menu iMenu below its caption as the bar does, without pressing the caption, once any
+  // open menu is closed; given an open menu window, as its sub-menu over that window's right edge.
+  HWND Drop(int iMenu, HWND parent = nullptr) {
+    if (parent == nullptr && !Inside(*m_Bar).OpenMenuWindows().empty()) m_Bar->HideAllMenus();
     m_Bar->EndUpdate();
     const RECT bar = BarRect();
-    MirelMenuBar20Internals::tMenuWindowRequest request;
-    request.iMenu = iMenu;
-    request.X = static_cast<float>(Record(iMenu).cMCollX - 2 + bar.left) * TwipsPerPixelX();
-    request.Y = static_cast<float>(Inside(*m_Bar).BarHeight() + bar.top) * TwipsPerPixelY();
-    request.lBarHeight = Inside(*m_Bar).BarHeight();
-    HWND hWnd = Inside(*m_Bar).ShowMenuWindow(request);
+    const int height = Inside(*m_Bar).BarHeight();
+    const POINT at = parent ? POINT{WindowRect(parent).right - 4, WindowRect(parent).top}
+                            : POINT{Record(iMenu).cMCollX - 2 + bar.left, height + bar.top};
+    const float x = static_cast<float>(at.x) * TwipsPerPixelX(), y = static_cast<float>(at.y) * TwipsPerPixelY();
+    HWND hWnd = Inside(*m_Bar).ShowMenuWindow(
+        {.iMenu = iMenu, .X = x, .Y = y, .eKind = parent ? MenuWindowKind::SubMenu : MenuWindowKind::BarDrop,
+         .hWndParentMenu = parent, .lBarHeight = parent ? 0 : height});
     Desktop().DoEvents();
     return hWnd;
   }
   frmMenu& Menu(HWND hWnd) { return *frmMenu::FromWindow(hWnd); }
 
   SIZE TextSize(const std::string& text) const { return TextExtent(*m_Bar->DefaultMenuFont(), text); }
-  // A header image list of solid square images in these colours.
-  HIMAGELIST AttachIcons(const std::vector<COLORREF>& colours, int size = 8) {
+  // An image list of solid square images in these colours, for the headers or another slot.
+  HIMAGELIST AttachIcons(const std::vector<COLORREF>& colours, int size = 8,
+                         ctsMBImageListTypeConstants slot = imlMenuHeader) {
     HIMAGELIST icons = SolidImageList(size, colours);
-    ctsMBImageListTypeConstants slot = imlMenuHeader;
     Variant handle = Variant::Long(HandleToLong(icons));  // a handle is a 32-bit integer
     m_Bar->SetImageList(slot, handle);
     return icons;

@@ -78,33 +78,28 @@ void MenusOnForm::SetUp() {
            .form = mirel_test::FormAt(kFormLeft, kFormTop),
            .barHeightTwips = kBarHeightTwips,
            .endUpdate = false});
-  const std::shared_ptr<cMenus> menus = m_Bar->Menus();
-  const auto file = menus->Add({.Key = "File", .Caption = "&File", .Enabled = true})->MenuItems();
-  file->Add({.Caption = "&New", .Key = "New"});
-  file->Add({.Caption = "&Open", .Key = "Open", .ToolTipText = "Opens a file"});
-  file->Add({.Style = tsMenuSeperator, .Key = "Sep"});
-  file->Add({.Style = tsSubMenu, .Caption = "&Recent", .SubMenuName = "RecentMenu", .Key = "Recent"});
-  file->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "MoreMenu", .Key = "More"});
-  file->Add({.Caption = "&Disabled", .Enabled = false, .Key = "Disabled"});
-  const auto edit =
-      menus->Add({.Key = "Edit", .Caption = "&Edit", .Enabled = true, .ToolTipText = "Edit things"})->MenuItems();
-  edit->Add({.Caption = "&Undo", .Key = "Undo"});
-  edit->Add({.Caption = "Cu&t", .Key = "Cut"});
-  const auto view =
-      menus->Add({.Key = "View", .Caption = "&View", .Enabled = true, .DisplayInfrequents = true})->MenuItems();
-  view->Add({.Caption = "&Toolbar", .Key = "Toolbar"});
-  view->Add({.Caption = "&Status", .Infrequent = true, .Key = "Status"});
-  view->Add({.Style = tsMenuSeperator, .Key = "Sep"});
-  view->Add({.Style = tsSubMenu, .Caption = "&Zoom", .SubMenuName = "MoreMenu", .Key = "Zoom"});
-  view->Add({.Caption = "&Locked", .Enabled = false, .Key = "Locked"});
-  view->Add({.Caption = "&Ruler", .Infrequent = true, .Key = "Ruler"});
-  const auto recent =
-      menus->Add({.Key = "RecentMenu", .Caption = "Recent", .Style = tsSecondaryMenu, .Enabled = true})->MenuItems();
-  recent->Add({.Caption = "&One", .Key = "One"});
-  recent->Add({.Caption = "T&wo", .Key = "Two"});
-  menus->Add({.Key = "MoreMenu", .Caption = "More", .Style = tsSecondaryMenu, .Enabled = true})
-      ->MenuItems()
-      ->Add({.Caption = "T&hree", .Key = "Three"});
+  const auto add = [this](const MenuAddArgs& menu, std::initializer_list<MenuItemAddArgs> items) {
+    const std::shared_ptr<cMenuItems> added = m_Bar->Menus()->Add(menu)->MenuItems();
+    for (const MenuItemAddArgs& item : items) added->Add(item);
+  };
+  add({.Key = "File", .Caption = "&File", .Enabled = true},
+      {{.Caption = "&New", .Key = "New"}, {.Caption = "&Open", .Key = "Open", .ToolTipText = "Opens a file"},
+       {.Style = tsMenuSeperator, .Key = "Sep"},
+       {.Style = tsSubMenu, .Caption = "&Recent", .SubMenuName = "RecentMenu", .Key = "Recent"},
+       {.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "MoreMenu", .Key = "More"},
+       {.Caption = "&Disabled", .Enabled = false, .Key = "Disabled"}});
+  add({.Key = "Edit", .Caption = "&Edit", .Enabled = true, .ToolTipText = "Edit things"},
+      {{.Caption = "&Undo", .Key = "Undo"}, {.Caption = "Cu&t", .Key = "Cut"}});
+  add({.Key = "View", .Caption = "&View", .Enabled = true, .DisplayInfrequents = true},
+      {{.Caption = "&Toolbar", .Key = "Toolbar"}, {.Caption = "&Status", .Infrequent = true, .Key = "Status"},
+       {.Style = tsMenuSeperator, .Key = "Sep"},
+       {.Style = tsSubMenu, .Caption = "&Zoom", .SubMenuName = "MoreMenu", .Key = "Zoom"},
+       {.Caption = "&Locked", .Enabled = false, .Key = "Locked"},
+       {.Caption = "&Ruler", .Infrequent = true, .Key = "Ruler"}});
+  add({.Key = "RecentMenu", .Caption = "Recent", .Style = tsSecondaryMenu, .Enabled = true},
+      {{.Caption = "&One", .Key = "One"}, {.Caption = "T&wo", .Key = "Two"}});
+  add({.Key = "MoreMenu", .Caption = "More", .Style = tsSecondaryMenu, .Enabled = true},
+      {{.Caption = "T&hree", .Key = "Three"}});
   m_Bar->EndUpdate();
   m_Bar->Connect(&m_Events);
   mirel_test::RegisterTestWindowClass();
@@ -143,11 +138,8 @@ std::string MenusOnForm::Pointer(float X, float Y) {
   POINT cursor{};
   GetCursorPos(&cursor);
   if (at(cursor)) return "@";
-  for (HWND hWnd : Inside(*m_Bar).OpenMenuWindows()) {
-    RECT rc{};
-    GetWindowRect(hWnd, &rc);
-    if (at(POINT{rc.left, rc.top})) return "@menu";
-  }
+  for (HWND hWnd : Inside(*m_Bar).OpenMenuWindows())
+    if (at(POINT{mirel_test::WindowRect(hWnd).left, mirel_test::WindowRect(hWnd).top})) return "@menu";
   return Text(X) + " " + Text(Y);
 }
 
@@ -186,8 +178,7 @@ POINT MenusOnForm::PointOf(const Where& at) {
   frmMenu* form = at.place == Place::Row || at.place == Place::AboveRow || at.place == Place::Arrow
                       ? &OpenMenu(at.menu) : nullptr;
   const auto inMenu = [form](int y) {
-    RECT rc{};
-    GetWindowRect(form->hWnd(), &rc);
+    const RECT rc = mirel_test::WindowRect(form->hWnd());
     return POINT{rc.left + kRowTextInset, rc.top + y};
   };
   POINT pt{};
@@ -208,8 +199,7 @@ POINT MenusOnForm::PointOf(const Where& at) {
     case Place::Screen: break;
     case Place::Here: GetCursorPos(&pt); break;
     case Place::Document: {
-      RECT rc{};
-      GetWindowRect(m_hWndDocument, &rc);
+      const RECT rc = mirel_test::WindowRect(m_hWndDocument);
       pt = POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
       break;
     }
@@ -267,8 +257,7 @@ void MenusOnForm::ShowStates(const std::vector<State>& states) {
       case State::ByKey: row = "by key " + yesNo(tracker.KeyboardOpened()); break;
       case State::Dropped: row = "dropped " + std::to_string(tracker.DroppedIndex()); break;
       case State::MenuAt: {
-        RECT rc{};
-        GetWindowRect(Newest().hWnd(), &rc);
+        const RECT rc = mirel_test::WindowRect(Newest().hWnd());
         row = "menu at " + std::to_string(rc.left) + "," + std::to_string(rc.top);
         break;
       }

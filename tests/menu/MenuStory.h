@@ -44,10 +44,7 @@ using Action = std::function<void(MenusOnForm&)>;
 enum class Place { Caption, Row, AboveRow, Arrow, Screen, Document, Here };
 struct Where {
   Place place;
-  int index = 0;
-  int dx = 0;
-  int dy = 0;
-  int menu = -1;
+  int index = 0, dx = 0, dy = 0, menu = -1;
 };
 inline Where Caption(int iMenu, int dx = 0) { return {Place::Caption, iMenu, dx}; }
 inline Where Row(int i, int dx = 0, int dy = 0) { return {Place::Row, i, dx, dy}; }
@@ -66,7 +63,7 @@ enum class Do { Move, Click, Press, Release, Key, KeyDown, KeyUp, Chord, Wait, C
 struct Step {
   Do what;
   Where at{};
-  int value = 0;
+  int value = 0;  // the key, or the milliseconds to wait
   Action call{};
   std::vector<State> states{};
   int times = 1;
@@ -77,14 +74,11 @@ inline Step Click(Where at) { return {Do::Click, at}; }
 inline Step Press(Where at) { return {Do::Press, at}; }  // left button down there
 inline Step Release() { return {Do::Release}; }
 // Presses a key `times` times, showing `show` after each press.
-inline Step Key(int vk, int times = 1, std::vector<State> show = {}) {
-  return {Do::Key, {}, vk, {}, std::move(show), times};
-}
+inline Step Key(int vk, int times = 1, std::vector<State> show = {}) { return {Do::Key, {}, vk, {}, show, times}; }
 inline Step KeyDown(int vk) { return {Do::KeyDown, {}, vk}; }
 inline Step KeyUp(int vk) { return {Do::KeyUp, {}, vk}; }
-inline Step Chord(std::vector<int> modifiers, int vk) {  // modifiers held around one key press
-  return {Do::Chord, {}, vk, {}, {}, 1, std::move(modifiers)};
-}
+// Modifiers held around one key press.
+inline Step Chord(std::vector<int> modifiers, int vk) { return {Do::Chord, {}, vk, {}, {}, 1, modifiers}; }
 inline Step Wait(int ms) { return {Do::Wait, {}, ms}; }
 inline Step Call(Action call) { return {Do::Call, {}, 0, std::move(call)}; }
 inline Step Show(std::vector<State> states) { return {Do::Show, {}, 0, {}, std::move(states)}; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "menu/MenuWindowLayout.h"
@@ -82,28 +83,17 @@ TEST(MenuWindowLayout, RowTablesAtEachSpacing) {
 // 3 band 27..51, 4 band 50..74. A hit is the first row whose band holds Y.
 TEST(MenuWindowLayout, HitTestFindsFirstRowWhoseBandHoldsYAndTheSeparatorLineIsOnlyItsExactY) {
   const MenuWindowLayout layout = Layout({kCaption, kSeparator, kSubMenu, kCaption});
-  std::vector<std::string> expected;
-  std::vector<std::string> actual;
-  const auto probe = [&](int Y, int row, int captionsOnly, bool onLine) {
-    const auto text = [Y](int r, int c, bool line) {
-      return "Y " + std::to_string(Y) + ": " + std::to_string(r) + " " + std::to_string(c) + (line ? " line" : "");
-    };
-    expected.push_back(text(row, captionsOnly, onLine));
-    actual.push_back(text(layout.HitTest(Y), layout.HitTest(Y, true), layout.IsOnSeparatorLine(Y)));
-  };
-  probe(1, kNoMenuRow, kNoMenuRow, false);
-  probe(2, 1, 1, false);
-  probe(24, 1, 1, false);
-  probe(25, 1, 1, true);
-  probe(26, 1, 1, false);
-  probe(27, 3, kNoMenuRow, false);
-  probe(29, 3, kNoMenuRow, false);
-  probe(50, 3, 4, false);
-  probe(51, 3, 4, false);
-  probe(52, 4, 4, false);
-  probe(74, 4, 4, false);
-  probe(75, kNoMenuRow, kNoMenuRow, false);
-  EXPECT_TRUE(SameSequence(expected, actual));
+  constexpr int kNo = kNoMenuRow;
+  // Y, the row hit, the caption row hit, on the separator line.
+  const std::tuple<int, int, int, bool> probes[] = {
+      {1, kNo, kNo, false}, {2, 1, 1, false},    {24, 1, 1, false}, {25, 1, 1, true},  {26, 1, 1, false},
+      {27, 3, kNo, false},  {29, 3, kNo, false}, {50, 3, 4, false}, {51, 3, 4, false}, {52, 4, 4, false},
+      {74, 4, 4, false},    {75, kNo, kNo, false}};
+  for (const auto& [Y, row, captionRow, onLine] : probes) {
+    EXPECT_EQ(layout.HitTest(Y), row) << "Y " << Y;
+    EXPECT_EQ(layout.HitTest(Y, true), captionRow) << "Y " << Y;
+    EXPECT_EQ(layout.IsOnSeparatorLine(Y), onLine) << "Y " << Y;
+  }
 }
 
 // The expand arrow's zone starts 22 above the bottom, with and without shadows; a menu of
@@ -139,18 +129,11 @@ class MenuWindowPlacement : public ::testing::TestWithParam<float> {
  protected:
   float T(int pixels) const { return static_cast<float>(pixels) * GetParam(); }
   // A 150 x 200 window at (left, top) on a 1024 x 768 screen under a 23-pixel bar.
-  tMenuPlacementRequest Request(MenuWindowKind eKind, int left, int top) const {
-    tMenuPlacementRequest r;
-    r.eKind = eKind;
-    r.Left = T(left);
-    r.Top = T(top);
-    r.Width = T(150);
-    r.Height = T(200);
-    r.ScreenWidth = T(1024);
-    r.ScreenHeight = T(768);
-    r.TwipsPerPixelX = r.TwipsPerPixelY = GetParam();
-    r.lBarHeight = 23;
-    return r;
+  tMenuPlacementRequest Request(MenuWindowKind eKind, int left, int top, bool rightToLeft = false,
+                                bool shadows = true, RECT parent = {}) const {
+    return {.eKind = eKind, .bRightToLeft = rightToLeft, .bShadows = shadows, .Left = T(left), .Top = T(top),
+            .Width = T(150), .Height = T(200), .ScreenWidth = T(1024), .ScreenHeight = T(768),
+            .TwipsPerPixelX = GetParam(), .TwipsPerPixelY = GetParam(), .lBarHeight = 23, .rcParent = parent};
   }
 };
 
@@ -162,8 +145,7 @@ TEST_P(MenuWindowPlacement, EveryEdgeInEveryDirection) {
     const char* name;
     K kind;
     int left, top;
-    bool rightToLeft;
-    bool shadows;
+    bool rightToLeft, shadows;
     RECT parent;
     int placedLeft, placedTop, join;
     bool up, leftwards;
@@ -187,17 +169,12 @@ TEST_P(MenuWindowPlacement, EveryEdgeInEveryDirection) {
       {"... without shadows", K::SubMenu, 100, 100, true, false, {96, 80, 260, 300}, 260, 100, 0, false, false},
       {"right-to-left pop-up without room", K::PopUp, 100, 100, true, true, {}, 1024 - 150, 100, 0, false, false},
   };
-  for (const auto& c : cases) {
-    auto request = Request(c.kind, c.left, c.top);
-    request.bRightToLeft = c.rightToLeft;
-    request.bShadows = c.shadows;
-    request.rcParent = c.parent;
-    EXPECT_EQ(PlaceMenuWindow(request), (tMenuPlacement{T(c.placedLeft), T(c.placedTop), c.join, c.up, c.leftwards}))
+  for (const auto& c : cases)
+    EXPECT_EQ(PlaceMenuWindow(Request(c.kind, c.left, c.top, c.rightToLeft, c.shadows, c.parent)),
+              (tMenuPlacement{T(c.placedLeft), T(c.placedTop), c.join, c.up, c.leftwards}))
         << c.name;
-  }
   // A left edge that is not a whole pixel: the join's quotient truncates towards zero.
-  auto request = Request(K::BarDrop, 143, 50);
-  request.bRightToLeft = true;
+  auto request = Request(K::BarDrop, 143, 50, true);
   request.Left = T(143) - 1;
   EXPECT_EQ(PlaceMenuWindow(request).lJoinOffset, -6);
 }

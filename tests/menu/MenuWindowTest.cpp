@@ -1,8 +1,5 @@
-// An open menu window as a host and a user meet it: what it carries while loaded and that it
-// leaves nothing behind, its size and place; and its pixels read back from the screen: the
-// 14-pixel check mark, the highlight box and the expand arrow's, right to left, the join under
-// the pressed caption, infrequent rows, and the shadow strips, which must be the blend of what
-// the screen held under them before the window showed.
+// An open menu window as a host and a user meet it: what it carries while loaded, that it
+// leaves nothing behind, its size and place, and its pixels read back from the screen.
 #include <algorithm>
 #include <array>
 #include <set>
@@ -27,11 +24,6 @@ class MenuWindowTest : public MenuBarOnForm {
   void SetUp() override {
     BarOnForm::SetUp();
     BarOverBackdrop();
-  }
-  static RECT WindowRect(HWND hWnd) {
-    RECT rc{};
-    GetWindowRect(hWnd, &rc);
-    return rc;
   }
   RECT Box(HWND hWnd, int i) { return Menu(hWnd).Layout().HighlightBox(i, Menu(hWnd).Size().cx); }
   // A point inside item i's highlight box, clear of its text.
@@ -95,9 +87,7 @@ TEST_F(MenuWindowTest, WhileLoadedCarriesItsMarkerAndRegistrationsAndUnloadingLe
   EXPECT_TRUE(frmMenu::IsMenuWindow(hWnd));
   EXPECT_FALSE(frmMenu::IsMenuWindow(m_Form->hWnd()));
   EXPECT_TRUE(IsWindowVisible(hWnd));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongA(hWnd, GWL_EXSTYLE));
-  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
-  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(GetWindowLongA(hWnd, GWL_EXSTYLE) & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW), WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
   EXPECT_EQ(mHooks::HookClientCount(), hooksBefore + 1);
   // Its own window: 6, 15, 275, 3806; the control's window: 512, 514.
   EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), attachmentsBefore + 6);
@@ -111,14 +101,7 @@ TEST_F(MenuWindowTest, WhileLoadedCarriesItsMarkerAndRegistrationsAndUnloadingLe
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsBefore);
 
   HWND hParent = Drop(1);
-  MirelMenuBar20Internals::tMenuWindowRequest request;
-  request.iMenu = 2;
-  request.X = static_cast<float>(WindowRect(hParent).right - 4) * TwipsPerPixelX();
-  request.Y = static_cast<float>(WindowRect(hParent).top) * TwipsPerPixelY();
-  request.eKind = MenuWindowKind::SubMenu;
-  request.hWndParentMenu = hParent;
-  HWND hChild = Inside(*m_Bar).ShowMenuWindow(request);
-  Desktop().DoEvents();
+  HWND hChild = Drop(2, hParent);
   Menu(hParent).SetOpenChildKey("Sub");
   EXPECT_EQ(Inside(*m_Bar).OpenMenuWindows(), (std::vector<HWND>{hParent, hChild}));
   Menu(hParent).Unload();
@@ -131,15 +114,13 @@ TEST_F(MenuWindowTest, WhileLoadedCarriesItsMarkerAndRegistrationsAndUnloadingLe
 // The width is margin + caption + 12 + 12 (+ 3 for the shadow); a hot key adds its own width
 // and the 30-pixel column gap that keeps it clear of the caption; shadows add 3 across, 4 down.
 // The margin is 24, or an item image's width + 8 when wider, and MenuLeftMargin reports the
-// last shown menu's (its let is ignored).
+// last shown menu's.
 TEST_F(MenuWindowTest, WindowSizeFollowsTheMarginTheWidestItemAndTheShadows) {
   auto items = AddMenu("File")->MenuItems();
   auto item = items->Add({.Caption = "Open", .Key = "Open"});
   const SIZE plain = Menu(Drop(1)).Size();
-  m_Bar->HideAllMenus();
   item->HotKey("Ctrl+O");
   const SIZE withHotKey = Menu(Drop(1)).Size();
-  m_Bar->HideAllMenus();
   const LONG hotKeyWidth = TextExtent(*m_Bar->DefaultMenuItemFont(), "Ctrl+O").cx;
   const LONG captionWidth = TextExtent(*m_Bar->DefaultMenuItemFont(), "Open").cx;
   EXPECT_EQ(plain.cx, 24 + captionWidth + 12 + 12 + 3);
@@ -149,17 +130,11 @@ TEST_F(MenuWindowTest, WindowSizeFollowsTheMarginTheWidestItemAndTheShadows) {
   const SIZE flat = Menu(Drop(1)).Size();
   EXPECT_EQ(flat.cx, withHotKey.cx - 3);
   EXPECT_EQ(flat.cy, withHotKey.cy - 4);
-  m_Bar->HideAllMenus();
 
   EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
-  HIMAGELIST icons = SolidImageList(20, {kLime});
-  ctsMBImageListTypeConstants slot = imlMenuItems;
-  Variant handle = Variant::Long(HandleToLong(icons));
-  m_Bar->SetImageList(slot, handle);
+  HIMAGELIST icons = AttachIcons({kLime}, 20, imlMenuItems);
   EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
   EXPECT_EQ(Menu(Drop(1)).Size().cx, flat.cx + 4);
-  EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
-  m_Bar->SetMenuLeftMargin(50);
   EXPECT_EQ(m_Bar->MenuLeftMargin(), 28);
   m_Bar->HideAllMenus();
   ImageList_Destroy(icons);
@@ -227,24 +202,20 @@ TEST_F(MenuWindowTest, SubMenuArrowKeepsClearOfTheCaptionAndRightToLeftMirrorsTh
   HWND hWnd = Drop(2);
   const frmMenu& form = Menu(hWnd);
   const int textLeft = MenuWindowLayout::TextEdge(m_Bar->MenuLeftMargin(), form.Size().cx, false);
-  std::vector<int> inkColumns;
-  for (int x = textLeft; x < form.Size().cx - 4; ++x) {
-    for (int y = form.Layout().Row(1).lY; y < form.Layout().Row(1).lY + form.Layout().LineHeight(); ++y) {
-      if (Pixel(hWnd, x, y) == Pixel(hWnd, textLeft - 2, y)) continue;
-      inkColumns.push_back(x);
-      break;
-    }
-  }
-  ASSERT_GE(inkColumns.size(), 2u);
+  int lastInk = -1;  // the widest gap between columns with ink in the row's line
   int widestGap = 0;
-  for (std::size_t k = 1; k < inkColumns.size(); ++k)
-    widestGap = std::max(widestGap, inkColumns[k] - inkColumns[k - 1] - 1);
+  for (int x = textLeft; x < form.Size().cx - 4; ++x) {
+    bool ink = false;
+    for (int y = form.Layout().Row(1).lY; y < form.Layout().Row(1).lY + form.Layout().LineHeight(); ++y)
+      ink = ink || Pixel(hWnd, x, y) != Pixel(hWnd, textLeft - 2, y);
+    if (ink && lastInk >= 0) widestGap = std::max(widestGap, x - lastInk - 1);
+    if (ink) lastInk = x;
+  }
   EXPECT_GE(widestGap, kClearGap) << "the arrow touches the caption";
 
   const int y = Box(hWnd, 2).top + 2;
   std::set<COLORREF> column;
   for (int x = 2; x < 24; ++x) column.insert(Pixel(hWnd, x, y));
-  m_Bar->HideAllMenus();
   m_Bar->SetRightToLeft(VARIANT_TRUE);
   hWnd = Drop(2);
   const int W = Menu(hWnd).Size().cx;
@@ -289,41 +260,35 @@ TEST_F(MenuWindowTest, AHotExpandArrowIsBoxedAndHiddenInfrequentsTakeNoRow) {
 }
 
 // Under the pressed caption the frame opens: one colour of its own along the top row, another
-// where the caption's right edge comes down, then the border; each theme its own.
-TEST_F(MenuWindowTest, JoinUnderThePressedCaption) {
+// where the caption's right edge comes down, then the border; each theme its own. A bar menu
+// past the screen's right edge moves in, its join along with the caption; one past the bottom
+// opens above the bar and draws no join; at each resolution.
+TEST_F(MenuWindowTest, ABarMenuStaysOnTheScreenAndItsJoinFollowsTheCaption) {
   AddFileMenu();
   std::set<COLORREF> inners;
-  for (const ctsThemes theme : {XPBlue, XPSilver, XPOlive}) {
+  COLORREF inner = CLR_INVALID, edge = CLR_INVALID;  // the blue theme's
+  for (const ctsThemes theme : {XPOlive, XPSilver, XPBlue}) {
+    SCOPED_TRACE("theme " + std::to_string(theme));
     m_Bar->SetTheme(theme);
     HWND hWnd = Drop(1);
     const int right = JoinRight();
-    const COLORREF inner = Pixel(hWnd, 1, 0);
-    const COLORREF edge = Pixel(hWnd, right - 1, 0);
+    inner = Pixel(hWnd, 1, 0);
+    edge = Pixel(hWnd, right - 1, 0);
     const COLORREF border = Pixel(hWnd, right, 0);
-    for (int x = 1; x < right - 1; ++x) EXPECT_EQ(Pixel(hWnd, x, 0), inner) << "theme " << theme << " x " << x;
-    EXPECT_EQ(border, Pixel(hWnd, 0, Menu(hWnd).Size().cy / 2)) << "theme " << theme;
-    EXPECT_NE(inner, border) << "theme " << theme;
-    EXPECT_NE(edge, inner) << "theme " << theme;
-    EXPECT_NE(edge, border) << "theme " << theme;
+    for (int x = 1; x < right - 1; ++x) EXPECT_EQ(Pixel(hWnd, x, 0), inner) << "x " << x;
+    EXPECT_EQ(border, Pixel(hWnd, 0, Menu(hWnd).Size().cy / 2));
+    EXPECT_NE(inner, border);
+    EXPECT_NE(edge, inner);
+    EXPECT_NE(edge, border);
     inners.insert(inner);
-    m_Bar->HideAllMenus();
   }
   EXPECT_EQ(inners.size(), 3U);
-}
-
-// A bar menu past the screen's right edge moves in, its join along with the caption; one past
-// the bottom opens above the bar and draws no join; at each resolution.
-TEST_F(MenuWindowTest, ABarMenuStaysOnTheScreenAndItsJoinFollowsTheCaption) {
-  AddFileMenu();
-  HWND hWnd = Drop(1);
-  const COLORREF inner = Pixel(hWnd, 1, 0);
-  const COLORREF edge = Pixel(hWnd, JoinRight() - 1, 0);
   for (const int dpi : {96, 120}) {
     SCOPED_TRACE(std::to_string(dpi) + " dpi");
     BarOverBackdrop(dpi, win32::kDefaultScreenWidth - 60);
     AddFileMenu();
     const int requestedLeft = BarRect().left + Record(1).cMCollX - 2;
-    hWnd = Drop(1);
+    HWND hWnd = Drop(1);
     RECT rc = WindowRect(hWnd);
     EXPECT_EQ(rc.right, win32::kDefaultScreenWidth);
     EXPECT_EQ(rc.top, kFormTop + Inside(*m_Bar).BarHeight());

@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "menu/Mnemonic.h"
-#include "support/MessageLog.h"
 #include "win32/windows.h"
 
 namespace {
 
 TEST(MnemonicTest, CaptionMnemonicsAndCharactersAsVirtualKeys) {
-  const struct {
-    std::string sCaption;
-    std::int16_t iExpectedKey;
-  } rows[] = {
+  const std::pair<std::string, int> captions[] = {
       {"&Save", 'S'},
       {"&save", 'S'},                  // upper-cased
       {"E&xit", 'X'},
@@ -31,31 +27,20 @@ TEST(MnemonicTest, CaptionMnemonicsAndCharactersAsVirtualKeys) {
       {"&[Draft]", '['},               // 65..122 map straight to their own code
       {"&\xC3\xA9t\xC3\xA9", 0},       // "été": no key types an accented letter on US English
   };
-  mirel_test::Sequence expected;
-  mirel_test::Sequence actual;
-  for (const auto& row : rows) {
-    expected.push_back("\"" + row.sCaption + "\" " + std::to_string(row.iExpectedKey));
-    actual.push_back("\"" + row.sCaption + "\" " + std::to_string(Mnemonic::MnemonicKey(row.sCaption)));
-  }
+  for (const auto& [caption, vk] : captions) EXPECT_EQ(Mnemonic::MnemonicKey(caption), vk) << '"' << caption << '"';
   // Characters alone: the Shift state is dropped, and a character no key types is 0.
   for (const auto& [ch, vk] : {std::pair<int, int>{'a', 'A'}, {'z', 'Z'}, {'5', '5'}, {'=', VK_OEM_PLUS},
-                               {'+', VK_OEM_PLUS}, {' ', VK_SPACE}, {0xE9, 0}}) {
-    expected.push_back("char " + std::to_string(ch) + " " + std::to_string(vk));
-    actual.push_back("char " + std::to_string(ch) + " " + std::to_string(Mnemonic::CharToVirtualKey(static_cast<unsigned char>(ch))));
-  }
-  EXPECT_TRUE(mirel_test::SameSequence(expected, actual));
+                               {'+', VK_OEM_PLUS}, {' ', VK_SPACE}, {0xE9, 0}})
+    EXPECT_EQ(Mnemonic::CharToVirtualKey(static_cast<unsigned char>(ch)), vk) << "char " << ch;
 }
 
-// Layouts given as language in the low word and device in the high word.
-HKL Layout(DWORD lValue) { return LongToHandle<HKL>(static_cast<LONG>(lValue)); }
-
 TEST(MnemonicTest, LayoutsTriedForACharacter) {
-  const HKL usEnglish = Layout(0x04090409);
-  const HKL usDvorak = Layout(0xF0020409);
-  const HKL german = Layout(0x04070407);
-  const HKL french = Layout(0x040C040C);
-  const std::vector<HKL> none;
-
+  // Layouts given as language in the low word and device in the high word.
+  const auto layout = [](DWORD value) { return LongToHandle<HKL>(static_cast<LONG>(value)); };
+  const HKL usEnglish = layout(0x04090409);
+  const HKL usDvorak = layout(0xF0020409);
+  const HKL german = layout(0x04070407);
+  const HKL french = layout(0x040C040C);
   using Layouts = std::vector<HKL>;
   // A US English default layout is used alone.
   EXPECT_EQ(Mnemonic::TranslationLayouts(usEnglish, Layouts{german, usDvorak}), Layouts{usEnglish});
@@ -63,7 +48,7 @@ TEST(MnemonicTest, LayoutsTriedForACharacter) {
   EXPECT_EQ(Mnemonic::TranslationLayouts(german, Layouts{french, usDvorak, usEnglish}), Layouts{usDvorak});
   // Without one: the default layout, then every installed layout in turn.
   EXPECT_EQ(Mnemonic::TranslationLayouts(german, Layouts{french, german}), (Layouts{german, french, german}));
-  EXPECT_EQ(Mnemonic::TranslationLayouts(german, none), Layouts{german});
+  EXPECT_EQ(Mnemonic::TranslationLayouts(german, Layouts{}), Layouts{german});
 }
 
 }  // namespace

@@ -12,17 +12,13 @@ constexpr int kDoubleClick = 501;   // just past the double-click time
 constexpr int kViewZoom = 4;
 constexpr int kViewLocked = 5;
 
-Story ClickAtDpi(const char* name, int dpi) {
-  return {name,
-          {Click(Caption(kFile)), Show({State::Open}), Click(Row(2))},
-          {"0 MenuOnDrop 1 File", "= open File", "0 MenuItemMouseDown 1 File 2 Open 1 0 @",
-           "0 MenuItemMouseUp 1 File 2 Open 1 0 @", "0 MenuOnClose 1 File", "0 MenuItemClick 1 File 2 Open"},
-          dpi};
-}
-
 const Story kMouse[] = {
-    ClickAtDpi("ClickingAnItemRaisesDownUpCloseAndClickInOrder", 96),
-    ClickAtDpi("ItemEventsReportScreenTwipsAt120Dpi", 120),
+    // At 120 dpi: item events report the pointer in screen twips of the resolution.
+    {"ClickingAnItemRaisesDownUpCloseAndClickInOrderInScreenTwips",
+     {Click(Caption(kFile)), Show({State::Open}), Click(Row(2))},
+     {"0 MenuOnDrop 1 File", "= open File", "0 MenuItemMouseDown 1 File 2 Open 1 0 @",
+      "0 MenuItemMouseUp 1 File 2 Open 1 0 @", "0 MenuOnClose 1 File", "0 MenuItemClick 1 File 2 Open"},
+     120},
     {"AHostHidingTheMenusOnMouseUpStillGetsTheClick",
      {Call([](MenusOnForm& t) { t.m_Events.on["MenuItemMouseUp"] = [&t] { t.Bar().HideAllMenus(); }; }),
       Click(Caption(kEdit)),

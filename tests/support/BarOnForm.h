@@ -3,6 +3,7 @@
 // screen points a user aims at. Tests that need another placement, resolution or design
 // time call MakeBar again; every form is unloaded at the end.
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,19 @@ inline COLORREF BackdropColor(int x, int y) { return RGB((x * 3) % 256, (y * 5) 
 inline FormOptions FormAt(int left, int top, bool userMode = true) {
   return {.left = left, .top = top, .userMode = userMode, .font = {}};
 }
+
+// A window's rectangle on the screen.
+inline RECT WindowRect(HWND hWnd) {
+  RECT rc{};
+  GetWindowRect(hWnd, &rc);
+  return rc;
+}
+
+// An event sink that runs the test's own code when the control raises ReSize.
+struct ReSizeSink : __MirelMenuBar20 {
+  std::function<void()> onReSize;
+  void ReSize() override { onReSize(); }
+};
 
 class BarOnForm : public HeadlessTest {
  protected:
