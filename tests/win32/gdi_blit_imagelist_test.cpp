@@ -46,11 +46,6 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
     actual.push_back(c.name + (" " + ColourText(dest.At(1, 1))));
   }
   EXPECT_TRUE(SameSequence(expected, actual));
-
-  // PatBlt paints with the selected brush alone.
-  Canvas c(4, 4);
-  PatBlt(Selected(c.dc(), CreateSolidBrush(kRed)).dc(), 1, 1, 2, 2, PATCOPY);
-  EXPECT_EQ(c.Rows(kRed), "....\n.##.\n.##.\n....\n");
 }
 
 // Colour to monochrome sets the pixels of the source's background colour; monochrome to

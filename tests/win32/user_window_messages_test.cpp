@@ -156,7 +156,6 @@ TEST_F(WindowMessages, CreationRefusedModalLoopsCloseAndManyCyclesLeaveNothing) 
     HWND hwnd = CreateTestWindow("cycle", RECT{0, 0, 8, 8}, kTestPopupStyle, WS_EX_TOPMOST);
     HWND child = CreateTestWindow("cycle child", RECT{1, 1, 4, 4}, kTestChildStyle, 0, hwnd);
     SetTimer(hwnd, 1, 10, nullptr);
-    SetWindowRgn(hwnd, CreateRectRgn(0, 0, 6, 6), TRUE);
     UpdateWindow(hwnd);
     HDC hdc = GetDC(child);
     ReleaseDC(child, hdc);
