@@ -80,9 +80,7 @@ TEST(KernelHelpers, ThreadIdsAndMulDiv) {
   EXPECT_EQ(Values(GetCurrentThreadId() == mine, other != 0, other != mine), "1 1 1");
 
   // MulDiv rounds half away from zero and answers -1 for a zero divisor or an overflow.
-  const struct {
-    int number, numerator, denominator, expected;
-  } cases[] = {
+  const struct { int number, numerator, denominator, expected; } cases[] = {
       {12, 96, 72, 16}, {12, 120, 72, 20}, {5, 1, 2, 3},   {-5, 1, 2, -3},     {5, -1, 2, -3}, {-5, -1, -2, -3},
       {7, 3, 4, 5},     {1, 1, 0, -1},     {0x40000000, 4, 1, -1}, {2000000000, 3, 3, 2000000000},
   };
@@ -126,9 +124,7 @@ TEST_F(ThemeDetectionTest, LunaColoursMapToThemesCaseSensitively) {
 TEST_F(ThemeDetectionTest, WithoutVisualStylesTheThemeStaysAsRead) {
   win32::SetVisualStyle(win32::LunaStyle("Metallic"));
   std::string available;
-  const struct {
-    DWORD major, minor;
-  } versions[] = {{4, 0}, {4, 90}, {5, 0}, {5, 1}, {5, 2}, {6, 0}, {10, 0}};
+  const struct { DWORD major, minor; } versions[] = {{4, 0}, {4, 90}, {5, 0}, {5, 1}, {5, 2}, {6, 0}, {10, 0}};
   for (const auto& v : versions) {
     win32::SetOsVersion({VER_PLATFORM_WIN32_NT, v.major, v.minor, 0, ""});
     DetectVisualStyles();
