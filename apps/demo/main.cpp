@@ -27,7 +27,7 @@ constexpr int kExitUsage = 2;
 constexpr int kExitNoWindow = 3;
 
 constexpr const char* kKindNames[] = {"windows", "DCs",    "bitmaps", "fonts",  "brushes", "pens",
-                                      "regions", "image lists", "timers", "hooks", "themes"};
+                                      "image lists", "timers", "hooks", "themes"};
 
 std::string DefaultSettingsPath() {
   const char* home = std::getenv("HOME");

@@ -1,7 +1,8 @@
 // GDI of the Win32-compatible layer, plus the drawing functions Win32 keeps in USER
-// (FillRect, FrameRect, DrawText, DrawState, RECT helpers, system colours).
+// (FillRect, FrameRect, DrawText, RECT helpers, system colours).
 // Left out: mapping modes and world transforms, paths, metafiles, palettes beyond
-// accepting SelectPalette/RealizePalette on the true-colour display, icons (DST_ICON).
+// accepting SelectPalette/RealizePalette on the true-colour display, icons, DrawState, and
+// regions: clipping is by rectangles only.
 #pragma once
 #include <string>
 
@@ -73,7 +74,7 @@ inline constexpr UINT TA_BASELINE = 24;
 inline constexpr UINT ETO_OPAQUE = 0x0002;
 inline constexpr UINT ETO_CLIPPED = 0x0004;
 
-// ---- Regions -------------------------------------------------------------------------------
+// ---- Clipping ------------------------------------------------------------------------------
 inline constexpr int ERROR = 0;
 inline constexpr int NULLREGION = 1;
 inline constexpr int SIMPLEREGION = 2;
@@ -82,7 +83,6 @@ inline constexpr int RGN_AND = 1;
 inline constexpr int RGN_OR = 2;
 inline constexpr int RGN_XOR = 3;
 inline constexpr int RGN_DIFF = 4;
-inline constexpr int RGN_COPY = 5;
 
 // ---- Fonts ---------------------------------------------------------------------------------
 inline constexpr int LF_FACESIZE = 32;
@@ -171,7 +171,6 @@ inline constexpr UINT DT_BOTTOM = 0x00000008;
 inline constexpr UINT DT_WORDBREAK = 0x00000010;
 inline constexpr UINT DT_SINGLELINE = 0x00000020;
 inline constexpr UINT DT_EXPANDTABS = 0x00000040;
-inline constexpr UINT DT_TABSTOP = 0x00000080;
 inline constexpr UINT DT_NOCLIP = 0x00000100;
 inline constexpr UINT DT_EXTERNALLEADING = 0x00000200;
 inline constexpr UINT DT_CALCRECT = 0x00000400;
@@ -180,8 +179,6 @@ inline constexpr UINT DT_END_ELLIPSIS = 0x00008000;
 inline constexpr UINT DT_PATH_ELLIPSIS = 0x00004000;
 inline constexpr UINT DT_MODIFYSTRING = 0x00010000;
 inline constexpr UINT DT_WORD_ELLIPSIS = 0x00040000;
-inline constexpr UINT DT_HIDEPREFIX = 0x00100000;
-inline constexpr UINT DT_PREFIXONLY = 0x00200000;
 
 struct DRAWTEXTPARAMS {
   UINT cbSize;
@@ -190,20 +187,6 @@ struct DRAWTEXTPARAMS {
   int iRightMargin;
   UINT uiLengthDrawn;
 };
-
-// ---- DrawState -----------------------------------------------------------------------------
-inline constexpr UINT DST_COMPLEX = 0x0000;
-inline constexpr UINT DST_TEXT = 0x0001;
-inline constexpr UINT DST_PREFIXTEXT = 0x0002;
-inline constexpr UINT DST_BITMAP = 0x0004;
-inline constexpr UINT DSS_NORMAL = 0x0000;
-inline constexpr UINT DSS_UNION = 0x0010;
-inline constexpr UINT DSS_DISABLED = 0x0020;
-inline constexpr UINT DSS_MONO = 0x0080;
-inline constexpr UINT DSS_HIDEPREFIX = 0x0200;
-inline constexpr UINT DSS_PREFIXONLY = 0x0400;
-inline constexpr UINT DSS_RIGHT = 0x8000;
-using DRAWSTATEPROC = BOOL (*)(HDC, LPARAM, WPARAM, int, int);
 
 // ---- System colours ------------------------------------------------------------------------
 inline constexpr int COLOR_SCROLLBAR = 0;
@@ -253,7 +236,6 @@ int GetDeviceCaps(HDC hdc, int index);
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous);
 BOOL GetViewportOrgEx(HDC hdc, POINT* origin);
 BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* previous);
-int SelectClipRgn(HDC hdc, HRGN hrgn);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
 int GetClipBox(HDC hdc, RECT* rect);
@@ -276,13 +258,6 @@ BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
 UINT RealizePalette(HDC hdc);
-
-HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRectRgnIndirect(const RECT* rect);
-int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode);
-BOOL PtInRegion(HRGN hrgn, int x, int y);
-int GetRgnBox(HRGN hrgn, RECT* rect);
-int OffsetRgn(HRGN hrgn, int dx, int dy);
 
 // ---- Colours and modes of a DC -------------------------------------------------------------
 COLORREF SetTextColor(HDC hdc, COLORREF color);
@@ -313,7 +288,6 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
                 int srcWidth, int srcHeight, DWORD rop);
-BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
 
 // ---- Text ----------------------------------------------------------------------------------
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
@@ -332,12 +306,6 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, RECT* rect, UINT format);
 int DrawTextW(HDC hdc, LPCWSTR text, int length, RECT* rect, UINT format);
 int DrawTextExA(HDC hdc, LPSTR text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
 int DrawTextExW(HDC hdc, LPWSTR text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
-
-// Text: lData is the string, wData its length (0 = NUL-terminated). Bitmap: lData is the HBITMAP.
-BOOL DrawStateA(HDC hdc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM lData, WPARAM wData, int x,
-                int y, int cx, int cy, UINT flags);
-BOOL DrawStateW(HDC hdc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM lData, WPARAM wData, int x,
-                int y, int cx, int cy, UINT flags);
 
 // ---- RECT helpers --------------------------------------------------------------------------
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);

@@ -5,7 +5,7 @@
 
 namespace win32 {
 
-enum class ObjectKind { Window, DC, Bitmap, Font, Brush, Pen, Region, ImageList, Timer, Hook, Theme, Count };
+enum class ObjectKind { Window, DC, Bitmap, Font, Brush, Pen, ImageList, Timer, Hook, Theme, Count };
 
 void CountCreated(ObjectKind kind);
 void CountDestroyed(ObjectKind kind);

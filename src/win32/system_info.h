@@ -1,12 +1,9 @@
-// What the layer reports about the operating system: its version (GetVersionExA), its
-// locales (GetUserDefaultLCID, GetSystemDefaultLCID) and its current visual style (the theme
-// API). The desktop sets them at start-up; tests set them to play other systems.
+// What the layer reports about the operating system: its version (GetVersionExA) and its
+// current visual style (the theme API). The desktop sets them at start-up; tests set them to play other systems.
 #pragma once
 #include <string>
 
 #include "win32/types.h"
-
-using LCID = DWORD;
 
 inline constexpr DWORD VER_PLATFORM_WIN32s = 0;
 inline constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
@@ -44,11 +41,8 @@ void SetOsVersion(const OsVersion& version);
 const OsVersion& GetOsVersion();
 void SetVisualStyle(const VisualStyleInfo& style);
 const VisualStyleInfo& GetVisualStyle();
-void SetDefaultLocales(LCID user, LCID system);
-LCID UserLocale();
-LCID SystemLocale();
 
-// Back to the start-up state: Windows XP, Luna "NormalColor", US English locales.
+// Back to the start-up state: Windows XP, Luna "NormalColor".
 void ResetSystemInfo();
 
 }  // namespace win32

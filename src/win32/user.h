@@ -304,9 +304,6 @@ BOOL SetForegroundWindow(HWND hwnd);
 HWND GetFocus();
 HWND SetFocus(HWND hwnd);
 
-// The window takes ownership of the region (Win32 semantics); NULL restores the rectangle.
-int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw);
-
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text);
 BOOL SetWindowTextW(HWND hwnd, LPCWSTR text);
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int maxCount);

@@ -118,36 +118,24 @@ TEST_F(ToolTipTimingTest, TipsWaitThePreDelayFollowAtOnceWhileArmedEndAfterThePo
     std::vector<std::pair<DWORD, POINT>> moves;
     Sequence expected;
   } cases[] = {
-      {"first tip waits, the next follows at once, the post-delay ends them",
-       8100,
+      {"first tip waits, the next follows at once, the post-delay ends them", 8100,
        {{0, OnElement(0)}, {600, OnElement(0, 20)}, {1000, OnElement(1)}, {4500, OnElement(1, 20)}},
-       {
-           "t=625 Open the file",   // rested 0.5 s, then one move at 600, then one display tick
-           "t=1000 hidden",         // the pointer reaches the next element ...
-           "t=1025 Save the file",  // ... whose tip follows within 25 ms
-           "t=4025 hidden",         // 3 s after the last tip was shown
-           "t=5025 Save the file",  // a move at 4500 waits the whole pre-delay again
-           "t=8025 hidden",
-           "not armed",
-       }},
-      {"empty text never shows, but the wait still arms the window",
-       1000,
-       {{0, OnElement(2)}, {600, OnElement(2, 20)}, {700, OnElement(0)}},
-       {"t=725 Open the file", "armed"}},
-      {"another element reached during the wait starts the wait again",
-       1000,
+       {"t=625 Open the file",   // rested 0.5 s, then one move at 600, then one display tick
+        "t=1000 hidden",         // the pointer reaches the next element ...
+        "t=1025 Save the file",  // ... whose tip follows within 25 ms
+        "t=4025 hidden",         // 3 s after the last tip was shown
+        "t=5025 Save the file",  // a move at 4500 waits the whole pre-delay again
+        "t=8025 hidden", "not armed"}},
+      {"empty text never shows, but the wait still arms the window", 1000,
+       {{0, OnElement(2)}, {600, OnElement(2, 20)}, {700, OnElement(0)}}, {"t=725 Open the file", "armed"}},
+      {"another element reached during the wait starts the wait again", 1000,
        {{0, OnElement(0)}, {300, OnElement(1)}, {600, OnElement(1, 20)}, {900, OnElement(1, 30)}},
        {"t=925 Save the file", "armed"}},  // armed at 300 + 500
-      {"a reset removes the tip and disarms: the next waits the whole pre-delay",
-       1300,
+      {"a reset removes the tip and disarms: the next waits the whole pre-delay", 1300,
        {{0, OnElement(0)}, {600, OnElement(0, 20)}, {700, kResetTips}, {700, OnElement(1)}, {1200, OnElement(1, 20)}},
        {"t=625 Open the file", "t=700 hidden", "t=1225 Save the file", "armed"}},
-      {"windows share the one tip: a change in the second cancels the first's, its own waits its pre-delay",
-       1700,
-       {{0, OnElement(0)},
-        {600, OnElement(0, 20)},
-        {800, OnElement(1, 10, kSecondStripArea)},
-        {1600, OnElement(1, 20, kSecondStripArea)}},
+      {"windows share the one tip: a change in the second cancels the first's, its own waits its pre-delay", 1700,
+       {{0, OnElement(0)}, {600, OnElement(0, 20)}, {800, OnElement(1, 10, kSecondStripArea)}, {1600, OnElement(1, 20, kSecondStripArea)}},
        {"t=625 Open the file", "t=800 hidden", "t=1625 Save the file", "armed"}},
   };
   for (const auto& c : cases) {
@@ -184,25 +172,23 @@ TEST_F(ToolTipTimingTest, TheControlsAppearanceReachesTheTipAndShowHideAndTermin
   m_Bar->SetToolTipWordWrap(VARIANT_TRUE);
   m_Bar->SetToolTipMaxWidth(100);
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
-  EXPECT_FALSE(Inside(*m_Bar).ShowToolTip("", 100, 100, false));
-  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
-  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
-  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, true));
+  auto bar = Inside(*m_Bar);
+  EXPECT_EQ(Values(bar.ShowToolTip("", 100, 100, false), bar.ToolTipWindow()), Values(false, HWND{}));
+  ASSERT_TRUE(bar.ShowToolTip("Print", 100, 100, false));
+  ASSERT_TRUE(bar.ShowToolTip("Inserts a table with the rows and columns chosen below", 200, 200, true));
   Desktop().DoEvents();
-  HWND tip = Inside(*m_Bar).ToolTipWindow();
   RECT rect{};
-  GetWindowRect(tip, &rect);
+  GetWindowRect(bar.ToolTipWindow(), &rect);
   // The maximum width plus the margins; no shadow: the border reaches the corner.
   EXPECT_EQ(Values(rect.right - rect.left, ScreenPixel(rect.left, rect.top), ScreenPixel(rect.right - 1, rect.bottom - 1),
                    ScreenPixel(rect.left + 2, rect.top + 1)),
             Values(116, RGB(0, 120, 0), RGB(0, 120, 0), RGB(230, 255, 230)));
-  Inside(*m_Bar).HideToolTip();
+  bar.HideToolTip();
   Desktop().DoEvents();
-  EXPECT_EQ(Inside(*m_Bar).ToolTipWindow(), nullptr);
-  EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
+  EXPECT_TRUE(bar.ToolTipWindow() == nullptr && win32::SnapshotLiveObjects() == before);
 
-  ASSERT_TRUE(Inside(*m_Bar).ShowToolTip("Print", 100, 100, false));
-  tip = Inside(*m_Bar).ToolTipWindow();
+  ASSERT_TRUE(bar.ShowToolTip("Print", 100, 100, false));
+  HWND tip = bar.ToolTipWindow();
   m_Form->Unload();
   EXPECT_FALSE(IsWindow(tip));
   m_Form.reset();

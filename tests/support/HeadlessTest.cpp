@@ -5,8 +5,8 @@
 namespace mirel_test {
 
 Sequence CountRows(const win32::LiveObjectCounts& counts) {
-  static constexpr const char* kKinds[] = {"windows", "DCs",         "bitmaps", "fonts", "brushes", "pens",
-                                           "regions", "image lists", "timers",  "hooks", "themes"};
+  static constexpr const char* kKinds[] = {"windows", "DCs",   "bitmaps", "fonts", "brushes", "pens",
+                                           "image lists", "timers", "hooks", "themes"};
   Sequence rows;
   for (std::size_t k = 0; k < counts.counts.size(); ++k) rows.push_back(kKinds[k] + (" " + std::to_string(counts.counts[k])));
   return rows;

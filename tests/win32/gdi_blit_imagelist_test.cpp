@@ -23,11 +23,7 @@ constexpr COLORREF kPattern = RGB(0x12, 0x34, 0x56);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
-  const struct {
-    const char* name;
-    DWORD rop;
-    COLORREF expected;
-  } cases[] = {
+  const struct { const char* name; DWORD rop; COLORREF expected; } cases[] = {
       {"SRCCOPY", SRCCOPY, kSource},           {"SRCAND", SRCAND, kSource & kDest},
       {"SRCPAINT", SRCPAINT, kSource | kDest}, {"SRCINVERT", SRCINVERT, kSource ^ kDest},
       {"DSTERASE 0x220326", 0x00220326, kDest & ~kSource & 0xFFFFFF},
@@ -46,11 +42,6 @@ TEST(GdiBlit, EachRasterOperationCombinesPatternSourceAndDestination) {
     actual.push_back(c.name + (" " + ColourText(dest.At(1, 1))));
   }
   EXPECT_TRUE(SameSequence(expected, actual));
-
-  // PatBlt paints with the selected brush alone.
-  Canvas c(4, 4);
-  PatBlt(Selected(c.dc(), CreateSolidBrush(kRed)).dc(), 1, 1, 2, 2, PATCOPY);
-  EXPECT_EQ(c.Rows(kRed), "....\n.##.\n.##.\n....\n");
 }
 
 // Colour to monochrome sets the pixels of the source's background colour; monochrome to
@@ -114,14 +105,7 @@ TEST(GdiImageList, AddMaskedDrawsTransparentlyBlendsSelectedAndFocusAndReportsIt
     Canvas strip(8, 4, kMagenta);
     strip.Fill(RECT{1, 1, 3, 3}, kRed);
     strip.Fill(RECT{5, 1, 7, 3}, kBlue);
-    HBITMAP copy = CreateBitmap(8, 4, 1, 32, nullptr);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, copy);
-    BitBlt(dc, 0, 0, 8, 4, strip.dc(), 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    EXPECT_EQ(ImageList_AddMasked(list, copy, kMagenta), 0);
-    DeleteObject(copy);
+    EXPECT_EQ(ImageList_AddMasked(list, GetCurrentObject(strip.dc(), OBJ_BITMAP), kMagenta), 0);
   }
   RECT r{};
   ASSERT_TRUE(ImageList_GetImageRect(list, 1, &r));

@@ -1,4 +1,4 @@
-// Rectangles, lines, shapes, regions and the object life cycle of the GDI layer.
+// Rectangles, lines, shapes and the object life cycle of the GDI layer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -84,43 +84,9 @@ TEST(GdiDrawing, EllipseStaysInsideItsBoundingRect) {
   EXPECT_EQ(Values(RectText(c.InkBox()), c.At(2, 3)), Values("2,3-14,11", kWhite));  // corners stay clear
 }
 
-TEST(GdiRegions, CombineAndClip) {
-  HRGN a = CreateRectRgn(0, 0, 10, 10);
-  HRGN b = CreateRectRgn(5, 5, 15, 15);
-  HRGN r = CreateRectRgn(0, 0, 0, 0);
-  // Each combination: its kind, its box, and whether (12,12), (12,2), (7,7), (7,2), (12,7) lie in it.
-  const auto combined = [&](HRGN first, int mode) {
-    const int kind = CombineRgn(r, first, b, mode);
-    RECT box{};
-    GetRgnBox(r, &box);
-    std::string in;
-    for (POINT p : {POINT{12, 12}, POINT{12, 2}, POINT{7, 7}, POINT{7, 2}, POINT{12, 7}}) in += PtInRegion(r, p.x, p.y) ? '#' : '.';
-    return Values(kind, RectText(box), in);
-  };
-  EXPECT_EQ(combined(a, RGN_AND), Values(SIMPLEREGION, "5,5-10,10", "..#.."));
-  EXPECT_EQ(combined(a, RGN_OR), Values(COMPLEXREGION, "0,0-15,15", "#.###"));
-  EXPECT_EQ(combined(a, RGN_DIFF), Values(COMPLEXREGION, "0,0-10,10", "...#."));
-  EXPECT_EQ(combined(a, RGN_XOR), Values(COMPLEXREGION, "0,0-15,15", "#..##"));
-  EXPECT_EQ(combined(b, RGN_DIFF), Values(NULLREGION, "0,0-0,0", "....."));
-
-  // A region selected into a DC clips drawing.
-  Canvas c(20, 20);
-  CombineRgn(r, a, b, RGN_DIFF);
-  SelectObject(c.dc(), r);
-  c.Fill(RECT{0, 0, 20, 20}, kRed);
-  EXPECT_EQ(c.At(7, 7), CLR_INVALID);  // GetPixel outside the clip fails, as in Win32
-  SelectClipRgn(c.dc(), nullptr);
-  EXPECT_EQ(Values(c.At(2, 2), c.At(7, 7), c.At(12, 12)), Values(kRed, kWhite, kWhite));
-  IntersectClipRect(c.dc(), 15, 15, 17, 17);
-  c.Fill(RECT{0, 0, 20, 20}, kBlue);
-  SelectClipRgn(c.dc(), nullptr);
-  EXPECT_EQ(Values(c.At(14, 14), c.At(16, 16), c.At(17, 17)), Values(kWhite, kBlue, kWhite));
-  for (HRGN h : {a, b, r}) DeleteObject(h);
-}
-
-// Compatible bitmaps take the DC's format; selected objects cannot be deleted (the DC keeps
-// its own copy of a clip region, so that one may go), a bitmap lives in one DC at a time, stock objects survive DeleteObject, SaveDC and
-// RestoreDC bring the attributes back, and the counters return to where they started.
+// Compatible bitmaps take the DC's format; selected objects cannot be deleted, a bitmap lives
+// in one DC at a time, stock objects survive DeleteObject, SaveDC and RestoreDC bring the
+// attributes back, and the counters return to where they started.
 TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   const win32::LiveObjectCounts before = win32::SnapshotLiveObjects();
   HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
@@ -131,7 +97,6 @@ TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   LOGFONTA lf{};
   lf.lfHeight = -11;
   HFONT font = CreateFontIndirectA(&lf);
-  HRGN region = CreateRectRgn(0, 0, 4, 4);
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::DC), before.counts[static_cast<size_t>(win32::ObjectKind::DC)] + 2);
 
   // A compatible bitmap is monochrome only for a fresh memory DC, whose default bitmap is 1x1
@@ -150,8 +115,7 @@ TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   HGDIOBJ oldBrush = SelectObject(dc, brush);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldFont = SelectObject(dc, font);
-  SelectClipRgn(dc, region);
-  EXPECT_EQ(Values(DeleteObject(bitmap), DeleteObject(brush), DeleteObject(font), DeleteObject(region)), "0 0 0 1");
+  EXPECT_EQ(Values(DeleteObject(bitmap), DeleteObject(brush), DeleteObject(font)), "0 0 0");
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
   HDC other = CreateCompatibleDC(screen);
   EXPECT_EQ(SelectObject(other, bitmap), nullptr);

@@ -49,8 +49,7 @@ TEST_F(ColorDialog, AnswersForQueuedKeysNothingQueuedEscapeInitialColoursAndAWro
   EXPECT_EQ(choose({VK_RIGHT, VK_DOWN, VK_RETURN}, 0), Values(1, kYellow, 0));
   EXPECT_TRUE(SameSequence({"owner WM_ENABLE", "owner WM_ENABLE"}, log.Only({"WM_ENABLE"})));
   EXPECT_EQ(Values(IsWindowEnabled(owner_), GetActiveWindow() == owner_), "1 1");
-  EXPECT_EQ(win32::SnapshotLiveObjects().counts[static_cast<size_t>(win32::ObjectKind::Window)],
-            countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
+  EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Window), countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
   EXPECT_EQ(choose({}, 0), Values(0, kCustomTeal, 0)) << "nothing queued cancels instead of hanging";
   EXPECT_EQ(choose({VK_RIGHT, VK_ESCAPE}, 0), Values(0, kCustomTeal, 0));
   EXPECT_EQ(choose({VK_RETURN}, CC_RGBINIT), Values(1, kCustomTeal, 0)) << "found among the custom colours";

@@ -1,5 +1,4 @@
-// Composites top-level windows, bottom to top, into the screen over the desktop colour. A
-// window region cuts the window's shape.
+// Composites top-level windows, bottom to top, into the screen over the desktop colour.
 #include <algorithm>
 
 #include "win32/gdi.h"
@@ -23,19 +22,13 @@ void Blend(WindowRecord* w, const RECT& area, Surface& screen) {
   Surface& source = *w->surface;
   const POINT shift{w->rect.left + w->surfaceArea.left, w->rect.top + w->surfaceArea.top};
   for (int y = part.top; y < part.bottom; ++y) {
-    if (!w->region) {
-      std::copy_n(&source.At(part.left - shift.x, y - shift.y), part.right - part.left, &screen.At(part.left, y));
-      continue;
-    }
-    for (int x = part.left; x < part.right; ++x) {
-      if (PtInRegion(w->region, x - w->rect.left, y - w->rect.top)) screen.At(x, y) = source.At(x - shift.x, y - shift.y);
-    }
+    std::copy_n(&source.At(part.left - shift.x, y - shift.y), part.right - part.left, &screen.At(part.left, y));
   }
 }
 
-// Whether w paints every pixel of the area: visible, unshaped and with pixels all over it.
+// Whether w paints every pixel of the area: visible and with pixels all over it.
 bool Covers(WindowRecord* w, const RECT& area) {
-  if (!w->IsVisibleStyle() || w->region) return false;
+  if (!w->IsVisibleStyle()) return false;
   const RECT covered = Intersect(area, SurfaceOnScreen(w));
   return EqualRect(&area, &covered) != FALSE;
 }

@@ -195,7 +195,3 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX
                 int srcHeight, DWORD rop) {
   return Transfer(dest, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight, rop);
 }
-
-BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
-  return Transfer(hdc, x, y, width, height, nullptr, 0, 0, 0, 0, rop);
-}

@@ -6,7 +6,6 @@
 
 #include "win32/gdi/GdiObjects.h"
 #include "win32/gdi/HandleTable.h"
-#include "win32/gdi/Regions.h"
 #include "win32/objcount.h"
 
 namespace win32 {
@@ -299,11 +298,6 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
   DeviceContext* dc = FindDC(hdc);
   ObjectEntry* entry = FindObject(object);
   if (!dc || !entry) return nullptr;
-  if (auto* region = std::get_if<RegionObject>(&entry->object)) {
-    dc->attr.clip = region->rects;
-    dc->attr.hasClip = true;
-    return reinterpret_cast<HGDIOBJ>(static_cast<std::uintptr_t>(RegionComplexity(region->rects)));
-  }
   HGDIOBJ* slot = nullptr;
   if (auto* bitmap = std::get_if<BitmapObject>(&entry->object)) {
     if (dc->kind != DcKind::Memory) return nullptr;

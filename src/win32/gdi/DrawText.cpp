@@ -18,8 +18,6 @@ constexpr char16_t kCarriageReturn = u'\r';
 constexpr char16_t kLineFeed = u'\n';
 constexpr std::u16string_view kEllipsis = u"...";
 constexpr int kDefaultTabChars = 8;
-constexpr UINT kTabStopBits = 0x0000FF00;
-constexpr int kTabStopShift = 8;
 constexpr UINT kEllipsisFlags = DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS;
 
 // One line as shown: the prefix marks removed, and where the mnemonic underline goes.
@@ -129,21 +127,19 @@ void Ellipsify(FontFace& face, Line& line, int limit, const Options& opt) {
 }
 
 void DrawLine(const DeviceContext& dc, FontFace& face, const Line& line, int x, int top, const Options& opt) {
-  if (!(opt.format & DT_PREFIXONLY)) {
-    if (opt.format & DT_EXPANDTABS) {
-      size_t start = 0;
-      std::u16string_view text = line.text;
-      while (start <= text.size()) {
-        const size_t tab = std::min(text.find(kTab, start), text.size());
-        const std::u16string_view piece = text.substr(start, tab - start);
-        DrawTextRun(dc, x + Measure(face, text.substr(0, start), opt), top, piece);
-        start = tab + 1;
-      }
-    } else {
-      DrawTextRun(dc, x, top, line.text);
+  if (opt.format & DT_EXPANDTABS) {
+    size_t start = 0;
+    std::u16string_view text = line.text;
+    while (start <= text.size()) {
+      const size_t tab = std::min(text.find(kTab, start), text.size());
+      const std::u16string_view piece = text.substr(start, tab - start);
+      DrawTextRun(dc, x + Measure(face, text.substr(0, start), opt), top, piece);
+      start = tab + 1;
     }
+  } else {
+    DrawTextRun(dc, x, top, line.text);
   }
-  if (line.mnemonic < 0 || (opt.format & DT_HIDEPREFIX)) return;
+  if (line.mnemonic < 0) return;
   // The mnemonic underline runs one pixel below the baseline, one pixel short of the
   // character's advance, as a LineTo between the two would.
   const std::u16string_view text = line.text;
@@ -163,11 +159,6 @@ int DrawTextImpl(HDC hdc, std::u16string_view text, RECT* rect, UINT format, DRA
   FontFace& face = FaceOf(*dc);
   const FontMetrics& m = face.Metrics();
   int tabChars = kDefaultTabChars;
-  if (format & DT_TABSTOP) {
-    // The tab length rides in bits 8..15, which then mean nothing else.
-    tabChars = static_cast<int>((format & kTabStopBits) >> kTabStopShift);
-    format &= ~kTabStopBits;
-  }
   if (params && params->iTabLength > 0) tabChars = params->iTabLength;
   Options opt;
   opt.format = format;

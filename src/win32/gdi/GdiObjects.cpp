@@ -83,7 +83,6 @@ ObjectKind KindOf(const GdiObject& object) {
   if (std::holds_alternative<BrushObject>(object)) return ObjectKind::Brush;
   if (std::holds_alternative<PenObject>(object)) return ObjectKind::Pen;
   if (std::holds_alternative<FontObject>(object)) return ObjectKind::Font;
-  if (std::holds_alternative<RegionObject>(object)) return ObjectKind::Region;
   return ObjectKind::Count;  // palettes are not counted
 }
 

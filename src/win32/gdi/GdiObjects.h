@@ -1,4 +1,4 @@
-// The GDI handle table: bitmaps, brushes, pens, fonts, regions and palettes share one
+// The GDI handle table: bitmaps, brushes, pens, fonts and palettes share one
 // handle space with device contexts, so a handle never means two things.
 #pragma once
 #include <memory>
@@ -31,13 +31,9 @@ struct FontObject {
   // The realised face, found on first use (faces live for the process).
   mutable FontFace* face = nullptr;
 };
-// A region is a set of non-overlapping rectangles.
-struct RegionObject {
-  std::vector<RECT> rects;
-};
 struct PaletteObject {};
 
-using GdiObject = std::variant<BitmapObject, BrushObject, PenObject, FontObject, RegionObject, PaletteObject>;
+using GdiObject = std::variant<BitmapObject, BrushObject, PenObject, FontObject, PaletteObject>;
 
 struct ObjectEntry {
   GdiObject object;

@@ -41,8 +41,6 @@ void SortUnique(std::vector<LONG>& v) {
 // Infinite clip used as the starting point when a DC has no clip region yet.
 constexpr RECT kUnclipped{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2};
 
-RegionObject* FindRegion(HRGN hrgn) { return Find<RegionObject>(hrgn); }
-
 int ClipWith(HDC hdc, const RECT& logical, int mode) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc) return ERROR;
@@ -104,67 +102,6 @@ RECT BoundingBox(const RectSet& rects) {
 }  // namespace win32::gdi
 
 using namespace win32::gdi;
-
-HRGN CreateRectRgn(int left, int top, int right, int bottom) {
-  RegionObject region;
-  RECT r{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
-  if (!IsRectEmpty(&r)) region.rects.push_back(r);
-  return AddObject(std::move(region));
-}
-
-HRGN CreateRectRgnIndirect(const RECT* rect) {
-  return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : nullptr;
-}
-
-int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
-  RegionObject* d = FindRegion(dest);
-  const RegionObject* a = FindRegion(src1);
-  if (!d || !a) return ERROR;
-  if (mode == RGN_COPY) {
-    d->rects = a->rects;
-  } else {
-    const RegionObject* b = FindRegion(src2);
-    if (!b || mode < RGN_AND || mode > RGN_DIFF) return ERROR;
-    d->rects = CombineRectSets(a->rects, b->rects, mode);
-  }
-  return RegionComplexity(d->rects);
-}
-
-BOOL PtInRegion(HRGN hrgn, int x, int y) {
-  const RegionObject* region = FindRegion(hrgn);
-  if (!region) return FALSE;
-  const POINT p{x, y};
-  return std::any_of(region->rects.begin(), region->rects.end(), [&](const RECT& r) { return PtInRect(&r, p); });
-}
-
-int GetRgnBox(HRGN hrgn, RECT* rect) {
-  const RegionObject* region = FindRegion(hrgn);
-  if (!region || !rect) return ERROR;
-  *rect = BoundingBox(region->rects);
-  return RegionComplexity(region->rects);
-}
-
-int OffsetRgn(HRGN hrgn, int dx, int dy) {
-  RegionObject* region = FindRegion(hrgn);
-  if (!region) return ERROR;
-  for (RECT& r : region->rects) OffsetRect(&r, dx, dy);
-  return RegionComplexity(region->rects);
-}
-
-int SelectClipRgn(HDC hdc, HRGN hrgn) {
-  DeviceContext* dc = FindDC(hdc);
-  if (!dc) return ERROR;
-  if (!hrgn) {
-    dc->attr.hasClip = false;
-    dc->attr.clip.clear();
-    return SIMPLEREGION;
-  }
-  const RegionObject* region = FindRegion(hrgn);
-  if (!region) return ERROR;
-  dc->attr.clip = region->rects;
-  dc->attr.hasClip = true;
-  return RegionComplexity(region->rects);
-}
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
   return ClipWith(hdc, RECT{left, top, right, bottom}, RGN_AND);

@@ -1,4 +1,4 @@
-// Rectangle-set arithmetic behind regions and clipping.
+// Rectangle-set arithmetic behind a DC's clipping area.
 #pragma once
 #include <vector>
 

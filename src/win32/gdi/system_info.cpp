@@ -9,7 +9,6 @@ constexpr DWORD kXpBuild = 2600;
 constexpr DWORD k2000Major = 5;
 constexpr DWORD k2000Minor = 0;
 constexpr DWORD k2000Build = 2195;
-constexpr LCID kEnglishUnitedStates = 0x0409;
 
 constexpr const char* kLunaFile = "C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles";
 constexpr const char* kNormalSize = "NormalSize";
@@ -17,8 +16,6 @@ constexpr const char* kNormalSize = "NormalSize";
 struct SystemState {
   OsVersion version = WindowsXpVersion();
   VisualStyleInfo style = LunaStyle("NormalColor");
-  LCID userLocale = kEnglishUnitedStates;
-  LCID systemLocale = kEnglishUnitedStates;
 };
 
 SystemState& State() {
@@ -44,13 +41,6 @@ void SetOsVersion(const OsVersion& version) { State().version = version; }
 const OsVersion& GetOsVersion() { return State().version; }
 void SetVisualStyle(const VisualStyleInfo& style) { State().style = style; }
 const VisualStyleInfo& GetVisualStyle() { return State().style; }
-
-void SetDefaultLocales(LCID user, LCID system) {
-  State().userLocale = user;
-  State().systemLocale = system;
-}
-LCID UserLocale() { return State().userLocale; }
-LCID SystemLocale() { return State().systemLocale; }
 
 void ResetSystemInfo() { State() = SystemState{}; }
 

@@ -35,7 +35,6 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
 void ForgetLiveObjects(DesktopState& state) {
   for (auto& [handle, w] : state.windows) {
     if (handle == kDesktopHandleValue) continue;
-    if (w->region) DeleteObject(w->region);
     CountDestroyed(ObjectKind::Window);
   }
   for (std::size_t n = state.timers.size(); n > 0; --n) CountDestroyed(ObjectKind::Timer);

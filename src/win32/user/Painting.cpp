@@ -143,7 +143,6 @@ HDC GetDC(HWND hwnd) {
   WindowRecord* top = TopLevelOf(w);
   win32::Surface& surface = SurfaceOf(top);  // first: it places the top-level's origin
   HDC hdc = win32::CreateSurfaceDC(&surface, OriginInTopLevel(w), VisibleInTopLevel(w));
-  if (w->region) SelectClipRgn(hdc, w->region);  // the window's shape (client = window here)
   if (w->style & WS_CLIPCHILDREN) {
     for (HWND h : w->children) {
       const WindowRecord* c = Find(h);
@@ -219,12 +218,11 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
 
 BOOL UpdateWindow(HWND hwnd) { return RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
-BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
+// The layer has no region objects, so the region argument is always NULL.
+BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN /*region*/, UINT flags) {
   WindowRecord* w = hwnd ? Find(hwnd) : &DesktopRecord();
   if (!w) return FALSE;
-  RECT area{};
-  if (region) GetRgnBox(region, &area);
-  const RECT* target = region ? &area : rect;
+  const RECT* target = rect;
   const bool children = (flags & RDW_ALLCHILDREN) ||
                         (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
   const std::vector<HWND> targets = w == &DesktopRecord() ? w->children : std::vector<HWND>{w->hwnd};

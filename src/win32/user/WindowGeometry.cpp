@@ -10,20 +10,11 @@ namespace {
 
 constexpr UINT kShowHideFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 
-bool InRegion(const WindowRecord* w, POINT windowPt) {
-  return !w->region || PtInRegion(w->region, windowPt.x, windowPt.y);
-}
-
-bool Hits(const WindowRecord* w, POINT parentPt) {
-  if (!Contains(w->rect, parentPt)) return false;
-  return InRegion(w, POINT{parentPt.x - w->rect.left, parentPt.y - w->rect.top});
-}
-
 // The deepest visible, enabled child of w under pt (w's client coordinates), or w itself.
 WindowRecord* DeepestChildAt(WindowRecord* w, POINT pt) {
   for (HWND h : w->children) {
     WindowRecord* c = Find(h);
-    if (!c->IsVisibleStyle() || (c->style & WS_DISABLED) || !Hits(c, pt)) continue;
+    if (!c->IsVisibleStyle() || (c->style & WS_DISABLED) || !Contains(c->rect, pt)) continue;
     return DeepestChildAt(c, POINT{pt.x - c->rect.left, pt.y - c->rect.top});
   }
   return w;
@@ -171,7 +162,7 @@ int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
 HWND WindowFromPoint(POINT pt) {
   for (HWND h : DesktopRecord().children) {
     WindowRecord* w = Find(h);
-    if (!w->IsVisibleStyle() || !Hits(w, pt)) continue;
+    if (!w->IsVisibleStyle() || !Contains(w->rect, pt)) continue;
     return DeepestChildAt(w, POINT{pt.x - w->rect.left, pt.y - w->rect.top})->hwnd;
   }
   return DesktopHandle();
@@ -184,21 +175,10 @@ HWND ChildWindowFromPointEx(HWND parent, POINT pt, UINT flags) {
     WindowRecord* c = Find(h);
     if ((flags & CWP_SKIPINVISIBLE) && !c->IsVisibleStyle()) continue;
     if ((flags & CWP_SKIPDISABLED) && (c->style & WS_DISABLED)) continue;
-    if (Hits(c, pt)) return h;
+    if (Contains(c->rect, pt)) return h;
   }
   return parent;
 }
 
 HWND ChildWindowFromPoint(HWND parent, POINT pt) { return ChildWindowFromPointEx(parent, pt, CWP_ALL); }
 
-int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw) {
-  WindowRecord* w = Find(hwnd);
-  if (!w) return 0;
-  if (w->region) DeleteObject(w->region);
-  w->region = region;
-  if (IsReallyVisible(w)) {
-    MarkScreenDirty(ScreenRect(w));
-    if (redraw) InvalidateClient(w, nullptr, true, true);
-  }
-  return 1;
-}

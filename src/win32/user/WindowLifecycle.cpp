@@ -123,7 +123,6 @@ void Free(WindowRecord* w) {
   Send(w, WM_NCDESTROY, 0, 0);
   KillWindowTimers(w->hwnd);
   PurgeMessages(w->hwnd);
-  if (w->region) DeleteObject(w->region);
   UnlinkFromParent(w);
   win32::CountDestroyed(win32::ObjectKind::Window);
   State().windows.erase(reinterpret_cast<std::uintptr_t>(w->hwnd));

@@ -35,7 +35,6 @@ struct WindowRecord {
   LONG id = 0;
   HINSTANCE instance = nullptr;
   std::map<std::string, void*> props;
-  HRGN region = nullptr;  // window coordinates; owned by the window
   bool unicode = false;
   bool child = false;  // lives inside a parent's client area, not on the desktop
   bool destroying = false;
