@@ -9,11 +9,8 @@ namespace {
 // Keys and line places of every band, in position order.
 std::vector<std::string> BandRows(cBands& bands) {
   std::vector<std::string> rows;
-  for (int p = 1; p <= bands.Count(); ++p) {
-    auto band = bands.Item(p);
-    rows.push_back(band->Key() + " line " + std::to_string(band->LineIndex()) + " pos " +
-                   std::to_string(band->LinePosition()));
-  }
+  for (int p = 1; p <= bands.Count(); ++p)
+    rows.push_back(Values(bands.Item(p)->Key(), "line", bands.Item(p)->LineIndex(), "pos", bands.Item(p)->LinePosition()));
   return rows;
 }
 
@@ -41,9 +38,8 @@ TEST_F(BandsOnForm, ErrorTableLeavesRecordsUnchanged) {
   auto band = Bands()->Add({.Key = "Std"});
   auto tools = band->Tools();
   auto tool = tools->Add({.Key = "New"});
-  const auto invalidIndex = [](const std::string& source) {
-    return mirel_test::RaisedError{mirel_test::kObjectErrorBase + 25005, "voxMirelMBar20." + source,
-                                   "Invalid Index.  Value must be an Integer >= 0."};
+  const auto invalidIndex = [](const std::string& source) -> mirel_test::RaisedError {
+    return {mirel_test::kObjectErrorBase + 25005, "voxMirelMBar20." + source, "Invalid Index.  Value must be an Integer >= 0."};
   };
   const mirel_test::RaisedError invalidStyle{mirel_test::kObjectErrorBase + 25006, "voxMirelMBar20.MirelMenuBar",
                                              "Invalid style. Value must be between 0 and 7."};
@@ -168,10 +164,10 @@ TEST_F(BandsOnForm, ControlSettingsReachEveryBand) {
   m_Bar->SetCustomBandHeight(40);
   m_Bar->SetDefaultBandSize(bsCustom);
   EXPECT_EQ(40, Bands()->Item(1)->Height());
-  m_Bar->SetCustomBandHeight(10);
-  EXPECT_EQ(25, Bands()->Item(1)->Height());
-  EXPECT_EQ(9, ErrorOf([&] { m_Bar->SetDefaultBandSize(static_cast<ctsBandSizeConstants>(6)); }));
-  EXPECT_EQ(25, Bands()->Item(1)->Height());
+  m_Bar->SetCustomBandHeight(10);  // raised to the smallest band
+  EXPECT_EQ(Values(ErrorOf([&] { m_Bar->SetDefaultBandSize(static_cast<ctsBandSizeConstants>(6)); }),
+                   Bands()->Item(1)->Height()),
+            "9 25");
   EXPECT_EQ(0, ErrorOf([&] { Bands()->Add(); }));  // stored unchecked: laid out at bs16x16's height
   EXPECT_EQ(25, Bands()->Item(3)->Height());
   // Values outside the known styles and themes are stored; the bands draw the defaults.

@@ -140,8 +140,7 @@ TEST_F(ToolInteraction, KeyboardActivationClicksTogglesAndSelectsInAGroup) {
 
 TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
   m_Log.answerDropDown = [](Variant& panel) { panel = Variant("InsertMenu"); };
-  const tToolItemInfo& tool = Surface(1).Tool(kMenuTool);
-  const POINT arrow = BandPoint(1, tool.cTILeft + tool.cTIWidth - 3, 10);
+  const POINT arrow = ArrowPoint(1, kMenuTool);
   ClickAt(arrow);
   ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows().size(), 1u);
   RECT rcMenu{};

@@ -30,10 +30,10 @@ TEST_F(IconGrid, ADisabledIconIsNotPickedAndTheArrowsWalkTheGrid) {
   OpenPanel(kSymbols);
   ClickAt(IconPoint(3));
   EXPECT_TRUE(PanelShown());
-  EXPECT_EQ(Drop()->Panel().PressedIcon(), 0);
+  EXPECT_EQ(Panel().PressedIcon(), 0);
   // From the icon under the mouse; the walk stops at the last icon.
   for (int vk : {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_DOWN}) Desktop().KeyPress(vk);
-  EXPECT_EQ(Drop()->Panel().HotIcon(), 4);
+  EXPECT_EQ(Panel().HotIcon(), 4);
   Desktop().KeyPress(VK_RETURN);
   EXPECT_TRUE(mirel_test::SameSequence(
       Then(kOpened, {"DropIconMouseMove 1 Fmt 4 Symbols 3 S3", "OnDropClose 1 Fmt 4 Symbols",
@@ -92,7 +92,7 @@ TEST_P(HotCell, ShowsTheStylesBoxInsideTheOutline) {
   OpenPanel(kSymbols);
   MoveTo(IconPoint(1));
   const styles::Palette& palette = styles::PaletteFor(GetParam(), m_Bar->Theme());
-  const SIZE cell = Drop()->Panel().Setup().cell;
+  const SIZE cell = Panel().Setup().cell;
   RECT inner = DropPanelLayout::HotCellInner(0, 0, cell);
   OffsetRect(&inner, DropPanelLayout::kGridOrigin.x, DropPanelLayout::kGridOrigin.y);
   const POINT corner = PanelPoint({inner.left - 2, inner.top - 2});

@@ -4,6 +4,7 @@
 // order; screenshots must show what the same form renders headless (a replica driven with the
 // same input in this process). Each test starts the demo once and covers what one session can.
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,22 +23,15 @@ namespace {
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
 
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
+constexpr int kScreenWidth = 1024, kScreenHeight = 768;
 constexpr char kWindowTitle[] = "MirelMenuBar20 demo";
-constexpr int kFileMenu = 1;
-constexpr int kEditMenu = 2;
-constexpr int kToolsMenu = 6;
-constexpr int kRecentFilesItem = 6;
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 3;
+constexpr int kFileMenu = 1, kEditMenu = 2, kToolsMenu = 6, kRecentFilesItem = 6;
+constexpr int kLeftButton = 1, kRightButton = 3;  // X button numbers
 constexpr POINT kDocumentPoint{300, 400};
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
 // Real time passes between two user actions; the replica lets as much pass after each one.
 constexpr DWORD kActionPause = 150;
-constexpr std::chrono::milliseconds kEventLimit{8000};
-constexpr std::chrono::milliseconds kScreenLimit{8000};
-constexpr std::chrono::milliseconds kPollStep{50};
+constexpr std::chrono::milliseconds kEventLimit{8000}, kScreenLimit{8000}, kPollStep{50};
 
 // The event fields that identify what happened: name, menu index and key, item index and key.
 std::string Summary(const std::string& line) {
@@ -48,6 +42,12 @@ std::string Summary(const std::string& line) {
 }
 
 bool IsMove(const std::string& line) { return line.find("MouseMove") != std::string::npos; }
+
+RECT WindowRectOf(HWND hWnd) {
+  RECT rc{};
+  GetWindowRect(hWnd, &rc);
+  return rc;
+}
 
 class DemoWindowTest : public ::testing::Test {
  protected:
@@ -68,13 +68,8 @@ class DemoWindowTest : public ::testing::Test {
     m_DemoWindow = WindowId(kWindowTitle);
     ASSERT_FALSE(m_DemoWindow.empty()) << "no demo window";
     ASSERT_TRUE(WaitForLines(1, "Ready"));
-    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", m_DemoWindow});
-    ASSERT_TRUE(geometry);
-    std::istringstream lines(*geometry);
-    for (std::string line; std::getline(lines, line);) {
-      if (line.rfind("X=", 0) == 0) m_Origin.x = std::stoi(line.substr(2));
-      if (line.rfind("Y=", 0) == 0) m_Origin.y = std::stoi(line.substr(2));
-    }
+    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", m_DemoWindow});  // WINDOW=, X=, Y=, ...
+    ASSERT_TRUE(geometry && std::sscanf(geometry->c_str(), "WINDOW=%*d X=%d Y=%d", &m_Origin.x, &m_Origin.y) == 2);
     win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
     m_Replica = std::make_unique<DemoForm>(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight}, nullptr);
     win32::TheDesktop().DoEvents();
@@ -105,9 +100,8 @@ class DemoWindowTest : public ::testing::Test {
   // The menu events so far, without pointer moves and coordinates.
   std::vector<std::string> MenuEvents() const {
     std::vector<std::string> events;
-    for (const std::string& line : AllLines()) {
+    for (const std::string& line : AllLines())
       if (line.rfind("Menu", 0) == 0 && !IsMove(line)) events.push_back(Summary(line));
-    }
     return events;
   }
 
@@ -171,11 +165,7 @@ class DemoWindowTest : public ::testing::Test {
     Click(kLeftButton);
   }
 
-  RECT BarRect() const {
-    RECT rc{};
-    GetWindowRect(m_Replica->Bar().hWnd(), &rc);
-    return rc;
-  }
+  RECT BarRect() const { return WindowRectOf(m_Replica->Bar().hWnd()); }
 
   // Takes screenshots (kept as "<name>.png") until `area` of the real window shows what the
   // replica shows there, or time runs out; the pixels that still differ (-1: no screenshot).
@@ -206,12 +196,6 @@ class DemoWindowTest : public ::testing::Test {
   POINT m_Origin{0, 0};
 };
 
-RECT WindowRectOf(HWND hWnd) {
-  RECT rc{};
-  GetWindowRect(hWnd, &rc);
-  return rc;
-}
-
 TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEventsComeInOrder) {
   // A click drops File; sliding along the bar hot-tracks to Edit and back.
   DropFromBar(kFileMenu);
@@ -228,8 +212,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   win32::TheDesktop().AdvanceTime(kSubMenuDelay);
   const std::vector<HWND> cascaded = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(cascaded.size(), 2U) << "the replica did not cascade";
-  const RECT fileMenu = WindowRectOf(cascaded.front());
-  const RECT subMenu = WindowRectOf(cascaded.back());
+  const RECT fileMenu = WindowRectOf(cascaded.front()), subMenu = WindowRectOf(cascaded.back());
   RECT both{};
   UnionRect(&both, &fileMenu, &subMenu);
   // Equal pixels include each window's shadow over the white document and the highlighted row,
