@@ -26,13 +26,19 @@ class BandLayoutTest : public BandsOnForm {
   }
 };
 
+// Without a menu the first line starts at the top; a band on line -1 lies wholly above the
+// control, which then ends 0 high.
 TEST_F(BandLayoutTest, BandsOfOneLineSitSideBySide) {
   auto first = AddBand(1, 1, 300);
   auto second = AddBand(1, 2, 200);
   auto third = AddBand(1, 3, 100);
   EXPECT_TRUE(SameSequence({"3,1", "306,1", "509,1"}, {Place(*first), Place(*second), Place(*third)}));
+  EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
   second->Width(250);
   EXPECT_EQ(559, third->Left());
+  Bands()->Clear();
+  AddBand(-1, 1);
+  EXPECT_EQ(0.0f, m_Bar->Extender().Height());
 }
 
 TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
@@ -48,15 +54,6 @@ TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
   EXPECT_EQ(M + 1 - 26, AddBand(0, 2)->Top()) << "line 0 lies above the first line";
   Bands()->Remove(1);
   EXPECT_EQ(M + 1, Bands()->Item(1)->Top()) << "the second line moved up";
-}
-
-TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
-  EXPECT_EQ(1, AddBand(1, 1)->Top());
-  EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
-  // A band on line -1 without a bar lies wholly above the control: the control ends 0 high.
-  Bands()->Remove(1);
-  AddBand(-1, 1);
-  EXPECT_EQ(0.0f, m_Bar->Extender().Height());
 }
 
 // A band as wide as a Long allows and one on the last line an Integer allows are laid out

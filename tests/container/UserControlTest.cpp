@@ -56,8 +56,7 @@ class RecordingControl : public UserControl {
   float m_InitialHeight;
 };
 
-constexpr int kFormLeft = 100;
-constexpr int kFormTop = 80;
+constexpr int kFormLeft = 100, kFormTop = 80;
 
 FormOptions FormAt(bool userMode = true) { return {.left = kFormLeft, .top = kFormTop, .userMode = userMode, .font = {}}; }
 
