@@ -49,6 +49,10 @@ TEST_F(ImageListTest, LoadsAPngAndTakesItsSize) {
   EXPECT_EQ(Values(list.Images().Count(), image->Index(), list.ImageWidth(), list.ImageHeight(),
                    ImageList_GetImageCount(list.hImageList())),
             Values(1, 1, kImageSize, kImageSize, 1));
+  Canvas canvas(kCanvasSize, kCanvasSize);
+  list.Images().Item(Variant("open"))->Draw(canvas.dc(), 240, 240, ILD_TRANSPARENT);  // pixels (16, 16)
+  const RECT ink = canvas.InkBox();
+  EXPECT_TRUE(ink.left >= 16 && ink.top >= 16 && ink.right <= 32 && ink.bottom <= 32 && ink.left < ink.right) << RectText(ink);
 }
 
 // A probing draw on no device context raises only when there is no image to draw.

@@ -80,9 +80,7 @@ TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMaxAndNotWhenDisabled) 
     Desktop().AdvanceTime(r.enabled ? 0 : 1000);  // nor does holding repeat anything
     Release();
     EXPECT_TRUE(SameSequence(r.events, m_Events)) << "from " << r.value << (r.down ? " down" : " up");
-    if (r.events.empty()) {
-      EXPECT_EQ(m_Scroll->Value(), r.value);
-    }
+    if (r.events.empty()) { EXPECT_EQ(m_Scroll->Value(), r.value); }
   }
 }
 

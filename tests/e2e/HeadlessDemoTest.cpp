@@ -178,9 +178,7 @@ TEST(Soak, CreateOpenCloseDestroyCyclesKeepMemoryFlat) {
   std::cout << cycles << " cycles: resident " << warm << " KiB after " << warmUp << ", " << end << " KiB at the end\n";
   // The sanitizer's quarantine holds freed memory back on purpose; its leak check covers that build.
   constexpr long kAllowedGrowthKiB = 1024;
-  if (!kUnderAddressSanitizer) {
-    EXPECT_LE(end - warm, kAllowedGrowthKiB);
-  }
+  if (!kUnderAddressSanitizer) { EXPECT_LE(end - warm, kAllowedGrowthKiB); }
 }
 
 TEST(DemoSettings, StyleThemeAndBandPlacesComeBackAtTheNextStart) {
