@@ -124,7 +124,9 @@ class DemoWindowTest : public ::testing::Test {
     m_X->Xdotool({"mousemove", std::to_string(m_Origin.x + pt.x), std::to_string(m_Origin.y + pt.y)});
   }
 
-  void Click(int button) {
+  // A click there with X button `button`.
+  void ClickAt(POINT pt, int button = kLeftButton) {
+    MoveTo(pt);
     win32::TheDesktop().Click(button == kRightButton ? win32::MouseButton::Right : win32::MouseButton::Left);
     win32::TheDesktop().AdvanceTime(kActionPause);
     m_X->Xdotool({"click", std::to_string(button)});
@@ -141,8 +143,7 @@ class DemoWindowTest : public ::testing::Test {
 
   // Drops bar menu iMenu with a click; its window, or nothing when the replica dropped none.
   HWND DropFromBar(int iMenu) {
-    MoveTo(CaptionPoint(Bar(), iMenu));
-    Click(kLeftButton);
+    ClickAt(CaptionPoint(Bar(), iMenu));
     const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
     return dropped.size() == 1 ? dropped.back() : nullptr;
   }
@@ -161,8 +162,7 @@ class DemoWindowTest : public ::testing::Test {
   void ChooseFromBar(int iMenu, int iItem) {
     const HWND dropped = DropFromBar(iMenu);
     ASSERT_NE(dropped, nullptr);
-    MoveTo(RowPoint(dropped, iItem));
-    Click(kLeftButton);
+    ClickAt(RowPoint(dropped, iItem));
   }
 
   RECT BarRect() const { return WindowRectOf(m_Replica->Bar().hWnd()); }
@@ -220,8 +220,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   EXPECT_EQ(Mismatches(both, "file-and-recent-files"), 0) << "pixels of the open menus that differ from the headless rendering";
 
   // A click on the second recent file.
-  MoveTo(RowPoint(cascaded.back(), 2));
-  Click(kLeftButton);
+  ClickAt(RowPoint(cascaded.back(), 2));
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 9 RecentMenu 2 Recent2"));
 
   // Alt, the mnemonic of Edit, Down and Enter choose Undo.
@@ -236,8 +235,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   // the bar never keeps the keyboard from the document.
   DropFromBar(kFileMenu);
   ASSERT_TRUE(WaitForLines(3, "MenuOnDrop 1 File"));
-  MoveTo(kDocumentPoint);
-  Click(kLeftButton);
+  ClickAt(kDocumentPoint);
   ASSERT_TRUE(WaitForLines(3, "MenuOnClose 1 File")) << "a click in the document left the menu open";
   EXPECT_TRUE(Inside(Bar()).OpenMenuWindows().empty());
 
@@ -257,8 +255,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
     win32::TheDesktop().SetApplicationActive(true);
   }
 
-  MoveTo(kDocumentPoint);
-  Click(kLeftButton);
+  ClickAt(kDocumentPoint);
   ChooseFromBar(kEditMenu, 1);  // Undo
   ASSERT_TRUE(WaitForLines(2, "MenuItemClick 2 Edit 1 Undo"));
   Key("a", 'A');
@@ -283,8 +280,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
 }
 
 TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheDemoCleanly) {
-  MoveTo(kDocumentPoint);
-  Click(kRightButton);
+  ClickAt(kDocumentPoint, kRightButton);
   const std::vector<HWND> popped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(popped.size(), 1U) << "the replica opened no context menu";
   const RECT context = WindowRectOf(popped.back());
@@ -297,8 +293,7 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   const HWND file = DropFromBar(kFileMenu);
   ASSERT_NE(file, nullptr);
   ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
-  MoveTo(RowPoint(file, 12));  // Exit
-  Click(kLeftButton);
+  ClickAt(RowPoint(file, 12));  // Exit
   const std::optional<int> status = m_Demo->WaitForExit(std::chrono::seconds(10));
   ASSERT_TRUE(status.has_value()) << "the demo did not end";
   EXPECT_EQ(*status, 0) << "the demo reported objects left alive";
@@ -309,16 +304,14 @@ TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
   const HWND styles = CascadeFrom(kToolsMenu, 1);  // Style >
   ASSERT_NE(styles, nullptr) << "the replica did not cascade the style menu";
   Mismatches(WindowRectOf(styles), "style-menu");  // real time must let the sub-menu open first
-  MoveTo(RowPoint(styles, 3));                     // Internet Explorer
-  Click(kLeftButton);
+  ClickAt(RowPoint(styles, 3));  // Internet Explorer
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 13 StyleMenu 3 StyleIE"));
   EXPECT_EQ(Mismatches(BarRect(), "internet-explorer-bar"), 0) << "pixels of the bar in the new style that differ from the headless rendering";
 
   const HWND themes = CascadeFrom(kToolsMenu, 2);  // Theme >
   ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
   Mismatches(WindowRectOf(themes), "theme-menu");
-  MoveTo(RowPoint(themes, 3));  // Olive
-  Click(kLeftButton);
+  ClickAt(RowPoint(themes, 3));  // Olive
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 14 ThemeMenu 3 ThemeOlive"));
   EXPECT_EQ(Mismatches(BarRect(), "olive-bar"), 0) << "pixels of the olive bar that differ from the headless rendering";
 
@@ -346,18 +339,15 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
   EXPECT_EQ(Mismatches(BarRect(), "bands"), 0) << "pixels of the bar and its bands that differ from the headless rendering";
 
-  MoveTo(ToolArrowPoint(Bar(), "Formatting", "Bold"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Formatting", "Bold"));
   ASSERT_TRUE(WaitForLines(1, "ToolButtonClick 2 Formatting 4 Bold"));
   EXPECT_TRUE(bands->Item("Formatting")->Tools()->Item("Bold")->State());
 
-  MoveTo(ToolArrowPoint(Bar(), "Standard", "Insert"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Standard", "Insert"));
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 1 Standard 11 Insert"));
   const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(dropped.size(), 1U) << "the replica opened no menu";
-  MoveTo(RowPoint(dropped.back(), 2));
-  Click(kLeftButton);
+  ClickAt(RowPoint(dropped.back(), 2));
   ASSERT_TRUE(WaitForLines(1, "OnDropClose 1 Standard 11 Insert"));
   const int insertMenu = Bar().Menus()->Item("InsertToolMenu")->Index();
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick " + std::to_string(insertMenu) + " InsertToolMenu 2 InsTable"));
@@ -369,20 +359,16 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
     if (drop != nullptr) GetWindowRect(drop->PopupWindow(), &rc);
     return POINT{rc.left + client.x, rc.top + client.y};
   };
-  MoveTo(ToolArrowPoint(Bar(), "Formatting", "FontColor"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Formatting", "FontColor"));
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 2 Formatting 12 FontColor"));
   const RECT red = DropPanelLayout::CellRect({1, 2});
   const RECT page = DropPanelLayout::PageRect();
-  MoveTo(panelPoint("Formatting", {page.left + (red.left + red.right) / 2, page.top + (red.top + red.bottom) / 2}));
-  Click(kLeftButton);
+  ClickAt(panelPoint("Formatting", {page.left + (red.left + red.right) / 2, page.top + (red.top + red.bottom) / 2}));
   ASSERT_TRUE(WaitForLines(1, "ColorSelect 2 Formatting 12 FontColor 255"));
-  MoveTo(ToolArrowPoint(Bar(), "Drawing", "Symbol"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Drawing", "Symbol"));
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 3 Drawing 5 Symbol"));
   const RECT first = DropPanelLayout::HotCellInner(0, 0, Inside(Bar()).BandData().DropHost(drawing->Index())->Panel().Setup().cell);
-  MoveTo(panelPoint("Drawing", {DropPanelLayout::kGridOrigin.x + first.left + 2, DropPanelLayout::kGridOrigin.y + first.top + 2}));
-  Click(kLeftButton);
+  ClickAt(panelPoint("Drawing", {DropPanelLayout::kGridOrigin.x + first.left + 2, DropPanelLayout::kGridOrigin.y + first.top + 2}));
   ASSERT_TRUE(WaitForLines(1, "DropIconClick 3 Drawing 5 Symbol 1 Copyright"));
 
   // Dragged by its gripper to the first line, after the formatting band.
