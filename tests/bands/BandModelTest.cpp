@@ -100,8 +100,7 @@ TEST_F(BandsOnForm, RemovingRenumbersLinesAndPositions) {
 TEST_F(BandsOnForm, BandSurfacesKeepTheirNumbers) {
   for (int i = 0; i < 3; ++i) Bands()->Add()->Tools()->Add({.Caption = "T" + std::to_string(i)});
   HWND hWndSecond = Surface(2).hWnd();
-  EXPECT_EQ(m_Bar->hWnd(), GetParent(hWndSecond));
-  EXPECT_EQ(&Surface(2), GetPropA(hWndSecond, MirelReBar::kObjectPtrProp));
+  EXPECT_TRUE(GetParent(hWndSecond) == m_Bar->hWnd() && GetPropA(hWndSecond, MirelReBar::kObjectPtrProp) == &Surface(2));
   Bands()->Remove(1);
   // The surviving record stays with its surface.
   EXPECT_EQ(Values(Surface(1).hWnd() == hWndSecond, Surface(1).Index(), Surface(1).Tool(1).cTICaption), "1 2 T1");
@@ -185,11 +184,9 @@ TEST_F(BandsOnForm, HeldUpdatesRefreshChangedBandsOnce) {
   auto tool = tools->Add({.Caption = "New"});
   tool->Caption("Newer");
   const auto dirty = [&] { return IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty); };
-  EXPECT_EQ(0, Surface(1).Tool(1).cTIWidth) << "nothing is measured while updates are held";
-  EXPECT_TRUE(dirty());
+  EXPECT_EQ(Values(Surface(1).Tool(1).cTIWidth, dirty()), "0 1") << "nothing is measured while updates are held";
   m_Bar->EndUpdate();
-  EXPECT_FALSE(dirty());
-  EXPECT_EQ(13, tool->Left());
+  EXPECT_EQ(Values(dirty(), tool->Left()), "0 13");
 }
 
 TEST_F(BandsOnForm, LoadedBandSizeSetsNewBands) {

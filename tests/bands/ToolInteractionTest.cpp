@@ -59,8 +59,7 @@ TEST_F(ToolInteraction, RestingOnAToolShowsItsHotFrameAndTipUntilTheMouseLeaves)
   EXPECT_EQ(tips(), 1u);
   MoveTo(BandPoint(1, 40, Surface(1).Height() + 40));  // off the band: the leave poll ends the hover
   Desktop().AdvanceTime(20);
-  EXPECT_EQ(Surface(1).State().iHotTool, kNoTool);
-  EXPECT_EQ(tips(), 0u);
+  EXPECT_EQ(Values(Surface(1).State().iHotTool, tips()), Values(kNoTool, 0));
 }
 
 // Moving between tools repaints only their columns; the band then looks as a whole repaint

@@ -26,8 +26,7 @@ TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) 
   char sClass[16] = {};
   GetClassNameA(popup, sClass, sizeof sClass);
   EXPECT_STREQ(sClass, "Static");
-  EXPECT_EQ(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
-  EXPECT_EQ(GetActiveWindow(), active);
+  EXPECT_EQ(Values((GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, GetActiveWindow() == active), "1 1");
   // Just below the tool.
   const POINT corner = PanelPoint({0, 0}), below = BandPoint(1, Surface(1).Tool(kFore).cTILeft, Surface(1).Height());
   EXPECT_EQ(Values(corner.x, corner.y), Values(below.x, below.y));
@@ -112,8 +111,7 @@ TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowL
   MoveTo(ToolPoint(1, kBack));  // leaving the open drop-down closes it at once
   EXPECT_FALSE(PanelShown());
   Desktop().AdvanceTime(BandInteraction::kOverTimerInterval + 10);
-  EXPECT_TRUE(PanelShown());
-  EXPECT_EQ(Drop()->ToolIndex(), kBack);
+  EXPECT_EQ(Values(PanelShown(), Drop()->ToolIndex()), Values(true, kBack));
   MoveTo(ToolPoint(1, kPlain));
   Desktop().AdvanceTime(BandInteraction::kAutoDropTimerInterval + 10);
   MoveTo(ToolPoint(1, kFore));
@@ -125,12 +123,19 @@ TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowL
       Rows()));
 }
 
-TEST_F(ColorPanel, ARenamedSystemColourShowsAtThisAndEveryLaterOpening) {
+// The control's local captions, and a system colour the host renames at this and every later opening.
+TEST_F(ColorPanel, TakesTheLocalCaptionsAndTheHostsNamesForTheSystemColours) {
+  m_Bar->SetLocalPalette("Farben");
+  m_Bar->SetLocalSystem("System-Farben");
+  m_Bar->SetLocalMoreColors("Weitere Farben...");
   m_Log.renameColors = [](std::vector<std::string>& names) {
     ASSERT_EQ(names.size(), 28u);
     names[0] = "Rollbalken";
   };
   OpenPanel(kFore);
+  EXPECT_TRUE(mirel_test::SameSequence(
+      {"Farben", "System-Farben", "Weitere Farben..."},
+      {Panel().TabCaption(DropPanel::kPalettePage), Panel().TabCaption(DropPanel::kSystemPage), Panel().MoreColorsText()}));
   Desktop().KeyPress(VK_TAB);  // to the system page
   EXPECT_EQ(Panel().SystemList().List(0), "Rollbalken");
   Desktop().KeyPress(VK_ESCAPE);
@@ -155,16 +160,6 @@ TEST_F(ColorPanel, TheSystemPageListsTheSystemColoursAndPicksOneAsItsSystemColou
   Desktop().KeyPress(VK_RETURN);
   EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, Picked(-2147483622)), Rows())) << "the system colour's number";
   EXPECT_EQ(Bands()->Item(Variant(1))->Tools()->Item(Variant(kFore))->DisplayColor(), GetSysColor(COLOR_HOTLIGHT));
-}
-
-TEST_F(ColorPanel, TakesTheControlsLocalCaptions) {
-  m_Bar->SetLocalPalette("Farben");
-  m_Bar->SetLocalSystem("System-Farben");
-  m_Bar->SetLocalMoreColors("Weitere Farben...");
-  OpenPanel(kFore);
-  EXPECT_TRUE(mirel_test::SameSequence(
-      {"Farben", "System-Farben", "Weitere Farben..."},
-      {Panel().TabCaption(DropPanel::kPalettePage), Panel().TabCaption(DropPanel::kSystemPage), Panel().MoreColorsText()}));
 }
 
 }  // namespace
