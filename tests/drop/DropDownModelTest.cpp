@@ -29,11 +29,9 @@ class DropDownsOnForm : public mirel_test::BarOnForm {
   void SetUp() override { BarOnForm::SetUp(); MakeBar(); }
 
   std::shared_ptr<cDropDowns> DropDowns() { return m_Bar->DropDowns(); }
-  // A drop-down showing the fixture's 16 x 16 list.
-  std::shared_ptr<cDropDown> AddDropDown(Variant key = Variant::Missing(), std::int16_t rows = 2,
-                                         std::int16_t columns = 3) {
-    return DropDowns()->Add(
-        {.Key = std::move(key), .iRows = rows, .iColumns = columns, .oImageList = Variant(m_Icons)});
+  // A drop-down of 2 rows and 3 columns showing the fixture's 16 x 16 list.
+  std::shared_ptr<cDropDown> AddDropDown(Variant key = Variant::Missing()) {
+    return DropDowns()->Add({.Key = std::move(key), .iRows = 2, .iColumns = 3, .oImageList = Variant(m_Icons)});
   }
 
   // Every drop-down record with its icons, one line each, read through the back end's copies.

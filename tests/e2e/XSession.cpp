@@ -93,9 +93,8 @@ bool XSession::ToolsAvailable() { return OnPath("Xvfb") && OnPath("xdotool") && 
 XSession::XSession(int width, int height) {
   for (int number = kFirstDisplay; number < kFirstDisplay + kDisplayCount && !m_Ready; ++number) {
     if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock") ||
-        std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number))) {
+        std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)))
       continue;  // in use
-    }
     m_Display = ":" + std::to_string(number);
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     m_Server = std::make_unique<ChildProcess>(
