@@ -13,26 +13,32 @@ std::string Place(cBand& band) { return std::to_string(band.Left()) + "," + std:
 
 class BandLayoutTest : public BandsOnForm {
  protected:
+  void SetUp() override { BandsOnForm::SetUp(); m_Bar->EndUpdate(); }
   // The band's tools as "key left width drawn" rows.
   std::vector<std::string> ToolRows(int p) {
     std::vector<std::string> rows;
     MirelReBar& s = Surface(p);
     for (int t = 1; t <= s.ToolCount(); ++t) {
-      rows.push_back(s.Tool(t).cTIKey + " " + std::to_string(s.Tool(t).cTILeft) + " " +
-                     std::to_string(s.Tool(t).cTIWidth) + (s.Pass().tools[t].bDrawn ? " drawn" : " hidden"));
+      const tToolItemInfo& tool = s.Tool(t);
+      rows.push_back(Values(tool.cTIKey, tool.cTILeft, tool.cTIWidth, s.Pass().tools[t].bDrawn ? "drawn" : "hidden"));
     }
     return rows;
   }
 };
 
+// Without a menu the first line starts at the top; a band on line -1 lies wholly above the
+// control, which then ends 0 high.
 TEST_F(BandLayoutTest, BandsOfOneLineSitSideBySide) {
-  m_Bar->EndUpdate();
   auto first = AddBand(1, 1, 300);
   auto second = AddBand(1, 2, 200);
   auto third = AddBand(1, 3, 100);
   EXPECT_TRUE(SameSequence({"3,1", "306,1", "509,1"}, {Place(*first), Place(*second), Place(*third)}));
+  EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
   second->Width(250);
   EXPECT_EQ(559, third->Left());
+  Bands()->Clear();
+  AddBand(-1, 1);
+  EXPECT_EQ(0.0f, m_Bar->Extender().Height());
 }
 
 TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
@@ -48,16 +54,6 @@ TEST_F(BandLayoutTest, LinesStackBelowTheMenuBar) {
   EXPECT_EQ(M + 1 - 26, AddBand(0, 2)->Top()) << "line 0 lies above the first line";
   Bands()->Remove(1);
   EXPECT_EQ(M + 1, Bands()->Item(1)->Top()) << "the second line moved up";
-}
-
-TEST_F(BandLayoutTest, WithoutAMenuTheFirstLineStartsAtOne) {
-  m_Bar->EndUpdate();
-  EXPECT_EQ(1, AddBand(1, 1)->Top());
-  EXPECT_FLOAT_EQ(26.0f * Inside(*m_Bar).TwipsPerPixelY(), m_Bar->Extender().Height());
-  // A band on line -1 without a bar lies wholly above the control: the control ends 0 high.
-  Bands()->Remove(1);
-  AddBand(-1, 1);
-  EXPECT_EQ(0.0f, m_Bar->Extender().Height());
 }
 
 // A band as wide as a Long allows and one on the last line an Integer allows are laid out
@@ -92,7 +88,6 @@ TEST_F(BandLayoutTest, BandsBeyondAnyScreenLeaveTheControlWorking) {
 }
 
 TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {
-  m_Bar->EndUpdate();
   SetToolIcons(kIcon, {RGB(255, 0, 0)});
   m_Bar->SetToolSpacing(3);
   EXPECT_EQ(4, m_Bar->ToolSpacing());
@@ -103,15 +98,13 @@ TEST_F(BandLayoutTest, ToolSpacingMovesTheFirstTool) {
 }
 
 TEST_F(BandLayoutTest, DropDownsAreWiderByTheirArrow) {
-  m_Bar->EndUpdate();
   auto bare = AddBand(1, 1)->Tools();
   EXPECT_EQ(0, bare->Add()->Width()) << "no icon list and no caption";
   EXPECT_EQ(10, bare->Add({.Style = teIconDropDown})->Width());
   SetToolIcons(kIcon, {RGB(255, 0, 0)});
   auto tools = AddBand(2, 1)->Tools();
-  for (std::int16_t style : {teButton, teIconDropDown, teColorDropDown, teMenuDropDown}) {
+  for (std::int16_t style : {teButton, teIconDropDown, teColorDropDown, teMenuDropDown})
     tools->Add({.Icon = 1, .Style = style});
-  }
   const std::int32_t button = tools->Item(1)->Width();
   ASSERT_GT(button, 0);
   for (int t = 2; t <= 4; ++t) EXPECT_EQ(button + 10, tools->Item(t)->Width()) << t;
@@ -124,9 +117,8 @@ TEST_F(BandLayoutTest, CaptionsStandOnTheirSideOfTheIcon) {
   auto band = AddBand(1, 1, 600);
   band->DisplayCaptions(true);
   auto tools = band->Tools();
-  for (std::int16_t alignment : {tsTop, tsBottom, tsLeft, tsRight}) {
+  for (std::int16_t alignment : {tsTop, tsBottom, tsLeft, tsRight})
     tools->Add({.Caption = "Paste", .CaptionAlignment = alignment, .Icon = 1});
-  }
   const auto& t = Surface(1).Pass().tools;  // 1 top, 2 bottom, 3 left, 4 right
   const LONG TW = t[1].rcCaption.right - t[1].rcCaption.left;
   ASSERT_GT(TW, kIcon);
@@ -142,7 +134,6 @@ TEST_F(BandLayoutTest, CaptionsStandOnTheirSideOfTheIcon) {
 }
 
 TEST_F(BandLayoutTest, LabelsAndMessagesAreMeasuredByTheirText) {
-  m_Bar->EndUpdate();
   auto tools = AddBand(1, 1)->Tools();
   auto label = tools->Add({.Caption = "Font:", .Style = teLabel});
   auto message = tools->Add({.Style = teMessage});
@@ -154,7 +145,6 @@ TEST_F(BandLayoutTest, LabelsAndMessagesAreMeasuredByTheirText) {
 }
 
 TEST_F(BandLayoutTest, ToolsPastTheOverflowPointAreHidden) {
-  m_Bar->EndUpdate();
   SetToolIcons(kIcon, {RGB(255, 0, 0)});
   auto box = AddHostedBox(30, 20);
   auto band = AddBand(1, 1, 90);

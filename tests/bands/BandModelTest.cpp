@@ -9,11 +9,8 @@ namespace {
 // Keys and line places of every band, in position order.
 std::vector<std::string> BandRows(cBands& bands) {
   std::vector<std::string> rows;
-  for (int p = 1; p <= bands.Count(); ++p) {
-    auto band = bands.Item(p);
-    rows.push_back(band->Key() + " line " + std::to_string(band->LineIndex()) + " pos " +
-                   std::to_string(band->LinePosition()));
-  }
+  for (int p = 1; p <= bands.Count(); ++p)
+    rows.push_back(Values(bands.Item(p)->Key(), "line", bands.Item(p)->LineIndex(), "pos", bands.Item(p)->LinePosition()));
   return rows;
 }
 
@@ -41,9 +38,8 @@ TEST_F(BandsOnForm, ErrorTableLeavesRecordsUnchanged) {
   auto band = Bands()->Add({.Key = "Std"});
   auto tools = band->Tools();
   auto tool = tools->Add({.Key = "New"});
-  const auto invalidIndex = [](const std::string& source) {
-    return mirel_test::RaisedError{mirel_test::kObjectErrorBase + 25005, "voxMirelMBar20." + source,
-                                   "Invalid Index.  Value must be an Integer >= 0."};
+  const auto invalidIndex = [](const std::string& source) -> mirel_test::RaisedError {
+    return {mirel_test::kObjectErrorBase + 25005, "voxMirelMBar20." + source, "Invalid Index.  Value must be an Integer >= 0."};
   };
   const mirel_test::RaisedError invalidStyle{mirel_test::kObjectErrorBase + 25006, "voxMirelMBar20.MirelMenuBar",
                                              "Invalid style. Value must be between 0 and 7."};
@@ -104,8 +100,7 @@ TEST_F(BandsOnForm, RemovingRenumbersLinesAndPositions) {
 TEST_F(BandsOnForm, BandSurfacesKeepTheirNumbers) {
   for (int i = 0; i < 3; ++i) Bands()->Add()->Tools()->Add({.Caption = "T" + std::to_string(i)});
   HWND hWndSecond = Surface(2).hWnd();
-  EXPECT_EQ(m_Bar->hWnd(), GetParent(hWndSecond));
-  EXPECT_EQ(&Surface(2), GetPropA(hWndSecond, MirelReBar::kObjectPtrProp));
+  EXPECT_TRUE(GetParent(hWndSecond) == m_Bar->hWnd() && GetPropA(hWndSecond, MirelReBar::kObjectPtrProp) == &Surface(2));
   Bands()->Remove(1);
   // The surviving record stays with its surface.
   EXPECT_EQ(Values(Surface(1).hWnd() == hWndSecond, Surface(1).Index(), Surface(1).Tool(1).cTICaption), "1 2 T1");
@@ -168,7 +163,7 @@ TEST_F(BandsOnForm, ControlSettingsReachEveryBand) {
   m_Bar->SetCustomBandHeight(40);
   m_Bar->SetDefaultBandSize(bsCustom);
   EXPECT_EQ(40, Bands()->Item(1)->Height());
-  m_Bar->SetCustomBandHeight(10);
+  m_Bar->SetCustomBandHeight(10);  // raised to the smallest band
   EXPECT_EQ(25, Bands()->Item(1)->Height());
   EXPECT_EQ(9, ErrorOf([&] { m_Bar->SetDefaultBandSize(static_cast<ctsBandSizeConstants>(6)); }));
   EXPECT_EQ(25, Bands()->Item(1)->Height());
@@ -189,11 +184,9 @@ TEST_F(BandsOnForm, HeldUpdatesRefreshChangedBandsOnce) {
   auto tool = tools->Add({.Caption = "New"});
   tool->Caption("Newer");
   const auto dirty = [&] { return IsTrue(Inside(*m_Bar).BandData().Table().Band(1).cBIToolsDirty); };
-  EXPECT_EQ(0, Surface(1).Tool(1).cTIWidth) << "nothing is measured while updates are held";
-  EXPECT_TRUE(dirty());
+  EXPECT_EQ(Values(Surface(1).Tool(1).cTIWidth, dirty()), "0 1") << "nothing is measured while updates are held";
   m_Bar->EndUpdate();
-  EXPECT_FALSE(dirty());
-  EXPECT_EQ(13, tool->Left());
+  EXPECT_EQ(Values(dirty(), tool->Left()), "0 13");
 }
 
 TEST_F(BandsOnForm, LoadedBandSizeSetsNewBands) {

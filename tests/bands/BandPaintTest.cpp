@@ -50,16 +50,11 @@ TEST_P(BandPaintTest, GripperDotsRunDownTheLeftEdge) {
     const int x = Style() == tsMS2003 ? 6 : 3;
     if (Pixel(x, y) == kWhite && Pixel(x, y + 1) == kWhite) rows.push_back(std::to_string(y));
   }
-  if (Style() == tsMSNet) {
-    EXPECT_TRUE(SameSequence({}, rows)) << "a flat band has no gripper";
-  } else {
-    EXPECT_TRUE(SameSequence({"5", "9", "13", "17"}, rows));
-  }
+  using Rows = std::vector<std::string>;
+  EXPECT_TRUE(SameSequence(Style() == tsMSNet ? Rows{} : Rows{"5", "9", "13", "17"}, rows)) << "tsMSNet's flat band has none";
   if (Style() == tsMSIE) {
-    for (int y : {5, 9, 13, 17}) {
-      EXPECT_EQ(RGB(214, 207, 198), Pixel(1, y - 1));
-      EXPECT_EQ(RGB(141, 136, 122), Pixel(2, y));
-    }
+    for (int y : {5, 9, 13, 17})
+      EXPECT_EQ(Values(Pixel(1, y - 1), Pixel(2, y)), Values(RGB(214, 207, 198), RGB(141, 136, 122))) << y;
   }
   if (Style() == tsMS2003) {
     EXPECT_EQ(ByTheme(Theme(), RGB(39, 65, 118), RGB(84, 84, 117), RGB(81, 94, 51)), Pixel(4, 4));
@@ -75,19 +70,14 @@ TEST_P(BandPaintTest, SeparatorsAreThemedLines) {
   const COLORREF line = Style() == tsMSIE ? RGB(202, 198, 175) : Style() == tsMSNet ? kWhite : themed;
   for (int y : {4, 12, H() - 5}) EXPECT_EQ(line, Pixel(x, y)) << y;
   EXPECT_NE(line, Pixel(x, 3));
-  if (Style() == tsMS2003) {
-    EXPECT_EQ(kWhite, Pixel(x + 1, 5));
-    EXPECT_EQ(kWhite, Pixel(x + 1, H() - 4));
-  }
+  if (Style() == tsMS2003) { EXPECT_EQ(Values(Pixel(x + 1, 5), Pixel(x + 1, H() - 4)), Values(kWhite, kWhite)); }
 }
 
 TEST_P(BandPaintTest, FramesShowHotPressedAndChecked) {
   m_Tools->Add({.Icon = 1});
   auto toggle = m_Tools->Add({.Icon = 2, .Toggle = true});
   struct Look {
-    COLORREF hot;      // the frame's top row inside its border
-    COLORREF pressed;
-    COLORREF checked;
+    COLORREF hot, pressed, checked;  // the frame's top row inside its border
   };
   const COLORREF netFill = ByTheme(Theme(), RGB(193, 210, 238), RGB(199, 199, 202), RGB(206, 209, 112));
   const Look look = Style() == tsMS2003 ? Look{RGB(255, 242, 200), RGB(254, 149, 82), RGB(255, 213, 140)}
@@ -117,16 +107,15 @@ TEST_P(BandPaintTest, DisabledColourBarIsGrey) {
   colour->DisplayColor(RGB(0, 200, 0));
   Surface(1).Paint();
   const RECT icon = Surface(1).Pass().tools[1].rcIcon;
-  EXPECT_EQ(RGB(0, 200, 0), Pixel(icon.left + 2, icon.bottom));
+  const COLORREF enabled = Pixel(icon.left + 2, icon.bottom);
   colour->Enabled(false);
-  EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), Pixel(icon.left + 2, icon.bottom));
+  EXPECT_EQ(Values(enabled, Pixel(icon.left + 2, icon.bottom)), Values(RGB(0, 200, 0), GetSysColor(COLOR_GRAYTEXT)));
 }
 
 TEST_P(BandPaintTest, TransparentBandShowsTheControlBehindIt) {
   auto band = Bands()->Item(1);
   band->Transparent(true);
-  const RECT behind{band->Left(), band->Top(), band->Left() + 1, band->Top() + 1};
-  EXPECT_EQ(GetPixel(Inside(*m_Bar).Face()->hdc(), behind.left + 3, behind.top + 9), Pixel(3, 9)) << "no gripper";
+  EXPECT_EQ(GetPixel(Inside(*m_Bar).Face()->hdc(), band->Left() + 3, band->Top() + 9), Pixel(3, 9)) << "no gripper";
 }
 
 INSTANTIATE_TEST_SUITE_P(All, BandPaintTest, mirel_test::AllStyleThemes(), mirel_test::StyleThemeName);

@@ -17,8 +17,7 @@
 #include "win32/objcount.h"
 
 // A host's own control (a text box, say) that a teControl tool hosts.
-class HostedBox : public UserControl {
- public:
+struct HostedBox : UserControl {
   std::string TypeName() const override { return "TextBox"; }
 };
 
@@ -75,21 +74,17 @@ class BandEventLog : public __MirelMenuBar20 {
     if (onClick) onClick();
   }
   void ToolButtonMouseDown(I b, S bk, I t, S tk, I button, I, float, float) override { Add("Down", b, bk, t, tk, button); }
-  void ToolButtonMouseMove(I b, S bk, I t, S tk, I, I, float, float) override {
-    if (bWithMoves) Add("Move", b, bk, t, tk);
-  }
+  void ToolButtonMouseMove(I b, S bk, I t, S tk, I, I, float, float) override { if (bWithMoves) Add("Move", b, bk, t, tk); }
   void ToolButtonMouseUp(I b, S bk, I t, S tk, I button, I, float, float) override { Add("Up", b, bk, t, tk, button); }
-  void ToolButtonGroupIDChange(I b, S bk, I t, S tk, I old, S oldKey, I group) override {
-    Add("Group", b, bk, t, tk, old, oldKey, group);
-  }
+  void ToolButtonGroupIDChange(I b, S bk, I t, S tk, I o, S ok, I g) override { Add("Group", b, bk, t, tk, o, ok, g); }
   void ToolButtonToggleStateChange(I b, S bk, I t, S tk, VARIANT_BOOL state) override {
     Add("Toggle", b, bk, t, tk, state != VARIANT_FALSE ? "True" : "False");
   }
-  void DisplayMoreToolsMouseDown(I b, S bk, I button, I, float X, float Y, float lLeft, float lBottom) override {
-    Add("ChevronDown", b, bk, button, X, Y, lLeft, lBottom);
+  void DisplayMoreToolsMouseDown(I b, S bk, I button, I, float X, float Y, float l, float bottom) override {
+    Add("ChevronDown", b, bk, button, X, Y, l, bottom);
   }
-  void DisplayMoreToolsMouseUp(I b, S bk, I button, I, float X, float Y, float lLeft, float lBottom) override {
-    Add("ChevronUp", b, bk, button, X, Y, lLeft, lBottom);
+  void DisplayMoreToolsMouseUp(I b, S bk, I button, I, float X, float Y, float l, float bottom) override {
+    Add("ChevronUp", b, bk, button, X, Y, l, bottom);
   }
   void DropDownActivate(I b, S bk, I t, S tk, Variant& panel) override {
     Add("DropDownActivate", b, bk, t, tk);
@@ -104,19 +99,13 @@ class BandEventLog : public __MirelMenuBar20 {
     Add("DropIconMouseMove", b, bk, t, tk, i, ik);
   }
   void DropIconClick(I b, S bk, I t, S tk, I i, S ik) override { Add("DropIconClick", b, bk, t, tk, i, ik); }
-  void GetPredefinedColorStrings(std::vector<S>& names) override {
-    if (renameColors) renameColors(names);
-  }
+  void GetPredefinedColorStrings(std::vector<S>& names) override { if (renameColors) renameColors(names); }
   void MenuItemClick(I m, S mk, I i, S ik) override { Add("MenuItemClick", m, mk, i, ik); }
-  void ErrorMessage(I id, Variant p1, Variant p2, Variant p3) override {
-    Add("ErrorMessage", id, CStr(p1), CStr(p2), CStr(p3));
-  }
+  void ErrorMessage(I id, Variant a, Variant b, Variant c) override { Add("ErrorMessage", id, CStr(a), CStr(b), CStr(c)); }
 
  private:
   template <typename... T>
-  void Add(const T&... fields) {
-    rows.push_back(Values(fields...));
-  }
+  void Add(const T&... fields) { rows.push_back(Values(fields...)); }
 };
 
 // The rows `rows` followed by `more`.
@@ -148,6 +137,8 @@ class BandsInUse : public BandsOnForm {
     const tToolItemInfo& tool = Surface(p).Tool(t);
     return BandPoint(p, tool.cTILeft + tool.cTIWidth / 2 + dx, Surface(p).Height() / 2);
   }
+  // A point on the drop-down arrow at the right end of tool t of band p.
+  POINT ArrowPoint(int p, int t) { return ToolPoint(p, t, (Surface(p).Tool(t).cTIWidth + 1) / 2 - 4); }
   void MoveTo(POINT pt) { Desktop().MouseMove(pt.x, pt.y); }
   void Press(POINT pt) { MoveTo(pt); Desktop().MouseDown(win32::MouseButton::Left); }
   void Release(POINT pt) { MoveTo(pt); Desktop().MouseUp(win32::MouseButton::Left); }

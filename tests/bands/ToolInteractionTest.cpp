@@ -34,12 +34,8 @@ class ToolInteraction : public BandsInUse {
 
 TEST_F(ToolInteraction, ClicksRaiseTheirEventsInOrderAndChangeTheStates) {
   const auto tools = Bands()->Item(Variant(1))->Tools();
-  ClickAt(ToolPoint(1, kPlain));
-  ClickAt(ToolPoint(1, kToggle));
-  ClickAt(ToolPoint(1, kToggle));
-  ClickAt(ToolPoint(1, kLeft));
-  ClickAt(ToolPoint(1, kLeft));  // already down: still a change, from no old tool
-  ClickAt(ToolPoint(1, kRight));
+  // Left a second time, already down: still a change, from no old tool.
+  for (const int t : {kPlain, kToggle, kToggle, kLeft, kLeft, kRight}) ClickAt(ToolPoint(1, t));
   EXPECT_TRUE(SameSequence({"Down 1 Std 1 Plain 1", "Up 1 Std 1 Plain 1", "Click 1 Std 1 Plain",
                             "Down 1 Std 2 Toggle 1", "Up 1 Std 2 Toggle 1", "Toggle 1 Std 2 Toggle True", "Click 1 Std 2 Toggle",
                             "Down 1 Std 2 Toggle 1", "Up 1 Std 2 Toggle 1", "Toggle 1 Std 2 Toggle False", "Click 1 Std 2 Toggle",
@@ -63,8 +59,7 @@ TEST_F(ToolInteraction, RestingOnAToolShowsItsHotFrameAndTipUntilTheMouseLeaves)
   EXPECT_EQ(tips(), 1u);
   MoveTo(BandPoint(1, 40, Surface(1).Height() + 40));  // off the band: the leave poll ends the hover
   Desktop().AdvanceTime(20);
-  EXPECT_EQ(Surface(1).State().iHotTool, kNoTool);
-  EXPECT_EQ(tips(), 0u);
+  EXPECT_EQ(Values(Surface(1).State().iHotTool, tips()), Values(kNoTool, 0));
 }
 
 // Moving between tools repaints only their columns; the band then looks as a whole repaint
@@ -86,24 +81,21 @@ TEST_F(ToolInteraction, MovingFromToolToToolLeavesTheBandAsAWholeRepaintDrawsIt)
   }
 }
 
-TEST_F(ToolInteraction, PressesThatEndElsewhereClickNothing) {
-  // Pressed on Plain, released on Toggle: Plain's release, no click; released outside: nothing.
+// Pressed on Plain, released on Toggle: Plain's release, no click; released outside: nothing.
+// A disabled tool gets no events and no hot frame.
+TEST_F(ToolInteraction, PressesThatEndElsewhereAndADisabledToolClickNothing) {
   Press(ToolPoint(1, kPlain));
   Release(ToolPoint(1, kToggle));
   Press(ToolPoint(1, kPlain));
   Release(BandPoint(1, 40, Surface(1).Height() + 30));
-  EXPECT_TRUE(SameSequence({"Down 1 Std 1 Plain 1", "Up 1 Std 1 Plain 1", "Down 1 Std 1 Plain 1"}, Rows()));
-  EXPECT_EQ(Surface(1).State().iPressedTool, kNoTool);
-  EXPECT_EQ(GetCapture(), nullptr);
-}
-
-TEST_F(ToolInteraction, ADisabledToolGetsNoEventsAndNoHotFrame) {
+  EXPECT_EQ(Values(Surface(1).State().iPressedTool, GetCapture() == nullptr), Values(kNoTool, true));
   m_Log.bWithMoves = true;
   MoveTo(ToolPoint(1, kPlain));
   MoveTo(ToolPoint(1, kOff));
   ClickAt(ToolPoint(1, kOff));
   EXPECT_EQ(Surface(1).State().iHotTool, kNoTool);
-  EXPECT_TRUE(SameSequence({"Move 1 Std 1 Plain"}, Rows()));
+  EXPECT_TRUE(
+      SameSequence({"Down 1 Std 1 Plain 1", "Up 1 Std 1 Plain 1", "Down 1 Std 1 Plain 1", "Move 1 Std 1 Plain"}, Rows()));
 }
 
 TEST_F(ToolInteraction, TheChevronReportsWhereTheHostShowsTheHiddenTools) {
@@ -116,21 +108,18 @@ TEST_F(ToolInteraction, TheChevronReportsWhereTheHostShowsTheHiddenTools) {
   EXPECT_TRUE(SameSequence({"ChevronDown 1 Std 1 " + where, "ChevronUp 1 Std 1 " + where}, Rows()));
 }
 
-TEST_F(ToolInteraction, HotKeysAndCaptionMnemonicsReachTheTools) {
+// Hot keys and caption mnemonics reach the tools, and so does keyboard activation: a group
+// member alone in the group inverts; one taking over from another is set.
+TEST_F(ToolInteraction, HotKeysMnemonicsAndKeyboardActivationClickToggleAndSelectInAGroup) {
   Desktop().KeyPress(VK_F1 + 6);  // F7
   Desktop().KeyPress(VK_MENU);
   Desktop().KeyPress('W');
   Desktop().KeyPress('W');  // keyboard access ended with the click: a plain W does nothing
-  EXPECT_TRUE(SameSequence({"Click 1 Std 1 Plain", "Toggle 1 Std 2 Toggle True"}, Rows()));
   EXPECT_FALSE(Inside(*m_Bar).Tracker().AltMode());
-}
-
-TEST_F(ToolInteraction, KeyboardActivationClicksTogglesAndSelectsInAGroup) {
   for (const int t : {kPlain, kToggle, kRight, kRight, kOff}) Inside(*m_Bar).BandData().AltToolClick(1, t);
-  EXPECT_TRUE(SameSequence({"Click 1 Std 1 Plain", "Toggle 1 Std 2 Toggle True", "Click 1 Std 4 Right",
-                            "Click 1 Std 4 Right"},
+  EXPECT_TRUE(SameSequence({"Click 1 Std 1 Plain", "Toggle 1 Std 2 Toggle True", "Click 1 Std 1 Plain",
+                            "Toggle 1 Std 2 Toggle False", "Click 1 Std 4 Right", "Click 1 Std 4 Right"},
                            Rows()));
-  // A group member alone in the group inverts; one taking over from another is set.
   const auto tools = Bands()->Item(Variant(1))->Tools();
   EXPECT_FALSE(tools->Item(Variant(kRight))->State());
   Inside(*m_Bar).BandData().AltToolClick(1, kLeft);
@@ -140,8 +129,7 @@ TEST_F(ToolInteraction, KeyboardActivationClicksTogglesAndSelectsInAGroup) {
 
 TEST_F(ToolInteraction, AMenuToolOpensItsMenuBelowItAndHearsItClose) {
   m_Log.answerDropDown = [](Variant& panel) { panel = Variant("InsertMenu"); };
-  const tToolItemInfo& tool = Surface(1).Tool(kMenuTool);
-  const POINT arrow = BandPoint(1, tool.cTILeft + tool.cTIWidth - 3, 10);
+  const POINT arrow = ArrowPoint(1, kMenuTool);
   ClickAt(arrow);
   ASSERT_EQ(Inside(*m_Bar).OpenMenuWindows().size(), 1u);
   RECT rcMenu{};

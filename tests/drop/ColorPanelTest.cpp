@@ -8,8 +8,13 @@ namespace {
 
 constexpr COLORREF kPaletteRed = 0x0000FF;   // palette cell (1, 2)
 constexpr COLORREF kDialogLeftOfWhite = 0x400040;  // the basic colour left of white in the dialog
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 const std::vector<std::string> kOpened = {"DropDownActivate 1 Fmt 1 Fore", "OnDropDown 1 Fmt 1 Fore"};
+// The panel closing on a pick, then the colour reported.
+std::vector<std::string> Picked(long colour) {
+  return {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore " + std::to_string(colour)};
+}
 
 class ColorPanel : public DropPanelsOnForm {};
 
@@ -21,8 +26,7 @@ TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) 
   char sClass[16] = {};
   GetClassNameA(popup, sClass, sizeof sClass);
   EXPECT_STREQ(sClass, "Static");
-  EXPECT_EQ(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
-  EXPECT_EQ(GetActiveWindow(), active);
+  EXPECT_EQ(Values((GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, GetActiveWindow() == active), "1 1");
   // Just below the tool.
   const POINT corner = PanelPoint({0, 0}), below = BandPoint(1, Surface(1).Tool(kFore).cTILeft, Surface(1).Height());
   EXPECT_EQ(Values(corner.x, corner.y), Values(below.x, below.y));
@@ -30,121 +34,84 @@ TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) 
   const tPalette start = PredefinedPalette();
   for (int c = 0; c < kPaletteColumns; ++c) {
     for (int r = 0; r < kPaletteRows; ++r) {
-      EXPECT_EQ(Drop()->Panel().Colors(c, r), start[c][r]);
+      EXPECT_EQ(Panel().Colors(c, r), start[c][r]);
       const POINT pt = CellPoint(c, r);
-      EXPECT_EQ(ScreenPixel(pt.x, pt.y), r < kPredefinedRows ? start[c][r] : RGB(255, 255, 255)) << c << "," << r;
+      EXPECT_EQ(ScreenPixel(pt.x, pt.y), r < kPredefinedRows ? start[c][r] : kWhite) << c << "," << r;
     }
   }
   EXPECT_TRUE(mirel_test::SameSequence(kOpened, Rows()));
 }
 
-TEST_F(ColorPanel, APalettePickClosesThePanelThenReportsTheColourWhichTheColourBarShows) {
+TEST_F(ColorPanel, APickByMouseOrKeysClosesThePanelThenReportsTheColourWhichTheColourBarShows) {
   OpenPanel(kFore);
   MoveTo(CellPoint(1, 1));
   ClickAt(CellPoint(1, 2));
   EXPECT_FALSE(PanelShown());
-  EXPECT_TRUE(mirel_test::SameSequence(
-      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore " + std::to_string(kPaletteRed)}), Rows()));
   EXPECT_EQ(Bands()->Item(Variant(1))->Tools()->Item(Variant(kFore))->DisplayColor(), kPaletteRed);
   const RECT icon = Surface(1).Pass().tools[kFore].rcIcon;
   EXPECT_EQ(GetPixel(Surface(1).SurfaceDC(), icon.left + 1, icon.bottom), kPaletteRed);
-}
-
-TEST_F(ColorPanel, ArrowKeysWalkThePaletteAndEnterPicks) {
+  // The first arrow starts at the top-left cell; Enter picks.
   OpenPanel(kFore);
-  // The first arrow starts at the top-left cell.
   for (int vk : {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_RETURN}) Desktop().KeyPress(vk);
   EXPECT_TRUE(mirel_test::SameSequence(
-      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore " + std::to_string(PredefinedPalette()[2][1])}),
-      Rows()));
+      Then(Then(Then(kOpened, Picked(kPaletteRed)), kOpened), Picked(PredefinedPalette()[2][1])), Rows()));
 }
 
-struct tDialogCase {
-  const char* name;
-  std::vector<int> keys;  // what the user does in the dialog
-  std::vector<std::string> rows;
-  bool bStillOpen;
-  COLORREF cellAfter;  // custom cell (3, 7)
-};
-
-class MoreColors : public DropPanelsOnForm, public testing::WithParamInterface<tDialogCase> {};
-
-TEST_P(MoreColors, DrivesTheColourDialogForTheCurrentCell) {
-  const tDialogCase& c = GetParam();
+// "More Colors" opens the colour dialog for the current cell: cancelled, the panel stays open
+// and the cell white; confirmed, the panel closes, reports the colour and the cell keeps it.
+TEST_F(ColorPanel, MoreColorsDrivesTheColourDialogForTheCurrentCell) {
   OpenPanel(kFore);
-  MoveTo(CellPoint(3, 7));
-  Desktop().QueueModalKeys(c.keys);
-  ClickAt(MoreColorsPoint());
-  EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, c.rows), Rows()));
-  EXPECT_EQ(PanelShown(), c.bStillOpen);
-  EXPECT_EQ(Drop()->Panel().Colors(3, 7), c.cellAfter);
-  // The cell keeps its colour for the panel's next opening.
-  if (!c.bStillOpen) OpenPanel(kFore);
-  EXPECT_EQ(Drop()->Panel().Colors(3, 7), c.cellAfter);
+  const std::vector<std::string> dialog = {"OnCustomColor 1 Fmt 1 Fore", "OnCustomColorClose 1 Fmt 1 Fore"};
+  for (const int answer : {VK_ESCAPE, VK_RETURN}) {
+    MoveTo(CellPoint(3, 7));
+    Desktop().QueueModalKeys({VK_LEFT, answer});
+    ClickAt(MoreColorsPoint());
+    const bool ok = answer == VK_RETURN;
+    EXPECT_EQ(Values(PanelShown(), Panel().Colors(3, 7)), Values(!ok, ok ? kDialogLeftOfWhite : kWhite));
+  }
+  EXPECT_TRUE(mirel_test::SameSequence(Then(Then(Then(kOpened, dialog), dialog), Picked(kDialogLeftOfWhite)), Rows()));
+  OpenPanel(kFore);
+  EXPECT_EQ(Panel().Colors(3, 7), kDialogLeftOfWhite) << "the cell keeps its colour for the next opening";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Drop, MoreColors,
-    testing::Values(tDialogCase{"Ok",
-                                {VK_LEFT, VK_RETURN},
-                                {"OnCustomColor 1 Fmt 1 Fore", "OnCustomColorClose 1 Fmt 1 Fore", "OnDropClose 1 Fmt 1 Fore",
-                                 "ColorSelect 1 Fmt 1 Fore " + std::to_string(kDialogLeftOfWhite)},
-                                false,
-                                kDialogLeftOfWhite},
-                    tDialogCase{"Cancel",
-                                {VK_LEFT, VK_ESCAPE},
-                                {"OnCustomColor 1 Fmt 1 Fore", "OnCustomColorClose 1 Fmt 1 Fore"},
-                                true,
-                                RGB(255, 255, 255)}),
-    [](const testing::TestParamInfo<tDialogCase>& info) { return info.param.name; });
 
 // Each way of closing the panel, then a second close that must report nothing.
-class ClosingOnce;
-struct tCloseCase {
-  const char* name;
-  std::function<void(ClosingOnce&)> close;
-};
-
-class ClosingOnce : public DropPanelsOnForm, public testing::WithParamInterface<tCloseCase> {
- public:
-  using DropPanelsOnForm::CaptionPoint, DropPanelsOnForm::ClickAt, DropPanelsOnForm::Drop;
-  POINT FormPoint() { return BandPoint(1, Surface(1).Width() - 20, Surface(1).Height() + 150); }
-};
-
-TEST_P(ClosingOnce, ReportsTheClosingOnce) {
+TEST_F(ColorPanel, EachWayOfClosingReportsTheClosingOnce) {
   AddMenu("File");
   m_Bar->Refresh();
-  OpenPanel(kFore);
-  ASSERT_TRUE(PanelShown());
-  GetParam().close(*this);
-  EXPECT_FALSE(PanelShown());
-  Desktop().KeyPress(VK_ESCAPE);
-  Drop()->subHidePanel();
-  EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, {"OnDropClose 1 Fmt 1 Fore"}), Rows()));
-  EXPECT_EQ(Surface(1).State().iOpenDropTool, kNoTool);
+  const struct {
+    const char* way;
+    std::function<void()> close;
+  } ways[] = {
+      {"Escape", [&] { Desktop().KeyPress(VK_ESCAPE); }},
+      {"a press elsewhere", [&] { ClickAt(BandPoint(1, Surface(1).Width() - 20, Surface(1).Height() + 150)); }},
+      {"a menu opening", [&] { ClickAt(CaptionPoint(1)); }},
+      {"hiding twice", [&] { Drop()->subHidePanel(), Drop()->subHidePanel(); }},
+      {"deactivation", [] {
+         HWND other = mirel_test::CreateTestWindow("other", RECT{600, 400, 700, 500});
+         SetActiveWindow(other);
+         DestroyWindow(other);
+       }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.way);
+    m_Log.rows.clear();
+    OpenPanel(kFore);
+    ASSERT_TRUE(PanelShown());
+    way.close();
+    EXPECT_FALSE(PanelShown());
+    Desktop().KeyPress(VK_ESCAPE);
+    Drop()->subHidePanel();
+    EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, {"OnDropClose 1 Fmt 1 Fore"}), Rows()));
+    EXPECT_EQ(Surface(1).State().iOpenDropTool, kNoTool);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Drop, ClosingOnce,
-    testing::Values(tCloseCase{"Escape", [](ClosingOnce&) { win32::TheDesktop().KeyPress(VK_ESCAPE); }},
-                    tCloseCase{"PressElsewhere", [](ClosingOnce& f) { f.ClickAt(f.FormPoint()); }},
-                    tCloseCase{"MenuOpening", [](ClosingOnce& f) { f.ClickAt(f.CaptionPoint(1)); }},
-                    tCloseCase{"Deactivation",
-                               [](ClosingOnce&) {
-                                 HWND other = mirel_test::CreateTestWindow("other", RECT{600, 400, 700, 500});
-                                 SetActiveWindow(other);
-                                 DestroyWindow(other);
-                               }},
-                    tCloseCase{"HidingTwice", [](ClosingOnce& f) { f.Drop()->subHidePanel(); f.Drop()->subHidePanel(); }}),
-    [](const testing::TestParamInfo<tCloseCase>& info) { return info.param.name; });
 
 TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowLasts) {
   OpenPanel(kFore);
   MoveTo(ToolPoint(1, kBack));  // leaving the open drop-down closes it at once
   EXPECT_FALSE(PanelShown());
   Desktop().AdvanceTime(BandInteraction::kOverTimerInterval + 10);
-  EXPECT_TRUE(PanelShown());
-  EXPECT_EQ(Drop()->ToolIndex(), kBack);
+  EXPECT_EQ(Values(PanelShown(), Drop()->ToolIndex()), Values(true, kBack));
   MoveTo(ToolPoint(1, kPlain));
   Desktop().AdvanceTime(BandInteraction::kAutoDropTimerInterval + 10);
   MoveTo(ToolPoint(1, kFore));
@@ -156,22 +123,20 @@ TEST_F(ColorPanel, SlidesToTheNextDropDownAfterTheSwitchDelayOnlyWhileTheWindowL
       Rows()));
 }
 
-class SystemPage : public DropPanelsOnForm {
- protected:
-  const DropPanel& Panel() { return Drop()->Panel(); }
-  // Opens the colour picker on its system page.
-  void OpenSystemPage() {
-    OpenPanel(kFore);
-    Desktop().KeyPress(VK_TAB);
-  }
-};
-
-TEST_F(SystemPage, ARenamedColourShowsAtThisAndEveryLaterOpening) {
+// The control's local captions, and a system colour the host renames at this and every later opening.
+TEST_F(ColorPanel, TakesTheLocalCaptionsAndTheHostsNamesForTheSystemColours) {
+  m_Bar->SetLocalPalette("Farben");
+  m_Bar->SetLocalSystem("System-Farben");
+  m_Bar->SetLocalMoreColors("Weitere Farben...");
   m_Log.renameColors = [](std::vector<std::string>& names) {
     ASSERT_EQ(names.size(), 28u);
     names[0] = "Rollbalken";
   };
-  OpenSystemPage();
+  OpenPanel(kFore);
+  EXPECT_TRUE(mirel_test::SameSequence(
+      {"Farben", "System-Farben", "Weitere Farben..."},
+      {Panel().TabCaption(DropPanel::kPalettePage), Panel().TabCaption(DropPanel::kSystemPage), Panel().MoreColorsText()}));
+  Desktop().KeyPress(VK_TAB);  // to the system page
   EXPECT_EQ(Panel().SystemList().List(0), "Rollbalken");
   Desktop().KeyPress(VK_ESCAPE);
   m_Log.renameColors = nullptr;
@@ -180,8 +145,9 @@ TEST_F(SystemPage, ARenamedColourShowsAtThisAndEveryLaterOpening) {
             "1 Rollbalken Hot Items");
 }
 
-TEST_F(SystemPage, ListsTheSystemColoursAndPicksOneAsItsSystemColour) {
-  OpenSystemPage();
+TEST_F(ColorPanel, TheSystemPageListsTheSystemColoursAndPicksOneAsItsSystemColour) {
+  OpenPanel(kFore);
+  Desktop().KeyPress(VK_TAB);  // to the system page
   const CWlessListBox& list = Panel().SystemList();
   ASSERT_EQ(list.ListCount(), 28);
   EXPECT_EQ(Values(list.List(24), DropPanel::TranslateColor(list.Color(24))),
@@ -192,19 +158,8 @@ TEST_F(SystemPage, ListsTheSystemColoursAndPicksOneAsItsSystemColour) {
       << "the first Down selects the first item";
   EXPECT_GT(list.TopIndex(), 0);
   Desktop().KeyPress(VK_RETURN);
-  EXPECT_TRUE(mirel_test::SameSequence(
-      Then(kOpened, {"OnDropClose 1 Fmt 1 Fore", "ColorSelect 1 Fmt 1 Fore -2147483622"}), Rows()));
+  EXPECT_TRUE(mirel_test::SameSequence(Then(kOpened, Picked(-2147483622)), Rows())) << "the system colour's number";
   EXPECT_EQ(Bands()->Item(Variant(1))->Tools()->Item(Variant(kFore))->DisplayColor(), GetSysColor(COLOR_HOTLIGHT));
-}
-
-TEST_F(SystemPage, TakesTheControlsLocalCaptions) {
-  m_Bar->SetLocalPalette("Farben");
-  m_Bar->SetLocalSystem("System-Farben");
-  m_Bar->SetLocalMoreColors("Weitere Farben...");
-  OpenPanel(kFore);
-  EXPECT_TRUE(mirel_test::SameSequence(
-      {"Farben", "System-Farben", "Weitere Farben..."},
-      {Panel().TabCaption(DropPanel::kPalettePage), Panel().TabCaption(DropPanel::kSystemPage), Panel().MoreColorsText()}));
 }
 
 }  // namespace

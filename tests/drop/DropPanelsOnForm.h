@@ -28,20 +28,17 @@ class DropPanelsOnForm : public BandsInUse {
     m_Log.answerDropDown = [](Variant& panel) { panel = Variant("Symbols"); };
     StartLogging();
   }
-  POINT ArrowPoint(int t) {
-    const tToolItemInfo& tool = Surface(1).Tool(t);
-    return BandPoint(1, tool.cTILeft + tool.cTIWidth - 4, Surface(1).Height() / 2);
-  }
   static POINT Middle(const RECT& r, POINT offset = {0, 0}) {
     return {offset.x + (r.left + r.right) / 2, offset.y + (r.top + r.bottom) / 2};
   }
   // The middle of icon cell t of the open grid.
   POINT IconPoint(int t) {
-    const int columns = Drop()->Panel().Setup().DropDown.cDIColumns;
-    return PanelPoint(Middle(DropPanelLayout::HotCellInner((t - 1) % columns, (t - 1) / columns, Drop()->Panel().Setup().cell),
-                             DropPanelLayout::kGridOrigin));
+    const int columns = Panel().Setup().DropDown.cDIColumns;
+    const RECT cell = DropPanelLayout::HotCellInner((t - 1) % columns, (t - 1) / columns, Panel().Setup().cell);
+    return PanelPoint(Middle(cell, DropPanelLayout::kGridOrigin));
   }
   MirelDrop* Drop() { return Inside(*m_Bar).BandData().DropHost(Surface(1).Index()); }
+  const DropPanel& Panel() { return Drop()->Panel(); }
   bool PanelShown() { return Drop() != nullptr && Drop()->Shown(); }
   // A point of the open panel, in its client pixels.
   POINT PanelPoint(POINT client) {
@@ -54,5 +51,5 @@ class DropPanelsOnForm : public BandsInUse {
   POINT MoreColorsPoint() { return PanelPoint(Middle(DropPanelLayout::ButtonRect(), PageOrigin())); }
   static POINT PageOrigin() { return {DropPanelLayout::PageRect().left, DropPanelLayout::PageRect().top}; }
 
-  void OpenPanel(int t) { ClickAt(ArrowPoint(t)); }
+  void OpenPanel(int t) { ClickAt(ArrowPoint(1, t)); }
 };

@@ -29,11 +29,10 @@ TEST_F(IconGrid, APickClosesTheGridThenReportsTheIcon) {
 TEST_F(IconGrid, ADisabledIconIsNotPickedAndTheArrowsWalkTheGrid) {
   OpenPanel(kSymbols);
   ClickAt(IconPoint(3));
-  EXPECT_TRUE(PanelShown());
-  EXPECT_EQ(Drop()->Panel().PressedIcon(), 0);
+  EXPECT_EQ(Values(PanelShown(), Panel().PressedIcon()), "1 0");
   // From the icon under the mouse; the walk stops at the last icon.
   for (int vk : {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_DOWN}) Desktop().KeyPress(vk);
-  EXPECT_EQ(Drop()->Panel().HotIcon(), 4);
+  EXPECT_EQ(Panel().HotIcon(), 4);
   Desktop().KeyPress(VK_RETURN);
   EXPECT_TRUE(mirel_test::SameSequence(
       Then(kOpened, {"DropIconMouseMove 1 Fmt 4 Symbols 3 S3", "OnDropClose 1 Fmt 4 Symbols",
@@ -78,8 +77,7 @@ TEST_F(IconGrid, AnIconsTipShowsAfterTheDelayAndGoesWhenTheMouseLeavesOrTheGridC
 TEST_F(IconGrid, AnAnswerThatNamesNoDropDownIsReportedAndOpensNothing) {
   m_Log.answerDropDown = [](Variant& panel) { panel = Variant::Integer(7); };
   OpenPanel(kSymbols);
-  EXPECT_FALSE(PanelShown());
-  EXPECT_EQ(Surface(1).State().iOpenDropTool, kNoTool);
+  EXPECT_EQ(Values(PanelShown(), Surface(1).State().iOpenDropTool), Values(false, kNoTool));
   EXPECT_TRUE(mirel_test::SameSequence({"DropDownActivate 1 Fmt 4 Symbols", "ErrorMessage 10 7 4 Symbols"}, Rows()));
 }
 
@@ -92,11 +90,9 @@ TEST_P(HotCell, ShowsTheStylesBoxInsideTheOutline) {
   OpenPanel(kSymbols);
   MoveTo(IconPoint(1));
   const styles::Palette& palette = styles::PaletteFor(GetParam(), m_Bar->Theme());
-  const SIZE cell = Drop()->Panel().Setup().cell;
-  RECT inner = DropPanelLayout::HotCellInner(0, 0, cell);
+  RECT inner = DropPanelLayout::HotCellInner(0, 0, Panel().Setup().cell);
   OffsetRect(&inner, DropPanelLayout::kGridOrigin.x, DropPanelLayout::kGridOrigin.y);
-  const POINT corner = PanelPoint({inner.left - 2, inner.top - 2});
-  const POINT inside = PanelPoint({inner.left - 1, inner.top - 1});
+  const POINT corner = PanelPoint({inner.left - 2, inner.top - 2}), inside = PanelPoint({inner.left - 1, inner.top - 1});
   EXPECT_EQ(ScreenPixel(corner.x, corner.y), palette.PanelHighlightOutline);
   EXPECT_EQ(ScreenPixel(inside.x, inside.y), GetParam() == tsMS2003 ? RGB(255, 242, 200) : palette.PanelHighlightFill);
 }

@@ -12,8 +12,7 @@
 namespace {
 
 constexpr int kCheckerCell = 3;
-constexpr COLORREF kCheckerA = RGB(250, 200, 60);
-constexpr COLORREF kCheckerB = RGB(40, 120, 200);
+constexpr COLORREF kCheckerA = RGB(250, 200, 60), kCheckerB = RGB(40, 120, 200);
 constexpr int kStrips = 3;      // the shadow's rows (columns) inside the panel
 constexpr int kUndarkened = 3;  // pixels at a strip's start that keep the screen's colour
 
@@ -54,9 +53,8 @@ TEST_P(PanelShadow, ShowsThePatternUnderThePanelDarkenedAndGoesWithThePanel) {
       const COLORREF under = Checker(rc.left + x, rc.top + y);
       const COLORREF expected = bUndarkened ? under : ShadowBlend(palette.ShadowFactors[static_cast<std::size_t>(step)], under);
       const COLORREF actual = ScreenPixel(rc.left + x, rc.top + y);
-      if (actual != expected && mismatches++ == 0) {
+      if (actual != expected && mismatches++ == 0)
         first = Values(x, y, mirel_test::ColourText(expected), mirel_test::ColourText(actual));
-      }
     };
     for (int i = 0; i < kStrips; ++i) {
       for (int x = 0; x < W - kStrips; ++x) check(x, H - kStrips + i, i, x < kUndarkened);

@@ -47,16 +47,10 @@ class VScrollTest : public mirel_test::HeadlessTest, public IVScrollOwner {
   int Track() const { return kHeight - m_Scroll->TopArrowHeight() - m_Scroll->BottomArrowHeight(); }
   void Release() { Desktop().MouseUp(win32::MouseButton::Left); }
   void SetRange(double min, double max, double value, double smallChange, double largeChange) {
-    m_Scroll->SetMin(min);
-    m_Scroll->SetMax(max);
-    m_Scroll->SetValue(value);
-    m_Scroll->SetSmallChange(smallChange);
-    m_Scroll->SetLargeChange(largeChange);
+    m_Scroll->SetMin(min), m_Scroll->SetMax(max), m_Scroll->SetValue(value);
+    m_Scroll->SetSmallChange(smallChange), m_Scroll->SetLargeChange(largeChange);
   }
-  int ThumbMiddle() const {
-    const RECT thumb = m_Scroll->ThumbRect();
-    return (thumb.top + thumb.bottom) / 2;
-  }
+  int ThumbMiddle() const { return (m_Scroll->ThumbRect().top + m_Scroll->ThumbRect().bottom) / 2; }
   int UpArrowY() const { return m_Scroll->TopArrowHeight() / 2; }
   int DownArrowY() const { return kHeight - m_Scroll->BottomArrowHeight() / 2; }
 
@@ -86,25 +80,20 @@ TEST_F(VScrollTest, ArrowClicksStepAndStopExactlyAtMinAndMaxAndNotWhenDisabled) 
     Desktop().AdvanceTime(r.enabled ? 0 : 1000);  // nor does holding repeat anything
     Release();
     EXPECT_TRUE(SameSequence(r.events, m_Events)) << "from " << r.value << (r.down ? " down" : " up");
-    if (r.events.empty()) {
-      EXPECT_EQ(m_Scroll->Value(), r.value);
-    }
+    if (r.events.empty()) { EXPECT_EQ(m_Scroll->Value(), r.value); }
   }
 }
 
 TEST_F(VScrollTest, ThumbIsTheTrackOverThePagesAtLeast240TwipsAndKeptOnAZeroRangeOrPage) {
   const int track = Track();
   const int minimum = static_cast<int>(240 / TwipsPerPixelY());
-  struct Row {
+  // A zero range or page keeps the length the row before left.
+  const struct {
     double min, max, largeChange;
     int length;
-  };
-  // A zero range or page keeps the length the row before left.
-  const std::vector<Row> rows = {
-      {0, 2, 1, track / 2}, {0, 4, 1, track / 4}, {0, 1, 5, track},   {0, 100, 1, minimum},
-      {5, 5, 1, minimum},   {0, 8, 2, track / 4}, {0, 8, 0, track / 4},
-  };
-  for (const Row& r : rows) {
+  } rows[] = {{0, 2, 1, track / 2}, {0, 4, 1, track / 4}, {0, 1, 5, track},   {0, 100, 1, minimum},
+              {5, 5, 1, minimum},   {0, 8, 2, track / 4}, {0, 8, 0, track / 4}};
+  for (const auto& r : rows) {
     SetRange(r.min, r.max, r.min, 1, r.largeChange);
     EXPECT_EQ(ThumbLength(), r.length) << r.min << ".." << r.max << " page " << r.largeChange;
   }
@@ -112,17 +101,16 @@ TEST_F(VScrollTest, ThumbIsTheTrackOverThePagesAtLeast240TwipsAndKeptOnAZeroRang
 
 TEST_F(VScrollTest, HeldArrowStepsAtOnceAfter500msThenEvery50msWhileOverIt) {
   SetRange(0, 100, 0, 1, 10);
-  struct Step {
+  const struct {
     const char* what;
     DWORD advance;
     double value;
-  };
-  const std::vector<Step> steps = {
+  } steps[] = {
       {"press", 0, 1},   {"hold", 499, 1}, {"hold", 1, 2},  {"hold", 49, 2},   {"hold", 1, 3},
       {"hold", 50, 4},   {"hold", 50, 5},  {"off", 200, 5}, {"back", 50, 6},   {"release", 500, 6},
   };
   Sequence expected, actual;
-  for (const Step& s : steps) {
+  for (const auto& s : steps) {
     const std::string what = s.what;
     if (what == "press") Press(DownArrowY());
     if (what == "off") PointAt(ThumbMiddle());
@@ -137,11 +125,10 @@ TEST_F(VScrollTest, HeldArrowStepsAtOnceAfter500msThenEvery50msWhileOverIt) {
 
 TEST_F(VScrollTest, TrackPressPagesUntilTheThumbCoversThePressPointThenStops) {
   struct Row {
-    double value;
+    double value, expected;
     int pressY;
-    double expected;
   };
-  for (const Row& r : {Row{0, 100, 70}, Row{100, 40, 20}}) {
+  for (const Row& r : {Row{0, 70, 100}, Row{100, 20, 40}}) {
     SetRange(0, 100, r.value, 1, 10);
     Press(r.pressY);
     Desktop().AdvanceTime(1000);

@@ -4,6 +4,7 @@
 // order; screenshots must show what the same form renders headless (a replica driven with the
 // same input in this process). Each test starts the demo once and covers what one session can.
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,22 +23,15 @@ namespace {
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
 
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
+constexpr int kScreenWidth = 1024, kScreenHeight = 768;
 constexpr char kWindowTitle[] = "MirelMenuBar20 demo";
-constexpr int kFileMenu = 1;
-constexpr int kEditMenu = 2;
-constexpr int kToolsMenu = 6;
-constexpr int kRecentFilesItem = 6;
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 3;
+constexpr int kFileMenu = 1, kEditMenu = 2, kToolsMenu = 6, kRecentFilesItem = 6;
+constexpr int kLeftButton = 1, kRightButton = 3;  // X button numbers
 constexpr POINT kDocumentPoint{300, 400};
 constexpr DWORD kSubMenuDelay = 1100;  // the menu window's hover timer is 1000 ms
 // Real time passes between two user actions; the replica lets as much pass after each one.
 constexpr DWORD kActionPause = 150;
-constexpr std::chrono::milliseconds kEventLimit{8000};
-constexpr std::chrono::milliseconds kScreenLimit{8000};
-constexpr std::chrono::milliseconds kPollStep{50};
+constexpr std::chrono::milliseconds kEventLimit{8000}, kScreenLimit{8000}, kPollStep{50};
 
 // The event fields that identify what happened: name, menu index and key, item index and key.
 std::string Summary(const std::string& line) {
@@ -48,6 +42,12 @@ std::string Summary(const std::string& line) {
 }
 
 bool IsMove(const std::string& line) { return line.find("MouseMove") != std::string::npos; }
+
+RECT WindowRectOf(HWND hWnd) {
+  RECT rc{};
+  GetWindowRect(hWnd, &rc);
+  return rc;
+}
 
 class DemoWindowTest : public ::testing::Test {
  protected:
@@ -68,13 +68,8 @@ class DemoWindowTest : public ::testing::Test {
     m_DemoWindow = WindowId(kWindowTitle);
     ASSERT_FALSE(m_DemoWindow.empty()) << "no demo window";
     ASSERT_TRUE(WaitForLines(1, "Ready"));
-    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", m_DemoWindow});
-    ASSERT_TRUE(geometry);
-    std::istringstream lines(*geometry);
-    for (std::string line; std::getline(lines, line);) {
-      if (line.rfind("X=", 0) == 0) m_Origin.x = std::stoi(line.substr(2));
-      if (line.rfind("Y=", 0) == 0) m_Origin.y = std::stoi(line.substr(2));
-    }
+    const auto geometry = m_X->Xdotool({"getwindowgeometry", "--shell", m_DemoWindow});  // WINDOW=, X=, Y=, ...
+    ASSERT_TRUE(geometry && std::sscanf(geometry->c_str(), "WINDOW=%*d X=%d Y=%d", &m_Origin.x, &m_Origin.y) == 2);
     win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
     m_Replica = std::make_unique<DemoForm>(DemoFormOptions{.width = kScreenWidth, .height = kScreenHeight}, nullptr);
     win32::TheDesktop().DoEvents();
@@ -105,9 +100,8 @@ class DemoWindowTest : public ::testing::Test {
   // The menu events so far, without pointer moves and coordinates.
   std::vector<std::string> MenuEvents() const {
     std::vector<std::string> events;
-    for (const std::string& line : AllLines()) {
+    for (const std::string& line : AllLines())
       if (line.rfind("Menu", 0) == 0 && !IsMove(line)) events.push_back(Summary(line));
-    }
     return events;
   }
 
@@ -130,7 +124,9 @@ class DemoWindowTest : public ::testing::Test {
     m_X->Xdotool({"mousemove", std::to_string(m_Origin.x + pt.x), std::to_string(m_Origin.y + pt.y)});
   }
 
-  void Click(int button) {
+  // A click there with X button `button`.
+  void ClickAt(POINT pt, int button = kLeftButton) {
+    MoveTo(pt);
     win32::TheDesktop().Click(button == kRightButton ? win32::MouseButton::Right : win32::MouseButton::Left);
     win32::TheDesktop().AdvanceTime(kActionPause);
     m_X->Xdotool({"click", std::to_string(button)});
@@ -147,8 +143,7 @@ class DemoWindowTest : public ::testing::Test {
 
   // Drops bar menu iMenu with a click; its window, or nothing when the replica dropped none.
   HWND DropFromBar(int iMenu) {
-    MoveTo(CaptionPoint(Bar(), iMenu));
-    Click(kLeftButton);
+    ClickAt(CaptionPoint(Bar(), iMenu));
     const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
     return dropped.size() == 1 ? dropped.back() : nullptr;
   }
@@ -167,15 +162,10 @@ class DemoWindowTest : public ::testing::Test {
   void ChooseFromBar(int iMenu, int iItem) {
     const HWND dropped = DropFromBar(iMenu);
     ASSERT_NE(dropped, nullptr);
-    MoveTo(RowPoint(dropped, iItem));
-    Click(kLeftButton);
+    ClickAt(RowPoint(dropped, iItem));
   }
 
-  RECT BarRect() const {
-    RECT rc{};
-    GetWindowRect(m_Replica->Bar().hWnd(), &rc);
-    return rc;
-  }
+  RECT BarRect() const { return WindowRectOf(m_Replica->Bar().hWnd()); }
 
   // Takes screenshots (kept as "<name>.png") until `area` of the real window shows what the
   // replica shows there, or time runs out; the pixels that still differ (-1: no screenshot).
@@ -206,12 +196,6 @@ class DemoWindowTest : public ::testing::Test {
   POINT m_Origin{0, 0};
 };
 
-RECT WindowRectOf(HWND hWnd) {
-  RECT rc{};
-  GetWindowRect(hWnd, &rc);
-  return rc;
-}
-
 TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEventsComeInOrder) {
   // A click drops File; sliding along the bar hot-tracks to Edit and back.
   DropFromBar(kFileMenu);
@@ -228,8 +212,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   win32::TheDesktop().AdvanceTime(kSubMenuDelay);
   const std::vector<HWND> cascaded = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(cascaded.size(), 2U) << "the replica did not cascade";
-  const RECT fileMenu = WindowRectOf(cascaded.front());
-  const RECT subMenu = WindowRectOf(cascaded.back());
+  const RECT fileMenu = WindowRectOf(cascaded.front()), subMenu = WindowRectOf(cascaded.back());
   RECT both{};
   UnionRect(&both, &fileMenu, &subMenu);
   // Equal pixels include each window's shadow over the white document and the highlighted row,
@@ -237,8 +220,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   EXPECT_EQ(Mismatches(both, "file-and-recent-files"), 0) << "pixels of the open menus that differ from the headless rendering";
 
   // A click on the second recent file.
-  MoveTo(RowPoint(cascaded.back(), 2));
-  Click(kLeftButton);
+  ClickAt(RowPoint(cascaded.back(), 2));
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 9 RecentMenu 2 Recent2"));
 
   // Alt, the mnemonic of Edit, Down and Enter choose Undo.
@@ -253,8 +235,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   // the bar never keeps the keyboard from the document.
   DropFromBar(kFileMenu);
   ASSERT_TRUE(WaitForLines(3, "MenuOnDrop 1 File"));
-  MoveTo(kDocumentPoint);
-  Click(kLeftButton);
+  ClickAt(kDocumentPoint);
   ASSERT_TRUE(WaitForLines(3, "MenuOnClose 1 File")) << "a click in the document left the menu open";
   EXPECT_TRUE(Inside(Bar()).OpenMenuWindows().empty());
 
@@ -274,8 +255,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
     win32::TheDesktop().SetApplicationActive(true);
   }
 
-  MoveTo(kDocumentPoint);
-  Click(kLeftButton);
+  ClickAt(kDocumentPoint);
   ChooseFromBar(kEditMenu, 1);  // Undo
   ASSERT_TRUE(WaitForLines(2, "MenuItemClick 2 Edit 1 Undo"));
   Key("a", 'A');
@@ -300,8 +280,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
 }
 
 TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheDemoCleanly) {
-  MoveTo(kDocumentPoint);
-  Click(kRightButton);
+  ClickAt(kDocumentPoint, kRightButton);
   const std::vector<HWND> popped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(popped.size(), 1U) << "the replica opened no context menu";
   const RECT context = WindowRectOf(popped.back());
@@ -314,8 +293,7 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   const HWND file = DropFromBar(kFileMenu);
   ASSERT_NE(file, nullptr);
   ASSERT_TRUE(WaitForLines(1, "MenuOnDrop 1 File"));
-  MoveTo(RowPoint(file, 12));  // Exit
-  Click(kLeftButton);
+  ClickAt(RowPoint(file, 12));  // Exit
   const std::optional<int> status = m_Demo->WaitForExit(std::chrono::seconds(10));
   ASSERT_TRUE(status.has_value()) << "the demo did not end";
   EXPECT_EQ(*status, 0) << "the demo reported objects left alive";
@@ -326,16 +304,14 @@ TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
   const HWND styles = CascadeFrom(kToolsMenu, 1);  // Style >
   ASSERT_NE(styles, nullptr) << "the replica did not cascade the style menu";
   Mismatches(WindowRectOf(styles), "style-menu");  // real time must let the sub-menu open first
-  MoveTo(RowPoint(styles, 3));                     // Internet Explorer
-  Click(kLeftButton);
+  ClickAt(RowPoint(styles, 3));  // Internet Explorer
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 13 StyleMenu 3 StyleIE"));
   EXPECT_EQ(Mismatches(BarRect(), "internet-explorer-bar"), 0) << "pixels of the bar in the new style that differ from the headless rendering";
 
   const HWND themes = CascadeFrom(kToolsMenu, 2);  // Theme >
   ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
   Mismatches(WindowRectOf(themes), "theme-menu");
-  MoveTo(RowPoint(themes, 3));  // Olive
-  Click(kLeftButton);
+  ClickAt(RowPoint(themes, 3));  // Olive
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 14 ThemeMenu 3 ThemeOlive"));
   EXPECT_EQ(Mismatches(BarRect(), "olive-bar"), 0) << "pixels of the olive bar that differ from the headless rendering";
 
@@ -363,18 +339,15 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   EXPECT_GT(drawing->Top(), standard->Top() + standard->Height()) << "the drawing band is on the second line";
   EXPECT_EQ(Mismatches(BarRect(), "bands"), 0) << "pixels of the bar and its bands that differ from the headless rendering";
 
-  MoveTo(ToolArrowPoint(Bar(), "Formatting", "Bold"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Formatting", "Bold"));
   ASSERT_TRUE(WaitForLines(1, "ToolButtonClick 2 Formatting 4 Bold"));
   EXPECT_TRUE(bands->Item("Formatting")->Tools()->Item("Bold")->State());
 
-  MoveTo(ToolArrowPoint(Bar(), "Standard", "Insert"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Standard", "Insert"));
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 1 Standard 11 Insert"));
   const std::vector<HWND> dropped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(dropped.size(), 1U) << "the replica opened no menu";
-  MoveTo(RowPoint(dropped.back(), 2));
-  Click(kLeftButton);
+  ClickAt(RowPoint(dropped.back(), 2));
   ASSERT_TRUE(WaitForLines(1, "OnDropClose 1 Standard 11 Insert"));
   const int insertMenu = Bar().Menus()->Item("InsertToolMenu")->Index();
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick " + std::to_string(insertMenu) + " InsertToolMenu 2 InsTable"));
@@ -386,20 +359,16 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
     if (drop != nullptr) GetWindowRect(drop->PopupWindow(), &rc);
     return POINT{rc.left + client.x, rc.top + client.y};
   };
-  MoveTo(ToolArrowPoint(Bar(), "Formatting", "FontColor"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Formatting", "FontColor"));
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 2 Formatting 12 FontColor"));
   const RECT red = DropPanelLayout::CellRect({1, 2});
   const RECT page = DropPanelLayout::PageRect();
-  MoveTo(panelPoint("Formatting", {page.left + (red.left + red.right) / 2, page.top + (red.top + red.bottom) / 2}));
-  Click(kLeftButton);
+  ClickAt(panelPoint("Formatting", {page.left + (red.left + red.right) / 2, page.top + (red.top + red.bottom) / 2}));
   ASSERT_TRUE(WaitForLines(1, "ColorSelect 2 Formatting 12 FontColor 255"));
-  MoveTo(ToolArrowPoint(Bar(), "Drawing", "Symbol"));
-  Click(kLeftButton);
+  ClickAt(ToolArrowPoint(Bar(), "Drawing", "Symbol"));
   ASSERT_TRUE(WaitForLines(1, "OnDropDown 3 Drawing 5 Symbol"));
   const RECT first = DropPanelLayout::HotCellInner(0, 0, Inside(Bar()).BandData().DropHost(drawing->Index())->Panel().Setup().cell);
-  MoveTo(panelPoint("Drawing", {DropPanelLayout::kGridOrigin.x + first.left + 2, DropPanelLayout::kGridOrigin.y + first.top + 2}));
-  Click(kLeftButton);
+  ClickAt(panelPoint("Drawing", {DropPanelLayout::kGridOrigin.x + first.left + 2, DropPanelLayout::kGridOrigin.y + first.top + 2}));
   ASSERT_TRUE(WaitForLines(1, "DropIconClick 3 Drawing 5 Symbol 1 Copyright"));
 
   // Dragged by its gripper to the first line, after the formatting band.

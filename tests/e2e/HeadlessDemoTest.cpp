@@ -26,14 +26,11 @@ namespace {
 constexpr long kDefaultSteps = 20000;
 constexpr long kCheckedBuildSteps = 3000;  // the sanitizers make each step some ten times slower
 constexpr long kDefaultCycles = 400;
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
+constexpr int kScreenWidth = 1024, kScreenHeight = 768;
 constexpr int kBarStripHeight = 60;  // the caption row and a little below, where most moves go
 constexpr DWORD kLongestPause = 1500;
 constexpr std::size_t kRecentSteps = 12;
-constexpr int kF4 = VK_F1 + 3;
-constexpr int kF5 = VK_F1 + 4;
-constexpr int kF7 = VK_F1 + 6;
+constexpr int kF4 = VK_F1 + 3, kF5 = VK_F1 + 4, kF7 = VK_F1 + 6;
 
 long FromEnvironment(const char* name, long byDefault) {
   const char* value = std::getenv(name);
@@ -44,22 +41,18 @@ long FromEnvironment(const char* name, long byDefault) {
 long ResidentKiB() {
   std::ifstream status("/proc/self/status");
   long kib = 0;
-  for (std::string field; status >> field;) {
+  for (std::string field; status >> field;)
     if (field == "VmRSS:" && status >> kib) break;
-  }
   return kib;
 }
 
-bool UnderAddressSanitizer() {
 #if defined(__SANITIZE_ADDRESS__)
-  return true;
+constexpr bool kUnderAddressSanitizer = true;
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-  return true;
+constexpr bool kUnderAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kUnderAddressSanitizer = false;
 #endif
-#endif
-  return false;
-}
 
 class RandomUser {
  public:
@@ -96,8 +89,7 @@ class RandomUser {
                                 VK_DELETE, VK_F1, kF4, kF5, kF7, VK_F12, VK_SPACE, VK_TAB};
     win32::Desktop& desktop = win32::TheDesktop();
     const int vk = kKeys[Pick(0, static_cast<int>(std::size(kKeys)) - 1)];
-    const bool ctrl = Pick(0, 3) == 0;
-    const bool shift = Pick(0, 9) == 0;
+    const bool ctrl = Pick(0, 3) == 0, shift = Pick(0, 9) == 0;  // in this order
     if (ctrl) desktop.KeyDown(VK_CONTROL);
     if (shift) desktop.KeyDown(VK_SHIFT);
     desktop.KeyPress(vk);
@@ -118,14 +110,13 @@ bool TakeQuit() {
 // The last steps up to `step`, oldest first.
 std::string Recent(const std::array<std::string, kRecentSteps>& recent, long step) {
   std::string text;
-  for (long s = std::max(0L, step - static_cast<long>(kRecentSteps) + 1); s <= step; ++s) {
+  for (long s = std::max(0L, step - static_cast<long>(kRecentSteps) + 1); s <= step; ++s)
     text += "  " + std::to_string(s) + ": " + recent[static_cast<std::size_t>(s) % kRecentSteps] + "\n";
-  }
   return text;
 }
 
 TEST(Soak, RandomInteractionWithTheDemoKeepsEveryInvariantAndLeavesNothing) {
-  const long steps = FromEnvironment("MIREL_SOAK_STEPS", UnderAddressSanitizer() ? kCheckedBuildSteps : kDefaultSteps);
+  const long steps = FromEnvironment("MIREL_SOAK_STEPS", kUnderAddressSanitizer ? kCheckedBuildSteps : kDefaultSteps);
   for (const unsigned seed : {1u, 2u}) {
     win32::TheDesktop().Reset(win32::DesktopOptions{kScreenWidth, kScreenHeight, win32::kDefaultDpi});
     const win32::LiveObjectCounts atStart = win32::SnapshotLiveObjects();
@@ -187,9 +178,7 @@ TEST(Soak, CreateOpenCloseDestroyCyclesKeepMemoryFlat) {
   std::cout << cycles << " cycles: resident " << warm << " KiB after " << warmUp << ", " << end << " KiB at the end\n";
   // The sanitizer's quarantine holds freed memory back on purpose; its leak check covers that build.
   constexpr long kAllowedGrowthKiB = 1024;
-  if (!UnderAddressSanitizer()) {
-    EXPECT_LE(end - warm, kAllowedGrowthKiB);
-  }
+  if (!kUnderAddressSanitizer) { EXPECT_LE(end - warm, kAllowedGrowthKiB); }
 }
 
 TEST(DemoSettings, StyleThemeAndBandPlacesComeBackAtTheNextStart) {

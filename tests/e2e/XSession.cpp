@@ -18,11 +18,9 @@ extern char** environ;
 
 namespace {
 
-constexpr std::chrono::milliseconds kPollStep{20};
+constexpr std::chrono::milliseconds kPollStep{20}, kServerStartLimit{10000};
 constexpr int kFailedExit = 127;
-constexpr int kFirstDisplay = 70;
-constexpr int kDisplayCount = 30;
-constexpr std::chrono::milliseconds kServerStartLimit{10000};
+constexpr int kFirstDisplay = 70, kDisplayCount = 30;
 
 std::vector<char*> Pointers(std::vector<std::string>& strings) {
   std::vector<char*> pointers;
@@ -42,17 +40,13 @@ std::optional<std::string> RunAndRead(const std::vector<std::string>& argv, cons
     if (!child.Started()) return std::nullopt;
     status = child.WaitForExit(std::chrono::seconds(30));
   }
-  std::ifstream in(file);
   std::stringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(file).rdbuf();
   std::filesystem::remove(file);
-  if (!status || *status != 0) return std::nullopt;
-  return text.str();
+  return status == 0 ? std::optional(text.str()) : std::nullopt;
 }
 
-bool OnPath(const std::string& program) {
-  return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
+bool OnPath(const std::string& program) { return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0; }
 
 }  // namespace
 
@@ -64,12 +58,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vect
   env.insert(env.end(), environment.begin(), environment.end());
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  if (!outputFile.empty()) {
+  if (!outputFile.empty())
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  }
-  if (posix_spawnp(&m_Pid, args[0].c_str(), &actions, nullptr, Pointers(args).data(), Pointers(env).data()) != 0) {
+  if (posix_spawnp(&m_Pid, args[0].c_str(), &actions, nullptr, Pointers(args).data(), Pointers(env).data()) != 0)
     m_Pid = -1;
-  }
   posix_spawn_file_actions_destroy(&actions);
 }
 
@@ -101,9 +93,8 @@ bool XSession::ToolsAvailable() { return OnPath("Xvfb") && OnPath("xdotool") && 
 XSession::XSession(int width, int height) {
   for (int number = kFirstDisplay; number < kFirstDisplay + kDisplayCount && !m_Ready; ++number) {
     if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock") ||
-        std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number))) {
+        std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)))
       continue;  // in use
-    }
     m_Display = ":" + std::to_string(number);
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     m_Server = std::make_unique<ChildProcess>(

@@ -26,10 +26,10 @@ inline void PrintTo(const RaisedError& e, std::ostream* out) {
 inline RaisedError ErrorFrom(const std::function<void()>& call) {
   try {
     call();
+    return {};
   } catch (const AutomationError& e) {
     return {e.Number(), e.Source(), e.Description()};
   }
-  return {};
 }
 
 inline std::int32_t ErrorOf(const std::function<void()>& call) { return ErrorFrom(call).number; }
@@ -62,14 +62,10 @@ inline const RaisedError kHeaderMissing{kObjectErrorBase + 25003, "voxMirelMBar2
                                         "Header does not exist."};
 inline const RaisedError kHeaderMissingOnLet{kObjectErrorBase + 25003, "voxMirelMBar20.MirelMenuBar",
                                              "Header does not exist."};
-inline RaisedError TypeMismatch(const std::string& collection) {
-  return {13, "voxMirelMBar20." + collection, "Type Mismatch."};
-}
+inline RaisedError TypeMismatch(const std::string& source) { return {13, "voxMirelMBar20." + source, "Type Mismatch."}; }
 inline RaisedError KeyInUse(const std::string& collection) {
   return {457, "voxMirelMBar20." + collection, "This key is already associated with an element of this collection."};
 }
-inline RaisedError Unloaded(const std::string& source) {
-  return {364, "voxMirelMBar20." + source, "Object has been unloaded."};
-}
+inline RaisedError Unloaded(const std::string& of) { return {364, "voxMirelMBar20." + of, "Object has been unloaded."}; }
 
 }  // namespace mirel_test

@@ -24,11 +24,9 @@ int HeadlessTest::CountScreenPixels(const RECT& area, COLORREF color) { return C
 
 int HeadlessTest::CountWindowPixels(HWND hwnd, const RECT& area, COLORREF color) {
   int count = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
       count += (hwnd == nullptr ? ScreenPixel(x, y) : Desktop().WindowPixel(hwnd, x, y)) == color ? 1 : 0;
-    }
-  }
   return count;
 }
 
@@ -49,9 +47,7 @@ TestHandler PaintSolid(COLORREF color) {
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client{};
     GetClientRect(hwnd, &client);
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(hdc, &client, brush);
-    DeleteObject(brush);
+    FillDC(hdc, client, color);
     EndPaint(hwnd, &ps);
     return 0;
   };

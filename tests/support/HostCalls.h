@@ -21,26 +21,24 @@ inline std::string B(bool b) { return b ? "true" : "false"; }
 inline std::string N(long n) { return std::to_string(n); }
 
 inline std::string Outcome(const std::function<std::string()>& run) {
-  const std::pair<const char*, RaisedError> known[] = {
+  std::string result;
+  const RaisedError raised = ErrorFrom([&] { result = run(); });
+  if (raised == kNoError) return result;
+  const std::pair<std::string, RaisedError> known[] = {
       {"HeaderMissing", kHeaderMissing},
       {"HeaderMissingOnLet", kHeaderMissingOnLet},
       {"SubscriptOutOfRange", kSubscriptOutOfRange},
       {"Overflow", kOverflow},
-      {"KeyInUse cMenus", KeyInUse("cMenus")},
-      {"KeyInUse cMenuItems", KeyInUse("cMenuItems")},
-      {"TypeMismatch cMenus", TypeMismatch("cMenus")},
-      {"TypeMismatch cMenuItems", TypeMismatch("cMenuItems")},
-      {"Unloaded cMenu", Unloaded("cMenu")},
-      {"Unloaded cMenus", Unloaded("cMenus")},
-      {"Unloaded cMenuItems", Unloaded("cMenuItems")},
       {"InvalidTimerInterval", {static_cast<std::int32_t>(0x800461AE), "voxMirelMBar20.MirelMenuBar",
                                 "Invalid timer interval. Value must be between 0 and 30000 milli-seconds."}},
   };
-  std::string result;
-  const RaisedError raised = ErrorFrom([&] { result = run(); });
-  if (raised == kNoError) return result;
   for (const auto& [name, error] : known)
     if (raised == error) return name;
+  for (const std::string source : {"cMenu", "cMenus", "cMenuItems"}) {
+    if (raised == KeyInUse(source)) return "KeyInUse " + source;
+    if (raised == TypeMismatch(source)) return "TypeMismatch " + source;
+    if (raised == Unloaded(source)) return "Unloaded " + source;
+  }
   return "error " + N(raised.number);
 }
 

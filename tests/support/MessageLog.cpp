@@ -9,17 +9,10 @@ namespace mirel_test {
 namespace {
 
 MessageLog* activeLog = nullptr;
-std::map<HWND, TestHandler>& Handlers() {
-  static std::map<HWND, TestHandler> handlers;
-  return handlers;
-}
+std::map<HWND, TestHandler> handlers;
 
-struct NamedMessage {
-  UINT message;
-  const char* name;
-};
-#define M(message) {message, #message}
-constexpr NamedMessage kMessageNames[] = {
+#define M(message) std::pair<UINT, const char*>{message, #message}
+constexpr std::pair<UINT, const char*> kMessageNames[] = {
     M(WM_CREATE), M(WM_DESTROY), M(WM_MOVE), M(WM_SIZE), M(WM_ACTIVATE), M(WM_SETFOCUS), M(WM_KILLFOCUS),
     M(WM_ENABLE), M(WM_SETTEXT), M(WM_GETTEXT), M(WM_GETTEXTLENGTH), M(WM_PAINT), M(WM_CLOSE), M(WM_QUIT),
     M(WM_ERASEBKGND), M(WM_SHOWWINDOW), M(WM_ACTIVATEAPP), M(WM_MOUSEACTIVATE), M(WM_GETMINMAXINFO),
@@ -44,9 +37,8 @@ std::string MessagePart(const std::string& entry) {
 }  // namespace
 
 std::string MessageName(UINT message) {
-  for (const NamedMessage& m : kMessageNames) {
-    if (m.message == message) return m.name;
-  }
+  for (const auto& [number, name] : kMessageNames)
+    if (number == message) return name;
   std::ostringstream out;
   out << "0x" << std::hex << message;
   return out.str();
@@ -83,7 +75,6 @@ Sequence MessageLog::Only(const std::vector<std::string>& names) const {
 
 LRESULT TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (MessageLog* log = MessageLog::Active()) log->Record(hwnd, message);
-  auto& handlers = Handlers();
   std::optional<LRESULT> answer;
   if (auto it = handlers.find(hwnd); it != handlers.end()) {
     const TestHandler handler = it->second;  // the handler may replace itself
@@ -94,12 +85,10 @@ LRESULT TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void RegisterTestWindowClass() {
-  Handlers().clear();
+  handlers.clear();
   WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = TestWindowProc;
+  wc.style = CS_DBLCLKS, wc.lpfnWndProc = TestWindowProc, wc.lpszClassName = kTestWindowClass;
   wc.hbrBackground = GetStockObject(WHITE_BRUSH);
-  wc.lpszClassName = kTestWindowClass;
   RegisterClassA(&wc);
 }
 
@@ -109,11 +98,8 @@ HWND CreateTestWindow(const char* caption, const RECT& rect, DWORD style, DWORD 
 }
 
 void SetTestHandler(HWND hwnd, TestHandler handler) {
-  if (handler) {
-    Handlers()[hwnd] = std::move(handler);
-  } else {
-    Handlers().erase(hwnd);
-  }
+  if (handler) handlers[hwnd] = std::move(handler);
+  else handlers.erase(hwnd);
 }
 
 }  // namespace mirel_test

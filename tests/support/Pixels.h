@@ -26,9 +26,8 @@ inline void FillDC(HDC hdc, const RECT& area, COLORREF colour) {
 inline win32::Surface ReadPixels(HDC hdc, int width, int height) {
   win32::Surface pixels;
   pixels.Resize(width, height);
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) pixels.At(x, y) = GetPixel(hdc, x, y);
-  }
   return pixels;
 }
 
@@ -51,13 +50,11 @@ inline std::string SavePixels(const win32::Surface& pixels, const std::string& n
 // Bounding box of the pixels that differ from `background` (empty when none do).
 inline RECT InkBox(const win32::Surface& pixels, COLORREF background = kWhite) {
   RECT box{pixels.width, pixels.height, 0, 0};
-  for (int y = 0; y < pixels.height; ++y) {
-    for (int x = 0; x < pixels.width; ++x) {
-      if (pixels.At(x, y) == background) continue;
-      box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                 std::max<LONG>(box.bottom, y + 1)};
-    }
-  }
+  for (int y = 0; y < pixels.height; ++y)
+    for (int x = 0; x < pixels.width; ++x)
+      if (pixels.At(x, y) != background)
+        box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                   std::max<LONG>(box.bottom, y + 1)};
   return box.right == 0 ? RECT{0, 0, 0, 0} : box;
 }
 
@@ -112,8 +109,6 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   HDC dc() const { return dc_; }
-  int width() const { return width_; }
-  int height() const { return height_; }
 
   void Fill(RECT r, COLORREF color) const { FillDC(dc_, r, color); }
   COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
