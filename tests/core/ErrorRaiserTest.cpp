@@ -21,8 +21,7 @@ TEST(ErrorRaiserTest, CodesMapToTheirNumbersAndDescriptions) {
     return ErrorRow{std::to_string(code), [code] { RaiseError(code, "cMenus"); }, std::move(error)};
   };
   EXPECT_TRUE(SameErrors(
-      {row(1, Unloaded("cMenus")), row(4, TypeMismatch("cMenus")), row(5, KeyInUse("cMenus")),
-       row(6, {9, "voxMirelMBar20.cMenus", "Subscript out of range."}),
+      {row(6, {9, "voxMirelMBar20.cMenus", "Subscript out of range."}),
        row(10, {kObjectErrorBase + 25005, "voxMirelMBar20.cMenus", "Invalid Index.  Value must be an Integer >= 0."}),
        row(11, timer("Invalid timer interval. Value must be between 0 and 30000 milli-seconds.")),
        row(12, timer("Invalid style. Value must be between 0 and 7.")),

@@ -1,6 +1,6 @@
 // The control's life as its container runs it (message interception and the keyboard hook at
 // run time only, Terminate removing the window property and releasing what it holds) and its
-// methods as a host calls them: SetImageList's argument kinds, the about box, and ClearAll.
+// methods as a host calls them: SetImageList's argument kinds and the about box.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -121,19 +121,6 @@ TEST_F(MethodsTest, AboutShowsOneWindowThatClosesOnEscapeOrGoesWithTheControlLea
   bar.reset();
   DropForm();
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_) << "nothing left over a whole life";
-}
-
-TEST_F(MethodsTest, ClearAllErasesTheMenusAndRepaintsOnceButDoesNothingWhenEmpty) {
-  auto bar = UpdatedBar();
-  long count = Inside(*bar).PaintCount();
-  bar->ClearAll();
-  EXPECT_EQ(Inside(*bar).PaintCount(), count);
-  AddMenu("File", "File");
-  AddMenu("Edit", "Edit");
-  count = Inside(*bar).PaintCount();
-  bar->ClearAll();
-  EXPECT_EQ(bar->Menus()->Count(), 0);
-  EXPECT_EQ(Inside(*bar).PaintCount(), count + 1);
 }
 
 }  // namespace

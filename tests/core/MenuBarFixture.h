@@ -1,7 +1,7 @@
 // A headless desktop with a host form holding one MirelMenuBar20, placed the way a host
-// places it, an event sink that records what the control raises as text rows, and helpers
-// that add menus and change every persisted setting.
+// places it, and helpers that change every persisted setting and read every setting back.
 #pragma once
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -28,41 +28,50 @@ class MenuBarTest : public mirel_test::BarOnForm {
 
   Form& TheForm() { return *m_Form; }
 
-  // Lets every persisted setting to a value other than its default, in this order.
-  static void ChangeEverySetting(MirelMenuBar20& bar, const std::shared_ptr<StdFont>& font) {
-    bar.SetApplyCandyEffects(VARIANT_TRUE);
-    bar.SetAutoSelectTheme(VARIANT_TRUE);
-    bar.SetCustomBandHeight(30);
-    bar.SetLocalMoreColors("Mehr Farben...");
-    bar.SetLocalPalette("Palette 2");
-    bar.SetLocalSystem("System 2");
-    bar.SetDefaultBandSize(bs32x32);
-    bar.SetDefaultMenuDropSize(bs24x24);
-    bar.SetDefaultCaptionFont(font);
-    bar.SetDefaultMenuFont(font);
-    bar.SetDefaultMenuItemFont(font);
-    bar.SetDefaultMenuItemForeColor(0xFF);
-    bar.SetDisabledMenuForeColor(1);
-    bar.SetDisabledMenuItemForeColor(1);
-    bar.SetBandJustification(VARIANT_FALSE);
-    bar.SetEnabled(VARIANT_FALSE);
-    bar.SetHighlightInfrequents(VARIANT_FALSE);
-    bar.SetMenuShadows(VARIANT_FALSE);
-    bar.SetMenuHeaderSpacing(2);
-    bar.SetMenuItemSpacing(4);
-    bar.SetTheme(XPOlive);
-    bar.SetRightToLeft(VARIANT_TRUE);
-    bar.SetToolSpacing(2);
-    bar.SetToolTipBackColor(1);
-    bar.SetToolTipForeColor(1);
-    bar.SetToolTipBorderColor(1);
-    bar.SetToolTipPreTime(5);
-    bar.SetToolTipPostTime(5);
-    bar.SetToolTipFont(font);
-    bar.SetToolTipShadows(VARIANT_FALSE);
-    bar.SetToolTipWordWrap(VARIANT_TRUE);
-    bar.SetToolTipMaxWidth(5);
-    bar.SetVisualStyle(tsMSIE);
+  // Lets every persisted setting to a value other than its default, in this order, and
+  // returns the name each is persisted under.
+  static Sequence ChangeEverySetting(MirelMenuBar20& bar, const std::shared_ptr<StdFont>& font) {
+    const std::pair<const char*, std::function<void()>> lets[] = {
+        {"ApplyCandyEffects", [&] { bar.SetApplyCandyEffects(VARIANT_TRUE); }},
+        {"AutoSelectTheme", [&] { bar.SetAutoSelectTheme(VARIANT_TRUE); }},
+        {"CustomBandHeight", [&] { bar.SetCustomBandHeight(30); }},
+        {"CPMoreColors", [&] { bar.SetLocalMoreColors("Mehr Farben..."); }},
+        {"CPPalette", [&] { bar.SetLocalPalette("Palette 2"); }},
+        {"CPSystem", [&] { bar.SetLocalSystem("System 2"); }},
+        {"DefaultBandSize", [&] { bar.SetDefaultBandSize(bs32x32); }},
+        {"DefaultMenuDropSize", [&] { bar.SetDefaultMenuDropSize(bs24x24); }},
+        {"DefaultCaptionFont", [&] { bar.SetDefaultCaptionFont(font); }},
+        {"DefaultMenuFont", [&] { bar.SetDefaultMenuFont(font); }},
+        {"DefaultMenuItemFont", [&] { bar.SetDefaultMenuItemFont(font); }},
+        {"DefaultMenuItemForeColor", [&] { bar.SetDefaultMenuItemForeColor(0xFF); }},
+        {"DisabledMenuForeColor", [&] { bar.SetDisabledMenuForeColor(1); }},
+        {"DisabledMenuItemForeColor", [&] { bar.SetDisabledMenuItemForeColor(1); }},
+        {"BandJustification", [&] { bar.SetBandJustification(VARIANT_FALSE); }},
+        {"Enabled", [&] { bar.SetEnabled(VARIANT_FALSE); }},
+        {"HighlightInfrequents", [&] { bar.SetHighlightInfrequents(VARIANT_FALSE); }},
+        {"MenuShadows", [&] { bar.SetMenuShadows(VARIANT_FALSE); }},
+        {"MenuHeaderSpacing", [&] { bar.SetMenuHeaderSpacing(2); }},
+        {"MenuItemSpacing", [&] { bar.SetMenuItemSpacing(4); }},
+        {"Theme", [&] { bar.SetTheme(XPOlive); }},
+        {"RightToLeft", [&] { bar.SetRightToLeft(VARIANT_TRUE); }},
+        {"ToolSpacing", [&] { bar.SetToolSpacing(2); }},
+        {"ToolTipBackColor", [&] { bar.SetToolTipBackColor(1); }},
+        {"ToolTipForeColor", [&] { bar.SetToolTipForeColor(1); }},
+        {"ToolTipBorderColor", [&] { bar.SetToolTipBorderColor(1); }},
+        {"ToolTipPreTime", [&] { bar.SetToolTipPreTime(5); }},
+        {"ToolTipPostTime", [&] { bar.SetToolTipPostTime(5); }},
+        {"ToolTipFont", [&] { bar.SetToolTipFont(font); }},
+        {"ToolTipShadows", [&] { bar.SetToolTipShadows(VARIANT_FALSE); }},
+        {"ToolTipWordWrap", [&] { bar.SetToolTipWordWrap(VARIANT_TRUE); }},
+        {"ToolTipMaxWidth", [&] { bar.SetToolTipMaxWidth(5); }},
+        {"VisualStyle", [&] { bar.SetVisualStyle(tsMSIE); }},
+    };
+    Sequence names;
+    for (const auto& [name, let] : lets) {
+      let();
+      names.push_back(name);
+    }
+    return names;
   }
 
   // What a host reads of every setting, then the spacings and band sizes the lets derive, as

@@ -1,5 +1,5 @@
 // What a host finds on a new instance and on one loaded from an empty bag, at run time and at
-// design time; the platform flag; the shared key-name table and its lets.
+// design time, with the platform flag; the shared key-name table and its lets.
 #include <gtest/gtest.h>
 
 #include "MenuBarFixture.h"
@@ -12,13 +12,17 @@ using PropertyDefaultsTest = MenuBarTest;
 
 // The same values either way but for ToolSpacing, which loads with its load default. A
 // run-time instance waits for EndUpdate with its hover timer running; one at design time
-// draws at once.
+// draws at once. The platform flag follows the system reported when the instance starts.
 TEST_F(PropertyDefaultsTest, NewAndLoadedInstancesHaveTheTabledDefaults) {
+  win32::OsVersion windows98;
+  windows98.platformId = VER_PLATFORM_WIN32_WINDOWS;
   for (const bool loaded : {false, true}) {
     for (const bool userMode : {true, false}) {
       const std::string name = std::string(loaded ? "loaded" : "new") + (userMode ? " run time" : " design time");
       MemoryPropertyBag empty;
+      win32::SetOsVersion(userMode ? win32::WindowsXpVersion() : windows98);
       auto bar = AddBar(userMode, loaded ? &empty : nullptr);
+      EXPECT_EQ(MirelMenuBar20Internals::IsNT(), userMode) << name;
       EXPECT_TRUE(SameSequence(NewInstanceSettingsWith(loaded ? Sequence{"ToolSpacing 6 12"} : Sequence{}),
                                SettingRows(*bar)))
           << name;
@@ -34,16 +38,6 @@ TEST_F(PropertyDefaultsTest, NewAndLoadedInstancesHaveTheTabledDefaults) {
         EXPECT_EQ(in.ToolTipPostTimer().Interval(), 3000u) << name;
       }
     }
-  }
-}
-
-TEST_F(PropertyDefaultsTest, NtPlatformFlagFollowsTheReportedSystem) {
-  win32::OsVersion windows98;
-  windows98.platformId = VER_PLATFORM_WIN32_WINDOWS;
-  for (const auto& [version, nt] : {std::pair{win32::WindowsXpVersion(), true}, std::pair{windows98, false}}) {
-    win32::SetOsVersion(version);
-    AddBar();
-    EXPECT_EQ(MirelMenuBar20Internals::IsNT(), nt);
   }
   win32::ResetSystemInfo();
 }

@@ -59,6 +59,11 @@ TEST_F(PropertyPersistenceTest, LoadingStoresValuesWithoutTheLetRules) {
   EXPECT_TRUE(SameSequence(NewInstanceSettingsWith(loaded), SettingRows(*bar)));
   EXPECT_EQ(Inside(*bar).ToolTipPreTimer().Interval(), 40000u);
   EXPECT_TRUE(ChangedProperties().empty());
+  // AutoSelectTheme takes the theme from the system's Luna colour instead.
+  win32::SetVisualStyle(win32::LunaStyle("HomeStead"));
+  bag.WriteProperty("AutoSelectTheme", Variant(true));
+  EXPECT_EQ(LoadBar(bag)->Theme(), XPOlive);
+  win32::ResetSystemInfo();
 }
 
 // A spacing that overflows ends loading at its key; a value of the wrong kind is a type mismatch.
@@ -75,16 +80,6 @@ TEST_F(PropertyPersistenceTest, LoadingRaisesOverflowAndTypeMismatch) {
     for (const auto& [key, value] : values) bag.WriteProperty(key, value);
     EXPECT_EQ(ErrorOf([&] { LoadBar(bag); }), error) << values.front().first;
   }
-}
-
-TEST_F(PropertyPersistenceTest, AutoSelectThemeTakesTheSystemsLunaColour) {
-  win32::SetVisualStyle(win32::LunaStyle("HomeStead"));
-  MemoryPropertyBag bag;
-  bag.WriteProperty("AutoSelectTheme", Variant(true));
-  bag.WriteProperty("Theme", Variant::Long(0));
-  auto bar = LoadBar(bag);
-  EXPECT_EQ(bar->Theme(), XPOlive);
-  win32::ResetSystemInfo();
 }
 
 // The first load is of an empty bag; an unknown visual style or theme draws as the defaults.

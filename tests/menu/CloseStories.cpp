@@ -21,12 +21,14 @@ Action Active(bool active) {
   return [active](MenusOnForm&) { win32::TheDesktop().SetApplicationActive(active); };
 }
 
-// The classic "unload me" in a handler: the click or key that led there ends quietly.
-Story UnloadIn(const char* name, bool inMenuOnClose, Step choose, Sequence log) {
-  Action unload = [inMenuOnClose](MenusOnForm& t) {
-    t.m_Events.on[inMenuOnClose ? "MenuOnClose" : "MenuItemMouseUp"] = [&t] { t.HostForm().Unload(); };
-  };
-  return {name, {Call(unload), Click(Caption(kEdit)), std::move(choose)}, std::move(log)};
+// The classic "unload me" in a handler of `event`: the click or key on Undo that led there ends
+// quietly.
+Story UnloadIn(const char* name, const char* event, bool byKey) {
+  Action unload = [event](MenusOnForm& t) { t.m_Events.on[event] = [&t] { t.HostForm().Unload(); }; };
+  const Sequence clicked = {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseDown 2 Edit 1 Undo 1 0 @",
+                            "0 MenuItemMouseUp 2 Edit 1 Undo 1 0 @", "0 MenuOnClose 2 Edit"};
+  const Sequence keyed = {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseUp 2 Edit 1 Undo 0 0 @menu", "0 MenuOnClose 2 Edit"};
+  return {name, {Call(unload), Click(Caption(kEdit)), byKey ? Key('U') : Click(Row(1))}, byKey ? keyed : clicked};
 }
 
 Action RemoveItem(const char* key) {
@@ -37,12 +39,20 @@ Action RemoveItem(const char* key) {
   };
 }
 
-// A host handler that throws: the exception reaches the host's own call into the message loop
-// unchanged, the menus are left as if closed, and a moment later (no double click) the bar
-// drops its menu again.
+// A host handler that throws as the last step runs: the exception reaches the host's own call
+// into the message loop unchanged (logged as "<event> threw to the host"), the menus are left
+// as if closed, and a moment later (no double click) the bar drops its menu again.
 Story ThrowIn(const char* name, const char* event, std::vector<Step> steps, Sequence log) {
-  const Step act = steps.back();
-  steps.back() = Throwing(event, act);
+  struct HostFault {};
+  steps.back() = Call([event, act = steps.back()](MenusOnForm& t) {
+    t.m_Events.on[event] = [] { throw HostFault{}; };
+    try {
+      t.Run(act);
+    } catch (const HostFault&) {
+      t.Log(std::string(event) + " threw to the host");
+    }
+    t.m_Events.on.erase(event);
+  });
   for (const Step& step : {Release(), Show({State::Open, State::Sane}), Wait(600), Click(Caption(kFile)),
                            Show({State::Open}), HideAll()})
     steps.push_back(step);
@@ -133,16 +143,10 @@ const Story kClose[] = {
       Show({State::Open}), Move(Caption(kFile)), Key(VK_ESCAPE), HideAll(), Click(Caption(kFile)), Show({State::Open}),
       HideAll()},
      {"= open -", "0 MenuOnDrop 1 File", "= open File", "0 MenuOnClose 1 File"}},
-    UnloadIn("UnloadInMenuOnCloseAfterAClick", true, Click(Row(1)),
-             {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseDown 2 Edit 1 Undo 1 0 @", "0 MenuItemMouseUp 2 Edit 1 Undo 1 0 @",
-              "0 MenuOnClose 2 Edit"}),
-    UnloadIn("UnloadInMenuOnCloseAfterAKey", true, Key('U'),
-             {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseUp 2 Edit 1 Undo 0 0 @menu", "0 MenuOnClose 2 Edit"}),
-    UnloadIn("UnloadInMenuItemMouseUpAfterAClick", false, Click(Row(1)),
-             {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseDown 2 Edit 1 Undo 1 0 @", "0 MenuItemMouseUp 2 Edit 1 Undo 1 0 @",
-              "0 MenuOnClose 2 Edit"}),
-    UnloadIn("UnloadInMenuItemMouseUpAfterAKey", false, Key('U'),
-             {"0 MenuOnDrop 2 Edit", "0 MenuItemMouseUp 2 Edit 1 Undo 0 0 @menu", "0 MenuOnClose 2 Edit"}),
+    UnloadIn("UnloadInMenuOnCloseAfterAClick", "MenuOnClose", false),
+    UnloadIn("UnloadInMenuOnCloseAfterAKey", "MenuOnClose", true),
+    UnloadIn("UnloadInMenuItemMouseUpAfterAClick", "MenuItemMouseUp", false),
+    UnloadIn("UnloadInMenuItemMouseUpAfterAKey", "MenuItemMouseUp", true),
     ThrowIn("AThrowingMenuOnDropReachesTheHost", "MenuOnDrop", {Click(Caption(kFile))},
             {"0 MenuOnDrop 1 File", "0 MenuOnDrop threw to the host"}),
     ThrowIn("AThrowingMenuMouseMoveReachesTheHost", "MenuMouseMove", {Move(Caption(kFile))},

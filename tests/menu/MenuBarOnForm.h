@@ -28,8 +28,6 @@ inline constexpr int kFormTop = 80;
 inline constexpr int kFormWidth = 500;
 inline constexpr COLORREF kLime = RGB(0, 255, 0);
 
-inline std::string Hex(COLORREF colour) { return ColourText(colour); }
-
 class MenuBarOnForm : public BarOnForm {
  protected:
   void SetUp() override {

@@ -45,21 +45,6 @@ Step PopUp(const char* key, POINT at) {
   });
 }
 
-struct HostFault : std::runtime_error {
-  HostFault() : std::runtime_error("the host's handler failed") {}
-};
-Step Throwing(const char* event, Step step) {
-  return Call([event, inner = std::move(step)](MenusOnForm& t) {
-    t.m_Events.on[event] = [] { throw HostFault(); };
-    try {
-      t.Run(inner);
-    } catch (const HostFault&) {
-      t.Log(std::string(event) + " threw to the host");
-    }
-    t.m_Events.on.erase(event);
-  });
-}
-
 Step SetHotKey(const char* menu, const char* item, const char* hotKey) {
   return Call([=](MenusOnForm& t) { t.Item(menu, item)->HotKey(hotKey); });
 }

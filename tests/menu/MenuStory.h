@@ -88,9 +88,6 @@ Step HideAll();                                  // the host calls HideAllMenus
 Step PopUp(const char* key, POINT at);          // the host calls PopUpMenu at a screen pixel
 Step SetHotKey(const char* menu, const char* item, const char* hotKey);
 Step FocusDocument();
-// Runs `step` with the host's handler of `event` throwing, and logs "<event> threw to the host"
-// when the exception reached the caller of the message loop unchanged.
-Step Throwing(const char* event, Step step);
 
 struct Story {
   const char* name;

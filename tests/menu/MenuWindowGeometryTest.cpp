@@ -21,6 +21,7 @@ namespace {
 constexpr int kSpacingZero = 7;  // S when MenuItemSpacing is 0
 constexpr int kLine = 16;        // H
 using mirel_test::SameSequence;
+using mirel_test::Sequence;
 
 tMenuItemInfo Item(ctsMenuItemStyleConstants style = tsMenuCaption, bool bInfrequent = false, bool bVisible = true) {
   tMenuItemInfo item;
@@ -58,25 +59,21 @@ std::vector<std::string> RowTable(const MenuWindowLayout& layout) {
 // row's text starts half the gap plus 2 down (MenuItemSpacing 0, 2 and 4 are stored as 7, 9
 // and 11). Invisible items and hidden infrequent ones take no space.
 TEST(MenuWindowLayout, RowTablesAtEachSpacing) {
-  EXPECT_TRUE(SameSequence({"1: separator y=6", "2: row y=8 band 4..28", "3: separator y=31"},
-                           RowTable(Layout({kSeparator, kCaption, kSeparator}))));
-  EXPECT_TRUE(SameSequence({"1: row y=6 band 2..26", "2: row y=29 band 25..49", "3: separator y=52",
-                            "4: row y=54 band 50..74", "5: separator y=77", "6: row y=79 band 75..99"},
-                           RowTable(Layout({kCaption, kCaption, kSeparator, kSubMenu, kSeparator, kCaption}))));
-  EXPECT_TRUE(SameSequence({"1: row y=7 band 2..28", "2: row y=32 band 27..53"},
-                           RowTable(Layout({kCaption, kCaption}, 9))));
-  EXPECT_TRUE(SameSequence({"1: row y=8 band 2..30", "2: row y=35 band 29..57"},
-                           RowTable(Layout({kCaption, kCaption}, 11))));
-  const std::vector<tMenuItemInfo> items{kCaption, Item(tsMenuCaption, false, false), Item(tsMenuCaption, true),
-                                         kCaption};
-  const MenuWindowLayout collapsed = Layout(items, kSpacingZero, true);
-  EXPECT_TRUE(SameSequence({"1: row y=6 band 2..26", "2: hidden", "3: hidden", "4: row y=29 band 25..49"},
-                           RowTable(collapsed)));
-  EXPECT_TRUE(collapsed.HasHiddenInfrequents());
-  const MenuWindowLayout expanded = Layout(items);
-  EXPECT_TRUE(SameSequence({"1: row y=6 band 2..26", "2: hidden", "3: row y=29 band 25..49", "4: row y=52 band 48..72"},
-                           RowTable(expanded)));
-  EXPECT_FALSE(expanded.HasHiddenInfrequents());
+  const std::vector<tMenuItemInfo> sparse{kCaption, Item(tsMenuCaption, false, false), Item(tsMenuCaption, true),
+                                          kCaption};
+  const std::pair<MenuWindowLayout, Sequence> tables[] = {
+      {Layout({kSeparator, kCaption, kSeparator}), {"1: separator y=6", "2: row y=8 band 4..28", "3: separator y=31"}},
+      {Layout({kCaption, kCaption, kSeparator, kSubMenu, kSeparator, kCaption}),
+       {"1: row y=6 band 2..26", "2: row y=29 band 25..49", "3: separator y=52", "4: row y=54 band 50..74",
+        "5: separator y=77", "6: row y=79 band 75..99"}},
+      {Layout({kCaption, kCaption}, 9), {"1: row y=7 band 2..28", "2: row y=32 band 27..53"}},
+      {Layout({kCaption, kCaption}, 11), {"1: row y=8 band 2..30", "2: row y=35 band 29..57"}},
+      {Layout(sparse, kSpacingZero, true), {"1: row y=6 band 2..26", "2: hidden", "3: hidden", "4: row y=29 band 25..49"}},
+      {Layout(sparse), {"1: row y=6 band 2..26", "2: hidden", "3: row y=29 band 25..49", "4: row y=52 band 48..72"}},
+  };
+  for (const auto& [layout, rows] : tables) EXPECT_TRUE(SameSequence(rows, RowTable(layout)));
+  EXPECT_TRUE(tables[4].first.HasHiddenInfrequents());
+  EXPECT_FALSE(tables[5].first.HasHiddenInfrequents());
 }
 
 // Rows: 1 band 2..26, a separator at y=29 whose line lies at y - H = 25 (inside row 1's band),

@@ -131,7 +131,6 @@ TEST_F(MenuWindowTest, WindowSizeFollowsTheMarginTheWidestItemAndTheShadows) {
   EXPECT_EQ(flat.cx, withHotKey.cx - 3);
   EXPECT_EQ(flat.cy, withHotKey.cy - 4);
 
-  EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
   HIMAGELIST icons = AttachIcons({kLime}, 20, imlMenuItems);
   EXPECT_EQ(m_Bar->MenuLeftMargin(), 24);
   EXPECT_EQ(Menu(Drop(1)).Size().cx, flat.cx + 4);
@@ -150,44 +149,38 @@ constexpr char kTick[] =
     ".###...\n"
     "..#....\n";
 
-TEST_F(MenuWindowTest, CheckMarksAreTicksInTheTextColour) {
-  AddFileMenu();
-  HWND hWnd = Drop(1);
-  const COLORREF outline = HighlightLook(hWnd, 1).first;
-  EXPECT_EQ(CheckMark(hWnd, 3, kBlack, outline), kTick);
-  EXPECT_EQ(CheckMark(hWnd, 4, GetSysColor(COLOR_GRAYTEXT), outline), kTick);
-  SaveWindow(hWnd, "menuwindow_checkmarks");
-}
-
 // The highlight box is outlined at its corners, filled inside, and goes without a trace. A
 // disabled row is never drawn highlighted; a sub-menu row stays highlighted while its child is
-// open, wherever the mouse goes.
-TEST_F(MenuWindowTest, WhichRowsAreDrawnHighlighted) {
+// open, wherever the mouse goes. Check marks are ticks in a box outlined as a highlight is.
+TEST_F(MenuWindowTest, WhichRowsAreDrawnHighlightedAndCheckMarks) {
+  AddFileMenu();  // New, a separator, Wrap (checked), Locked (checked, disabled)
   AddSecondaryMenu("More");
-  auto items = AddMenu("File")->MenuItems();
-  items->Add({.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "MoreItem"});
-  items->Add({.Caption = "&Gone", .Enabled = false, .Key = "Gone"});
-  HWND hWnd = Drop(2);
+  Menus()->Item(Variant("File"))->MenuItems()->Add(
+      {.Style = tsSubMenu, .Caption = "&More", .SubMenuName = "More", .Key = "MoreItem"});
+  HWND hWnd = Drop(1);
   frmMenu& form = Menu(hWnd);
-  const RECT box = Box(hWnd, 1);
-  const COLORREF before = InBox(hWnd, 1);
-  form.SetHighlightedRow(1);
+  const RECT box = Box(hWnd, 5);
+  const COLORREF before = InBox(hWnd, 5);
+  form.SetHighlightedRow(5);
   const COLORREF outline = Pixel(hWnd, box.left, box.top);
-  const COLORREF fill = InBox(hWnd, 1);
+  const COLORREF fill = InBox(hWnd, 5);
   EXPECT_NE(outline, before);
   EXPECT_EQ(Pixel(hWnd, box.right - 1, box.bottom - 1), outline);
   EXPECT_NE(fill, before);
   EXPECT_NE(fill, outline);
   form.SetHighlightedRow(kNoMenuRow);
-  EXPECT_EQ(InBox(hWnd, 1), before);
-  form.SetHighlightedRow(2);
-  EXPECT_NE(InBox(hWnd, 2), fill);
-  EXPECT_FALSE(form.IsRowHighlighted(2));
+  EXPECT_EQ(InBox(hWnd, 5), before);
+  form.SetHighlightedRow(4);
+  EXPECT_NE(InBox(hWnd, 4), fill);
+  EXPECT_FALSE(form.IsRowHighlighted(4));
   form.SetOpenChildKey("MoreItem");
   form.SetHighlightedRow(kNoMenuRow);
-  EXPECT_EQ(InBox(hWnd, 1), fill);
+  EXPECT_EQ(InBox(hWnd, 5), fill);
   form.SetOpenChildKey("");
-  EXPECT_EQ(InBox(hWnd, 1), before);
+  EXPECT_EQ(InBox(hWnd, 5), before);
+  EXPECT_EQ(CheckMark(hWnd, 3, kBlack, outline), kTick);
+  EXPECT_EQ(CheckMark(hWnd, 4, GetSysColor(COLOR_GRAYTEXT), outline), kTick);
+  SaveWindow(hWnd, "menuwindow_checkmarks");
 }
 
 // The widest caption of a sub-menu item keeps a clear gap before the arrow. Right to left the
@@ -309,7 +302,6 @@ TEST_F(MenuWindowTest, ABarMenuStaysOnTheScreenAndItsJoinFollowsTheCaption) {
   }
 }
 
-// Neighbouring infrequent rows share one background of their own, with no stripe between them.
 TEST_F(MenuWindowTest, NeighbouringInfrequentRowsJoinWithoutAStripe) {
   auto items = AddMenu("View")->MenuItems();
   items->Add({.Caption = "&Open", .Key = "Open"});
@@ -337,18 +329,16 @@ TEST_P(MenuShadowTest, ShadowIsTheBlendOfWhatTheScreenHeld) {
   Desktop().DoEvents();
   const int W = rc.right - rc.left;
   const int H = rc.bottom - rc.top;
-  std::vector<COLORREF> under;
-  for (int y = 0; y < H; ++y)
-    for (int x = 0; x < W; ++x) under.push_back(ScreenPixel(rc.left + x, rc.top + y));
+  const win32::Surface under = Desktop().Screen();
   Drop(1);
   const auto& factors = styles::PaletteFor(GetParam().style, GetParam().theme).ShadowFactors;
   Sequence mismatches;
   const auto check = [&](int x, int y, int step, bool copied) {
-    const COLORREF was = under[static_cast<std::size_t>(y * W + x)];
+    const COLORREF was = under.At(rc.left + x, rc.top + y);
     const COLORREF expected = copied ? was : ShadowBlend(factors[static_cast<std::size_t>(step)], was);
     if (ScreenPixel(rc.left + x, rc.top + y) != expected)
-      mismatches.push_back(std::to_string(x) + ", " + std::to_string(y) + ": " + Hex(expected) + " / " +
-                           Hex(ScreenPixel(rc.left + x, rc.top + y)));
+      mismatches.push_back(std::to_string(x) + ", " + std::to_string(y) + ": " + ColourText(expected) + " / " +
+                           ColourText(ScreenPixel(rc.left + x, rc.top + y)));
   };
   for (int i = 0; i < kShadowInset; ++i) {
     for (int j = 0; j < W - kShadowInset; ++j) check(j, H - kShadowInset + i, i, j < kShadowInset);
