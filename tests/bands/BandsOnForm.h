@@ -21,7 +21,6 @@ struct HostedBox : UserControl {
   std::string TypeName() const override { return "TextBox"; }
 };
 
-using mirel_test::ErrorFrom;
 using mirel_test::ErrorOf;
 using mirel_test::SameSequence;
 using mirel_test::Values;

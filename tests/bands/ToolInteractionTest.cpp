@@ -62,8 +62,6 @@ TEST_F(ToolInteraction, RestingOnAToolShowsItsHotFrameAndTipUntilTheMouseLeaves)
   EXPECT_EQ(Values(Surface(1).State().iHotTool, tips()), Values(kNoTool, 0));
 }
 
-// Moving between tools repaints only their columns; the band then looks as a whole repaint
-// would draw it.
 TEST_F(ToolInteraction, MovingFromToolToToolLeavesTheBandAsAWholeRepaintDrawsIt) {
   for (const ctsVisualStyleConstants style : {tsMS2003, tsMSNet, tsMSIE}) {
     m_Bar->SetVisualStyle(style);

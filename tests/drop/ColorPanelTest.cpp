@@ -34,7 +34,6 @@ TEST_F(ColorPanel, OpensAsAToolWindowWithoutTakingActivationAndShowsThePalette) 
   const tPalette start = PredefinedPalette();
   for (int c = 0; c < kPaletteColumns; ++c) {
     for (int r = 0; r < kPaletteRows; ++r) {
-      EXPECT_EQ(Panel().Colors(c, r), start[c][r]);
       const POINT pt = CellPoint(c, r);
       EXPECT_EQ(ScreenPixel(pt.x, pt.y), r < kPredefinedRows ? start[c][r] : kWhite) << c << "," << r;
     }
@@ -74,7 +73,6 @@ TEST_F(ColorPanel, MoreColorsDrivesTheColourDialogForTheCurrentCell) {
   EXPECT_EQ(Panel().Colors(3, 7), kDialogLeftOfWhite) << "the cell keeps its colour for the next opening";
 }
 
-// Each way of closing the panel, then a second close that must report nothing.
 TEST_F(ColorPanel, EachWayOfClosingReportsTheClosingOnce) {
   AddMenu("File");
   m_Bar->Refresh();

@@ -11,12 +11,8 @@
 
 namespace {
 
-constexpr int kCheckerCell = 3;
-constexpr COLORREF kCheckerA = RGB(250, 200, 60), kCheckerB = RGB(40, 120, 200);
 constexpr int kStrips = 3;      // the shadow's rows (columns) inside the panel
 constexpr int kUndarkened = 3;  // pixels at a strip's start that keep the screen's colour
-
-COLORREF Checker(int x, int y) { return ((x / kCheckerCell + y / kCheckerCell) % 2) == 0 ? kCheckerA : kCheckerB; }
 
 class PanelShadow : public DropPanelsOnForm, public testing::WithParamInterface<mirel_test::StyleTheme> {
  protected:
@@ -30,7 +26,7 @@ class PanelShadow : public DropPanelsOnForm, public testing::WithParamInterface<
     GetClientRect(hWndForm, &area);
     area.top = top.y;
     HWND hWndBackdrop = mirel_test::CreateTestWindow("backdrop", area, mirel_test::kTestChildStyle, 0, hWndForm);
-    mirel_test::SetTestHandler(hWndBackdrop, mirel_test::PaintPattern(Checker));  // goes with the form
+    mirel_test::SetTestHandler(hWndBackdrop, mirel_test::PaintPattern(mirel_test::Checker));  // goes with the form
     Desktop().DoEvents();
   }
 };
@@ -50,7 +46,7 @@ TEST_P(PanelShadow, ShowsThePatternUnderThePanelDarkenedAndGoesWithThePanel) {
     int mismatches = 0;
     std::string first;
     const auto check = [&](int x, int y, int step, bool bUndarkened) {
-      const COLORREF under = Checker(rc.left + x, rc.top + y);
+      const COLORREF under = mirel_test::Checker(rc.left + x, rc.top + y);
       const COLORREF expected = bUndarkened ? under : ShadowBlend(palette.ShadowFactors[static_cast<std::size_t>(step)], under);
       const COLORREF actual = ScreenPixel(rc.left + x, rc.top + y);
       if (actual != expected && mismatches++ == 0)
@@ -68,7 +64,7 @@ TEST_P(PanelShadow, ShowsThePatternUnderThePanelDarkenedAndGoesWithThePanel) {
     Desktop().KeyPress(VK_ESCAPE);
     ASSERT_FALSE(PanelShown());
     for (const POINT at : {POINT{W - 1, H - 1}, POINT{W - kStrips, H / 2}, POINT{W / 2, H - kStrips}})
-      EXPECT_EQ(ScreenPixel(rc.left + at.x, rc.top + at.y), Checker(rc.left + at.x, rc.top + at.y));
+      EXPECT_EQ(ScreenPixel(rc.left + at.x, rc.top + at.y), mirel_test::Checker(rc.left + at.x, rc.top + at.y));
   }
 }
 

@@ -82,7 +82,6 @@ TEST_F(FontFromStdFontTest, AttributesCarryOverAndLongFaceNamesAreCut) {
   LOGFONTA expected = Expected("Tahoma", -16, FW_BOLD);
   expected.lfItalic = expected.lfUnderline = expected.lfStrikeOut = 255;
   const Rendering actual = Render(FontFromStdFont(font));
-  SavePixels(actual.pixels, "render_font_tahoma12_bold_italic_underline_strike");
   EXPECT_TRUE(SamePixels(actual.pixels, Render(expected).pixels));
   EXPECT_EQ(Values(actual.metrics.tmWeight, actual.metrics.tmItalic != 0, actual.metrics.tmUnderlined != 0,
                    actual.metrics.tmStruckOut != 0),
@@ -134,7 +133,6 @@ TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesHowACaptionIsDrawnAndMeasured
     EXPECT_EQ(UseWideText(), nt);
     RECT area{4, 2, 134, 28};
     const win32::Surface caption = drawn([&] { DrawTextAuto(dc, "\xC5\x81\xC3\xB3" "d\xC5\xBA \xE2\x82\xAC" "5", 4, 134, 2, 28, kCaptionFormat); });
-    SavePixels(caption, nt ? "render_caption_nt_platform" : "render_caption_ansi_platform");
     EXPECT_EQ(SamePixels(caption, drawn([&] { DrawTextW(dc, u"\u0141\u00F3d\u017A \u20AC5", -1, &area, kCaptionFormat); })), nt);
     EXPECT_EQ(SamePixels(caption, drawn([&] { DrawTextA(dc, "?\xF3" "d? \x80" "5", -1, &area, kCaptionFormat); })), !nt);
 
@@ -160,8 +158,6 @@ TEST_F(UnicodeSupportTest, ThePlatformFamilyChoosesHowACaptionIsDrawnAndMeasured
 TEST(TextEncoding, AnsiKeepsOneCharacterPerUtf16Unit) {
   struct Case { std::string utf8; std::string ansi; };
   const Case cases[] = {
-      {"Plain", "Plain"},
-      {"caf\xC3\xA9", "caf\xE9"},
       {"\xE2\x82\xAC\xE2\x80\x94", "\x80\x97"},          // euro sign, em dash
       {"\xCE\xA9\xE2\x9C\x93", "??"},                      // omega, check mark
       {"a\xF0\x9F\x98\x80" "b", "a??b"},                   // a surrogate pair gives two

@@ -41,5 +41,8 @@ TestHandler PaintSolid(COLORREF color);
 // A handler that paints each pixel in the colour `pattern` gives its screen position, leaving
 // no background erase to flicker through.
 TestHandler PaintPattern(std::function<COLORREF(int x, int y)> pattern);
+// Checker cells of 3 x 3 pixels in two colours by screen position: a backdrop for PaintPattern
+// under which every blended pixel shows.
+inline COLORREF Checker(int x, int y) { return (x / 3 + y / 3) % 2 == 0 ? RGB(250, 200, 60) : RGB(40, 120, 200); }
 
 }  // namespace mirel_test

@@ -1,4 +1,4 @@
-// Rectangles, lines, shapes and the object life cycle of the GDI layer.
+// Rectangles, lines, shapes, system-colour brushes and the object life cycle of the GDI layer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +15,8 @@ using namespace mirel_test;
 
 constexpr RECT kFrame{1, 1, 7, 6};
 constexpr RECT kFocus{0, 0, 6, 4};
+constexpr RECT kLeftHalf{0, 0, 2, 2};
+constexpr RECT kRightHalf{2, 0, 4, 2};
 
 TEST(GdiDrawing, EachPrimitiveCoversExactlyItsPixels) {
   const struct {
@@ -29,6 +31,12 @@ TEST(GdiDrawing, EachPrimitiveCoversExactlyItsPixels) {
       {"FrameRect draws a one-pixel frame inside the rect", 8, 7, kBlue,
        [](HDC dc) { FrameRect(dc, &kFrame, Selected(dc, CreateSolidBrush(kBlue)).object()); },
        "........|.######.|.#....#.|.#....#.|.#....#.|.######.|........|"},
+      {"a system colour's brush and its index-plus-one handle fill in that colour", 4, 2, GetSysColor(COLOR_HIGHLIGHT),
+       [](HDC dc) {
+         FillRect(dc, &kLeftHalf, GetSysColorBrush(COLOR_HIGHLIGHT));
+         FillRect(dc, &kRightHalf, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_HIGHLIGHT + 1)));
+       },
+       "####|####|"},
       {"DrawFocusRect is dotted", 6, 4, kBlack, [](HDC dc) { DrawFocusRect(dc, &kFocus); }, "#.#.#.|.....#|#.....|.#.#.#|"},
       {"a second DrawFocusRect undoes the first", 6, 4, kBlack,
        [](HDC dc) { DrawFocusRect(dc, &kFocus); DrawFocusRect(dc, &kFocus); }, "......|......|......|......|"},
@@ -136,21 +144,6 @@ TEST(GdiObjects, SelectedObjectsCannotBeDeletedAndCountersReturnToStart) {
   DeleteDC(dc);
   DeleteDC(screen);
   EXPECT_TRUE(win32::SnapshotLiveObjects() == before);
-}
-
-// System colours can be overridden, also through their brushes and the index-plus-one brush
-// handles, and reset.
-TEST(GdiSysColors, DesktopOverridesReachTheBrushesUntilReset) {
-  const COLORREF classicFace = GetSysColor(COLOR_BTNFACE);
-  win32::SetSysColorValue(COLOR_BTNFACE, RGB(1, 2, 3));
-  Canvas c(2, 2);
-  RECT r{0, 0, 1, 2};
-  FillRect(c.dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
-  r = RECT{1, 0, 2, 2};
-  FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_HIGHLIGHT + 1)));
-  EXPECT_EQ(Values(c.At(0, 0), c.At(1, 1)), Values(RGB(1, 2, 3), GetSysColor(COLOR_HIGHLIGHT)));
-  win32::ResetSysColors();
-  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), classicFace);
 }
 
 }  // namespace

@@ -3,15 +3,14 @@
 #include <array>
 
 #include "support/HeadlessTest.h"
+#include "support/Pixels.h"
 #include "support/Values.h"
 
 namespace mirel_test {
 namespace {
 
 constexpr COLORREF kYellow = RGB(0xFF, 0xFF, 0x00);
-constexpr COLORREF kFirstBasic = RGB(0xFF, 0x80, 0x80);
 constexpr COLORREF kCustomTeal = RGB(0x10, 0x90, 0x90);
-constexpr size_t kCustomSlots = 16;
 
 int yellowOnScreen = -1;
 HHOOK snapshotHook = nullptr;
@@ -28,14 +27,14 @@ class ColorDialog : public HeadlessTest {
     cc_.Flags = CC_ANYCOLOR;
   }
   HWND owner_ = nullptr;
-  std::array<COLORREF, kCustomSlots> custom_{};
+  std::array<COLORREF, 16> custom_{};
   CHOOSECOLORA cc_{};
 };
 
 // Each answer: what ChooseColorA returned, the colour it left, and the extended error. The
 // owner is disabled while the dialog runs and active again afterwards; only the dialog's
 // window is gone.
-TEST_F(ColorDialog, AnswersForQueuedKeysNothingQueuedEscapeInitialColoursAndAWrongSize) {
+TEST_F(ColorDialog, AnswersForQueuedKeysNothingQueuedAnInitialColourAndAWrongSize) {
   custom_[3] = kCustomTeal;
   const auto choose = [this](std::vector<int> keys, DWORD flags, DWORD size = sizeof(CHOOSECOLORA)) {
     cc_.lStructSize = size;
@@ -51,9 +50,7 @@ TEST_F(ColorDialog, AnswersForQueuedKeysNothingQueuedEscapeInitialColoursAndAWro
   EXPECT_EQ(Values(IsWindowEnabled(owner_), GetActiveWindow() == owner_), "1 1");
   EXPECT_EQ(win32::LiveObjects(win32::ObjectKind::Window), countsAtStart_.counts[static_cast<size_t>(win32::ObjectKind::Window)] + 1);
   EXPECT_EQ(choose({}, 0), Values(0, kCustomTeal, 0)) << "nothing queued cancels instead of hanging";
-  EXPECT_EQ(choose({VK_RIGHT, VK_ESCAPE}, 0), Values(0, kCustomTeal, 0));
   EXPECT_EQ(choose({VK_RETURN}, CC_RGBINIT), Values(1, kCustomTeal, 0)) << "found among the custom colours";
-  EXPECT_EQ(choose({VK_RETURN}, 0), Values(1, kFirstBasic, 0));
   EXPECT_EQ(choose({}, 0, 4), Values(0, kCustomTeal, CDERR_STRUCTSIZE));
 }
 
@@ -68,7 +65,7 @@ TEST_F(ColorDialog, FullyOpenDialogShowsTheInitialColourOverItsOwner) {
       WH_KEYBOARD,
       [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (yellowOnScreen < 0) {
-          win32::TheDesktop().SaveScreenPng("test-output/color_dialog_full.png");
+          win32::TheDesktop().SaveScreenPng(OutputPng("color_dialog_full"));
           yellowOnScreen = 0;
           for (int y = 0; y < GetSystemMetrics(SM_CYSCREEN); ++y) {
             for (int x = 0; x < GetSystemMetrics(SM_CXSCREEN); ++x) yellowOnScreen += win32::TheDesktop().ScreenPixel(x, y) == kYellow;
@@ -78,7 +75,6 @@ TEST_F(ColorDialog, FullyOpenDialogShowsTheInitialColourOverItsOwner) {
       },
       nullptr, 0);
   Desktop().QueueModalKeys({VK_ESCAPE});
-  SaveScreen("before_color_dialog");  // makes the output folder
   EXPECT_FALSE(ChooseColorA(&cc_));
   UnhookWindowsHookEx(snapshotHook);
   EXPECT_GT(yellowOnScreen, 0);

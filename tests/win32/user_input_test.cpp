@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "Steps.h"
-#include "support/Values.h"
 
 namespace mirel_test {
 namespace {
@@ -14,7 +13,7 @@ TEST_F(MouseInput, WindowFromPointHonoursTopMostOrderVisibilityAndChildren) {
   CreateTestWindow("topmost", RECT{100, 100, 300, 300}, kTestPopupStyle, WS_EX_TOPMOST);
   HWND normal = CreateTestWindow("normal", RECT{0, 0, 200, 200});  // newer, yet below
   HWND child = CreateTestWindow("child", RECT{10, 10, 60, 60}, kTestChildStyle, 0, normal);
-  HWND hidden = CreateTestWindow("hidden", RECT{0, 0, 400, 400}, WS_POPUP, WS_EX_TOPMOST);
+  CreateTestWindow("hidden", RECT{0, 0, 400, 400}, WS_POPUP, WS_EX_TOPMOST);
 
   // The windows under (150,150), (50,50), (80,80), (350,350) and (250,250).
   const auto under = [] {
@@ -26,7 +25,6 @@ TEST_F(MouseInput, WindowFromPointHonoursTopMostOrderVisibilityAndChildren) {
     return names;
   };
   EXPECT_EQ(under(), "topmost child normal desktop topmost ");
-  EXPECT_TRUE(IsWindow(hidden));
   // Made top-most, the other window goes above; a disabled child is passed over.
   SetWindowPos(normal, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   EnableWindow(child, FALSE);
@@ -177,13 +175,8 @@ TEST_F(Keyboard, HooksSeeKeysNewestFirstSwallowThemAndGetTheKeyStateBits) {
                            log.Entries()));
 }
 
-TEST_F(Keyboard, ModifiersToggleAndTypedCharactersArriveThroughTheUsLayout) {
-  Desktop().KeyDown(VK_CONTROL);
-  const bool downWhileHeld = GetAsyncKeyState(VK_CONTROL) < 0;
-  Desktop().KeyUp(VK_CONTROL);
-  Desktop().KeyPress(VK_CAPITAL);
-  EXPECT_EQ(Values(downWhileHeld, GetAsyncKeyState(VK_CONTROL), GetKeyState(VK_CAPITAL) & 1), "1 0 1");
-  Desktop().KeyPress(VK_CAPITAL);  // off again: Caps Lock would invert the letters' case
+// (Modifier key states reach the keyboard hook's clients: platform KeyboardHookTest.)
+TEST_F(Keyboard, TypedCharactersArriveThroughTheUsLayout) {
   std::string typed;
   SetTestHandler(focus_, [&typed](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
     if (msg == WM_CHAR) typed.push_back(static_cast<char>(wParam));
@@ -191,10 +184,6 @@ TEST_F(Keyboard, ModifiersToggleAndTypedCharactersArriveThroughTheUsLayout) {
   });
   for (char c : std::string("Ab1!?~ ")) Desktop().TypeChar(c);
   EXPECT_EQ(typed, "Ab1!?~ ");
-  HKL layouts[2] = {};
-  ASSERT_EQ(GetKeyboardLayoutList(2, layouts), 1);
-  EXPECT_EQ(Values(VkKeyScanExA('s', layouts[0]), VkKeyScanExA('S', layouts[0]), VkKeyScanExA('+', layouts[0])),
-            Values(int{'S'}, 0x100 | 'S', 0x100 | VK_OEM_PLUS));
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ TEST_F(WindowMessages, ATopLevelWindowsLifeFromCreationToDestruction) {
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
-TEST_F(WindowMessages, CreationRefusedModalLoopsCloseAndManyCyclesLeaveNothing) {
+TEST_F(WindowMessages, CreationRefusedAndModalLoopsCloseLeavingNothing) {
   WNDCLASSA wc{};
   wc.lpszClassName = "Refuser";
   wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
@@ -137,23 +137,12 @@ TEST_F(WindowMessages, CreationRefusedModalLoopsCloseAndManyCyclesLeaveNothing) 
   EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), 0);
   EXPECT_EQ(msg.message, WM_QUIT);
   DestroyWindow(owner);
-
-  // Many cycles of creating, painting and destroying leave every counter where it started.
-  constexpr int kCycles = 10000;
-  for (int i = 0; i < kCycles; ++i) {
-    HWND hwnd = CreateTestWindow("cycle", RECT{0, 0, 8, 8}, kTestPopupStyle, WS_EX_TOPMOST);
-    HWND child = CreateTestWindow("cycle child", RECT{1, 1, 4, 4}, kTestChildStyle, 0, hwnd);
-    SetTimer(hwnd, 1, 10, nullptr);
-    UpdateWindow(hwnd);
-    HDC hdc = GetDC(child);
-    ReleaseDC(child, hdc);
-    DestroyWindow(hwnd);
-  }
   EXPECT_EQ(win32::SnapshotLiveObjects(), countsAtStart_);
 }
 
 // Window data as a control uses it: properties named case-insensitively, text in both widths
-// (truncated to the buffer), the class name, parents, owners and coordinates.
+// (truncated to the buffer), parents, owners and coordinates. (The class name is read by the
+// colour picker's test, reparenting by the band tests of hosted controls.)
 TEST_F(WindowMessages, PropertiesTextAndRelations) {
   HWND hwnd = CreateTestWindow("target", RECT{0, 0, 100, 100});
   int control = 0;
@@ -167,8 +156,6 @@ TEST_F(WindowMessages, PropertiesTextAndRelations) {
   WCHAR wide[8] = {};
   EXPECT_EQ(Values(GetWindowTextA(hwnd, narrow, sizeof narrow), narrow, GetWindowTextW(hwnd, wide, 8)), "17 voxMirelMenuPanel 7");
   EXPECT_EQ(std::u16string(wide), u"voxMire");
-  GetClassNameA(hwnd, narrow, sizeof narrow);
-  EXPECT_STREQ(narrow, kTestWindowClass);
 
   HWND popup = CreateTestWindow("popup", RECT{200, 200, 260, 260}, kTestPopupStyle, 0, hwnd);
   HWND child = CreateTestWindow("child", RECT{10, 20, 50, 60}, kTestChildStyle, 0, hwnd);
@@ -180,10 +167,6 @@ TEST_F(WindowMessages, PropertiesTextAndRelations) {
   POINT mapped{5, 5};
   MapWindowPoints(child, popup, &mapped, 1);
   EXPECT_EQ(Values(pt.x, pt.y, mapped.x, mapped.y), Values(10, 20, 10 + 5 - 200, 20 + 5 - 200));
-  SetParent(child, popup);
-  RECT r{};
-  GetWindowRect(child, &r);
-  EXPECT_EQ(Values(GetParent(child), r.left), Values(popup, 210));
 }
 
 }  // namespace
