@@ -78,7 +78,7 @@ class Desktop {
   // time whenever it runs out of messages; a modal loop with none left cancels.
   void QueueModalKeys(const std::vector<int>& keys);
 
-  // The composited screen; it is kept current as windows change.
+  // The composited screen, brought up to date with the windows whenever it is read.
   const Surface& Screen();
   // The screen area that changed since the last call (all of it after a reset), then forgets it.
   RECT TakeScreenDamage();

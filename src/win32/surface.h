@@ -47,12 +47,29 @@ struct Surface {
 
 // The one display: its screen surface and resolution. USER's desktop sets size and DPI.
 struct Display {
+  // The screen as last composited: read it through Current().
   Surface screen;
   // Screen pixels changed since the real window last showed them: what the compositor and
   // drawing on the screen itself wrote.
   RECT damage{0, 0, 0, 0};
+  // Areas whose windows changed since they were last composited, and USER's compositor.
+  // Compositing waits until the screen is read or drawn on, so a window shown, painted and
+  // closed in one go is composited once, not three times.
+  std::vector<RECT> stale;
+  void (*compose)(const RECT& area) = nullptr;
   int dpiX = 96;
   int dpiY = 96;
+
+  Surface& Current() {
+    if (compose == nullptr) return screen;
+    // The compositor writes the screen only, so the areas may go in any order.
+    while (!stale.empty()) {
+      const RECT area = stale.back();
+      stale.pop_back();
+      compose(area);
+    }
+    return screen;
+  }
 };
 Display& TheDisplay();
 

@@ -152,9 +152,12 @@ void Desktop::QueueModalKeys(const std::vector<int>& keys) {
   queued.insert(queued.end(), keys.begin(), keys.end());
 }
 
-const Surface& Desktop::Screen() { return TheDisplay().screen; }
+const Surface& Desktop::Screen() { return TheDisplay().Current(); }
 
-RECT Desktop::TakeScreenDamage() { return std::exchange(TheDisplay().damage, RECT{0, 0, 0, 0}); }
+RECT Desktop::TakeScreenDamage() {
+  TheDisplay().Current();
+  return std::exchange(TheDisplay().damage, RECT{0, 0, 0, 0});
+}
 
 COLORREF Desktop::ScreenPixel(int x, int y) {
   const Surface& screen = Screen();

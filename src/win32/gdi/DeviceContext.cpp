@@ -61,8 +61,8 @@ DeviceContext* FindDC(HDC hdc) {
 
 Surface* TargetOf(const DeviceContext& dc) {
   switch (dc.kind) {
-    case DcKind::Display: return &TheDisplay().screen;
-    case DcKind::Surface: return dc.surface;
+    case DcKind::Display: return &TheDisplay().Current();
+    case DcKind::Surface: return dc.surface == &TheDisplay().screen ? &TheDisplay().Current() : dc.surface;
     case DcKind::Memory: {
       BitmapObject* bitmap = Find<BitmapObject>(dc.attr.bitmap);
       return bitmap ? bitmap->surface.get() : nullptr;

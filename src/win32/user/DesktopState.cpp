@@ -12,6 +12,9 @@ namespace win32::userimpl {
 
 namespace {
 
+// The separate screen areas waiting to be composited, at most.
+constexpr std::size_t kMostStaleAreas = 8;
+
 void Initialise(DesktopState& state, const DesktopOptions& options) {
   auto desktop = std::make_unique<WindowRecord>();
   desktop->hwnd = reinterpret_cast<HWND>(kDesktopHandleValue);
@@ -29,6 +32,9 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
   display.dpiY = options.dpi;
   display.screen.Resize(options.width, options.height, state.desktopColor);
   display.damage = RECT{0, 0, options.width, options.height};
+  display.stale.clear();
+  display.stale.reserve(kMostStaleAreas);
+  display.compose = &ComposeArea;
 }
 
 // Counts down what the old desktop still held, as if it had been destroyed.
@@ -145,7 +151,29 @@ RECT Offset(const RECT& r, int dx, int dy) {
 bool Contains(const RECT& r, POINT pt) { return PtInRect(&r, pt) != FALSE; }
 
 void MarkScreenDirty(const RECT& screenRect) {
-  if (!RectEmpty(screenRect)) ComposeArea(screenRect);
+  if (RectEmpty(screenRect)) return;
+  // Areas merge where their box holds no more pixels than the two apart; others stay apart (a
+  // caption and a menu away from it are two small areas, not one box spanning both), up to a
+  // few, then everything is one box.
+  const auto pixels = [](const RECT& r) {
+    return static_cast<std::int64_t>(r.right - r.left) * static_cast<std::int64_t>(r.bottom - r.top);
+  };
+  std::vector<RECT>& stale = TheDisplay().stale;
+  RECT area = screenRect;
+  for (auto it = stale.begin(); it != stale.end();) {
+    const RECT merged = Union(*it, area);
+    if (pixels(merged) > pixels(*it) + pixels(area)) {
+      ++it;
+      continue;
+    }
+    area = merged;
+    it = stale.erase(it);
+  }
+  if (stale.size() == kMostStaleAreas) {
+    for (const RECT& other : stale) area = Union(other, area);
+    stale.clear();
+  }
+  stale.push_back(area);
 }
 
 }  // namespace win32::userimpl

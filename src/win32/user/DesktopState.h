@@ -110,8 +110,8 @@ RECT Union(const RECT& a, const RECT& b);
 RECT Offset(const RECT& r, int dx, int dy);
 bool Contains(const RECT& r, POINT pt);
 
-// A screen area changed: composites the windows there into the screen right away, so the
-// screen is current whenever anything reads it (screen DCs draw on it directly).
+// A screen area changed: its windows are composited into the screen before anything next reads
+// or draws on the screen (screen DCs draw on it directly).
 void MarkScreenDirty(const RECT& screenRect);
 void ComposeArea(const RECT& screenRect);  // the compositor, in the backend
 
