@@ -41,12 +41,6 @@ inline std::string OutputPng(const std::string& name) {
   return "test-output/" + name + ".png";
 }
 
-// Writes OutputPng(name); returns the path.
-inline std::string SavePixels(const win32::Surface& pixels, const std::string& name) {
-  const std::string path = OutputPng(name);
-  return win32::WritePng(pixels, path) ? path : std::string();
-}
-
 // Bounding box of the pixels that differ from `background` (empty when none do).
 inline RECT InkBox(const win32::Surface& pixels, COLORREF background = kWhite) {
   RECT box{pixels.width, pixels.height, 0, 0};
