@@ -154,30 +154,25 @@ MenuWindowPainter frmMenu::Painter() const {
                            *m_Setup.pArtwork);
 }
 
-// The surfaces hold only the part of the window on the screen (a menu of thousands of items
-// is far taller than the screen); the painters still draw in client coordinates.
-void frmMenu::FitSurfaces(int x, int y) {
+// The base holds only the part of the window on the screen (a menu of thousands of items is
+// far taller than the screen); the painters still draw in client coordinates.
+void frmMenu::FitBase(int x, int y) {
   const RECT window{x, y, x + m_Size.cx, y + m_Size.cy};
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   RECT shown{};
   IntersectRect(&shown, &window, &screen);
   OffsetRect(&shown, -x, -y);
-  for (cMemDC* surface : {&m_Base, &m_Face}) {
-    surface->ChangeSize(std::max<LONG>(1, shown.right - shown.left), std::max<LONG>(1, shown.bottom - shown.top));
-    SetViewportOrgEx(surface->hdc(), -shown.left, -shown.top, nullptr);
-  }
+  m_Base.ChangeSize(std::max<LONG>(1, shown.right - shown.left), std::max<LONG>(1, shown.bottom - shown.top));
+  SetViewportOrgEx(m_Base.hdc(), -shown.left, -shown.top, nullptr);
 }
 
 void frmMenu::ShowAt(int x, int y) {
   MoveWindow(m_hWnd, x, y, m_Size.cx, m_Size.cy, FALSE);
-  FitSurfaces(x, y);
+  FitBase(x, y);
   const MenuWindowPainter painter = Painter();
   painter.PaintBase(m_Base.hdc());
   painter.PaintShadows(m_Base.hdc(), RECT{x, y, x + m_Size.cx, y + m_Size.cy});
   painter.PaintJoin(m_Base.hdc(), m_Setup.Join);
-  BitBlt(m_Face.hdc(), 0, 0, m_Size.cx, m_Size.cy, m_Base.hdc(), 0, 0, SRCCOPY);
-  if (IsRowHighlighted(m_iHighlighted)) painter.PaintRow(m_Face.hdc(), m_iHighlighted, true);
-  if (m_bExpandArrowHot) painter.PaintExpandArrow(m_Face.hdc(), true);
   SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, m_Size.cx, m_Size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   UpdateWindow(m_hWnd);
 }
@@ -194,32 +189,24 @@ void frmMenu::ShowItems(const std::vector<tMenuItemInfo>& Items, int iItemCount)
   m_iPressed = kPressedNone;
   m_bExpandArrowHot = false;
   m_Base.ChangeSize(m_Size.cx, m_Size.cy);
-  m_Face.ChangeSize(m_Size.cx, m_Size.cy);
   RECT rcWindow{};
   GetWindowRect(m_hWnd, &rcWindow);
   Hide();  // the shadows read the screen under the window
   ShowAt(rcWindow.left, rcWindow.top);
 }
 
-void frmMenu::RestoreFromBase(const RECT& area) {
-  BitBlt(m_Face.hdc(), area.left, area.top, area.right - area.left, area.bottom - area.top, m_Base.hdc(), area.left,
-         area.top, SRCCOPY);
-}
-
-void frmMenu::Present(const RECT& area) {
-  const ScopedDC window(m_hWnd);
-  BitBlt(window.hdc(), area.left, area.top, area.right - area.left, area.bottom - area.top, m_Face.hdc(), area.left,
-         area.top, SRCCOPY);
+void frmMenu::CopyBase(HDC hdc, const RECT& area) const {
+  BitBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, m_Base.hdc(), area.left, area.top,
+         SRCCOPY);
 }
 
 void frmMenu::RepaintRow(int i) {
   const tMenuRow& row = m_Layout.Row(i);
   if (!row.bShown || row.bSeparator) return;
   const MenuWindowPainter painter = Painter();
-  const RECT area = painter.RowArea(i);
-  RestoreFromBase(area);
-  if (IsRowHighlighted(i)) painter.PaintRow(m_Face.hdc(), i, true);
-  Present(area);
+  const ScopedDC window(m_hWnd);
+  CopyBase(window.hdc(), painter.RowArea(i));
+  if (IsRowHighlighted(i)) painter.PaintRow(window.hdc(), i, true);
 }
 
 bool frmMenu::IsRowHighlighted(int i) const {
@@ -247,10 +234,9 @@ void frmMenu::SetExpandArrowHot(bool bHot) {
   if (!m_bExpandArrow || bHot == m_bExpandArrowHot) return;
   m_bExpandArrowHot = bHot;
   const MenuWindowPainter painter = Painter();
-  const RECT area = painter.ExpandArrowArea();
-  RestoreFromBase(area);
-  if (bHot) painter.PaintExpandArrow(m_Face.hdc(), true);
-  Present(area);
+  const ScopedDC window(m_hWnd);
+  CopyBase(window.hdc(), painter.ExpandArrowArea());
+  if (bHot) painter.PaintExpandArrow(window.hdc(), true);
 }
 
 void frmMenu::SetOpenChildKey(std::string sItemKey) {
@@ -272,7 +258,13 @@ void frmMenu::Unload() {
 void frmMenu::OnPaint() {
   PAINTSTRUCT ps{};
   HDC hdc = BeginPaint(m_hWnd, &ps);
-  BitBlt(hdc, 0, 0, m_Size.cx, m_Size.cy, m_Face.hdc(), 0, 0, SRCCOPY);
+  CopyBase(hdc, RECT{0, 0, m_Size.cx, m_Size.cy});
+  const MenuWindowPainter painter = Painter();
+  for (int i = 1; i <= m_Layout.Count(); ++i) {
+    const tMenuRow& row = m_Layout.Row(i);
+    if (row.bShown && !row.bSeparator && IsRowHighlighted(i)) painter.PaintRow(hdc, i, true);
+  }
+  if (m_bExpandArrowHot) painter.PaintExpandArrow(hdc, true);
   EndPaint(m_hWnd, &ps);
   if (m_bPainted) return;
   m_bPainted = true;

@@ -154,10 +154,11 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   void OnPaint();
   void OnActivate(LPARAM lParam);
   MenuWindowPainter Painter() const;
-  void FitSurfaces(int x, int y);
-  // Copies a client rectangle of the finished face to the window.
-  void Present(const RECT& area);
-  void RestoreFromBase(const RECT& area);
+  void FitBase(int x, int y);
+  // The window is painted from the base, with the highlighted rows and the hot expand arrow
+  // drawn over it; the window's own surface keeps what it shows, so no second off-screen copy
+  // is needed.
+  void CopyBase(HDC hdc, const RECT& area) const;
   void RepaintRowsWithKey(const std::string& sItemKey);
 
   // Tracking helpers.
@@ -204,7 +205,6 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   bool m_bExpandArrowHot = false;
   std::string m_sChildKey;
   cMemDC m_Base;  // the full paint in the normal state, shadows and join included
-  cMemDC m_Face;  // what the window shows
   Timer m_OverTimer;
   Timer m_MenuUnloadedTimer;
   // Tracking state.
