@@ -60,14 +60,15 @@ TEST_F(MouseInput, CaptureTakesEveryMouseMessageInItsOwnClientCoordinates) {
                            mouse));
 }
 
-// Clicks in steps: another application taking the activation deactivates the window until
-// it gives it back; a press asks the window under it and its parents whether to activate,
-// except in the active window itself or while a window holds the capture; a second press soon
-// after is a double click for classes that ask for it; a window answering MA_NOACTIVATE is
-// clicked without activation.
+// Clicks in steps: another application taking the activation deactivates the window until it
+// gives it back, telling every top-level window of the application, hidden ones too; a press
+// asks the window under it and its parents whether to activate, except in the active window
+// itself or while a window holds the capture; a second press soon after is a double click for
+// classes that ask for it; a window answering MA_NOACTIVATE is clicked without activation.
 TEST_F(MouseInput, ClicksActivateAskingTheWindowAndItsParentsFirst) {
   HWND main = CreateTestWindow("main", RECT{0, 0, 200, 200});
   HWND child = CreateTestWindow("child", RECT{10, 10, 60, 60}, kTestChildStyle, 0, main);
+  CreateTestWindow("hidden", RECT{0, 0, 10, 10}, WS_POPUP);
   SetActiveWindow(main);
   const auto clickAt = [this](int x, int y) {
     Desktop().AdvanceTime(GetDoubleClickTime() + 1);  // a plain click, not a double click
@@ -80,9 +81,10 @@ TEST_F(MouseInput, ClicksActivateAskingTheWindowAndItsParentsFirst) {
   HWND menu = nullptr;
   EXPECT_TRUE(RunSteps({
       {"another application takes the activation", [&] { Desktop().SetApplicationActive(false); },
-       {"main WM_NCACTIVATE", "main WM_ACTIVATE", "main WM_ACTIVATEAPP", "active none, focus none, capture none"}, kClicks},
+       {"main WM_NCACTIVATE", "main WM_ACTIVATE", "main WM_ACTIVATEAPP", "hidden WM_ACTIVATEAPP",
+        "active none, focus none, capture none"}, kClicks},
       {"and gives it back", [&] { Desktop().SetApplicationActive(true); },
-       {"main WM_ACTIVATEAPP", "main WM_NCACTIVATE", "main WM_ACTIVATE", mainHolds}, kClicks},
+       {"main WM_ACTIVATEAPP", "hidden WM_ACTIVATEAPP", "main WM_NCACTIVATE", "main WM_ACTIVATE", mainHolds}, kClicks},
       {"click the child", [&] { clickAt(15, 15); },
        {"child WM_MOUSEACTIVATE", "main WM_MOUSEACTIVATE", "child WM_LBUTTONDOWN", "child WM_LBUTTONUP", mainHolds}, kClicks},
       {"click the active window", [&] { clickAt(100, 100); }, {"main WM_LBUTTONDOWN", "main WM_LBUTTONUP", mainHolds}, kClicks},

@@ -1,5 +1,6 @@
 // Active window, focus and enabled state. One application runs on the desktop, so
-// WM_ACTIVATEAPP is sent when activation comes from or goes to no window at all.
+// WM_ACTIVATEAPP is sent when activation comes from or goes to no window at all, and then, as
+// Windows does, to every top-level window of the application.
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,17 @@ void ShowWhatWasCovered(const WindowRecord* raised, const std::vector<HWND>& ord
   }
 }
 
+// The window whose activation changes first, then the application's other top-level windows,
+// hidden ones included, top to bottom.
+void SendActivateApp(HWND first, BOOL active) {
+  const std::vector<HWND> others = DesktopRecord().children;
+  if (WindowRecord* w = Find(first)) Send(w, WM_ACTIVATEAPP, static_cast<WPARAM>(active), 0);
+  for (HWND h : others) {
+    if (h == first) continue;
+    if (WindowRecord* w = Find(h)) Send(w, WM_ACTIVATEAPP, static_cast<WPARAM>(active), 0);
+  }
+}
+
 }  // namespace
 
 namespace win32::userimpl {
@@ -75,11 +87,11 @@ void ActivateTopLevel(HWND hwnd, WORD how) {
     Send(o, WM_NCACTIVATE, FALSE, 0);
     if ((o = Find(old))) Send(o, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(nextHandle));
     if ((o = Find(old)) && IsInSubtree(state.focus, o)) ChangeFocus(nullptr);
-    if (!nextHandle && (o = Find(old))) Send(o, WM_ACTIVATEAPP, FALSE, 0);
+    if (!nextHandle) SendActivateApp(old, FALSE);
   }
   state.active = nextHandle;
   if (!next) return;
-  if (!old) Send(next, WM_ACTIVATEAPP, TRUE, 0);
+  if (!old) SendActivateApp(nextHandle, TRUE);
   if ((next = Find(nextHandle))) Send(next, WM_NCACTIVATE, TRUE, 0);
   if ((next = Find(nextHandle))) Send(next, WM_ACTIVATE, how, reinterpret_cast<LPARAM>(old));
 }
