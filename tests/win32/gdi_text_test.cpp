@@ -133,6 +133,8 @@ TEST(GdiDrawText, FormatsDrawAsTheirPlainEquivalents) {
   while (Extent(probe.dc(), (shown + "...").c_str()).cx > 60) shown.pop_back();
   shown += "...";
   ASSERT_LT(shown.size(), std::strlen("Customize Toolbars"));
+  std::string longLine;
+  for (int i = 0; i < 500; ++i) longLine += "Customize Toolbars";
   using Drawing = std::function<void(HDC)>;
   const auto text = [](const char* t, RECT r, UINT format) -> Drawing {
     return [=](HDC dc) mutable { DrawTextA(dc, t, -1, &r, format); };
@@ -145,6 +147,8 @@ TEST(GdiDrawText, FormatsDrawAsTheirPlainEquivalents) {
       {"bottom right", text("Menu", box, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT), left(100 - menu.cx, 30 - menu.cy)},
       {"doubled ampersand", text("Save && Close", line, kLine), text("Save & Close", line, kLine | DT_NOPREFIX)},
       {"word ellipsis", text("Customize Toolbars", RECT{0, 0, 60, 20}, DT_SINGLELINE | DT_WORD_ELLIPSIS),
+       text(shown.c_str(), line, kLine | DT_NOPREFIX)},
+      {"end ellipsis of a long line", text(longLine.c_str(), RECT{0, 0, 60, 20}, DT_SINGLELINE | DT_END_ELLIPSIS),
        text(shown.c_str(), line, kLine | DT_NOPREFIX)},
       {"tabs of eight", text("a\tb", line, kLine | DT_EXPANDTABS),
        [&](HDC dc) {

@@ -2,6 +2,7 @@
 // Left out: DT_PATH_ELLIPSIS (drawn as an end ellipsis), DT_MODIFYSTRING (the caller's text
 // is never rewritten), DT_EDITCONTROL, DT_RTLREADING.
 #include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -116,13 +117,22 @@ void WrapLine(FontFace& face, Line line, int limit, const Options& opt, std::vec
   out.push_back(std::move(line));
 }
 
-// Shortens the line until it fits with "..." appended.
+// Keeps the longest start of the line that fits with "..." appended. The width grows with the
+// length kept, so that length is found by halving, not by dropping one character at a time
+// (which measures a long line once per character).
 void Ellipsify(FontFace& face, Line& line, int limit, const Options& opt) {
   if (line.width <= limit) return;
-  std::u16string kept = line.text;
-  while (!kept.empty() && Measure(face, kept + std::u16string(kEllipsis), opt) > limit) kept.pop_back();
-  if (line.mnemonic >= static_cast<int>(kept.size())) line.mnemonic = -1;
-  line.text = kept + std::u16string(kEllipsis);
+  const auto fits = [&](std::size_t length) {
+    return Measure(face, line.text.substr(0, length) + std::u16string(kEllipsis), opt) <= limit;
+  };
+  std::size_t kept = 0;  // fits, or nothing does
+  std::size_t tooLong = line.text.size() + 1;
+  while (tooLong - kept > 1) {
+    const std::size_t middle = kept + (tooLong - kept) / 2;
+    (fits(middle) ? kept : tooLong) = middle;
+  }
+  if (line.mnemonic >= static_cast<int>(kept)) line.mnemonic = -1;
+  line.text = line.text.substr(0, kept) + std::u16string(kEllipsis);
   line.width = Measure(face, line.text, opt);
 }
 
