@@ -182,7 +182,8 @@ void BarTracker::TrackMouseMove(WPARAM wParam, LPARAM lParam) {
 
 void BarTracker::OverTimerTick() {
   m_OverTimer.SetEnabled(false);
-  if (m_bDropped) return;
+  // A pop-up the host opened while the bar waited to hot-track is the one menu open.
+  if (m_bDropped || !m_Bar.m_Popups.Empty()) return;
   m_iSelectedIndex = m_iHoverIndex;
   if (m_iSelectedIndex == kNoBarMenu) return;
   m_bKeyboardOpened = false;

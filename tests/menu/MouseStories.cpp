@@ -76,6 +76,11 @@ const Story kMouse[] = {
       Click(Row(1))},
      {"= open -", "= open Edit", "= menu at 200,300", "= open -", "0 MenuItemMouseDown 1 File 1 New 1 0 @",
       "0 MenuItemMouseUp 1 File 1 New 1 0 @", "0 MenuItemClick 1 File 1 New"}},
+    // Hot-tracking waits 50 ms to drop the next caption; a pop-up the host opens meanwhile stays
+    // the only menu.
+    {"APopUpOpenedWhileTheBarWaitsToHotTrackStaysTheOnlyMenu",
+     {Click(Caption(kFile)), Move(Caption(kEdit)), PopUp("View", {300, 150}), Wait(60), Show({State::Open}), HideAll()},
+     {"0 MenuOnDrop 1 File", "0 MenuOnClose 1 File", "= open View"}},
     // A toggle of the infrequent items re-opens the menu and raises only MenuOnInfrequentOpen
     // or MenuOnInfrequentClose.
     {"RestingOnTheExpandArrowForOneSecondShowsTheInfrequentItems",
