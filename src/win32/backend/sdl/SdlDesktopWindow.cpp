@@ -56,10 +56,16 @@ int MonitorDpi() {
 
 [[noreturn]] void Fail(const char* what) { throw std::runtime_error(std::string(what) + ": " + SDL_GetError()); }
 
-// Milliseconds until the next timer is due; -1 when no timer runs.
+// Windows services timers on its clock tick, 64 times a second, so a 10-ms timer fires about
+// every 15.6 ms and timers due within one tick fire together. Waking on the same ticks keeps a
+// window with a menu open (whose pointer polls run every 10 ms) from waking a hundred times a
+// second.
+constexpr DWORD kClockTickMs = 16;
+
+// Milliseconds until the clock tick at or after the next timer's due time; -1 when no timer runs.
 int MillisecondsToNextTimer() {
   bool any = false;
-  const DWORD due = userimpl::NextTimerDue(&any);
+  const DWORD due = (userimpl::NextTimerDue(&any) + kClockTickMs - 1) / kClockTickMs * kClockTickMs;
   if (!any) return -1;
   const DWORD now = TheDesktop().Now();
   if (due <= now) return 0;
