@@ -15,6 +15,7 @@
 #include "demo_form/DemoAim.h"
 #include "demo_form/DemoForm.h"
 #include "drop/MirelDrop.h"
+#include "support/BarOnForm.h"
 #include "support/MessageLog.h"
 #include "win32/desktop.h"
 
@@ -22,6 +23,7 @@ namespace {
 
 using mirel_test::SameSequence;
 using mirel_test::Sequence;
+using mirel_test::WindowRect;
 
 constexpr int kScreenWidth = 1024, kScreenHeight = 768;
 constexpr char kWindowTitle[] = "MirelMenuBar20 demo";
@@ -42,12 +44,6 @@ std::string Summary(const std::string& line) {
 }
 
 bool IsMove(const std::string& line) { return line.find("MouseMove") != std::string::npos; }
-
-RECT WindowRectOf(HWND hWnd) {
-  RECT rc{};
-  GetWindowRect(hWnd, &rc);
-  return rc;
-}
 
 class DemoWindowTest : public ::testing::Test {
  protected:
@@ -165,7 +161,7 @@ class DemoWindowTest : public ::testing::Test {
     ClickAt(RowPoint(dropped, iItem));
   }
 
-  RECT BarRect() const { return WindowRectOf(m_Replica->Bar().hWnd()); }
+  RECT BarRect() const { return WindowRect(m_Replica->Bar().hWnd()); }
 
   // Takes screenshots (kept as "<name>.png") until `area` of the real window shows what the
   // replica shows there, or time runs out; the pixels that still differ (-1: no screenshot).
@@ -212,7 +208,7 @@ TEST_F(DemoWindowTest, MouseKeysClicksElsewhereAndHotKeysDriveTheMenusAndTheEven
   win32::TheDesktop().AdvanceTime(kSubMenuDelay);
   const std::vector<HWND> cascaded = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(cascaded.size(), 2U) << "the replica did not cascade";
-  const RECT fileMenu = WindowRectOf(cascaded.front()), subMenu = WindowRectOf(cascaded.back());
+  const RECT fileMenu = WindowRect(cascaded.front()), subMenu = WindowRect(cascaded.back());
   RECT both{};
   UnionRect(&both, &fileMenu, &subMenu);
   // Equal pixels include each window's shadow over the white document and the highlighted row,
@@ -283,7 +279,7 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
   ClickAt(kDocumentPoint, kRightButton);
   const std::vector<HWND> popped = Inside(Bar()).OpenMenuWindows();
   ASSERT_EQ(popped.size(), 1U) << "the replica opened no context menu";
-  const RECT context = WindowRectOf(popped.back());
+  const RECT context = WindowRect(popped.back());
   EXPECT_EQ(context.left, kDocumentPoint.x);
   EXPECT_EQ(context.top, kDocumentPoint.y);
   EXPECT_EQ(Mismatches(context, "context-menu"), 0) << "pixels of the context menu that differ from the headless rendering";
@@ -303,14 +299,14 @@ TEST_F(DemoWindowTest, RightClickInTheDocumentOpensTheContextMenuAndExitEndsTheD
 TEST_F(DemoWindowTest, ToolsMenuSwitchesStyleThemeAndReadingOrder) {
   const HWND styles = CascadeFrom(kToolsMenu, 1);  // Style >
   ASSERT_NE(styles, nullptr) << "the replica did not cascade the style menu";
-  Mismatches(WindowRectOf(styles), "style-menu");  // real time must let the sub-menu open first
+  Mismatches(WindowRect(styles), "style-menu");  // real time must let the sub-menu open first
   ClickAt(RowPoint(styles, 3));  // Internet Explorer
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 13 StyleMenu 3 StyleIE"));
   EXPECT_EQ(Mismatches(BarRect(), "internet-explorer-bar"), 0) << "pixels of the bar in the new style that differ from the headless rendering";
 
   const HWND themes = CascadeFrom(kToolsMenu, 2);  // Theme >
   ASSERT_NE(themes, nullptr) << "the replica did not cascade the theme menu";
-  Mismatches(WindowRectOf(themes), "theme-menu");
+  Mismatches(WindowRect(themes), "theme-menu");
   ClickAt(RowPoint(themes, 3));  // Olive
   ASSERT_TRUE(WaitForLines(1, "MenuItemClick 14 ThemeMenu 3 ThemeOlive"));
   EXPECT_EQ(Mismatches(BarRect(), "olive-bar"), 0) << "pixels of the olive bar that differ from the headless rendering";
@@ -355,8 +351,7 @@ TEST_F(DemoWindowTest, ToolBandsShowUnderTheBarToolsFormatInsertAndBandsMoveBetw
   // The font colour's picker: a palette colour reaches the document; the symbol grid inserts.
   const auto panelPoint = [&](const char* band, POINT client) {
     const MirelDrop* drop = Inside(Bar()).BandData().DropHost(bands->Item(band)->Index());
-    RECT rc{};
-    if (drop != nullptr) GetWindowRect(drop->PopupWindow(), &rc);
+    const RECT rc = drop != nullptr ? WindowRect(drop->PopupWindow()) : RECT{};
     return POINT{rc.left + client.x, rc.top + client.y};
   };
   ClickAt(ToolArrowPoint(Bar(), "Formatting", "FontColor"));

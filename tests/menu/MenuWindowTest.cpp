@@ -37,13 +37,7 @@ class MenuWindowTest : public MenuBarOnForm {
   }
   // The bounding box of the pixels of `colour` inside `area` (empty when there are none).
   RECT Extent(HWND hWnd, const RECT& area, COLORREF colour) {
-    RECT box{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x)
-        if (Pixel(hWnd, x, y) == colour)
-          box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                     std::max<LONG>(box.bottom, y + 1)};
-    return box;
+    return BoundsWhere(area, [&](int x, int y) { return Pixel(hWnd, x, y) == colour; });
   }
   // The mark's pixels inside item i's check box (outlined as a highlight is) as a map, '#'
   // for the mark colour, with where the map sits in the box.

@@ -41,15 +41,21 @@ inline std::string OutputPng(const std::string& name) {
   return "test-output/" + name + ".png";
 }
 
-// Bounding box of the pixels that differ from `background` (empty when none do).
-inline RECT InkBox(const win32::Surface& pixels, COLORREF background = kWhite) {
-  RECT box{pixels.width, pixels.height, 0, 0};
-  for (int y = 0; y < pixels.height; ++y)
-    for (int x = 0; x < pixels.width; ++x)
-      if (pixels.At(x, y) != background)
+// Bounding box of the points of `area` where `is(x, y)` holds ({0, 0, 0, 0} when none does).
+template <class Is>
+RECT BoundsWhere(const RECT& area, Is is) {
+  RECT box{area.right, area.bottom, area.left, area.top};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (is(x, y))
         box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
                    std::max<LONG>(box.bottom, y + 1)};
-  return box.right == 0 ? RECT{0, 0, 0, 0} : box;
+  return box.left < box.right ? box : RECT{0, 0, 0, 0};
+}
+
+// Bounding box of the pixels that differ from `background` (empty when none do).
+inline RECT InkBox(const win32::Surface& pixels, COLORREF background = kWhite) {
+  return BoundsWhere(RECT{0, 0, pixels.width, pixels.height}, [&](int x, int y) { return pixels.At(x, y) != background; });
 }
 
 // "RGB(r,g,b)", so that colours in a failure message read as colours.
