@@ -180,21 +180,25 @@ BOOL ImageList_DrawEx(HIMAGELIST himl, int index, HDC hdc, int x, int y, int dx,
   // The target's depth once, not per pixel (finding it means a handle lookup).
   const bool mono = target->bitsPerPixel == 1;
   const auto toTarget = [mono](COLORREF c) { return mono ? ToMono(c) : (c & 0x00FFFFFF); };
+  const bool maskOnly = (style & ILD_MASK) != 0;
   ForEachVisible(*dc, RECT{x, y, x + w, y + h}, [&](const RECT& part) {
+    const int count = part.right - part.left;
     for (int ty = part.top; ty < part.bottom; ++ty) {
-      for (int tx = part.left; tx < part.right; ++tx) {
-        const size_t i = static_cast<size_t>((ty - shift.y) * list->cx + (tx - shift.x));
-        COLORREF& d = target->At(tx, ty);
-        const int a = image.alpha[i];
-        if (style & ILD_MASK) {
-          d = toTarget(a >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
-          continue;
+      // One row at a time through plain pointers: icons are drawn on every hover and repaint.
+      const size_t first = static_cast<size_t>((ty - shift.y) * list->cx + (part.left - shift.x));
+      const BYTE* alpha = &image.alpha[first];
+      const COLORREF* source = &image.pixels.pixels[first];
+      COLORREF* d = &target->At(part.left, ty);
+      for (int i = 0; i < count; ++i) {
+        const int a = alpha[i];
+        if (maskOnly) {
+          d[i] = toTarget(a >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+        } else if (a == 0) {
+          if (background != CLR_NONE) d[i] = toTarget(background);
+        } else {
+          const COLORREF c = share > 0 ? Mix(source[i], blendColor, share) : source[i];
+          d[i] = toTarget(a == kAlphaMax ? c : Mix(d[i], c, a));
         }
-        if (a == 0 && background != CLR_NONE) d = toTarget(background);
-        if (a == 0) continue;
-        COLORREF c = image.pixels.pixels[i];
-        if (share > 0) c = Mix(c, blendColor, share);
-        d = toTarget(a == kAlphaMax ? c : Mix(d, c, a));
       }
     }
   });
