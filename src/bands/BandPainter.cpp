@@ -34,10 +34,14 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
   PaintBackground(hdc, look, s, state);
   SetBkMode(hdc, TRANSPARENT);
   const int count = static_cast<int>(pass.tools.size()) - 1;
-  // A repaint of a few tools clips to their columns: the others are not drawn at all.
+  // A repaint of a few tools clips to their columns: the others are not drawn at all. The
+  // clip's bounding box is read once; a tool inside it but outside the clip itself is drawn
+  // and clipped away.
+  RECT clip{};
+  GetClipBox(hdc, &clip);
   const auto bVisible = [&](const tToolItemInfo& tool) {
     const RECT column = ToolColumn(tool, look.S, s.rcBand.bottom);
-    return RectVisible(hdc, &column) != FALSE;
+    return column.left < clip.right && clip.left < column.right && column.top < clip.bottom && clip.top < column.bottom;
   };
   for (int t = kFirstTool; t <= count; ++t) {
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];

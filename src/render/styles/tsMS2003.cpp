@@ -174,24 +174,29 @@ constexpr PerTheme<COLORREF> kBandEdge{RGB(59, 97, 156), RGB(124, 124, 148), RGB
 constexpr int kSeparatorTop = 4;
 constexpr int kSeparatorBottomInset = 5;
 
-// A frame gradient: the top row's colour and the change of each component over the frame's
-// height.
+// A frame gradient: its name, the top row's colour and the change of each component over the
+// frame's height.
 struct FrameGradient {
+  const char* name;
   tRGB from;
   tRGB change;
 };
-constexpr FrameGradient kHotGradient{{255, 242, 200}, {0, -34, -55}};
-constexpr FrameGradient kPressedGradient{{254, 149, 82}, {1, 62, 60}};
-constexpr FrameGradient kCheckedGradient{{255, 213, 140}, {0, -40, -55}};
+constexpr FrameGradient kHotGradient{"hot", {255, 242, 200}, {0, -34, -55}};
+constexpr FrameGradient kPressedGradient{"pressed", {254, 149, 82}, {1, 62, 60}};
+constexpr FrameGradient kCheckedGradient{"checked", {255, 213, 140}, {0, -40, -55}};
 
-void FillGradient(HDC hdc, int left, int top, int right, int bottom, const FrameGradient& g) {
+// Fills the box (both corners inclusive) row by row from the gradient's top colour to its
+// bottom one. The column of colours is made once per frame height and stretched across.
+void FillGradient(HDC hdc, int left, int top, int right, int bottom, const FrameGradient& g, ArtworkCache& artwork) {
+  const int rows = bottom - top + 1;
+  if (rows <= 0 || right < left) return;
   const double h = bottom - top;
-  for (int y = top; y <= bottom; ++y) {
-    const double step = h > 0 ? (y - top) / h : 0;
-    const tRGB colour{g.from.Red + g.change.Red * step, g.from.Green + g.change.Green * step,
-                      g.from.Blue + g.change.Blue * step};
-    BandLine(hdc, left, y, right, y, ComposeRGB(colour));
-  }
+  const cMemDC* column = artwork.Gradient(g.name, rows, [&](int y) {
+    const double step = h > 0 ? y / h : 0;
+    return ComposeRGB(tRGB{g.from.Red + g.change.Red * step, g.from.Green + g.change.Green * step,
+                           g.from.Blue + g.change.Blue * step});
+  });
+  if (column != nullptr) StretchBlt(hdc, left, top, right - left + 1, rows, column->hdc(), 0, 0, 1, rows, SRCCOPY);
 }
 
 }  // namespace
@@ -209,6 +214,9 @@ void tsMS2003::DrawBandBackground(HDC hdc, const RECT& band, const Palette& pale
 }
 
 void tsMS2003::DrawBandGripper(HDC hdc, const RECT& band, const Palette& palette) const {
+  // Tool repaints clip far from the gripper: skip its dots then.
+  const RECT dots{kBandGripX - 1, band.top, kBandGripX + 2, band.bottom};
+  if (RectVisible(hdc, &dots) == FALSE) return;
   const COLORREF dot = ByTheme(kGripperDotColor, palette.eTheme);
   for (int y = band.top + kBandGripFirstY; y <= band.bottom - kBandGripEndInset; y += kBandGripPitch) {
     FillBandBox(hdc, kBandGripX, y, kBandGripX + 1, y + 1, kWhite);
@@ -231,22 +239,22 @@ void tsMS2003::DrawToolSeparator(HDC hdc, int x, const RECT& band, const Palette
 // The open drop-down shows the pressed gradient; while drop-downs switch, the next one shows
 // the hot gradient on its button part and the pressed one on its arrow part.
 void tsMS2003::DrawToolFrame(HDC hdc, const RECT& frame, const tToolFrameState& state, const Palette& palette,
-                             ArtworkCache& /*artwork*/) const {
+                             ArtworkCache& artwork) const {
   switch (state.eFrame) {
     case eToolFrame::Hot:
-      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kHotGradient);
+      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kHotGradient, artwork);
       break;
     case eToolFrame::Pressed:
     case eToolFrame::DropOpen:
-      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kPressedGradient);
+      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kPressedGradient, artwork);
       break;
     case eToolFrame::Checked:
-      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kCheckedGradient);
+      FillGradient(hdc, frame.left, frame.top, frame.right, frame.bottom, kCheckedGradient, artwork);
       break;
     case eToolFrame::DropSwitchHot: {
       const int split = state.lDividerX == kNoDivider ? frame.right : state.lDividerX;
-      FillGradient(hdc, frame.left, frame.top, split, frame.bottom, kHotGradient);
-      if (split < frame.right) FillGradient(hdc, split, frame.top, frame.right, frame.bottom, kPressedGradient);
+      FillGradient(hdc, frame.left, frame.top, split, frame.bottom, kHotGradient, artwork);
+      if (split < frame.right) FillGradient(hdc, split, frame.top, frame.right, frame.bottom, kPressedGradient, artwork);
       break;
     }
   }

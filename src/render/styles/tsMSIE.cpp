@@ -173,6 +173,9 @@ void tsMSIE::DrawBandBackground(HDC hdc, const RECT& band, const Palette& palett
 }
 
 void tsMSIE::DrawBandGripper(HDC hdc, const RECT& band, const Palette& /*palette*/) const {
+  // Tool repaints clip far from the gripper: skip its dots then.
+  const RECT dots{kBandGripX, band.top, kBandGripX + 1 + kGripperDotSize, band.bottom};
+  if (RectVisible(hdc, &dots) == FALSE) return;
   for (int y = band.top + kBandGripFirstY; y <= band.bottom - kBandGripEndInset; y += kGripperPitch) {
     GripperDot(hdc, kBandGripX, y);
   }

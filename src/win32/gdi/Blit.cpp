@@ -134,11 +134,12 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
       }
       return;
     }
-    // A source column depends only on the target column: map each once per part.
-    std::vector<int> sourceColumns;
+    // A source column depends only on the target column: map each once per part (into
+    // storage kept between transfers: stretches run on every band repaint).
+    static std::vector<int> sourceColumns;
+    sourceColumns.clear();
     bool columnsInside = true;
     if (needSource) {
-      sourceColumns.reserve(static_cast<size_t>(part.right - part.left));
       for (int tx = part.left; tx < part.right; ++tx) {
         const int i = spanX.Index(tx - shift.x);
         const int px = sourceShift.x + sx + SourceOffset(i, spanX.count, std::abs(sw)) * srcStepX;
@@ -148,6 +149,9 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
     }
     const bool rowCopies = needSource && columnsInside && rop == kSrcCopyIndex &&
                            convert->rule == SourceConverter::Rule::Same;
+    const auto [lowIt, highIt] = std::minmax_element(sourceColumns.begin(), sourceColumns.end());
+    const int lowColumn = rowCopies ? *lowIt : 0;
+    const int highColumn = rowCopies ? *highIt : 0;
     int previousRow = -1;  // the source row the target row above was copied from
     for (int ty = part.top; ty < part.bottom; ++ty) {
       const int j = spanY.Index(ty - shift.y);
@@ -159,7 +163,13 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
           std::copy_n(out - target->width, part.right - part.left, out);
         } else {
           const COLORREF* from = source->pixels.data() + static_cast<size_t>(py) * static_cast<size_t>(source->width);
-          for (const int px : sourceColumns) *out++ = from[px];
+          // Stretched artwork is mostly a gradient across the stretch: a source span of one
+          // colour fills the row.
+          if (std::all_of(from + lowColumn, from + highColumn + 1, [&](COLORREF c) { return c == from[lowColumn]; })) {
+            target->FillRow(part.left, ty, part.right - part.left, from[lowColumn]);
+          } else {
+            for (const int px : sourceColumns) *out++ = from[px];
+          }
         }
         previousRow = py;
         continue;

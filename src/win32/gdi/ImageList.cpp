@@ -77,6 +77,22 @@ COLORREF Mix(COLORREF under, COLORREF over, int share) {
              mix(GetBValue(under), GetBValue(over)));
 }
 
+// The common case, a colour target without blending: opaque pixels are copied, clear ones
+// take the background (or keep the target), the rest are mixed.
+void DrawRow(COLORREF* d, const COLORREF* source, const BYTE* alpha, int count, COLORREF background) {
+  const COLORREF clear = background & 0x00FFFFFF;
+  for (int i = 0; i < count; ++i) {
+    const int a = alpha[i];
+    if (a == kAlphaMax) {
+      d[i] = source[i] & 0x00FFFFFF;
+    } else if (a == 0) {
+      if (background != CLR_NONE) d[i] = clear;
+    } else {
+      d[i] = Mix(d[i], source[i], a) & 0x00FFFFFF;
+    }
+  }
+}
+
 }  // namespace
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int) {
@@ -181,23 +197,34 @@ BOOL ImageList_DrawEx(HIMAGELIST himl, int index, HDC hdc, int x, int y, int dx,
   const bool mono = target->bitsPerPixel == 1;
   const auto toTarget = [mono](COLORREF c) { return mono ? ToMono(c) : (c & 0x00FFFFFF); };
   const bool maskOnly = (style & ILD_MASK) != 0;
+  const int imageWidth = list->cx;
+  const BYTE* const alphaPixels = image.alpha.data();
+  const COLORREF* const sourcePixels = image.pixels.pixels.data();
+  COLORREF* const targetPixels = target->pixels.data();
+  const std::size_t targetWidth = static_cast<std::size_t>(target->width);
   ForEachVisible(*dc, RECT{x, y, x + w, y + h}, [&](const RECT& part) {
     const int count = part.right - part.left;
     for (int ty = part.top; ty < part.bottom; ++ty) {
-      // One row at a time through plain pointers: icons are drawn on every hover and repaint.
-      const size_t first = static_cast<size_t>((ty - shift.y) * list->cx + (part.left - shift.x));
-      const BYTE* alpha = &image.alpha[first];
-      const COLORREF* source = &image.pixels.pixels[first];
-      COLORREF* d = &target->At(part.left, ty);
-      for (int i = 0; i < count; ++i) {
-        const int a = alpha[i];
-        if (maskOnly) {
-          d[i] = toTarget(a >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
-        } else if (a == 0) {
-          if (background != CLR_NONE) d[i] = toTarget(background);
-        } else {
-          const COLORREF c = share > 0 ? Mix(source[i], blendColor, share) : source[i];
-          d[i] = toTarget(a == kAlphaMax ? c : Mix(d[i], c, a));
+      // One row at a time through plain pointers held in locals (the compiler cannot keep
+      // captured values in registers across the stores): icons are drawn on every hover and
+      // repaint.
+      const size_t first = static_cast<size_t>((ty - shift.y) * imageWidth + (part.left - shift.x));
+      const BYTE* alpha = alphaPixels + first;
+      const COLORREF* source = sourcePixels + first;
+      COLORREF* d = targetPixels + static_cast<size_t>(ty) * targetWidth + static_cast<size_t>(part.left);
+      if (maskOnly) {
+        for (int i = 0; i < count; ++i) d[i] = toTarget(alpha[i] >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+      } else if (share == 0 && !mono) {
+        DrawRow(d, source, alpha, count, background);
+      } else {
+        for (int i = 0; i < count; ++i) {
+          const int a = alpha[i];
+          if (a == 0) {
+            if (background != CLR_NONE) d[i] = toTarget(background);
+          } else {
+            const COLORREF c = share > 0 ? Mix(source[i], blendColor, share) : source[i];
+            d[i] = toTarget(a == kAlphaMax ? c : Mix(d[i], c, a));
+          }
         }
       }
     }
