@@ -47,6 +47,9 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];
     const tToolItemInfo& tool = tools[static_cast<size_t>(t)];
     if (!g.bMeasured || !g.bDrawn || !bVisible(tool)) continue;
+    // Every style's frame covers its whole rectangle: a face inside a frame drawn below would
+    // only be painted over.
+    if (FramedFrom(state, t, tool, g) && Inside(FaceBounds(tool, g), FrameRect(look, s, tool))) continue;
     if (tool.cTIStyle == teSeperator) {
       s.style.DrawToolSeparator(hdc, tool.cTILeft, s.rcBand, s.palette);
     } else {
@@ -57,9 +60,7 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
     const tToolGeometry& g = pass.tools[static_cast<size_t>(t)];
     const tToolItemInfo& tool = tools[static_cast<size_t>(t)];
     if (!g.bMeasured || !g.bDrawn || !IsButtonStyle(tool.cTIStyle) || !bVisible(tool)) continue;
-    if (!g.bDisabled) {
-      if (const auto frame = ToolFrameFor(state, t, tool)) PaintFrame(hdc, look, s, tool, g, *frame);
-    }
+    if (const auto frame = FramedFrom(state, t, tool, g)) PaintFrame(hdc, look, s, tool, g, *frame);
     if (IsDropDownStyle(tool.cTIStyle)) {
       const POINT at{tool.cTILeft + g.lMeasuredWidth + look.S / 2, g.lArrowCentreY - kArrowRaise};
       s.style.DrawToolDropArrow(hdc, at, !g.bDisabled, s.palette);
@@ -69,6 +70,33 @@ void BandPainter::Paint(HDC hdc, const tBandLook& look, const std::vector<tToolI
 
 RECT BandPainter::ToolColumn(const tToolItemInfo& tool, int S, int height) {
   return RECT{tool.cTILeft - S / 2, 0, tool.cTILeft + tool.cTIWidth + S / 2 + 1, height};
+}
+
+std::optional<styles::eToolFrame> BandPainter::FramedFrom(const tBandToolState& state, int t,
+                                                          const tToolItemInfo& tool, const tToolGeometry& g) {
+  if (g.bDisabled || !IsButtonStyle(tool.cTIStyle)) return std::nullopt;
+  return ToolFrameFor(state, t, tool);
+}
+
+RECT BandPainter::FrameRect(const tBandLook& look, const tStyle& s, const tToolItemInfo& tool) {
+  return RECT{tool.cTILeft - look.S / 2, kFrameTop, tool.cTILeft + tool.cTIWidth + look.S / 2,
+              s.rcBand.bottom - kFrameBottomInset};
+}
+
+RECT BandPainter::FaceBounds(const tToolItemInfo& tool, const tToolGeometry& g) {
+  RECT bounds{};
+  if (!g.sText.empty()) bounds = g.rcCaption;
+  if (g.iIcon != kNoToolIcon || tool.cTIStyle == teColorDropDown) {
+    RECT icon = g.rcIcon;
+    if (tool.cTIStyle == teColorDropDown) icon.bottom += kColorBarBelowIconBottom + 1;
+    UnionRect(&bounds, &bounds, &icon);
+  }
+  return bounds;
+}
+
+bool BandPainter::Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
 }
 
 void BandPainter::PaintBackground(HDC hdc, const tBandLook& look, const tStyle& s, const tBandToolState& state) const {
@@ -88,8 +116,7 @@ void BandPainter::PaintBackground(HDC hdc, const tBandLook& look, const tStyle& 
 
 void BandPainter::PaintFrame(HDC hdc, const tBandLook& look, const tStyle& s, const tToolItemInfo& tool,
                              const tToolGeometry& g, styles::eToolFrame frame) const {
-  const RECT rcFrame{tool.cTILeft - look.S / 2, kFrameTop, tool.cTILeft + tool.cTIWidth + look.S / 2,
-                     s.rcBand.bottom - kFrameBottomInset};
+  const RECT rcFrame = FrameRect(look, s, tool);
   styles::tToolFrameState frameState{.eFrame = frame};
   if (IsDropDownStyle(tool.cTIStyle)) {
     frameState.lDividerX = rcFrame.right - ((look.S - kNarrowestSpacing) / 2 + kDividerFromRight);

@@ -3,6 +3,7 @@
 // overflow point, then the state frames with the drop arrows. Painting reads the layout and
 // the state and never changes either.
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "bands/BandRecords.h"
@@ -43,6 +44,13 @@ class BandPainter {
   void PaintBackground(HDC hdc, const tBandLook& look, const tStyle& s, const tBandToolState& state) const;
   // Caption and icon (and a colour drop-down's bar) of a tool inside its rectangles.
   void PaintToolFace(HDC hdc, const tBandLook& look, const tToolItemInfo& tool, const tToolGeometry& g) const;
+  // The frame tool t shows (none when disabled or not a button).
+  static std::optional<styles::eToolFrame> FramedFrom(const tBandToolState& state, int t, const tToolItemInfo& tool,
+                                                      const tToolGeometry& g);
+  static RECT FrameRect(const tBandLook& look, const tStyle& s, const tToolItemInfo& tool);
+  // The pixels a tool's caption, icon and colour bar cover.
+  static RECT FaceBounds(const tToolItemInfo& tool, const tToolGeometry& g);
+  static bool Inside(const RECT& inner, const RECT& outer);
   void PaintFrame(HDC hdc, const tBandLook& look, const tStyle& s, const tToolItemInfo& tool,
                   const tToolGeometry& g, styles::eToolFrame frame) const;
 
