@@ -83,6 +83,45 @@ int SourceOffset(int i, int destCount, int srcCount) {
   return static_cast<int>((static_cast<long long>(2 * i + 1) * srcCount) / (2LL * destCount));
 }
 
+// SourceOffset for consecutive steps without a division per step: the offset's numerator
+// (2i + 1) * srcCount advances by 2 * srcCount per step, split once into whole source
+// pixels and a remainder.
+class ColumnMap {
+ public:
+  ColumnMap(int i, int destCount, int srcCount)
+      : m_Denominator(2LL * destCount),
+        m_Whole((2LL * srcCount) / m_Denominator),
+        m_Part((2LL * srcCount) % m_Denominator),
+        m_Offset((static_cast<long long>(2 * i + 1) * srcCount) / m_Denominator),
+        m_Remainder((static_cast<long long>(2 * i + 1) * srcCount) % m_Denominator) {}
+  int Offset() const { return static_cast<int>(m_Offset); }
+  // To step i + direction (direction is 1 or -1).
+  void Step(int direction) {
+    if (direction > 0) {
+      m_Offset += m_Whole;
+      m_Remainder += m_Part;
+      if (m_Remainder >= m_Denominator) {
+        m_Remainder -= m_Denominator;
+        ++m_Offset;
+      }
+    } else {
+      m_Offset -= m_Whole;
+      m_Remainder -= m_Part;
+      if (m_Remainder < 0) {
+        m_Remainder += m_Denominator;
+        --m_Offset;
+      }
+    }
+  }
+
+ private:
+  long long m_Denominator;
+  long long m_Whole;
+  long long m_Part;
+  long long m_Offset;
+  long long m_Remainder;
+};
+
 // Win32 extents: a negative extent spans the pixels ending at (and including) the origin,
 // walked backwards, which mirrors a stretch.
 struct Span {
@@ -140,11 +179,12 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
     sourceColumns.clear();
     bool columnsInside = true;
     if (needSource) {
+      ColumnMap map(spanX.Index(part.left - shift.x), spanX.count, std::abs(sw));
       for (int tx = part.left; tx < part.right; ++tx) {
-        const int i = spanX.Index(tx - shift.x);
-        const int px = sourceShift.x + sx + SourceOffset(i, spanX.count, std::abs(sw)) * srcStepX;
+        const int px = sourceShift.x + sx + map.Offset() * srcStepX;
         columnsInside = columnsInside && px >= 0 && px < source->width;
         sourceColumns.push_back(px);
+        map.Step(spanX.step);
       }
     }
     const bool rowCopies = needSource && columnsInside && rop == kSrcCopyIndex &&

@@ -19,10 +19,12 @@ constexpr int kAlphaMax = 255;
 constexpr int kSelectedShare = 128;  // ILD_SELECTED: half the foreground colour
 constexpr int kFocusShare = 64;      // ILD_FOCUS: a quarter
 
-// One image: colours plus opacity per pixel (a mask gives 0 or 255).
+// One image: colours (without the top byte) plus opacity per pixel (a mask gives 0 or 255),
+// and which rows are wholly opaque: those are drawn as plain copies.
 struct Image {
   Surface pixels;
   std::vector<BYTE> alpha;
+  std::vector<bool> opaqueRows;
 };
 
 struct ImageListData {
@@ -62,9 +64,14 @@ int AddStrip(ImageListData& list, const Surface& strip, bool transparent, Opacit
       for (int x = 0; x < list.cx; ++x) {
         const int sx = n * list.cx + x;
         const size_t i = static_cast<size_t>(y * list.cx + x);
-        image.pixels.pixels[i] = strip.At(sx, y);
+        image.pixels.pixels[i] = strip.At(sx, y) & 0x00FFFFFF;
         if (transparent) image.alpha[i] = opacity(sx, y);
       }
+    }
+    image.opaqueRows.resize(static_cast<size_t>(list.cy));
+    for (int y = 0; y < list.cy; ++y) {
+      const auto row = image.alpha.begin() + static_cast<std::ptrdiff_t>(y) * list.cx;
+      image.opaqueRows[static_cast<size_t>(y)] = std::all_of(row, row + list.cx, [](BYTE a) { return a == kOpaque; });
     }
     list.images.push_back(std::move(image));
   }
@@ -84,11 +91,11 @@ void DrawRow(COLORREF* d, const COLORREF* source, const BYTE* alpha, int count, 
   for (int i = 0; i < count; ++i) {
     const int a = alpha[i];
     if (a == kAlphaMax) {
-      d[i] = source[i] & 0x00FFFFFF;
+      d[i] = source[i];
     } else if (a == 0) {
       if (background != CLR_NONE) d[i] = clear;
     } else {
-      d[i] = Mix(d[i], source[i], a) & 0x00FFFFFF;
+      d[i] = Mix(d[i], source[i], a);
     }
   }
 }
@@ -214,6 +221,8 @@ BOOL ImageList_DrawEx(HIMAGELIST himl, int index, HDC hdc, int x, int y, int dx,
       COLORREF* d = targetPixels + static_cast<size_t>(ty) * targetWidth + static_cast<size_t>(part.left);
       if (maskOnly) {
         for (int i = 0; i < count; ++i) d[i] = toTarget(alpha[i] >= kAlphaMax / 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+      } else if (share == 0 && !mono && image.opaqueRows[static_cast<size_t>(ty - shift.y)]) {
+        std::copy_n(source, count, d);
       } else if (share == 0 && !mono) {
         DrawRow(d, source, alpha, count, background);
       } else {
