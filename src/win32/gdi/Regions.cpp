@@ -47,7 +47,13 @@ int ClipWith(HDC hdc, const RECT& logical, int mode) {
   RECT device = logical;
   OffsetRect(&device, dc->attr.viewportOrigin.x, dc->attr.viewportOrigin.y);
   const RectSet current = dc->attr.hasClip ? dc->attr.clip : RectSet{kUnclipped};
-  dc->attr.clip = CombineRectSets(current, RectSet{device}, mode);
+  RECT overlap{};
+  if (mode == RGN_AND && current.size() == 1) {
+    // The common narrowing of a rectangle by another (every partial repaint does it).
+    dc->attr.clip = IntersectRect(&overlap, &current.front(), &device) ? RectSet{overlap} : RectSet{};
+  } else {
+    dc->attr.clip = CombineRectSets(current, RectSet{device}, mode);
+  }
   dc->attr.hasClip = true;
   return RegionComplexity(dc->attr.clip);
 }

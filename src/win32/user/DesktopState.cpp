@@ -65,10 +65,28 @@ void ResetState(const DesktopOptions& options) {
 
 HWND DesktopHandle() { return reinterpret_cast<HWND>(kDesktopHandleValue); }
 
+namespace {
+std::pair<std::uintptr_t, WindowRecord*>& RecentSlot(DesktopState& state, std::uintptr_t key) {
+  return state.recentWindows[key % state.recentWindows.size()];
+}
+}  // namespace
+
 WindowRecord* Find(HWND hwnd) {
-  auto& windows = State().windows;
-  auto it = windows.find(reinterpret_cast<std::uintptr_t>(hwnd));
-  return it == windows.end() ? nullptr : it->second.get();
+  DesktopState& state = State();
+  const auto key = reinterpret_cast<std::uintptr_t>(hwnd);
+  auto& slot = RecentSlot(state, key);
+  if (slot.first == key && slot.second != nullptr) return slot.second;
+  auto it = state.windows.find(key);
+  if (it == state.windows.end()) return nullptr;
+  slot = {key, it->second.get()};
+  return slot.second;
+}
+
+void EraseWindow(HWND hwnd) {
+  DesktopState& state = State();
+  const auto key = reinterpret_cast<std::uintptr_t>(hwnd);
+  if (auto& slot = RecentSlot(state, key); slot.first == key) slot = {};
+  state.windows.erase(key);
 }
 
 WindowRecord& DesktopRecord() { return *Find(DesktopHandle()); }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "win32/desktop.h"
@@ -55,6 +56,9 @@ class VirtualClock : public Clock {
 struct DesktopState {
   std::map<std::string, ClassRecord> classes;  // keyed by lower-case name
   std::unordered_map<std::uintptr_t, std::unique_ptr<WindowRecord>> windows;
+  // Recent lookups in front of the table: painting and input find the same few windows again
+  // and again. Records never move; a window's slot is cleared when it is erased.
+  std::array<std::pair<std::uintptr_t, WindowRecord*>, 64> recentWindows{};
   std::uintptr_t nextHandle = kFirstWindowHandleValue;
 
   std::deque<MSG> queue;
@@ -90,6 +94,7 @@ void ResetState(const DesktopOptions& options);
 
 HWND DesktopHandle();
 WindowRecord* Find(HWND hwnd);  // nullptr for an unknown or destroyed handle
+void EraseWindow(HWND hwnd);    // drops the record (the window is gone)
 WindowRecord& DesktopRecord();
 WindowRecord* TopLevelOf(WindowRecord* w);
 POINT ScreenOrigin(const WindowRecord* w);     // client (0, 0) in screen pixels

@@ -125,7 +125,7 @@ void Free(WindowRecord* w) {
   PurgeMessages(w->hwnd);
   UnlinkFromParent(w);
   win32::CountDestroyed(win32::ObjectKind::Window);
-  State().windows.erase(reinterpret_cast<std::uintptr_t>(w->hwnd));
+  EraseWindow(w->hwnd);
 }
 
 }  // namespace
