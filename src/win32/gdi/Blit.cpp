@@ -173,25 +173,27 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
       }
       return;
     }
-    // A source column depends only on the target column: map each once per part (into
-    // storage kept between transfers: stretches run on every band repaint).
+    // A source column depends only on the target column, and the mapping is monotonic: its
+    // ends give the span of source columns read.
+    const auto columnAt = [&](int tx) {
+      return sourceShift.x + sx + SourceOffset(spanX.Index(tx - shift.x), spanX.count, std::abs(sw)) * srcStepX;
+    };
+    const int lowColumn = needSource ? std::min(columnAt(part.left), columnAt(part.right - 1)) : 0;
+    const int highColumn = needSource ? std::max(columnAt(part.left), columnAt(part.right - 1)) : 0;
+    const bool rowCopies = needSource && lowColumn >= 0 && highColumn < source->width && rop == kSrcCopyIndex &&
+                           convert->rule == SourceConverter::Rule::Same;
+    // Each column mapped once per part when rows need them (into storage kept between
+    // transfers: stretches run on every band repaint).
     static std::vector<int> sourceColumns;
     sourceColumns.clear();
-    bool columnsInside = true;
-    if (needSource) {
+    const auto mapColumns = [&] {
+      if (!sourceColumns.empty()) return;
       ColumnMap map(spanX.Index(part.left - shift.x), spanX.count, std::abs(sw));
-      for (int tx = part.left; tx < part.right; ++tx) {
-        const int px = sourceShift.x + sx + map.Offset() * srcStepX;
-        columnsInside = columnsInside && px >= 0 && px < source->width;
-        sourceColumns.push_back(px);
-        map.Step(spanX.step);
+      for (int tx = part.left; tx < part.right; ++tx, map.Step(spanX.step)) {
+        sourceColumns.push_back(sourceShift.x + sx + map.Offset() * srcStepX);
       }
-    }
-    const bool rowCopies = needSource && columnsInside && rop == kSrcCopyIndex &&
-                           convert->rule == SourceConverter::Rule::Same;
-    const auto [lowIt, highIt] = std::minmax_element(sourceColumns.begin(), sourceColumns.end());
-    const int lowColumn = rowCopies ? *lowIt : 0;
-    const int highColumn = rowCopies ? *highIt : 0;
+    };
+    if (needSource && !rowCopies) mapColumns();
     int previousRow = -1;  // the source row the target row above was copied from
     for (int ty = part.top; ty < part.bottom; ++ty) {
       const int j = spanY.Index(ty - shift.y);
@@ -208,6 +210,7 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
           if (std::all_of(from + lowColumn, from + highColumn + 1, [&](COLORREF c) { return c == from[lowColumn]; })) {
             target->FillRow(part.left, ty, part.right - part.left, from[lowColumn]);
           } else {
+            mapColumns();
             for (const int px : sourceColumns) *out++ = from[px];
           }
         }
