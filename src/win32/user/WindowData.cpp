@@ -110,21 +110,21 @@ LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
 BOOL SetPropA(HWND hwnd, LPCSTR name, void* data) {
   WindowRecord* w = Find(hwnd);
   if (!w || !name) return FALSE;
-  w->props[Lower(name)] = data;
+  w->props.insert_or_assign(std::string(name), data);
   return TRUE;
 }
 
 void* GetPropA(HWND hwnd, LPCSTR name) {
   const WindowRecord* w = Find(hwnd);
   if (!w || !name) return nullptr;
-  auto it = w->props.find(Lower(name));
+  auto it = w->props.find(std::string_view(name));
   return it == w->props.end() ? nullptr : it->second;
 }
 
 void* RemovePropA(HWND hwnd, LPCSTR name) {
   WindowRecord* w = Find(hwnd);
   if (!w || !name) return nullptr;
-  auto it = w->props.find(Lower(name));
+  auto it = w->props.find(std::string_view(name));
   if (it == w->props.end()) return nullptr;
   void* data = it->second;
   w->props.erase(it);

@@ -1,8 +1,10 @@
 // What USER keeps per window class and per window.
 #pragma once
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "win32/surface.h"
@@ -34,7 +36,17 @@ struct WindowRecord {
   LONG_PTR userData = 0;
   LONG id = 0;
   HINSTANCE instance = nullptr;
-  std::map<std::string, void*> props;
+  // Property names compare without case, as Windows' atoms do; lookups take the caller's
+  // text as it is (a window procedure finds its object on every message).
+  struct NoCaseLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+      const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+      return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                          [&](unsigned char x, unsigned char y) { return fold(x) < fold(y); });
+    }
+  };
+  std::map<std::string, void*, NoCaseLess> props;
   bool unicode = false;
   bool child = false;  // lives inside a parent's client area, not on the desktop
   bool destroying = false;
