@@ -80,7 +80,7 @@ POINT ToTarget(const DeviceContext& dc, int x, int y) {
   return POINT{x + dc.attr.viewportOrigin.x + dc.origin.x, y + dc.attr.viewportOrigin.y + dc.origin.y};
 }
 
-void ForEachVisible(const DeviceContext& dc, const RECT& rect, const std::function<void(const RECT&)>& fn) {
+void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn) {
   const Surface* target = TargetOf(dc);
   if (!target) return;
   const POINT topLeft = ToTarget(dc, rect.left, rect.top);

@@ -1,6 +1,7 @@
 // Device-context state and the coordinate/clip plumbing every drawing function shares.
 #pragma once
-#include <functional>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "win32/gdi.h"
@@ -50,9 +51,25 @@ bool IsMonochrome(const DeviceContext& dc);
 // Logical point to target pixel.
 POINT ToTarget(const DeviceContext& dc, int x, int y);
 
+// A borrowed callable taking a visible part: drawing passes its per-part work without a copy
+// or an allocation per call (every glyph of every caption is drawn through one).
+class PartFn {
+ public:
+  template <class Fn>
+    requires(!std::is_same_v<std::remove_cvref_t<Fn>, PartFn>)
+  PartFn(Fn&& fn)  // implicit: lambdas convert where they are passed
+      : m_Object(const_cast<void*>(static_cast<const void*>(std::addressof(fn)))),
+        m_Call([](void* object, const RECT& part) { (*static_cast<std::remove_reference_t<Fn>*>(object))(part); }) {}
+  void operator()(const RECT& part) const { m_Call(m_Object, part); }
+
+ private:
+  void* m_Object;
+  void (*m_Call)(void*, const RECT&);
+};
+
 // Calls `fn` with each visible part (target pixels, clipped to the target, the DC's bounds
 // and its clip region) of the logical rectangle `rect`; `fn` may write every pixel of it.
-void ForEachVisible(const DeviceContext& dc, const RECT& rect, const std::function<void(const RECT&)>& fn);
+void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn);
 bool IsVisible(const DeviceContext& dc, POINT targetPixel);
 
 // Colour as stored on the DC's target: monochrome targets get black or white.
