@@ -64,6 +64,20 @@ MenuWindowPainter::MenuWindowPainter(const tMenuLook& look, const std::vector<tM
       m_bExpandArrow(bExpandArrow),
       m_Artwork(artwork) {}
 
+MenuWindowPainter::~MenuWindowPainter() {
+  for (HFONT font : m_ItemFonts) {
+    if (font != nullptr) DeleteObject(font);
+  }
+}
+
+HFONT MenuWindowPainter::ItemFont(const tMenuItemInfo& item) const {
+  const std::size_t key = (IsTrue(item.cMIFontBold) ? 1U : 0U) | (IsTrue(item.cMIFontItalic) ? 2U : 0U) |
+                          (IsTrue(item.cMIFontUnderline) ? 4U : 0U) | (IsTrue(item.cMIFontStrikeThrough) ? 8U : 0U);
+  HFONT& font = m_ItemFonts[key];
+  if (font == nullptr) font = FontFromStdFont(*MenuItemFont(*m_Look.oItemFont, item));
+  return font;
+}
+
 const styles::Palette& MenuWindowPainter::Colors() const { return styles::PaletteFor(m_Look.eStyle, m_Look.eTheme); }
 
 RECT MenuWindowPainter::Body() const {
@@ -110,8 +124,7 @@ void MenuWindowPainter::PaintRow(HDC hdc, int i, bool bHighlighted) const {
   const tMenuRow& row = m_Layout.Row(i);
   if (!row.bShown || row.bSeparator) return;
   const tMenuItemInfo& item = m_Items[static_cast<std::size_t>(i)];
-  const auto font = MenuItemFont(*m_Look.oItemFont, item);
-  SelectedFont selected(hdc, *font);
+  const SelectedFont selected(hdc, ItemFont(item));
   if (IsTrue(item.cMIInfrequent)) PaintInfrequentBackground(hdc, i);
   if (bHighlighted) PaintHighlight(hdc, i);
   if (IsTrue(item.cMIChecked)) PaintCheck(hdc, i);

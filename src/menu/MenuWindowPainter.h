@@ -4,6 +4,7 @@
 // pressed bar caption. The painter reads the layout and the window's settings and never
 // changes them; the window decides what to paint when.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -59,6 +60,9 @@ class MenuWindowPainter {
  public:
   MenuWindowPainter(const tMenuLook& look, const std::vector<tMenuItemInfo>& items, const MenuWindowLayout& layout,
                     int lWidth, int lHeight, bool bExpandArrow, styles::ArtworkCache& artwork);
+  ~MenuWindowPainter();
+  MenuWindowPainter(const MenuWindowPainter&) = delete;
+  MenuWindowPainter& operator=(const MenuWindowPainter&) = delete;
 
   // The full paint in the normal state: background, icon column, frame, separators, every
   // shown row and the expand arrow.
@@ -96,6 +100,9 @@ class MenuWindowPainter {
   void PaintSubMenuArrow(HDC hdc, int i) const;
   void PaintSeparator(HDC hdc, int i) const;
   void DrawArrowCell(HDC hdc, int iState) const;
+  // The item font for an item's bold, italic, underline and strike-through settings, made on
+  // first use in this painting: rows share the few combinations instead of making a font each.
+  HFONT ItemFont(const tMenuItemInfo& item) const;
 
   const tMenuLook& m_Look;
   const std::vector<tMenuItemInfo>& m_Items;
@@ -104,4 +111,6 @@ class MenuWindowPainter {
   int m_lHeight;
   bool m_bExpandArrow;
   styles::ArtworkCache& m_Artwork;
+  static constexpr std::size_t kFontStyles = 16;  // the four settings' combinations
+  mutable std::array<HFONT, kFontStyles> m_ItemFonts{};
 };

@@ -63,6 +63,10 @@ SelectedFont::SelectedFont(HDC hdc, const StdFont* font) : m_hDC(hdc) {
   if (m_hFont != nullptr) m_hOld = SelectObject(hdc, m_hFont);
 }
 
+SelectedFont::SelectedFont(HDC hdc, HFONT borrowed) : m_hDC(hdc) {
+  if (borrowed != nullptr) m_hOld = SelectObject(hdc, borrowed);
+}
+
 SelectedFont::~SelectedFont() {
   if (m_hOld != nullptr) SelectObject(m_hDC, m_hOld);
   if (m_hFont != nullptr) DeleteObject(m_hFont);

@@ -14,12 +14,14 @@ class SelectedFont {
  public:
   SelectedFont(HDC hdc, const StdFont* font);
   SelectedFont(HDC hdc, const StdFont& font) : SelectedFont(hdc, &font) {}
+  // Selects a font the caller keeps (it is not deleted here).
+  SelectedFont(HDC hdc, HFONT borrowed);
   ~SelectedFont();
   SelectedFont(const SelectedFont&) = delete;
   SelectedFont& operator=(const SelectedFont&) = delete;
 
  private:
   HDC m_hDC;
-  HFONT m_hFont = nullptr;
+  HFONT m_hFont = nullptr;  // made here, deleted here
   HGDIOBJ m_hOld = nullptr;
 };
