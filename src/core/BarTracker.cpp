@@ -359,7 +359,8 @@ void BarTracker::CloseAllMenus() {
   m_iDroppedIndex = kNoBarMenu;
   m_bKeyboardOpened = false;
   m_Bar.m_Bands.ClearPressedTools();
-  m_Bar.Refresh();
+  // The closed captions are plain face again; the one under the mouse shows its hover look.
+  m_Bar.RefreshCaptions(m_iHoverIndex, kNoBarMenu);
 }
 
 void BarTracker::CloseMenuWindows() {

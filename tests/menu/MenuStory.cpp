@@ -7,6 +7,7 @@
 #include "platform/voxSubClsSvr.h"
 #include "support/ControlInvariants.h"
 #include "support/MessageLog.h"
+#include "support/Pixels.h"
 
 namespace menu_story {
 namespace {
@@ -226,6 +227,7 @@ void MenusOnForm::Run(const Step& step) {
 }
 
 void MenusOnForm::ShowStates(const std::vector<State>& states) {
+  if (m_Form && m_Form->Loaded()) EXPECT_TRUE(BarShowsItsState()) << "the bar before log row " << m_Log.size();
   const auto yesNo = [](bool b) { return std::string(b ? "yes" : "no"); };
   BarTracker& tracker = Inside(*m_Bar).Tracker();
   for (State state : states) {
@@ -286,6 +288,21 @@ void MenusOnForm::Play(const std::vector<Step>& steps, const Sequence& expected)
   EXPECT_EQ(voxSubClsSvr::Instance().AttachmentCount(), 0u);
 }
 
+// The bar window shows what a full repaint of it shows: no caption is left pressed or hot
+// that should not be, none is missing its look.
+bool MenusOnForm::BarShowsItsState() {
+  const RECT bar = mirel_test::WindowRect(m_Bar->hWnd());
+  const auto barPixels = [&] {
+    HDC hdc = GetDC(m_Bar->hWnd());
+    const win32::Surface pixels = mirel_test::ReadPixels(hdc, bar.right - bar.left, bar.bottom - bar.top);
+    ReleaseDC(m_Bar->hWnd(), hdc);
+    return pixels;
+  };
+  const win32::Surface shown = barPixels();
+  m_Bar->Refresh();
+  return mirel_test::SamePixels(shown, barPixels());
+}
+
 void MenusOnForm::ExpectAllClosedAndNothingLeaked() {
   Desktop().MouseMove(kOffTheForm.x, kOffTheForm.y);
   Desktop().AdvanceTime(kRunOutTime);
@@ -296,6 +313,7 @@ void MenusOnForm::ExpectAllClosedAndNothingLeaked() {
   EXPECT_TRUE(mirel_test::SameSequence(mirel_test::CountRows(m_CountsAtStart),
                                        mirel_test::CountRows(win32::SnapshotLiveObjects())))
       << "live objects";
+  EXPECT_TRUE(BarShowsItsState());
 }
 
 TEST_P(MenuStory, Plays) { Play(GetParam().steps, GetParam().log); }

@@ -167,6 +167,7 @@ class MenusOnForm : public mirel_test::BarOnForm {
   // Moves the mouse off the form, lets every timer run out, and checks that no menu window is
   // left and that the live-object counters are back where they started.
   void ExpectAllClosedAndNothingLeaked();
+  bool BarShowsItsState();
 
   EventRows m_Events{*this, ""};
   HWND m_hWndDocument = nullptr;
