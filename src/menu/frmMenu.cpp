@@ -154,27 +154,38 @@ MenuWindowPainter frmMenu::Painter() const {
                            *m_Setup.pArtwork);
 }
 
-// The base holds only the part of the window on the screen (a menu of thousands of items is
-// far taller than the screen); the painters still draw in client coordinates.
-void frmMenu::FitBase(int x, int y) {
-  const RECT window{x, y, x + m_Size.cx, y + m_Size.cy};
-  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  RECT shown{};
-  IntersectRect(&shown, &window, &screen);
-  OffsetRect(&shown, -x, -y);
-  m_Base.ChangeSize(std::max<LONG>(1, shown.right - shown.left), std::max<LONG>(1, shown.bottom - shown.top));
-  SetViewportOrgEx(m_Base.hdc(), -shown.left, -shown.top, nullptr);
-}
-
 void frmMenu::ShowAt(int x, int y) {
   MoveWindow(m_hWnd, x, y, m_Size.cx, m_Size.cy, FALSE);
-  FitBase(x, y);
-  const MenuWindowPainter painter = Painter();
-  painter.PaintBase(m_Base.hdc());
-  painter.PaintShadows(m_Base.hdc(), RECT{x, y, x + m_Size.cx, y + m_Size.cy});
-  painter.PaintJoin(m_Base.hdc(), m_Setup.Join);
+  m_bBaseKept = false;
+  {
+    // Painted while still hidden: the shadows read the screen under the window.
+    const ScopedDC window(m_hWnd);
+    const MenuWindowPainter painter = Painter();
+    painter.PaintBase(window.hdc());
+    painter.PaintShadows(window.hdc(), RECT{x, y, x + m_Size.cx, y + m_Size.cy});
+    painter.PaintJoin(window.hdc(), m_Setup.Join);
+  }
   SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, m_Size.cx, m_Size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   UpdateWindow(m_hWnd);
+}
+
+// The base holds only the part of the window on the screen (a menu of thousands of items is
+// far taller than the screen, and its window's surface holds no more); the painters still draw
+// in client coordinates.
+void frmMenu::KeepBase() {
+  if (m_bBaseKept) return;
+  RECT rcWindow{};
+  GetWindowRect(m_hWnd, &rcWindow);
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT shown{};
+  IntersectRect(&shown, &rcWindow, &screen);
+  OffsetRect(&shown, -rcWindow.left, -rcWindow.top);
+  m_Base.ChangeSize(std::max<LONG>(1, shown.right - shown.left), std::max<LONG>(1, shown.bottom - shown.top));
+  SetViewportOrgEx(m_Base.hdc(), -shown.left, -shown.top, nullptr);
+  const ScopedDC window(m_hWnd);
+  BitBlt(m_Base.hdc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, window.hdc(),
+         shown.left, shown.top, SRCCOPY);
+  m_bBaseKept = true;
 }
 
 void frmMenu::ShowItems(const std::vector<tMenuItemInfo>& Items, int iItemCount) {
@@ -188,14 +199,14 @@ void frmMenu::ShowItems(const std::vector<tMenuItemInfo>& Items, int iItemCount)
   m_iHighlighted = kNoMenuRow;
   m_iPressed = kPressedNone;
   m_bExpandArrowHot = false;
-  m_Base.ChangeSize(m_Size.cx, m_Size.cy);
   RECT rcWindow{};
   GetWindowRect(m_hWnd, &rcWindow);
   Hide();  // the shadows read the screen under the window
   ShowAt(rcWindow.left, rcWindow.top);
 }
 
-void frmMenu::CopyBase(HDC hdc, const RECT& area) const {
+void frmMenu::CopyBase(HDC hdc, const RECT& area) {
+  KeepBase();
   BitBlt(hdc, area.left, area.top, area.right - area.left, area.bottom - area.top, m_Base.hdc(), area.left, area.top,
          SRCCOPY);
 }
@@ -258,11 +269,17 @@ void frmMenu::Unload() {
 void frmMenu::OnPaint() {
   PAINTSTRUCT ps{};
   HDC hdc = BeginPaint(m_hWnd, &ps);
-  CopyBase(hdc, RECT{0, 0, m_Size.cx, m_Size.cy});
   const MenuWindowPainter painter = Painter();
-  for (int i = 1; i <= m_Layout.Count(); ++i) {
+  const auto bHighlighted = [&](int i) {
     const tMenuRow& row = m_Layout.Row(i);
-    if (row.bShown && !row.bSeparator && IsRowHighlighted(i)) painter.PaintRow(hdc, i, true);
+    return row.bShown && !row.bSeparator && IsRowHighlighted(i);
+  };
+  bool bOver = m_bExpandArrowHot;
+  for (int i = 1; i <= m_Layout.Count() && !bOver; ++i) bOver = bHighlighted(i);
+  // While nothing was ever drawn over it, the surface still shows the base as painted.
+  if (m_bBaseKept || bOver) CopyBase(hdc, RECT{0, 0, m_Size.cx, m_Size.cy});
+  for (int i = 1; i <= m_Layout.Count(); ++i) {
+    if (bHighlighted(i)) painter.PaintRow(hdc, i, true);
   }
   if (m_bExpandArrowHot) painter.PaintExpandArrow(hdc, true);
   EndPaint(m_hWnd, &ps);

@@ -154,11 +154,13 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   void OnPaint();
   void OnActivate(LPARAM lParam);
   MenuWindowPainter Painter() const;
-  void FitBase(int x, int y);
-  // The window is painted from the base, with the highlighted rows and the hot expand arrow
-  // drawn over it; the window's own surface keeps what it shows, so no second off-screen copy
-  // is needed.
-  void CopyBase(HDC hdc, const RECT& area) const;
+  // The base is painted straight onto the window's own surface, which keeps it until a
+  // highlighted row or the hot expand arrow is first drawn over it; only then is it copied
+  // apart (KeepBase), so a menu opened and closed without a highlight never copies it.
+  void KeepBase();
+  // The window is restored from the base (kept first), with the highlighted rows and the hot
+  // expand arrow drawn over it afterwards.
+  void CopyBase(HDC hdc, const RECT& area);
   void RepaintRowsWithKey(const std::string& sItemKey);
 
   // Tracking helpers.
@@ -205,6 +207,7 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   bool m_bExpandArrowHot = false;
   std::string m_sChildKey;
   cMemDC m_Base;  // the full paint in the normal state, shadows and join included
+  bool m_bBaseKept = false;  // false: the window's surface holds the base as painted
   Timer m_OverTimer;
   Timer m_MenuUnloadedTimer;
   // Tracking state.

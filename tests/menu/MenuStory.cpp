@@ -227,7 +227,9 @@ void MenusOnForm::Run(const Step& step) {
 }
 
 void MenusOnForm::ShowStates(const std::vector<State>& states) {
-  if (m_Form && m_Form->Loaded()) EXPECT_TRUE(BarShowsItsState()) << "the bar before log row " << m_Log.size();
+  if (m_Form && m_Form->Loaded()) {
+    EXPECT_TRUE(BarShowsItsState()) << "the bar before log row " << m_Log.size();
+  }
   const auto yesNo = [](bool b) { return std::string(b ? "yes" : "no"); };
   BarTracker& tracker = Inside(*m_Bar).Tracker();
   for (State state : states) {
