@@ -57,6 +57,9 @@ struct Display {
   // closed in one go is composited once, not three times.
   std::vector<RECT> stale;
   void (*compose)(const RECT& area) = nullptr;
+  // Where pixel (0, 0) of a top-level window's surface lies on the screen, when the window is
+  // shown and nothing lies over it: drawing there may then reach the screen at once. USER's.
+  bool (*unobscured)(const Surface& surface, POINT& screenOrigin) = nullptr;
   int dpiX = 96;
   int dpiY = 96;
 

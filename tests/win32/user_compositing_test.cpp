@@ -80,5 +80,33 @@ TEST_F(Compositing, DirectScreenDrawingStaysUntilCoveredAndDamageIsWhatChanged) 
   EXPECT_EQ(ScreenPixel(5, 5), win32::kDefaultDesktopColor);
 }
 
+// A large fill on a shown window nothing covers goes to the screen as it is drawn: the
+// screen shows it and nothing is left to composite (the pixels written are the window's and
+// the screen's, once each). Under another window, or on a window just shown (which the
+// compositor copies anyway), the fill waits for the compositor.
+TEST_F(Compositing, LargeFillsOnAnUncoveredWindowReachTheScreenAtOnce) {
+  constexpr RECT kLarge{0, 0, 300, 230};
+  constexpr std::uint64_t kArea = 300 * 230;
+  HWND large = Solid("large", kLarge, kRed);
+  const auto fill = [&](COLORREF colour) {
+    Desktop().TakeScreenDamage();
+    const std::uint64_t before = win32::PixelsWritten();
+    HDC hdc = GetDC(large);
+    FillDC(hdc, kLarge, colour);
+    ReleaseDC(large, hdc);
+    const bool composited = win32::TheDisplay().stale.empty();
+    const COLORREF shown = ScreenPixel(150, 10);  // reading the screen composites what is stale
+    return Values(composited ? "on screen" : "to composite", ColourText(shown), win32::PixelsWritten() - before,
+                  RectText(Desktop().TakeScreenDamage()));
+  };
+  EXPECT_EQ(fill(kBlue), Values("on screen", ColourText(kBlue), 2 * kArea, RectText(kLarge)));
+
+  // Covered: the window's pixels, then the compositor's copy of it and of the window over it.
+  HWND front = Solid("front", RECT{200, 100, 260, 160}, kGreen);
+  EXPECT_EQ(fill(kRed), Values("to composite", ColourText(kRed), 2 * kArea + 60 * 60, RectText(kLarge)));
+  EXPECT_EQ(Values(ScreenPixel(230, 130), ScreenPixel(10, 10)), Values(kGreen, kRed));
+  DestroyWindow(front);
+}
+
 }  // namespace
 }  // namespace mirel_test

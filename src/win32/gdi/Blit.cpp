@@ -161,6 +161,9 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
   const RECT area{spanX.Low(), spanY.Low(), spanX.Low() + spanX.count, spanY.Low() + spanY.count};
   const bool plainCopy = rop == kSrcCopyIndex && convert->rule == SourceConverter::Rule::Same && w == sw && h == sh &&
                          w > 0 && h > 0;
+  // A plain copy onto a shown window nothing lies over goes on to the screen while its rows
+  // are at hand; other parts are left to the compositor.
+  const ScreenMirror mirror = plainCopy ? ScreenMirror::For(*dest, *target, area) : ScreenMirror{};
   ForEachVisible(*dest, area, [&](const RECT& part) {
     // Unstretched copies between like formats move whole rows.
     const int firstX = sourceShift.x + sx + (part.left - shift.x - x);
@@ -171,8 +174,10 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
         const COLORREF* from = source->pixels.data() + static_cast<size_t>((firstY + row) * source->width + firstX);
         std::copy(from, from + (part.right - part.left), &target->At(part.left, part.top + row));
       }
+      if (mirror.Active()) mirror.CopyFrom(*target, part);
       return;
     }
+    if (mirror.Active()) UnionRect(&dest->touched, &dest->touched, &part);
     // A source column depends only on the target column, and the mapping is monotonic: its
     // ends give the span of source columns read.
     const auto columnAt = [&](int tx) {
@@ -234,7 +239,7 @@ BOOL Transfer(HDC hdest, int x, int y, int w, int h, HDC hsrc, int sx, int sy, i
         d = destMono ? ToMono(result) : result;
       }
     }
-  });
+  }, mirror.Active());
   return TRUE;
 }
 

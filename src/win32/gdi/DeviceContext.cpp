@@ -1,6 +1,7 @@
 #include "win32/gdi/DeviceContext.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -53,6 +54,11 @@ RECT TargetBounds(const DeviceContext& dc, const Surface& target) {
   return r;
 }
 
+RECT LogicalToTarget(const DeviceContext& dc, const RECT& rect) {
+  const POINT topLeft = ToTarget(dc, rect.left, rect.top);
+  return RECT{topLeft.x, topLeft.y, topLeft.x + (rect.right - rect.left), topLeft.y + (rect.bottom - rect.top)};
+}
+
 }  // namespace
 
 DeviceContext* FindDC(HDC hdc) {
@@ -80,15 +86,14 @@ POINT ToTarget(const DeviceContext& dc, int x, int y) {
   return POINT{x + dc.attr.viewportOrigin.x + dc.origin.x, y + dc.attr.viewportOrigin.y + dc.origin.y};
 }
 
-void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn) {
+void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn, bool bOnScreenToo) {
   const Surface* target = TargetOf(dc);
   if (!target) return;
-  const POINT topLeft = ToTarget(dc, rect.left, rect.top);
-  RECT area{topLeft.x, topLeft.y, topLeft.x + (rect.right - rect.left), topLeft.y + (rect.bottom - rect.top)};
+  RECT area = LogicalToTarget(dc, rect);
   const RECT bounds = TargetBounds(dc, *target);
   if (!IntersectRect(&area, &area, &bounds)) return;
   if (!dc.attr.hasClip) {
-    UnionRect(&dc.touched, &dc.touched, &area);
+    if (!bOnScreenToo) UnionRect(&dc.touched, &dc.touched, &area);
     CountPixelsWritten(area);
     fn(area);
     return;
@@ -96,7 +101,7 @@ void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn) {
   for (RECT part : dc.attr.clip) {
     OffsetRect(&part, dc.origin.x, dc.origin.y);
     if (!IntersectRect(&part, &part, &area)) continue;
-    UnionRect(&dc.touched, &dc.touched, &part);
+    if (!bOnScreenToo) UnionRect(&dc.touched, &dc.touched, &part);
     CountPixelsWritten(part);
     fn(part);
   }
@@ -125,6 +130,67 @@ COLORREF ToTargetColor(const DeviceContext& dc, COLORREF color) {
   return IsMonochrome(dc) ? ToMono(color) : (color & 0x00FFFFFF);
 }
 
+namespace {
+
+constexpr std::int64_t kLeastMirroredPixels = 256 * 256;
+
+bool AnyStaleUnder(const win32::Display& display, const RECT& area) {
+  RECT overlap{};
+  return std::any_of(display.stale.begin(), display.stale.end(),
+                     [&](const RECT& stale) { return IntersectRect(&overlap, &stale, &area) != FALSE; });
+}
+
+}  // namespace
+
+ScreenMirror ScreenMirror::For(const DeviceContext& dc, const Surface& target, const RECT& logical) {
+  win32::Display& display = TheDisplay();
+  ScreenMirror mirror;
+  // Small drawing is mostly followed by more drawing over it (a caption's box, then its text):
+  // the compositor copies it all in one go.
+  const std::int64_t pixels = static_cast<std::int64_t>(logical.right - logical.left) * (logical.bottom - logical.top);
+  if (pixels < kLeastMirroredPixels || dc.kind != DcKind::Surface || dc.surface == &display.screen || target.bitsPerPixel != display.screen.bitsPerPixel ||
+      display.unobscured == nullptr || !display.unobscured(target, mirror.m_Offset)) {
+    return mirror;
+  }
+  RECT onScreen = LogicalToTarget(dc, logical);
+  OffsetRect(&onScreen, mirror.m_Offset.x, mirror.m_Offset.y);
+  mirror.m_bActive = !AnyStaleUnder(display, onScreen);
+  return mirror;
+}
+
+RECT ScreenMirror::OnScreen(const RECT& targetPart) const {
+  const Surface& screen = TheDisplay().screen;
+  RECT part = targetPart;
+  OffsetRect(&part, m_Offset.x, m_Offset.y);
+  const RECT bounds{0, 0, screen.width, screen.height};
+  RECT shown{};
+  IntersectRect(&shown, &part, &bounds);
+  return shown;
+}
+
+void ScreenMirror::Shown(const RECT& screenPart) const {
+  win32::Display& display = TheDisplay();
+  UnionRect(&display.damage, &display.damage, &screenPart);
+  CountPixelsWritten(screenPart);
+}
+
+void ScreenMirror::Fill(const RECT& targetPart, COLORREF colour) const {
+  const RECT part = OnScreen(targetPart);
+  Surface& screen = TheDisplay().screen;
+  for (int y = part.top; y < part.bottom; ++y) screen.FillRow(part.left, y, part.right - part.left, colour);
+  Shown(part);
+}
+
+void ScreenMirror::CopyFrom(const Surface& target, const RECT& targetPart) const {
+  const RECT part = OnScreen(targetPart);
+  Surface& screen = TheDisplay().screen;
+  for (int y = part.top; y < part.bottom; ++y) {
+    const COLORREF* row = target.pixels.data() + target.Offset(part.left - m_Offset.x, y - m_Offset.y);
+    std::copy_n(row, part.right - part.left, &screen.At(part.left, y));
+  }
+  Shown(part);
+}
+
 void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
   const BrushObject* b = Find<BrushObject>(brush);
   Surface* target = TargetOf(dc);
@@ -132,9 +198,17 @@ void FillWithBrush(const DeviceContext& dc, const RECT& rect, HBRUSH brush) {
   const Surface* pattern = b->pattern && b->pattern->width > 0 && b->pattern->height > 0 ? b->pattern.get() : nullptr;
   if (!pattern) {
     const COLORREF solid = ToTargetColor(dc, SolidColour(dc, *b));
-    ForEachVisible(dc, rect, [&](const RECT& part) {
-      for (int y = part.top; y < part.bottom; ++y) target->FillRow(part.left, y, part.right - part.left, solid);
-    });
+    // On a shown window nothing lies over, the fill goes to the screen as well: writing a
+    // colour twice costs less than copying it there later (a window's erase is the largest
+    // fill there is).
+    const ScreenMirror mirror = ScreenMirror::For(dc, *target, rect);
+    ForEachVisible(
+        dc, rect,
+        [&](const RECT& part) {
+          for (int y = part.top; y < part.bottom; ++y) target->FillRow(part.left, y, part.right - part.left, solid);
+          if (mirror.Active()) mirror.Fill(part, solid);
+        },
+        mirror.Active());
     return;
   }
   // A pattern tiles from the DC's origin; a monochrome one takes the text and background colours.

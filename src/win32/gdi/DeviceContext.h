@@ -69,8 +69,33 @@ class PartFn {
 
 // Calls `fn` with each visible part (target pixels, clipped to the target, the DC's bounds
 // and its clip region) of the logical rectangle `rect`; `fn` may write every pixel of it.
-void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn);
+// The parts count as drawn (for the compositor) unless `bOnScreenToo`: `fn` then writes the
+// screen itself.
+void ForEachVisible(const DeviceContext& dc, const RECT& rect, PartFn fn, bool bOnScreenToo = false);
 bool IsVisible(const DeviceContext& dc, POINT targetPixel);
+
+// Drawing on a shown top-level window that nothing lies over may reach the screen at once, as
+// it would without a compositor, instead of being copied there when the screen is next
+// composited: the screen area counts as shown (damage) and nothing is left stale there. Only
+// for large drawing (a window's erase or a whole image), and not where the compositor will
+// copy anyway (an area already stale, say a window just shown).
+class ScreenMirror {
+ public:
+  // For drawing the logical rectangle `logical` through dc onto target.
+  static ScreenMirror For(const DeviceContext& dc, const Surface& target, const RECT& logical);
+  bool Active() const { return m_bActive; }
+  // The part (target pixels) just filled with colour, or just written on target, on the screen
+  // as well.
+  void Fill(const RECT& targetPart, COLORREF colour) const;
+  void CopyFrom(const Surface& target, const RECT& targetPart) const;
+
+ private:
+  RECT OnScreen(const RECT& targetPart) const;
+  void Shown(const RECT& screenPart) const;
+
+  bool m_bActive = false;
+  POINT m_Offset{0, 0};  // target pixel to screen pixel
+};
 
 // Colour as stored on the DC's target: monochrome targets get black or white.
 COLORREF ToTargetColor(const DeviceContext& dc, COLORREF color);

@@ -35,6 +35,7 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
   display.stale.clear();
   display.stale.reserve(kMostStaleAreas);
   display.compose = &ComposeArea;
+  display.unobscured = &UnobscuredOnScreen;
 }
 
 // Counts down what the old desktop still held, as if it had been destroyed.
@@ -167,6 +168,24 @@ RECT Offset(const RECT& r, int dx, int dy) {
 }
 
 bool Contains(const RECT& r, POINT pt) { return PtInRect(&r, pt) != FALSE; }
+
+bool UnobscuredOnScreen(const win32::Surface& surface, POINT& screenOrigin) {
+  const auto& tops = DesktopRecord().children;  // topmost first
+  const auto owner = std::find_if(tops.begin(), tops.end(), [&](HWND h) {
+    const WindowRecord* w = Find(h);
+    return w && w->surface.get() == &surface;
+  });
+  if (owner == tops.end()) return false;
+  const WindowRecord* w = Find(*owner);
+  if (!w->IsVisibleStyle()) return false;
+  const bool covered = std::any_of(tops.begin(), owner, [&](HWND h) {
+    const WindowRecord* above = Find(h);
+    return above && above->IsVisibleStyle() && !RectEmpty(Intersect(above->rect, w->rect));
+  });
+  if (covered) return false;
+  screenOrigin = POINT{w->rect.left + w->surfaceArea.left, w->rect.top + w->surfaceArea.top};
+  return true;
+}
 
 void MarkScreenDirty(const RECT& screenRect) {
   if (RectEmpty(screenRect)) return;

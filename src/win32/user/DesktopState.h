@@ -119,5 +119,6 @@ bool Contains(const RECT& r, POINT pt);
 // or draws on the screen (screen DCs draw on it directly).
 void MarkScreenDirty(const RECT& screenRect);
 void ComposeArea(const RECT& screenRect);  // the compositor, in the backend
+bool UnobscuredOnScreen(const win32::Surface& surface, POINT& screenOrigin);
 
 }  // namespace win32::userimpl
