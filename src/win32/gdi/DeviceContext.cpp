@@ -296,7 +296,10 @@ BOOL DeleteDC(HDC hdc) {
   for (const DcAttributes& saved : dc->saved) {
     for (HGDIOBJ held : {saved.brush, saved.pen, saved.font, saved.palette}) Hold(held, -1);
   }
-  if (TargetOf(*dc) == &win32::TheDisplay().screen) {
+  // Drawing on the screen itself is shown as it is (the target is not read: that would
+  // composite the screen).
+  const bool bOnScreen = dc->kind == DcKind::Display || (dc->kind == DcKind::Surface && dc->surface == &win32::TheDisplay().screen);
+  if (bOnScreen) {
     RECT& damage = win32::TheDisplay().damage;
     UnionRect(&damage, &damage, &dc->touched);
   }
