@@ -1,5 +1,7 @@
 #include "win32/gdi/TextRun.h"
 
+#include <cstddef>
+
 #include "win32/gdi/GdiObjects.h"
 
 namespace win32::gdi {
@@ -20,16 +22,23 @@ void DrawGlyph(const DeviceContext& dc, Surface& target, const Glyph& g, int pen
   const COLORREF color = ToTargetColor(dc, dc.attr.textColor);
   const RECT box{penX + g.left, baseline - g.top, penX + g.left + g.width, baseline - g.top + g.height};
   const POINT origin = ToTarget(dc, box.left, box.top);
+  const BYTE* const coverage = g.coverage.data();
+  const int glyphWidth = g.width;
+  COLORREF* const pixels = target.pixels.data();
+  const std::size_t stride = static_cast<std::size_t>(target.width);
   ForEachVisible(dc, box, [&](const RECT& part) {
+    const int count = part.right - part.left;
     for (int y = part.top; y < part.bottom; ++y) {
-      for (int x = part.left; x < part.right; ++x) {
-        const int c = g.coverage[static_cast<size_t>((y - origin.y) * g.width + (x - origin.x))];
+      // One row through plain pointers held in locals: every glyph of every caption is drawn here.
+      const BYTE* cover = coverage + static_cast<std::size_t>((y - origin.y) * glyphWidth + (part.left - origin.x));
+      COLORREF* row = pixels + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(part.left);
+      for (int i = 0; i < count; ++i) {
+        const int c = cover[i];
         if (c == 0) continue;
-        COLORREF& pixel = target.At(x, y);
         if (mono) {
-          if (c >= kMonoThreshold) pixel = color;
+          if (c >= kMonoThreshold) row[i] = color;
         } else {
-          pixel = c == kMaxCoverage ? color : Blend(pixel, color, c);
+          row[i] = c == kMaxCoverage ? color : Blend(row[i], color, c);
         }
       }
     }
