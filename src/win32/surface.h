@@ -22,13 +22,9 @@ struct Surface {
   void Resize(int w, int h, COLORREF fill = 0) {
     width = w;
     height = h;
-    // Zeroing value-initialised pixels compiles to one memset; any other colour is filled row
-    // by row with the vector fill below.
-    pixels.clear();
-    pixels.resize(w > 0 && h > 0 ? static_cast<std::size_t>(w) * static_cast<std::size_t>(h) : 0);
-    if (fill != 0) {
-      for (int y = 0; y < height; ++y) FillRow(0, y, width, fill);
-    }
+    // One pass over the pixels: resizing and then filling would write every pixel twice (a
+    // new window's surface is as large as the window).
+    pixels.assign(w > 0 && h > 0 ? static_cast<std::size_t>(w) * static_cast<std::size_t>(h) : 0, fill);
   }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   COLORREF& At(int x, int y) { return pixels[Offset(x, y)]; }
