@@ -227,11 +227,6 @@ bool frmMenu::IsRowHighlighted(int i) const {
   return !m_sChildKey.empty() && item.cMIStyle == tsSubMenu && item.cMIKey == m_sChildKey;
 }
 
-void frmMenu::RepaintRowsWithKey(const std::string& sItemKey) {
-  if (sItemKey.empty()) return;
-  for (int i = 1; i <= m_Layout.Count(); ++i)
-    if (m_Setup.Items[static_cast<std::size_t>(i)].cMIKey == sItemKey) RepaintRow(i);
-}
 
 void frmMenu::SetHighlightedRow(int i) {
   if (i == m_iHighlighted) return;
@@ -250,10 +245,18 @@ void frmMenu::SetExpandArrowHot(bool bHot) {
   if (bHot) painter.PaintExpandArrow(window.hdc(), true);
 }
 
+// Only rows whose look changes are drawn again: the row that opens a child is mostly the
+// highlighted one already.
 void frmMenu::SetOpenChildKey(std::string sItemKey) {
-  const std::string sOldKey = std::exchange(m_sChildKey, std::move(sItemKey));
-  RepaintRowsWithKey(sOldKey);
-  RepaintRowsWithKey(m_sChildKey);
+  std::vector<std::pair<int, bool>> rows;  // each row with either key, and whether it showed highlighted
+  for (int i = 1; i <= m_Layout.Count(); ++i) {
+    const std::string& sKey = m_Setup.Items[static_cast<std::size_t>(i)].cMIKey;
+    if (!sKey.empty() && (sKey == m_sChildKey || sKey == sItemKey)) rows.emplace_back(i, IsRowHighlighted(i));
+  }
+  m_sChildKey = std::move(sItemKey);
+  for (const auto& [i, bWasHighlighted] : rows) {
+    if (IsRowHighlighted(i) != bWasHighlighted) RepaintRow(i);
+  }
 }
 
 void frmMenu::Hide() { ShowWindow(m_hWnd, SW_HIDE); }

@@ -161,7 +161,6 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   // The window is restored from the base (kept first), with the highlighted rows and the hot
   // expand arrow drawn over it afterwards.
   void CopyBase(HDC hdc, const RECT& area);
-  void RepaintRowsWithKey(const std::string& sItemKey);
 
   // Tracking helpers.
   struct tPendingChild {
