@@ -148,8 +148,9 @@ ScreenMirror ScreenMirror::For(const DeviceContext& dc, const Surface& target, c
   // Small drawing is mostly followed by more drawing over it (a caption's box, then its text):
   // the compositor copies it all in one go.
   const std::int64_t pixels = static_cast<std::int64_t>(logical.right - logical.left) * (logical.bottom - logical.top);
-  if (pixels < kLeastMirroredPixels || dc.kind != DcKind::Surface || dc.surface == &display.screen || target.bitsPerPixel != display.screen.bitsPerPixel ||
-      display.unobscured == nullptr || !display.unobscured(target, mirror.m_Offset)) {
+  if (pixels < kLeastMirroredPixels || dc.kind != DcKind::Surface || dc.surface == &display.screen ||
+      target.bitsPerPixel != display.screen.bitsPerPixel || display.unobscured == nullptr ||
+      !display.unobscured(target, mirror.m_Offset)) {
     return mirror;
   }
   RECT onScreen = LogicalToTarget(dc, logical);
@@ -298,7 +299,8 @@ BOOL DeleteDC(HDC hdc) {
   }
   // Drawing on the screen itself is shown as it is (the target is not read: that would
   // composite the screen).
-  const bool bOnScreen = dc->kind == DcKind::Display || (dc->kind == DcKind::Surface && dc->surface == &win32::TheDisplay().screen);
+  const bool bOnScreen =
+      dc->kind == DcKind::Display || (dc->kind == DcKind::Surface && dc->surface == &win32::TheDisplay().screen);
   if (bOnScreen) {
     RECT& damage = win32::TheDisplay().damage;
     UnionRect(&damage, &damage, &dc->touched);
