@@ -1,12 +1,13 @@
 // The records behind GDI handles. Drawing looks the same few handles up again and again (the
 // DC, its bitmap, the brush just made), so a small direct-mapped cache of recent lookups sits
 // in front of the hash table; records never move, so a cached pointer stays valid until the
-// handle is erased.
+// handle is erased. Erased records' storage is kept for the next few handles.
 #pragma once
 #include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace win32::gdi {
 
@@ -21,11 +22,26 @@ class HandleTable {
     slot = Slot{key, &it->second};
     return slot.record;
   }
-  void Add(std::uintptr_t key, Record record) { m_Records.emplace(key, std::move(record)); }
+  void Add(std::uintptr_t key, Record record) {
+    if (m_Spare.empty()) {
+      m_Records.emplace(key, std::move(record));
+      return;
+    }
+    auto node = std::move(m_Spare.back());
+    m_Spare.pop_back();
+    node.key() = key;
+    node.mapped() = std::move(record);
+    m_Records.insert(std::move(node));
+  }
   void Erase(std::uintptr_t key) {
     Slot& slot = SlotOf(key);
     if (slot.key == key) slot = Slot{};
-    m_Records.erase(key);
+    auto node = m_Records.extract(key);
+    // A few records are kept for the next handles: a DC is made and deleted on every paint.
+    if (!node.empty() && m_Spare.size() < kSpareRecords) {
+      node.mapped() = Record{};
+      m_Spare.push_back(std::move(node));
+    }
   }
 
  private:
@@ -36,7 +52,10 @@ class HandleTable {
   };
   Slot& SlotOf(std::uintptr_t key) { return m_Cache[key & (kSlots - 1)]; }
 
-  std::unordered_map<std::uintptr_t, Record> m_Records;
+  using Records = std::unordered_map<std::uintptr_t, Record>;
+  static constexpr std::size_t kSpareRecords = 8;
+  Records m_Records;
+  std::vector<typename Records::node_type> m_Spare;
   std::array<Slot, kSlots> m_Cache{};
 };
 
