@@ -39,29 +39,33 @@ UINT RowBytes(UINT width, UINT bitsPerPixel) {
 // pixel from the high bit (set = white), 32-bit rows 0x00RRGGBB per DWORD as in a DIB.
 void WriteBits(win32::Surface& s, const BYTE* bytes, int rows) {
   const UINT stride = RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel));
+  const bool mono = s.bitsPerPixel == static_cast<int>(kMono);
   for (int y = 0; y < rows; ++y) {
     const BYTE* row = bytes + static_cast<size_t>(y) * stride;
+    COLORREF* out = s.pixels.data() + s.Offset(0, y);
     for (int x = 0; x < s.width; ++x) {
-      if (s.bitsPerPixel == static_cast<int>(kMono)) {
+      if (mono) {
         const bool set = (row[static_cast<UINT>(x) / kBitsPerByte] >> (kBitsPerByte - 1 - static_cast<UINT>(x) % kBitsPerByte)) & 1;
-        s.At(x, y) = set ? RGB(255, 255, 255) : RGB(0, 0, 0);
+        out[x] = set ? RGB(255, 255, 255) : RGB(0, 0, 0);
         continue;
       }
       DWORD v = 0;
       std::memcpy(&v, row + static_cast<size_t>(x) * sizeof(DWORD), sizeof(DWORD));
-      s.At(x, y) = RGB(static_cast<BYTE>(v >> kDibRedShift), static_cast<BYTE>(v >> kDibGreenShift), static_cast<BYTE>(v));
+      out[x] = RGB(static_cast<BYTE>(v >> kDibRedShift), static_cast<BYTE>(v >> kDibGreenShift), static_cast<BYTE>(v));
     }
   }
 }
 
 void ReadBits(const win32::Surface& s, BYTE* bytes, int rows) {
   const UINT stride = RowBytes(static_cast<UINT>(s.width), static_cast<UINT>(s.bitsPerPixel));
-  std::memset(bytes, 0, static_cast<size_t>(rows) * stride);
+  const bool mono = s.bitsPerPixel == static_cast<int>(kMono);
+  if (mono) std::memset(bytes, 0, static_cast<size_t>(rows) * stride);
   for (int y = 0; y < rows; ++y) {
     BYTE* row = bytes + static_cast<size_t>(y) * stride;
+    const COLORREF* in = s.pixels.data() + s.Offset(0, y);
     for (int x = 0; x < s.width; ++x) {
-      const COLORREF c = s.At(x, y);
-      if (s.bitsPerPixel == static_cast<int>(kMono)) {
+      const COLORREF c = in[x];
+      if (mono) {
         if (c != 0) row[static_cast<UINT>(x) / kBitsPerByte] |= static_cast<BYTE>(0x80u >> (static_cast<UINT>(x) % kBitsPerByte));
         continue;
       }
