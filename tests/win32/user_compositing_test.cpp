@@ -106,6 +106,20 @@ TEST_F(Compositing, LargeFillsOnAnUncoveredWindowReachTheScreenAtOnce) {
   EXPECT_EQ(fill(kRed), Values("to composite", ColourText(kRed), 2 * kArea + 60 * 60, RectText(kLarge)));
   EXPECT_EQ(Values(ScreenPixel(230, 130), ScreenPixel(10, 10)), Values(kGreen, kRed));
   DestroyWindow(front);
+  DestroyWindow(large);
+
+  // Through a child of a window reaching past the screen's left edge: the fill lands where the
+  // compositor would put it, clipped to the child.
+  HWND wide = Solid("wide", RECT{-60, 20, 300, 230}, kRed);
+  HWND child = Solid("child", RECT{70, 10, 350, 200}, kGreen, kTestChildStyle, wide);
+  Desktop().TakeScreenDamage();
+  HDC hdc = GetDC(child);
+  FillDC(hdc, RECT{0, 0, 400, 300}, kBlue);
+  ReleaseDC(child, hdc);
+  EXPECT_TRUE(win32::TheDisplay().stale.empty());
+  EXPECT_EQ(Values(ScreenPixel(10, 30), ScreenPixel(289, 219), ScreenPixel(9, 30), ScreenPixel(10, 29),
+                   RectText(Desktop().TakeScreenDamage())),
+            Values(kBlue, kBlue, kRed, kRed, "10,30-290,220"));
 }
 
 }  // namespace
