@@ -80,7 +80,7 @@ HWND MirelMenuBar20::ShowMenuWindow(const tMenuWindowRequest& request) {
     setup.Join = {true, lWidth, placement.lJoinOffset};
   }
 
-  frmMenu* form = frmMenu::Load(std::move(setup));
+  frmMenu* form = frmMenu::Load(std::move(setup), size);
   form->ShowAt(ToPixels(placement.Left, m_sngTwipsPerPixelX), ToPixels(placement.Top, m_sngTwipsPerPixelY));
   return form->hWnd();
 }

@@ -85,25 +85,26 @@ int ContentWidth(const tMenuWindowSetup& setup) {
 
 }  // namespace
 
-SIZE frmMenu::MeasureWindow(const tMenuWindowSetup& setup) {
-  const MenuWindowLayout layout = LayoutFor(setup);
+SIZE frmMenu::MeasureWindow(const tMenuWindowSetup& setup) { return MeasureWindow(setup, LayoutFor(setup)); }
+
+SIZE frmMenu::MeasureWindow(const tMenuWindowSetup& setup, const MenuWindowLayout& layout) {
   const bool bShadows = setup.Look.bShadows;
   return SIZE{MenuWindowLayout::WindowWidth(setup.Look.lMarginWidth, ContentWidth(setup), bShadows),
               layout.WindowHeight(layout.HasHiddenInfrequents(), bShadows)};
 }
 
-frmMenu::frmMenu(tMenuWindowSetup setup)
+frmMenu::frmMenu(tMenuWindowSetup setup, SIZE size)
     : m_Setup(std::move(setup)),
       m_Layout(LayoutFor(m_Setup)),
       m_bExpandArrow(m_Layout.HasHiddenInfrequents()),
-      m_Size(MeasureWindow(m_Setup)) {
+      m_Size(size) {
   m_OverTimer.SetInterval(kOverTimerInterval);
   m_MenuUnloadedTimer.SetInterval(kMenuUnloadedTimerInterval);
   InitTracking();
 }
 
-frmMenu* frmMenu::Load(tMenuWindowSetup setup) {
-  auto* form = new frmMenu(std::move(setup));
+frmMenu* frmMenu::Load(tMenuWindowSetup setup, SIZE size) {
+  auto* form = new frmMenu(std::move(setup), size);
   form->Create();
   return form;
 }
@@ -195,7 +196,7 @@ void frmMenu::ShowItems(const std::vector<tMenuItemInfo>& Items, int iItemCount)
   m_Setup.iItemCount = iItemCount;
   m_Layout = LayoutFor(m_Setup);
   m_bExpandArrow = m_Layout.HasHiddenInfrequents();
-  m_Size = MeasureWindow(m_Setup);
+  m_Size = MeasureWindow(m_Setup, m_Layout);
   m_iHighlighted = kNoMenuRow;
   m_iPressed = kPressedNone;
   m_bExpandArrowHot = false;

@@ -66,9 +66,11 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
   // The menu window's size in pixels for these settings: width M + C + 12 (+ 3) and the row
   // layout's height (+ 4), C measured in each item's font.
   static SIZE MeasureWindow(const tMenuWindowSetup& setup);
+  static SIZE MeasureWindow(const tMenuWindowSetup& setup, const MenuWindowLayout& layout);
 
-  // Creates the window, hidden; the returned object belongs to the window.
-  static frmMenu* Load(tMenuWindowSetup setup);
+  // Creates the window, hidden, at `size` (MeasureWindow's answer for these settings, which
+  // the caller has measured to place it); the returned object belongs to the window.
+  static frmMenu* Load(tMenuWindowSetup setup, SIZE size);
   // The object of a loaded menu window, or null.
   static frmMenu* FromWindow(HWND hWnd);
   // Whether a window is a menu window, told by its marker text.
@@ -143,7 +145,7 @@ class frmMenu final : public ISubclass, public IKeyboardHookClient, public IPopu
  private:
   // The menu window's key table (HookKey runs it, keeping the window's own errors in).
   void MenuKey(std::int16_t iVirtKey, bool bKeyUp, bool bAlt, bool bShift, bool& bHandled);
-  explicit frmMenu(tMenuWindowSetup setup);
+  frmMenu(tMenuWindowSetup setup, SIZE size);
   ~frmMenu() override = default;
 
   static LRESULT MenuWndProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
