@@ -68,22 +68,21 @@ Line StripPrefixes(std::u16string_view raw, UINT format) {
   return line;
 }
 
-// Splits at explicit line ends (CR LF, LF or CR) unless single-line.
-std::vector<std::u16string_view> SplitLines(std::u16string_view text, UINT format) {
-  std::vector<std::u16string_view> lines;
+// Calls `fn` with each line, split at explicit line ends (CR LF, LF or CR) unless single-line.
+template <class Fn>
+void ForEachRawLine(std::u16string_view text, UINT format, Fn fn) {
   if (format & DT_SINGLELINE) {
-    lines.push_back(text);
-    return lines;
+    fn(text);
+    return;
   }
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] != kCarriageReturn && text[i] != kLineFeed) continue;
-    lines.push_back(text.substr(start, i - start));
+    fn(text.substr(start, i - start));
     if (text[i] == kCarriageReturn && i + 1 < text.size() && text[i + 1] == kLineFeed) ++i;
     start = i + 1;
   }
-  lines.push_back(text.substr(start));
-  return lines;
+  fn(text.substr(start));
 }
 
 // Breaks a shown line into lines no wider than `limit`, at spaces; a single word wider than
@@ -192,7 +191,7 @@ int DrawTextImpl(HDC hdc, std::u16string_view text, RECT* rect, UINT format, DRA
   // Left-aligned text drawn without ellipses never needs its lines' widths.
   const bool widthsUsed = format & (DT_CALCRECT | DT_CENTER | DT_RIGHT | kEllipsisFlags);
   std::vector<Line> lines;
-  for (std::u16string_view raw : SplitLines(text, format)) {
+  ForEachRawLine(text, format, [&](std::u16string_view raw) {
     Line line = StripPrefixes(raw, format);
     if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE)) {
       WrapLine(face, std::move(line), limit, opt, lines);
@@ -200,7 +199,7 @@ int DrawTextImpl(HDC hdc, std::u16string_view text, RECT* rect, UINT format, DRA
       if (widthsUsed) line.width = Measure(face, line.text, opt);
       lines.push_back(std::move(line));
     }
-  }
+  });
   if (format & kEllipsisFlags) {
     for (Line& line : lines) Ellipsify(face, line, limit, opt);
   }

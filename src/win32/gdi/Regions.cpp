@@ -46,12 +46,18 @@ int ClipWith(HDC hdc, const RECT& logical, int mode) {
   if (!dc) return ERROR;
   RECT device = logical;
   OffsetRect(&device, dc->attr.viewportOrigin.x, dc->attr.viewportOrigin.y);
-  const RectSet current = dc->attr.hasClip ? dc->attr.clip : RectSet{kUnclipped};
-  RECT overlap{};
-  if (mode == RGN_AND && current.size() == 1) {
-    // The common narrowing of a rectangle by another (every partial repaint does it).
-    dc->attr.clip = IntersectRect(&overlap, &current.front(), &device) ? RectSet{overlap} : RectSet{};
+  if (mode == RGN_AND && (!dc->attr.hasClip || dc->attr.clip.size() == 1)) {
+    // The common narrowing of a rectangle by another (every partial repaint and every clipped
+    // caption does it), in the clip's own storage.
+    const RECT current = dc->attr.hasClip ? dc->attr.clip.front() : kUnclipped;
+    RECT overlap{};
+    if (IntersectRect(&overlap, &current, &device)) {
+      dc->attr.clip.assign(1, overlap);
+    } else {
+      dc->attr.clip.clear();
+    }
   } else {
+    const RectSet current = dc->attr.hasClip ? dc->attr.clip : RectSet{kUnclipped};
     dc->attr.clip = CombineRectSets(current, RectSet{device}, mode);
   }
   dc->attr.hasClip = true;
