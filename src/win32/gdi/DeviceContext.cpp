@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "win32/gdi/GdiObjects.h"
-#include "win32/gdi/HandleTable.h"
+#include "win32/HandleTable.h"
 #include "win32/objcount.h"
 
 namespace win32 {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "win32/gdi/DeviceContext.h"
-#include "win32/gdi/HandleTable.h"
+#include "win32/HandleTable.h"
 #include "win32/objcount.h"
 
 namespace win32::gdi {

@@ -21,7 +21,7 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
   desktop->className = kDesktopClassName;
   desktop->style = WS_VISIBLE;
   desktop->rect = RECT{0, 0, options.width, options.height};
-  state.windows.emplace(kDesktopHandleValue, std::move(desktop));
+  state.windows.Add(kDesktopHandleValue, std::move(desktop));
   // The system's own "Static" class: a plain window that paints nothing of its own.
   state.classes.emplace(Lower(kStaticClassName), ClassRecord{.name = kStaticClassName, .proc = DefWindowProcA});
   auto clock = std::make_unique<VirtualClock>();
@@ -40,10 +40,9 @@ void Initialise(DesktopState& state, const DesktopOptions& options) {
 
 // Counts down what the old desktop still held, as if it had been destroyed.
 void ForgetLiveObjects(DesktopState& state) {
-  for (auto& [handle, w] : state.windows) {
-    if (handle == kDesktopHandleValue) continue;
-    CountDestroyed(ObjectKind::Window);
-  }
+  state.windows.ForEach([](std::uintptr_t handle, const std::unique_ptr<WindowRecord>&) {
+    if (handle != kDesktopHandleValue) CountDestroyed(ObjectKind::Window);
+  });
   for (std::size_t n = state.timers.size(); n > 0; --n) CountDestroyed(ObjectKind::Timer);
   for (std::size_t n = state.hooks.size(); n > 0; --n) CountDestroyed(ObjectKind::Hook);
 }
@@ -66,29 +65,12 @@ void ResetState(const DesktopOptions& options) {
 
 HWND DesktopHandle() { return reinterpret_cast<HWND>(kDesktopHandleValue); }
 
-namespace {
-std::pair<std::uintptr_t, WindowRecord*>& RecentSlot(DesktopState& state, std::uintptr_t key) {
-  return state.recentWindows[key % state.recentWindows.size()];
-}
-}  // namespace
-
 WindowRecord* Find(HWND hwnd) {
-  DesktopState& state = State();
-  const auto key = reinterpret_cast<std::uintptr_t>(hwnd);
-  auto& slot = RecentSlot(state, key);
-  if (slot.first == key && slot.second != nullptr) return slot.second;
-  auto it = state.windows.find(key);
-  if (it == state.windows.end()) return nullptr;
-  slot = {key, it->second.get()};
-  return slot.second;
+  const std::unique_ptr<WindowRecord>* record = State().windows.Find(reinterpret_cast<std::uintptr_t>(hwnd));
+  return record != nullptr ? record->get() : nullptr;
 }
 
-void EraseWindow(HWND hwnd) {
-  DesktopState& state = State();
-  const auto key = reinterpret_cast<std::uintptr_t>(hwnd);
-  if (auto& slot = RecentSlot(state, key); slot.first == key) slot = {};
-  state.windows.erase(key);
-}
+void EraseWindow(HWND hwnd) { State().windows.Erase(reinterpret_cast<std::uintptr_t>(hwnd)); }
 
 WindowRecord& DesktopRecord() { return *Find(DesktopHandle()); }
 

@@ -6,10 +6,9 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
+#include "win32/HandleTable.h"
 #include "win32/desktop.h"
 #include "win32/user/WindowRecord.h"
 
@@ -55,10 +54,7 @@ class VirtualClock : public Clock {
 
 struct DesktopState {
   std::map<std::string, ClassRecord> classes;  // keyed by lower-case name
-  std::unordered_map<std::uintptr_t, std::unique_ptr<WindowRecord>> windows;
-  // Recent lookups in front of the table: painting and input find the same few windows again
-  // and again. Records never move; a window's slot is cleared when it is erased.
-  std::array<std::pair<std::uintptr_t, WindowRecord*>, 64> recentWindows{};
+  HandleTable<std::unique_ptr<WindowRecord>> windows;
   std::uintptr_t nextHandle = kFirstWindowHandleValue;
 
   std::deque<MSG> queue;

@@ -69,7 +69,7 @@ HWND Create(DWORD exStyle, const std::string& className, const std::string& name
   w->rect = PlacedRect(x, y, OrDefault(width, kDefaultWindowSize), OrDefault(height, kDefaultWindowSize));
   width = w->Width();
   height = w->Height();
-  state.windows.emplace(reinterpret_cast<std::uintptr_t>(w->hwnd), std::move(record));
+  state.windows.Add(reinterpret_cast<std::uintptr_t>(w->hwnd), std::move(record));
   LinkToParent(w, HWND_TOP);
   win32::CountCreated(win32::ObjectKind::Window);
 

@@ -1,6 +1,6 @@
-// The records behind GDI handles. Drawing looks the same few handles up again and again (the
-// DC, its bitmap, the brush just made), so a small direct-mapped cache of recent lookups sits
-// in front of the hash table; records never move, so a cached pointer stays valid until the
+// The records behind handles (GDI objects, device contexts, windows). Drawing and input look the
+// same few handles up again and again (the DC, its bitmap, the brush just made, the window under
+// the mouse), so a small direct-mapped cache of recent lookups sits in front of the hash table; records never move, so a cached pointer stays valid until the
 // handle is erased. Erased records' storage is kept for the next few handles.
 #pragma once
 #include <array>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace win32::gdi {
+namespace win32 {
 
 template <class Record>
 class HandleTable {
@@ -32,6 +32,11 @@ class HandleTable {
     node.key() = key;
     node.mapped() = std::move(record);
     m_Records.insert(std::move(node));
+  }
+  // Calls fn(key, record) for every record.
+  template <class Fn>
+  void ForEach(Fn fn) {
+    for (auto& [key, record] : m_Records) fn(key, record);
   }
   void Erase(std::uintptr_t key) {
     Slot& slot = SlotOf(key);
@@ -59,4 +64,4 @@ class HandleTable {
   std::array<Slot, kSlots> m_Cache{};
 };
 
-}  // namespace win32::gdi
+}  // namespace win32
